@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+using String = QString;
+
+// The base of every error the program raises itself; its message is shown as
+// it stands in the error box of a guarded event handler.
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const String& message)
+        : std::runtime_error(message.toStdString()), FMessage(message) { }
+    const String& Message() const { return FMessage; }
+
+private:
+    String FMessage;
+};
+
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
