@@ -1,0 +1,74 @@
+#include "platform/core/TextCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace std::string_view_literals;
+
+TEST(TextCodec, DecodesByMarkThenUtf8ThenWindows1252)
+{
+    struct Case {
+        const char* name;
+        std::string_view bytes;
+        const char16_t* expected;
+    };
+    const Case cases[] = {
+        { "utf-8 mark", "\xEF\xBB\xBF" "a\xC2\xB6" "b"sv, u"a\u00B6b" },
+        { "utf-16le mark", "\xFF\xFE" "a\0\xB6\0"sv, u"a\u00B6" },
+        { "utf-16be mark", "\xFE\xFF" "\0a\0\xB6"sv, u"a\u00B6" },
+        { "utf-16le second mark is text", "\xFF\xFE\xFF\xFE" "a\0"sv, u"\uFEFFa" },
+        { "valid utf-8 without mark", "x\xE2\x82\xAC"sv, u"x\u20AC" },
+        { "plain ascii", "STR1 = a"sv, u"STR1 = a" },
+        { "1252 pilcrow", "a\xB6" "b"sv, u"a\u00B6b" },
+        { "1252 high block", "\x80\x81\x8A\x9F"sv, u"\u20AC\u0081\u0160\u0178" },
+        { "1252 latin letters", "caf\xE9 \xC4"sv, u"caf\u00E9 \u00C4" },
+        { "empty", ""sv, u"" },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        String text = QStringLiteral("old");
+        ASSERT_TRUE(DecodeText(testCase.bytes, text));
+        EXPECT_EQ(text.toStdU16String(), std::u16string(testCase.expected));
+    }
+}
+
+TEST(TextCodec, RefusesBytesThatBreakTheirMark)
+{
+    const std::string_view broken[] = {
+        "\xEF\xBB\xBF" "a\xC3"sv,
+        "\xEF\xBB\xBF" "\xFF"sv,
+        "\xFF\xFE" "a\0b"sv,
+        "\xFF\xFE" "\x00\xD8" "a\0"sv,
+    };
+    for (const std::string_view bytes : broken) {
+        SCOPED_TRACE(std::string(bytes));
+        String text = QStringLiteral("kept");
+        EXPECT_FALSE(DecodeText(bytes, text));
+        EXPECT_EQ(text, QStringLiteral("kept"));
+    }
+}
+
+TEST(TextCodec, ReadsWholeFilesAndFindsNamesWithoutCase)
+{
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "textcodec";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "Sub.lng");
+    const std::string content("a\0b\r\nc"sv);
+    std::ofstream(folder / "Deutsch.LNG", std::ios::binary) << content;
+    const String folderName = String::fromStdString(folder.string());
+
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(folderName + QStringLiteral("/Deutsch.LNG"), bytes));
+    EXPECT_EQ(bytes, content);
+    EXPECT_FALSE(ReadFileBytes(folderName + QStringLiteral("/Missing.lng"), bytes));
+
+    EXPECT_EQ(FindFileIgnoringCase(folderName, QStringLiteral("Deutsch.LNG")), folderName + QStringLiteral("/Deutsch.LNG"));
+    EXPECT_EQ(FindFileIgnoringCase(folderName, QStringLiteral("deutsch.lng")), folderName + QStringLiteral("/Deutsch.LNG"));
+    EXPECT_TRUE(FindFileIgnoringCase(folderName, QStringLiteral("sub.lng")).isEmpty());
+    EXPECT_TRUE(FindFileIgnoringCase(folderName, QStringLiteral("Missing.lng")).isEmpty());
+    EXPECT_TRUE(FileExists(folderName + QStringLiteral("/Deutsch.LNG")));
+    EXPECT_FALSE(FileExists(folderName + QStringLiteral("/Sub.lng")));
+    std::filesystem::remove_all(folder);
+}
