@@ -14,7 +14,7 @@ QChar LocaleDecimalSeparator()
 {
     if (const char16_t chosen = ChosenSeparator.load())
         return QChar(chosen);
-    const String point = QLocale::system().decimalPoint();
+    const QString point = QLocale::system().decimalPoint();
     return point.isEmpty() ? QChar() : point.front();
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/core/Exception.h"
-
 #include <QChar>
 
 // The decimal separator of the user's locale settings, as the system gives

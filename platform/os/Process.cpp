@@ -3,6 +3,7 @@
 #include "platform/os/Clock.h"
 
 #include <cerrno>
+#include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -43,8 +44,20 @@ TProgramRun StartProgramAndWait(const String& path, uint32_t limitMs, uint32_t p
     if (file.isEmpty())
         return run;
     char* const arguments[] = { const_cast<char*>(file.constData()), nullptr };
+    // The program starts with every signal unblocked and handled by default,
+    // whatever this process has set for itself.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signalSet;
+    sigemptyset(&signalSet);
+    posix_spawnattr_setsigmask(&attributes, &signalSet);
+    sigfillset(&signalSet);
+    posix_spawnattr_setsigdefault(&attributes, &signalSet);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    if (posix_spawn(&pid, file.constData(), nullptr, nullptr, arguments, environ) != 0)
+    const int failure = posix_spawn(&pid, file.constData(), nullptr, &attributes, arguments, environ);
+    posix_spawnattr_destroy(&attributes);
+    if (failure != 0)
         return run;
     run.ProcessId = pid;
 

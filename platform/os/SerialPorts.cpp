@@ -1,6 +1,7 @@
 #include "platform/os/SerialPorts.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>

@@ -5,11 +5,11 @@
 
 TEST(LocaleDecimalSeparator, GivesTheChosenSeparatorUntilResetToTheSystemOne)
 {
-    const String system = QLocale::system().decimalPoint();
+    const QString system = QLocale::system().decimalPoint();
     SetLocaleDecimalSeparator(QChar(','));
     EXPECT_EQ(LocaleDecimalSeparator(), QChar(','));
     SetLocaleDecimalSeparator(QChar('.'));
     EXPECT_EQ(LocaleDecimalSeparator(), QChar('.'));
     SetLocaleDecimalSeparator(QChar());
-    EXPECT_EQ(String(LocaleDecimalSeparator()), system);
+    EXPECT_EQ(QString(LocaleDecimalSeparator()), system);
 }
