@@ -1,0 +1,90 @@
+#include "platform/net/HttpClient.h"
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <mutex>
+
+namespace {
+
+void InitialiseCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct TReceiving {
+    std::string* Body;
+    size_t Limit;
+};
+
+size_t Receive(char* data, size_t size, size_t count, void* context)
+{
+    auto* receiving = static_cast<TReceiving*>(context);
+    const size_t bytes = size * count;
+    if (receiving->Body->size() + bytes > receiving->Limit)
+        return CURL_WRITEFUNC_ERROR;
+    receiving->Body->append(data, bytes);
+    return bytes;
+}
+
+struct TCurlDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct TSlistDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+} // namespace
+
+THttpReply THttpClient::Get(const String& url) const
+{
+    InitialiseCurlOnce();
+    THttpReply reply;
+    const std::unique_ptr<CURL, TCurlDeleter> handle(curl_easy_init());
+    if (!handle) {
+        reply.Error = "The HTTP client could not be created.";
+        return reply;
+    }
+    CURL* curl = handle.get();
+
+    curl_slist* rawHeaders = nullptr;
+    // An empty value would make curl send its own default; a header with no
+    // value is left out instead.
+    rawHeaders = curl_slist_append(rawHeaders, FAccept.isEmpty() ? "Accept:" : ("Accept: " + FAccept).toUtf8().constData());
+    const std::unique_ptr<curl_slist, TSlistDeleter> headers(rawHeaders);
+    const QByteArray address = url.toUtf8();
+    const QByteArray userAgent = FUserAgent.toUtf8();
+    TReceiving receiving { &reply.Body, FMaxBodySize };
+    char errorText[CURL_ERROR_SIZE] = {};
+
+    curl_easy_setopt(curl, CURLOPT_URL, address.constData());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+    if (!FUserAgent.isEmpty())
+        curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.constData());
+    curl_easy_setopt(curl, CURLOPT_PROXY, "");
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(FConnectTimeout));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(FTimeout));
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &receiving);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+
+    const CURLcode result = curl_easy_perform(curl);
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.StatusCode);
+    if (result != CURLE_OK) {
+        reply.Error = errorText[0] != '\0' ? String::fromUtf8(errorText) : String::fromUtf8(curl_easy_strerror(result));
+    } else if (reply.StatusCode < 200 || reply.StatusCode > 299) {
+        reply.Error = QString("The server answered with status %1.").arg(reply.StatusCode);
+    } else {
+        reply.Success = true;
+        return reply;
+    }
+    reply.Body.clear();
+    return reply;
+}
