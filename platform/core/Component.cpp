@@ -73,13 +73,20 @@ void TComponent::RemoveComponent(TComponent* component)
 
 void TComponent::DestroyComponents()
 {
-    FComponentState |= csDestroying;
     while (!FComponents.empty()) {
         TComponent* component = FComponents.back();
         RemoveOwned(component);
+        component->Destroying();
         // The owner is the one place that frees what it owns.
         delete component;
     }
+}
+
+void TComponent::Destroying()
+{
+    if (FComponentState & csDestroying) return;
+    FComponentState |= csDestroying;
+    for (TComponent* component : FComponents) component->Destroying();
 }
 
 void TComponent::FreeNotification(TComponent* component)

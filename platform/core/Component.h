@@ -58,7 +58,9 @@ public:
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void Loaded() { }
-    void Destroying() { FComponentState |= csDestroying; }
+    // Marks this component and all it owns as being destroyed; owned
+    // components are marked before their destructors run.
+    void Destroying();
 
 private:
     void InsertOwned(TComponent* component);
