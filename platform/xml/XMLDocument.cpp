@@ -72,6 +72,8 @@ void TXMLDocument::Load(const void* data, size_t size, const String& source)
     if (size == 0) throw EXMLError(QStringLiteral("%1 is empty, not an XML document").arg(source));
     auto loaded = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result result = loaded->load_buffer(data, size, ParseOptions, pugi::encoding_auto);
+    if (result.status == pugi::status_no_document_element || (result && !loaded->document_element()))
+        throw EXMLError(QStringLiteral("%1 holds no XML element").arg(source));
     if (!result) {
         const auto [line, column] = Position(static_cast<const char*>(data), size, result.offset);
         throw EXMLError(QStringLiteral("%1 is not well-formed XML: %2 (line %3, column %4)")
@@ -79,7 +81,6 @@ void TXMLDocument::Load(const void* data, size_t size, const String& source)
                             .arg(line)
                             .arg(column));
     }
-    if (!loaded->document_element()) throw EXMLError(QStringLiteral("%1 holds no XML element").arg(source));
     FDocument = std::move(loaded);
 }
 
