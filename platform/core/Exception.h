@@ -21,3 +21,34 @@ class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
+
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class EStringListError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class EComponentError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A file or folder could not be read, written or created.
+class EInOutError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class EInvalidOp : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class ERangeError : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -3,6 +3,9 @@
 #include "platform/core/Exception.h"
 
 #include <cstdint>
+#include <vector>
+
+using TBytes = std::vector<uint8_t>;
 
 // Integer conversion of typed text: leading blanks skipped, an optional sign,
 // hexadecimal after "$", "x" or "0x"; empty text, trailing blanks or any other

@@ -1,0 +1,400 @@
+#include "platform/core/Registry.h"
+
+#include "platform/core/FileUtils.h"
+#include "platform/core/StringList.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+#include <mutex>
+#include <optional>
+
+namespace {
+
+struct TRegValue {
+    String Name;
+    std::optional<int32_t> Integer;
+    String Text;
+};
+
+struct TRegKey {
+    String Path;
+    std::vector<TRegValue> Values;
+};
+
+// The process-wide store: loaded on first use, written after every change.
+class TRegistryStore {
+public:
+    static TRegistryStore& Instance()
+    {
+        static TRegistryStore store;
+        return store;
+    }
+
+    std::mutex FMutex;
+
+    void SetFile(const String& fileName)
+    {
+        FFileName = fileName;
+        FLoaded = false;
+        FKeys.clear();
+    }
+
+    String File()
+    {
+        if (FFileName.isEmpty())
+            FFileName = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Trelvador/registry.json");
+        return FFileName;
+    }
+
+    std::vector<TRegKey>& Keys()
+    {
+        if (!FLoaded) Load();
+        return FKeys;
+    }
+
+    TRegKey* Find(const String& path)
+    {
+        for (TRegKey& key : Keys())
+            if (SameText(key.Path, path)) return &key;
+        return nullptr;
+    }
+
+    void Save()
+    {
+        QJsonArray keys;
+        for (const TRegKey& key : FKeys) {
+            QJsonArray values;
+            for (const TRegValue& value : key.Values) {
+                QJsonObject entry { { "name", value.Name } };
+                if (value.Integer)
+                    entry.insert("integer", *value.Integer);
+                else
+                    entry.insert("string", value.Text);
+                values.append(entry);
+            }
+            keys.append(QJsonObject { { "path", key.Path }, { "values", values } });
+        }
+        const QByteArray bytes = QJsonDocument(QJsonObject { { "keys", keys } }).toJson();
+        ForceDirectories(ExtractFilePath(File()));
+        WriteFileAtomic(File(), reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    }
+
+private:
+    void Load()
+    {
+        FKeys.clear();
+        const String fileName = File();
+        if (FileExists(fileName)) {
+            const TBytes bytes = ReadFileBytes(fileName);
+            QJsonParseError error {};
+            const QJsonDocument document = QJsonDocument::fromJson(
+                QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())), &error);
+            // A damaged store is reported, never overwritten with an empty one.
+            if (error.error != QJsonParseError::NoError || !document.isObject())
+                throw ERegistryException(QStringLiteral("The registry file \"%1\" is damaged: %2").arg(fileName, error.errorString()));
+            for (const QJsonValue& keyValue : document.object().value("keys").toArray()) {
+                const QJsonObject keyObject = keyValue.toObject();
+                TRegKey key { keyObject.value("path").toString(), {} };
+                for (const QJsonValue& entryValue : keyObject.value("values").toArray()) {
+                    const QJsonObject entry = entryValue.toObject();
+                    TRegValue value { entry.value("name").toString(), std::nullopt, entry.value("string").toString() };
+                    if (entry.contains("integer")) value.Integer = entry.value("integer").toInt();
+                    key.Values.push_back(value);
+                }
+                FKeys.push_back(std::move(key));
+            }
+        }
+        FLoaded = true;
+    }
+
+    String FFileName;
+    bool FLoaded = false;
+    std::vector<TRegKey> FKeys;
+};
+
+String RootName(HKEY rootKey)
+{
+    switch (rootKey) {
+    case HKEY_CLASSES_ROOT: return QStringLiteral("HKEY_CLASSES_ROOT");
+    case HKEY_CURRENT_USER: return QStringLiteral("HKEY_CURRENT_USER");
+    case HKEY_LOCAL_MACHINE: return QStringLiteral("HKEY_LOCAL_MACHINE");
+    case HKEY_USERS: return QStringLiteral("HKEY_USERS");
+    case HKEY_CURRENT_CONFIG: return QStringLiteral("HKEY_CURRENT_CONFIG");
+    default: break;
+    }
+    throw ERegistryException(QStringLiteral("Unknown registry root %1").arg(rootKey, 0, 16));
+}
+
+String Normalized(const String& key)
+{
+    QStringList parts = key.split(u'\\', Qt::SkipEmptyParts);
+    return parts.join(u'\\');
+}
+
+bool IsBelow(const String& path, const String& parent)
+{
+    return path.size() > parent.size() && path[parent.size()] == u'\\' && SameText(path.left(parent.size()), parent);
+}
+
+const TRegValue* FindValue(const TRegKey* key, const String& name)
+{
+    if (key)
+        for (const TRegValue& value : key->Values)
+            if (SameText(value.Name, name)) return &value;
+    return nullptr;
+}
+
+} // namespace
+
+void TRegistry::SetStoreFile(const String& fileName)
+{
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    store.SetFile(fileName);
+}
+
+String TRegistry::StoreFile()
+{
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    return store.File();
+}
+
+void TRegistry::SetRootKey(HKEY rootKey)
+{
+    RootName(rootKey);
+    FRootKey = rootKey;
+    CloseKey();
+}
+
+String TRegistry::FullPath(const String& key) const
+{
+    const String relative = Normalized(key);
+    String path = RootName(FRootKey);
+    if (!key.startsWith(u'\\') && !FCurrentPath.isEmpty()) path += u'\\' + FCurrentPath;
+    if (!relative.isEmpty()) path += u'\\' + relative;
+    return path;
+}
+
+void TRegistry::CheckWritable() const
+{
+    if (FReadOnly) throw ERegistryException(QStringLiteral("The key \"%1\" is open for reading only").arg(FCurrentPath));
+}
+
+bool TRegistry::OpenKey(const String& key, bool canCreate)
+{
+    const String path = FullPath(key);
+    if (!KeyExists(key)) {
+        if (!canCreate) return false;
+        TRegistryStore& store = TRegistryStore::Instance();
+        const std::lock_guard lock(store.FMutex);
+        store.Keys().push_back(TRegKey { path, {} });
+        store.Save();
+    }
+    FCurrentPath = path.mid(RootName(FRootKey).size() + 1);
+    FReadOnly = false;
+    return true;
+}
+
+bool TRegistry::OpenKeyReadOnly(const String& key)
+{
+    if (!OpenKey(key, false)) return false;
+    FReadOnly = true;
+    return true;
+}
+
+bool TRegistry::KeyExists(const String& key) const
+{
+    const String path = FullPath(key);
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    for (const TRegKey& stored : store.Keys())
+        if (SameText(stored.Path, path) || IsBelow(stored.Path, path)) return true;
+    return false;
+}
+
+bool TRegistry::DeleteKey(const String& key)
+{
+    const String path = FullPath(key);
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    const size_t removed = std::erase_if(store.Keys(), [&path](const TRegKey& stored) {
+        return SameText(stored.Path, path) || IsBelow(stored.Path, path);
+    });
+    if (removed > 0) store.Save();
+    return removed > 0;
+}
+
+bool TRegistry::HasSubKeys() const
+{
+    TStringList names;
+    GetKeyNames(names);
+    return names.Count() > 0;
+}
+
+void TRegistry::GetKeyNames(TStrings& names) const
+{
+    const String path = FullPath(String());
+    names.BeginUpdate();
+    names.Clear();
+    {
+        TRegistryStore& store = TRegistryStore::Instance();
+        const std::lock_guard lock(store.FMutex);
+        for (const TRegKey& stored : store.Keys()) {
+            if (!IsBelow(stored.Path, path)) continue;
+            const String child = stored.Path.mid(path.size() + 1).section(u'\\', 0, 0);
+            if (names.IndexOf(child) < 0) names.Add(child);
+        }
+    }
+    names.EndUpdate();
+}
+
+bool TRegistry::ValueExists(const String& name) const
+{
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    return FindValue(store.Find(FullPath(String())), name) != nullptr;
+}
+
+bool TRegistry::DeleteValue(const String& name)
+{
+    CheckWritable();
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    TRegKey* key = store.Find(FullPath(String()));
+    if (!key) return false;
+    const size_t removed = std::erase_if(key->Values, [&name](const TRegValue& value) { return SameText(value.Name, name); });
+    if (removed > 0) store.Save();
+    return removed > 0;
+}
+
+void TRegistry::GetValueNames(TStrings& names) const
+{
+    names.BeginUpdate();
+    names.Clear();
+    {
+        TRegistryStore& store = TRegistryStore::Instance();
+        const std::lock_guard lock(store.FMutex);
+        if (const TRegKey* key = store.Find(FullPath(String())))
+            for (const TRegValue& value : key->Values) names.Add(value.Name);
+    }
+    names.EndUpdate();
+}
+
+String TRegistry::ReadString(const String& name) const
+{
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    const TRegValue* value = FindValue(store.Find(FullPath(String())), name);
+    if (!value) return {};
+    if (value->Integer) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    return value->Text;
+}
+
+int32_t TRegistry::ReadInteger(const String& name) const
+{
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    const TRegValue* value = FindValue(store.Find(FullPath(String())), name);
+    if (!value || !value->Integer) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    return *value->Integer;
+}
+
+void TRegistry::StoreValue(const String& name, std::optional<int32_t> integer, const String& text)
+{
+    CheckWritable();
+    const String path = FullPath(String());
+    TRegistryStore& store = TRegistryStore::Instance();
+    const std::lock_guard lock(store.FMutex);
+    TRegKey* key = store.Find(path);
+    if (!key) {
+        store.Keys().push_back(TRegKey { path, {} });
+        key = &store.Keys().back();
+    }
+    auto found = std::find_if(key->Values.begin(), key->Values.end(), [&name](const TRegValue& stored) { return SameText(stored.Name, name); });
+    if (found == key->Values.end())
+        key->Values.push_back(TRegValue { name, integer, text });
+    else
+        *found = TRegValue { found->Name, integer, text };
+    store.Save();
+}
+
+void TRegistry::WriteString(const String& name, const String& value) { StoreValue(name, std::nullopt, value); }
+
+void TRegistry::WriteInteger(const String& name, int32_t value) { StoreValue(name, value, String()); }
+
+String TRegistryIniFile::ReadString(const String& section, const String& ident, const String& defaultValue) const
+{
+    TRegistry registry;
+    if (!registry.OpenKeyReadOnly(SectionKey(section)) || !registry.ValueExists(ident)) return defaultValue;
+    try {
+        return registry.ReadString(ident);
+    } catch (const ERegistryException&) {
+        return IntToStr(registry.ReadInteger(ident));
+    }
+}
+
+void TRegistryIniFile::WriteString(const String& section, const String& ident, const String& value)
+{
+    TRegistry registry;
+    registry.OpenKey(SectionKey(section), true);
+    registry.WriteString(ident, value);
+}
+
+int32_t TRegistryIniFile::ReadInteger(const String& section, const String& ident, int32_t defaultValue) const
+{
+    TRegistry registry;
+    if (!registry.OpenKeyReadOnly(SectionKey(section)) || !registry.ValueExists(ident)) return defaultValue;
+    try {
+        return registry.ReadInteger(ident);
+    } catch (const ERegistryException&) {
+        return StrToIntDef(registry.ReadString(ident), defaultValue);
+    }
+}
+
+void TRegistryIniFile::WriteInteger(const String& section, const String& ident, int32_t value)
+{
+    TRegistry registry;
+    registry.OpenKey(SectionKey(section), true);
+    registry.WriteInteger(ident, value);
+}
+
+void TRegistryIniFile::ReadSection(const String& section, TStrings& idents) const
+{
+    TRegistry registry;
+    if (registry.OpenKeyReadOnly(SectionKey(section)))
+        registry.GetValueNames(idents);
+    else
+        idents.Clear();
+}
+
+void TRegistryIniFile::ReadSections(TStrings& sections) const
+{
+    TRegistry registry;
+    if (registry.OpenKeyReadOnly(u'\\' + FileName()))
+        registry.GetKeyNames(sections);
+    else
+        sections.Clear();
+}
+
+void TRegistryIniFile::ReadSectionValues(const String& section, TStrings& values) const
+{
+    TStringList idents;
+    ReadSection(section, idents);
+    values.BeginUpdate();
+    values.Clear();
+    for (int32_t index = 0; index < idents.Count(); ++index)
+        values.Add(idents[index] + u'=' + ReadString(section, idents[index], String()));
+    values.EndUpdate();
+}
+
+void TRegistryIniFile::EraseSection(const String& section) { TRegistry().DeleteKey(SectionKey(section)); }
+
+void TRegistryIniFile::DeleteKey(const String& section, const String& ident)
+{
+    TRegistry registry;
+    if (registry.OpenKey(SectionKey(section), false)) registry.DeleteValue(ident);
+}

@@ -1,0 +1,113 @@
+#include "platform/xml/XMLDocument.h"
+
+#include "platform/core/FileUtils.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+
+namespace {
+
+// Declarations, comments, processing instructions and the doctype stay nodes,
+// so the first node of a document is what the file starts with.
+constexpr unsigned ParseOptions
+    = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+constexpr unsigned SaveFormat = pugi::format_raw | pugi::format_no_declaration;
+
+class TStringWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override { FText.append(static_cast<const char*>(data), size); }
+    std::string FText;
+};
+
+std::string Serialize(const pugi::xml_document& document)
+{
+    TStringWriter writer;
+    document.save(writer, "", SaveFormat, pugi::encoding_utf8);
+    return std::move(writer.FText);
+}
+
+// Line and column (from 1) of a byte offset, for the message of a parse error.
+std::pair<int, int> Position(const char* data, size_t size, ptrdiff_t offset)
+{
+    const size_t end = std::min(size, static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)));
+    int line = 1;
+    int column = 1;
+    for (size_t index = 0; index < end; ++index) {
+        if (data[index] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return { line, column };
+}
+
+} // namespace
+
+TXMLDocument::TXMLDocument() : FDocument(std::make_unique<pugi::xml_document>()) { }
+
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::LoadFromFile(const String& fileName)
+{
+    TBytes bytes;
+    try {
+        bytes = ReadFileBytes(fileName);
+    } catch (const EInOutError& error) {
+        throw EXMLError(error.Message());
+    }
+    Load(bytes.data(), bytes.size(), QStringLiteral("\"%1\"").arg(fileName));
+}
+
+void TXMLDocument::LoadFromXML(const String& xml)
+{
+    const QByteArray bytes = xml.toUtf8();
+    Load(bytes.constData(), static_cast<size_t>(bytes.size()), QStringLiteral("The XML text"));
+}
+
+void TXMLDocument::Load(const void* data, size_t size, const String& source)
+{
+    if (size == 0) throw EXMLError(QStringLiteral("%1 is empty, not an XML document").arg(source));
+    auto loaded = std::make_unique<pugi::xml_document>();
+    const pugi::xml_parse_result result = loaded->load_buffer(data, size, ParseOptions, pugi::encoding_auto);
+    if (result.status == pugi::status_no_document_element || (result && !loaded->document_element()))
+        throw EXMLError(QStringLiteral("%1 holds no XML element").arg(source));
+    if (!result) {
+        const auto [line, column] = Position(static_cast<const char*>(data), size, result.offset);
+        throw EXMLError(QStringLiteral("%1 is not well-formed XML: %2 (line %3, column %4)")
+                            .arg(source, String::fromUtf8(result.description()))
+                            .arg(line)
+                            .arg(column));
+    }
+    FDocument = std::move(loaded);
+}
+
+void TXMLDocument::SaveToFile(const String& fileName) const
+{
+    const std::string text = Serialize(*FDocument);
+    WriteFileAtomic(fileName, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+String TXMLDocument::XML() const { return String::fromStdString(Serialize(*FDocument)); }
+
+void TXMLDocument::Clear() { FDocument->reset(); }
+
+TXMLNode TXMLDocument::AddRoot(const String& name)
+{
+    if (FDocument->document_element())
+        throw EXMLError(QStringLiteral("Cannot add the root \"%1\": the document has a root already").arg(name));
+    return Node().AddChild(name);
+}
+
+TXMLNode TXMLDocument::AddComment(const String& text)
+{
+    if (text.contains(QStringLiteral("--")) || text.endsWith(u'-'))
+        throw EXMLError(QStringLiteral("\"%1\" cannot be written as an XML comment").arg(text));
+    pugi::xml_node comment = FDocument->append_child(pugi::node_comment);
+    comment.set_value(text.toStdString().c_str());
+    return TXMLNode(comment.internal_object());
+}
+
+TXMLNode TXMLDocument::Node() const { return TXMLNode(FDocument->internal_object()); }

@@ -1,0 +1,176 @@
+#include "platform/xml/XMLNode.h"
+
+#include "platform/core/SysUtils.h"
+
+#include <pugixml.hpp>
+
+namespace {
+
+pugi::xml_node Wrap(pugi::xml_node_struct* node) { return pugi::xml_node(node); }
+
+std::string Utf8(const String& text) { return text.toStdString(); }
+
+String FromUtf8(const char* text) { return String::fromUtf8(text); }
+
+bool IsNameStart(QChar character)
+{
+    const char16_t unit = character.unicode();
+    return (unit >= 'A' && unit <= 'Z') || (unit >= 'a' && unit <= 'z') || unit == '_' || unit == ':' || unit >= 0x80;
+}
+
+bool IsNameChar(QChar character)
+{
+    const char16_t unit = character.unicode();
+    return IsNameStart(character) || (unit >= '0' && unit <= '9') || unit == '-' || unit == '.';
+}
+
+// A name that would make the written file unreadable is refused here, not
+// discovered at the next load.
+void CheckName(const String& name)
+{
+    bool valid = !name.isEmpty() && IsNameStart(name[0]);
+    for (qsizetype index = 1; valid && index < name.size(); ++index) valid = IsNameChar(name[index]);
+    if (!valid) throw EXMLError(QStringLiteral("\"%1\" is not a valid XML name").arg(name));
+}
+
+void AppendText(pugi::xml_node node, String& text)
+{
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            text += FromUtf8(child.value());
+        else if (child.type() == pugi::node_element)
+            AppendText(child, text);
+    }
+}
+
+} // namespace
+
+TXMLNodeKind TXMLNode::Kind() const
+{
+    switch (Wrap(FNode).type()) {
+    case pugi::node_document: return TXMLNodeKind::Document;
+    case pugi::node_element: return TXMLNodeKind::Element;
+    case pugi::node_pcdata: return TXMLNodeKind::Text;
+    case pugi::node_cdata: return TXMLNodeKind::CData;
+    case pugi::node_comment: return TXMLNodeKind::Comment;
+    case pugi::node_pi: return TXMLNodeKind::ProcessingInstruction;
+    case pugi::node_declaration: return TXMLNodeKind::Declaration;
+    case pugi::node_doctype: return TXMLNodeKind::Doctype;
+    case pugi::node_null: break;
+    }
+    return TXMLNodeKind::Null;
+}
+
+String TXMLNode::NodeName() const { return FromUtf8(Wrap(FNode).name()); }
+
+int32_t TXMLNode::ChildCount() const
+{
+    int32_t count = 0;
+    for (pugi::xml_node child = Wrap(FNode).first_child(); child; child = child.next_sibling()) ++count;
+    return count;
+}
+
+TXMLNode TXMLNode::Child(int32_t index) const
+{
+    if (index < 0) return {};
+    pugi::xml_node child = Wrap(FNode).first_child();
+    for (; child && index > 0; --index) child = child.next_sibling();
+    return TXMLNode(child.internal_object());
+}
+
+TXMLNode TXMLNode::ChildNode(const String& name) const
+{
+    if (!FNode) return {};
+    return TXMLNode(Wrap(FNode).child(Utf8(name).c_str()).internal_object());
+}
+
+TXMLNode TXMLNode::Parent() const { return TXMLNode(Wrap(FNode).parent().internal_object()); }
+
+TXMLNode TXMLNode::NextSibling() const { return TXMLNode(Wrap(FNode).next_sibling().internal_object()); }
+
+TXMLNode TXMLNode::AddChild(const String& name)
+{
+    if (!FNode) throw EXMLError(QStringLiteral("Cannot add the element \"%1\" to a missing node").arg(name));
+    CheckName(name);
+    pugi::xml_node child = Wrap(FNode).append_child(pugi::node_element);
+    if (!child) throw EXMLError(QStringLiteral("Cannot add the element \"%1\" here").arg(name));
+    child.set_name(Utf8(name).c_str());
+    return TXMLNode(child.internal_object());
+}
+
+String TXMLNode::Text() const
+{
+    const pugi::xml_node node = Wrap(FNode);
+    if (node.type() != pugi::node_element && node.type() != pugi::node_document) return FromUtf8(node.value());
+    String text;
+    AppendText(node, text);
+    return text;
+}
+
+void TXMLNode::SetText(const String& text)
+{
+    pugi::xml_node node = Wrap(FNode);
+    if (node.type() != pugi::node_element) {
+        if (!node.set_value(Utf8(text).c_str())) throw EXMLError(QStringLiteral("Cannot set the text of this node"));
+        return;
+    }
+    while (node.first_child()) node.remove_child(node.first_child());
+    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(Utf8(text).c_str());
+}
+
+std::optional<String> TXMLNode::Attribute(const String& name) const
+{
+    if (!FNode) return std::nullopt;
+    const pugi::xml_attribute attribute = Wrap(FNode).attribute(Utf8(name).c_str());
+    if (!attribute) return std::nullopt;
+    return FromUtf8(attribute.value());
+}
+
+int32_t TXMLNode::AttributeInt(const String& name, int32_t defaultValue) const
+{
+    const std::optional<String> text = Attribute(name);
+    return text ? StrToIntDef(*text, defaultValue) : defaultValue;
+}
+
+int64_t TXMLNode::AttributeInt64(const String& name, int64_t defaultValue) const
+{
+    const std::optional<String> text = Attribute(name);
+    return text ? StrToInt64Def(*text, defaultValue) : defaultValue;
+}
+
+String TXMLNode::StrictAttribute(const String& name) const
+{
+    const std::optional<String> text = Attribute(name);
+    if (!text) throw EConvertError(QStringLiteral("The attribute \"%1\" is missing").arg(name));
+    return *text;
+}
+
+int32_t TXMLNode::AttributeIntStrict(const String& name) const
+{
+    const String text = StrictAttribute(name);
+    int32_t value = 0;
+    if (!TryStrToInt(text, value))
+        throw EConvertError(QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(name, text));
+    return value;
+}
+
+int64_t TXMLNode::AttributeInt64Strict(const String& name) const
+{
+    const String text = StrictAttribute(name);
+    int64_t value = 0;
+    if (!TryStrToInt64(text, value))
+        throw EConvertError(QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(name, text));
+    return value;
+}
+
+void TXMLNode::SetAttribute(const String& name, const String& value)
+{
+    pugi::xml_node node = Wrap(FNode);
+    if (node.type() != pugi::node_element)
+        throw EXMLError(QStringLiteral("Cannot set the attribute \"%1\" on a missing node or one that is no element").arg(name));
+    CheckName(name);
+    const std::string key = Utf8(name);
+    pugi::xml_attribute attribute = node.attribute(key.c_str());
+    if (!attribute) attribute = node.append_attribute(key.c_str());
+    attribute.set_value(Utf8(value).c_str());
+}

@@ -1,0 +1,228 @@
+#include "platform/xml/XMLDocument.h"
+
+#include "platform/core/FileUtils.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void WriteText(const String& fileName, const std::string& content)
+{
+    WriteFileAtomic(fileName, reinterpret_cast<const uint8_t*>(content.data()), content.size());
+}
+
+std::string FileContent(const String& fileName)
+{
+    const TBytes bytes = ReadFileBytes(fileName);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The settings reader's pattern: the first node is the root, children by name.
+String SettingsValue(const TXMLDocument& document, const char* group, const char* entry)
+{
+    return document.FirstNode().ChildNode(group).ChildNode(entry).Text();
+}
+
+} // namespace
+
+TEST(XMLDocument, FirstNodeIsTheRootWhateverItsKind)
+{
+    struct Case {
+        const char* xml;
+        TXMLNodeKind firstKind;
+        const char* ipAddress;
+    };
+    const Case cases[] = {
+        { "<Conf_Settings><lastipadd><ipaddress>10.0.0.1</ipaddress></lastipadd></Conf_Settings>", TXMLNodeKind::Element, "10.0.0.1" },
+        { "<Other><lastipadd><ipaddress>10.0.0.2</ipaddress></lastipadd></Other>", TXMLNodeKind::Element, "10.0.0.2" },
+        { "<?xml version=\"1.0\"?><Conf_Settings><lastipadd><ipaddress>1</ipaddress></lastipadd></Conf_Settings>",
+          TXMLNodeKind::Declaration, "" },
+        { "<!-- note --><Conf_Settings><lastipadd><ipaddress>1</ipaddress></lastipadd></Conf_Settings>",
+          TXMLNodeKind::Comment, "" },
+        { "<?pi x?><Conf_Settings/>", TXMLNodeKind::ProcessingInstruction, "" },
+        { "<!DOCTYPE c><Conf_Settings/>", TXMLNodeKind::Doctype, "" },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.xml);
+        TXMLDocument document;
+        document.LoadFromXML(testCase.xml);
+        EXPECT_EQ(document.FirstNode().Kind(), testCase.firstKind);
+        EXPECT_EQ(SettingsValue(document, "lastipadd", "ipaddress"), testCase.ipAddress);
+        EXPECT_FALSE(document.TopElement("Conf_Settings").IsNull() && testCase.firstKind != TXMLNodeKind::Element);
+    }
+}
+
+TEST(XMLDocument, SavesRawWithoutDeclarationAndWithTheCommentAfterTheRoot)
+{
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/EnOcean.xml";
+    TXMLDocument document;
+    TXMLNode root = document.AddRoot("EnOcean");
+    TXMLNode device = root.AddChild("Device");
+    device.SetAttribute("Name", String::fromUtf8("Fenster \u00e4"));
+    device.SetAttribute("Empty", "");
+    device.AddChild("Text").SetText(" 1");
+    root.AddChild("Blank");
+    document.AddComment("SW_VERSION = 1.000");
+    document.SaveToFile(fileName);
+
+    const std::string written = FileContent(fileName);
+    EXPECT_EQ(written.find("<?xml"), std::string::npos);
+    EXPECT_EQ(written.find('\n'), std::string::npos);
+    EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), std::string::npos);
+    EXPECT_EQ(written.rfind("<EnOcean>", 0), 0u);
+    EXPECT_NE(written.find("Fenster \xC3\xA4"), std::string::npos);
+    EXPECT_TRUE(written.ends_with("</EnOcean><!--SW_VERSION = 1.000-->"));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "EnOcean.xml" });
+
+    TXMLDocument reread;
+    reread.LoadFromFile(fileName);
+    ASSERT_EQ(reread.ChildCount(), 2);
+    EXPECT_EQ(reread.Child(1).Kind(), TXMLNodeKind::Comment);
+    EXPECT_EQ(reread.Child(1).Text(), "SW_VERSION = 1.000");
+    const TXMLNode readDevice = reread.FirstNode().ChildNode("Device");
+    EXPECT_EQ(readDevice.AttributeText("Name"), String::fromUtf8("Fenster \u00e4"));
+    EXPECT_EQ(readDevice.ChildNode("Text").Text(), " 1");
+    EXPECT_EQ(reread.FirstNode().ChildNode("Blank").Text(), "");
+    EXPECT_EQ(reread.XML(), document.XML());
+}
+
+TEST(XMLDocument, AbsentAttributeIsDistinctFromEmpty)
+{
+    TXMLDocument document;
+    document.LoadFromXML("<r a=\"\" n=\"$1F\" bad=\"12 \" big=\"$FFFFFFFFFF\"/>");
+    const TXMLNode root = document.FirstNode();
+    EXPECT_EQ(root.Attribute("a"), String(""));
+    EXPECT_EQ(root.Attribute("missing"), std::nullopt);
+    EXPECT_TRUE(root.HasAttribute("a"));
+    EXPECT_FALSE(root.HasAttribute("missing"));
+    EXPECT_EQ(root.AttributeText("missing"), "");
+
+    struct Case {
+        const char* name;
+        int32_t withDefault;
+        bool strictThrows;
+    };
+    const Case cases[] = {
+        { "n", 31, false }, { "a", -1, true }, { "bad", -1, true }, { "missing", -1, true }, { "big", -1, true },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        EXPECT_EQ(root.AttributeInt(testCase.name), testCase.withDefault);
+        EXPECT_EQ(root.AttributeInt(testCase.name, 7), testCase.strictThrows ? 7 : testCase.withDefault);
+        if (testCase.strictThrows)
+            EXPECT_THROW(root.AttributeIntStrict(testCase.name), EConvertError);
+        else
+            EXPECT_EQ(root.AttributeIntStrict(testCase.name), testCase.withDefault);
+    }
+    EXPECT_EQ(root.AttributeInt64Strict("big"), 0xFFFFFFFFFFLL);
+}
+
+TEST(XMLDocument, LookupsOnMissingNodesFailSoftly)
+{
+    TXMLDocument document;
+    document.LoadFromXML("<r><a/>text<!--c--><b>x</b></r>");
+    const TXMLNode root = document.FirstNode();
+    ASSERT_EQ(root.ChildCount(), 4);
+    EXPECT_EQ(root.Child(1).Kind(), TXMLNodeKind::Text);
+    EXPECT_EQ(root.Child(2).Kind(), TXMLNodeKind::Comment);
+    EXPECT_TRUE(root.Child(4).IsNull());
+    EXPECT_TRUE(root.Child(-1).IsNull());
+    EXPECT_EQ(root.Text(), "textx");
+
+    const TXMLNode missing = root.ChildNode("none");
+    EXPECT_TRUE(missing.IsNull());
+    EXPECT_TRUE(missing.ChildNode("deeper").IsNull());
+    EXPECT_EQ(missing.Text(), "");
+    EXPECT_EQ(missing.ChildCount(), 0);
+    EXPECT_EQ(missing.AttributeInt("x"), -1);
+    EXPECT_EQ(missing.Attribute("x"), std::nullopt);
+    EXPECT_THROW(missing.AttributeIntStrict("x"), EConvertError);
+    TXMLNode writable = missing;
+    EXPECT_THROW(writable.AddChild("x"), EXMLError);
+    EXPECT_THROW(writable.SetAttribute("x", "1"), EXMLError);
+}
+
+TEST(XMLDocument, BadFilesRaiseAClearErrorAndStayUntouched)
+{
+    QTemporaryDir temp;
+    struct Case {
+        const char* name;
+        std::string content;
+        const char* messagePart;
+    };
+    const Case cases[] = {
+        { "malformed.xml", "<a><b></a>", "not well-formed" },
+        { "truncated.xml", "<Conf_Settings><lastproj><projectname>P", "not well-formed" },
+        { "empty.xml", "", "empty" },
+        { "comment.xml", "<!-- only a comment -->", "no XML element" },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        const String fileName = temp.path() + "/" + testCase.name;
+        WriteText(fileName, testCase.content);
+        TXMLDocument document;
+        document.AddRoot("Kept");
+        try {
+            document.LoadFromFile(fileName);
+            ADD_FAILURE() << "no exception";
+        } catch (const EXMLError& error) {
+            EXPECT_TRUE(error.Message().contains(testCase.messagePart)) << error.what();
+            EXPECT_TRUE(error.Message().contains(testCase.name)) << error.what();
+        }
+        EXPECT_EQ(document.FirstNode().NodeName(), "Kept");
+        EXPECT_EQ(FileContent(fileName), testCase.content);
+    }
+    TXMLDocument document;
+    EXPECT_THROW(document.LoadFromFile(temp.path() + "/absent.xml"), EXMLError);
+}
+
+TEST(XMLDocument, ClearThenRebuildReplacesTheFileWhole)
+{
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/Trelvador.xml";
+    WriteText(fileName, "<?xml version=\"1.0\"?>\n<Project><Old/></Project>\n<!--SW_VERSION = 1.000-->");
+    TXMLDocument document;
+    document.LoadFromFile(fileName);
+    EXPECT_EQ(document.ChildCount(), 3);
+    document.Clear();
+    EXPECT_EQ(document.ChildCount(), 0);
+    TXMLNode root = document.AddRoot("Conf_Settings");
+    EXPECT_THROW(document.AddRoot("Second"), EXMLError);
+    root.AddChild("lastipadd").AddChild("ipaddress").SetText("192.168.2.205");
+    document.SaveToFile(fileName);
+    EXPECT_EQ(FileContent(fileName), "<Conf_Settings><lastipadd><ipaddress>192.168.2.205</ipaddress></lastipadd></Conf_Settings>");
+}
+
+TEST(XMLDocument, RefusesNamesAndCommentsThatWouldNotReadBack)
+{
+    TXMLDocument document;
+    TXMLNode root = document.AddRoot("r");
+    for (const char* name : { "", "1abc", "a b", "a<b" }) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(root.AddChild(name), EXMLError);
+        EXPECT_THROW(root.SetAttribute(name, "v"), EXMLError);
+    }
+    EXPECT_THROW(document.AddComment("a -- b"), EXMLError);
+    EXPECT_THROW(document.AddComment("ends-"), EXMLError);
+    EXPECT_EQ(root.ChildCount(), 0);
+    EXPECT_EQ(document.ChildCount(), 1);
+}
+
+TEST(XMLDocument, TextIsEscapedAndReadBackExactly)
+{
+    TXMLDocument document;
+    TXMLNode root = document.AddRoot("r");
+    const String text = QStringLiteral("a<b & \"c\" 'd' > \u20ac");
+    root.AddChild("t").SetText(text);
+    root.SetAttribute("v", text);
+    TXMLDocument reread;
+    reread.LoadFromXML(document.XML());
+    EXPECT_EQ(reread.FirstNode().ChildNode("t").Text(), text);
+    EXPECT_EQ(reread.FirstNode().AttributeText("v"), text);
+    root.ChildNode("t").SetText("");
+    EXPECT_EQ(root.ChildNode("t").ChildCount(), 0);
+}
