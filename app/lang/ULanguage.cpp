@@ -1,6 +1,7 @@
 #include "app/lang/ULanguage.h"
 
 #include "app/lang/ULanguage_Defaults.h"
+#include "platform/core/FileUtils.h"
 #include "platform/core/SysUtils.h"
 #include "platform/core/TextCodec.h"
 
@@ -39,9 +40,14 @@ void TLang_Texts::Load_Default_Texts() { FTexts = Default_Texts(); }
 
 bool TLang_Texts::Read_Lang_File(const String& File_Name)
 {
-    std::string bytes;
+    TBytes bytes;
+    try {
+        bytes = ReadFileBytes(File_Name);
+    } catch (const EInOutError&) {
+        return false;
+    }
     String content;
-    if (!ReadFileBytes(File_Name, bytes) || !DecodeText(bytes, content)) return false;
+    if (!DecodeText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), content)) return false;
     Read_Lang_Text(content);
     return true;
 }
@@ -90,13 +96,23 @@ TLang_Texts& Lang_Texts()
     return texts;
 }
 
+// The path of the language file called name in folder, found without regard
+// to case; empty when there is no such file.
+String Find_Language_File(const String& folder, const String& name)
+{
+    const String found = FindNameNoCase(folder, name);
+    if (found.isEmpty()) return {};
+    const String path = IncludeTrailingPathDelimiter(folder) + found;
+    return FileExists(path) ? path : String();
+}
+
 void Load_Language(TLang_Texts& texts, const String& Language_Path, String& Language_Name)
 {
     texts.Load_Default_Texts();
-    String fileName = FindFileIgnoringCase(Language_Path, Language_Name + QStringLiteral(".lng"));
+    String fileName = Find_Language_File(Language_Path, Language_Name + QStringLiteral(".lng"));
     if (fileName.isEmpty()) {
         Language_Name = QStringLiteral("English");
-        fileName = FindFileIgnoringCase(Language_Path, QStringLiteral("English.lng"));
+        fileName = Find_Language_File(Language_Path, QStringLiteral("English.lng"));
         if (fileName.isEmpty()) return;
     }
     // An unreadable or undecodable file leaves the defaults in place; the

@@ -1,8 +1,5 @@
 #include "platform/core/TextCodec.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <array>
@@ -74,31 +71,4 @@ bool DecodeText(std::string_view bytes, String& text)
     if (StartsWith(bytes, "\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true, text);
     if (!DecodeUtf8(bytes, text)) text = DecodeWindows1252(bytes);
     return true;
-}
-
-bool ReadFileBytes(const String& fileName, std::string& bytes)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    bytes.assign(content.constData(), static_cast<size_t>(content.size()));
-    return true;
-}
-
-bool FileExists(const String& fileName)
-{
-    const QFileInfo info(fileName);
-    return info.exists() && !info.isDir();
-}
-
-String FindFileIgnoringCase(const String& folder, const String& name)
-{
-    const QDir directory(folder);
-    const String exact = directory.filePath(name);
-    if (FileExists(exact)) return exact;
-    const QStringList candidates = directory.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const String& candidate : candidates)
-        if (candidate.compare(name, Qt::CaseInsensitive) == 0) return directory.filePath(candidate);
-    return {};
 }

@@ -14,12 +14,3 @@ bool DecodeText(std::string_view bytes, String& text);
 
 // Windows-1252 alone, for bytes known to be in that code page.
 String DecodeWindows1252(std::string_view bytes);
-
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadFileBytes(const String& fileName, std::string& bytes);
-
-bool FileExists(const String& fileName);
-
-// The path of the regular file in folder whose name equals name, the exact
-// name first and otherwise ignoring letter case; empty when there is none.
-String FindFileIgnoringCase(const String& folder, const String& name);

@@ -49,26 +49,3 @@ TEST(TextCodec, RefusesBytesThatBreakTheirMark)
         EXPECT_EQ(text, QStringLiteral("kept"));
     }
 }
-
-TEST(TextCodec, ReadsWholeFilesAndFindsNamesWithoutCase)
-{
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "textcodec";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder / "Sub.lng");
-    const std::string content("a\0b\r\nc"sv);
-    std::ofstream(folder / "Deutsch.LNG", std::ios::binary) << content;
-    const String folderName = String::fromStdString(folder.string());
-
-    std::string bytes;
-    ASSERT_TRUE(ReadFileBytes(folderName + QStringLiteral("/Deutsch.LNG"), bytes));
-    EXPECT_EQ(bytes, content);
-    EXPECT_FALSE(ReadFileBytes(folderName + QStringLiteral("/Missing.lng"), bytes));
-
-    EXPECT_EQ(FindFileIgnoringCase(folderName, QStringLiteral("Deutsch.LNG")), folderName + QStringLiteral("/Deutsch.LNG"));
-    EXPECT_EQ(FindFileIgnoringCase(folderName, QStringLiteral("deutsch.lng")), folderName + QStringLiteral("/Deutsch.LNG"));
-    EXPECT_TRUE(FindFileIgnoringCase(folderName, QStringLiteral("sub.lng")).isEmpty());
-    EXPECT_TRUE(FindFileIgnoringCase(folderName, QStringLiteral("Missing.lng")).isEmpty());
-    EXPECT_TRUE(FileExists(folderName + QStringLiteral("/Deutsch.LNG")));
-    EXPECT_FALSE(FileExists(folderName + QStringLiteral("/Sub.lng")));
-    std::filesystem::remove_all(folder);
-}
