@@ -21,3 +21,9 @@ class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An index outside a list.
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+};
