@@ -15,6 +15,8 @@ struct TDecimalDigits {
     bool Negative = false;
 };
 
+// Rounds on the decimal digits, halves away from zero, as the platform does:
+// 1234.5 to four digits is 1235.
 TDecimalDigits ToDecimal(double value, int precision)
 {
     TDecimalDigits decimal;
@@ -22,12 +24,25 @@ TDecimalDigits ToDecimal(double value, int precision)
     if (value == 0) return decimal;
     precision = std::clamp(precision, 1, 18);
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, std::fabs(value));
+    std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
     const std::string text = buffer;
     const size_t exponentAt = text.find('e');
     for (size_t index = 0; index < exponentAt; ++index)
         if (text[index] != '.') decimal.Digits += text[index];
     decimal.Exponent = std::stoi(text.substr(exponentAt + 1)) + 1;
+    const bool roundUp = decimal.Digits[static_cast<size_t>(precision)] >= '5';
+    decimal.Digits.resize(static_cast<size_t>(precision));
+    if (roundUp) {
+        int index = precision - 1;
+        while (index >= 0 && decimal.Digits[static_cast<size_t>(index)] == '9') decimal.Digits[static_cast<size_t>(index--)] = '0';
+        if (index >= 0) {
+            ++decimal.Digits[static_cast<size_t>(index)];
+        } else {
+            decimal.Digits.insert(decimal.Digits.begin(), '1');
+            decimal.Digits.pop_back();
+            ++decimal.Exponent;
+        }
+    }
     while (!decimal.Digits.empty() && decimal.Digits.back() == '0') decimal.Digits.pop_back();
     return decimal;
 }
