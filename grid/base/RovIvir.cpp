@@ -3,6 +3,7 @@
 #include "platform/core/FloatUtils.h"
 #include "platform/core/SysUtils.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -49,8 +50,8 @@ const TFormatSettings& PlainNumberSettings()
     return settings;
 }
 
-// Dates of one-field orders: the field index (0..2) of day, month and year
-// in the order the short date pattern names them.
+// The field index (0..2) of day, month and year, in the order the short date
+// pattern names them.
 struct TFieldOrder {
     int Day = 0;
     int Month = 1;
@@ -61,7 +62,6 @@ TFieldOrder FieldOrderOf(const String& pattern)
 {
     const String upper = pattern.toUpper();
     struct Letter {
-        QChar Character;
         qsizetype Position;
         int* Field;
     };
@@ -71,10 +71,10 @@ TFieldOrder FieldOrderOf(const String& pattern)
         const qsizetype found = upper.indexOf(letter);
         return found < 0 ? upper.size() + fallback : found;
     };
-    std::array<Letter, 3> letters = { Letter { u'M', positionOf(u'M', 0), &order.Month },
-                                      Letter { u'D', positionOf(u'D', 1), &order.Day },
-                                      Letter { u'Y', positionOf(u'Y', 2), &order.Year } };
-    for (Letter& letter : letters) {
+    const std::array<Letter, 3> letters = { Letter { positionOf(u'M', 0), &order.Month },
+                                            Letter { positionOf(u'D', 1), &order.Day },
+                                            Letter { positionOf(u'Y', 2), &order.Year } };
+    for (const Letter& letter : letters) {
         int field = 0;
         for (const Letter& other : letters)
             if (other.Position < letter.Position) ++field;

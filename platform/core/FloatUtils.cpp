@@ -47,7 +47,7 @@ TDecimalDigits ToDecimal(double value, int precision)
     return decimal;
 }
 
-String SpecialValue(double value)
+String NonFiniteText(double value)
 {
     if (std::isnan(value)) return QStringLiteral("NAN");
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
@@ -75,7 +75,7 @@ String Mantissa(const TDecimalDigits& decimal, int fractionDigits, bool padded, 
 
 String GeneralText(double value, int precision, int exponentDigits, const TFormatSettings& settings)
 {
-    if (!std::isfinite(value)) return SpecialValue(value);
+    if (!std::isfinite(value)) return NonFiniteText(value);
     precision = std::clamp(precision, 1, 18);
     const TDecimalDigits decimal = ToDecimal(value, precision);
     if (decimal.Digits.empty()) return QStringLiteral("0");
@@ -213,7 +213,7 @@ String FloatToStr(double value, const TFormatSettings& settings) { return Genera
 
 String FloatToStrF(double value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings)
 {
-    if (!std::isfinite(value)) return SpecialValue(value);
+    if (!std::isfinite(value)) return NonFiniteText(value);
     switch (format) {
     case TFloatFormat::ffGeneral:
         return GeneralText(value, precision, digits, settings);
