@@ -22,6 +22,7 @@ public:
     using Exception::Exception;
 };
 
+// An index outside a list.
 class EListError : public Exception {
 public:
     using Exception::Exception;

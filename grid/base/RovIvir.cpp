@@ -1,0 +1,786 @@
+#include "grid/base/RovIvir.h"
+
+#include "platform/core/FloatUtils.h"
+#include "platform/core/SysUtils.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr QChar CR = u'\r';
+constexpr QChar LF = u'\n';
+constexpr QChar VerticalTab = QChar(11);
+const String CRLF = QStringLiteral("\r\n");
+const String WideMarker = QStringLiteral("|\\");
+
+// Code page 437, characters 128..255.
+constexpr std::array<char16_t, 128> OemUpperHalf = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
+};
+
+int32_t Pos(const String& sub, const String& text) { return static_cast<int32_t>(text.indexOf(sub) + 1); }
+
+String Replaced(String text, const String& before, const String& after) { return text.replace(before, after); }
+
+// Numbers read by the filter comparisons are plain already ("." as point).
+const TFormatSettings& PlainNumberSettings()
+{
+    static const TFormatSettings settings = [] {
+        TFormatSettings plain;
+        plain.DecimalSeparator = u'.';
+        plain.ThousandSeparator = u',';
+        return plain;
+    }();
+    return settings;
+}
+
+// The field index (0..2) of day, month and year, in the order the short date
+// pattern names them.
+struct TFieldOrder {
+    int Day = 0;
+    int Month = 1;
+    int Year = 2;
+};
+
+TFieldOrder FieldOrderOf(const String& pattern)
+{
+    const String upper = pattern.toUpper();
+    struct Letter {
+        qsizetype Position;
+        int* Field;
+    };
+    TFieldOrder order;
+    // A letter the pattern lacks sorts last, keeping month-day-year otherwise.
+    auto positionOf = [&upper](QChar letter, qsizetype fallback) {
+        const qsizetype found = upper.indexOf(letter);
+        return found < 0 ? upper.size() + fallback : found;
+    };
+    const std::array<Letter, 3> letters = { Letter { positionOf(u'M', 0), &order.Month },
+                                            Letter { positionOf(u'D', 1), &order.Day },
+                                            Letter { positionOf(u'Y', 2), &order.Year } };
+    for (const Letter& letter : letters) {
+        int field = 0;
+        for (const Letter& other : letters)
+            if (other.Position < letter.Position) ++field;
+        *letter.Field = field;
+    }
+    return order;
+}
+
+TDateTime ParseShortDate(const String& text, bool dayFirst)
+{
+    QChar separator = u'/';
+    if (!text.contains(separator)) separator = u'.';
+    if (!text.contains(separator)) separator = u'-';
+    const qsizetype first = text.indexOf(separator);
+    if (first < 0) return 0;
+    const qsizetype second = text.indexOf(separator, first + 1);
+    if (second < 0) return 0;
+    int32_t leading = 0, middle = 0, year = 0;
+    if (!TryStrToInt(text.left(first), leading) || !TryStrToInt(text.mid(first + 1, second - first - 1), middle)
+        || !TryStrToInt(text.mid(second + 1), year))
+        return 0;
+    // Only a two-digit year is placed in a century; a written-out year stays.
+    if (year >= 0 && year <= 25) year += 2000;
+    else if (year > 25 && year < 100) year += 1900;
+    return dayFirst ? EncodeDate(year, middle, leading) : EncodeDate(year, leading, middle);
+}
+
+bool ReadNumber(const String& text, double& value)
+{
+    TDateTime date = 0;
+    if (!TryStrToFloat(NormalizeDecimalText(text), value, PlainNumberSettings())) return false;
+    return !ParseDateTimeText(text, date);
+}
+
+// <0, 0, >0 as value is below, equal to or above operand.
+int CompareValues(const String& value, const String& operand)
+{
+    double valueNumber = 0;
+    double operandNumber = 0;
+    if (ReadNumber(value, valueNumber) && ReadNumber(operand, operandNumber))
+        return valueNumber < operandNumber ? -1 : (valueNumber > operandNumber ? 1 : 0);
+    TDateTime valueDate = 0;
+    TDateTime operandDate = 0;
+    if (ParseDateTimeText(value, valueDate) && ParseDateTimeText(operand, operandDate))
+        return valueDate < operandDate ? -1 : (valueDate > operandDate ? 1 : 0);
+    constexpr qsizetype ComparedLength = 255;
+    return QStringView(value).left(ComparedLength).compare(QStringView(operand).left(ComparedLength));
+}
+
+// The operand after a relation: up to a space, the end, or "&" / "|" outside
+// double quotes; quotes around it are dropped.
+String ReadOperand(const String& condition, qsizetype start, bool quotedSpacesBelong)
+{
+    while (start < condition.size() && condition[start] == u' ') ++start;
+    String operand;
+    bool quoted = false;
+    for (qsizetype index = start; index < condition.size(); ++index) {
+        const QChar character = condition[index];
+        if (character == u'"') quoted = !quoted;
+        else if (character == u' ' && (!quoted || !quotedSpacesBelong)) break;
+        else if ((character == u'&' || character == u'|') && !quoted) break;
+        operand += character;
+    }
+    if (operand.startsWith(u'"')) operand.remove(0, 1);
+    if (operand.endsWith(u'"')) operand.chop(1);
+    return operand;
+}
+
+struct TRelation {
+    bool Present = false;
+    bool Holds = false;
+};
+
+TRelation EvaluateRelation(const String& condition, const String& value, QChar relation)
+{
+    TRelation result;
+    const qsizetype at = condition.indexOf(relation);
+    if (at < 0) return result;
+    const bool orEqual = at + 1 < condition.size() && condition[at + 1] == u'=';
+    const String operand = ReadOperand(condition, at + 1 + (orEqual ? 1 : 0), relation == u'>');
+    const int order = CompareValues(value, operand);
+    result.Present = true;
+    result.Holds = relation == u'>' ? (orEqual ? order >= 0 : order > 0) : (orEqual ? order <= 0 : order < 0);
+    return result;
+}
+
+// "*" any run (shortest first), "?" one character; quotes are ignored and
+// "!" negates the answer. One remembered star makes this linear per star.
+bool MatchWildcard(const String& condition, const String& value)
+{
+    String pattern;
+    bool negated = false;
+    for (const QChar character : condition) {
+        if (character == u'!') negated = true;
+        else if (character != u'"') pattern += character;
+    }
+    qsizetype patternIndex = 0;
+    qsizetype valueIndex = 0;
+    qsizetype starIndex = -1;
+    qsizetype starValue = 0;
+    while (valueIndex < value.size()) {
+        if (patternIndex < pattern.size() && pattern[patternIndex] == u'*') {
+            starIndex = patternIndex++;
+            starValue = valueIndex;
+        } else if (patternIndex < pattern.size()
+                   && (pattern[patternIndex] == u'?' || pattern[patternIndex] == value[valueIndex])) {
+            ++patternIndex;
+            ++valueIndex;
+        } else if (starIndex >= 0) {
+            patternIndex = starIndex + 1;
+            valueIndex = ++starValue;
+        } else {
+            return negated;
+        }
+    }
+    while (patternIndex < pattern.size() && pattern[patternIndex] == u'*') ++patternIndex;
+    return (patternIndex == pattern.size()) != negated;
+}
+
+} // namespace
+
+// ---- locale --------------------------------------------------------------
+
+QChar GetDateSeparator() { return FormatSettings().DateSeparator; }
+QChar GetTimeSeparator() { return FormatSettings().TimeSeparator; }
+QChar GetThousandSeparator() { return FormatSettings().ThousandSeparator; }
+QChar GetDecimalSeparator() { return FormatSettings().DecimalSeparator; }
+String GetShortDateFormat() { return FormatSettings().ShortDateFormat; }
+
+// ---- small text routines -------------------------------------------------
+
+int32_t CharPos(QChar character, const String& text) { return static_cast<int32_t>(text.indexOf(character) + 1); }
+
+int32_t VarCharPos(QChar character, const String& text, int32_t& position)
+{
+    const int32_t found = CharPos(character, text);
+    if (found > 0) position = found;
+    return found;
+}
+
+int32_t VarPos(const String& sub, const String& text, int32_t& position)
+{
+    position = Pos(sub, text);
+    return position;
+}
+
+int32_t UpperCasePos(const String& sub, const String& text) { return Pos(sub, text.toUpper()); }
+
+int32_t WidePos(const String& sub, const String& text) { return Pos(sub, text); }
+
+String TakeToken(String& text, const String& delimiter)
+{
+    const qsizetype at = text.indexOf(delimiter);
+    if (delimiter.isEmpty() || at < 0) return String();
+    const String token = text.left(at);
+    text.remove(0, at + delimiter.size());
+    return token;
+}
+
+int32_t CountChar(QChar character, const String& text) { return static_cast<int32_t>(text.count(character)); }
+
+void FillWithChar(String& text, QChar mask) { text.fill(mask); }
+
+bool IsWordSeparator(QChar character)
+{
+    return character == u' ' || character == u'\'' || character == u',' || character == u'-' || character == u'.';
+}
+
+String CapitalizeWords(const String& text)
+{
+    String result = text;
+    for (qsizetype index = 0; index < result.size(); ++index)
+        result[index] = index == 0 || IsWordSeparator(result[index - 1]) ? result[index].toUpper() : result[index].toLower();
+    if (result.startsWith(QStringLiteral("Mc")) && result.size() > 2) result[2] = result[2].toUpper();
+    const qsizetype mc = result.indexOf(QStringLiteral(" Mc"));
+    if (mc >= 0 && mc + 3 < result.size()) result[mc + 3] = result[mc + 3].toUpper();
+    // A trailing roman II or III stays in capitals.
+    for (qsizetype index = std::max<qsizetype>(0, result.size() - 3); index < result.size(); ++index) {
+        const QStringView before = QStringView(result).left(index);
+        if (before.endsWith(u" I") || before.endsWith(u" II")) result[index] = result[index].toUpper();
+    }
+    return result;
+}
+
+int32_t ClampToLimits(int32_t value, int32_t minimum, int32_t maximum)
+{
+    if (minimum == maximum) return value;
+    if (value < minimum && minimum > 0) return minimum;
+    if (value > maximum && maximum > 0) return maximum;
+    return value;
+}
+
+bool ParseRowColRef(const String& text, int32_t& column, int32_t& row)
+{
+    const String upper = text.toUpper();
+    const qsizetype columnMark = upper.indexOf(u'C');
+    if (upper.size() < 4 || !upper.startsWith(u'R') || columnMark < 0) return false;
+    int32_t rowNumber = 0;
+    int32_t columnNumber = 0;
+    if (!TryStrToInt(upper.mid(1, columnMark - 1), rowNumber) || !TryStrToInt(upper.mid(columnMark + 1), columnNumber))
+        return false;
+    row = rowNumber;
+    column = columnNumber;
+    return true;
+}
+
+void TakeLine(String& text, bool keepRest, String& line)
+{
+    const qsizetype at = text.indexOf(CR);
+    if (at < 0) {
+        line = text;
+        text.clear();
+        return;
+    }
+    line = text.left(at);
+    qsizetype cut = at + 1;
+    if (cut < text.size() && text[cut] == LF) ++cut;
+    if (keepRest) text.remove(0, cut);
+    else text.clear();
+}
+
+int32_t CountLines(const String& text, bool multiLine) { return multiLine ? CountChar(CR, text) + 1 : 1; }
+
+String RemoveCRs(const String& text)
+{
+    String result = text;
+    return result.remove(CR);
+}
+
+String CRToLF(const String& text)
+{
+    String result = text;
+    return result.replace(CR, LF);
+}
+
+void CRLFToLF(String& text) { text.replace(CRLF, String(LF)); }
+
+String LineBreaksToHtml(const String& text)
+{
+    if (!text.contains(CR)) return text;
+    return Replaced(text, String(CR), QStringLiteral("<br>"));
+}
+
+void StringToOem(String& text)
+{
+    for (QChar& character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 128) continue;
+        const auto found = std::find(OemUpperHalf.begin(), OemUpperHalf.end(), unit);
+        character = found == OemUpperHalf.end() ? QChar(u'?') : QChar(static_cast<char16_t>(128 + (found - OemUpperHalf.begin())));
+    }
+}
+
+void OemToString(String& text)
+{
+    for (QChar& character : text) {
+        const char16_t unit = character.unicode();
+        if (unit >= 128 && unit < 256) character = QChar(OemUpperHalf[unit - 128]);
+    }
+}
+
+// ---- line-break escapes --------------------------------------------------
+
+String EncodeLineBreaks(const String& text)
+{
+    String result;
+    result.reserve(text.size());
+    for (const QChar character : text) {
+        if (character == CR) result += QStringLiteral("\\n");
+        else if (character != LF) result += character;
+    }
+    return result;
+}
+
+String DecodeLineBreaks(const String& text) { return Replaced(text, QStringLiteral("\\n"), String(CR)); }
+
+String LineBreaksToTilde(const String& text)
+{
+    String result = text;
+    result.remove(LF);
+    return result.replace(CR, u'~');
+}
+
+String TildeToLineBreaks(const String& text)
+{
+    const String result = Replaced(text, QStringLiteral("~"), CRLF);
+    return result == QStringLiteral("^") ? String() : result;
+}
+
+void QuoteMultiLine(String& text)
+{
+    text.replace(CRLF, String(VerticalTab));
+    text = u'"' + text + u'"';
+}
+
+void VTToLineBreaks(String& text)
+{
+    if (text.contains(VerticalTab)) text.replace(String(VerticalTab), CRLF);
+}
+
+String EscapeCellLineBreaks(const String& text)
+{
+    if (!text.contains(CR)) return text;
+    String result = text;
+    for (QChar& character : result) {
+        if (character == CR) character = QChar(9);
+        else if (character == LF) character = QChar(8);
+        else if (character == QChar(0)) character = QChar(1);
+    }
+    return result;
+}
+
+String UnescapeCellLineBreaks(const String& text, bool multiLine)
+{
+    if (!text.contains(QChar(8))) return text;
+    String result = text;
+    for (QChar& character : result) {
+        if (character == QChar(9)) character = CR;
+        else if (character == QChar(8)) character = LF;
+        else if (character == QChar(1)) character = QChar(0);
+    }
+    if (multiLine) return result;
+    String line;
+    TakeLine(result, false, line);
+    return line;
+}
+
+// ---- quotes --------------------------------------------------------------
+
+String DoubleQuotes(const String& text) { return Replaced(text, QStringLiteral("\""), QStringLiteral("\"\"")); }
+
+String UndoubleChar(QChar character, const String& text)
+{
+    if (!text.contains(character)) return text;
+    String result;
+    result.reserve(text.size());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        result += text[index];
+        if (text[index] == character && index + 1 < text.size() && text[index + 1] == character) ++index;
+    }
+    return result;
+}
+
+int32_t FindClosingQuote(QChar quote, const String& text, int32_t& position)
+{
+    qsizetype run = 0;
+    position = 0;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (text[index] == quote) {
+            if (index == text.size() - 1) {
+                position = static_cast<int32_t>(index + 1);
+                break;
+            }
+            ++run;
+        } else {
+            if (run % 2 == 1) {
+                position = static_cast<int32_t>(index);
+                break;
+            }
+            run = 0;
+        }
+    }
+    return position;
+}
+
+int32_t CountClosingQuotes(QChar quote, const String& text)
+{
+    int32_t count = 0;
+    String rest = text;
+    int32_t position = 0;
+    while (FindClosingQuote(quote, rest, position) > 0) {
+        ++count;
+        rest.remove(0, position);
+    }
+    return count;
+}
+
+QChar FindCharOutsideQuotes(const String& chars, const String& text, int32_t& position)
+{
+    bool quoted = false;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text[index];
+        if (character == u'"') quoted = !quoted;
+        else if (!quoted && chars.contains(character)) {
+            position = static_cast<int32_t>(index + 1);
+            return character;
+        }
+    }
+    position = -1;
+    return QChar();
+}
+
+// ---- numbers -------------------------------------------------------------
+
+bool IsDigitChar(QChar character) { return character.isNumber(); }
+
+bool IsDigitOrMinus(QChar character) { return IsDigitChar(character) || character == u'-'; }
+
+bool IsNumberChar(QChar character)
+{
+    return IsDigitChar(character) || character == GetThousandSeparator() || character == GetDecimalSeparator()
+        || character == u'e' || character == u'E';
+}
+
+bool IsNumberTextChar(QChar character)
+{
+    return IsDigitChar(character) || character == u'-' || character == u'.' || character == u'e' || character == u'E'
+        || character == u'+';
+}
+
+bool IsSignedNumberChar(QChar character) { return IsNumberChar(character) || character == u'+' || character == u'-'; }
+
+String NormalizeNumberText(const String& text)
+{
+    if (text.isEmpty()) return text;
+    String rest = Trim(text);
+    bool negative = rest.startsWith(u'(') && rest.endsWith(u')');
+    while (rest.size() >= 2 && !IsNumberChar(rest[0])) {
+        if (rest[0] == u'-') negative = true;
+        rest.remove(0, 1);
+    }
+    const QChar thousands = GetThousandSeparator();
+    const QChar decimal = GetDecimalSeparator();
+    String result;
+    for (const QChar character : rest) {
+        if (character == thousands) continue;
+        if (character == decimal) result += u'.';
+        else if (IsNumberTextChar(character)) result += character;
+        else break;
+    }
+    return negative ? u'-' + result : result;
+}
+
+String NormalizeDecimalText(const String& text)
+{
+    const QChar thousands = GetThousandSeparator();
+    const QChar decimal = GetDecimalSeparator();
+    String result;
+    result.reserve(text.size());
+    for (const QChar character : text) {
+        if (character == thousands) continue;
+        result += character == decimal ? QChar(u'.') : character;
+    }
+    return result;
+}
+
+int32_t ClassifyNumberText(const String& text)
+{
+    if (text.isEmpty()) return ntNotANumber;
+    const QChar thousands = GetThousandSeparator();
+    const QChar decimal = GetDecimalSeparator();
+    bool isInteger = true;
+    bool isDecimal = true;
+    bool isScientific = !(text[0] == u'e' || text[0] == u'E');
+    const QChar last = text.back();
+    if (last == u'e' || last == u'E' || last == u'+' || last == u'-') isScientific = false;
+    int minusCount = 0;
+    int decimalCount = 0;
+    int exponentCount = 0;
+    qsizetype lastThousands = -1;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text[index];
+        const bool digit = IsDigitChar(character);
+        const bool minus = character == u'-';
+        if (minus) ++minusCount;
+        if (character == decimal) ++decimalCount;
+        if (character == u'e' || character == u'E') ++exponentCount;
+        if (!(digit || minus) || (minus && index > 0)) isInteger = false;
+        if (!(digit || minus || character == thousands || character == decimal) || (minus && index > 0)) isDecimal = false;
+        if (character == thousands) {
+            if (lastThousands >= 0 && index - lastThousands < 4) isDecimal = false;
+            lastThousands = index;
+        }
+        if (!IsSignedNumberChar(character) || character == thousands) isScientific = false;
+    }
+    if (exponentCount > 1) isScientific = false;
+    if (isInteger) return ntInteger;
+    int32_t kind = isDecimal && exponentCount == 0 ? ntDecimal : ntNotANumber;
+    if (isScientific && exponentCount > 0) {
+        kind = ntScientific;
+        if (minusCount == 2) minusCount = 1; // a negative mantissa with a negative exponent
+    }
+    if (minusCount > 1 || decimalCount > 1) return ntNotANumber;
+    return kind;
+}
+
+// ---- cell texts ----------------------------------------------------------
+
+int32_t ClassifyCellText(const String& text, bool markup)
+{
+    const String working = text + u' ';
+    if (working.size() < 2) return ckPlain;
+    if (working[0] == u'=') return ckFormula;
+    if (working.startsWith(WideMarker)) {
+        // A wide text whose first unit is "=" and whose second has a zero high byte.
+        if (working.size() > 4 && working[3] == u'=' && working[4] == QChar(0)) return ckFormula;
+        return ckWide;
+    }
+    if (working.startsWith(QStringLiteral("{\\"))) return ckRichText;
+    if (!markup) return ckPlain;
+    for (const char16_t* tag : { u"</", u"<B", u"<I", u"<C" })
+        if (text.contains(QStringView(tag))) return ckMarkup;
+    return ckPlain;
+}
+
+String EncodeWideCellText(const String& wide)
+{
+    String result = WideMarker;
+    result.reserve(2 + wide.size() * 2);
+    for (const QChar unit : wide) {
+        result += QChar(static_cast<char16_t>(unit.unicode() >> 8));
+        result += QChar(static_cast<char16_t>(unit.unicode() & 0xFF));
+    }
+    return result;
+}
+
+String DecodeWideCellText(const String& text)
+{
+    if (!text.startsWith(WideMarker)) return text;
+    String result;
+    result.reserve((text.size() - 2) / 2);
+    for (qsizetype index = 2; index + 1 < text.size(); index += 2)
+        result += QChar(static_cast<char16_t>(((text[index].unicode() & 0xFF) << 8) | (text[index + 1].unicode() & 0xFF)));
+    return result;
+}
+
+bool IsUrlText(const String& text) { return text.contains(QStringLiteral("://")) || text.contains(QStringLiteral("mailto:")); }
+
+void StripUrlScheme(String& text)
+{
+    qsizetype at = text.indexOf(QStringLiteral("://"));
+    if (at >= 0) {
+        text.remove(0, at + 3);
+        return;
+    }
+    at = text.indexOf(QStringLiteral("mailto:"));
+    if (at >= 0) text.remove(0, at + 7);
+}
+
+// ---- dates ---------------------------------------------------------------
+
+TDateTime ParseDateMDY(const String& text) { return ParseShortDate(text, false); }
+
+TDateTime ParseDateDMY(const String& text) { return ParseShortDate(text, true); }
+
+bool LooksLikeDate(const String& text)
+{
+    const QChar separator = GetDateSeparator();
+    const qsizetype first = text.indexOf(separator);
+    if (first < 1) return false;
+    return text.indexOf(separator, first + 1) - (first + 1) >= 1;
+}
+
+bool ParseDateTimeText(const String& text, TDateTime& value)
+{
+    const QChar dateSeparator = GetDateSeparator();
+    const QChar timeSeparator = GetTimeSeparator();
+    const TFieldOrder order = FieldOrderOf(GetShortDateFormat());
+    const qsizetype first = text.indexOf(dateSeparator);
+    if (first < 0) return false;
+    const qsizetype secondSeparator = text.indexOf(dateSeparator, first + 1);
+    if (secondSeparator < 0) return false;
+    String last = Trim(text.mid(secondSeparator + 1));
+    String timePart;
+    const qsizetype space = last.indexOf(u' ');
+    if (space >= 0) {
+        timePart = Trim(last.mid(space));
+        last = last.left(space);
+    }
+    std::array<int32_t, 3> fields {};
+    if (!TryStrToInt(text.left(first), fields[0]) || !TryStrToInt(text.mid(first + 1, secondSeparator - first - 1), fields[1])
+        || !TryStrToInt(last, fields[2]))
+        return false;
+    const int32_t day = fields[static_cast<size_t>(order.Day)];
+    const int32_t month = fields[static_cast<size_t>(order.Month)];
+    const int32_t year = fields[static_cast<size_t>(order.Year)];
+    if (day > 31 || month > 12) return false;
+    TDateTime date = 0;
+    if (!TryEncodeDate(year, month, day, date)) return false;
+    if (timePart.isEmpty()) {
+        value = date;
+        return true;
+    }
+    const qsizetype firstColon = timePart.indexOf(timeSeparator);
+    if (firstColon < 0) {
+        value = date; // the date part stands even though the time is unreadable
+        return false;
+    }
+    const qsizetype secondColon = timePart.indexOf(timeSeparator, firstColon + 1);
+    int32_t hour = 0, minute = 0, seconds = 0;
+    if (!TryStrToInt(timePart.left(firstColon), hour) || hour > 23) return false;
+    if (secondColon >= 0) {
+        if (!TryStrToInt(timePart.mid(firstColon + 1, secondColon - firstColon - 1), minute)) return false;
+        if (!TryStrToInt(timePart.mid(secondColon + 1), seconds) || seconds > 60) return false;
+    } else if (!TryStrToInt(timePart.mid(firstColon + 1), minute)) {
+        return false;
+    }
+    if (minute > 59) return false;
+    TDateTime time = 0;
+    if (!TryEncodeTime(hour, minute, seconds, 0, time)) return false;
+    value = ComposeDateTime(date, time);
+    return true;
+}
+
+TDateTime StepDate(int32_t years, int32_t months, int32_t days, TDateTime date, TDateTime defaultStep)
+{
+    int year = 0, month = 0, day = 0;
+    if (days != 0 && years == 0 && months == 0) return date + days;
+    if (years != 0 && months == 0 && days == 0) {
+        DecodeDate(date, year, month, day);
+        const int64_t targetYear = static_cast<int64_t>(year) + years;
+        if (targetYear < 1 || targetYear > 9999) throw EConvertError(QStringLiteral("Invalid argument to date encode"));
+        return EncodeDate(static_cast<int>(targetYear), month, day);
+    }
+    if (months != 0 && years == 0 && days == 0) {
+        DecodeDate(date, year, month, day);
+        // Any number of months, also more than a year either way.
+        const int64_t monthIndex = static_cast<int64_t>(year) * 12 + (month - 1) + months;
+        const int64_t targetYear = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
+        if (targetYear < 1 || targetYear > 9999) throw EConvertError(QStringLiteral("Invalid argument to date encode"));
+        return EncodeDate(static_cast<int>(targetYear), static_cast<int>(monthIndex - targetYear * 12) + 1, day);
+    }
+    return date + defaultStep;
+}
+
+// ---- filter expressions --------------------------------------------------
+
+String RemoveSpacesOutsideQuotes(const String& text)
+{
+    String result;
+    result.reserve(text.size());
+    bool quoted = false;
+    for (const QChar character : text) {
+        if (character == u'"') quoted = !quoted;
+        if (character != u' ' || quoted) result += character;
+    }
+    return result;
+}
+
+int32_t FindClosingParen(const String& text)
+{
+    int32_t opened = 0;
+    int32_t closed = 0;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (text[index] == u'(') ++opened;
+        else if (text[index] == u')' && ++closed == opened) return static_cast<int32_t>(index + 1);
+    }
+    return 0;
+}
+
+bool MatchFilterCondition(const String& expression, const String& value, bool caseSensitive)
+{
+    String rest = RemoveSpacesOutsideQuotes(Trim(expression));
+    if (rest.startsWith(u'=')) rest.remove(0, 1);
+    const String operators = QStringLiteral("(;^&|");
+    bool result = false;
+    bool hasResult = false;
+    QChar previous;
+    auto combine = [&](bool partial) {
+        if (!hasResult) {
+            result = partial;
+            hasResult = true;
+        } else if (previous == u'&') {
+            result = result && partial;
+        } else if (previous != u'(') {
+            result = result || partial;
+        }
+    };
+    for (;;) {
+        int32_t position = 0;
+        const QChar found = FindCharOutsideQuotes(operators, rest, position);
+        if (position < 1) break;
+        if (rest.startsWith(u'(')) {
+            const int32_t closing = FindClosingParen(rest);
+            // An unbalanced group is read as one plain condition, so the
+            // loop always consumes its input.
+            if (closing == 0) break;
+            combine(MatchFilterCondition(rest.mid(1, closing - 2), value, caseSensitive));
+            rest.remove(0, closing);
+            previous = u'(';
+        } else {
+            combine(MatchCondition(rest.left(position - 1), value, caseSensitive));
+            rest.remove(0, position);
+            previous = found;
+        }
+    }
+    combine(MatchCondition(rest, value, caseSensitive));
+    return result;
+}
+
+bool MatchCondition(const String& condition, const String& value, bool caseSensitive)
+{
+    if (caseSensitive) return CompareCondition(condition, value);
+    return CompareCondition(condition.toUpper(), value.toUpper());
+}
+
+bool CompareCondition(const String& condition, const String& value)
+{
+    TRelation greater = EvaluateRelation(condition, value, u'>');
+    TRelation less = EvaluateRelation(condition, value, u'<');
+    if (condition.contains(u'!')) {
+        if (!greater.Present) greater = { true, true };
+        if (!less.Present) less = { true, true };
+    }
+    if (condition.contains(u'^') && (greater.Present || less.Present)) return greater.Holds || less.Holds;
+    if (condition.contains(u'&') && greater.Present && less.Present) return greater.Holds && less.Holds;
+    if ((condition.contains(u'>') && greater.Holds) || (condition.contains(u'<') && less.Holds)) return true;
+    return MatchWildcard(condition, value);
+}
