@@ -1,5 +1,7 @@
 #include "grid/base/DudStyleIF.h"
 
+#include "platform/ui/Forms.h"
+
 #include <array>
 
 namespace {
@@ -15,6 +17,8 @@ TOfficeTheme ThemeOfValue(int32_t value, TOfficeTheme blue)
 {
     return value >= 1 && value <= 3 ? static_cast<TOfficeTheme>(blue + value - 1) : ot2003Blue;
 }
+
+TThemeNotifier* ProcessNotifier = nullptr;
 
 } // namespace
 
@@ -81,4 +85,141 @@ TOfficeTheme GetOfficeTheme(TThemeModuleLoader& loader)
         return ThemeOfValue(value, ot2007Blue);
     constexpr std::array<TOfficeTheme, 4> SchemeThemes = { ot2003Classic, ot2003Blue, ot2003Olive, ot2003Silver };
     return SchemeThemes[static_cast<size_t>(GetXPColorScheme(loader))];
+}
+
+// ---- TRegMonitorThread -------------------------------------------------------
+
+TRegMonitorThread::TRegMonitorThread() : TThread(true), FReg(std::make_unique<TRegistry>()) { }
+
+TRegMonitorThread::~TRegMonitorThread()
+{
+    Stop();
+    WaitFor();
+}
+
+void TRegMonitorThread::Stop()
+{
+    Terminate();
+    Signal();
+}
+
+void TRegMonitorThread::Signal()
+{
+    {
+        const std::lock_guard lock(FEventMutex);
+        FSignalled = true;
+    }
+    FEvent.notify_all();
+}
+
+void TRegMonitorThread::InitThread()
+{
+    FReg->SetRootKey(FRootKey);
+    if (!FReg->OpenKeyReadOnly(FKey)) throw ERegistryException(QStringLiteral("Unable to open registry key ") + FKey);
+    FWatch = FReg->NotifyChangeKeyValue(true, Filter(), [this] { Signal(); });
+}
+
+void TRegMonitorThread::Execute()
+{
+    InitThread();
+    while (true) {
+        {
+            std::unique_lock lock(FEventMutex);
+            FEvent.wait(lock, [this] { return FSignalled; });
+            // Reset before sending: a change made while the windows are being
+            // told wakes the thread again instead of being lost.
+            FSignalled = false;
+        }
+        if (Terminated()) break;
+        Synchronize([this] { NotifyWindows(); });
+    }
+    TRegistry::RemoveChangeWatch(FWatch);
+}
+
+void TRegMonitorThread::NotifyWindows()
+{
+    const intptr_t keyText = reinterpret_cast<intptr_t>(&FKey);
+    if (FWnd) SendMessage(FWnd, WM_OFFICETHEMECHANGED, static_cast<intptr_t>(FRootKey), keyText);
+    // A window may unregister another (or itself) while it is told.
+    THandleList windows;
+    for (int32_t index = 0; index < FWinList.Count(); ++index) windows.Add(FWinList.GetInteger(index));
+    for (int32_t index = 0; index < windows.Count(); ++index)
+        if (FWinList.HasValue(windows.GetInteger(index)))
+            SendMessage(windows.GetInteger(index), WM_OFFICETHEMECHANGED, static_cast<intptr_t>(FRootKey), keyText);
+}
+
+// ---- TThemeNotifierWindow ----------------------------------------------------
+
+void TThemeNotifierWindow::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_OFFICETHEMECHANGED && OnOfficeThemeChange) OnOfficeThemeChange(this);
+    TWinControl::WndProc(message);
+}
+
+// ---- TThemeNotifier ----------------------------------------------------------
+
+TThemeNotifier::TThemeNotifier(TUiComponent* owner) : TUiComponent(owner)
+{
+    const int32_t officeVersion = GetInstalledOfficeVersion();
+    if (officeVersion != 1 && officeVersion != 2) return;
+    FNotifier = new TThemeNotifierWindow(this);
+    FNotifier->SetVisible(false);
+    FNotifier->SetParent(dynamic_cast<TWinControl*>(owner));
+    FNotifier->OnOfficeThemeChange = [this](TUiComponent*) {
+        if (OnOfficeThemeChange) OnOfficeThemeChange(this);
+    };
+    FRegMonitorThread = std::make_unique<TRegMonitorThread>();
+    FRegMonitorThread->SetWnd(FNotifier);
+    FRegMonitorThread->SetFilter(REG_NOTIFY_CHANGE_LAST_SET);
+    FRegMonitorThread->SetKey(officeVersion == 2 ? Office14Common : Office12Common);
+    FRegMonitorThread->SetRootKey(HKEY_CURRENT_USER);
+    FRegMonitorThread->SetWatchSub(true);
+    FRegMonitorThread->Start();
+}
+
+TThemeNotifier::~TThemeNotifier()
+{
+    Destroying();
+    // The thread is stopped and joined before the window it sends to goes.
+    FRegMonitorThread.reset();
+    if (ProcessNotifier == this) ProcessNotifier = nullptr;
+}
+
+void TThemeNotifier::RegisterWindow(TWinControl* hwnd)
+{
+    if (!FRegMonitorThread || !hwnd || FRegMonitorThread->WinList().HasValue(hwnd)) return;
+    FRegMonitorThread->WinList().Add(hwnd);
+    hwnd->FreeNotification(this);
+}
+
+void TThemeNotifier::UnRegisterWindow(TWinControl* hwnd)
+{
+    if (!FRegMonitorThread) return;
+    FRegMonitorThread->WinList().DeleteValue(hwnd);
+}
+
+void TThemeNotifier::Notification(TUiComponent* component, TOperation operation)
+{
+    TUiComponent::Notification(component, operation);
+    if (operation != opRemove || !FRegMonitorThread) return;
+    // The parent may destroy the notification window before this notifier;
+    // the thread reads Wnd only on this thread, so clearing it here is safe.
+    if (component == FNotifier) {
+        FNotifier = nullptr;
+        FRegMonitorThread->SetWnd(nullptr);
+        return;
+    }
+    // The window is already being destroyed: compare addresses only.
+    THandleList& windows = FRegMonitorThread->WinList();
+    for (int32_t index = windows.Count() - 1; index >= 0; --index)
+        if (static_cast<TUiComponent*>(windows.GetInteger(index)) == component) windows.Delete(index);
+}
+
+TThemeNotifier* GetThemeNotifier(TUiComponent* owner)
+{
+    if (!ProcessNotifier) {
+        TForm* mainForm = Application->MainForm();
+        ProcessNotifier = new TThemeNotifier(mainForm ? mainForm : owner);
+    }
+    return ProcessNotifier;
 }

@@ -1,5 +1,99 @@
 #include "grid/base/VidEri_Options.h"
 
+// ---- TSearchFooter ---------------------------------------------------------
+
+TSearchFooter::TSearchFooter(bool designTimeInit) : FFont(std::make_unique<TFont>())
+{
+    if (!designTimeInit) return;
+    FFindNextCaption = QStringLiteral("Find &next");
+    FFindPrevCaption = QStringLiteral("Find &previous");
+    FHighLightCaption = QStringLiteral("Highlight");
+    FHintClose = QStringLiteral("Close");
+    FHintFindNext = QStringLiteral("Find next occurrence");
+    FHintFindPrev = QStringLiteral("Find previous occurrence");
+    FHintHighlight = QStringLiteral("Highlight occurrences");
+    FMatchCaseCaption = QStringLiteral("Match case");
+}
+
+TSearchFooter::~TSearchFooter() = default;
+
+void TSearchFooter::Assign(const TPersistent& source)
+{
+    const auto* footer = dynamic_cast<const TSearchFooter*>(&source);
+    if (!footer) return;
+    FAlwaysHighLight = footer->FAlwaysHighLight;
+    FColor = footer->FColor;
+    FColorTo = footer->FColorTo;
+    FFindNextCaption = footer->FFindNextCaption;
+    FFindPrevCaption = footer->FFindPrevCaption;
+    FHighLightCaption = footer->FHighLightCaption;
+    FHintClose = footer->FHintClose;
+    FHintFindNext = footer->FHintFindNext;
+    FHintFindPrev = footer->FHintFindPrev;
+    FHintHighlight = footer->FHintHighlight;
+    FMatchCaseCaption = footer->FMatchCaseCaption;
+    FShowClose = footer->FShowClose;
+    FShowFindNext = footer->FShowFindNext;
+    FShowFindPrev = footer->FShowFindPrev;
+    FShowHighLight = footer->FShowHighLight;
+    FShowMatchCase = footer->FShowMatchCase;
+    FSearchActiveColumnOnly = footer->FSearchActiveColumnOnly;
+    FSearchMatchStart = footer->FSearchMatchStart;
+    FSearchColumn = footer->FSearchColumn;
+    FSearchDirection = footer->FSearchDirection;
+    FSearchHiddenRows = footer->FSearchHiddenRows;
+    FVisible = footer->FVisible;
+    FFont->Assign(*footer->FFont);
+}
+
+void TSearchFooter::Changed()
+{
+    if (OnChange) OnChange(this);
+}
+
+void TSearchFooter::SetText(String& field, const String& value)
+{
+    field = value;
+    Changed();
+}
+
+void TSearchFooter::SetShown(bool& field, bool value)
+{
+    if (field == value) return;
+    field = value;
+    Changed();
+}
+
+void TSearchFooter::SetAutoThemeAdapt(bool value)
+{
+    FAutoThemeAdapt = value;
+    Changed();
+}
+
+void TSearchFooter::SetColor(TColor value)
+{
+    FColor = value;
+    Changed();
+}
+
+void TSearchFooter::SetColorTo(TColor value)
+{
+    FColorTo = value;
+    Changed();
+}
+
+void TSearchFooter::SetFont(const TFont& value)
+{
+    FFont->Assign(value);
+    Changed();
+}
+
+void TSearchFooter::SetShowClose(bool value)
+{
+    FShowClose = value;
+    Changed();
+}
+
 // ---- TNavigation -----------------------------------------------------------
 
 void TNavigation::Assign(const TPersistent& source)
@@ -121,6 +215,63 @@ void TSyncGrid::Assign(const TPersistent& source)
 void TSyncGrid::SetGrid(TDudStringGrid* value)
 {
     if (value != FOwner) FGrid = value;
+}
+
+// ---- TBands ----------------------------------------------------------------
+
+void TBands::Assign(const TPersistent& source)
+{
+    const auto* bands = dynamic_cast<const TBands*>(&source);
+    if (!bands) return;
+    FActive = bands->FActive;
+    FPrimaryColor = bands->FPrimaryColor;
+    FPrimaryLength = bands->FPrimaryLength;
+    FSecondaryColor = bands->FSecondaryColor;
+    FSecondaryLength = bands->FSecondaryLength;
+    FPrint = bands->FPrint;
+    FTotalLength = FPrimaryLength + FSecondaryLength;
+}
+
+void TBands::Changed()
+{
+    if (OnChange) OnChange(this);
+}
+
+void TBands::SetActive(bool value)
+{
+    if (FActive == value) return;
+    FActive = value;
+    Changed();
+}
+
+void TBands::SetLength(int32_t& field, int32_t value)
+{
+    if (field == value) return;
+    field = value;
+    FTotalLength = FPrimaryLength + FSecondaryLength;
+    if (FActive) Changed();
+}
+
+void TBands::SetPrimaryLength(int32_t value) { SetLength(FPrimaryLength, value); }
+
+void TBands::SetSecondaryLength(int32_t value) { SetLength(FSecondaryLength, value); }
+
+void TBands::SetBandColor(TColor& field, TColor value)
+{
+    if (field == value) return;
+    field = value;
+    if (FActive) Changed();
+}
+
+void TBands::SetPrimaryColor(TColor value) { SetBandColor(FPrimaryColor, value); }
+
+void TBands::SetSecondaryColor(TColor value) { SetBandColor(FSecondaryColor, value); }
+
+TColor TBands::RowColor(int32_t row, int32_t fixedRows) const
+{
+    if (FTotalLength <= 0) return FPrimaryColor;
+    const int32_t position = (row - fixedRows) % FTotalLength;
+    return position < FPrimaryLength ? FPrimaryColor : FSecondaryColor;
 }
 
 // ---- TFocusHelper ----------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "platform/core/Persistent.h"
 #include "platform/core/StringList.h"
+#include "platform/graphics/GraphicsObjects.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,112 @@
 // event; the owning grid connects the events to its own handlers.
 
 class TDudStringGrid;
+
+enum TSearchDirection { sdTopBottom, sdLeftRight };
+
+// The search bar under the grid.
+class TSearchFooter : public TPersistent {
+public:
+    using TNotifyEvent = std::function<void(TSearchFooter* sender)>;
+
+    // The captions and hints get their texts only when the owner asks for
+    // design-time initialisation; otherwise they start empty.
+    explicit TSearchFooter(bool designTimeInit);
+    ~TSearchFooter() override;
+
+    void Assign(const TPersistent& source) override;
+
+    bool AlwaysHighLight() const { return FAlwaysHighLight; }
+    void SetAlwaysHighLight(bool value) { FAlwaysHighLight = value; }
+    bool AutoSearch() const { return FAutoSearch; }
+    void SetAutoSearch(bool value) { FAutoSearch = value; }
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+    TColor ColorTo() const { return FColorTo; }
+    void SetColorTo(TColor value);
+    const String& FindNextCaption() const { return FFindNextCaption; }
+    void SetFindNextCaption(const String& value) { SetText(FFindNextCaption, value); }
+    const String& FindPrevCaption() const { return FFindPrevCaption; }
+    void SetFindPrevCaption(const String& value) { SetText(FFindPrevCaption, value); }
+    TFont& Font() const { return *FFont; }
+    void SetFont(const TFont& value);
+    const String& HighLightCaption() const { return FHighLightCaption; }
+    void SetHighLightCaption(const String& value) { SetText(FHighLightCaption, value); }
+    const String& HintClose() const { return FHintClose; }
+    void SetHintClose(const String& value) { SetText(FHintClose, value); }
+    const String& HintFindNext() const { return FHintFindNext; }
+    void SetHintFindNext(const String& value) { SetText(FHintFindNext, value); }
+    const String& HintFindPrev() const { return FHintFindPrev; }
+    void SetHintFindPrev(const String& value) { SetText(FHintFindPrev, value); }
+    const String& HintHighlight() const { return FHintHighlight; }
+    void SetHintHighlight(const String& value) { SetText(FHintHighlight, value); }
+    const String& MatchCaseCaption() const { return FMatchCaseCaption; }
+    void SetMatchCaseCaption(const String& value) { SetText(FMatchCaseCaption, value); }
+    bool SearchActiveColumnOnly() const { return FSearchActiveColumnOnly; }
+    void SetSearchActiveColumnOnly(bool value) { FSearchActiveColumnOnly = value; }
+    int32_t SearchColumn() const { return FSearchColumn; }
+    void SetSearchColumn(int32_t value) { FSearchColumn = value; }
+    bool SearchMatchStart() const { return FSearchMatchStart; }
+    void SetSearchMatchStart(bool value) { FSearchMatchStart = value; }
+    bool SearchFixedCells() const { return FSearchFixedCells; }
+    void SetSearchFixedCells(bool value) { FSearchFixedCells = value; }
+    bool SearchHiddenRows() const { return FSearchHiddenRows; }
+    void SetSearchHiddenRows(bool value) { FSearchHiddenRows = value; }
+    TSearchDirection SearchDirection() const { return FSearchDirection; }
+    void SetSearchDirection(TSearchDirection value) { FSearchDirection = value; }
+    bool ShowClose() const { return FShowClose; }
+    void SetShowClose(bool value);
+    bool ShowFindNext() const { return FShowFindNext; }
+    void SetShowFindNext(bool value) { SetShown(FShowFindNext, value); }
+    bool ShowFindPrev() const { return FShowFindPrev; }
+    void SetShowFindPrev(bool value) { SetShown(FShowFindPrev, value); }
+    bool ShowHighLight() const { return FShowHighLight; }
+    void SetShowHighLight(bool value) { SetShown(FShowHighLight, value); }
+    bool ShowMatchCase() const { return FShowMatchCase; }
+    void SetShowMatchCase(bool value) { SetShown(FShowMatchCase, value); }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value) { SetShown(FVisible, value); }
+    // The text last searched for: state of the search, never copied.
+    const String& LastSearch() const { return FLastSearch; }
+    void SetLastSearch(const String& value) { FLastSearch = value; }
+
+    TNotifyEvent OnChange;
+
+private:
+    void Changed();
+    void SetText(String& field, const String& value);
+    void SetShown(bool& field, bool value);
+
+    bool FAlwaysHighLight = false;
+    bool FAutoSearch = true;
+    bool FAutoThemeAdapt = false;
+    TColor FColor = clWhite;
+    TColor FColorTo = clBtnFace;
+    String FFindNextCaption;
+    String FFindPrevCaption;
+    std::unique_ptr<TFont> FFont;
+    String FHighLightCaption;
+    String FHintClose;
+    String FHintFindNext;
+    String FHintFindPrev;
+    String FHintHighlight;
+    String FMatchCaseCaption;
+    bool FSearchActiveColumnOnly = false;
+    int32_t FSearchColumn = -1;
+    bool FSearchMatchStart = false;
+    bool FSearchFixedCells = false;
+    bool FSearchHiddenRows = false;
+    TSearchDirection FSearchDirection = sdTopBottom;
+    bool FShowClose = true;
+    bool FShowFindNext = true;
+    bool FShowFindPrev = true;
+    bool FShowHighLight = true;
+    bool FShowMatchCase = true;
+    bool FVisible = false;
+    String FLastSearch;
+};
 
 enum TClipboardPasteAction { paReplace, paInsert };
 enum TAdvanceDirection { adLeftRight, adTopBottom, adLeftRightInRow, adTopBottomInCol };
@@ -342,6 +449,48 @@ private:
     bool FSelectionRow = false;
     bool FMoveColumn = false;
     bool FMoveRow = false;
+};
+
+// Alternating row colours: after the fixed rows, PrimaryLength rows in the
+// primary colour, then SecondaryLength rows in the secondary one, repeated.
+class TBands : public TPersistent {
+public:
+    using TNotifyEvent = std::function<void(TBands* sender)>;
+
+    void Assign(const TPersistent& source) override;
+
+    bool Print() const { return FPrint; }
+    void SetPrint(bool value) { FPrint = value; }
+    bool Active() const { return FActive; }
+    void SetActive(bool value);
+    int32_t TotalLength() const { return FTotalLength; }
+    int32_t PrimaryLength() const { return FPrimaryLength; }
+    void SetPrimaryLength(int32_t value);
+    int32_t SecondaryLength() const { return FSecondaryLength; }
+    void SetSecondaryLength(int32_t value);
+    TColor PrimaryColor() const { return FPrimaryColor; }
+    void SetPrimaryColor(TColor value);
+    TColor SecondaryColor() const { return FSecondaryColor; }
+    void SetSecondaryColor(TColor value);
+
+    // The band colour of a non-fixed row. Lengths that leave no band at all
+    // (a total of 0 or below) give the primary colour instead of dividing by zero.
+    TColor RowColor(int32_t row, int32_t fixedRows) const;
+
+    TNotifyEvent OnChange;
+
+private:
+    void Changed();
+    void SetLength(int32_t& field, int32_t value);
+    void SetBandColor(TColor& field, TColor value);
+
+    bool FPrint = false;
+    bool FActive = false;
+    int32_t FTotalLength = 2;
+    int32_t FSecondaryLength = 1;
+    int32_t FPrimaryLength = 1;
+    TColor FSecondaryColor = clWindow;
+    TColor FPrimaryColor = clInfoBk;
 };
 
 class TFocusHelper : public TPersistent {

@@ -351,3 +351,193 @@ TEST(FocusHelperTest, StartsDisabledAndAssignCopiesEnabled)
     target.Assign(source);
     EXPECT_TRUE(target.Enabled());
 }
+
+namespace {
+
+using TFooter = TSearchFooter;
+struct TFooterText {
+    const char* Name;
+    const String& (TFooter::*Get)() const;
+    void (TFooter::*Set)(const String&);
+    const char* DesignText;
+};
+const TFooterText FooterTexts[] = {
+    { "FindNextCaption", &TFooter::FindNextCaption, &TFooter::SetFindNextCaption, "Find &next" },
+    { "FindPrevCaption", &TFooter::FindPrevCaption, &TFooter::SetFindPrevCaption, "Find &previous" },
+    { "HighLightCaption", &TFooter::HighLightCaption, &TFooter::SetHighLightCaption, "Highlight" },
+    { "HintClose", &TFooter::HintClose, &TFooter::SetHintClose, "Close" },
+    { "HintFindNext", &TFooter::HintFindNext, &TFooter::SetHintFindNext, "Find next occurrence" },
+    { "HintFindPrev", &TFooter::HintFindPrev, &TFooter::SetHintFindPrev, "Find previous occurrence" },
+    { "HintHighlight", &TFooter::HintHighlight, &TFooter::SetHintHighlight, "Highlight occurrences" },
+    { "MatchCaseCaption", &TFooter::MatchCaseCaption, &TFooter::SetMatchCaseCaption, "Match case" },
+};
+
+struct TFooterFlag {
+    const char* Name;
+    bool (TFooter::*Get)() const;
+    void (TFooter::*Set)(bool);
+    bool Default;
+    bool Copied;
+    int ChangesWhenSetToDefault; // fired although nothing changed
+};
+const TFooterFlag FooterFlags[] = {
+    { "AlwaysHighLight", &TFooter::AlwaysHighLight, &TFooter::SetAlwaysHighLight, false, true, 0 },
+    { "AutoSearch", &TFooter::AutoSearch, &TFooter::SetAutoSearch, true, false, 0 },
+    { "AutoThemeAdapt", &TFooter::AutoThemeAdapt, &TFooter::SetAutoThemeAdapt, false, false, 1 },
+    { "SearchActiveColumnOnly", &TFooter::SearchActiveColumnOnly, &TFooter::SetSearchActiveColumnOnly, false, true, 0 },
+    { "SearchMatchStart", &TFooter::SearchMatchStart, &TFooter::SetSearchMatchStart, false, true, 0 },
+    { "SearchFixedCells", &TFooter::SearchFixedCells, &TFooter::SetSearchFixedCells, false, false, 0 },
+    { "SearchHiddenRows", &TFooter::SearchHiddenRows, &TFooter::SetSearchHiddenRows, false, true, 0 },
+    { "ShowClose", &TFooter::ShowClose, &TFooter::SetShowClose, true, true, 1 },
+    { "ShowFindNext", &TFooter::ShowFindNext, &TFooter::SetShowFindNext, true, true, 0 },
+    { "ShowFindPrev", &TFooter::ShowFindPrev, &TFooter::SetShowFindPrev, true, true, 0 },
+    { "ShowHighLight", &TFooter::ShowHighLight, &TFooter::SetShowHighLight, true, true, 0 },
+    { "ShowMatchCase", &TFooter::ShowMatchCase, &TFooter::SetShowMatchCase, true, true, 0 },
+    { "Visible", &TFooter::Visible, &TFooter::SetVisible, false, true, 0 },
+};
+
+} // namespace
+
+TEST(SearchFooterTest, TextsAreSetOnlyForDesignTimeInitialisation)
+{
+    const TSearchFooter designed(true);
+    const TSearchFooter created(false);
+    for (const TFooterText& text : FooterTexts) {
+        SCOPED_TRACE(text.Name);
+        EXPECT_EQ((designed.*text.Get)(), text.DesignText);
+        EXPECT_EQ((created.*text.Get)(), "");
+    }
+}
+
+TEST(SearchFooterTest, DefaultsAndTheSettingsAssignCopies)
+{
+    TSearchFooter source(false);
+    for (const TFooterFlag& flag : FooterFlags) (source.*flag.Set)(!flag.Default);
+    for (const TFooterText& text : FooterTexts) (source.*text.Set)(QString::fromLatin1(text.Name) + " copy");
+    source.SetColor(clRed);
+    source.SetColorTo(clBlue);
+    source.SetSearchColumn(4);
+    source.SetSearchDirection(sdLeftRight);
+    source.SetLastSearch("needle");
+    TFont font;
+    font.SetName("DejaVu Sans");
+    font.SetSize(14);
+    source.SetFont(font);
+
+    TSearchFooter target(true);
+    EXPECT_EQ(target.Color(), clWhite);
+    EXPECT_EQ(target.ColorTo(), clBtnFace);
+    EXPECT_EQ(target.SearchColumn(), -1);
+    EXPECT_EQ(target.SearchDirection(), sdTopBottom);
+    int changes = 0;
+    target.OnChange = [&changes](TSearchFooter*) { ++changes; };
+    target.Assign(source);
+    EXPECT_EQ(changes, 0);
+    for (const TFooterFlag& flag : FooterFlags) {
+        SCOPED_TRACE(flag.Name);
+        EXPECT_EQ((TSearchFooter(false).*flag.Get)(), flag.Default);
+        EXPECT_EQ((target.*flag.Get)(), flag.Copied ? !flag.Default : flag.Default);
+    }
+    for (const TFooterText& text : FooterTexts) {
+        SCOPED_TRACE(text.Name);
+        EXPECT_EQ((target.*text.Get)(), QString::fromLatin1(text.Name) + " copy");
+    }
+    EXPECT_EQ(target.Color(), clRed);
+    EXPECT_EQ(target.ColorTo(), clBlue);
+    EXPECT_EQ(target.SearchColumn(), 4);
+    EXPECT_EQ(target.SearchDirection(), sdLeftRight);
+    EXPECT_EQ(target.LastSearch(), "");
+    EXPECT_TRUE(target.Font() == font);
+    EXPECT_NE(&target.Font(), &source.Font());
+}
+
+TEST(SearchFooterTest, SettersAnnounceTheirChanges)
+{
+    for (const TFooterFlag& flag : FooterFlags) {
+        SCOPED_TRACE(flag.Name);
+        TSearchFooter footer(false);
+        int changes = 0;
+        footer.OnChange = [&changes](TSearchFooter*) { ++changes; };
+        (footer.*flag.Set)(flag.Default);
+        EXPECT_EQ(changes, flag.ChangesWhenSetToDefault);
+        (footer.*flag.Set)(!flag.Default);
+        const bool announces = flag.ChangesWhenSetToDefault > 0 || flag.Name == std::string("Visible")
+            || std::string(flag.Name).starts_with("Show");
+        EXPECT_EQ(changes, flag.ChangesWhenSetToDefault + (announces ? 1 : 0));
+    }
+    TSearchFooter footer(false);
+    int changes = 0;
+    footer.OnChange = [&changes](TSearchFooter*) { ++changes; };
+    footer.SetColor(footer.Color());
+    footer.SetColorTo(clNone);
+    footer.SetFont(TFont());
+    footer.SetHintClose("Close");
+    footer.SetSearchColumn(2);
+    footer.SetSearchDirection(sdLeftRight);
+    EXPECT_EQ(changes, 4);
+}
+
+TEST(BandsTest, DefaultsAndTheBandRule)
+{
+    TBands bands;
+    EXPECT_FALSE(bands.Active());
+    EXPECT_FALSE(bands.Print());
+    EXPECT_EQ(bands.PrimaryLength(), 1);
+    EXPECT_EQ(bands.SecondaryLength(), 1);
+    EXPECT_EQ(bands.TotalLength(), 2);
+    EXPECT_EQ(bands.PrimaryColor(), clInfoBk);
+    EXPECT_EQ(bands.SecondaryColor(), clWindow);
+
+    TBands source;
+    source.SetActive(true);
+    source.SetPrint(true);
+    source.SetPrimaryLength(2);
+    source.SetPrimaryColor(clYellow);
+    source.SetSecondaryColor(clAqua);
+    TBands target;
+    target.Assign(source);
+    EXPECT_TRUE(target.Active());
+    EXPECT_TRUE(target.Print());
+    EXPECT_EQ(target.TotalLength(), 3);
+    const int32_t fixedRows = 1;
+    const TColor expected[] = { clYellow, clYellow, clAqua, clYellow, clYellow, clAqua };
+    for (const TBands* banded : { &source, &target })
+        for (int32_t index = 0; index < 6; ++index) {
+            SCOPED_TRACE(index);
+            EXPECT_EQ(banded->RowColor(fixedRows + index, fixedRows), expected[index]);
+        }
+}
+
+TEST(BandsTest, LengthsLeavingNoBandGiveThePrimaryColour)
+{
+    TBands bands;
+    bands.SetPrimaryLength(0);
+    bands.SetSecondaryLength(0);
+    EXPECT_EQ(bands.TotalLength(), 0);
+    EXPECT_EQ(bands.RowColor(5, 1), clInfoBk);
+    bands.SetSecondaryLength(1);
+    EXPECT_EQ(bands.RowColor(5, 1), clWindow);
+}
+
+TEST(BandsTest, ChangesAreAnnouncedOnlyWhileActiveAndOnlyWhenReal)
+{
+    TBands bands;
+    int changes = 0;
+    bands.OnChange = [&changes](TBands*) { ++changes; };
+    bands.SetPrimaryLength(3);
+    bands.SetPrimaryColor(clRed);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(bands.TotalLength(), 4);
+    bands.SetActive(true);
+    bands.SetActive(true);
+    EXPECT_EQ(changes, 1);
+    bands.SetPrimaryLength(3);
+    bands.SetPrimaryColor(clRed);
+    EXPECT_EQ(changes, 1);
+    bands.SetSecondaryLength(2);
+    bands.SetSecondaryColor(clLime);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(bands.TotalLength(), 5);
+    bands.SetPrint(true);
+    EXPECT_EQ(changes, 3);
+}
