@@ -41,6 +41,10 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using enum TAlign;
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 using enum TAlignment;
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using enum TFormBorderStyle;
+// Controls other than forms use bsNone and bsSingle only.
+using TBorderStyle = TFormBorderStyle;
 
 using TCursor = int16_t;
 constexpr TCursor crDefault = 0;

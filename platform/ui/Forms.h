@@ -21,8 +21,6 @@ constexpr TModalResult mrAll = 12;
 constexpr TModalResult mrNoToAll = 13;
 constexpr TModalResult mrYesToAll = 14;
 
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-using enum TFormBorderStyle;
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSetOf<TBorderIcon>;
 using enum TBorderIcon;
