@@ -1,6 +1,6 @@
 #include "platform/ui/Mask.h"
 
-TCustomMaskEdit::TCustomMaskEdit(TUiComponent* owner) : TCustomEdit(owner) { }
+TCustomMaskEdit::TCustomMaskEdit(TComponent* owner) : TCustomEdit(owner) { }
 TCustomMaskEdit::~TCustomMaskEdit() = default;
 
 void TCustomMaskEdit::SetEditMask(const String& editMask)

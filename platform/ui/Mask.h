@@ -21,7 +21,7 @@ public:
 // blank character; typing overwrites position by position.
 class TCustomMaskEdit : public TCustomEdit {
 public:
-    explicit TCustomMaskEdit(TUiComponent* owner);
+    explicit TCustomMaskEdit(TComponent* owner);
     ~TCustomMaskEdit() override;
 
     const String& EditMask() const { return FEditMask; }

@@ -35,7 +35,7 @@ String FirstLine(const String& text)
 
 // ---- TCustomEdit
 
-TCustomEdit::TCustomEdit(TUiComponent* owner) : TWinControl(owner)
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
 {
     SetTabStop(true);
     SetParentColor(false);

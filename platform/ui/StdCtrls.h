@@ -15,7 +15,7 @@ using enum TEditCharCase;
 // OnChange fires for every change of the text, typed or set.
 class TCustomEdit : public TWinControl {
 public:
-    explicit TCustomEdit(TUiComponent* owner);
+    explicit TCustomEdit(TComponent* owner);
     ~TCustomEdit() override;
 
     // 0: no limit. Limits typing and pasting only, as on the platform;

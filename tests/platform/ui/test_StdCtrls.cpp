@@ -21,7 +21,7 @@ protected:
         Form->SetBounds(0, 0, 300, 200);
         Edit = new TEdit(Form.get());
         Edit->SetParent(Form.get());
-        Edit->OnChange = [this](TUiComponent*) { Changes.push_back(Edit->Text()); };
+        Edit->OnChange = [this](TComponent*) { Changes.push_back(Edit->Text()); };
         Form->Show();
         QApplication::processEvents();
         ASSERT_TRUE(Edit->Focused());
@@ -69,7 +69,7 @@ TEST_F(EditTest, OnChangeFiresForProgrammaticAndTypedChangesButNotForEqualText)
 
 TEST_F(EditTest, KeyPressCanReplaceOrSwallowTheCharacter)
 {
-    Edit->OnKeyPress = [](TUiComponent*, TChar& key) {
+    Edit->OnKeyPress = [](TComponent*, TChar& key) {
         if (key == u'x')
             key = 0;
         else if (key == u',')
