@@ -105,6 +105,16 @@ constexpr intptr_t DLGC_WANTTAB = 0x02;
 constexpr intptr_t DLGC_WANTALLKEYS = 0x04;
 constexpr intptr_t DLGC_WANTCHARS = 0x80;
 
+// WM_VSCROLL / WM_HSCROLL requests.
+constexpr intptr_t SB_LINEUP = 0;
+constexpr intptr_t SB_LINEDOWN = 1;
+constexpr intptr_t SB_PAGEUP = 2;
+constexpr intptr_t SB_PAGEDOWN = 3;
+constexpr intptr_t SB_THUMBPOSITION = 4;
+constexpr intptr_t SB_TOP = 6;
+constexpr intptr_t SB_BOTTOM = 7;
+constexpr intptr_t SB_ENDSCROLL = 8;
+
 // Mouse message key flags.
 constexpr intptr_t MK_LBUTTON = 0x01;
 constexpr intptr_t MK_RBUTTON = 0x02;
