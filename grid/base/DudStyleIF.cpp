@@ -158,14 +158,14 @@ void TThemeNotifierWindow::WndProc(TMessage& message)
 
 // ---- TThemeNotifier ----------------------------------------------------------
 
-TThemeNotifier::TThemeNotifier(TUiComponent* owner) : TUiComponent(owner)
+TThemeNotifier::TThemeNotifier(TComponent* owner) : TComponent(owner)
 {
     const int32_t officeVersion = GetInstalledOfficeVersion();
     if (officeVersion != 1 && officeVersion != 2) return;
     FNotifier = new TThemeNotifierWindow(this);
     FNotifier->SetVisible(false);
     FNotifier->SetParent(dynamic_cast<TWinControl*>(owner));
-    FNotifier->OnOfficeThemeChange = [this](TUiComponent*) {
+    FNotifier->OnOfficeThemeChange = [this](TComponent*) {
         if (OnOfficeThemeChange) OnOfficeThemeChange(this);
     };
     FRegMonitorThread = std::make_unique<TRegMonitorThread>();
@@ -198,9 +198,9 @@ void TThemeNotifier::UnRegisterWindow(TWinControl* hwnd)
     FRegMonitorThread->WinList().DeleteValue(hwnd);
 }
 
-void TThemeNotifier::Notification(TUiComponent* component, TOperation operation)
+void TThemeNotifier::Notification(TComponent* component, TOperation operation)
 {
-    TUiComponent::Notification(component, operation);
+    TComponent::Notification(component, operation);
     if (operation != opRemove || !FRegMonitorThread) return;
     // The parent may destroy the notification window before this notifier;
     // the thread reads Wnd only on this thread, so clearing it here is safe.
@@ -212,10 +212,10 @@ void TThemeNotifier::Notification(TUiComponent* component, TOperation operation)
     // The window is already being destroyed: compare addresses only.
     THandleList& windows = FRegMonitorThread->WinList();
     for (int32_t index = windows.Count() - 1; index >= 0; --index)
-        if (static_cast<TUiComponent*>(windows.GetInteger(index)) == component) windows.Delete(index);
+        if (static_cast<TComponent*>(windows.GetInteger(index)) == component) windows.Delete(index);
 }
 
-TThemeNotifier* GetThemeNotifier(TUiComponent* owner)
+TThemeNotifier* GetThemeNotifier(TComponent* owner)
 {
     if (!ProcessNotifier) {
         TForm* mainForm = Application->MainForm();

@@ -175,9 +175,9 @@ public:
 // The process-wide watch of the Office colour scheme (see GetThemeNotifier).
 // Without an Office 12.0 or 14.0 it has neither thread nor window, and
 // registering windows does nothing.
-class TThemeNotifier : public TUiComponent {
+class TThemeNotifier : public TComponent {
 public:
-    explicit TThemeNotifier(TUiComponent* owner);
+    explicit TThemeNotifier(TComponent* owner);
     ~TThemeNotifier() override;
 
     // A registered window is forgotten by itself when it is destroyed.
@@ -190,7 +190,7 @@ public:
     TNotifyEvent OnOfficeThemeChange;
 
 protected:
-    void Notification(TUiComponent* component, TOperation operation) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     std::unique_ptr<TRegMonitorThread> FRegMonitorThread;
@@ -199,4 +199,4 @@ private:
 
 // The process's notifier, made on the first call. Its owner is the main form
 // when there is one, else owner; the owner frees it.
-TThemeNotifier* GetThemeNotifier(TUiComponent* owner);
+TThemeNotifier* GetThemeNotifier(TComponent* owner);

@@ -110,7 +110,7 @@ TEST_F(ThemeNotifierTest, ChangeOfTheWatchedKeyReachesTheRegisteredWindows)
     auto* notifier = new TThemeNotifier(&owner);
     ASSERT_NE(notifier->RegMonitorThread(), nullptr);
     int notifierEvents = 0;
-    notifier->OnOfficeThemeChange = [&](TUiComponent* sender) {
+    notifier->OnOfficeThemeChange = [&](TComponent* sender) {
         EXPECT_EQ(sender, notifier);
         ++notifierEvents;
     };
