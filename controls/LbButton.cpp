@@ -4,7 +4,9 @@
 #include "platform/ui/Menus.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <span>
+#include <vector>
 
 namespace {
 
