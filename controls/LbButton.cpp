@@ -451,7 +451,7 @@ void DrawLbButtonFace(TCanvas& canvas, int32_t width, int32_t height, const TLbB
 
 // ---- TLbButton
 
-TLbButton::TLbButton(TUiComponent* owner)
+TLbButton::TLbButton(TComponent* owner)
     : TCustomControl(owner), FGlyph(std::make_unique<TBitmap>()), FHTFont(std::make_unique<TFont>())
 {
     SetBounds(Left(), Top(), 100, 23);
@@ -487,7 +487,7 @@ void TLbButton::StopFadeThread()
 
 void TLbButton::FadeStep()
 {
-    if (IsDestroying())
+    if ((ComponentState() & csDestroying))
         return;
     --FHotTrackStep;
     if (FHotTrackStep <= 0) {
@@ -618,7 +618,7 @@ void TLbButton::SetEnabled(bool enabled)
 
 void TLbButton::Paint()
 {
-    if (!Visible() || IsLoading() || IsDestroying())
+    if (!Visible() || (ComponentState() & csLoading) || (ComponentState() & csDestroying))
         return;
     const int32_t w = Width();
     const int32_t h = Height();
@@ -765,7 +765,7 @@ void TLbButton::CMDialogChar(TMessage& message)
 
 TForm* TLbButton::OwningForm() const
 {
-    for (TUiComponent* owner = Owner(); owner; owner = owner->Owner())
+    for (TComponent* owner = Owner(); owner; owner = owner->Owner())
         if (auto* form = dynamic_cast<TForm*>(owner))
             return form;
     return ParentForm();

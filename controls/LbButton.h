@@ -70,7 +70,7 @@ void LoadLbButtonPicture(const String& name, TBitmap& bitmap);
 // that can fade out after the mouse leaves, and the dialog keys of a button.
 class TLbButton : public TCustomControl {
 public:
-    explicit TLbButton(TUiComponent* owner);
+    explicit TLbButton(TComponent* owner);
     ~TLbButton() override;
 
     TAlignment Alignment() const { return FAlignment; }

@@ -41,7 +41,7 @@ protected:
 // Plain focusable controls whose class names the dialog keys look at.
 class TPlainEdit : public TCustomControl {
 public:
-    explicit TPlainEdit(TUiComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
+    explicit TPlainEdit(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
 };
 class TTestRadioButton : public TPlainEdit {
 public:
@@ -70,7 +70,7 @@ protected:
         button->SetCaption(QString::fromLatin1(name));
         button->SetBounds(150, top, 100, 23);
         button->SetParent(Form.get());
-        button->OnClick = [this, name](TUiComponent*) { Clicks.push_back(name); };
+        button->OnClick = [this, name](TComponent*) { Clicks.push_back(name); };
         return button;
     }
 
@@ -255,7 +255,7 @@ TEST_F(LbButtonTest, OnClickRunsBeforeTheModalResultReachesTheForm)
     TProbeButton* button = AddButton("cancel", 10);
     button->SetModalResult(mrCancel);
     TModalResult seenInClick = -1;
-    button->OnClick = [&](TUiComponent*) { seenInClick = Form->ModalResult(); };
+    button->OnClick = [&](TComponent*) { seenInClick = Form->ModalResult(); };
     PostMessage(button, WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({ 5, 5 }));
     PostMessage(button, WM_LBUTTONUP, 0, PointToLParam({ 5, 5 }));
     EXPECT_EQ(Form->ShowModal(), mrCancel);
@@ -326,7 +326,7 @@ TEST_F(LbButtonTest, AHiddenOrDisabledDefaultButtonConsumesEnter)
     TProbeButton* ok = AddButton("ok", 10);
     ok->SetDefault(true);
     std::vector<uint16_t> editKeys;
-    Edit->OnKeyDown = [&](TUiComponent*, uint16_t& key, TShiftState) { editKeys.push_back(key); };
+    Edit->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) { editKeys.push_back(key); };
     ShowForm();
     for (int hidden = 0; hidden < 2; ++hidden) {
         SCOPED_TRACE(hidden ? "hidden" : "disabled");
@@ -375,8 +375,8 @@ TEST_F(LbButtonTest, LeavingDropsTheHotColourAtOnceWithoutSlowDecease)
     button->SetColor(0xEDF7F8);
     button->SetHotTrackColor(clYellow);
     std::vector<std::string> events;
-    button->OnMouseEnter = [&](TUiComponent*) { events.push_back("enter"); };
-    button->OnMouseExit = [&](TUiComponent*) { events.push_back("exit"); };
+    button->OnMouseEnter = [&](TComponent*) { events.push_back("enter"); };
+    button->OnMouseExit = [&](TComponent*) { events.push_back("exit"); };
     ShowForm();
     button->Perform(CM_MOUSEENTER);
     EXPECT_EQ(button->HotTrackStep(), 8);

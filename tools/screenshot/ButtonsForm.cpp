@@ -109,7 +109,7 @@ constexpr int32_t RowHeight = 30;
 
 } // namespace
 
-TButtonsForm::TButtonsForm(TUiComponent* owner) : TForm(owner)
+TButtonsForm::TButtonsForm(TComponent* owner) : TForm(owner)
 {
     SetCaption(QStringLiteral("Flat buttons"));
     int32_t top = Margin;

@@ -9,7 +9,7 @@ class TPopupMenu;
 // layout and state, for people to look at.
 class TButtonsForm : public TForm {
 public:
-    explicit TButtonsForm(TUiComponent* owner);
+    explicit TButtonsForm(TComponent* owner);
 
     // Puts the buttons into their hot, pressed and focused states; needs the
     // form to be showing.
