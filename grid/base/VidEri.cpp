@@ -1,5 +1,6 @@
 #include "grid/base/VidEri.h"
 
+#include "platform/core/StringList.h"
 #include "platform/core/SysUtils.h"
 
 #include <algorithm>
@@ -9,84 +10,21 @@ namespace {
 constexpr uint32_t DescendingBit = 0x8000'0000u;
 constexpr uint32_t ColumnBits = 0x7FFF'FFFFu;
 
-// The platform's comma text: blanks and commas separate, a double-quoted
-// item may hold both ("" inside it is one quote), a trailing comma adds an
-// empty item.
-std::vector<String> SplitCommaText(const String& text)
+// The platform's lenient reading of a stored number: what the longest
+// leading part of the text that reads as an integer says (leading blanks, a
+// sign, "$", "x" or "0x" for hexadecimal), 0 when no part does. StrToInt
+// rejects the whole text instead; a hand-edited sort order like "u12abc"
+// keeps column 12.
+int64_t LeadingInteger(const String& text)
 {
-    std::vector<String> parts;
-    const qsizetype length = text.size();
-    auto isBlank = [](QChar character) { return character.unicode() >= 1 && character.unicode() <= u' '; };
-    qsizetype index = 0;
-    while (index < length && isBlank(text[index])) ++index;
-    while (index < length) {
-        String part;
-        if (text[index] == u'"') {
-            ++index;
-            while (index < length) {
-                if (text[index] == u'"') {
-                    if (index + 1 < length && text[index + 1] == u'"') {
-                        part += u'"';
-                        index += 2;
-                        continue;
-                    }
-                    ++index;
-                    break;
-                }
-                part += text[index++];
-            }
-        } else {
-            const qsizetype start = index;
-            while (index < length && text[index].unicode() > u' ' && text[index] != u',') ++index;
-            part = text.mid(start, index - start);
-        }
-        parts.push_back(part);
-        while (index < length && isBlank(text[index])) ++index;
-        if (index < length && text[index] == u',') {
-            if (index + 1 == length) parts.emplace_back();
-            do ++index;
-            while (index < length && isBlank(text[index]));
-        }
-    }
-    return parts;
-}
-
-int DigitValue(QChar character)
-{
-    const char16_t unit = character.unicode();
-    if (unit >= u'0' && unit <= u'9') return unit - u'0';
-    if (unit >= u'a' && unit <= u'f') return unit - u'a' + 10;
-    if (unit >= u'A' && unit <= u'F') return unit - u'A' + 10;
-    return -1;
-}
-
-// The platform's lenient integer reading: leading blanks, a sign, "$", "x" or
-// "0x" for hexadecimal; reading stops at the first other character and keeps
-// what it had. False when the value leaves 64 bits' worth of room.
-bool ReadLeadingInteger(const String& text, int64_t& value)
-{
-    qsizetype index = 0;
-    const qsizetype length = text.size();
-    while (index < length && text[index] == u' ') ++index;
-    bool negative = false;
-    if (index < length && (text[index] == u'-' || text[index] == u'+')) negative = text[index++] == u'-';
-    int base = 10;
-    if (index < length && (text[index] == u'$' || text[index] == u'x' || text[index] == u'X')) {
-        base = 16;
-        ++index;
-    } else if (index + 1 < length && text[index] == u'0' && (text[index + 1] == u'x' || text[index + 1] == u'X')) {
-        base = 16;
-        index += 2;
-    }
-    int64_t magnitude = 0;
-    for (; index < length; ++index) {
-        const int digit = DigitValue(text[index]);
-        if (digit < 0 || digit >= base) break;
-        magnitude = magnitude * base + digit;
-        if (magnitude > (int64_t { 1 } << 40)) return false;
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
+    // After the blanks only a sign, a hexadecimal mark and 20 digits can
+    // belong to a 64-bit number, which bounds the tries.
+    qsizetype numberStart = 0;
+    while (numberStart < text.size() && text[numberStart] == u' ') ++numberStart;
+    int64_t value = 0;
+    for (qsizetype length = std::min(text.size(), numberStart + 23); length > numberStart; --length)
+        if (TryStrToInt64(text.left(length), value)) return value;
+    return 0;
 }
 
 } // namespace
@@ -159,8 +97,10 @@ String TIntList::StrValue() const
 
 void TIntList::SetStrValue(const String& value)
 {
+    TStringList parts;
+    parts.SetCommaText(value);
     Clear();
-    for (const String& part : SplitCommaText(value)) Add(StrToInt(part));
+    for (int32_t index = 0; index < parts.Count(); ++index) Add(StrToInt(parts[index]));
 }
 
 // ---- TSortIndexList ------------------------------------------------------
@@ -227,10 +167,10 @@ void TSortIndexList::LoadFromString(const String& text)
         const String item = end < 0 ? rest : rest.left(end);
         rest = end < 0 ? String() : rest.mid(end + 1);
         if (item.size() < 2) continue;
-        int64_t column = 0;
         // A stored order comes from a settings file anyone may edit; a column
         // that no sort key can hold is dropped rather than turned into one.
-        if (!ReadLeadingInteger(item.mid(1), column) || column < 0 || column > ColumnBits) continue;
+        const int64_t column = LeadingInteger(item.mid(1));
+        if (column < 0 || column > ColumnBits) continue;
         AddIndex(static_cast<int32_t>(column), item[0] == u'u');
     }
 }
