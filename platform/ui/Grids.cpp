@@ -347,16 +347,16 @@ void TCustomGrid::MoveColRow(int32_t aCol, int32_t aRow, bool moveAnchor, bool s
 
 void TCustomGrid::FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor)
 {
-    MoveCurrent({ aCol, aRow }, moveAnchor, true);
-    Click();
+    if (MoveCurrent({ aCol, aRow }, moveAnchor, true))
+        Click();
 }
 
-void TCustomGrid::MoveCurrent(TGridCoord cell, bool moveAnchor, bool show)
+bool TCustomGrid::MoveCurrent(TGridCoord cell, bool moveAnchor, bool show)
 {
     if (cell.X < 0 || cell.X >= ColCount() || cell.Y < 0 || cell.Y >= RowCount())
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
     if (!SelectCell(cell.X, cell.Y))
-        return;
+        return false;
     const bool cellChanges = !(cell == FCurrent);
     if (cellChanges && FEditorMode)
         HideEditor();
@@ -369,6 +369,7 @@ void TCustomGrid::MoveCurrent(TGridCoord cell, bool moveAnchor, bool show)
         ScrollIntoView(cell);
     if (FOptions.Contains(goAlwaysShowEditor))
         ShowEditor();
+    return true;
 }
 
 void TCustomGrid::ScrollIntoView(TGridCoord cell)

@@ -267,7 +267,8 @@ protected:
     // Makes (aCol, aRow) current; moves the anchor too unless extending a
     // range selection; scrolls it into view when show.
     void MoveColRow(int32_t aCol, int32_t aRow, bool moveAnchor, bool show);
-    // MoveColRow with show, then Click, as the keyboard moves the cell.
+    // MoveColRow with show, then Click when the cell was taken, as the
+    // keyboard moves the cell.
     void FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor);
     void MoveColumn(int32_t fromIndex, int32_t toIndex);
     void MoveRow(int32_t fromIndex, int32_t toIndex);
@@ -305,7 +306,8 @@ private:
 
     void CountsChanged(int32_t oldColCount, int32_t oldRowCount);
     void ClampCurrent();
-    void MoveCurrent(TGridCoord cell, bool moveAnchor, bool show);
+    // False when SelectCell refused the cell.
+    bool MoveCurrent(TGridCoord cell, bool moveAnchor, bool show);
     void MoveTopLeft(TGridCoord topLeft);
     void ScrollIntoView(TGridCoord cell);
     void SelectionMoved(const TGridRect& oldSelection);

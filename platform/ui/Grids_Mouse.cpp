@@ -43,6 +43,8 @@ bool TCustomGrid::SizingHit(int32_t x, int32_t y, TGridState& state, int32_t& in
     return false;
 }
 
+// Qt keeps sending the moves of a pressed button to the widget, so no
+// capture is taken for selecting, sizing or moving.
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
 {
     if (button == mbLeft) {
@@ -53,15 +55,12 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, i
         const TGridCoord cell = MouseCoord(x, y);
         if (SizingHit(x, y, sizing, FSizingIndex, FSizingOffset)) {
             FGridState = sizing;
-            SetMouseCapture(true);
         } else if (FOptions.Contains(goColMoving) && cell.Y >= 0 && cell.Y < FFixedRows && cell.X >= FFixedCols) {
             FGridState = gsColMoving;
             FMoveIndex = FMovePos = cell.X;
-            SetMouseCapture(true);
         } else if (FOptions.Contains(goRowMoving) && cell.X >= 0 && cell.X < FFixedCols && cell.Y >= FFixedRows) {
             FGridState = gsRowMoving;
             FMoveIndex = FMovePos = cell.Y;
-            SetMouseCapture(true);
         } else if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
             const bool extend = shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
             if (FOptions.Contains(goEditing) && cell == FCurrent && !extend) {
@@ -70,8 +69,7 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, i
             } else {
                 MoveColRow(cell.X, cell.Y, !extend, true);
                 FGridState = gsSelecting;
-                SetMouseCapture(true);
-            }
+                }
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -134,8 +132,6 @@ void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int
 {
     const TGridState state = FGridState;
     FGridState = gsNormal;
-    if (state != gsNormal)
-        SetMouseCapture(false);
     if (state == gsColMoving && FMovePos != FMoveIndex)
         MoveColumn(FMoveIndex, FMovePos);
     else if (state == gsRowMoving && FMovePos != FMoveIndex)
