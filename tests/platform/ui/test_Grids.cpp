@@ -1,9 +1,13 @@
 #include "platform/ui/Forms.h"
+#include "platform/graphics/QtGraphics.h"
 #include "platform/ui/Grids.h"
+#include "platform/ui/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -381,4 +385,339 @@ TEST(GridAxis, PositionsWithSetSizesMatchAPlainSum)
     EXPECT_EQ(axis.Size(3), 10);
     axis.SetDefaultSize(12);
     EXPECT_TRUE(axis.Uniform()) << "a new default size applies to every item";
+}
+
+namespace {
+
+void Type(const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+}
+
+class GridEditTest : public GridTest {
+protected:
+    void SetUp() override
+    {
+        GridTest::SetUp();
+        Other = new TEdit(Form.get());
+        Other->SetParent(Form.get());
+        Other->SetBounds(0, 260, 100, 20);
+        Grid->SetOptions(Grid->Options() + TGridOptions { goEditing });
+        Grid->SetCells(1, 1, "abc");
+        Grid->EditLog.clear();
+    }
+
+    bool EditorFocused() const
+    {
+        return Grid->InplaceEditor() && QApplication::focusWidget() == Grid->InplaceEditor()->Widget();
+    }
+
+    TEdit* Other = nullptr;
+};
+
+} // namespace
+
+TEST_F(GridEditTest, F2ShowsTheCellTextAndEnterWritesItBack)
+{
+    Press(Qt::Key_F2);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_TRUE(EditorFocused()) << "the editor takes the focus on the offscreen platform too";
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "abc");
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1" }));
+    EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(1, 1));
+
+    Type("xy");
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "xy") << "typing replaces the selected text";
+    EXPECT_EQ(Grid->EditLog.size(), 1U) << "no SetEditText while typing";
+
+    Press(Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_FALSE(Grid->InplaceEditor()->Visible());
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 xy" }));
+    EXPECT_EQ(Grid->Cells(1, 1), "xy");
+    EXPECT_TRUE(Grid->Focused());
+    EXPECT_EQ(Grid->ExitCount, 0) << "focus between the grid and its editor does not leave the grid";
+}
+
+TEST_F(GridEditTest, EnterOpensTheEditorAndUnchangedTextIsNotWritten)
+{
+    Press(Qt::Key_Return, Qt::NoModifier, "\r");
+    ASSERT_TRUE(Grid->EditorMode());
+    Press(Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1" }));
+}
+
+TEST_F(GridEditTest, EscCancelsTheEdit)
+{
+    Press(Qt::Key_F2);
+    Type("zz");
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(1, 1), "abc");
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1" }));
+    EXPECT_TRUE(Grid->Focused());
+}
+
+TEST_F(GridEditTest, ATypedCharacterStartsTheEditAndMovingCommitsIt)
+{
+    Press(Qt::Key_Q, Qt::NoModifier, "q");
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "q");
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1" }));
+
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(1, 1), "q");
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 q" }));
+}
+
+TEST_F(GridEditTest, LeavingTheGridCommitsTheEdit)
+{
+    Press(Qt::Key_F2);
+    Type("k");
+    Other->SetFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(1, 1), "k");
+    EXPECT_EQ(Grid->ExitCount, 1);
+}
+
+TEST_F(GridEditTest, OptionsDecideWhetherTheEditorShows)
+{
+    struct Case {
+        const char* name;
+        TGridOptions options;
+        bool shows;
+    };
+    const TGridOptions base = Grid->Options() - TGridOptions { goEditing };
+    const Case cases[] = {
+        { "without goEditing", base, false },
+        { "with goEditing", base + TGridOptions { goEditing }, true },
+        { "row select never edits", base + TGridOptions { goEditing, goRowSelect }, false },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetOptions(entry.options);
+        Grid->SetFocus();
+        Press(Qt::Key_F2);
+        EXPECT_EQ(Grid->EditorMode(), entry.shows);
+        Grid->SetEditorMode(false);
+        Press(Qt::Key_W, Qt::NoModifier, "w");
+        EXPECT_EQ(Grid->EditorMode(), entry.shows);
+        Grid->SetEditorMode(false);
+    }
+}
+
+TEST_F(GridEditTest, AlwaysShowEditorFollowsTheCurrentCell)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goAlwaysShowEditor });
+    ASSERT_TRUE(Grid->EditorMode());
+    Press(Qt::Key_Down);
+    EXPECT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(1, 2));
+}
+
+TEST_F(GridEditTest, ClickingTheCurrentCellOpensTheEditorAndMasksComeFromTheGrid)
+{
+    Grid->OnGetEditMask = [](TComponent*, int32_t, int32_t, String& mask) { mask = "000;1;_"; };
+    Click(70, 30);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->InplaceEditor()->EditMask(), "000;1;_");
+}
+
+TEST_F(GridEditTest, WritingTheEditedCellReloadsTheEditor)
+{
+    Press(Qt::Key_F2);
+    Grid->SetCells(1, 1, "new");
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "new");
+    EXPECT_FALSE(Grid->InplaceEditor()->Modified());
+}
+
+TEST_F(GridTest, PaintingDrawsOnlyTheCellsShown)
+{
+    Grid->SetRowCount(100000);
+    const auto drawnRows = [&] {
+        std::set<int32_t> rows;
+        for (const TGridCoord& cell : Grid->Drawn)
+            rows.insert(cell.Y);
+        return rows;
+    };
+    Grid->Drawn.clear();
+    (void)Grid->Widget()->grab();
+    EXPECT_EQ(Grid->Drawn.size(), 6U * 11U) << "6 columns (one partly) by the fixed row and 10 rows (one partly)";
+    EXPECT_EQ(drawnRows(), (std::set<int32_t> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
+
+    Grid->SetTopRow(50000);
+    Grid->Drawn.clear();
+    (void)Grid->Widget()->grab();
+    EXPECT_EQ(Grid->Drawn.size(), 6U * 11U);
+    EXPECT_EQ(*drawnRows().begin(), 0);
+    EXPECT_EQ(*std::next(drawnRows().begin()), 50000);
+    EXPECT_EQ(*drawnRows().rbegin(), 50009);
+}
+
+TEST_F(GridTest, DefaultDrawingShowsTextAndSelection)
+{
+    Grid->SetCells(2, 2, "W");
+    Grid->MoveColRow(1, 3, true, true);
+    Grid->MoveColRow(2, 3, false, true);
+    const QImage image = Grid->Widget()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(70, 80), QColor(ToQColor(clHighlight))) << "the selected cell that is not current";
+    EXPECT_EQ(image.pixelColor(129, 60), QColor(ToQColor(clSilver))) << "the line between data cells";
+    EXPECT_EQ(image.pixelColor(64, 10), QColor(ToQColor(clBlack))) << "the line between fixed cells";
+    bool textDrawn = false;
+    for (int x = 130; x < 194 && !textDrawn; ++x)
+        for (int y = 50; y < 74 && !textDrawn; ++y)
+            textDrawn = image.pixelColor(x, y) != QColor(ToQColor(clWindow));
+    EXPECT_TRUE(textDrawn);
+}
+
+TEST_F(GridTest, ScrollBarsUseTheThumbScaleForLargeGrids)
+{
+    Grid->SetScrollBars(ssBoth);
+    Grid->SetRowCount(100000);
+    ASSERT_TRUE(Grid->ScrollBarVisible(SB_VERT));
+    EXPECT_TRUE(Grid->ScrollBarVisible(SB_HORZ));
+    EXPECT_LT(Grid->ClientWidth(), Grid->Width());
+    const int32_t maxTop = Grid->MaxTopRow();
+    EXPECT_EQ(maxTop, 100000 - Grid->VisibleRowCount());
+
+    TScrollInfo info;
+    ASSERT_TRUE(Grid->GetScrollInfo(SB_VERT, info));
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, GridThumbScale);
+    EXPECT_EQ(info.nPos, 0);
+
+    struct Case {
+        const char* name;
+        intptr_t code;
+        int32_t thumb;
+        int32_t topRow;
+    };
+    const int32_t page = Grid->VisibleRowCount();
+    const Case cases[] = {
+        { "thumb position", SB_THUMBPOSITION, 64, 1 + MulDiv(64, maxTop - 1, 127) },
+        { "bottom", SB_BOTTOM, 0, maxTop },
+        { "line up", SB_LINEUP, 0, maxTop - 1 },
+        { "top", SB_TOP, 0, 1 },
+        { "line down", SB_LINEDOWN, 0, 2 },
+        { "page down", SB_PAGEDOWN, 0, 2 + page },
+        { "page up", SB_PAGEUP, 0, 2 },
+        { "thumb track without goThumbTracking", SB_THUMBTRACK, 100, 2 },
+        { "end scroll", SB_ENDSCROLL, 0, 2 },
+        { "thumb 127 is the last top row", SB_THUMBPOSITION, 127, maxTop },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->Perform(WM_VSCROLL, MakeScrollWParam(entry.code, entry.thumb));
+        EXPECT_EQ(Grid->TopRow(), entry.topRow);
+        EXPECT_EQ(Grid->GetScrollPos(SB_VERT), MulDiv(entry.topRow - 1, 127, maxTop - 1));
+    }
+    info.fMask = SIF_TRACKPOS;
+    Grid->GetScrollInfo(SB_VERT, info);
+    EXPECT_EQ(info.nTrackPos, 100);
+
+    Grid->SetOptions(Grid->Options() + TGridOptions { goThumbTracking });
+    Grid->Perform(WM_VSCROLL, MakeScrollWParam(SB_THUMBTRACK, 32));
+    EXPECT_EQ(Grid->TopRow(), 1 + MulDiv(32, maxTop - 1, 127));
+
+    Grid->Perform(WM_HSCROLL, MakeScrollWParam(SB_THUMBPOSITION, 127));
+    EXPECT_EQ(Grid->LeftCol(), 10 - Grid->VisibleColCount());
+}
+
+TEST_F(GridTest, ScrollInfoWrittenByTheProgramIsKept)
+{
+    Grid->SetScrollBars(ssBoth);
+    TScrollInfo info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 200;
+    info.nPage = 74;
+    info.nPos = 150;
+    EXPECT_EQ(Grid->SetScrollInfo(SB_VERT, info), 127) << "the position stops at nMax - nPage + 1";
+    TScrollInfo read;
+    Grid->GetScrollInfo(SB_VERT, read);
+    EXPECT_EQ(read.nMax, 200);
+    EXPECT_EQ(read.nPage, 74U);
+    EXPECT_EQ(read.nPos, 127);
+}
+
+TEST_F(GridTest, SmallGridsShowNoScrollBars)
+{
+    Grid->SetScrollBars(ssBoth);
+    Grid->SetRowCount(5);
+    Grid->SetColCount(3);
+    EXPECT_FALSE(Grid->ScrollBarVisible(SB_VERT));
+    EXPECT_FALSE(Grid->ScrollBarVisible(SB_HORZ));
+    EXPECT_EQ(Grid->ClientWidth(), Grid->Width());
+}
+
+TEST_F(GridTest, CellsOutliveColumnCountButNotRowCount)
+{
+    Grid->SetCells(8, 3, "hidden");
+    Grid->SetColCount(5);
+    EXPECT_EQ(Grid->Cells(8, 3), "hidden");
+    Grid->SetCells(7, 2, "written while out");
+    Grid->SetColCount(10);
+    EXPECT_EQ(Grid->Cells(8, 3), "hidden");
+    EXPECT_EQ(Grid->Cells(7, 2), "written while out");
+
+    Grid->SetCells(1, 50, "cut");
+    Grid->SetRowCount(10);
+    Grid->SetRowCount(100);
+    EXPECT_EQ(Grid->Cells(1, 50), "") << "a row cut off does not come back";
+
+    EXPECT_EQ(Grid->Cells(1, 1000), "");
+    EXPECT_EQ(Grid->Cells(-1, 1), "");
+    EXPECT_THROW(Grid->SetCells(1, 100, "x"), EInvalidGridOperation);
+    EXPECT_THROW(Grid->SetCells(-1, 1, "x"), EInvalidGridOperation);
+
+    int marker = 0;
+    Grid->SetObjects(2, 2, &marker);
+    EXPECT_EQ(Grid->Objects(2, 2), &marker);
+    EXPECT_EQ(Grid->Rows(2).Objects(2), &marker);
+    EXPECT_EQ(Grid->Objects(3, 2), nullptr);
+}
+
+TEST_F(GridTest, RowsAndColsAreStringListViews)
+{
+    Grid->SetCells(3, 3, "old");
+    TStringList list;
+    list.Add("a");
+    list.Add("");
+    list.Add("c");
+    Grid->Rows(3).Assign(list);
+    EXPECT_EQ(Grid->Cells(0, 3), "a");
+    EXPECT_EQ(Grid->Cells(1, 3), "");
+    EXPECT_EQ(Grid->Cells(2, 3), "c");
+    EXPECT_EQ(Grid->Cells(3, 3), "") << "cells past the source are emptied";
+    EXPECT_EQ(Grid->Cols(2).Strings(3), "c");
+    EXPECT_EQ(Grid->Rows(3).Count(), 10);
+    EXPECT_EQ(Grid->Cols(2).Count(), 100);
+
+    EXPECT_EQ(Grid->Rows(3).Add("b"), 1) << "Add fills the first empty cell";
+    EXPECT_THROW(Grid->Rows(3).Insert(0, "x"), EListError);
+
+    TStringList copy;
+    copy.Assign(Grid->Rows(3));
+    EXPECT_EQ(copy.Count(), 10);
+    EXPECT_EQ(copy.Strings(1), "b");
+}
+
+TEST_F(GridTest, LargeGridsStoreAndScrollCheaply)
+{
+    Grid->SetRowCount(100000);
+    for (int32_t row = 0; row < 100000; ++row)
+        Grid->SetCells(row % 10, row, QString::number(row));
+    Grid->SetRowHeights(70000, 40);
+    Grid->SetRow(99999);
+    EXPECT_EQ(Grid->TopRow(), Grid->MaxTopRow());
+    EXPECT_EQ(Grid->Cells(9, 99999), "99999");
+    EXPECT_EQ(Grid->CellRect(1, 99999).Bottom, Grid->ClientHeight() - 2) << "the last row ends at the client bottom";
 }
