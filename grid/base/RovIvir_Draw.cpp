@@ -649,8 +649,8 @@ TPoint StarVertex(int32_t x, int32_t y, int32_t width, int32_t height, int32_t v
 
 enum class TArrowSide { asUp, asDown, asLeft, asRight };
 
-// Seven points of an arrow pointing up in a box of width w (even) and
-// height h, then turned to the side asked for.
+// Seven points of an arrow pointing up in a box of width w (even, so the apex
+// and the shaft sit on the middle) and height h, turned to the side asked for.
 std::vector<TPoint> ArrowPoints(int32_t x, int32_t y, int32_t width, int32_t height, TArrowSide side)
 {
     const bool across = side == TArrowSide::asLeft || side == TArrowSide::asRight;
@@ -659,7 +659,7 @@ std::vector<TPoint> ArrowPoints(int32_t x, int32_t y, int32_t width, int32_t hei
     const int32_t middle = h / 2;
     const int32_t last = h - 1;
     // (across, along) with along counted from the pointing edge.
-    const std::pair<int32_t, int32_t> shape[] = { { w / 2, 0 }, { w - 1, middle }, { 3 * w / 4, middle },
+    const std::pair<int32_t, int32_t> shape[] = { { w / 2, 0 }, { w, middle }, { 3 * w / 4, middle },
         { 3 * w / 4, last }, { w / 4, last }, { w / 4, middle }, { 0, middle } };
     std::vector<TPoint> points;
     for (const auto& [acrossOffset, along] : shape) {
