@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -384,21 +385,76 @@ void DrawRangeIndicator(TCanvas& canvas, const TRect& rect, int32_t value, TColo
 
 namespace {
 
-bool IsFormatFlag(QChar character) { return character == u'-' || (character >= u'0' && character <= u'9'); }
+// One conversion of a format: "%" [-] [width] [. precision] letter.
+struct TFormatSpec {
+    bool LeftJustify = false;
+    int32_t Width = 0;
+    int32_t Precision = -1;
+    QChar Conversion;
+    qsizetype Length = 0;
+};
 
-// The format's first conversion filled with value: "d" and "u" take it
-// rounded, "f", "e", "g", "n" and "m" as it is. Any other conversion stays as
-// text, so no format can ask for an argument that is not there.
+TFormatSpec ParseFormatSpec(const String& format, qsizetype start)
+{
+    TFormatSpec spec;
+    qsizetype index = start + 1;
+    auto readNumber = [&format, &index] {
+        int32_t number = 0;
+        while (index < format.size() && format[index].isDigit()) {
+            number = std::min(number * 10 + format[index].digitValue(), 99);
+            ++index;
+        }
+        return number;
+    };
+    if (index < format.size() && format[index] == u'-') {
+        spec.LeftJustify = true;
+        ++index;
+    }
+    spec.Width = readNumber();
+    if (index < format.size() && format[index] == u'.') {
+        ++index;
+        spec.Precision = readNumber();
+    }
+    if (index < format.size())
+        spec.Conversion = format[index++].toLower();
+    spec.Length = index - start;
+    return spec;
+}
+
+String FormatNumberBySpec(const TFormatSpec& spec, double value)
+{
+    String text;
+    if (spec.Conversion == u'd' || spec.Conversion == u'u') {
+        const int64_t number = Round(value);
+        text = String::number(number < 0 ? -number : number);
+        if (spec.Precision > text.size())
+            text = String(spec.Precision - text.size(), u'0') + text;
+        if (number < 0)
+            text.prepend(u'-');
+    } else if (spec.Conversion == u'e') {
+        text = String::number(value, 'e', spec.Precision < 0 ? 15 : spec.Precision);
+    } else if (spec.Conversion == u'g') {
+        text = String::number(value, 'g', spec.Precision < 0 ? 15 : spec.Precision);
+    } else {
+        text = String::number(value, 'f', spec.Precision < 0 ? 2 : spec.Precision);
+    }
+    if (text.size() < spec.Width)
+        text = spec.LeftJustify ? text.leftJustified(spec.Width) : text.rightJustified(spec.Width);
+    return text;
+}
+
+} // namespace
+
+// Any conversion other than a numeric one stays as text, so no format can
+// ask for an argument that is not there.
 String FormatProgressValue(const String& format, double value)
 {
     String result;
     bool filled = false;
     qsizetype index = 0;
     while (index < format.size()) {
-        const QChar character = format[index];
-        if (character != u'%') {
-            result += character;
-            ++index;
+        if (format[index] != u'%') {
+            result += format[index++];
             continue;
         }
         if (index + 1 < format.size() && format[index + 1] == u'%') {
@@ -406,34 +462,18 @@ String FormatProgressValue(const String& format, double value)
             index += 2;
             continue;
         }
-        qsizetype end = index + 1;
-        String spec;
-        while (end < format.size() && spec.size() < 6 && (IsFormatFlag(format[end]) || format[end] == u'.'))
-            spec += format[end++];
-        const QChar conversion = end < format.size() ? format[end].toLower() : QChar();
-        const bool integer = conversion == u'd' || conversion == u'u';
-        const bool floating = conversion == u'f' || conversion == u'e' || conversion == u'g' || conversion == u'n'
-            || conversion == u'm';
-        if (filled || !(integer || floating)) {
-            result += format.mid(index, end - index + 1);
-            index = end + 1;
-            continue;
+        const TFormatSpec spec = ParseFormatSpec(format, index);
+        static const String numericConversions = QStringLiteral("dufegnm");
+        if (!filled && !spec.Conversion.isNull() && numericConversions.contains(spec.Conversion)) {
+            result += FormatNumberBySpec(spec, value);
+            filled = true;
+        } else {
+            result += format.mid(index, spec.Length);
         }
-        const QByteArray printfSpec = "%" + spec.toLatin1();
-        if (integer)
-            result += String::asprintf((printfSpec + "lld").constData(), static_cast<long long>(Round(value)));
-        else
-            result += String::asprintf((printfSpec + (conversion == u'e' || conversion == u'g' ? conversion.toLatin1()
-                                                                                                 : 'f'))
-                                           .constData(),
-                value);
-        filled = true;
-        index = end + 1;
+        index += spec.Length;
     }
     return result;
 }
-
-} // namespace
 
 void DrawProgressBar(TCanvas& canvas, TRect rect, TColor fillColor, bool printing, TColor borderColor,
     const String& format, int32_t max, int32_t min, int32_t marginY, int32_t marginX, double value,
@@ -767,7 +807,7 @@ void BuildClipboardHtml(String& html)
 {
     const int32_t length = static_cast<int32_t>(html.size());
     auto headerLine = [](const char* name, int32_t offset) {
-        return QLatin1String(name) + QStringLiteral("%1\r\n").arg(offset, 8, 10, QChar(u'0'));
+        return String::fromLatin1(name) + QStringLiteral("%1\r\n").arg(offset, 8, 10, QChar(u'0'));
     };
     const String header = QStringLiteral("Version:1.0\r\n") + headerLine("StartHTML:", 97)
         + headerLine("EndHTML:", length + 306) + headerLine("StartFragment:", 274)

@@ -595,6 +595,35 @@ TEST(Decorations, ProgressBarSplitsAtThePercentage)
     }
 }
 
+TEST(Decorations, ProgressTextFormatsTheValueSafely)
+{
+    struct TCase {
+        const char* Format;
+        double Value;
+        const char* Expected;
+    };
+    const TCase cases[] = {
+        { "%d units", 4.5, "4 units" },
+        { "%d", 5.5, "6" },
+        { "%u%%", -3.2, "-3%" },
+        { "%.3d", 7, "007" },
+        { "%5d|", 42, "   42|" },
+        { "%-5d|", 42, "42   |" },
+        { "%.1f V", 3.14159, "3.1 V" },
+        { "%f", 2, "2.00" },
+        { "%.2n", 1.005, "1.00" },
+        { "%d of %d", 3, "3 of %d" },
+        { "%s %d", 3, "%s 3" },
+        { "%", 3, "%" },
+        { "done %.1f", 2.25, "done 2.3" },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Format);
+        EXPECT_EQ(FormatProgressValue(QString::fromLatin1(testCase.Format), testCase.Value),
+            QString::fromLatin1(testCase.Expected));
+    }
+}
+
 TEST(Decorations, ProgressBarTextIsClippedToEachPart)
 {
     // Text in pure green over the filled part, pure red over the rest, both
