@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/base/DudStyleIF.h"
 #include "platform/graphics/Canvas.h"
 
 #include <cstdint>
@@ -8,22 +9,6 @@ class TBitmap;
 
 // Stateless painting routines of the grid painters, colour arithmetic, the
 // clipboard HTML wrapper and URL anchoring of cell texts.
-
-// ---- colour tones of the custom button look -------------------------------
-// Until the style interface unit carries these records they live here.
-struct TColorTone {
-    TColor BrushColor = clNone;
-    TColor BorderColor = clNone;
-    TColor TextColor = clNone;
-};
-
-struct TColorTones {
-    TColorTone Background;
-    TColorTone Foreground;
-    TColorTone Selected;
-    TColorTone Hover;
-    TColorTone Disabled;
-};
 
 // Button and cell states.
 constexpr int32_t bstNormal = 0;
