@@ -1,5 +1,6 @@
 #include "app/UComon.h"
 
+#include "app/USettings.h"
 #include "app/lang/ULanguage.h"
 #include "platform/core/FileUtils.h"
 #include "platform/os/Process.h"
@@ -61,6 +62,21 @@ const TProject_File Project_Files[] = {
 };
 
 } // namespace
+
+void Start_Workspace(const String& exeFolder, TXMLDocument& document)
+{
+    Create_Program_Folders(exeFolder);
+    Project_Name.clear();
+    Update_Read_Back = true;
+    Read_Setting(document, Settings_File());
+    Main_Caption = QStringLiteral("Morvane - Configurator SC-TX209 - EnOcean / NMEA 2000 ");
+    SW_Code = QStringLiteral("SC-TX209");
+    SW_Desc = QStringLiteral("EnOcean / NMEA 2000 - Converter");
+    Load_Language(Language_Path, Language_Name);
+    Open_Remembered_Project();
+    Set_Files();
+    Copy_Row_List = std::make_unique<TStringList>();
+}
 
 void Create_Program_Folders(const String& exeFolder)
 {

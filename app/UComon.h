@@ -44,6 +44,14 @@ extern std::unique_ptr<TStringList> Copy_Row_List;
 inline const String Default_Device_IP = QStringLiteral("192.168.2.205");
 inline const String Default_Language = QStringLiteral("English");
 
+class TXMLDocument;
+
+// The workspace as the program starts in exeFolder: the program folders, the
+// settings file read through document, this build's identity, the text table
+// in the chosen language, the last project when its folder still exists, the
+// project-file paths and an empty copied-row buffer.
+void Start_Workspace(const String& exeFolder, TXMLDocument& document);
+
 // Exe_Path and the four program folders beside it, each created when missing
 // (a folder that cannot be created shows up later, where a file is written).
 void Create_Program_Folders(const String& exeFolder);

@@ -3,6 +3,7 @@
 #include "TestFolder.h"
 #include "app/lang/ULanguage.h"
 #include "platform/os/Clock.h"
+#include "platform/xml/XMLDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,78 @@ TEST_F(StartProgramTest, GivesUpAfter150SecondsAndLeavesTheProgramRunning)
     for (int attempt = 0; attempt < 300 && FFolder.Read("ended").empty(); ++attempt)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(FFolder.Read("ended"), "done\n");
+}
+
+} // namespace
+
+namespace {
+
+class StartWorkspaceTest : public testing::Test {
+protected:
+    void SetUp() override { Reset_Workspace(); }
+    TTestFolder FExe;
+    TXMLDocument FDocument;
+};
+
+TEST_F(StartWorkspaceTest, FirstStartInAnEmptyFolder)
+{
+    Start_Workspace(FExe.Path(), FDocument);
+    for (const char* folder : { "MASTER", "PROJECTS", "LANGUAGE", "CAT_EnOcean" })
+        EXPECT_TRUE(FExe.IsFolder(folder)) << folder;
+    EXPECT_TRUE(Project_Name.isEmpty());
+    EXPECT_FALSE(Project_Is_Open());
+    EXPECT_EQ(Device_IP, u"192.168.2.205");
+    EXPECT_EQ(Language_Name, u"English");
+    EXPECT_FALSE(Opt_Enable_Internet || Opt_Enable_Update || Opt_Jump_Field_Tables || Opt_Double_Click_Auto_Size);
+    EXPECT_FALSE(Update_Timer_Wanted());
+    EXPECT_TRUE(Update_Read_Back);
+    EXPECT_EQ(SW_Code, u"SC-TX209");
+    EXPECT_EQ(Main_Caption, u"Morvane - Configurator SC-TX209 - EnOcean / NMEA 2000 ");
+    EXPECT_EQ(File_ParGen, u"/ParGen.xml");
+    ASSERT_TRUE(Copy_Row_List);
+    EXPECT_EQ(Copy_Row_List->Count(), 0);
+    String first, second;
+    Project_Indicator(first, second);
+    EXPECT_EQ(first, u"None Configuration Opened ");
+    EXPECT_EQ(second, u"Use Step1 to open or create new configuration");
+}
+
+TEST_F(StartWorkspaceTest, ReopensTheLastProjectInTheRememberedLanguage)
+{
+    FExe.Write("Trelvador.xml",
+               "<Conf_Settings><lastproj><projectname>Boat</projectname></lastproj>"
+               "<lastlang><language>Italiano</language></lastlang><lastinternet><enable_internet>1</enable_internet>"
+               "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+    FExe.Write("PROJECTS/Boat/bin/bank1.bin", "");
+    FExe.Write("LANGUAGE/Italiano.lng", "STR11 = \xC2\xB6" "Configurazione aperta : \xC2\xB6\n");
+    Start_Workspace(FExe.Path(), FDocument);
+    EXPECT_EQ(Project_Path, FExe.Path() + QStringLiteral("/PROJECTS/Boat"));
+    EXPECT_EQ(File_EnOcean, FExe.Path() + QStringLiteral("/PROJECTS/Boat/EnOcean.xml"));
+    EXPECT_EQ(Language_Name, u"Italiano");
+    EXPECT_TRUE(Update_Timer_Wanted());
+    String first, second;
+    Project_Indicator(first, second);
+    EXPECT_EQ(first, u"Configurazione aperta : ");
+    EXPECT_EQ(second, u"Boat");
+}
+
+TEST_F(StartWorkspaceTest, ARememberedProjectWhoseFolderIsGoneStaysClosedButRemembered)
+{
+    FExe.Write("Trelvador.xml", "<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj></Conf_Settings>");
+    Start_Workspace(FExe.Path(), FDocument);
+    EXPECT_FALSE(Project_Is_Open());
+    EXPECT_EQ(Project_Name, u"Gone");
+    String first, second;
+    Project_Indicator(first, second);
+    EXPECT_EQ(first, u"None Configuration Opened ");
+}
+
+TEST_F(StartWorkspaceTest, AMissingLanguageFallsBackToEnglish)
+{
+    FExe.Write("Trelvador.xml", "<Conf_Settings><lastlang><language>Klingon</language></lastlang></Conf_Settings>");
+    Start_Workspace(FExe.Path(), FDocument);
+    EXPECT_EQ(Language_Name, u"English");
+    EXPECT_EQ(Lang_Texts()[0], u"Begin");
 }
 
 } // namespace
