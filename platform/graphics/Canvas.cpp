@@ -1,0 +1,758 @@
+#include "platform/graphics/Canvas.h"
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/QtGraphics.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// On/off runs of the platform's one-pixel styled pens, in pixels.
+struct TPenPattern {
+    TPenStyle Style;
+    std::array<int, 6> Runs;
+    int Count;
+};
+
+constexpr TPenPattern PenPatterns[] = {
+    { psDash, { 18, 6 }, 2 },
+    { psDot, { 3, 3 }, 2 },
+    { psDashDot, { 9, 6, 3, 6 }, 4 },
+    { psDashDotDot, { 9, 3, 3, 3, 3, 3 }, 6 },
+};
+
+const TPenPattern* PatternOf(TPenStyle style)
+{
+    for (const TPenPattern& pattern : PenPatterns)
+        if (pattern.Style == style)
+            return &pattern;
+    return nullptr;
+}
+
+// The pixels of a line as the platform sets them: Bresenham from start to end,
+// the end pixel left out.
+void AppendLinePixels(std::vector<QPoint>& pixels, TPoint from, TPoint to)
+{
+    int x = from.X;
+    int y = from.Y;
+    const int dx = std::abs(to.X - from.X);
+    const int dy = -std::abs(to.Y - from.Y);
+    const int stepX = from.X < to.X ? 1 : -1;
+    const int stepY = from.Y < to.Y ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.X || y != to.Y) {
+        pixels.emplace_back(x, y);
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            x += stepX;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y += stepY;
+        }
+    }
+}
+
+QPainter::CompositionMode CompositionFor(TPenMode mode)
+{
+    switch (mode) {
+    case pmXor:
+        return QPainter::RasterOp_SourceXorDestination;
+    case pmNot:
+        return QPainter::RasterOp_NotDestination;
+    case pmNotCopy:
+        return QPainter::RasterOp_NotSource;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+QColor PenColorFor(const TPen& pen)
+{
+    switch (pen.Mode()) {
+    case pmBlack:
+        return Qt::black;
+    case pmWhite:
+    case pmNot:
+        return Qt::white;
+    default:
+        return ToQColor(pen.Color());
+    }
+}
+
+struct TPrefixedText {
+    String Text;
+    int Underline = -1;
+};
+
+TPrefixedText StripPrefix(const String& text)
+{
+    TPrefixedText result;
+    result.Text.reserve(text.size());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (text[index] == u'&' && index + 1 < text.size()) {
+            ++index;
+            if (text[index] != u'&' && result.Underline < 0)
+                result.Underline = static_cast<int>(result.Text.size());
+        } else if (text[index] == u'&') {
+            continue;
+        }
+        result.Text += text[index];
+    }
+    return result;
+}
+
+struct TTextLine {
+    String Text;
+    int Underline = -1;
+    int Width = 0;
+};
+
+class TTextMeasure {
+public:
+    TTextMeasure(const QFontMetrics& metrics, bool expandTabs)
+        : FMetrics(metrics), FExpandTabs(expandTabs), FTabWidth(8 * metrics.averageCharWidth())
+    {
+    }
+
+    int Width(const String& text) const
+    {
+        if (!text.contains(u'\t'))
+            return FMetrics.horizontalAdvance(text);
+        int width = 0;
+        const QStringList pieces = text.split(u'\t');
+        for (qsizetype index = 0; index < pieces.size(); ++index) {
+            width += FMetrics.horizontalAdvance(pieces[index]);
+            if (index + 1 < pieces.size() && FExpandTabs && FTabWidth > 0)
+                width = (width / FTabWidth + 1) * FTabWidth;
+        }
+        return width;
+    }
+
+    int Prefix(const String& text, int length) const { return Width(text.left(length)); }
+
+private:
+    const QFontMetrics& FMetrics;
+    bool FExpandTabs;
+    int FTabWidth;
+};
+
+std::vector<TTextLine> LayOutText(const String& source, uint32_t flags, int width, const TTextMeasure& measure)
+{
+    TPrefixedText prefixed = (flags & DT_NOPREFIX) ? TPrefixedText { source, -1 } : StripPrefix(source);
+    if (flags & DT_HIDEPREFIX)
+        prefixed.Underline = -1;
+    String text = prefixed.Text;
+    if (!(flags & DT_EXPANDTABS))
+        text.replace(u'\t', u' ');
+
+    struct TParagraph {
+        String Text;
+        int Start;
+    };
+    std::vector<TParagraph> paragraphs;
+    if (flags & DT_SINGLELINE) {
+        String line;
+        int underline = -1;
+        for (qsizetype index = 0; index < text.size(); ++index) {
+            if (text[index] == u'\r' || text[index] == u'\n')
+                continue;
+            if (index == prefixed.Underline)
+                underline = static_cast<int>(line.size());
+            line += text[index];
+        }
+        prefixed.Underline = underline;
+        paragraphs.push_back({ line, 0 });
+    } else {
+        qsizetype start = 0;
+        for (qsizetype index = 0; index <= text.size(); ++index) {
+            if (index == text.size() || text[index] == u'\r' || text[index] == u'\n') {
+                paragraphs.push_back({ text.mid(start, index - start), static_cast<int>(start) });
+                if (index + 1 < text.size() && text[index] == u'\r' && text[index + 1] == u'\n')
+                    ++index;
+                start = index + 1;
+            }
+        }
+        // A closing line break opens no further line.
+        if (paragraphs.size() > 1 && paragraphs.back().Text.isEmpty())
+            paragraphs.pop_back();
+    }
+
+    std::vector<TTextLine> lines;
+    auto addLine = [&](const String& line, int start) {
+        TTextLine result { line, -1, measure.Width(line) };
+        if (prefixed.Underline >= start && prefixed.Underline < start + line.size())
+            result.Underline = prefixed.Underline - start;
+        lines.push_back(result);
+    };
+    for (const TParagraph& paragraph : paragraphs) {
+        if (!(flags & DT_WORDBREAK) || (flags & DT_SINGLELINE) || measure.Width(paragraph.Text) <= width) {
+            addLine(paragraph.Text, paragraph.Start);
+            continue;
+        }
+        // Greedy word wrap: a line takes words while they fit; a word wider
+        // than the rectangle stands alone, unbroken. Blanks at a break vanish.
+        const String& words = paragraph.Text;
+        qsizetype lineStart = 0;
+        while (lineStart < words.size()) {
+            qsizetype lineEnd = lineStart;
+            qsizetype scan = lineStart;
+            while (scan < words.size()) {
+                qsizetype wordEnd = scan;
+                while (wordEnd < words.size() && words[wordEnd] == u' ')
+                    ++wordEnd;
+                while (wordEnd < words.size() && words[wordEnd] != u' ')
+                    ++wordEnd;
+                if (lineEnd > lineStart && measure.Width(words.mid(lineStart, wordEnd - lineStart)) > width)
+                    break;
+                lineEnd = wordEnd;
+                scan = wordEnd;
+                if (measure.Width(words.mid(lineStart, lineEnd - lineStart)) > width)
+                    break;
+            }
+            addLine(words.mid(lineStart, lineEnd - lineStart), paragraph.Start + static_cast<int>(lineStart));
+            lineStart = lineEnd;
+            while (lineStart < words.size() && words[lineStart] == u' ')
+                ++lineStart;
+        }
+    }
+    if (flags & DT_END_ELLIPSIS) {
+        const String ellipsis = QStringLiteral("...");
+        for (TTextLine& line : lines) {
+            if (line.Width <= width)
+                continue;
+            String cut = line.Text;
+            while (!cut.isEmpty() && measure.Width(cut + ellipsis) > width)
+                cut.chop(1);
+            if (line.Underline >= cut.size())
+                line.Underline = -1;
+            line.Text = cut + ellipsis;
+            line.Width = measure.Width(line.Text);
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+TCanvas::TCanvas()
+{
+    FFont.OnChange = [this](TFont*) { FQFont.reset(); };
+}
+
+TCanvas::~TCanvas() = default;
+
+const QFont& TCanvas::CurrentFont()
+{
+    if (!FQFont)
+        FQFont = std::make_unique<QFont>(ToQFont(FFont));
+    return *FQFont;
+}
+
+void TCanvas::BeginPaint(QPainter* painter)
+{
+    FPainter = painter;
+    if (FPainter) {
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+        ApplyClip();
+    }
+}
+
+void TCanvas::EndPaint()
+{
+    FPainter = nullptr;
+    FClip.reset();
+}
+
+template <typename Operation>
+void TCanvas::Paint(Operation&& operation)
+{
+    QPainter* painter = RequirePainter();
+    if (!painter)
+        return;
+    painter->save();
+    operation(*painter);
+    painter->restore();
+}
+
+void TCanvas::ApplyPen(QPainter& painter)
+{
+    if (FPen.Style() == psClear || FPen.Mode() == pmNop) {
+        painter.setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(PenColorFor(FPen));
+    pen.setWidth(std::max(FPen.Width(), 1));
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(FPen.Width() > 1 ? Qt::RoundCap : Qt::FlatCap);
+    switch (FPen.Style()) {
+    case psDash:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case psDot:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case psDashDot:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case psDashDotDot:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
+    default:
+        break;
+    }
+    painter.setPen(pen);
+    painter.setCompositionMode(CompositionFor(FPen.Mode()));
+}
+
+void TCanvas::ApplyBrush(QPainter& painter)
+{
+    if (FBrush.Style() == bsClear)
+        painter.setBrush(Qt::NoBrush);
+    else
+        painter.setBrush(ToQColor(FBrush.Color()));
+}
+
+void TCanvas::ApplyFont(QPainter& painter)
+{
+    painter.setFont(CurrentFont());
+    painter.setPen(ToQColor(FFont.Color()));
+}
+
+void TCanvas::DrawPenPixels(std::span<const TPoint> points, bool lastPixel)
+{
+    if (points.size() < 2 || FPen.Style() == psClear || FPen.Mode() == pmNop)
+        return;
+    Paint([&](QPainter& painter) {
+        if (FPen.Width() > 1) {
+            ApplyPen(painter);
+            QPolygon polygon;
+            for (const TPoint& point : points)
+                polygon << QPoint(point.X, point.Y);
+            painter.drawPolyline(polygon);
+            return;
+        }
+        std::vector<QPoint> pixels;
+        for (size_t index = 1; index < points.size(); ++index)
+            AppendLinePixels(pixels, points[index - 1], points[index]);
+        if (lastPixel)
+            pixels.emplace_back(points.back().X, points.back().Y);
+        if (const TPenPattern* pattern = PatternOf(FPen.Style())) {
+            std::vector<QPoint> dashed;
+            int run = 0;
+            int left = pattern->Runs[0];
+            for (const QPoint& pixel : pixels) {
+                if (run % 2 == 0)
+                    dashed.push_back(pixel);
+                if (--left == 0) {
+                    run = (run + 1) % pattern->Count;
+                    left = pattern->Runs[static_cast<size_t>(run)];
+                }
+            }
+            pixels.swap(dashed);
+        }
+        painter.setPen(QPen(PenColorFor(FPen), 1));
+        painter.setCompositionMode(CompositionFor(FPen.Mode()));
+        painter.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
+    });
+}
+
+void TCanvas::LineTo(int32_t x, int32_t y)
+{
+    const TPoint points[] = { FPenPos, { x, y } };
+    DrawPenPixels(points, false);
+    FPenPos = { x, y };
+}
+
+void TCanvas::Polyline(std::span<const TPoint> points)
+{
+    DrawPenPixels(points, false);
+}
+
+void TCanvas::Polygon(std::span<const TPoint> points)
+{
+    if (points.empty())
+        return;
+    Paint([&](QPainter& painter) {
+        ApplyPen(painter);
+        ApplyBrush(painter);
+        QPolygon polygon;
+        for (const TPoint& point : points)
+            polygon << QPoint(point.X, point.Y);
+        painter.drawPolygon(polygon);
+    });
+}
+
+void TCanvas::FillRect(const TRect& rect)
+{
+    if (FBrush.Style() == bsClear || rect.IsEmpty())
+        return;
+    Paint([&](QPainter& painter) { painter.fillRect(ToQRect(rect), ToQColor(FBrush.Color())); });
+}
+
+void TCanvas::FrameRect(const TRect& rect)
+{
+    if (FBrush.Style() == bsClear || rect.IsEmpty())
+        return;
+    Paint([&](QPainter& painter) {
+        const QColor color = ToQColor(FBrush.Color());
+        painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), 1), color);
+        painter.fillRect(QRect(rect.Left, rect.Bottom - 1, rect.Width(), 1), color);
+        painter.fillRect(QRect(rect.Left, rect.Top, 1, rect.Height()), color);
+        painter.fillRect(QRect(rect.Right - 1, rect.Top, 1, rect.Height()), color);
+    });
+}
+
+// The outline covers left..right-1; without a pen the platform fills one
+// pixel less on the right and bottom, which the same Qt rectangle gives.
+void TCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    Paint([&](QPainter& painter) {
+        ApplyPen(painter);
+        ApplyBrush(painter);
+        painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    });
+}
+
+void TCanvas::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ellipseWidth,
+    int32_t ellipseHeight)
+{
+    Paint([&](QPainter& painter) {
+        ApplyPen(painter);
+        ApplyBrush(painter);
+        painter.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), ellipseWidth / 2.0,
+            ellipseHeight / 2.0);
+    });
+}
+
+void TCanvas::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    Paint([&](QPainter& painter) {
+        ApplyPen(painter);
+        ApplyBrush(painter);
+        painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    });
+}
+
+// Inverts every other pixel of the outline, so a second call removes it.
+void TCanvas::DrawFocusRect(const TRect& rect)
+{
+    if (rect.IsEmpty())
+        return;
+    std::vector<QPoint> pixels;
+    auto add = [&](int32_t x, int32_t y) {
+        if (((x + y) & 1) == 0)
+            pixels.emplace_back(x, y);
+    };
+    for (int32_t x = rect.Left; x < rect.Right; ++x) {
+        add(x, rect.Top);
+        if (rect.Bottom - 1 > rect.Top)
+            add(x, rect.Bottom - 1);
+    }
+    for (int32_t y = rect.Top + 1; y < rect.Bottom - 1; ++y) {
+        add(rect.Left, y);
+        if (rect.Right - 1 > rect.Left)
+            add(rect.Right - 1, y);
+    }
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(QColor(255, 255, 255), 1));
+        painter.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
+    });
+}
+
+TColor TCanvas::Pixels(int32_t x, int32_t y)
+{
+    const QImage* image = SourceImage();
+    if (!image || !image->valid(x, y))
+        return clNone;
+    return FromQRgb(image->pixel(x, y));
+}
+
+void TCanvas::SetPixels(int32_t x, int32_t y, TColor color)
+{
+    Paint([&](QPainter& painter) { painter.fillRect(QRect(x, y, 1, 1), ToQColor(color)); });
+}
+
+void TCanvas::FillTextBackground(QPainter& painter, const TRect& rect)
+{
+    if (FBrush.Style() == bsSolid)
+        painter.fillRect(ToQRect(rect), ToQColor(FBrush.Color()));
+}
+
+void TCanvas::TextOut(int32_t x, int32_t y, const String& text)
+{
+    const TSize extent = TextExtent(text);
+    Paint([&](QPainter& painter) {
+        FillTextBackground(painter, Bounds(x, y, extent.cx, extent.cy));
+        ApplyFont(painter);
+        painter.drawText(QPoint(x, y + QFontMetrics(CurrentFont()).ascent()), text);
+    });
+    FPenPos = { x + extent.cx, y };
+}
+
+void TCanvas::TextRect(const TRect& rect, int32_t x, int32_t y, const String& text)
+{
+    Paint([&](QPainter& painter) {
+        painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
+        FillTextBackground(painter, rect);
+        ApplyFont(painter);
+        painter.drawText(QPoint(x, y + QFontMetrics(CurrentFont()).ascent()), text);
+    });
+}
+
+int32_t TCanvas::TextWidth(const String& text) { return TextExtent(text).cx; }
+int32_t TCanvas::TextHeight(const String& text) { return TextExtent(text).cy; }
+
+TSize TCanvas::TextExtent(const String& text)
+{
+    const QFontMetrics metrics(CurrentFont());
+    return { metrics.horizontalAdvance(text), metrics.height() };
+}
+
+int32_t TCanvas::DrawText(const String& text, TRect& rect, uint32_t flags)
+{
+    const QFontMetrics metrics(CurrentFont());
+    const TTextMeasure measure(metrics, (flags & DT_EXPANDTABS) != 0);
+    const int lineHeight = metrics.height();
+    if (text.isEmpty()) {
+        if (flags & DT_CALCRECT) {
+            rect.Right = rect.Left;
+            rect.Bottom = rect.Top + ((flags & DT_SINGLELINE) ? lineHeight : 0);
+        }
+        return (flags & DT_SINGLELINE) ? lineHeight : 0;
+    }
+    const std::vector<TTextLine> lines = LayOutText(text, flags, rect.Width(), measure);
+    const int height = lineHeight * static_cast<int>(lines.size());
+    if (flags & DT_CALCRECT) {
+        int widest = 0;
+        for (const TTextLine& line : lines)
+            widest = std::max(widest, line.Width);
+        rect.Right = rect.Left + widest;
+        rect.Bottom = rect.Top + height;
+        return height;
+    }
+    int top = rect.Top;
+    if (flags & DT_SINGLELINE) {
+        if (flags & DT_VCENTER)
+            top = rect.Top + (rect.Height() - lineHeight) / 2;
+        else if (flags & DT_BOTTOM)
+            top = rect.Bottom - lineHeight;
+    }
+    Paint([&](QPainter& painter) {
+        if (!(flags & DT_NOCLIP))
+            painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
+        int y = top;
+        for (const TTextLine& line : lines) {
+            int x = rect.Left;
+            if (flags & DT_CENTER)
+                x = rect.Left + (rect.Width() - line.Width) / 2;
+            else if (flags & DT_RIGHT)
+                x = rect.Right - line.Width;
+            FillTextBackground(painter, Bounds(x, y, line.Width, lineHeight));
+            ApplyFont(painter);
+            if (line.Text.contains(u'\t')) {
+                const QStringList pieces = line.Text.split(u'\t');
+                String drawn;
+                for (qsizetype index = 0; index < pieces.size(); ++index) {
+                    painter.drawText(QPoint(x + measure.Width(drawn), y + metrics.ascent()), pieces[index]);
+                    drawn += pieces[index] + u'\t';
+                }
+            } else {
+                painter.drawText(QPoint(x, y + metrics.ascent()), line.Text);
+            }
+            if (line.Underline >= 0) {
+                const int start = x + measure.Prefix(line.Text, line.Underline);
+                const int end = x + measure.Prefix(line.Text, line.Underline + 1);
+                painter.fillRect(QRect(start, y + metrics.ascent() + 1, end - start, 1), ToQColor(FFont.Color()));
+            }
+            y += lineHeight;
+        }
+    });
+    return height;
+}
+
+void TCanvas::Draw(int32_t x, int32_t y, const TGraphic& graphic)
+{
+    if (!graphic.Empty())
+        graphic.DrawOn(*this, Bounds(x, y, graphic.Width(), graphic.Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic)
+{
+    if (!graphic.Empty())
+        graphic.DrawOn(*this, rect);
+}
+
+void TCanvas::DrawImage(const TRect& dest, const QImage& image, const QRect& source)
+{
+    // Drawing a bitmap onto its own canvas: Qt cannot paint a device onto
+    // itself, so the source is copied first.
+    QPainter* painter = RequirePainter();
+    if (!painter)
+        return;
+    const bool self = painter->device() == &image;
+    const QImage copy = self ? image.copy(source) : QImage();
+    Paint([&](QPainter& target) {
+        if (self)
+            target.drawImage(ToQRect(dest), copy);
+        else
+            target.drawImage(ToQRect(dest), image, source);
+    });
+}
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect)
+{
+    const QImage* image = source.SourceImage();
+    if (image)
+        DrawImage(dest, *image, ToQRect(sourceRect));
+}
+
+void TCanvas::ApplyClip()
+{
+    if (!FPainter)
+        return;
+    if (FClip)
+        FPainter->setClipRegion(FClip->Native());
+    else
+        FPainter->setClipping(false);
+}
+
+void TCanvas::SetClipRect(const TRect& rect) { SetClipRegion(TRegion(rect)); }
+
+void TCanvas::IntersectClipRect(const TRect& rect)
+{
+    SetClipRegion(FClip ? FClip->Intersected(TRegion(rect)) : TRegion(rect));
+}
+
+void TCanvas::ExcludeClipRect(const TRect& rect)
+{
+    const TRegion whole(Rect(-32768, -32768, 32767, 32767));
+    SetClipRegion((FClip ? *FClip : whole).Subtracted(TRegion(rect)));
+}
+
+void TCanvas::SetClipRegion(const TRegion& region)
+{
+    FClip = region;
+    RequirePainter();
+    ApplyClip();
+}
+
+void TCanvas::ClearClip()
+{
+    FClip.reset();
+    ApplyClip();
+}
+
+void TCanvas::RestoreClip(const TCanvasClip& clip)
+{
+    FClip = clip.Region;
+    ApplyClip();
+}
+
+void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int32_t width)
+{
+    const TColor penColor = canvas.Pen().Color();
+    const int32_t penWidth = canvas.Pen().Width();
+    canvas.Pen().SetWidth(1);
+    --rect.Right;
+    --rect.Bottom;
+    for (; width > 0; --width) {
+        canvas.Pen().SetColor(topColor);
+        const TPoint topLeft[] = { { rect.Left, rect.Bottom }, { rect.Left, rect.Top }, { rect.Right, rect.Top } };
+        canvas.Polyline(topLeft);
+        canvas.Pen().SetColor(bottomColor);
+        const TPoint bottomRight[] = { { rect.Right, rect.Top }, { rect.Right, rect.Bottom },
+            { rect.Left - 1, rect.Bottom } };
+        canvas.Polyline(bottomRight);
+        rect.Inflate(-1, -1);
+    }
+    ++rect.Right;
+    ++rect.Bottom;
+    canvas.Pen().SetColor(penColor);
+    canvas.Pen().SetWidth(penWidth);
+}
+
+namespace {
+
+struct TEdgeColors {
+    uint32_t Edge;
+    TColor TopLeft;
+    TColor BottomRight;
+};
+
+// Classic look: outer ring first, then inner ring.
+constexpr TEdgeColors OuterEdges[] = {
+    { BDR_RAISEDOUTER, cl3DLight, cl3DDkShadow },
+    { BDR_SUNKENOUTER, clBtnShadow, clBtnHighlight },
+};
+constexpr TEdgeColors InnerEdges[] = {
+    { BDR_RAISEDINNER, clBtnHighlight, clBtnShadow },
+    { BDR_SUNKENINNER, cl3DDkShadow, cl3DLight },
+};
+
+void DrawEdgeRing(TCanvas& canvas, TRect& rect, TColor topLeft, TColor bottomRight, uint32_t flags)
+{
+    TBrush& brush = canvas.Brush();
+    if (flags & BF_LEFT) {
+        brush.SetColor(topLeft);
+        canvas.FillRect(Rect(rect.Left, rect.Top, rect.Left + 1, rect.Bottom - 1));
+    }
+    if (flags & BF_TOP) {
+        brush.SetColor(topLeft);
+        canvas.FillRect(Rect(rect.Left, rect.Top, rect.Right - 1, rect.Top + 1));
+    }
+    if (flags & BF_RIGHT) {
+        brush.SetColor(bottomRight);
+        canvas.FillRect(Rect(rect.Right - 1, rect.Top, rect.Right, rect.Bottom));
+    }
+    if (flags & BF_BOTTOM) {
+        brush.SetColor(bottomRight);
+        canvas.FillRect(Rect(rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom));
+    }
+    rect = Rect(rect.Left + ((flags & BF_LEFT) ? 1 : 0), rect.Top + ((flags & BF_TOP) ? 1 : 0),
+        rect.Right - ((flags & BF_RIGHT) ? 1 : 0), rect.Bottom - ((flags & BF_BOTTOM) ? 1 : 0));
+}
+
+} // namespace
+
+void DrawEdge(TCanvas& canvas, TRect& rect, uint32_t edge, uint32_t flags)
+{
+    const TBrush saved = canvas.Brush();
+    TRect inner = rect;
+    for (const TEdgeColors& outer : OuterEdges) {
+        if (!(edge & outer.Edge))
+            continue;
+        if (flags & BF_MONO)
+            DrawEdgeRing(canvas, inner, clWindowFrame, clWindowFrame, flags);
+        else if (flags & BF_FLAT)
+            DrawEdgeRing(canvas, inner, clBtnShadow, clBtnShadow, flags);
+        else
+            DrawEdgeRing(canvas, inner, outer.TopLeft, outer.BottomRight, flags);
+        break;
+    }
+    for (const TEdgeColors& innerEdge : InnerEdges) {
+        if (!(edge & innerEdge.Edge))
+            continue;
+        if (flags & (BF_MONO | BF_FLAT))
+            DrawEdgeRing(canvas, inner, clBtnFace, clBtnFace, flags);
+        else
+            DrawEdgeRing(canvas, inner, innerEdge.TopLeft, innerEdge.BottomRight, flags);
+        break;
+    }
+    if (flags & BF_MIDDLE) {
+        canvas.Brush().SetColor(clBtnFace);
+        canvas.FillRect(inner);
+    }
+    canvas.Brush().Assign(saved);
+    if (flags & BF_ADJUST)
+        rect = inner;
+}

@@ -1,0 +1,74 @@
+#include "platform/graphics/ImageList.h"
+
+#include "platform/graphics/QtGraphics.h"
+
+#include <QImage>
+#include <QPainter>
+
+TImageList::~TImageList() = default;
+
+void TImageList::SetSize(int32_t width, int32_t height)
+{
+    if (width == FWidth && height == FHeight)
+        return;
+    FWidth = width;
+    FHeight = height;
+    FImages.clear();
+}
+
+int32_t TImageList::AddImage(const QImage& strip)
+{
+    if (FWidth <= 0 || FHeight <= 0 || strip.width() < FWidth)
+        return -1;
+    const int32_t first = Count();
+    for (int x = 0; x + FWidth <= strip.width(); x += FWidth) {
+        QImage cell(FWidth, FHeight, QImage::Format_ARGB32);
+        cell.fill(Qt::transparent);
+        QPainter painter(&cell);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, strip, x, 0, FWidth, FHeight);
+        painter.end();
+        FImages.push_back(cell);
+    }
+    return first;
+}
+
+int32_t TImageList::Add(const TBitmap& image) { return AddImage(image.Image().convertToFormat(QImage::Format_ARGB32)); }
+
+int32_t TImageList::AddMasked(const TBitmap& image, TColor maskColor)
+{
+    return AddImage(WithColorKey(image.Image(), maskColor));
+}
+
+void TImageList::Delete(int32_t index)
+{
+    if (index >= 0 && index < Count())
+        FImages.erase(FImages.begin() + index);
+}
+
+void TImageList::Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, bool enabled) const
+{
+    if (index < 0 || index >= Count())
+        return;
+    const QImage& image = FImages[static_cast<size_t>(index)];
+    if (enabled) {
+        canvas.DrawImage(Bounds(x, y, FWidth, FHeight), image, image.rect());
+        return;
+    }
+    // Disabled pictures are drawn in grey levels, keeping their transparency.
+    QImage grey = image.copy();
+    for (int row = 0; row < grey.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(grey.scanLine(row));
+        for (int column = 0; column < grey.width(); ++column) {
+            const int level = (qGray(line[column]) + 2 * 192) / 3;
+            line[column] = qRgba(level, level, level, qAlpha(line[column]));
+        }
+    }
+    canvas.DrawImage(Bounds(x, y, FWidth, FHeight), grey, grey.rect());
+}
+
+void TImageList::GetBitmap(int32_t index, TBitmap& image) const
+{
+    if (index >= 0 && index < Count())
+        image.SetImage(FImages[static_cast<size_t>(index)]);
+}

@@ -1,0 +1,419 @@
+#include "platform/ui/ControlWidget.h"
+
+#include "platform/graphics/QtGraphics.h"
+#include "platform/ui/Forms.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QToolTip>
+#include <QWheelEvent>
+
+namespace {
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers)
+{
+    TShiftState shift;
+    if (modifiers & Qt::ShiftModifier)
+        shift << ssShift;
+    if (modifiers & Qt::ControlModifier)
+        shift << ssCtrl;
+    if (modifiers & Qt::AltModifier)
+        shift << ssAlt;
+    return shift;
+}
+
+intptr_t MouseKeysOf(const QMouseEvent& event)
+{
+    intptr_t keys = 0;
+    if (event.buttons() & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (event.buttons() & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (event.buttons() & Qt::MiddleButton)
+        keys |= MK_MBUTTON;
+    if (event.modifiers() & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (event.modifiers() & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+uint32_t MouseMessageOf(const QMouseEvent& event, bool doubleClicks)
+{
+    struct TButtonMessages {
+        Qt::MouseButton Button;
+        uint32_t Down;
+        uint32_t Up;
+        uint32_t Double;
+    };
+    static constexpr TButtonMessages Messages[] = {
+        { Qt::LeftButton, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK },
+        { Qt::RightButton, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK },
+        { Qt::MiddleButton, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK },
+    };
+    if (event.type() == QEvent::MouseMove)
+        return WM_MOUSEMOVE;
+    for (const TButtonMessages& entry : Messages) {
+        if (entry.Button != event.button())
+            continue;
+        switch (event.type()) {
+        case QEvent::MouseButtonPress:
+            return entry.Down;
+        case QEvent::MouseButtonRelease:
+            return entry.Up;
+        case QEvent::MouseButtonDblClick:
+            // Without double clicks in its style a control sees a second press.
+            return doubleClicks ? entry.Double : entry.Down;
+        default:
+            return 0;
+        }
+    }
+    return 0;
+}
+
+struct TKeyMapping {
+    int QtKey;
+    uint16_t VirtualKey;
+};
+
+// Keys whose virtual-key code is not their Latin letter, digit or function
+// number; shifted symbols map to their key on the US layout, umlauts to
+// their key on the German layout.
+constexpr TKeyMapping KeyMappings[] = {
+    { Qt::Key_Backspace, VK_BACK },
+    { Qt::Key_Tab, VK_TAB },
+    { Qt::Key_Backtab, VK_TAB },
+    { Qt::Key_Clear, VK_CLEAR },
+    { Qt::Key_Return, VK_RETURN },
+    { Qt::Key_Enter, VK_RETURN },
+    { Qt::Key_Shift, VK_SHIFT },
+    { Qt::Key_Control, VK_CONTROL },
+    { Qt::Key_Alt, VK_MENU },
+    { Qt::Key_AltGr, VK_MENU },
+    { Qt::Key_Pause, VK_PAUSE },
+    { Qt::Key_CapsLock, VK_CAPITAL },
+    { Qt::Key_Escape, VK_ESCAPE },
+    { Qt::Key_Space, VK_SPACE },
+    { Qt::Key_PageUp, VK_PRIOR },
+    { Qt::Key_PageDown, VK_NEXT },
+    { Qt::Key_End, VK_END },
+    { Qt::Key_Home, VK_HOME },
+    { Qt::Key_Left, VK_LEFT },
+    { Qt::Key_Up, VK_UP },
+    { Qt::Key_Right, VK_RIGHT },
+    { Qt::Key_Down, VK_DOWN },
+    { Qt::Key_Print, VK_SNAPSHOT },
+    { Qt::Key_Insert, VK_INSERT },
+    { Qt::Key_Delete, VK_DELETE },
+    { Qt::Key_Help, VK_HELP },
+    { Qt::Key_Meta, VK_LWIN },
+    { Qt::Key_Menu, VK_APPS },
+    { Qt::Key_NumLock, VK_NUMLOCK },
+    { Qt::Key_ScrollLock, VK_SCROLL },
+    { Qt::Key_Exclam, '1' },
+    { Qt::Key_At, '2' },
+    { Qt::Key_NumberSign, '3' },
+    { Qt::Key_Dollar, '4' },
+    { Qt::Key_Percent, '5' },
+    { Qt::Key_AsciiCircum, '6' },
+    { Qt::Key_Ampersand, '7' },
+    { Qt::Key_Asterisk, '8' },
+    { Qt::Key_ParenLeft, '9' },
+    { Qt::Key_ParenRight, '0' },
+    { Qt::Key_Semicolon, VK_OEM_1 },
+    { Qt::Key_Colon, VK_OEM_1 },
+    { Qt::Key_Equal, VK_OEM_PLUS },
+    { Qt::Key_Plus, VK_OEM_PLUS },
+    { Qt::Key_Comma, VK_OEM_COMMA },
+    { Qt::Key_Less, VK_OEM_COMMA },
+    { Qt::Key_Minus, VK_OEM_MINUS },
+    { Qt::Key_Underscore, VK_OEM_MINUS },
+    { Qt::Key_Period, VK_OEM_PERIOD },
+    { Qt::Key_Greater, VK_OEM_PERIOD },
+    { Qt::Key_Slash, VK_OEM_2 },
+    { Qt::Key_Question, VK_OEM_2 },
+    { Qt::Key_QuoteLeft, VK_OEM_3 },
+    { Qt::Key_AsciiTilde, VK_OEM_3 },
+    { Qt::Key_BracketLeft, VK_OEM_4 },
+    { Qt::Key_BraceLeft, VK_OEM_4 },
+    { Qt::Key_Backslash, VK_OEM_5 },
+    { Qt::Key_Bar, VK_OEM_5 },
+    { Qt::Key_BracketRight, VK_OEM_6 },
+    { Qt::Key_BraceRight, VK_OEM_6 },
+    { Qt::Key_Apostrophe, VK_OEM_7 },
+    { Qt::Key_QuoteDbl, VK_OEM_7 },
+    { Qt::Key_Adiaeresis, VK_OEM_7 },
+    { Qt::Key_Odiaeresis, VK_OEM_3 },
+    { Qt::Key_Udiaeresis, VK_OEM_1 },
+    { Qt::Key_ssharp, VK_OEM_4 },
+};
+
+constexpr TKeyMapping KeypadMappings[] = {
+    { Qt::Key_Asterisk, VK_MULTIPLY },
+    { Qt::Key_Plus, VK_ADD },
+    { Qt::Key_Minus, VK_SUBTRACT },
+    { Qt::Key_Period, VK_DECIMAL },
+    { Qt::Key_Comma, VK_DECIMAL },
+    { Qt::Key_Slash, VK_DIVIDE },
+};
+
+// The character step of a key, as the platform's translation makes it.
+TChar CharacterOf(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    if (control) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return static_cast<TChar>(key - Qt::Key_A + 1);
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return 10;
+        if (key == Qt::Key_Backspace)
+            return 127;
+        return 0;
+    }
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Delete:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || text[0].unicode() < 0x20 || text[0].unicode() == 0x7F)
+        return 0;
+    return text[0].unicode();
+}
+
+// Handlers may free the control (a key that closes its form); each step
+// checks that the control still lives before the next.
+class TLiveControl {
+public:
+    explicit TLiveControl(TControl& control) : FControl(&control), FWidget(control.Widget()) { }
+    bool Alive() const { return FWidget && TControl::FromWidget(FWidget) == FControl; }
+
+private:
+    TControl* FControl;
+    QPointer<QWidget> FWidget;
+};
+
+intptr_t KeyDataOf(const QKeyEvent& event, bool release)
+{
+    intptr_t data = 1;
+    if (event.modifiers() & Qt::AltModifier)
+        data |= KF_ALTDOWN;
+    if (event.isAutoRepeat() || release)
+        data |= KF_REPEAT;
+    if (release)
+        data |= KF_UP;
+    return data;
+}
+
+} // namespace
+
+uint16_t VirtualKeyOf(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return static_cast<uint16_t>('A' + (key - Qt::Key_A));
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return static_cast<uint16_t>(keypad ? VK_NUMPAD0 + (key - Qt::Key_0) : '0' + (key - Qt::Key_0));
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<uint16_t>(VK_F1 + (key - Qt::Key_F1));
+    if (keypad)
+        for (const TKeyMapping& mapping : KeypadMappings)
+            if (mapping.QtKey == key)
+                return mapping.VirtualKey;
+    for (const TKeyMapping& mapping : KeyMappings)
+        if (mapping.QtKey == key)
+            return mapping.VirtualKey;
+    return 0;
+}
+
+void DispatchKeyPress(TWinControl& control, const QKeyEvent& event)
+{
+    SetKeyboardShiftState(ShiftStateOf(event.modifiers()));
+    const TLiveControl live(control);
+    const intptr_t keyData = KeyDataOf(event, false);
+    if (const uint16_t virtualKey = VirtualKeyOf(event)) {
+        // A key the dialog handling used up makes no character either.
+        if (control.Perform(CN_KEYDOWN, virtualKey, keyData) != 0 || !live.Alive())
+            return;
+        control.Perform(WM_KEYDOWN, virtualKey, keyData);
+        if (!live.Alive())
+            return;
+    }
+    const TChar character = CharacterOf(event);
+    if (character == 0)
+        return;
+    if ((event.modifiers() & Qt::AltModifier) && !(event.modifiers() & Qt::ControlModifier)) {
+        if (TForm* form = control.ParentForm())
+            form->Perform(CM_DIALOGCHAR, character, keyData);
+        return;
+    }
+    if (control.Perform(CN_CHAR, character, keyData) != 0 || !live.Alive())
+        return;
+    control.Perform(WM_CHAR, character, keyData);
+}
+
+void DispatchKeyRelease(TWinControl& control, const QKeyEvent& event)
+{
+    SetKeyboardShiftState(ShiftStateOf(event.modifiers()));
+    const TLiveControl live(control);
+    const uint16_t virtualKey = VirtualKeyOf(event);
+    if (virtualKey == 0)
+        return;
+    const intptr_t keyData = KeyDataOf(event, true);
+    if (control.Perform(CN_KEYUP, virtualKey, keyData) != 0 || !live.Alive())
+        return;
+    control.Perform(WM_KEYUP, virtualKey, keyData);
+}
+
+TControlWidget::TControlWidget(TControl* control) : FControl(control)
+{
+    // Focus is given by the controls themselves (SetFocus), never by Qt's
+    // click or tab handling.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_MouseTracking);
+}
+
+TControlWidget::~TControlWidget()
+{
+    // Qt may free a window before its control (a shutdown with forms left):
+    // the control then must not free the widget again.
+    if (FControl)
+        (void)FControl->FWidget.release();
+}
+
+QEvent::Type TControlWidget::PostedMessageType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+bool TControlWidget::event(QEvent* event)
+{
+    if (!FControl)
+        return QWidget::event(event);
+    bool handled = false;
+    Guarded([&] { handled = Dispatch(event); });
+    return handled || QWidget::event(event);
+}
+
+bool TControlWidget::Dispatch(QEvent* event)
+{
+    TControl& control = *FControl;
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Every key comes to the focused control first, before any shortcut.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+        if (windowed)
+            DispatchKeyPress(*windowed, static_cast<QKeyEvent&>(*event));
+        event->accept();
+        return true;
+    case QEvent::KeyRelease:
+        if (windowed)
+            DispatchKeyRelease(*windowed, static_cast<QKeyEvent&>(*event));
+        event->accept();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        auto& mouse = static_cast<QMouseEvent&>(*event);
+        SetKeyboardShiftState(ShiftStateOf(mouse.modifiers()));
+        if (const uint32_t msg = MouseMessageOf(mouse, control.ControlStyle().Contains(csDoubleClicks)))
+            control.Perform(msg, MouseKeysOf(mouse), PointToLParam({ mouse.position().toPoint().x(), mouse.position().toPoint().y() }));
+        event->accept();
+        return true;
+    }
+    case QEvent::Wheel: {
+        auto& wheel = static_cast<QWheelEvent&>(*event);
+        SetKeyboardShiftState(ShiftStateOf(wheel.modifiers()));
+        const QPoint global = wheel.globalPosition().toPoint();
+        const intptr_t delta = wheel.angleDelta().y();
+        const intptr_t position = PointToLParam({ global.x(), global.y() });
+        TForm* form = control.ParentForm();
+        if (!form || form == &control || form->Perform(CM_MOUSEWHEEL, delta, position) == 0)
+            for (TControl* target = &control; target && target != form; target = target->Parent())
+                if (target->Perform(CM_MOUSEWHEEL, delta, position) != 0)
+                    break;
+        event->accept();
+        return true;
+    }
+    case QEvent::Enter:
+        control.Perform(CM_MOUSEENTER);
+        return false;
+    case QEvent::Leave:
+        control.Perform(CM_MOUSELEAVE);
+        return false;
+    case QEvent::FocusIn:
+        control.Perform(WM_SETFOCUS);
+        return false;
+    case QEvent::FocusOut:
+        control.Perform(WM_KILLFOCUS);
+        return false;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (isWindow())
+            control.UpdateBoundsFromWidget();
+        return false;
+    case QEvent::Close:
+        control.Perform(WM_CLOSE);
+        event->ignore();
+        return true;
+    case QEvent::WindowActivate:
+        control.Perform(CM_ACTIVATE);
+        return false;
+    case QEvent::WindowDeactivate:
+        control.Perform(CM_DEACTIVATE);
+        return false;
+    case QEvent::ContextMenu: {
+        const QPoint global = static_cast<QContextMenuEvent&>(*event).globalPos();
+        control.Perform(WM_CONTEXTMENU, 0, PointToLParam({ global.x(), global.y() }));
+        return true;
+    }
+    case QEvent::ToolTip: {
+        const String hint = control.Hint().section(u'|', 0, 0);
+        if (control.ShowHint() && !hint.isEmpty())
+            QToolTip::showText(static_cast<QHelpEvent&>(*event).globalPos(), hint, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    default:
+        if (event->type() == PostedMessageType()) {
+            TMessage message = static_cast<TPostedMessageEvent&>(*event).Message;
+            control.WndProc(message);
+            return true;
+        }
+        return false;
+    }
+}
+
+void TControlWidget::paintEvent(QPaintEvent*)
+{
+    if (!FControl)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (FControl->ErasesBackground())
+        painter.fillRect(rect(), ToQColor(FControl->Color()));
+    Guarded([&] { FControl->PaintWindow(painter); });
+}

@@ -1,0 +1,1008 @@
+#include "platform/ui/Controls.h"
+
+#include "platform/graphics/QtGraphics.h"
+#include "platform/ui/ControlWidget.h"
+#include "platform/ui/Cursors.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Menus.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+TShiftState MouseKeysToShiftState(intptr_t keys)
+{
+    TShiftState shift;
+    if (keys & MK_SHIFT)
+        shift << ssShift;
+    if (keys & MK_CONTROL)
+        shift << ssCtrl;
+    if (keys & MK_LBUTTON)
+        shift << ssLeft;
+    if (keys & MK_RBUTTON)
+        shift << ssRight;
+    if (keys & MK_MBUTTON)
+        shift << ssMiddle;
+    if (GetKeyState(VK_MENU) < 0)
+        shift << ssAlt;
+    return shift;
+}
+
+} // namespace
+
+// ---- TControl
+
+TControl::TControl(TUiComponent* owner) : TControl(owner, false) { }
+
+TControl::TControl(TUiComponent* owner, bool topLevel)
+    : TUiComponent(owner), FWidget(std::make_unique<TControlWidget>(this))
+{
+    FFont.OnChange = [this](TFont*) { FontChanged(); };
+    // A form starts hidden; other controls show once they have a parent.
+    FVisible = !topLevel;
+    FWidget->hide();
+}
+
+TControl::~TControl()
+{
+    Destroying();
+    if (TForm* form = ParentForm())
+        form->ControlRemoving(this);
+    if (FParent)
+        FParent->RemoveControl(this);
+    if (FWidget)
+        FWidget->Detach();
+}
+
+QWidget* TControl::Widget() const { return FWidget.get(); }
+
+TControl* TControl::FromWidget(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (const auto* bridge = dynamic_cast<const TControlWidget*>(widget))
+            return bridge->Control();
+    return nullptr;
+}
+
+intptr_t TControl::Perform(uint32_t msg, intptr_t wParam, intptr_t lParam)
+{
+    TMessage message { msg, wParam, lParam, 0 };
+    WndProc(message);
+    return message.Result;
+}
+
+void TControl::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        MouseMessage(message);
+        break;
+    case WM_CONTEXTMENU:
+        WMContextMenu(message);
+        break;
+    case CM_MOUSEENTER:
+        CMMouseEnter(message);
+        break;
+    case CM_MOUSELEAVE:
+        CMMouseLeave(message);
+        break;
+    case CM_FOCUSCHANGED:
+        CMFocusChanged(message);
+        break;
+    case CM_ENABLEDCHANGED:
+        CMEnabledChanged(message);
+        break;
+    case CM_VISIBLECHANGED:
+        CMVisibleChanged(message);
+        break;
+    case CM_TEXTCHANGED:
+        CMTextChanged(message);
+        break;
+    case CM_FONTCHANGED:
+        CMFontChanged(message);
+        break;
+    case CM_COLORCHANGED:
+        CMColorChanged(message);
+        break;
+    case CM_PARENTFONTCHANGED:
+        CMParentFontChanged(message);
+        break;
+    case CM_PARENTCOLORCHANGED:
+        CMParentColorChanged(message);
+        break;
+    case CM_DIALOGKEY:
+        CMDialogKey(message);
+        break;
+    case CM_DIALOGCHAR:
+        CMDialogChar(message);
+        break;
+    case CM_MOUSEWHEEL:
+        CMMouseWheel(message);
+        break;
+    default:
+        DefaultHandler(message);
+        break;
+    }
+}
+
+void TControl::DefaultHandler(TMessage&) { }
+
+void TControl::MouseMessage(TMessage& message)
+{
+    const TPoint point = LParamToPoint(message.LParam);
+    TShiftState shift = MouseKeysToShiftState(message.WParam);
+    const bool stdEvents = !FControlStyle.Contains(csNoStdEvents);
+    auto down = [&](TMouseButton button) {
+        if (stdEvents)
+            MouseDown(button, shift, point.X, point.Y);
+    };
+    auto up = [&](TMouseButton button) {
+        if (stdEvents)
+            MouseUp(button, shift, point.X, point.Y);
+    };
+    switch (message.Msg) {
+    case WM_MOUSEMOVE:
+        if (stdEvents)
+            MouseMove(shift, point.X, point.Y);
+        break;
+    case WM_LBUTTONDOWN:
+        if (FControlStyle.Contains(csClickEvents))
+            FClicked = true;
+        down(mbLeft);
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (FControlStyle.Contains(csClickEvents))
+            DblClick();
+        shift << ssDouble;
+        down(mbLeft);
+        break;
+    case WM_LBUTTONUP:
+        // The click comes before the mouse-up event, and only when the
+        // button is released over the control.
+        if (FClicked) {
+            FClicked = false;
+            if (ClientRect().Contains(point))
+                Click();
+        }
+        up(mbLeft);
+        break;
+    case WM_RBUTTONDOWN:
+        down(mbRight);
+        break;
+    case WM_RBUTTONDBLCLK:
+        shift << ssDouble;
+        down(mbRight);
+        break;
+    case WM_RBUTTONUP:
+        up(mbRight);
+        break;
+    case WM_MBUTTONDOWN:
+        down(mbMiddle);
+        break;
+    case WM_MBUTTONDBLCLK:
+        shift << ssDouble;
+        down(mbMiddle);
+        break;
+    case WM_MBUTTONUP:
+        up(mbMiddle);
+        break;
+    default:
+        break;
+    }
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int32_t x, int32_t y)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos)
+{
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+    return handled;
+}
+
+void TControl::CMMouseWheel(TMessage& message)
+{
+    message.Result = DoMouseWheel(KeyboardStateToShiftState(), static_cast<int32_t>(message.WParam),
+                         LParamToPoint(message.LParam))
+        ? 1
+        : 0;
+}
+
+void TControl::WMContextMenu(TMessage& message)
+{
+    if (FPopupMenu) {
+        const TPoint point = LParamToPoint(message.LParam);
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(point.X, point.Y);
+        message.Result = 1;
+    } else if (FParent) {
+        message.Result = FParent->Perform(WM_CONTEXTMENU, message.WParam, message.LParam);
+    }
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TControl::Resize()
+{
+    if (OnResize)
+        OnResize(this);
+}
+
+void TControl::MouseEnter()
+{
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TControl::MouseLeave()
+{
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+void TControl::CMMouseEnter(TMessage&) { MouseEnter(); }
+void TControl::CMMouseLeave(TMessage&) { MouseLeave(); }
+void TControl::CMFocusChanged(TMessage&) { }
+void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+void TControl::CMVisibleChanged(TMessage&) { }
+void TControl::CMTextChanged(TMessage&) { }
+void TControl::CMFontChanged(TMessage&) { Invalidate(); }
+void TControl::CMColorChanged(TMessage&) { Invalidate(); }
+void TControl::CMDialogKey(TMessage& message) { DefaultHandler(message); }
+void TControl::CMDialogChar(TMessage& message) { DefaultHandler(message); }
+
+void TControl::CMParentFontChanged(TMessage&)
+{
+    if (!FParentFont || !FParent)
+        return;
+    FApplyingParentFont = true;
+    FFont.Assign(FParent->Font());
+    FApplyingParentFont = false;
+}
+
+void TControl::CMParentColorChanged(TMessage&)
+{
+    if (!FParentColor || !FParent || FColor == FParent->Color())
+        return;
+    FColor = FParent->Color();
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::PaintWindow(QPainter&) { }
+
+void TControl::Notification(TUiComponent* component, TOperation operation)
+{
+    TUiComponent::Notification(component, operation);
+    if (operation == opRemove && component == FPopupMenu)
+        FPopupMenu = nullptr;
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == FParent)
+        return;
+    if (parent == this)
+        throw EInvalidOperation(QStringLiteral("A control cannot be its own parent"));
+    if (FParent) {
+        if (TForm* form = ParentForm())
+            form->ControlRemoving(this);
+        FParent->RemoveControl(this);
+    }
+    FParent = parent;
+    if (!FWidget)
+        return;
+    if (FParent) {
+        FParent->InsertControl(this);
+        FWidget->setParent(FParent->Widget());
+        FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+        ApplyWidgetVisibility();
+        Perform(CM_PARENTFONTCHANGED);
+        Perform(CM_PARENTCOLORCHANGED);
+        if (FAlign != alNone)
+            FParent->AlignControls();
+    } else {
+        FWidget->setParent(nullptr);
+        FWidget->hide();
+    }
+}
+
+TForm* TControl::ParentForm() const
+{
+    const TControl* control = this;
+    while (control->FParent)
+        control = control->FParent;
+    return dynamic_cast<TForm*>(const_cast<TControl*>(control));
+}
+
+void TControl::SetBoundsQuietly(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    FLeft = left;
+    FTop = top;
+    FWidth = std::max(width, 0);
+    FHeight = std::max(height, 0);
+    if (FWidget)
+        FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+}
+
+void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    const bool resized = std::max(width, 0) != FWidth || std::max(height, 0) != FHeight;
+    const bool moved = left != FLeft || top != FTop;
+    if (!resized && !moved)
+        return;
+    SetBoundsQuietly(left, top, width, height);
+    if (resized)
+        Resize();
+    if (FParent && FAlign != alNone)
+        FParent->AlignControls();
+}
+
+void TControl::UpdateBoundsFromWidget()
+{
+    const QRect geometry = FWidget->geometry();
+    const bool resized = geometry.width() != FWidth || geometry.height() != FHeight;
+    FLeft = geometry.x();
+    FTop = geometry.y();
+    FWidth = geometry.width();
+    FHeight = geometry.height();
+    if (resized)
+        Resize();
+}
+
+TPoint TControl::ClientToScreen(TPoint point) const
+{
+    const QPoint global = FWidget->mapToGlobal(QPoint(point.X, point.Y));
+    return { global.x(), global.y() };
+}
+
+TPoint TControl::ScreenToClient(TPoint point) const
+{
+    const QPoint local = FWidget->mapFromGlobal(QPoint(point.X, point.Y));
+    return { local.x(), local.y() };
+}
+
+void TControl::SetAlign(TAlign align)
+{
+    if (align == FAlign)
+        return;
+    FAlign = align;
+    if (FParent)
+        FParent->AlignControls();
+}
+
+void TControl::ApplyWidgetVisibility()
+{
+    if (FParent)
+        FWidget->setVisible(FVisible);
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == FVisible)
+        return;
+    FVisible = visible;
+    ApplyWidgetVisibility();
+    Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
+    if (FParent && FAlign != alNone)
+        FParent->AlignControls();
+}
+
+bool TControl::Showing() const { return FWidget && FWidget->isVisible(); }
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == FEnabled)
+        return;
+    FEnabled = enabled;
+    FWidget->setEnabled(enabled);
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetText(const String& text)
+{
+    if (text == FText)
+        return;
+    FText = text;
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::FontChanged()
+{
+    if (!FApplyingParentFont)
+        FParentFont = false;
+    Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetParentFont(bool parentFont)
+{
+    if (parentFont == FParentFont)
+        return;
+    FParentFont = parentFont;
+    if (FParentFont)
+        Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::SetColor(TColor color)
+{
+    if (color == FColor)
+        return;
+    FColor = color;
+    FParentColor = false;
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool parentColor)
+{
+    if (parentColor == FParentColor)
+        return;
+    FParentColor = parentColor;
+    if (FParentColor)
+        Perform(CM_PARENTCOLORCHANGED);
+}
+
+bool TControl::ShowHint() const
+{
+    if (FParentShowHint)
+        return FParent ? FParent->ShowHint() : Application->ShowHint();
+    return FShowHint;
+}
+
+void TControl::SetShowHint(bool showHint)
+{
+    FShowHint = showHint;
+    FParentShowHint = false;
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    if (cursor == FCursor)
+        return;
+    FCursor = cursor;
+    ApplyCursor(*FWidget, cursor);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu)
+{
+    if (menu == FPopupMenu)
+        return;
+    if (FPopupMenu)
+        FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = menu;
+    if (FPopupMenu)
+        FPopupMenu->FreeNotification(this);
+}
+
+bool TControl::MouseCapture() const { return QWidget::mouseGrabber() == FWidget.get(); }
+
+void TControl::SetMouseCapture(bool capture)
+{
+    if (capture == MouseCapture())
+        return;
+    if (capture)
+        FWidget->grabMouse();
+    else
+        FWidget->releaseMouse();
+}
+
+void TControl::Repaint()
+{
+    if (FWidget && FWidget->isVisible())
+        FWidget->repaint();
+}
+
+void TControl::Invalidate()
+{
+    if (FWidget)
+        FWidget->update();
+}
+
+void TControl::Update()
+{
+    if (FWidget && FWidget->isVisible())
+        QCoreApplication::sendPostedEvents(FWidget->window(), QEvent::UpdateRequest);
+}
+
+void TControl::BringToFront()
+{
+    FWidget->raise();
+    if (FParent) {
+        std::vector<TControl*>& siblings = FParent->FControls;
+        std::erase(siblings, this);
+        siblings.push_back(this);
+    }
+}
+
+void TControl::SendToBack()
+{
+    FWidget->lower();
+    if (FParent) {
+        std::vector<TControl*>& siblings = FParent->FControls;
+        std::erase(siblings, this);
+        siblings.insert(siblings.begin(), this);
+    }
+}
+
+// ---- TWinControl
+
+TWinControl::TWinControl(TUiComponent* owner) : TWinControl(owner, false) { }
+
+TWinControl::TWinControl(TUiComponent* owner, bool topLevel) : TControl(owner, topLevel) { }
+
+TWinControl::~TWinControl()
+{
+    Destroying();
+    // Children go first, as on the platform: a parent frees its controls.
+    while (!FControls.empty()) {
+        std::unique_ptr<TControl> child(FControls.back());
+        child->SetParent(nullptr);
+    }
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const
+{
+    for (; control; control = control->Parent())
+        if (control == this)
+            return true;
+    return false;
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    FControls.push_back(control);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+        FTabList.push_back(windowed);
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    std::erase(FControls, control);
+    std::erase(FTabList, control);
+}
+
+int32_t TWinControl::TabOrder() const
+{
+    if (!Parent())
+        return -1;
+    const std::vector<TWinControl*>& list = Parent()->FTabList;
+    return static_cast<int32_t>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int32_t order)
+{
+    if (!Parent())
+        return;
+    std::vector<TWinControl*>& list = Parent()->FTabList;
+    std::erase(list, this);
+    const auto position = std::clamp<int32_t>(order, 0, static_cast<int32_t>(list.size()));
+    list.insert(list.begin() + position, this);
+}
+
+void TWinControl::CollectTabOrder(std::vector<TWinControl*>& list) const
+{
+    for (TWinControl* control : FTabList) {
+        list.push_back(control);
+        control->CollectTabOrder(list);
+    }
+}
+
+std::vector<TWinControl*> TWinControl::TabOrderList() const
+{
+    std::vector<TWinControl*> list;
+    CollectTabOrder(list);
+    return list;
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+    bool checkParent) const
+{
+    const std::vector<TWinControl*> list = TabOrderList();
+    if (list.empty())
+        return nullptr;
+    const auto count = static_cast<int32_t>(list.size());
+    auto found = std::find(list.begin(), list.end(), current);
+    const int32_t start = found != list.end() ? static_cast<int32_t>(found - list.begin()) : (goForward ? count - 1 : 0);
+    int32_t index = start;
+    do {
+        index = goForward ? (index + 1) % count : (index + count - 1) % count;
+        TWinControl* candidate = list[static_cast<size_t>(index)];
+        if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop())
+            && (!checkParent || candidate->Parent() == this))
+            return candidate;
+    } while (index != start);
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
+{
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop))
+        next->SetFocus();
+}
+
+bool TWinControl::CanFocus() const
+{
+    const TForm* form = ParentForm();
+    if (!form)
+        return false;
+    for (const TControl* control = this; control != form; control = control->Parent())
+        if (!control->Visible() || !control->Enabled())
+            return false;
+    return true;
+}
+
+void TWinControl::SetFocus()
+{
+    TForm* form = ParentForm();
+    if (!form)
+        throw EInvalidOperation(QStringLiteral("Control '%1' has no parent window").arg(Name()));
+    form->FocusControl(this);
+}
+
+bool TWinControl::Focused() const { return Widget()->hasFocus(); }
+
+void TWinControl::Broadcast(TMessage& message)
+{
+    const std::vector<TControl*> children = FControls;
+    for (TControl* child : children) {
+        child->WndProc(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+void TWinControl::AlignControls()
+{
+    if (FAligning)
+        return;
+    FAligning = true;
+    TRect area = ClientRect();
+    struct TOrder {
+        TAlign Align;
+        int32_t (*Key)(const TControl&);
+    };
+    static constexpr TOrder Orders[] = {
+        { alTop, [](const TControl& control) { return control.Top(); } },
+        { alBottom, [](const TControl& control) { return -(control.Top() + control.Height()); } },
+        { alLeft, [](const TControl& control) { return control.Left(); } },
+        { alRight, [](const TControl& control) { return -(control.Left() + control.Width()); } },
+        { alClient, [](const TControl&) { return 0; } },
+    };
+    for (const TOrder& order : Orders) {
+        std::vector<TControl*> aligned;
+        for (TControl* control : FControls)
+            if (control->Align() == order.Align && control->Visible())
+                aligned.push_back(control);
+        std::stable_sort(aligned.begin(), aligned.end(),
+            [&](const TControl* a, const TControl* b) { return order.Key(*a) < order.Key(*b); });
+        for (TControl* control : aligned) {
+            switch (order.Align) {
+            case alTop:
+                control->SetBounds(area.Left, area.Top, area.Width(), control->Height());
+                area.Top += control->Height();
+                break;
+            case alBottom:
+                control->SetBounds(area.Left, area.Bottom - control->Height(), area.Width(), control->Height());
+                area.Bottom -= control->Height();
+                break;
+            case alLeft:
+                control->SetBounds(area.Left, area.Top, control->Width(), area.Height());
+                area.Left += control->Width();
+                break;
+            case alRight:
+                control->SetBounds(area.Right - control->Width(), area.Top, control->Width(), area.Height());
+                area.Right -= control->Width();
+                break;
+            default:
+                control->SetBounds(area.Left, area.Top, area.Width(), area.Height());
+                break;
+            }
+        }
+    }
+    FAligning = false;
+}
+
+void TWinControl::SetExStyle(uint32_t exStyle)
+{
+    FExStyle = exStyle;
+    Invalidate();
+}
+
+bool TWinControl::ErasesBackground() const
+{
+    return !ControlStyle().Contains(csOpaque) && !(FExStyle & WS_EX_TRANSPARENT);
+}
+
+void TWinControl::Resize()
+{
+    AlignControls();
+    TControl::Resize();
+}
+
+void TWinControl::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case CN_KEYDOWN:
+        CNKeyDown(message);
+        break;
+    case CN_KEYUP:
+        CNKeyUp(message);
+        break;
+    case CN_CHAR:
+        CNChar(message);
+        break;
+    case WM_KEYDOWN:
+        WMKeyDown(message);
+        break;
+    case WM_KEYUP:
+        WMKeyUp(message);
+        break;
+    case WM_CHAR:
+        WMChar(message);
+        break;
+    case WM_SETFOCUS:
+        WMSetFocus(message);
+        break;
+    case WM_KILLFOCUS:
+        WMKillFocus(message);
+        break;
+    case CM_ENTER:
+        DoEnter();
+        break;
+    case CM_EXIT:
+        DoExit();
+        break;
+    default:
+        TControl::WndProc(message);
+        break;
+    }
+}
+
+void TWinControl::KeyDown(uint16_t& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(uint16_t& key, TShiftState shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(TChar& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+bool TWinControl::DoKeyDown(TMessage& message)
+{
+    TWinControl* form = ParentForm();
+    if (form && form != this && static_cast<TForm*>(form)->KeyPreview() && form->DoKeyDown(message))
+        return true;
+    auto key = static_cast<uint16_t>(message.WParam);
+    if (!ControlStyle().Contains(csNoStdEvents)) {
+        KeyDown(key, KeyDataToShiftState(message.LParam));
+        message.WParam = key;
+    }
+    return key == 0;
+}
+
+bool TWinControl::DoKeyUp(TMessage& message)
+{
+    TWinControl* form = ParentForm();
+    if (form && form != this && static_cast<TForm*>(form)->KeyPreview() && form->DoKeyUp(message))
+        return true;
+    auto key = static_cast<uint16_t>(message.WParam);
+    if (!ControlStyle().Contains(csNoStdEvents)) {
+        KeyUp(key, KeyDataToShiftState(message.LParam));
+        message.WParam = key;
+    }
+    return key == 0;
+}
+
+bool TWinControl::DoKeyPress(TMessage& message)
+{
+    TWinControl* form = ParentForm();
+    if (form && form != this && static_cast<TForm*>(form)->KeyPreview() && form->DoKeyPress(message))
+        return true;
+    auto key = static_cast<TChar>(message.WParam);
+    if (!ControlStyle().Contains(csNoStdEvents)) {
+        KeyPress(key);
+        message.WParam = key;
+    }
+    return key == 0;
+}
+
+// Tab, arrows, Enter and Esc the control does not claim (CM_WANTSPECIALKEY,
+// WM_GETDLGCODE) are dialog keys: the form gets them first, and when it uses
+// one the key ends there.
+void TWinControl::CNKeyDown(TMessage& message)
+{
+    message.Result = 1;
+    intptr_t mask = 0;
+    switch (message.WParam) {
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
+    }
+    if (mask != 0 && Perform(CM_WANTSPECIALKEY, message.WParam, message.LParam) == 0
+        && (Perform(WM_GETDLGCODE) & mask) == 0) {
+        TForm* form = ParentForm();
+        if (form && form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
+            return;
+    }
+    message.Result = 0;
+}
+
+void TWinControl::CNKeyUp(TMessage& message) { message.Result = 0; }
+
+void TWinControl::CNChar(TMessage& message)
+{
+    message.Result = 1;
+    if ((Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0) {
+        TForm* form = ParentForm();
+        if (form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+            return;
+    }
+    message.Result = 0;
+}
+
+void TWinControl::WMKeyDown(TMessage& message)
+{
+    if (!DoKeyDown(message))
+        DefaultHandler(message);
+}
+
+void TWinControl::WMKeyUp(TMessage& message)
+{
+    if (!DoKeyUp(message))
+        DefaultHandler(message);
+}
+
+void TWinControl::WMChar(TMessage& message)
+{
+    if (!DoKeyPress(message))
+        DefaultHandler(message);
+}
+
+void TWinControl::WMSetFocus(TMessage&)
+{
+    if (TForm* form = ParentForm())
+        form->SetFocusedControl(this);
+}
+
+void TWinControl::WMKillFocus(TMessage&) { }
+
+void TWinControl::CMDialogKey(TMessage& message) { Broadcast(message); }
+void TWinControl::CMDialogChar(TMessage& message) { Broadcast(message); }
+void TWinControl::CMFocusChanged(TMessage& message) { Broadcast(message); }
+
+void TWinControl::CMFontChanged(TMessage& message)
+{
+    TControl::CMFontChanged(message);
+    for (TControl* child : std::vector<TControl*>(FControls))
+        child->Perform(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::CMColorChanged(TMessage& message)
+{
+    TControl::CMColorChanged(message);
+    for (TControl* child : std::vector<TControl*>(FControls))
+        child->Perform(CM_PARENTCOLORCHANGED);
+}
+
+// ---- TCustomControl, TGraphicControl
+
+namespace {
+
+// Binds a canvas to the paint event's painter for the length of a paint.
+class TPaintScope {
+public:
+    TPaintScope(TCanvas& canvas, QPainter& painter) : FCanvas(canvas) { FCanvas.BeginPaint(&painter); }
+    ~TPaintScope() { FCanvas.EndPaint(); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+
+private:
+    TCanvas& FCanvas;
+};
+
+} // namespace
+
+TCustomControl::TCustomControl(TUiComponent* owner) : TWinControl(owner) { }
+TCustomControl::~TCustomControl() = default;
+
+void TCustomControl::PaintWindow(QPainter& painter)
+{
+    const TPaintScope scope(FCanvas, painter);
+    Paint();
+}
+
+TGraphicControl::TGraphicControl(TUiComponent* owner) : TControl(owner) { }
+TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::PaintWindow(QPainter& painter)
+{
+    const TPaintScope scope(FCanvas, painter);
+    Paint();
+}
+
+// ---- messages between controls
+
+intptr_t SendMessage(TControl* control, uint32_t msg, intptr_t wParam, intptr_t lParam)
+{
+    return control ? control->Perform(msg, wParam, lParam) : 0;
+}
+
+bool PostMessage(TControl* control, uint32_t msg, intptr_t wParam, intptr_t lParam)
+{
+    if (!control || !control->Widget())
+        return false;
+    QCoreApplication::postEvent(control->Widget(), new TPostedMessageEvent({ msg, wParam, lParam, 0 }));
+    return true;
+}

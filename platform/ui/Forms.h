@@ -1,0 +1,206 @@
+#pragma once
+
+#include "platform/ui/Controls.h"
+
+#include <functional>
+
+using TModalResult = int32_t;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrClose = 8;
+constexpr TModalResult mrHelp = 9;
+constexpr TModalResult mrTryAgain = 10;
+constexpr TModalResult mrContinue = 11;
+constexpr TModalResult mrAll = 12;
+constexpr TModalResult mrNoToAll = 13;
+constexpr TModalResult mrYesToAll = 14;
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using enum TFormBorderStyle;
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSetOf<TBorderIcon>;
+using enum TBorderIcon;
+enum class TPosition { poDesigned, poDefault, poScreenCenter, poMainFormCenter, poOwnerFormCenter };
+using enum TPosition;
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using enum TCloseAction;
+
+using TCloseEvent = std::function<void(TUiComponent* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TUiComponent* sender, bool& canClose)>;
+
+// A top-level window. Its keys follow the platform's dialog rules (see the
+// README beside this file): the focused control sees each key first; Tab,
+// arrows, Enter and Esc it does not want go to CM_DIALOGKEY of the form,
+// which moves the focus or offers the key to every control.
+class TForm : public TWinControl {
+public:
+    explicit TForm(TUiComponent* owner);
+    ~TForm() override;
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons icons);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition position) { FPosition = position; }
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool keyPreview) { FKeyPreview = keyPreview; }
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    // Throws EInvalidOperation for a control that cannot take the focus.
+    void SetActiveControl(TWinControl* control);
+    void FocusControl(TWinControl* control);
+    void SelectFirst();
+    bool Active() const;
+
+    TModalResult ModalResult() const { return FModalResult; }
+    // Non-zero ends ShowModal once the current message is handled.
+    void SetModalResult(TModalResult result) { FModalResult = result; }
+    bool Modal() const { return FModal; }
+    // Shows the form and runs messages until ModalResult is set (and the
+    // close is allowed); returns it. A visible form cannot be made modal.
+    TModalResult ShowModal();
+    // Modal: ModalResult := mrCancel. Otherwise CloseQuery, OnClose, then
+    // hide (free with caFree); closing the main form ends the program.
+    void Close();
+    // Frees the form once the current message is handled.
+    void Release();
+    virtual bool CloseQuery();
+
+    void SetVisible(bool visible) override;
+    void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+    bool CanFocus() const override;
+    void SetFocus() override;
+    void WndProc(TMessage& message) override;
+
+    // Called by the application once the form is built.
+    void DoCreate();
+    // Called by a control that takes the focus.
+    void SetFocusedControl(TWinControl* control);
+    // Called by a control that leaves the form or is destroyed.
+    void ControlRemoving(TControl* control);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void DoClose(TCloseAction& action);
+    virtual void Activate();
+    virtual void Deactivate();
+    void CMDialogKey(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
+    bool ErasesBackground() const override { return true; }
+
+private:
+    void CloseModal();
+    void ApplyWindowFlags();
+    void ApplySizeConstraints();
+    void PlaceOnScreen();
+
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons { biSystemMenu, biMinimize, biMaximize };
+    TPosition FPosition = poDesigned;
+    bool FKeyPreview = false;
+    TWinControl* FActiveControl = nullptr;
+    TWinControl* FFocusedControl = nullptr;
+    TModalResult FModalResult = mrNone;
+    bool FModal = false;
+    bool FReleaseAfterModal = false;
+};
+
+class QApplication;
+class QEventLoop;
+
+class TApplication : public TUiComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Creates the Qt application unless one exists (tests make their own).
+    void Initialize(int& argc, char** argv);
+    // Builds a form owned by the application and fires its OnCreate; the
+    // first form made becomes the main form.
+    template <typename T>
+    void CreateForm(T*& reference)
+    {
+        reference = new T(this);
+        if (!FMainForm)
+            FMainForm = reference;
+        reference->DoCreate();
+    }
+    TForm* MainForm() const { return FMainForm; }
+    void SetMainForm(TForm* form) { FMainForm = form; }
+
+    // Shows the main form and runs messages until Terminate; frees the forms.
+    void Run();
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+
+    // Reports the exception being handled (call it inside a catch block):
+    // OnException when set, else an error box through the message service.
+    void HandleException(TUiComponent* sender);
+    std::function<void(TUiComponent* sender, const String& message)> OnException;
+
+    const String& Title() const { return FTitle; }
+    void SetTitle(const String& title) { FTitle = title; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool showHint) { FShowHint = showHint; }
+
+private:
+    std::unique_ptr<QApplication> FQtApplication;
+    QEventLoop* FRunLoop = nullptr;
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
+    String FTitle;
+    bool FShowHint = true;
+};
+
+extern TApplication* const Application;
+
+// Runs an event handler; an exception it throws is reported by
+// Application->HandleException and goes no further.
+template <typename Handler>
+void Guarded(Handler&& handler) noexcept
+{
+    try {
+        handler();
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+}
+
+class TScreen {
+public:
+    int32_t Width() const;
+    int32_t Height() const;
+    int32_t PixelsPerInch() const { return ScreenPixelsPerInch; }
+    TForm* ActiveForm() const;
+    TWinControl* ActiveControl() const;
+    // crDefault lets each control show its own cursor.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor cursor);
+
+    int32_t FormCount() const { return static_cast<int32_t>(FForms.size()); }
+    TForm* Forms(int32_t index) const { return FForms.at(static_cast<size_t>(index)); }
+
+private:
+    friend class TForm;
+    std::vector<TForm*> FForms;
+    TCursor FCursor = crDefault;
+};
+
+extern TScreen* const Screen;
