@@ -38,6 +38,8 @@ String File_NMEA_Send_Frames;
 
 std::unique_ptr<TStringList> Copy_Row_List;
 
+String Program_Folder;
+
 namespace {
 
 struct TProgram_Folder {

@@ -41,6 +41,10 @@ extern String File_NMEA_Send_Frames;
 
 extern std::unique_ptr<TStringList> Copy_Row_List;
 
+// The folder the program's files live in: the executable's, set by the entry
+// routine before the main window is created; tests put a folder of their own.
+extern String Program_Folder;
+
 inline const String Default_Device_IP = QStringLiteral("192.168.2.205");
 inline const String Default_Language = QStringLiteral("English");
 
