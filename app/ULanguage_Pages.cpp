@@ -3,6 +3,7 @@
 #include "app/UComon.h"
 #include "app/lang/ULanguage.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
 
 #include <algorithm>
 
@@ -23,6 +24,16 @@ String Lang_Name_At(const TStrings& SL_Languages, int32_t page, int32_t slot)
 {
     const String fileName = SL_Languages[(page - 1) * Lang_Slots_Per_Page + slot];
     return fileName.first(fileName.size() - 4);
+}
+
+String Lang_Page_Caption(int32_t page, int32_t pageCount)
+{
+    return Lang_Texts()[305] + IntToStr(page) + Lang_Texts()[306] + IntToStr(pageCount);
+}
+
+String Change_Language_Question(const String& from, const String& to)
+{
+    return Lang_Texts()[316] + from + Lang_Texts()[317] + to + Lang_Texts()[318];
 }
 
 String Lang_Flag_File(const String& folder, const String& name)

@@ -20,6 +20,11 @@ int32_t Lang_Slots_On_Page(int32_t languageCount, int32_t page);
 // The language of slot (from 0) on page (from 1): its file name without ".lng".
 String Lang_Name_At(const TStrings& SL_Languages, int32_t page, int32_t slot);
 
+// "Page <page> / <count>" in the texts of the table.
+String Lang_Page_Caption(int32_t page, int32_t pageCount);
+// The question before switching the language from one to another.
+String Change_Language_Question(const String& from, const String& to);
+
 // The flag picture of the language: "<name>.bmp", else "DefaultFlag.bmp", in
 // the folder, found without regard to case; empty when neither exists.
 String Lang_Flag_File(const String& folder, const String& name);

@@ -45,6 +45,18 @@ String Open_Project_Folder_Name()
     return Project_Path.startsWith(prefix) ? Project_Path.sliced(prefix.size()) : String();
 }
 
+int32_t Preselect_Open_Conf(const TStrings& SL, String& Name_Conf)
+{
+    if (SL.Count() == 0) {
+        Name_Conf.clear();
+        return -1;
+    }
+    const int32_t found = Search_Open_Conf(SL, Open_Project_Folder_Name());
+    const int32_t line = found >= 0 ? found : 0;
+    Name_Conf = SL[line];
+    return line;
+}
+
 void Open_Project_Named(const String& Name_Conf)
 {
     Project_Name = Name_Conf;

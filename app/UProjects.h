@@ -20,5 +20,11 @@ int32_t Search_Open_Conf(const TStrings& SL, const String& snc);
 // The folder name of the open project, empty with none.
 String Open_Project_Folder_Name();
 
+// Preselects the open project's line when it is listed, else the first
+// line, and sets Name_Conf to it; returns the line, or -1 for an empty list.
+// An empty list also clears Name_Conf, so that OK then opens no project
+// rather than a name chosen earlier whose folder may be gone.
+int32_t Preselect_Open_Conf(const TStrings& SL, String& Name_Conf);
+
 // Makes Name_Conf the open project; an empty name leaves none open.
 void Open_Project_Named(const String& Name_Conf);

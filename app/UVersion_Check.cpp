@@ -29,6 +29,11 @@ String Download_Page_Url() { return Maker_Server() + QStringLiteral("/Home/downl
 
 String Home_Page_Url() { return Maker_Server() + QStringLiteral("/HOME/default.asp?frompg=SC-TX209"); }
 
+String Update_Link_Caption(const String& text)
+{
+    return QStringLiteral("<a href=\"") + Download_Page_Url() + QStringLiteral("\">") + text + QStringLiteral("</a>");
+}
+
 int32_t Conv_Version(const String& Ver_str)
 {
     const qsizetype blank = Ver_str.indexOf(u' ');

@@ -18,6 +18,9 @@ String Version_Query_Url();
 String Download_Page_Url();
 String Home_Page_Url();
 
+// The notice of a newer version: a link to the download page with text.
+String Update_Link_Caption(const String& text);
+
 // The version number written d.ddd after the reply's first blank, as the
 // integer dddd; -1 when it is not one.
 int32_t Conv_Version(const String& Ver_str);

@@ -68,3 +68,16 @@ TEST_F(LanguageFolderTest, SwitchingTheTextsKeepsTheWorkspaceLanguage)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LanguagePages, CaptionsFromTheTextTable)
+{
+    Lang_Texts().Load_Default_Texts();
+    EXPECT_EQ(Lang_Page_Caption(2, 3), u"Page 2 / 3");
+    EXPECT_EQ(Lang_Page_Caption(1, 0), u"Page 1 / 0");
+    EXPECT_EQ(Change_Language_Question(QStringLiteral("English"), QStringLiteral("Italiano")),
+              u"Do you want to change the Language from English to Italiano?");
+}
+
+} // namespace

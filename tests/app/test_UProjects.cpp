@@ -99,3 +99,35 @@ TEST_F(ProjectsTest, OpenProjectNamedSetsThePathsOrClosesWithAnEmptyName)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProjectsTest, PreselectsTheOpenProjectElseTheFirstLine)
+{
+    TStringList SL;
+    SL.SetCommaText(QStringLiteral("Alpha,Boat"));
+    const struct {
+        const char16_t* Open; // folder of the open project, "" for none
+        int32_t Line;
+        const char16_t* Name_Conf;
+    } cases[] = { { u"BOAT", 1, u"Boat" }, { u"Gone", 0, u"Alpha" }, { u"", 0, u"Alpha" } };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(Str(entry.Open).toStdString());
+        Project_Path = Str(entry.Open).isEmpty() ? String() : Projects_Path + u'/' + Str(entry.Open);
+        String Name_Conf = QStringLiteral("earlier");
+        EXPECT_EQ(Preselect_Open_Conf(SL, Name_Conf), entry.Line);
+        EXPECT_EQ(Name_Conf, Str(entry.Name_Conf));
+    }
+}
+
+TEST_F(ProjectsTest, AnEmptyListForgetsAnEarlierChoice)
+{
+    TStringList SL;
+    String Name_Conf = QStringLiteral("Vanished");
+    EXPECT_EQ(Preselect_Open_Conf(SL, Name_Conf), -1);
+    EXPECT_TRUE(Name_Conf.isEmpty());
+    Open_Project_Named(Name_Conf);
+    EXPECT_FALSE(Project_Is_Open());
+}
+
+} // namespace

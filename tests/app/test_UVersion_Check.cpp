@@ -104,6 +104,8 @@ TEST(VersionCheck, LinksOfTheMakerServer)
     EXPECT_EQ(Version_Query_Url(), u"http://127.0.0.1:8080/home/download/GetversionSW.asp?nomesw=SC-TX209");
     EXPECT_EQ(Download_Page_Url(), u"http://127.0.0.1:8080/Home/download/download.asp#DV-TX209");
     EXPECT_EQ(Home_Page_Url(), u"http://127.0.0.1:8080/HOME/default.asp?frompg=SC-TX209");
+    EXPECT_EQ(Update_Link_Caption(QStringLiteral("New")),
+              u"<a href=\"http://127.0.0.1:8080/Home/download/download.asp#DV-TX209\">New</a>");
     Set_Maker_Server(saved);
 }
 
