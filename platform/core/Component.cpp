@@ -2,7 +2,12 @@
 
 #include "platform/core/SysUtils.h"
 
+#include <cxxabi.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
 
 TComponent::TComponent(TComponent* owner)
 {
@@ -20,6 +25,17 @@ TComponent::~TComponent()
     }
     DestroyComponents();
     if (FOwner) FOwner->RemoveComponent(this);
+}
+
+String TComponent::ClassName() const
+{
+    const char* mangled = typeid(*this).name();
+    int status = 0;
+    const std::unique_ptr<char, decltype(&std::free)> demangled(
+        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
+    const String name = QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
+    const qsizetype scope = name.lastIndexOf(QStringLiteral("::"));
+    return scope >= 0 ? name.mid(scope + 2) : name;
 }
 
 TComponent* TComponent::Components(int32_t index) const

@@ -35,6 +35,8 @@ public:
     intptr_t Tag() const { return FTag; }
     void SetTag(intptr_t tag) { FTag = tag; }
     TComponentState ComponentState() const { return FComponentState; }
+    // The class name without namespace, e.g. "TForm".
+    String ClassName() const;
 
     int32_t ComponentCount() const { return static_cast<int32_t>(FComponents.size()); }
     TComponent* Components(int32_t index) const;

@@ -8,8 +8,10 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -147,6 +149,94 @@ const TRegValue* FindValue(const TRegKey* key, const String& name)
     return nullptr;
 }
 
+bool KeyStored(const std::vector<TRegKey>& keys, const String& path)
+{
+    return std::any_of(keys.begin(), keys.end(), [&path](const TRegKey& stored) {
+        return SameText(stored.Path, path) || IsBelow(stored.Path, path);
+    });
+}
+
+String ParentPath(const String& path) { return path.section(u'\\', 0, -2); }
+
+// The top-most key that storing path creates; path itself when its parent
+// exists. A root (a path without '\') always exists.
+String CreatedKey(const std::vector<TRegKey>& keys, const String& path)
+{
+    String created = path;
+    for (String parent = ParentPath(created); parent.contains(u'\\') && !KeyStored(keys, parent); parent = ParentPath(parent))
+        created = parent;
+    return created;
+}
+
+enum TRegChangeKind { rcValue, rcKeyCreated, rcKeyDeleted };
+
+struct TRegWatch {
+    TRegChangeWatch Id;
+    String Path;
+    bool Subtree;
+    uint32_t Filter;
+    TRegChangeHandler Handler;
+};
+
+bool Concerns(const TRegWatch& watch, TRegChangeKind kind, const String& path)
+{
+    const bool nameChangeBelow = (watch.Filter & REG_NOTIFY_CHANGE_NAME) != 0 && IsBelow(path, watch.Path)
+        && (watch.Subtree || SameText(ParentPath(path), watch.Path));
+    switch (kind) {
+    case rcValue:
+        return (watch.Filter & REG_NOTIFY_CHANGE_LAST_SET) != 0
+            && (SameText(path, watch.Path) || (watch.Subtree && IsBelow(path, watch.Path)));
+    case rcKeyCreated: return nameChangeBelow;
+    case rcKeyDeleted: return SameText(path, watch.Path) || IsBelow(watch.Path, path) || nameChangeBelow;
+    }
+    return false;
+}
+
+// The change watches of the process. Handlers are called with the list
+// locked, so that removing a watch waits for a running handler; the lock is
+// recursive because a handler may change the registry again.
+class TRegWatchList {
+public:
+    static TRegWatchList& Instance()
+    {
+        static TRegWatchList list;
+        return list;
+    }
+
+    TRegChangeWatch Add(const String& path, bool subtree, uint32_t filter, TRegChangeHandler handler)
+    {
+        const std::lock_guard lock(FMutex);
+        FWatches.push_back(TRegWatch { FNextId, path, subtree, filter, std::move(handler) });
+        return FNextId++;
+    }
+
+    void Remove(TRegChangeWatch id)
+    {
+        const std::lock_guard lock(FMutex);
+        std::erase_if(FWatches, [id](const TRegWatch& watch) { return watch.Id == id; });
+    }
+
+    void Changed(TRegChangeKind kind, const String& path)
+    {
+        const std::lock_guard lock(FMutex);
+        std::vector<TRegChangeWatch> concerned;
+        for (const TRegWatch& watch : FWatches)
+            if (Concerns(watch, kind, path)) concerned.push_back(watch.Id);
+        for (const TRegChangeWatch id : concerned) {
+            // An earlier handler may have removed this watch, or even itself.
+            const auto found = std::find_if(FWatches.begin(), FWatches.end(), [id](const TRegWatch& watch) { return watch.Id == id; });
+            if (found == FWatches.end()) continue;
+            const TRegChangeHandler handler = found->Handler;
+            handler();
+        }
+    }
+
+private:
+    std::recursive_mutex FMutex;
+    std::vector<TRegWatch> FWatches;
+    TRegChangeWatch FNextId = 1;
+};
+
 } // namespace
 
 void TRegistry::SetStoreFile(const String& fileName)
@@ -189,10 +279,15 @@ bool TRegistry::OpenKey(const String& key, bool canCreate)
     const String path = FullPath(key);
     if (!KeyExists(key)) {
         if (!canCreate) return false;
-        TRegistryStore& store = TRegistryStore::Instance();
-        const std::lock_guard lock(store.FMutex);
-        store.Keys().push_back(TRegKey { path, {} });
-        store.Save();
+        String created;
+        {
+            TRegistryStore& store = TRegistryStore::Instance();
+            const std::lock_guard lock(store.FMutex);
+            created = CreatedKey(store.Keys(), path);
+            store.Keys().push_back(TRegKey { path, {} });
+            store.Save();
+        }
+        TRegWatchList::Instance().Changed(rcKeyCreated, created);
     }
     FCurrentPath = path.mid(RootName(FRootKey).size() + 1);
     FReadOnly = false;
@@ -211,20 +306,22 @@ bool TRegistry::KeyExists(const String& key) const
     const String path = FullPath(key);
     TRegistryStore& store = TRegistryStore::Instance();
     const std::lock_guard lock(store.FMutex);
-    for (const TRegKey& stored : store.Keys())
-        if (SameText(stored.Path, path) || IsBelow(stored.Path, path)) return true;
-    return false;
+    return KeyStored(store.Keys(), path);
 }
 
 bool TRegistry::DeleteKey(const String& key)
 {
     const String path = FullPath(key);
-    TRegistryStore& store = TRegistryStore::Instance();
-    const std::lock_guard lock(store.FMutex);
-    const size_t removed = std::erase_if(store.Keys(), [&path](const TRegKey& stored) {
-        return SameText(stored.Path, path) || IsBelow(stored.Path, path);
-    });
-    if (removed > 0) store.Save();
+    size_t removed = 0;
+    {
+        TRegistryStore& store = TRegistryStore::Instance();
+        const std::lock_guard lock(store.FMutex);
+        removed = std::erase_if(store.Keys(), [&path](const TRegKey& stored) {
+            return SameText(stored.Path, path) || IsBelow(stored.Path, path);
+        });
+        if (removed > 0) store.Save();
+    }
+    if (removed > 0) TRegWatchList::Instance().Changed(rcKeyDeleted, path);
     return removed > 0;
 }
 
@@ -262,12 +359,17 @@ bool TRegistry::ValueExists(const String& name) const
 bool TRegistry::DeleteValue(const String& name)
 {
     CheckWritable();
-    TRegistryStore& store = TRegistryStore::Instance();
-    const std::lock_guard lock(store.FMutex);
-    TRegKey* key = store.Find(FullPath(String()));
-    if (!key) return false;
-    const size_t removed = std::erase_if(key->Values, [&name](const TRegValue& value) { return SameText(value.Name, name); });
-    if (removed > 0) store.Save();
+    const String path = FullPath(String());
+    size_t removed = 0;
+    {
+        TRegistryStore& store = TRegistryStore::Instance();
+        const std::lock_guard lock(store.FMutex);
+        TRegKey* key = store.Find(path);
+        if (!key) return false;
+        removed = std::erase_if(key->Values, [&name](const TRegValue& value) { return SameText(value.Name, name); });
+        if (removed > 0) store.Save();
+    }
+    if (removed > 0) TRegWatchList::Instance().Changed(rcValue, path);
     return removed > 0;
 }
 
@@ -307,20 +409,35 @@ void TRegistry::StoreValue(const String& name, std::optional<int32_t> integer, c
 {
     CheckWritable();
     const String path = FullPath(String());
-    TRegistryStore& store = TRegistryStore::Instance();
-    const std::lock_guard lock(store.FMutex);
-    TRegKey* key = store.Find(path);
-    if (!key) {
-        store.Keys().push_back(TRegKey { path, {} });
-        key = &store.Keys().back();
+    String created;
+    {
+        TRegistryStore& store = TRegistryStore::Instance();
+        const std::lock_guard lock(store.FMutex);
+        TRegKey* key = store.Find(path);
+        if (!key) {
+            // The open key may have been deleted meanwhile: writing creates it again.
+            if (!KeyStored(store.Keys(), path)) created = CreatedKey(store.Keys(), path);
+            store.Keys().push_back(TRegKey { path, {} });
+            key = &store.Keys().back();
+        }
+        auto found = std::find_if(key->Values.begin(), key->Values.end(), [&name](const TRegValue& stored) { return SameText(stored.Name, name); });
+        if (found == key->Values.end())
+            key->Values.push_back(TRegValue { name, integer, text });
+        else
+            *found = TRegValue { found->Name, integer, text };
+        store.Save();
     }
-    auto found = std::find_if(key->Values.begin(), key->Values.end(), [&name](const TRegValue& stored) { return SameText(stored.Name, name); });
-    if (found == key->Values.end())
-        key->Values.push_back(TRegValue { name, integer, text });
-    else
-        *found = TRegValue { found->Name, integer, text };
-    store.Save();
+    TRegWatchList& watches = TRegWatchList::Instance();
+    if (!created.isEmpty()) watches.Changed(rcKeyCreated, created);
+    watches.Changed(rcValue, path);
 }
+
+TRegChangeWatch TRegistry::NotifyChangeKeyValue(bool watchSubtree, uint32_t filter, TRegChangeHandler handler) const
+{
+    return TRegWatchList::Instance().Add(FullPath(String()), watchSubtree, filter, std::move(handler));
+}
+
+void TRegistry::RemoveChangeWatch(TRegChangeWatch watch) { TRegWatchList::Instance().Remove(watch); }
 
 void TRegistry::WriteString(const String& name, const String& value) { StoreValue(name, std::nullopt, value); }
 

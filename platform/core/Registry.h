@@ -3,6 +3,7 @@
 #include "platform/core/IniFiles.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 using HKEY = uintptr_t;
@@ -11,6 +12,16 @@ constexpr HKEY HKEY_CURRENT_USER = 0x80000001;
 constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
 constexpr HKEY HKEY_USERS = 0x80000003;
 constexpr HKEY HKEY_CURRENT_CONFIG = 0x80000005;
+
+// Kinds of change a watch asks for, combined in its filter. This store has
+// no attributes or security, so only names and values ever change.
+constexpr uint32_t REG_NOTIFY_CHANGE_NAME = 0x1; // sub-keys created or deleted
+constexpr uint32_t REG_NOTIFY_CHANGE_ATTRIBUTES = 0x2;
+constexpr uint32_t REG_NOTIFY_CHANGE_LAST_SET = 0x4; // values written or deleted
+constexpr uint32_t REG_NOTIFY_CHANGE_SECURITY = 0x8;
+
+using TRegChangeWatch = uint64_t;
+using TRegChangeHandler = std::function<void()>;
 
 class ERegistryException : public Exception {
 public:
@@ -57,6 +68,18 @@ public:
     void WriteInteger(const String& name, int32_t value);
     bool ReadBool(const String& name) const { return ReadInteger(name) != 0; }
     void WriteBool(const String& name, bool value) { WriteInteger(name, value ? 1 : 0); }
+
+    // Watches the open key (the root when none is open) for changes made
+    // through any TRegistry of the process: handler is called after each
+    // change of a kind in filter to the key or, with watchSubtree, to a key
+    // below it; deleting the watched key or a key above it always counts.
+    // The watch stays until removed. The handler runs on the thread that made
+    // the change, after the store is unlocked; it must be short and must not
+    // wait for another thread (it may use the registry itself).
+    TRegChangeWatch NotifyChangeKeyValue(bool watchSubtree, uint32_t filter, TRegChangeHandler handler) const;
+    // Once it returns, the watch's handler is not running on another thread
+    // and is never called again.
+    static void RemoveChangeWatch(TRegChangeWatch watch);
 
 private:
     String FullPath(const String& key) const;

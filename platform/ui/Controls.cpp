@@ -36,10 +36,10 @@ TShiftState MouseKeysToShiftState(intptr_t keys)
 
 // ---- TControl
 
-TControl::TControl(TUiComponent* owner) : TControl(owner, false) { }
+TControl::TControl(TComponent* owner) : TControl(owner, false) { }
 
-TControl::TControl(TUiComponent* owner, bool topLevel)
-    : TUiComponent(owner), FWidget(std::make_unique<TControlWidget>(this))
+TControl::TControl(TComponent* owner, bool topLevel)
+    : TComponent(owner), FWidget(std::make_unique<TControlWidget>(this))
 {
     FFont.OnChange = [this](TFont*) { FontChanged(); };
     // A form starts hidden; other controls show once they have a parent.
@@ -310,9 +310,9 @@ void TControl::CMParentColorChanged(TMessage&)
 
 void TControl::PaintWindow(QPainter&) { }
 
-void TControl::Notification(TUiComponent* component, TOperation operation)
+void TControl::Notification(TComponent* component, TOperation operation)
 {
-    TUiComponent::Notification(component, operation);
+    TComponent::Notification(component, operation);
     if (operation == opRemove && component == FPopupMenu)
         FPopupMenu = nullptr;
 }
@@ -564,9 +564,9 @@ void TControl::SendToBack()
 
 // ---- TWinControl
 
-TWinControl::TWinControl(TUiComponent* owner) : TWinControl(owner, false) { }
+TWinControl::TWinControl(TComponent* owner) : TWinControl(owner, false) { }
 
-TWinControl::TWinControl(TUiComponent* owner, bool topLevel) : TControl(owner, topLevel) { }
+TWinControl::TWinControl(TComponent* owner, bool topLevel) : TControl(owner, topLevel) { }
 
 TWinControl::~TWinControl()
 {
@@ -974,7 +974,7 @@ private:
 
 } // namespace
 
-TCustomControl::TCustomControl(TUiComponent* owner) : TWinControl(owner) { }
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) { }
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(QPainter& painter)
@@ -983,7 +983,7 @@ void TCustomControl::PaintWindow(QPainter& painter)
     Paint();
 }
 
-TGraphicControl::TGraphicControl(TUiComponent* owner) : TControl(owner) { }
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { }
 TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::PaintWindow(QPainter& painter)

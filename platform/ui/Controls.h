@@ -3,7 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/ui/Messages.h"
-#include "platform/ui/UiComponent.h"
+#include "platform/core/Component.h"
 
 #include <functional>
 #include <memory>
@@ -41,6 +41,10 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 using enum TAlign;
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 using enum TAlignment;
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using enum TFormBorderStyle;
+// Controls other than forms use bsNone and bsSingle only.
+using TBorderStyle = TFormBorderStyle;
 
 using TCursor = int16_t;
 constexpr TCursor crDefault = 0;
@@ -71,19 +75,19 @@ constexpr TCursor crSizeAll = -22;
 constexpr uint32_t WS_EX_TRANSPARENT = 0x20;
 
 using TChar = char16_t;
-using TNotifyEvent = std::function<void(TUiComponent* sender)>;
-using TMouseEvent = std::function<void(TUiComponent* sender, TMouseButton button, TShiftState shift, int32_t x, int32_t y)>;
-using TMouseMoveEvent = std::function<void(TUiComponent* sender, TShiftState shift, int32_t x, int32_t y)>;
-using TMouseWheelEvent = std::function<void(TUiComponent* sender, TShiftState shift, int32_t wheelDelta, TPoint mousePos, bool& handled)>;
-using TKeyEvent = std::function<void(TUiComponent* sender, uint16_t& key, TShiftState shift)>;
-using TKeyPressEvent = std::function<void(TUiComponent* sender, TChar& key)>;
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int32_t x, int32_t y)>;
+using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int32_t x, int32_t y)>;
+using TMouseWheelEvent = std::function<void(TComponent* sender, TShiftState shift, int32_t wheelDelta, TPoint mousePos, bool& handled)>;
+using TKeyEvent = std::function<void(TComponent* sender, uint16_t& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TComponent* sender, TChar& key)>;
 
 // A control: a QWidget driven through window messages. Every Qt event the
 // widget receives becomes a message to WndProc (or a paint), inside Guarded,
 // so no exception of a handler unwinds through Qt.
-class TControl : public TUiComponent {
+class TControl : public TComponent {
 public:
-    explicit TControl(TUiComponent* owner);
+    explicit TControl(TComponent* owner);
     ~TControl() override;
 
     intptr_t Perform(uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
@@ -183,7 +187,7 @@ public:
     TMouseWheelEvent OnMouseWheel;
 
 protected:
-    TControl(TUiComponent* owner, bool topLevel);
+    TControl(TComponent* owner, bool topLevel);
 
     virtual void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
     virtual void MouseMove(TShiftState shift, int32_t x, int32_t y);
@@ -196,7 +200,7 @@ protected:
     // ErasesBackground says so.
     virtual void PaintWindow(QPainter& painter);
     virtual bool ErasesBackground() const { return false; }
-    void Notification(TUiComponent* component, TOperation operation) override;
+    void Notification(TComponent* component, TOperation operation) override;
     // Used by the bridge when the window is moved or resized from outside.
     void UpdateBoundsFromWidget();
 
@@ -250,7 +254,7 @@ private:
 // A control with a window of its own: it takes the focus, keys and children.
 class TWinControl : public TControl {
 public:
-    explicit TWinControl(TUiComponent* owner);
+    explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
     int32_t ControlCount() const { return static_cast<int32_t>(FControls.size()); }
@@ -290,7 +294,7 @@ public:
     TNotifyEvent OnExit;
 
 protected:
-    TWinControl(TUiComponent* owner, bool topLevel);
+    TWinControl(TComponent* owner, bool topLevel);
 
     virtual void KeyDown(uint16_t& key, TShiftState shift);
     virtual void KeyUp(uint16_t& key, TShiftState shift);
@@ -334,7 +338,7 @@ private:
 // A windowed control that draws itself on its own canvas in Paint.
 class TCustomControl : public TWinControl {
 public:
-    explicit TCustomControl(TUiComponent* owner);
+    explicit TCustomControl(TComponent* owner);
     ~TCustomControl() override;
 
     TCanvas& Canvas() { return FCanvas; }
@@ -350,7 +354,7 @@ private:
 // A control without a window of its own: it never takes the focus.
 class TGraphicControl : public TControl {
 public:
-    explicit TGraphicControl(TUiComponent* owner);
+    explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
 
     TCanvas& Canvas() { return FCanvas; }

@@ -50,7 +50,7 @@ TScreen* const Screen = &ScreenInstance;
 
 // ---- TForm
 
-TForm::TForm(TUiComponent* owner) : TWinControl(owner, true)
+TForm::TForm(TComponent* owner) : TWinControl(owner, true)
 {
     static const bool leftoversHandled = (qAddPostRoutine(&DestroyLeftoverForms), true);
     (void)leftoversHandled;
@@ -446,7 +446,7 @@ void TForm::CMTextChanged(TMessage& message)
 
 // ---- TApplication
 
-TApplication::TApplication() : TUiComponent(nullptr) { }
+TApplication::TApplication() : TComponent(nullptr) { }
 
 TApplication::~TApplication()
 {
@@ -482,7 +482,7 @@ void TApplication::Terminate()
         FRunLoop->quit();
 }
 
-void TApplication::HandleException(TUiComponent* sender)
+void TApplication::HandleException(TComponent* sender)
 {
     String message;
     try {

@@ -21,8 +21,6 @@ constexpr TModalResult mrAll = 12;
 constexpr TModalResult mrNoToAll = 13;
 constexpr TModalResult mrYesToAll = 14;
 
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-using enum TFormBorderStyle;
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSetOf<TBorderIcon>;
 using enum TBorderIcon;
@@ -31,8 +29,8 @@ using enum TPosition;
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using enum TCloseAction;
 
-using TCloseEvent = std::function<void(TUiComponent* sender, TCloseAction& action)>;
-using TCloseQueryEvent = std::function<void(TUiComponent* sender, bool& canClose)>;
+using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
 
 // A top-level window. Its keys follow the platform's dialog rules (see the
 // README beside this file): the focused control sees each key first; Tab,
@@ -40,7 +38,7 @@ using TCloseQueryEvent = std::function<void(TUiComponent* sender, bool& canClose
 // which moves the focus or offers the key to every control.
 class TForm : public TWinControl {
 public:
-    explicit TForm(TUiComponent* owner);
+    explicit TForm(TComponent* owner);
     ~TForm() override;
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -124,7 +122,7 @@ private:
 class QApplication;
 class QEventLoop;
 
-class TApplication : public TUiComponent {
+class TApplication : public TComponent {
 public:
     TApplication();
     ~TApplication() override;
@@ -152,8 +150,8 @@ public:
 
     // Reports the exception being handled (call it inside a catch block):
     // OnException when set, else an error box through the message service.
-    void HandleException(TUiComponent* sender);
-    std::function<void(TUiComponent* sender, const String& message)> OnException;
+    void HandleException(TComponent* sender);
+    std::function<void(TComponent* sender, const String& message)> OnException;
 
     const String& Title() const { return FTitle; }
     void SetTitle(const String& title) { FTitle = title; }

@@ -24,7 +24,7 @@ void TMenuItem::Click()
         OnClick(this);
 }
 
-TPopupMenu::TPopupMenu(TUiComponent* owner) : TUiComponent(owner) { }
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) { }
 
 TPopupMenu::~TPopupMenu() { Destroying(); }
 
@@ -37,7 +37,7 @@ void TPopupMenu::Popup(int32_t x, int32_t y)
         chosen->Click();
 }
 
-void TPopupMenu::SetPopupComponent(TUiComponent* component)
+void TPopupMenu::SetPopupComponent(TComponent* component)
 {
     if (component == FPopupComponent)
         return;
@@ -48,9 +48,9 @@ void TPopupMenu::SetPopupComponent(TUiComponent* component)
         FreeNotification(FPopupComponent);
 }
 
-void TPopupMenu::Notification(TUiComponent* component, TOperation operation)
+void TPopupMenu::Notification(TComponent* component, TOperation operation)
 {
-    TUiComponent::Notification(component, operation);
+    TComponent::Notification(component, operation);
     if (operation == opRemove && component == FPopupComponent)
         FPopupComponent = nullptr;
 }

@@ -55,25 +55,25 @@ private:
 // A context menu that pops up at a screen point; the chosen item's Click
 // runs after the menu has closed. Popping up goes through the message
 // service, so tests can choose an item.
-class TPopupMenu : public TUiComponent {
+class TPopupMenu : public TComponent {
 public:
-    explicit TPopupMenu(TUiComponent* owner);
+    explicit TPopupMenu(TComponent* owner);
     ~TPopupMenu() override;
 
     TMenuItem& Items() { return FItems; }
     void Popup(int32_t x, int32_t y);
     TPoint PopupPoint() const { return FPopupPoint; }
     // The control whose context menu this was, or null.
-    TUiComponent* PopupComponent() const { return FPopupComponent; }
-    void SetPopupComponent(TUiComponent* component);
+    TComponent* PopupComponent() const { return FPopupComponent; }
+    void SetPopupComponent(TComponent* component);
 
     TNotifyEvent OnPopup;
 
 protected:
-    void Notification(TUiComponent* component, TOperation operation) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TMenuItem FItems;
     TPoint FPopupPoint;
-    TUiComponent* FPopupComponent = nullptr;
+    TComponent* FPopupComponent = nullptr;
 };

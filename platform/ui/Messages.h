@@ -36,6 +36,18 @@ constexpr uint32_t WM_SYSCHAR = 0x0106;
 constexpr uint32_t WM_TIMER = 0x0113;
 constexpr uint32_t WM_HSCROLL = 0x0114;
 constexpr uint32_t WM_VSCROLL = 0x0115;
+constexpr uint32_t EM_GETSEL = 0x00B0;
+constexpr uint32_t EM_SETSEL = 0x00B1;
+constexpr uint32_t EM_GETRECT = 0x00B2;
+constexpr uint32_t EM_SETRECTNP = 0x00B4;
+constexpr uint32_t EM_GETMODIFY = 0x00B8;
+constexpr uint32_t EM_SETMODIFY = 0x00B9;
+constexpr uint32_t EM_LIMITTEXT = 0x00C5;
+constexpr uint32_t EM_CANUNDO = 0x00C6;
+constexpr uint32_t EM_UNDO = 0x00C7;
+constexpr uint32_t EM_SETPASSWORDCHAR = 0x00CC;
+constexpr uint32_t EM_SETREADONLY = 0x00CF;
+constexpr uint32_t EM_CHARFROMPOS = 0x00D7;
 constexpr uint32_t WM_MOUSEMOVE = 0x0200;
 constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
 constexpr uint32_t WM_LBUTTONUP = 0x0202;
@@ -47,6 +59,11 @@ constexpr uint32_t WM_MBUTTONDOWN = 0x0207;
 constexpr uint32_t WM_MBUTTONUP = 0x0208;
 constexpr uint32_t WM_MBUTTONDBLCLK = 0x0209;
 constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+constexpr uint32_t WM_CUT = 0x0300;
+constexpr uint32_t WM_COPY = 0x0301;
+constexpr uint32_t WM_PASTE = 0x0302;
+constexpr uint32_t WM_CLEAR = 0x0303;
+constexpr uint32_t WM_UNDO = 0x0304;
 constexpr uint32_t WM_USER = 0x0400;
 constexpr uint32_t WM_APP = 0x8000;
 
@@ -87,6 +104,16 @@ constexpr intptr_t DLGC_WANTARROWS = 0x01;
 constexpr intptr_t DLGC_WANTTAB = 0x02;
 constexpr intptr_t DLGC_WANTALLKEYS = 0x04;
 constexpr intptr_t DLGC_WANTCHARS = 0x80;
+
+// WM_VSCROLL / WM_HSCROLL requests.
+constexpr intptr_t SB_LINEUP = 0;
+constexpr intptr_t SB_LINEDOWN = 1;
+constexpr intptr_t SB_PAGEUP = 2;
+constexpr intptr_t SB_PAGEDOWN = 3;
+constexpr intptr_t SB_THUMBPOSITION = 4;
+constexpr intptr_t SB_TOP = 6;
+constexpr intptr_t SB_BOTTOM = 7;
+constexpr intptr_t SB_ENDSCROLL = 8;
 
 // Mouse message key flags.
 constexpr intptr_t MK_LBUTTON = 0x01;

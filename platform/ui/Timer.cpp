@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-TTimer::TTimer(TUiComponent* owner) : TUiComponent(owner), FTimer(std::make_unique<QTimer>())
+TTimer::TTimer(TComponent* owner) : TComponent(owner), FTimer(std::make_unique<QTimer>())
 {
     QObject::connect(FTimer.get(), &QTimer::timeout, [this] { Guarded([this] { Timer(); }); });
     UpdateTimer();

@@ -10,9 +10,9 @@ class QTimer;
 // every Interval milliseconds from the event loop (also inside modal
 // loops). Enabling an enabled timer changes nothing; a new Interval starts
 // the count again.
-class TTimer : public TUiComponent {
+class TTimer : public TComponent {
 public:
-    explicit TTimer(TUiComponent* owner);
+    explicit TTimer(TComponent* owner);
     ~TTimer() override;
 
     bool Enabled() const { return FEnabled; }

@@ -122,3 +122,18 @@ TEST(Component, StateShowsLoadingAndDestroying)
     EXPECT_FALSE(seen & csLoading);
     EXPECT_TRUE(seen & csDestroying);
 }
+
+namespace probes {
+class TNamespacedProbe : public TComponent {
+public:
+    using TComponent::TComponent;
+};
+} // namespace probes
+
+TEST(Component, ClassNameIsTheDerivedClassWithoutNamespace)
+{
+    const TComponent plain(nullptr);
+    const probes::TNamespacedProbe probe(nullptr);
+    EXPECT_EQ(plain.ClassName(), "TComponent");
+    EXPECT_EQ(probe.ClassName(), "TNamespacedProbe");
+}

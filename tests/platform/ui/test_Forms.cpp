@@ -47,8 +47,8 @@ TEST(Forms, SettingModalResultEndsShowModalWithIt)
 {
     TForm form(nullptr);
     std::vector<std::string> log;
-    form.OnShow = [&](TUiComponent*) { log.push_back("show"); };
-    form.OnClose = [&](TUiComponent*, TCloseAction& action) {
+    form.OnShow = [&](TComponent*) { log.push_back("show"); };
+    form.OnClose = [&](TComponent*, TCloseAction& action) {
         log.push_back("close");
         EXPECT_EQ(action, caHide);
     };
@@ -73,7 +73,7 @@ TEST(Forms, CloseQueryCanKeepAModalFormOpenAndCloseCancels)
 {
     TForm form(nullptr);
     int asked = 0;
-    form.OnCloseQuery = [&](TUiComponent*, bool& canClose) { canClose = ++asked > 1; };
+    form.OnCloseQuery = [&](TComponent*, bool& canClose) { canClose = ++asked > 1; };
     QTimer::singleShot(0, [&] {
         form.SetModalResult(mrOk);
         QTimer::singleShot(0, [&] {
@@ -95,7 +95,7 @@ TEST(Forms, EnterAndEscReachTheFocusedControlBeforeTheDialog)
     edit->SetTabStop(true);
     edit->SetParent(&form);
     std::vector<uint16_t> keys;
-    edit->OnKeyDown = [&](TUiComponent*, uint16_t& key, TShiftState) {
+    edit->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
         keys.push_back(key);
         if (key == VK_RETURN)
             form.SetModalResult(mrOk);
@@ -136,7 +136,7 @@ TEST(Forms, ExceptionInAHandlerIsShownAndGoesNoFurther)
     control->SetBounds(0, 0, 20, 20);
     control->SetParent(&form);
     form.Show();
-    control->OnMouseDown = [](TUiComponent*, TMouseButton, TShiftState, int32_t, int32_t) {
+    control->OnMouseDown = [](TComponent*, TMouseButton, TShiftState, int32_t, int32_t) {
         throw Exception("Value out of range");
     };
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
@@ -146,7 +146,7 @@ TEST(Forms, ExceptionInAHandlerIsShownAndGoesNoFurther)
     TTimer timer(nullptr);
     timer.SetInterval(1);
     int ticks = 0;
-    timer.OnTimer = [&](TUiComponent*) {
+    timer.OnTimer = [&](TComponent*) {
         ++ticks;
         throw std::runtime_error("tick failed");
     };
@@ -158,36 +158,49 @@ TEST(Forms, ExceptionInAHandlerIsShownAndGoesNoFurther)
     EXPECT_EQ(services.Requests()[0].Kind, rkException);
 }
 
+// The timer checks compare the order in which deadlines expire (Qt activates
+// expired timers by deadline), never elapsed time, so a slow run cannot fail them.
 TEST(Timer, FollowsThePlatformsEnabledAndIntervalRules)
 {
     TTimer timer(nullptr);
     int ticks = 0;
-    timer.OnTimer = [&](TUiComponent*) { ++ticks; };
+    timer.OnTimer = [&](TComponent*) { ++ticks; };
     timer.SetInterval(30);
     EXPECT_TRUE(timer.Enabled());
     EXPECT_TRUE(RunUntil([&] { return ticks >= 2; }));
 
+    // Disabled: no tick before a reference deadline of several intervals.
     timer.SetEnabled(false);
     const int stopped = ticks;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 80)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    bool reference = false;
+    QTimer::singleShot(90, Qt::PreciseTimer, [&] { reference = true; });
+    EXPECT_TRUE(RunUntil([&] { return reference; }));
     EXPECT_EQ(ticks, stopped);
 
-    // Re-enabling an enabled timer does not restart it; a new interval does.
+    // Re-enabling an enabled timer does not restart it: its first tick comes
+    // before a deadline that a restart at 100 ms would have passed.
     timer.SetInterval(150);
     timer.SetEnabled(true);
-    clock.restart();
-    QTimer::singleShot(100, [&] { timer.SetEnabled(true); });
-    EXPECT_TRUE(RunUntil([&] { return ticks > stopped; }));
-    EXPECT_LT(clock.elapsed(), 240); // a restart at 100 ms would tick at 250 ms
+    QTimer::singleShot(100, Qt::PreciseTimer, [&] { timer.SetEnabled(true); });
+    int ticksAtReference = -1;
+    QTimer::singleShot(220, Qt::PreciseTimer, [&] { ticksAtReference = ticks; });
+    EXPECT_TRUE(RunUntil([&] { return ticksAtReference >= 0; }));
+    EXPECT_EQ(ticksAtReference, stopped + 1);
+
+    // A new interval restarts the count: a 150 ms timer set to 1000 ms does
+    // not tick before a 300 ms deadline.
+    const int restarted = ticks;
+    timer.SetInterval(1000);
+    reference = false;
+    QTimer::singleShot(300, Qt::PreciseTimer, [&] { reference = true; });
+    EXPECT_TRUE(RunUntil([&] { return reference; }));
+    EXPECT_EQ(ticks, restarted);
 
     timer.SetInterval(0);
     const int zeroed = ticks;
-    clock.restart();
-    while (clock.elapsed() < 80)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    reference = false;
+    QTimer::singleShot(60, Qt::PreciseTimer, [&] { reference = true; });
+    EXPECT_TRUE(RunUntil([&] { return reference; }));
     EXPECT_EQ(ticks, zeroed);
 }
 

@@ -14,7 +14,7 @@ namespace {
 // A control that logs the key steps it sees and can claim or swallow keys.
 class TKeyLogger : public TCustomControl {
 public:
-    explicit TKeyLogger(TUiComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
+    explicit TKeyLogger(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
 
     std::vector<std::string>* Log = nullptr;
     intptr_t DialogCode = 0;
@@ -52,7 +52,7 @@ protected:
 // cancel button does.
 class TDialogButton : public TCustomControl {
 public:
-    explicit TDialogButton(TUiComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
+    explicit TDialogButton(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
 
     std::vector<std::string>* Log = nullptr;
     uint16_t TakesKey = 0;
@@ -235,7 +235,7 @@ TEST_F(InputTest, CharactersAreOfferedAsAcceleratorsFirst)
 TEST_F(InputTest, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst)
 {
     Form->SetKeyPreview(true);
-    Form->OnKeyDown = [&](TUiComponent*, uint16_t& key, TShiftState) {
+    Form->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
         Log.push_back("form:down " + std::to_string(key));
         if (key == VK_F5)
             key = 0;
@@ -268,11 +268,11 @@ TEST(Controls, MouseClickNeedsTheReleaseOverTheControl)
     control->SetParent(&form);
     form.Show();
     std::vector<std::string> log;
-    control->OnClick = [&](TUiComponent*) { log.push_back("click"); };
-    control->OnMouseDown = [&](TUiComponent*, TMouseButton, TShiftState shift, int32_t x, int32_t y) {
+    control->OnClick = [&](TComponent*) { log.push_back("click"); };
+    control->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState shift, int32_t x, int32_t y) {
         log.push_back("down " + std::to_string(x) + "," + std::to_string(y) + (shift.Contains(ssShift) ? " shift" : ""));
     };
-    control->OnMouseUp = [&](TUiComponent*, TMouseButton, TShiftState, int32_t, int32_t) { log.push_back("up"); };
+    control->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int32_t, int32_t) { log.push_back("up"); };
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 6), control->Widget()->mapToGlobal(QPointF(5, 6)),
         Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(control->Widget(), &press);

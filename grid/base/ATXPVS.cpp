@@ -1,0 +1,7 @@
+#include "grid/base/ATXPVS.h"
+
+const TThemeLibrary& ATThemeLibrary()
+{
+    static TThemeLibrary library(PlatformThemeModule());
+    return library;
+}

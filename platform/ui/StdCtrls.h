@@ -1,0 +1,393 @@
+#pragma once
+
+#include "platform/core/StringList.h"
+#include "platform/ui/Controls.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+using enum TEditCharCase;
+
+// A single-line edit drawn by the layer itself, so that every key goes the
+// platform's way (KeyDown, KeyPress with the character by reference, then
+// the edit's own handling in DefaultHandler) and the window messages of the
+// platform's edit (EM_GETSEL, EM_SETSEL, EM_SETRECTNP, WM_PASTE ...) work.
+// OnChange fires for every change of the text, typed or set.
+class TCustomEdit : public TWinControl {
+public:
+    explicit TCustomEdit(TComponent* owner);
+    ~TCustomEdit() override;
+
+    // 0: no limit. Limits typing and pasting only, as on the platform;
+    // Text set by the program is taken whole.
+    int32_t MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int32_t maxLength) { FMaxLength = std::max(maxLength, 0); }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool readOnly);
+    bool Modified() const { return FModified; }
+    void SetModified(bool modified) { FModified = modified; }
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool autoSelect) { FAutoSelect = autoSelect; }
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase charCase);
+    // 0: the text shows as it is.
+    TChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(TChar passwordChar);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment alignment);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle borderStyle);
+
+    int32_t SelStart() const { return std::min(FAnchor, FCaret); }
+    void SetSelStart(int32_t selStart);
+    int32_t SelLength() const { return std::abs(FCaret - FAnchor); }
+    void SetSelLength(int32_t selLength);
+    String SelText() const { return Text().mid(SelStart(), SelLength()); }
+    // Replaces the selection as typing would, but without the typing limits.
+    void SetSelText(const String& selText);
+    void SelectAll();
+    void ClearSelection();
+    void Clear() { SetText(String()); }
+    void CopyToClipboard() const;
+    void CutToClipboard();
+    void PasteFromClipboard();
+    bool CanUndo() const { return FCanUndo; }
+    void Undo();
+    void ClearUndo() { FCanUndo = false; }
+
+    // The rectangle the text is laid out in (the platform's formatting
+    // rectangle); by default the client area inside the border.
+    TRect EditRect() const;
+    void SetEditRect(const TRect& rect);
+    void ResetEditRect();
+    // The character position nearest to a client point.
+    int32_t CharFromPos(TPoint point) const;
+
+    void DblClick() override;
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    // False refuses every change of the text by the user.
+    virtual bool EditCanModify() { return !FReadOnly; }
+    // Puts the user's text in place of the selection, within MaxLength and
+    // CharCase; the masked edit replaces it with its own rules.
+    virtual void UserInsert(const String& text);
+    virtual void UserDelete(bool forward, bool word);
+    // Sets the text as the user's change: Modified, undo, then OnChange.
+    void ReplaceText(const String& text, int32_t caret);
+    void SetSelection(int32_t anchor, int32_t caret);
+    int32_t Caret() const { return FCaret; }
+    // True while the text changes through the user's editing (not SetText).
+    bool UserChanging() const { return FUserChange; }
+    String ApplyCharCase(const String& text) const;
+
+    void DefaultHandler(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
+    void CMEnabledChanged(TMessage& message) override;
+    void WMSetFocus(TMessage& message) override;
+    void WMKillFocus(TMessage& message) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void PaintWindow(QPainter& painter) override;
+
+private:
+    void KeyCommand(uint16_t key, TShiftState shift);
+    void CharCommand(TChar character);
+    String DisplayText() const;
+    int32_t WordBoundary(int32_t from, bool forward) const;
+    int32_t TextOriginX(int32_t displayWidth) const;
+
+    int32_t FMaxLength = 0;
+    bool FReadOnly = false;
+    bool FModified = false;
+    bool FAutoSelect = true;
+    TEditCharCase FCharCase = ecNormal;
+    TChar FPasswordChar = 0;
+    TAlignment FAlignment = taLeftJustify;
+    TBorderStyle FBorderStyle = bsSingle;
+    int32_t FAnchor = 0;
+    int32_t FCaret = 0;
+    bool FUserChange = false;
+    bool FCanUndo = false;
+    String FUndoText;
+    bool FHasEditRect = false;
+    TRect FEditRect;
+    int32_t FScrollX = 0;
+    bool FSelecting = false;
+    bool FMouseFocusing = false;
+};
+
+class TEdit : public TCustomEdit {
+public:
+    using TCustomEdit::TCustomEdit;
+};
+
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+using enum TTextLayout;
+
+// Static text. AutoSize fits the control to its caption (the width too,
+// unless WordWrap); Transparent leaves the parent's pixels behind the text.
+class TCustomLabel : public TGraphicControl {
+public:
+    explicit TCustomLabel(TComponent* owner);
+    ~TCustomLabel() override;
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment alignment);
+    TTextLayout Layout() const { return FLayout; }
+    void SetLayout(TTextLayout layout);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool autoSize);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
+    // "&x" shows x underlined unless ShowAccelChar is false.
+    bool ShowAccelChar() const { return FShowAccelChar; }
+    void SetShowAccelChar(bool showAccelChar);
+
+protected:
+    void Paint() override;
+    void CMTextChanged(TMessage& message) override;
+    void CMFontChanged(TMessage& message) override;
+    // The text drawn, with its accelerator marks resolved.
+    virtual String DisplayText() const;
+    void AdjustBounds();
+
+private:
+    uint32_t DrawTextFlags() const;
+
+    TAlignment FAlignment = taLeftJustify;
+    TTextLayout FLayout = tlTop;
+    bool FAutoSize = true;
+    bool FWordWrap = false;
+    bool FTransparent = false;
+    bool FShowAccelChar = true;
+};
+
+class TLabel : public TCustomLabel {
+public:
+    using TCustomLabel::TCustomLabel;
+};
+
+// A framed box with its caption in the top border.
+class TGroupBox : public TCustomControl {
+public:
+    explicit TGroupBox(TComponent* owner);
+    ~TGroupBox() override;
+
+protected:
+    void Paint() override;
+    void CMTextChanged(TMessage& message) override;
+};
+
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+using enum TCheckBoxState;
+
+// A check box. Every change of its state fires OnClick, whether made by the
+// user (click, space bar, accelerator) or by the program, as on the platform.
+class TCustomCheckBox : public TCustomControl {
+public:
+    explicit TCustomCheckBox(TComponent* owner);
+    ~TCustomCheckBox() override;
+
+    bool Checked() const { return FState == cbChecked; }
+    void SetChecked(bool checked) { SetState(checked ? cbChecked : cbUnchecked); }
+    TCheckBoxState State() const { return FState; }
+    void SetState(TCheckBoxState state);
+    bool AllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool allowGrayed) { FAllowGrayed = allowGrayed; }
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment alignment);
+
+    // A click by the user toggles the state; OnClick follows from the change.
+    void Click() override;
+
+protected:
+    virtual void Toggle();
+    void KeyPress(TChar& key) override;
+    void CMDialogChar(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
+    void Paint() override;
+
+private:
+    TCheckBoxState FState = cbUnchecked;
+    bool FAllowGrayed = false;
+    TAlignment FAlignment = taRightJustify;
+};
+
+class TCheckBox : public TCustomCheckBox {
+public:
+    using TCustomCheckBox::TCustomCheckBox;
+};
+
+// Checking a radio button unchecks the other radio buttons of its parent;
+// OnClick fires when it becomes checked.
+class TRadioButton : public TCustomControl {
+public:
+    explicit TRadioButton(TComponent* owner);
+    ~TRadioButton() override;
+
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool checked);
+
+    void Click() override;
+
+protected:
+    void KeyPress(TChar& key) override;
+    void CMDialogChar(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
+    void Paint() override;
+
+private:
+    bool FChecked = false;
+};
+
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+using enum TComboBoxStyle;
+
+// A combo box over a list of strings. ItemIndex -1 is no selection; setting
+// an index outside the list selects nothing and reads back -1. A choice of
+// the user fires OnSelect (OnChange when OnSelect is not assigned, as on the
+// platform); typing into a csDropDown box fires OnChange. Setting ItemIndex
+// or Text from the program fires nothing.
+class TCustomComboBox : public TCustomControl {
+public:
+    explicit TCustomComboBox(TComponent* owner);
+    ~TCustomComboBox() override;
+
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle style);
+    TStrings& Items() { return FItems; }
+    const TStrings& Items() const { return FItems; }
+    void SetItems(const TStrings& items) { FItems.Assign(items); }
+    int32_t ItemIndex() const { return FItemIndex; }
+    void SetItemIndex(int32_t itemIndex);
+    int32_t DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int32_t count) { FDropDownCount = std::max(count, 1); }
+    bool DroppedDown() const { return FDroppedDown; }
+    // Shows the list and waits for the user's choice.
+    void DropDown();
+    void Clear();
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+
+protected:
+    virtual void Change();
+    virtual void Select();
+    // A choice of the user: the text follows the item, then OnClick and OnSelect.
+    void ChooseItem(int32_t itemIndex);
+    void DefaultHandler(TMessage& message) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void Paint() override;
+
+private:
+    void ItemsChanged();
+
+    TStringList FItems;
+    TComboBoxStyle FStyle = csDropDown;
+    int32_t FItemIndex = -1;
+    int32_t FDropDownCount = 8;
+    bool FDroppedDown = false;
+};
+
+class TComboBox : public TCustomComboBox {
+public:
+    using TCustomComboBox::TCustomComboBox;
+};
+
+// A list of strings. The user's selection (click or arrow keys) fires
+// OnClick; setting ItemIndex from the program does not.
+class TCustomListBox : public TCustomControl {
+public:
+    explicit TCustomListBox(TComponent* owner);
+    ~TCustomListBox() override;
+
+    TStrings& Items() { return FItems; }
+    const TStrings& Items() const { return FItems; }
+    void SetItems(const TStrings& items) { FItems.Assign(items); }
+    // The focused item; in a single-selection list also the selected one.
+    int32_t ItemIndex() const { return FItemIndex; }
+    void SetItemIndex(int32_t itemIndex);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool multiSelect);
+    bool Selected(int32_t index) const;
+    void SetSelected(int32_t index, bool selected);
+    int32_t SelCount() const;
+    int32_t ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int32_t itemHeight);
+    int32_t TopIndex() const { return FTopIndex; }
+    void SetTopIndex(int32_t topIndex);
+    int32_t ItemAtPos(TPoint point, bool existing) const;
+    void Clear() { FItems.Clear(); }
+
+protected:
+    void DefaultHandler(TMessage& message) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void Paint() override;
+
+private:
+    void ItemsChanged();
+    void UserSelect(int32_t itemIndex, bool toggle);
+    void ScrollIntoView();
+
+    TStringList FItems;
+    std::vector<bool> FSelected;
+    int32_t FItemIndex = -1;
+    bool FMultiSelect = false;
+    int32_t FItemHeight = 13;
+    int32_t FTopIndex = 0;
+};
+
+class TListBox : public TCustomListBox {
+public:
+    using TCustomListBox::TCustomListBox;
+};
+
+// A multi-line plain-text edit. Lines and Text are two views of one text;
+// OnChange fires for every change, set or typed.
+class TCustomMemo : public TCustomControl {
+public:
+    explicit TCustomMemo(TComponent* owner);
+    ~TCustomMemo() override;
+
+    TStrings& Lines() { return FLines; }
+    const TStrings& Lines() const { return FLines; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool readOnly) { FReadOnly = readOnly; }
+    bool Modified() const { return FModified; }
+    void SetModified(bool modified) { FModified = modified; }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap);
+    void Clear() { FLines.Clear(); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    void DefaultHandler(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
+    void Paint() override;
+
+private:
+    void LinesChanged();
+
+    TStringList FLines;
+    bool FReadOnly = false;
+    bool FModified = false;
+    bool FWordWrap = true;
+    bool FSyncing = false;
+};
+
+class TMemo : public TCustomMemo {
+public:
+    using TCustomMemo::TCustomMemo;
+};

@@ -1,0 +1,202 @@
+#include "platform/ui/CategoryPanels.h"
+#include "platform/ui/Clipbrd.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/ScriptedUiServices.h"
+#include "platform/ui/StdCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+TEST(ComboBox, ItemIndexOutOfRangeSelectsNothingAndReadsMinusOne)
+{
+    TComboBox combo(nullptr);
+    combo.SetStyle(csDropDownList);
+    combo.Items().Add("9600");
+    combo.Items().Add("19200");
+    int changes = 0;
+    combo.OnChange = [&](TComponent*) { ++changes; };
+    struct Case {
+        int32_t index;
+        int32_t expected;
+        const char* text;
+    };
+    const Case cases[] = { { 1, 1, "19200" }, { 2, -1, "" }, { 0, 0, "9600" }, { -5, -1, "" }, { 99, -1, "" } };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.index);
+        combo.SetItemIndex(entry.index);
+        EXPECT_EQ(combo.ItemIndex(), entry.expected);
+        EXPECT_EQ(combo.Text(), entry.text);
+    }
+    EXPECT_EQ(changes, 0);
+
+    combo.SetItemIndex(1);
+    combo.Items().Clear();
+    EXPECT_EQ(combo.ItemIndex(), -1);
+}
+
+TEST(ComboBox, AUserChoiceFiresOnSelectOrElseOnChange)
+{
+    TForm form(nullptr);
+    auto* combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetStyle(csDropDownList);
+    combo->Items().SetCommaText("a,b,c");
+    std::vector<std::string> log;
+    combo->OnChange = [&](TComponent*) { log.push_back("change " + std::to_string(combo->ItemIndex())); };
+    combo->Perform(WM_KEYDOWN, VK_DOWN);
+    combo->OnSelect = [&](TComponent*) { log.push_back("select " + std::to_string(combo->ItemIndex())); };
+    combo->Perform(WM_KEYDOWN, VK_END);
+    EXPECT_EQ(log, (std::vector<std::string> { "change 0", "select 2" }));
+}
+
+TEST(CheckBox, OnClickFiresOnEveryChangeOfStateAlsoFromTheProgram)
+{
+    TCheckBox box(nullptr);
+    int clicks = 0;
+    box.OnClick = [&](TComponent*) { ++clicks; };
+    box.SetChecked(true);
+    box.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    box.Click();
+    EXPECT_FALSE(box.Checked());
+    EXPECT_EQ(clicks, 2);
+    box.SetState(cbGrayed);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_FALSE(box.Checked());
+}
+
+TEST(RadioButton, CheckingOneUnchecksItsSiblings)
+{
+    TForm form(nullptr);
+    auto* first = new TRadioButton(&form);
+    auto* second = new TRadioButton(&form);
+    first->SetParent(&form);
+    second->SetParent(&form);
+    first->SetChecked(true);
+    second->SetChecked(true);
+    EXPECT_FALSE(first->Checked());
+    EXPECT_TRUE(second->Checked());
+}
+
+TEST(ListBox, UserSelectionClicksButTheProgramsDoesNot)
+{
+    TForm form(nullptr);
+    auto* list = new TListBox(&form);
+    list->SetParent(&form);
+    list->Items().SetCommaText("one,two,three");
+    int clicks = 0;
+    list->OnClick = [&](TComponent*) { ++clicks; };
+    list->SetItemIndex(1);
+    EXPECT_EQ(clicks, 0);
+    list->Perform(WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    list->SetItemIndex(7);
+    EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST(Memo, LinesAndTextAreOneTextAndChangesFireOnChange)
+{
+    TMemo memo(nullptr);
+    int changes = 0;
+    memo.OnChange = [&](TComponent*) { ++changes; };
+    memo.Lines().Add("first");
+    memo.Lines().Add("second");
+    EXPECT_EQ(memo.Text(), "first\r\nsecond\r\n");
+    memo.SetText("a\r\nb");
+    EXPECT_EQ(memo.Lines().Count(), 2);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST(CategoryPanelGroup, KeepsVisiblePanelsStackedWithoutGaps)
+{
+    TForm form(nullptr);
+    auto* group = new TCategoryPanelGroup(&form);
+    group->SetParent(&form);
+    group->SetBounds(0, 0, 460, 300);
+    std::vector<TCategoryPanel*> panels;
+    int32_t top = 0;
+    for (int32_t height : { 100, 150, 80 }) {
+        auto* panel = new TCategoryPanel(&form);
+        panel->SetParent(group);
+        panel->SetTop(top);
+        panel->SetHeight(height);
+        top += height;
+        panels.push_back(panel);
+    }
+    auto tops = [&] {
+        std::vector<int32_t> result;
+        for (const TCategoryPanel* panel : panels)
+            result.push_back(panel->Visible() ? panel->Top() : -1);
+        return result;
+    };
+    EXPECT_EQ(tops(), (std::vector<int32_t> { 0, 100, 250 }));
+    panels[0]->SetHeight(60);
+    EXPECT_EQ(tops(), (std::vector<int32_t> { 0, 60, 210 }));
+    panels[1]->SetVisible(false);
+    EXPECT_EQ(tops(), (std::vector<int32_t> { 0, -1, 60 }));
+    panels[1]->SetVisible(true);
+    panels[0]->Collapse();
+    EXPECT_EQ(panels[0]->Height(), group->HeaderHeight());
+    EXPECT_EQ(tops(), (std::vector<int32_t> { 0, 24, 174 }));
+    panels[0]->Expand();
+    EXPECT_EQ(panels[0]->Height(), 60);
+}
+
+TEST(LinkLabel, ClickOnTheLinkTextGivesItsHref)
+{
+    TForm form(nullptr);
+    auto* label = new TLinkLabel(&form);
+    label->SetParent(&form);
+    label->SetCaption(R"(Visit <a href="https://example.invalid/help">the site</a> now)");
+    EXPECT_EQ(label->PlainText(), "Visit the site now");
+    ASSERT_EQ(label->Links().size(), 1u);
+    String clicked;
+    label->OnLinkClick = [&](TComponent*, const String& link, TSysLinkType) { clicked = link; };
+    label->Canvas().SetFont(label->Font());
+    const int32_t insideLink = label->Canvas().TextWidth("Visit th");
+    label->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(2, 3));
+    EXPECT_TRUE(clicked.isEmpty());
+    label->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(insideLink, 3));
+    EXPECT_EQ(clicked, "https://example.invalid/help");
+}
+
+TEST(SaveDialog, AsksThroughTheServicesAndAddsTheDefaultExtension)
+{
+    TScriptedUiServices services;
+    const TScopedUiServices scope(services);
+    TSaveDialog dialog(nullptr);
+    dialog.SetInitialDir("/tmp/projects");
+    dialog.SetFilter("CSV (MS-DOS) (*.csv)|*.csv");
+    dialog.SetDefaultExt("csv");
+    services.AnswerSaveDialog("/tmp/projects/table");
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "/tmp/projects/table.csv");
+    ASSERT_EQ(services.Requests().size(), 1u);
+    EXPECT_EQ(services.Requests()[0].Kind, rkSaveDialog);
+    EXPECT_EQ(services.Requests()[0].File.InitialDir, "/tmp/projects");
+    EXPECT_EQ(services.Requests()[0].File.Filter, "CSV (MS-DOS) (*.csv)|*.csv");
+
+    // Unanswered means cancelled; the file name stays.
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "/tmp/projects/table.csv");
+}
+
+TEST(Clipboard, TextAndRegisteredFormatsRoundTrip)
+{
+    Clipboard().SetAsText("row 1\tvalue");
+    EXPECT_TRUE(Clipboard().HasFormat(CF_UNICODETEXT));
+    EXPECT_EQ(Clipboard().AsText(), "row 1\tvalue");
+
+    const TClipboardFormat format = RegisterClipboardFormat("Grid rows");
+    EXPECT_EQ(RegisterClipboardFormat("GRID ROWS"), format);
+    const TBytes bytes { 0, 1, 2, 255 };
+    Clipboard().SetAsBytes(format, bytes);
+    EXPECT_TRUE(Clipboard().HasFormat(format));
+    EXPECT_EQ(Clipboard().AsBytes(format), bytes);
+    EXPECT_FALSE(Clipboard().HasFormat(RegisterClipboardFormat("Other")));
+}
