@@ -16,7 +16,7 @@ constexpr uint32_t Next_Check_Interval = 7200000;
 
 } // namespace
 
-TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TUiComponent* owner) : TForm(owner)
+TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
 {
     SetName(QStringLiteral("FTrelvadoreFirmWare"));
     SetBorderStyle(bsSingle);
@@ -29,11 +29,11 @@ TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TUiComponent* owner) : TForm(owner)
     Timer_Update = new TTimer(this);
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(First_Check_Interval);
-    Timer_Update->OnTimer = [this](TUiComponent* sender) { Timer_UpdateTimer(sender); };
+    Timer_Update->OnTimer = [this](TComponent* sender) { Timer_UpdateTimer(sender); };
     Setup_Version_Client(HTTP1);
 
-    OnCreate = [this](TUiComponent* sender) { FormCreate(sender); };
-    OnClose = [this](TUiComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+    OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+    OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
 }
 
 TFTrelvadoreFirmWare::~TFTrelvadoreFirmWare()
@@ -42,7 +42,7 @@ TFTrelvadoreFirmWare::~TFTrelvadoreFirmWare()
         FTrelvadoreFirmWare = nullptr;
 }
 
-void TFTrelvadoreFirmWare::FormCreate(TUiComponent*)
+void TFTrelvadoreFirmWare::FormCreate(TComponent*)
 {
     Start_Workspace(Program_Folder, XML1);
     Set_Update_Timer();
@@ -51,7 +51,7 @@ void TFTrelvadoreFirmWare::FormCreate(TUiComponent*)
     SetClientHeight(484);
 }
 
-void TFTrelvadoreFirmWare::FormClose(TUiComponent*, TCloseAction&)
+void TFTrelvadoreFirmWare::FormClose(TComponent*, TCloseAction&)
 {
     try {
         Save_Setting();
@@ -60,7 +60,7 @@ void TFTrelvadoreFirmWare::FormClose(TUiComponent*, TCloseAction&)
     }
 }
 
-void TFTrelvadoreFirmWare::Timer_UpdateTimer(TUiComponent*)
+void TFTrelvadoreFirmWare::Timer_UpdateTimer(TComponent*)
 {
     Timer_Update->SetEnabled(false);
     Check_Version(HTTP1);

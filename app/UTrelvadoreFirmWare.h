@@ -13,13 +13,13 @@ class TTimer;
 // starts the external updater for the update dialog.
 class TFTrelvadoreFirmWare : public TForm {
 public:
-    explicit TFTrelvadoreFirmWare(TUiComponent* owner);
+    explicit TFTrelvadoreFirmWare(TComponent* owner);
     ~TFTrelvadoreFirmWare() override;
 
-    void FormCreate(TUiComponent* Sender);
+    void FormCreate(TComponent* Sender);
     // Saves the settings; a failure is reported and the program ends all the same.
-    void FormClose(TUiComponent* Sender, TCloseAction& Action);
-    void Timer_UpdateTimer(TUiComponent* Sender);
+    void FormClose(TComponent* Sender, TCloseAction& Action);
+    void Timer_UpdateTimer(TComponent* Sender);
 
     void Set_Files();
     void Save_Setting();
