@@ -1,6 +1,9 @@
 #include "app/UTrelvadoreFirmWare.h"
 
 #include "app/UComon.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/UProjects.h"
 #include "app/USettings.h"
 #include "app/UVersion_Check.h"
 #include "app/lang/ULanguage.h"
@@ -13,6 +16,27 @@ namespace {
 
 constexpr uint32_t First_Check_Interval = 60000;
 constexpr uint32_t Next_Check_Interval = 7200000;
+constexpr TColor Window_Color = RGB(248, 247, 237);
+constexpr int32_t Step_Rows_Shown = 6;
+
+TLabel* New_Label(TForm* form, const char* name, int32_t top, int32_t left)
+{
+    auto* label = new TLabel(form);
+    label->SetName(QString::fromLatin1(name));
+    label->SetParent(form);
+    label->SetAutoSize(true);
+    label->SetTransparent(true);
+    label->SetTop(top);
+    label->SetLeft(left);
+    return label;
+}
+
+// The host and port of an address such as "http://host:port".
+String Web_Address(const String& url)
+{
+    const qsizetype scheme = url.indexOf(QStringLiteral("://"));
+    return scheme < 0 ? url : url.sliced(scheme + 3);
+}
 
 } // namespace
 
@@ -22,9 +46,65 @@ TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
     SetBorderStyle(bsSingle);
     SetBorderIcons({ biSystemMenu });
     SetPosition(poScreenCenter);
-    SetColor(RGB(248, 247, 237));
+    SetColor(Window_Color);
     Font().SetName(QStringLiteral("Verdana"));
     Font().SetHeight(-11);
+
+    L_SW_Code = New_Label(this, "L_SW_Code", 8, 16);
+    L_SW_Code->SetParentFont(false);
+    L_SW_Code->Font().SetName(QStringLiteral("Verdana"));
+    L_SW_Code->Font().SetHeight(-32);
+    L_SW_Code->Font().SetColor(clGray);
+    L_SW_Desc = New_Label(this, "L_SW_Desc", 42, 16);
+    L_SW_Desc->SetParentFont(false);
+    L_SW_Desc->Font().SetName(QStringLiteral("Verdana"));
+    L_SW_Desc->Font().SetHeight(-11);
+    L_SW_Desc->Font().SetStyle({ fsBold });
+
+    Shape2 = new TShape(this);
+    Shape2->SetName(QStringLiteral("Shape2"));
+    Shape2->SetParent(this);
+    Shape2->SetBounds(80, 70, 460, 34);
+    Shape2->Pen().SetColor(clSilver);
+    Shape2->Brush().SetStyle(bsClear);
+    L_Name_Conf = New_Label(this, "L_Name_Conf", 75, 87);
+    L_Name_Conf_L2 = New_Label(this, "L_Name_Conf_L2", 88, 87);
+    L_Name_Conf_L2->SetParentFont(false);
+    L_Name_Conf_L2->Font().SetName(QStringLiteral("Verdana"));
+    L_Name_Conf_L2->Font().SetHeight(-11);
+    L_Name_Conf_L2->Font().SetStyle({ fsBold });
+    L_Begin = New_Label(this, "L_Begin", 84, 16);
+
+    for (int32_t step = 0; step < 8; ++step) {
+        L_Step[step] = New_Label(this, "", 128 + 44 * step, 16);
+        L_Step[step]->SetName(QStringLiteral("L_Step_%1").arg(step + 1));
+        L_Step[step]->SetVisible(step < Step_Rows_Shown);
+    }
+
+    Shape1 = new TShape(this);
+    Shape1->SetName(QStringLiteral("Shape1"));
+    Shape1->SetParent(this);
+    Shape1->SetBounds(10, 332 + 51, 674, 1);
+    Shape1->Pen().SetColor(clSilver);
+
+    L_Morvane = New_Label(this, "L_Morvane", L_Step[Step_Rows_Shown - 1]->Top(), 565);
+    L_Morvane->SetCursor(crHandPoint);
+    L_Morvane->SetParentFont(false);
+    L_Morvane->Font().SetName(QStringLiteral("Verdana"));
+    L_Morvane->Font().SetHeight(-11);
+    L_Morvane->Font().SetColor(clBlue);
+    L_Morvane->Font().SetStyle({ fsUnderline });
+    L_Morvane->SetCaption(Web_Address(Maker_Server()));
+    L_Morvane->OnClick = [this](TComponent* sender) { L_MorvaneClick(sender); };
+
+    LL_Update = new TLinkLabel(this);
+    LL_Update->SetName(QStringLiteral("LL_Update"));
+    LL_Update->SetParent(this);
+    LL_Update->SetBounds(200, 16, 300, 20);
+    LL_Update->SetVisible(false);
+    LL_Update->OnLinkClick = [this](TComponent* sender, const String& link, TSysLinkType type) {
+        LL_UpdateLinkClick(sender, link, type);
+    };
 
     Timer_Update = new TTimer(this);
     Timer_Update->SetEnabled(false);
@@ -47,8 +127,11 @@ void TFTrelvadoreFirmWare::FormCreate(TComponent*)
     Start_Workspace(Program_Folder, XML1);
     Set_Update_Timer();
     SetCaption(Main_Caption);
+    L_SW_Code->SetCaption(SW_Code);
+    L_SW_Desc->SetCaption(SW_Desc);
     SetClientWidth(694);
-    SetClientHeight(484);
+    SetClientHeight(332 + 152);
+    Set_Lang();
 }
 
 void TFTrelvadoreFirmWare::FormClose(TComponent*, TCloseAction&)
@@ -60,17 +143,67 @@ void TFTrelvadoreFirmWare::FormClose(TComponent*, TCloseAction&)
     }
 }
 
+void TFTrelvadoreFirmWare::L_MorvaneClick(TComponent*) { UiServices().OpenLink(Home_Page_Url()); }
+
+void TFTrelvadoreFirmWare::LL_UpdateLinkClick(TComponent*, const String& Link, TSysLinkType)
+{
+    UiServices().OpenLink(Link);
+}
+
 void TFTrelvadoreFirmWare::Timer_UpdateTimer(TComponent*)
 {
     Timer_Update->SetEnabled(false);
-    Check_Version(HTTP1);
+    if (Check_Version(HTTP1)) {
+        LL_Update->SetCaption(Update_Link_Caption(Lang_Texts()[19]));
+        LL_Update->Show();
+    } else {
+        LL_Update->Hide();
+    }
     Timer_Update->SetInterval(Next_Check_Interval);
     Timer_Update->SetEnabled(true);
+}
+
+void TFTrelvadoreFirmWare::Set_Lang()
+{
+    const TLang_Texts& texts = Lang_Texts();
+    L_Begin->SetCaption(texts[0]);
+    for (int32_t step = 0; step < 8; ++step)
+        L_Step[step]->SetCaption(texts[1 + step]);
+    Set_Project_Indicator();
+}
+
+void TFTrelvadoreFirmWare::Set_Project_Indicator()
+{
+    String firstLine, secondLine;
+    Project_Indicator(firstLine, secondLine);
+    L_Name_Conf->SetCaption(firstLine);
+    L_Name_Conf_L2->SetCaption(secondLine);
 }
 
 void TFTrelvadoreFirmWare::Set_Files() { ::Set_Files(); }
 
 void TFTrelvadoreFirmWare::Save_Setting() { ::Save_Setting(XML1, Settings_File()); }
+
+void TFTrelvadoreFirmWare::Create_New_Project()
+{
+    if (UiServices().ShowModal(*FNew_Project) == mrOk)
+        Set_Project_Indicator();
+}
+
+void TFTrelvadoreFirmWare::Open_Project()
+{
+    if (UiServices().ShowModal(*FOpenConf) != mrOk)
+        return;
+    Open_Project_Named(FOpenConf->Name_Conf);
+    Set_Project_Indicator();
+}
+
+void TFTrelvadoreFirmWare::Change_Language()
+{
+    Set_Lang();
+    FNew_Project->Set_Lang();
+    FOpenConf->Set_Lang();
+}
 
 void TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo)
 {

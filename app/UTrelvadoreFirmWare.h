@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/net/HttpClient.h"
+#include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/xml/XMLDocument.h"
 
@@ -19,12 +20,28 @@ public:
     void FormCreate(TComponent* Sender);
     // Saves the settings; a failure is reported and the program ends all the same.
     void FormClose(TComponent* Sender, TCloseAction& Action);
+    void L_MorvaneClick(TComponent* Sender);
+    void LL_UpdateLinkClick(TComponent* Sender, const String& Link, TSysLinkType LinkType);
     void Timer_UpdateTimer(TComponent* Sender);
 
+    void Set_Lang();
     void Set_Files();
     void Save_Setting();
+    void Create_New_Project();
+    void Open_Project();
+    void Change_Language();
     void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo);
 
+    TLabel* L_SW_Code = nullptr;
+    TLabel* L_SW_Desc = nullptr;
+    TShape* Shape2 = nullptr;
+    TLabel* L_Name_Conf = nullptr;
+    TLabel* L_Name_Conf_L2 = nullptr;
+    TLabel* L_Begin = nullptr;
+    TLabel* L_Step[8] = {};
+    TShape* Shape1 = nullptr;
+    TLabel* L_Morvane = nullptr;
+    TLinkLabel* LL_Update = nullptr;
     TTimer* Timer_Update = nullptr;
     // The shared working document of the settings file, the image builder
     // and the exports; each loads or rebuilds it whole before use.
@@ -32,6 +49,7 @@ public:
     THttpClient HTTP1;
 
 private:
+    void Set_Project_Indicator();
     void Set_Update_Timer();
 };
 

@@ -1,4 +1,6 @@
 #include "app/UComon.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
 #include "app/UTrelvadoreFirmWare.h"
 
 #include <filesystem>
@@ -23,6 +25,8 @@ int main(int argc, char** argv)
     Application->Initialize(argc, argv);
     Program_Folder = Executable_Folder(argv[0]);
     Application->CreateForm(FTrelvadoreFirmWare);
+    Application->CreateForm(FNew_Project);
+    Application->CreateForm(FOpenConf);
     Application->Run();
     return 0;
 }
