@@ -44,6 +44,22 @@ TPanel* New_Title_Band(TWinControl* parent, TLabel*& L_SW_Code, TLabel*& L_SW_De
     return band;
 }
 
+TLbButton* New_Band_Button(TPanel* band, const char* name, int32_t right, int32_t modalResult)
+{
+    auto* button = new TLbButton(band->Owner());
+    button->SetName(QString::fromLatin1(name));
+    button->SetParent(band);
+    button->SetShowHint(true);
+    button->SetStyle(bsEncarta);
+    button->SetColor(band->Color());
+    button->SetColorWhenDown(33023);
+    button->SetLightColor(clGray);
+    button->SetHotTrackColor(clSkyBlue);
+    button->SetModalResult(modalResult);
+    button->SetBounds(band->Width() - right - 90, 6, 90, 28);
+    return button;
+}
+
 TPanel* New_Button_Band(TWinControl* parent)
 {
     return New_Band(parent, "P_Button", alBottom, Button_Band_Height, RGB(248, 247, 237));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/LbButton.h"
 #include "platform/ui/ExtCtrls.h"
 
 // The title band at the top of the dialogs, holding the software code and the
@@ -9,3 +10,5 @@ inline constexpr int32_t Button_Band_Height = 40;
 
 TPanel* New_Title_Band(TWinControl* parent, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
 TPanel* New_Button_Band(TWinControl* parent);
+// A button of the button band, its right edge right pixels from the band's.
+TLbButton* New_Band_Button(TPanel* band, const char* name, int32_t right, int32_t modalResult);

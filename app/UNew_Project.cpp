@@ -17,6 +17,11 @@ TFNew_Project::TFNew_Project(TComponent* owner) : TForm(owner)
 
     P_Title = New_Title_Band(this, L_SW_Code, L_SW_Desc);
     P_Button = New_Button_Band(this);
+    P_Title->SetWidth(331);
+    P_Button->SetWidth(331);
+    Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrNone);
+    Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
+    Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
     Label1 = new TLabel(this);
     Label1->SetName(QStringLiteral("Label1"));
     Label1->SetParent(this);
@@ -70,5 +75,9 @@ void TFNew_Project::Set_Lang()
     SetCaption(texts[100]);
     L_SW_Desc->SetCaption(texts[101]);
     Label1->SetCaption(texts[102]);
+    Btn_OK->SetCaption(texts[103]);
+    Btn_Cancel->SetCaption(texts[104]);
     E_New_Proj->SetHint(texts[108]);
+    Btn_OK->SetHint(texts[109]);
+    Btn_Cancel->SetHint(texts[110]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/LbButton.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 
@@ -23,6 +24,8 @@ public:
     TLabel* L_SW_Code = nullptr;
     TLabel* L_SW_Desc = nullptr;
     TPanel* P_Button = nullptr;
+    TLbButton* Btn_OK = nullptr;
+    TLbButton* Btn_Cancel = nullptr;
 };
 
 extern TFNew_Project* FNew_Project;

@@ -16,6 +16,10 @@ TFOpenConf::TFOpenConf(TComponent* owner) : TForm(owner)
 
     P_Title = New_Title_Band(this, L_SW_Code, L_SW_Desc);
     P_Button = New_Button_Band(this);
+    P_Title->SetWidth(377);
+    P_Button->SetWidth(377);
+    Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrOk);
+    Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
     Label1 = new TLabel(this);
     Label1->SetName(QStringLiteral("Label1"));
     Label1->SetParent(this);
@@ -59,5 +63,9 @@ void TFOpenConf::Set_Lang()
     SetCaption(texts[200]);
     L_SW_Desc->SetCaption(texts[201]);
     Label1->SetCaption(texts[202]);
+    Btn_OK->SetCaption(texts[203]);
+    Btn_Cancel->SetCaption(texts[204]);
     ListBox1->SetHint(texts[205]);
+    Btn_OK->SetHint(texts[206]);
+    Btn_Cancel->SetHint(texts[207]);
 }

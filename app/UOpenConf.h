@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/StringList.h"
+#include "controls/LbButton.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 
@@ -21,6 +22,8 @@ public:
     TLabel* L_SW_Code = nullptr;
     TLabel* L_SW_Desc = nullptr;
     TPanel* P_Button = nullptr;
+    TLbButton* Btn_OK = nullptr;
+    TLbButton* Btn_Cancel = nullptr;
 
     TStringList SL;
     // The chosen folder name, read by the main window after OK.

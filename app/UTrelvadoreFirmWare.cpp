@@ -1,6 +1,7 @@
 #include "app/UTrelvadoreFirmWare.h"
 
 #include "app/UComon.h"
+#include "app/UGlyphs.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/UProjects.h"
@@ -18,6 +19,47 @@ constexpr uint32_t First_Check_Interval = 60000;
 constexpr uint32_t Next_Check_Interval = 7200000;
 constexpr TColor Window_Color = RGB(248, 247, 237);
 constexpr int32_t Step_Rows_Shown = 6;
+
+// The step buttons: where this build shows them, and their texts.
+struct TStep_Button {
+    TLbButton* TFTrelvadoreFirmWare::*Field;
+    const char* Name;
+    int32_t Top, Left;
+    int32_t Caption, Hint;
+    TColor HotTrack;
+    bool Shown;
+};
+
+const TStep_Button Step_Buttons[] = {
+    { &TFTrelvadoreFirmWare::Btn_New, "Btn_New", 112, 80, 15, 22, clSkyBlue, true },
+    { &TFTrelvadoreFirmWare::Btn_Open, "Btn_Open", 112, 258, 16, 23, clSkyBlue, true },
+    { &TFTrelvadoreFirmWare::Btn_Prm_Gen, "Btn_Prm_Gen", 156, 80, 20, 24, clYellow, true },
+    { &TFTrelvadoreFirmWare::Btn_EnOcean_Access, "Btn_EnOcean_Access", 200, 80, 21, 25, clYellow, true },
+    { &TFTrelvadoreFirmWare::Btn_CAN_Rec_Frame, "Btn_CAN_Rec_Frame", 244, 80, 42, 48, clYellow, true },
+    { &TFTrelvadoreFirmWare::Btn_CAN_Send_Frame, "Btn_CAN_Send_Frame", 288, 80, 43, 49, clYellow, true },
+    { &TFTrelvadoreFirmWare::Btn_CreateBin, "Btn_CreateBin", 332, 80, 17, 26, clSkyBlue, true },
+    { &TFTrelvadoreFirmWare::Btn_MQTT_Set_Topic, "Btn_MQTT_Set_Topic", 242, 80, 27, 28, clYellow, false },
+    { &TFTrelvadoreFirmWare::Btn_Modbus_Set_Access, "Btn_Modbus_Set_Access", 242, 256, 40, 41, clYellow, false },
+    { &TFTrelvadoreFirmWare::Btn_BACnet_SetAccess, "Btn_BACnet_SetAccess", 284, 80, 32, 33, clYellow, false },
+    { &TFTrelvadoreFirmWare::Btn_KNX_Access, "Btn_KNX_Access", 368, 80, 38, 39, clYellow, false },
+    { &TFTrelvadoreFirmWare::Btn_PROFINET_XML, "Btn_PROFINET_XML", 368, 256, 29, 30, clYellow, false },
+    { &TFTrelvadoreFirmWare::Btn_BACnet_EDE_File, "Btn_BACnet_EDE_File", 503, 432, 34, 35, clYellow, false },
+    { &TFTrelvadoreFirmWare::Btn_PROFIBUS_GSD, "Btn_PROFIBUS_GSD", 545, 432, 36, 37, clYellow, false },
+};
+
+struct TGlyph_Button {
+    TLbButton* TFTrelvadoreFirmWare::*Field;
+    const char* Name;
+    int32_t Left;
+    int32_t Hint;
+    TGlyph_Kind Glyph;
+};
+
+const TGlyph_Button Glyph_Buttons[] = {
+    { &TFTrelvadoreFirmWare::Btn_Info, "Btn_Info", 516, 12, gkInfo },
+    { &TFTrelvadoreFirmWare::Btn_Opz, "Btn_Opz", 574, 13, gkOptions },
+    { &TFTrelvadoreFirmWare::Btn_Close, "Btn_Close", 632, 14, gkClose },
+};
 
 TLabel* New_Label(TForm* form, const char* name, int32_t top, int32_t left)
 {
@@ -106,6 +148,8 @@ TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
         LL_UpdateLinkClick(sender, link, type);
     };
 
+    Create_Buttons();
+
     Timer_Update = new TTimer(this);
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(First_Check_Interval);
@@ -120,6 +164,39 @@ TFTrelvadoreFirmWare::~TFTrelvadoreFirmWare()
 {
     if (FTrelvadoreFirmWare == this)
         FTrelvadoreFirmWare = nullptr;
+}
+
+void TFTrelvadoreFirmWare::Create_Buttons()
+{
+    const auto new_button = [this](const char* name) {
+        auto* button = new TLbButton(this);
+        button->SetName(QString::fromLatin1(name));
+        button->SetParent(this);
+        button->SetShowHint(true);
+        button->SetStyle(bsEncarta);
+        button->SetColor(Window_Color);
+        button->SetColorWhenDown(33023);
+        button->SetLightColor(clGray);
+        button->OnClick = [this](TComponent* sender) { Btn_Click(sender); };
+        return button;
+    };
+    for (const TStep_Button& step : Step_Buttons) {
+        TLbButton* button = new_button(step.Name);
+        button->SetBounds(step.Left, step.Top, 170, 36);
+        button->SetAlignment(taLeftJustify);
+        button->SetHotTrackColor(step.HotTrack);
+        button->SetVisible(step.Shown);
+        this->*step.Field = button;
+    }
+    for (const TGlyph_Button& entry : Glyph_Buttons) {
+        TLbButton* button = new_button(entry.Name);
+        button->SetBounds(entry.Left, 8, 50, 50);
+        button->SetHotTrackColor(clSkyBlue);
+        TBitmap glyph;
+        Draw_Glyph(entry.Glyph, glyph);
+        button->SetGlyph(&glyph);
+        this->*entry.Field = button;
+    }
 }
 
 void TFTrelvadoreFirmWare::FormCreate(TComponent*)
@@ -141,6 +218,22 @@ void TFTrelvadoreFirmWare::FormClose(TComponent*, TCloseAction&)
     } catch (const Exception& error) {
         MessageDlg(error.Message(), mtError, mbOKOnly);
     }
+}
+
+void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
+{
+    if (Sender == Btn_New) {
+        Create_New_Project();
+    } else if (Sender == Btn_Open) {
+        Open_Project();
+    } else if (Sender == Btn_Close) {
+        Close();
+    } else if (Sender == Btn_Info || Sender == Btn_Opz) {
+        // The about box and the options dialog join here when they are built.
+    } else if (!Project_Is_Open()) {
+        MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
+    }
+    // The editors, exporters and the update open here as each is built.
 }
 
 void TFTrelvadoreFirmWare::L_MorvaneClick(TComponent*) { UiServices().OpenLink(Home_Page_Url()); }
@@ -170,6 +263,12 @@ void TFTrelvadoreFirmWare::Set_Lang()
     for (int32_t step = 0; step < 8; ++step)
         L_Step[step]->SetCaption(texts[1 + step]);
     Set_Project_Indicator();
+    for (const TStep_Button& step : Step_Buttons) {
+        (this->*step.Field)->SetCaption(texts[step.Caption]);
+        (this->*step.Field)->SetHint(texts[step.Hint]);
+    }
+    for (const TGlyph_Button& entry : Glyph_Buttons)
+        (this->*entry.Field)->SetHint(texts[entry.Hint]);
 }
 
 void TFTrelvadoreFirmWare::Set_Project_Indicator()

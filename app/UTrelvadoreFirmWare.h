@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/LbButton.h"
 #include "platform/net/HttpClient.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
@@ -20,6 +21,8 @@ public:
     void FormCreate(TComponent* Sender);
     // Saves the settings; a failure is reported and the program ends all the same.
     void FormClose(TComponent* Sender, TCloseAction& Action);
+    // The one click handler of every button of the window.
+    void Btn_Click(TComponent* Sender);
     void L_MorvaneClick(TComponent* Sender);
     void LL_UpdateLinkClick(TComponent* Sender, const String& Link, TSysLinkType LinkType);
     void Timer_UpdateTimer(TComponent* Sender);
@@ -40,15 +43,33 @@ public:
     TLabel* L_Begin = nullptr;
     TLabel* L_Step[8] = {};
     TShape* Shape1 = nullptr;
+    TLbButton* Btn_CreateBin = nullptr;
     TLabel* L_Morvane = nullptr;
+    TLbButton* Btn_New = nullptr;
+    TLbButton* Btn_Open = nullptr;
+    TLbButton* Btn_Prm_Gen = nullptr;
+    TLbButton* Btn_EnOcean_Access = nullptr;
     TLinkLabel* LL_Update = nullptr;
+    TLbButton* Btn_Info = nullptr;
+    TLbButton* Btn_Opz = nullptr;
+    TLbButton* Btn_Close = nullptr;
     TTimer* Timer_Update = nullptr;
     // The shared working document of the settings file, the image builder
     // and the exports; each loads or rebuilds it whole before use.
     TXMLDocument XML1;
     THttpClient HTTP1;
+    TLbButton* Btn_MQTT_Set_Topic = nullptr;
+    TLbButton* Btn_PROFINET_XML = nullptr;
+    TLbButton* Btn_BACnet_SetAccess = nullptr;
+    TLbButton* Btn_BACnet_EDE_File = nullptr;
+    TLbButton* Btn_PROFIBUS_GSD = nullptr;
+    TLbButton* Btn_KNX_Access = nullptr;
+    TLbButton* Btn_Modbus_Set_Access = nullptr;
+    TLbButton* Btn_CAN_Rec_Frame = nullptr;
+    TLbButton* Btn_CAN_Send_Frame = nullptr;
 
 private:
+    void Create_Buttons();
     void Set_Project_Indicator();
     void Set_Update_Timer();
 };
