@@ -1,5 +1,6 @@
 #include "app/UTrelvadoreFirmWare.h"
 
+#include "app/UAbout.h"
 #include "app/UComon.h"
 #include "app/UGlyphs.h"
 #include "app/UNew_Project.h"
@@ -73,12 +74,6 @@ TLabel* New_Label(TForm* form, const char* name, int32_t top, int32_t left)
     return label;
 }
 
-// The host and port of an address such as "http://host:port".
-String Web_Address(const String& url)
-{
-    const qsizetype scheme = url.indexOf(QStringLiteral("://"));
-    return scheme < 0 ? url : url.sliced(scheme + 3);
-}
 
 } // namespace
 
@@ -136,7 +131,7 @@ TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
     L_Morvane->Font().SetHeight(-11);
     L_Morvane->Font().SetColor(clBlue);
     L_Morvane->Font().SetStyle({ fsUnderline });
-    L_Morvane->SetCaption(Web_Address(Maker_Server()));
+    L_Morvane->SetCaption(Maker_Web_Address());
     L_Morvane->OnClick = [this](TComponent* sender) { L_MorvaneClick(sender); };
 
     LL_Update = new TLinkLabel(this);
@@ -228,8 +223,10 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         Open_Project();
     } else if (Sender == Btn_Close) {
         Close();
-    } else if (Sender == Btn_Info || Sender == Btn_Opz) {
-        // The about box and the options dialog join here when they are built.
+    } else if (Sender == Btn_Info) {
+        UiServices().ShowModal(*FAbout);
+    } else if (Sender == Btn_Opz) {
+        // The options dialog joins here when it is built.
     } else if (!Project_Is_Open()) {
         MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
     }

@@ -27,6 +27,13 @@ String Version_Query_Url()
 
 String Download_Page_Url() { return Maker_Server() + QStringLiteral("/Home/download/download.asp#DV-TX209"); }
 
+String Maker_Web_Address()
+{
+    const String address = Maker_Server();
+    const qsizetype scheme = address.indexOf(QStringLiteral("://"));
+    return scheme < 0 ? address : address.sliced(scheme + 3);
+}
+
 String Home_Page_Url() { return Maker_Server() + QStringLiteral("/HOME/default.asp?frompg=SC-TX209"); }
 
 String Update_Link_Caption(const String& text)

@@ -17,6 +17,8 @@ void Set_Maker_Server(const String& address);
 String Version_Query_Url();
 String Download_Page_Url();
 String Home_Page_Url();
+// The maker's address as people read it: host and port without the scheme.
+String Maker_Web_Address();
 
 // The notice of a newer version: a link to the download page with text.
 String Update_Link_Caption(const String& text);

@@ -1,3 +1,4 @@
+#include "app/UAbout.h"
 #include "app/UComon.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FTrelvadoreFirmWare);
     Application->CreateForm(FNew_Project);
     Application->CreateForm(FOpenConf);
+    Application->CreateForm(FAbout);
     Application->Run();
     return 0;
 }

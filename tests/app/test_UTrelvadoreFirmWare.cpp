@@ -1,7 +1,10 @@
 #include "app/UTrelvadoreFirmWare.h"
 
 #include "TestFolder.h"
+#include "LoopbackHttpServer.h"
+#include "app/UAbout.h"
 #include "app/UNew_Project.h"
+#include "app/UVersion_Check.h"
 #include "app/UOpenConf.h"
 #include "app/USettings.h"
 #include "app/lang/ULanguage.h"
@@ -25,6 +28,7 @@ protected:
     {
         FNew_Project = nullptr;
         FOpenConf = nullptr;
+        FAbout = nullptr;
     }
     // The main window and the dialogs as the entry routine makes them.
     std::unique_ptr<TFTrelvadoreFirmWare> Create()
@@ -37,6 +41,9 @@ protected:
         FOpenDialog = std::make_unique<TFOpenConf>(nullptr);
         FOpenConf = FOpenDialog.get();
         FOpenDialog->DoCreate();
+        FAboutBox = std::make_unique<TFAbout>(nullptr);
+        FAbout = FAboutBox.get();
+        FAboutBox->DoCreate();
         return window;
     }
     // Answers the next modal showing of the New dialog with name typed and OK clicked.
@@ -53,6 +60,7 @@ protected:
 
     std::unique_ptr<TFNew_Project> FNewDialog;
     std::unique_ptr<TFOpenConf> FOpenDialog;
+    std::unique_ptr<TFAbout> FAboutBox;
 
     TTestFolder FExe;
     TScriptedUiServices FServices;
@@ -279,6 +287,78 @@ TEST_F(MainWindowTest, OpenCancelledChangesNothing)
     FServices.AnswerModal(mrCancel);
     window->Btn_Click(window->Btn_Open);
     EXPECT_EQ(Project_Path, FExe.Path() + QStringLiteral("/PROJECTS/Boat"));
+}
+
+TEST_F(MainWindowTest, InformationShowsTheAboutBoxWithTheSoftwareIdentity)
+{
+    const auto window = Create();
+    FServices.AnswerModal([](TForm& form) {
+        auto& about = dynamic_cast<TFAbout&>(form);
+        about.FormShow(&about);
+        EXPECT_EQ(about.Label2->Caption(), u"EnOcean / NMEA 2000 - Converter");
+        EXPECT_EQ(about.Label9->Caption(), u"SC-TX209");
+        EXPECT_EQ(about.Label10->Caption(), u"1.000");
+        EXPECT_EQ(about.Label12->Caption(), u"MC-TX209");
+        EXPECT_EQ(about.ClientWidth(), 425);
+        EXPECT_EQ(about.ClientHeight(), 148);
+        about.Label4Click(about.Label4);
+        return about.LbButton1->ModalResult();
+    });
+    window->Btn_Click(window->Btn_Info);
+    ASSERT_EQ(FServices.Requests().size(), 2u);
+    EXPECT_EQ(FServices.Requests()[0].Kind, rkModal);
+    EXPECT_EQ(FServices.Requests()[1].Kind, rkLink);
+    EXPECT_EQ(FServices.Requests()[1].Text, Home_Page_Url());
+}
+
+class VersionTimerTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        FSavedServer = Maker_Server();
+    }
+    void TearDown() override
+    {
+        Set_Maker_Server(FSavedServer);
+        MainWindowTest::TearDown();
+    }
+    String FSavedServer;
+};
+
+TEST_F(VersionTimerTest, ATickChecksShowsTheNoticeAndWaitsTwoHours)
+{
+    const auto window = Create();
+    window->Timer_Update->SetEnabled(true);
+    {
+        TLoopbackHttpServer server(TLoopbackHttpServer::Reply("200 OK", "VER. 1.100"));
+        Set_Maker_Server(server.Address());
+        window->Timer_UpdateTimer(window->Timer_Update);
+    }
+    EXPECT_TRUE(window->LL_Update->Visible());
+    EXPECT_EQ(window->LL_Update->PlainText(), u"New Version Available. Click Here for more Details");
+    ASSERT_EQ(window->LL_Update->Links().size(), 1u);
+    EXPECT_EQ(window->LL_Update->Links()[0].Href, Download_Page_Url());
+    EXPECT_TRUE(window->Timer_Update->Enabled());
+    EXPECT_EQ(window->Timer_Update->Interval(), 7200000u);
+
+    {
+        TLoopbackHttpServer server(TLoopbackHttpServer::Reply("404 Not Found", ""));
+        Set_Maker_Server(server.Address());
+        window->Timer_UpdateTimer(window->Timer_Update);
+    }
+    EXPECT_FALSE(window->LL_Update->Visible());
+    EXPECT_TRUE(FServices.Requests().empty());
+}
+
+TEST_F(VersionTimerTest, TheNoticeAndTheMakerLinkOpenTheirPages)
+{
+    const auto window = Create();
+    window->LL_UpdateLinkClick(window->LL_Update, Download_Page_Url(), sltURL);
+    window->L_MorvaneClick(window->L_Morvane);
+    ASSERT_EQ(FServices.Requests().size(), 2u);
+    EXPECT_EQ(FServices.Requests()[0].Text, Download_Page_Url());
+    EXPECT_EQ(FServices.Requests()[1].Text, Home_Page_Url());
 }
 
 } // namespace
