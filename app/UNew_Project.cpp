@@ -14,6 +14,8 @@ TFNew_Project::TFNew_Project(TComponent* owner) : TForm(owner)
     SetBorderIcons({ biSystemMenu });
     SetPosition(poScreenCenter);
     SetColor(RGB(248, 247, 237));
+    Font().SetName(QStringLiteral("Verdana"));
+    Font().SetHeight(-11);
 
     P_Title = New_Title_Band(this, L_SW_Code, L_SW_Desc);
     P_Button = New_Button_Band(this);

@@ -6,6 +6,7 @@
 #include "app/UNew_Project.h"
 #include "app/UVersion_Check.h"
 #include "app/UOpenConf.h"
+#include "app/ULanguage_Pages.h"
 #include "app/USettings.h"
 #include "app/lang/ULanguage.h"
 #include "platform/ui/ScriptedUiServices.h"
@@ -309,6 +310,21 @@ TEST_F(MainWindowTest, InformationShowsTheAboutBoxWithTheSoftwareIdentity)
     EXPECT_EQ(FServices.Requests()[0].Kind, rkModal);
     EXPECT_EQ(FServices.Requests()[1].Kind, rkLink);
     EXPECT_EQ(FServices.Requests()[1].Text, Home_Page_Url());
+}
+
+TEST_F(MainWindowTest, ChangeLanguageRelabelsTheWindowAndTheDialogs)
+{
+    FExe.Write("LANGUAGE/Italiano.lng", "STR15 = Nuova Configurazione\nSTR100 = Crea Configurazione\n"
+                                        "STR200 = Apri Configurazione\nSTR10 = Usa il passo 1\n");
+    const auto window = Create();
+    Load_Language_Texts(QStringLiteral("Italiano"));
+    window->Change_Language();
+    EXPECT_EQ(window->Btn_New->Caption(), u"Nuova Configurazione");
+    EXPECT_EQ(window->L_Name_Conf_L2->Caption(), u"Usa il passo 1");
+    EXPECT_EQ(FNew_Project->Caption(), u"Crea Configurazione");
+    EXPECT_EQ(FOpenConf->Caption(), u"Apri Configurazione");
+    EXPECT_EQ(Language_Name, u"English");
+    Lang_Texts().Load_Default_Texts();
 }
 
 class VersionTimerTest : public MainWindowTest {
