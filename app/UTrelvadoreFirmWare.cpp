@@ -276,8 +276,6 @@ void TFTrelvadoreFirmWare::Set_Project_Indicator()
     L_Name_Conf_L2->SetCaption(secondLine);
 }
 
-void TFTrelvadoreFirmWare::Set_Files() { ::Set_Files(); }
-
 void TFTrelvadoreFirmWare::Save_Setting() { ::Save_Setting(XML1, Settings_File()); }
 
 void TFTrelvadoreFirmWare::Create_New_Project()

@@ -28,11 +28,11 @@ public:
     void Timer_UpdateTimer(TComponent* Sender);
 
     void Set_Lang();
-    void Set_Files();
     void Save_Setting();
     void Create_New_Project();
     void Open_Project();
     void Change_Language();
+    // Runs the external updater for the update dialog.
     void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo);
 
     TLabel* L_SW_Code = nullptr;
