@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/core/StringList.h"
+
+#include <cstdint>
+#include <memory>
+
+// The workspace: the values through which the otherwise independent dialogs
+// meet. One instance of each for the run; the main window sets them at start.
+
+extern String Project_Name;
+extern String Project_Path; // empty while no project is open
+extern String Projects_Path;
+extern String Exe_Path;
+extern String Master_Path;
+extern String Language_Path;
+extern String Cat_EnOcean_Path;
+
+extern String Main_Caption;
+extern String SW_Code;
+extern String SW_Desc;
+
+extern String Device_IP;
+extern int32_t Update_Option_Index;
+extern bool Update_Read_Back;
+
+extern String Language_Name;
+extern bool Opt_Enable_Internet;
+extern bool Opt_Enable_Update;
+extern bool Opt_Jump_Field_Tables;
+extern bool Opt_Double_Click_Auto_Size;
+
+extern String File_ParGen;
+extern String File_EnOcean;
+extern String File_MQTT_Set_Topic;
+extern String File_BACnet_Slave;
+extern String File_KNX_SetAccess;
+extern String File_ModbusTCPM_SetAccess;
+extern String File_NMEA_Rec_Frames;
+extern String File_NMEA_Send_Frames;
+
+extern std::unique_ptr<TStringList> Copy_Row_List;
+
+// The folder the program's files live in: the executable's, set by the entry
+// routine before the main window is created; tests put a folder of their own.
+extern String Program_Folder;
+
+inline const String Default_Device_IP = QStringLiteral("192.168.2.205");
+inline const String Default_Language = QStringLiteral("English");
+
+class TXMLDocument;
+
+// The workspace as the program starts in exeFolder: the program folders, the
+// settings file read through document, this build's identity, the text table
+// in the chosen language, the last project when its folder still exists, the
+// project-file paths and an empty copied-row buffer.
+void Start_Workspace(const String& exeFolder, TXMLDocument& document);
+
+// Exe_Path and the four program folders beside it, each created when missing
+// (a folder that cannot be created shows up later, where a file is written).
+void Create_Program_Folders(const String& exeFolder);
+
+// The eight project-file paths inside Project_Path.
+void Set_Files();
+
+bool Project_Is_Open();
+// A name that stays one folder inside PROJECTS: not empty, no path separator,
+// not "." or "..".
+bool Valid_Project_Name(const String& name);
+// The folder of the project called name, as it is on disk whatever the case
+// of its letters; empty when there is none.
+String Find_Project_Folder(const String& name);
+// Opens Project_Name when its folder exists; otherwise no project is open and
+// Project_Name keeps the remembered value, which goes back to the settings file.
+void Open_Remembered_Project();
+
+// The two lines of the project indicator: texts 11 and the project name with a
+// project open, texts 9 and 10 without.
+void Project_Indicator(String& firstLine, String& secondLine);
+
+// The version check runs only when the user allows both the internet and the check.
+inline bool Update_Timer_Wanted() { return Opt_Enable_Internet && Opt_Enable_Update; }
+
+// Runs NomeSW and waits for it to end, at most 150 s, without handling any
+// window message meanwhile. A Windows program name ending in ".exe" is also
+// looked for without that extension, and without regard to case. Parameter
+// and the window state tipo have no use on this platform: the one caller
+// passes none and the updater opens no window of its own.
+void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/LbButton.h"
+#include "platform/ui/ExtCtrls.h"
+
+// The title band at the top of the dialogs, holding the software code and the
+// dialog's title, and the button band at their bottom.
+inline constexpr int32_t Title_Band_Height = 69;
+inline constexpr int32_t Button_Band_Height = 40;
+
+TPanel* New_Title_Band(TWinControl* parent, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
+TPanel* New_Button_Band(TWinControl* parent);
+// A button of the button band, its right edge right pixels from the band's.
+TLbButton* New_Band_Button(TPanel* band, const char* name, int32_t right, int32_t modalResult);
