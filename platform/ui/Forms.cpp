@@ -476,6 +476,8 @@ void TApplication::Run()
     FQtApplication.reset();
 }
 
+String TApplication::ExeName() const { return QCoreApplication::applicationFilePath(); }
+
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void TApplication::Terminate()

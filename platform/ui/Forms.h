@@ -155,6 +155,8 @@ public:
 
     const String& Title() const { return FTitle; }
     void SetTitle(const String& title) { FTitle = title; }
+    // The full path of the running executable.
+    String ExeName() const;
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool showHint) { FShowHint = showHint; }
 
