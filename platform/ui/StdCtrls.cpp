@@ -3,6 +3,7 @@
 #include "platform/graphics/QtGraphics.h"
 #include "platform/ui/Clipbrd.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -585,4 +586,12 @@ void TCustomEdit::PaintWindow(QPainter& painter)
         painter.drawLine(x, rect.Top, x, rect.Top + metrics.height() - 1);
     }
     painter.restore();
+}
+
+void MessageBeep(uint32_t) { QApplication::beep(); }
+
+bool IsMouseButtonDown(TMouseButton button)
+{
+    const Qt::MouseButton qtButton = button == mbLeft ? Qt::LeftButton : button == mbRight ? Qt::RightButton : Qt::MiddleButton;
+    return (QGuiApplication::mouseButtons() & qtButton) != 0;
 }
