@@ -259,6 +259,8 @@ void TCustomEdit::CMEnabledChanged(TMessage& message)
     Invalidate();
 }
 
+// Cutting and pasting by key go through WM_CUT and WM_PASTE, as on the
+// platform, so that a descendant can refuse them.
 void TCustomEdit::KeyCommand(uint16_t key, TShiftState shift)
 {
     const bool extend = shift.Contains(ssShift);
@@ -286,13 +288,13 @@ void TCustomEdit::KeyCommand(uint16_t key, TShiftState shift)
         break;
     case VK_DELETE:
         if (extend)
-            CutToClipboard();
+            Perform(WM_CUT);
         else
             UserDelete(true, word);
         break;
     case VK_INSERT:
         if (extend)
-            PasteFromClipboard();
+            Perform(WM_PASTE);
         else if (word)
             CopyToClipboard();
         break;
@@ -314,10 +316,10 @@ void TCustomEdit::CharCommand(TChar character)
         UserDelete(false, false);
         break;
     case 22:
-        PasteFromClipboard();
+        Perform(WM_PASTE);
         break;
     case 24:
-        CutToClipboard();
+        Perform(WM_CUT);
         break;
     case 26:
         Undo();
