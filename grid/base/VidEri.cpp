@@ -1,102 +1,91 @@
 #include "grid/base/VidEri.h"
 
+#include "grid/base/DudStyleIF.h"
+#include "grid/base/DudXPVS.h"
+#include "platform/core/StringList.h"
 #include "platform/core/SysUtils.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
 constexpr uint32_t DescendingBit = 0x8000'0000u;
 constexpr uint32_t ColumnBits = 0x7FFF'FFFFu;
 
-// The platform's comma text: blanks and commas separate, a double-quoted
-// item may hold both ("" inside it is one quote), a trailing comma adds an
-// empty item.
-std::vector<String> SplitCommaText(const String& text)
+// The platform's lenient reading of a stored number: what the longest
+// leading part of the text that reads as an integer says (leading blanks, a
+// sign, "$", "x" or "0x" for hexadecimal), 0 when no part does. StrToInt
+// rejects the whole text instead; a hand-edited sort order like "u12abc"
+// keeps column 12.
+int64_t LeadingInteger(const String& text)
 {
-    std::vector<String> parts;
-    const qsizetype length = text.size();
-    auto isBlank = [](QChar character) { return character.unicode() >= 1 && character.unicode() <= u' '; };
-    qsizetype index = 0;
-    while (index < length && isBlank(text[index])) ++index;
-    while (index < length) {
-        String part;
-        if (text[index] == u'"') {
-            ++index;
-            while (index < length) {
-                if (text[index] == u'"') {
-                    if (index + 1 < length && text[index + 1] == u'"') {
-                        part += u'"';
-                        index += 2;
-                        continue;
-                    }
-                    ++index;
-                    break;
-                }
-                part += text[index++];
+    // After the blanks only a sign, a hexadecimal mark and 20 digits can
+    // belong to a 64-bit number, which bounds the tries.
+    qsizetype numberStart = 0;
+    while (numberStart < text.size() && text[numberStart] == u' ') ++numberStart;
+    int64_t value = 0;
+    for (qsizetype length = std::min(text.size(), numberStart + 23); length > numberStart; --length)
+        if (TryStrToInt64(text.left(length), value)) return value;
+    return 0;
+}
+
+void CheckListIndex(int32_t index, int32_t count)
+{
+    if (index < 0 || index >= count) throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+// The outline of each arrow, in TArrowDirection order.
+constexpr std::array<std::array<TPoint, 7>, 4> ArrowOutlines = { {
+    { { { 5, 0 }, { 10, 5 }, { 7, 5 }, { 7, 9 }, { 3, 9 }, { 3, 5 }, { 0, 5 } } },
+    { { { 3, 0 }, { 7, 0 }, { 7, 4 }, { 9, 4 }, { 5, 8 }, { 1, 4 }, { 3, 4 } } },
+    { { { 0, 3 }, { 0, 7 }, { 4, 7 }, { 4, 10 }, { 8, 5 }, { 4, 0 }, { 4, 3 } } },
+    { { { 0, 5 }, { 4, 10 }, { 4, 7 }, { 8, 7 }, { 8, 3 }, { 4, 3 }, { 4, 0 } } },
+} };
+
+// The pixels whose centres lie inside the polygon by the winding rule, as a
+// region of one rectangle per run of pixels in a row.
+TRegion PolygonRegion(std::span<const TPoint> points)
+{
+    int32_t left = points[0].X, right = points[0].X, top = points[0].Y, bottom = points[0].Y;
+    for (const TPoint& point : points) {
+        left = std::min(left, point.X);
+        right = std::max(right, point.X);
+        top = std::min(top, point.Y);
+        bottom = std::max(bottom, point.Y);
+    }
+    auto winding = [&](double x, double y) {
+        int number = 0;
+        for (size_t index = 0; index < points.size(); ++index) {
+            const TPoint& from = points[index];
+            const TPoint& to = points[(index + 1) % points.size()];
+            const double side = (to.X - from.X) * (y - from.Y) - (x - from.X) * (to.Y - from.Y);
+            if (from.Y <= y && to.Y > y && side > 0) ++number;
+            else if (from.Y > y && to.Y <= y && side < 0) --number;
+        }
+        return number;
+    };
+    TRegion region;
+    for (int32_t y = top; y < bottom; ++y) {
+        int32_t runStart = -1;
+        for (int32_t x = left; x <= right; ++x) {
+            const bool inside = x < right && winding(x + 0.5, y + 0.5) != 0;
+            if (inside && runStart < 0) runStart = x;
+            if (!inside && runStart >= 0) {
+                region = region.United(TRegion(Rect(runStart, y, x, y + 1)));
+                runStart = -1;
             }
-        } else {
-            const qsizetype start = index;
-            while (index < length && text[index].unicode() > u' ' && text[index] != u',') ++index;
-            part = text.mid(start, index - start);
-        }
-        parts.push_back(part);
-        while (index < length && isBlank(text[index])) ++index;
-        if (index < length && text[index] == u',') {
-            if (index + 1 == length) parts.emplace_back();
-            do ++index;
-            while (index < length && isBlank(text[index]));
         }
     }
-    return parts;
-}
-
-int DigitValue(QChar character)
-{
-    const char16_t unit = character.unicode();
-    if (unit >= u'0' && unit <= u'9') return unit - u'0';
-    if (unit >= u'a' && unit <= u'f') return unit - u'a' + 10;
-    if (unit >= u'A' && unit <= u'F') return unit - u'A' + 10;
-    return -1;
-}
-
-// The platform's lenient integer reading: leading blanks, a sign, "$", "x" or
-// "0x" for hexadecimal; reading stops at the first other character and keeps
-// what it had. False when the value leaves 64 bits' worth of room.
-bool ReadLeadingInteger(const String& text, int64_t& value)
-{
-    qsizetype index = 0;
-    const qsizetype length = text.size();
-    while (index < length && text[index] == u' ') ++index;
-    bool negative = false;
-    if (index < length && (text[index] == u'-' || text[index] == u'+')) negative = text[index++] == u'-';
-    int base = 10;
-    if (index < length && (text[index] == u'$' || text[index] == u'x' || text[index] == u'X')) {
-        base = 16;
-        ++index;
-    } else if (index + 1 < length && text[index] == u'0' && (text[index + 1] == u'x' || text[index + 1] == u'X')) {
-        base = 16;
-        index += 2;
-    }
-    int64_t magnitude = 0;
-    for (; index < length; ++index) {
-        const int digit = DigitValue(text[index]);
-        if (digit < 0 || digit >= base) break;
-        magnitude = magnitude * base + digit;
-        if (magnitude > (int64_t { 1 } << 40)) return false;
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
+    return region;
 }
 
 } // namespace
 
 // ---- TIntList ------------------------------------------------------------
 
-void TIntList::CheckIndex(int32_t index, int32_t count) const
-{
-    if (index < 0 || index >= count) throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
-}
+void TIntList::CheckIndex(int32_t index, int32_t count) const { CheckListIndex(index, count); }
 
 void TIntList::Changed()
 {
@@ -159,8 +148,10 @@ String TIntList::StrValue() const
 
 void TIntList::SetStrValue(const String& value)
 {
+    TStringList parts;
+    parts.SetCommaText(value);
     Clear();
-    for (const String& part : SplitCommaText(value)) Add(StrToInt(part));
+    for (int32_t index = 0; index < parts.Count(); ++index) Add(StrToInt(parts[index]));
 }
 
 // ---- TSortIndexList ------------------------------------------------------
@@ -227,10 +218,119 @@ void TSortIndexList::LoadFromString(const String& text)
         const String item = end < 0 ? rest : rest.left(end);
         rest = end < 0 ? String() : rest.mid(end + 1);
         if (item.size() < 2) continue;
-        int64_t column = 0;
         // A stored order comes from a settings file anyone may edit; a column
         // that no sort key can hold is dropped rather than turned into one.
-        if (!ReadLeadingInteger(item.mid(1), column) || column < 0 || column > ColumnBits) continue;
+        const int64_t column = LeadingInteger(item.mid(1));
+        if (column < 0 || column > ColumnBits) continue;
         AddIndex(static_cast<int32_t>(column), item[0] == u'u');
     }
+}
+
+// ---- TControlList --------------------------------------------------------
+
+TControlItem* TControlList::GetControl(int32_t index) const
+{
+    CheckListIndex(index, Count());
+    return FItems[static_cast<size_t>(index)].get();
+}
+
+void TControlList::AddControl(int32_t x, int32_t y, TControl* control)
+{
+    FItems.push_back(std::make_unique<TControlItem>(x, y, control));
+}
+
+int32_t TControlList::ControlIndex(int32_t x, int32_t y) const
+{
+    const auto found = std::find_if(FItems.begin(), FItems.end(),
+                                    [x, y](const auto& item) { return item->X() == x && item->Y() == y; });
+    return found == FItems.end() ? -1 : static_cast<int32_t>(found - FItems.begin());
+}
+
+void TControlList::RemoveControl(int32_t index)
+{
+    CheckListIndex(index, Count());
+    FItems.erase(FItems.begin() + index);
+}
+
+bool TControlList::HasHandle(const QWidget* handle) const
+{
+    return std::any_of(FItems.begin(), FItems.end(), [handle](const auto& item) {
+        const auto* windowed = dynamic_cast<const TWinControl*>(item->Control());
+        return windowed && windowed->Widget() == handle;
+    });
+}
+
+// ---- TArrowWindow --------------------------------------------------------
+
+TArrowWindow::TArrowWindow(TWinControl* owner, TArrowDirection direction)
+    : TCustomControl(owner), FDir(direction), FArrow(ArrowOutlines[direction]), FRegion(PolygonRegion(FArrow))
+{
+    // Painted inside the outline only; an erase would fill the whole rectangle.
+    SetControlStyle(ControlStyle() << csOpaque);
+    SetColor(clLime);
+    const TRect box = FRegion.BoundingRect();
+    SetBounds(0, 0, box.Right, box.Bottom);
+    SetVisible(false);
+    SetParent(owner);
+}
+
+TArrowWindow::~TArrowWindow() = default;
+
+void TArrowWindow::Paint()
+{
+    TCanvas& canvas = Canvas();
+    canvas.SetClipRegion(FRegion);
+    canvas.Brush().SetColor(Color());
+    canvas.Pen().SetColor(Color());
+    canvas.Rectangle(ClientRect());
+}
+
+// ---- TFilePicture --------------------------------------------------------
+
+void TFilePicture::Assign(const TPersistent& source)
+{
+    const auto* picture = dynamic_cast<const TFilePicture*>(&source);
+    if (!picture) {
+        TPersistent::Assign(source);
+        return;
+    }
+    FFilename = picture->FFilename;
+    FWidth = picture->FWidth;
+    FHeight = picture->FHeight;
+}
+
+void TFilePicture::SetFilename(const String& filename)
+{
+    // Cleared without reading: there is no file to read. A name whose file
+    // cannot be read is not taken, so the name and the size never describe
+    // different pictures.
+    if (filename.isEmpty()) {
+        FFilename.clear();
+        FWidth = 0;
+        FHeight = 0;
+        return;
+    }
+    TPicture picture;
+    picture.LoadFromFile(filename);
+    FFilename = filename;
+    FWidth = picture.Width();
+    FHeight = picture.Height();
+}
+
+void TFilePicture::DrawPicture(TCanvas& canvas, const TRect& rect) const
+{
+    if (FFilename.isEmpty()) return;
+    TPicture picture;
+    picture.LoadFromFile(FFilename);
+    if (picture.Graphic()) canvas.StretchDraw(rect, *picture.Graphic());
+}
+
+// ---- ThemesAvailable -----------------------------------------------------
+
+bool ThemesAvailable()
+{
+    if (!IsWinXPOrLater() || !IsComCtl6()) return false;
+    const TThemeLibrary& library = DudThemeLibrary();
+    const auto isThemeActive = library.EntryAs<TIsThemeActiveProc>(teIsThemeActive);
+    return library.Loaded() && isThemeActive && isThemeActive() != 0;
 }

@@ -1,10 +1,18 @@
 #pragma once
 
 #include "platform/core/Exception.h"
+#include "platform/core/Persistent.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Region.h"
+#include "platform/ui/Controls.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QWidget;
 
 class TIntList;
 
@@ -70,3 +78,88 @@ public:
     String SaveToString() const;
     void LoadFromString(const String& text);
 };
+
+// A control placed in the cell (X, Y); the item does not own the control.
+class TControlItem {
+public:
+    TControlItem(int32_t x, int32_t y, TControl* control) : FX(x), FY(y), FObject(control) { }
+
+    int32_t X() const { return FX; }
+    void SetX(int32_t x) { FX = x; }
+    int32_t Y() const { return FY; }
+    void SetY(int32_t y) { FY = y; }
+    TControl* Control() const { return FObject; }
+
+private:
+    int32_t FX;
+    int32_t FY;
+    TControl* FObject;
+};
+
+// The controls placed in cells. The list owns its items, not the controls.
+class TControlList {
+public:
+    int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+    TControlItem* Control(int32_t index) const { return GetControl(index); }
+    TControlItem* GetControl(int32_t index) const;
+
+    void AddControl(int32_t x, int32_t y, TControl* control);
+    // The first item for the cell, or -1.
+    int32_t ControlIndex(int32_t x, int32_t y) const;
+    void RemoveControl(int32_t index);
+    // Whether some item's control is a windowed control with this window.
+    bool HasHandle(const QWidget* handle) const;
+
+private:
+    std::vector<std::unique_ptr<TControlItem>> FItems;
+};
+
+enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
+
+// The small lime arrow that marks where a dragged column or row will land.
+// The platform has neither panels nor shaped pop-up windows yet, so the
+// arrow is a child of its owner, placed in the owner's client coordinates,
+// and paints only inside its outline; the rest of its rectangle shows the
+// owner beneath.
+class TArrowWindow : public TCustomControl {
+public:
+    TArrowWindow(TWinControl* owner, TArrowDirection direction);
+    ~TArrowWindow() override;
+
+    TArrowDirection Dir() const { return FDir; }
+    // The outline, in pixels inside the window.
+    const std::array<TPoint, 7>& Arrow() const { return FArrow; }
+    // The pixels inside the outline (winding fill), the window's visible shape.
+    const TRegion& ArrowRegion() const { return FRegion; }
+
+protected:
+    void Paint() override;
+
+private:
+    TArrowDirection FDir;
+    std::array<TPoint, 7> FArrow;
+    TRegion FRegion;
+};
+
+// A picture kept only by its file name; the file is read when the name is
+// set (to learn the size) and each time the picture is drawn.
+class TFilePicture : public TPersistent {
+public:
+    void Assign(const TPersistent& source) override;
+
+    const String& Filename() const { return FFilename; }
+    void SetFilename(const String& filename);
+    int32_t Width() const { return FWidth; }
+    int32_t Height() const { return FHeight; }
+
+    void DrawPicture(TCanvas& canvas, const TRect& rect) const;
+
+private:
+    String FFilename;
+    int32_t FWidth = 0;
+    int32_t FHeight = 0;
+};
+
+// Whether controls may draw with the visual-style library: a system with
+// visual styles, an active style and the newer common controls.
+bool ThemesAvailable();

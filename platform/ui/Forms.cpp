@@ -470,7 +470,10 @@ void TApplication::Run()
     if (!FTerminated)
         loop.exec();
     FRunLoop = nullptr;
+    // The forms and the Qt application go now, while Qt's own globals still
+    // exist; left to static destruction they would outlive them.
     DestroyComponents();
+    FQtApplication.reset();
 }
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

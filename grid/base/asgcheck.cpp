@@ -1,0 +1,5 @@
+#include "grid/base/asgcheck.h"
+
+String ZEziZizuvoVovaZevaz::MarkError(int32_t, int32_t, const String& s) { return s; }
+
+String ZEziZizuvoVovaZevaz::Correct(int32_t, int32_t, const String& s) { return s; }
