@@ -1,5 +1,6 @@
 #include "grid/base/ZUZEdit.h"
 
+#include "platform/graphics/CanvasExtras.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/UiServices.h"
 
@@ -8,23 +9,6 @@ namespace {
 // The command code an edit sends its owner when its text changed; such a
 // command is no menu choice.
 constexpr int32_t EN_CHANGE = 768;
-
-// The classic push button face, raised or pushed; rect shrinks to the face
-// inside the edges. Stands in for the shared frame-control routine until it
-// is available.
-void DrawPushButtonFrame(TCanvas& canvas, TRect& rect, bool pushed)
-{
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(clBtnFace);
-    canvas.FillRect(rect);
-    if (pushed) {
-        Frame3D(canvas, rect, cl3DDkShadow, clBtnHighlight, 1);
-        Frame3D(canvas, rect, clBtnShadow, clBtnFace, 1);
-    } else {
-        Frame3D(canvas, rect, clBtnHighlight, cl3DDkShadow, 1);
-        Frame3D(canvas, rect, clBtnFace, clBtnShadow, 1);
-    }
-}
 
 } // namespace
 
@@ -60,8 +44,11 @@ void TDudSpeedButton::Paint()
     } else if (Flat()) {
         DrawEdge(canvas, rect, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
         rect.Inflate(-1, -1);
-    } else
-        DrawPushButtonFrame(canvas, rect, pressed);
+    } else {
+        DrawFrameControl(canvas, rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+        // The face inside the two-pixel edges.
+        rect.Inflate(-2, -2);
+    }
     const int32_t downShift = State() == bsDown ? 1 : 0;
     if (Glyph().Width() > 0 && Glyph().Height() > 0) {
         TBitmap glyph(Glyph());

@@ -1,6 +1,7 @@
 #include "grid/base/ZuzCombo.h"
 
 #include "grid/base/DudStyleIF.h"
+#include "platform/graphics/CanvasExtras.h"
 #include "platform/ui/Forms.h"
 
 namespace {
@@ -18,28 +19,6 @@ void FrameWith(TCanvas& canvas, const TRect& rect, TColor color)
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(color);
     canvas.FrameRect(rect);
-}
-
-// The classic flat drop button of a combo box: button face inside a shadow
-// frame, a black drop arrow, or a grey one with a white echo when inactive.
-// Stands in for the shared frame-control routine until it is available.
-void DrawComboFrameButton(TCanvas& canvas, TRect rect, bool enabled)
-{
-    FrameWith(canvas, rect, clBtnShadow);
-    rect.Inflate(-1, -1);
-    canvas.Brush().SetColor(clBtnFace);
-    canvas.FillRect(rect);
-    const int32_t middleX = (rect.Left + rect.Right) / 2;
-    const int32_t top = (rect.Top + rect.Bottom) / 2 - 2;
-    auto arrow = [&](int32_t dx, int32_t dy, TColor color) {
-        canvas.Pen().SetColor(color);
-        canvas.Brush().SetColor(color);
-        const TPoint points[] = { { middleX - 3 + dx, top + dy }, { middleX + 3 + dx, top + dy }, { middleX + dx, top + 3 + dy } };
-        canvas.Polygon(points);
-    };
-    if (!enabled)
-        arrow(1, 1, clBtnHighlight);
-    arrow(0, 0, enabled ? clBtnText : clBtnShadow);
 }
 
 } // namespace
@@ -486,7 +465,8 @@ void TZuzCustomCombo::DrawButton(TCanvas& canvas)
         canvas.Polygon(arrow);
     } else if (!UseThemes()) {
         // With an active visual style the platform's themed button stays.
-        DrawComboFrameButton(canvas, Rect(rect.Left - 4, rect.Top + 1, rect.Right, rect.Bottom - 1), Enabled());
+        DrawFrameControl(canvas, Rect(rect.Left - 4, rect.Top + 1, rect.Right, rect.Bottom - 1), DFC_SCROLL,
+            DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
     }
     canvas.ExcludeClipRect(Rect(ClientWidth() - FButtonWidth - 4, 0, ClientWidth() + 2, ClientHeight()));
 }
