@@ -3,6 +3,7 @@
 #include "platform/graphics/QtGraphics.h"
 #include "platform/ui/Clipbrd.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -258,6 +259,8 @@ void TCustomEdit::CMEnabledChanged(TMessage& message)
     Invalidate();
 }
 
+// Cutting and pasting by key go through WM_CUT and WM_PASTE, as on the
+// platform, so that a descendant can refuse them.
 void TCustomEdit::KeyCommand(uint16_t key, TShiftState shift)
 {
     const bool extend = shift.Contains(ssShift);
@@ -285,13 +288,13 @@ void TCustomEdit::KeyCommand(uint16_t key, TShiftState shift)
         break;
     case VK_DELETE:
         if (extend)
-            CutToClipboard();
+            Perform(WM_CUT);
         else
             UserDelete(true, word);
         break;
     case VK_INSERT:
         if (extend)
-            PasteFromClipboard();
+            Perform(WM_PASTE);
         else if (word)
             CopyToClipboard();
         break;
@@ -313,10 +316,10 @@ void TCustomEdit::CharCommand(TChar character)
         UserDelete(false, false);
         break;
     case 22:
-        PasteFromClipboard();
+        Perform(WM_PASTE);
         break;
     case 24:
-        CutToClipboard();
+        Perform(WM_CUT);
         break;
     case 26:
         Undo();
@@ -585,4 +588,12 @@ void TCustomEdit::PaintWindow(QPainter& painter)
         painter.drawLine(x, rect.Top, x, rect.Top + metrics.height() - 1);
     }
     painter.restore();
+}
+
+void MessageBeep(uint32_t) { QApplication::beep(); }
+
+bool IsMouseButtonDown(TMouseButton button)
+{
+    const Qt::MouseButton qtButton = button == mbLeft ? Qt::LeftButton : button == mbRight ? Qt::RightButton : Qt::MiddleButton;
+    return (QGuiApplication::mouseButtons() & qtButton) != 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/StringList.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
@@ -248,6 +249,23 @@ private:
     bool FChecked = false;
 };
 
+// Command notifications: WM_COMMAND carries the notification code in the
+// high word of WParam and the sender's identifier in the low word; CN_COMMAND
+// is the same notification reflected to the control it concerns.
+constexpr uint32_t WM_COMMAND = 0x0111;
+constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
+constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
+constexpr int32_t CBN_DROPDOWN = 7;
+constexpr int32_t CBN_CLOSEUP = 8;
+constexpr int32_t CommandCode(intptr_t wParam) { return static_cast<int32_t>((wParam >> 16) & 0xFFFF); }
+constexpr int32_t CommandId(intptr_t wParam) { return static_cast<int32_t>(wParam & 0xFFFF); }
+
+// The system's sound for a refused input.
+void MessageBeep(uint32_t type);
+// True while the mouse button is held down anywhere on the screen.
+bool IsMouseButtonDown(TMouseButton button);
+
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 using enum TComboBoxStyle;
 
@@ -271,8 +289,12 @@ public:
     int32_t DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int32_t count) { FDropDownCount = std::max(count, 1); }
     bool DroppedDown() const { return FDroppedDown; }
-    // Shows the list and waits for the user's choice.
+    // Shows the list and waits for the user's choice. Opening and closing
+    // reach the control as CN_COMMAND with CBN_DROPDOWN and CBN_CLOSEUP.
     void DropDown();
+    // The width of the dropped list (CB_SETDROPPEDWIDTH); never narrower
+    // than the control.
+    int32_t DroppedWidth() const { return std::max(FDroppedWidth, Width()); }
     void Clear();
 
     TNotifyEvent OnChange;
@@ -296,12 +318,67 @@ private:
     TComboBoxStyle FStyle = csDropDown;
     int32_t FItemIndex = -1;
     int32_t FDropDownCount = 8;
+    int32_t FDroppedWidth = 0;
     bool FDroppedDown = false;
 };
 
 class TComboBox : public TCustomComboBox {
 public:
     using TCustomComboBox::TCustomComboBox;
+};
+
+enum class TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+using enum TButtonState;
+
+// A button without a window of its own: a glyph and a caption on a raised
+// face. Pressed with the left button it shows down until released; released
+// over itself it clicks. With a GroupIndex it stays down (exclusive) after a
+// click and the other buttons of its group on the same parent come up.
+class TSpeedButton : public TGraphicControl {
+public:
+    explicit TSpeedButton(TComponent* owner);
+    ~TSpeedButton() override;
+
+    TBitmap& Glyph() { return FGlyph; }
+    const TBitmap& Glyph() const { return FGlyph; }
+    void SetGlyph(const TBitmap& glyph);
+    // Pictures side by side in the glyph: up, disabled, down, exclusive.
+    int32_t NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int32_t numGlyphs);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool flat);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
+    int32_t GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int32_t groupIndex) { FGroupIndex = groupIndex; }
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool allowAllUp) { FAllowAllUp = allowAllUp; }
+    bool Down() const { return FDown; }
+    void SetDown(bool down);
+    TButtonState State() const { return FState; }
+
+protected:
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void CMEnabledChanged(TMessage& message) override;
+    void Paint() override;
+    // The face in its state, then the glyph and caption; for descendants
+    // that draw their own face and keep the platform's glyph.
+    void PaintFace(TRect rect);
+    void PaintGlyphAndCaption(TRect rect);
+    void SetState(TButtonState state);
+
+private:
+    TBitmap FGlyph;
+    int32_t FNumGlyphs = 1;
+    bool FFlat = false;
+    bool FTransparent = false;
+    int32_t FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    bool FDown = false;
+    bool FDragging = false;
+    TButtonState FState = bsUp;
 };
 
 // A list of strings. The user's selection (click or arrow keys) fires

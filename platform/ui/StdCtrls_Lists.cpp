@@ -1,7 +1,6 @@
+#include "platform/ui/Menus.h"
 #include "platform/ui/StdCtrls.h"
-
-#include <QCursor>
-#include <QMenu>
+#include "platform/ui/UiServices.h"
 
 // ---- TCustomComboBox
 
@@ -65,27 +64,24 @@ void TCustomComboBox::ChooseItem(int32_t itemIndex)
     Select();
 }
 
+// The list is offered through the popup service, so a test can choose.
 void TCustomComboBox::DropDown()
 {
     if (FItems.Count() == 0)
         return;
-    if (OnDropDown)
-        OnDropDown(this);
-    QMenu menu(Widget());
-    for (int32_t index = 0; index < FItems.Count(); ++index) {
-        QAction* action = menu.addAction(FItems[index]);
-        action->setData(index);
-        action->setCheckable(true);
-        action->setChecked(index == FItemIndex);
-    }
-    menu.setMinimumWidth(Width());
     FDroppedDown = true;
-    const QAction* chosen = menu.exec(Widget()->mapToGlobal(QPoint(0, Height())));
+    Perform(CN_COMMAND, MakeLParam(0, CBN_DROPDOWN));
+    TPopupMenu menu(nullptr);
+    for (int32_t index = 0; index < FItems.Count(); ++index) {
+        TMenuItem* item = menu.Items().Add(FItems[index]);
+        item->SetTag(index);
+        item->SetChecked(index == FItemIndex);
+    }
+    const TMenuItem* chosen = UiServices().PopupMenu(menu, ClientToScreen({ 0, Height() }));
     FDroppedDown = false;
-    if (OnCloseUp)
-        OnCloseUp(this);
+    Perform(CN_COMMAND, MakeLParam(0, CBN_CLOSEUP));
     if (chosen)
-        ChooseItem(chosen->data().toInt());
+        ChooseItem(static_cast<int32_t>(chosen->Tag()));
 }
 
 void TCustomComboBox::DefaultHandler(TMessage& message)
@@ -93,6 +89,19 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | (FStyle == csDropDown ? DLGC_WANTCHARS : 0);
+        return;
+    case CN_COMMAND:
+        if (CommandCode(message.WParam) == CBN_DROPDOWN && OnDropDown)
+            OnDropDown(this);
+        else if (CommandCode(message.WParam) == CBN_CLOSEUP && OnCloseUp)
+            OnCloseUp(this);
+        return;
+    case CB_SETDROPPEDWIDTH:
+        FDroppedWidth = static_cast<int32_t>(message.WParam);
+        message.Result = DroppedWidth();
+        return;
+    case CB_GETDROPPEDWIDTH:
+        message.Result = DroppedWidth();
         return;
     case WM_KEYDOWN:
         switch (message.WParam) {
