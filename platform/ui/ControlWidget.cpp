@@ -214,6 +214,10 @@ intptr_t KeyDataOf(const QKeyEvent& event, bool release)
     intptr_t data = 1;
     if (event.modifiers() & Qt::AltModifier)
         data |= KF_ALTDOWN;
+    // The scan code sits in bits 16..23; the numeric keypad's scan codes
+    // (0x47..0x53) all have bit 6 set, which is how controls tell its keys.
+    if (event.modifiers() & Qt::KeypadModifier)
+        data |= intptr_t { 0x40 } << 16;
     if (event.isAutoRepeat() || release)
         data |= KF_REPEAT;
     if (release)

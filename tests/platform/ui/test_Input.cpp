@@ -21,6 +21,7 @@ public:
     bool SwallowKeyDown = false;
     TChar ReplaceChar = 0;
     bool SwallowChar = false;
+    intptr_t LastCharKeyData = 0;
 
 protected:
     void KeyDown(uint16_t& key, TShiftState shift) override
@@ -43,8 +44,10 @@ protected:
     {
         if (message.Msg == WM_GETDLGCODE)
             message.Result = DialogCode;
-        else if (message.Msg == WM_CHAR)
+        else if (message.Msg == WM_CHAR) {
             Log->push_back(Name().toStdString() + ":default char " + std::to_string(message.WParam));
+            LastCharKeyData = message.LParam;
+        }
     }
 };
 
@@ -150,6 +153,15 @@ TEST_F(InputTest, KeyDownComesBeforeTheCharacterAndHandlersCanChangeIt)
     First->SwallowChar = true;
     Press(Qt::Key_A, Qt::NoModifier, "a");
     EXPECT_EQ(Log, (std::vector<std::string> { "first:down 65", "first:char 97" }));
+}
+
+TEST_F(InputTest, KeypadKeysCarryScanCodeBitSixInTheKeyData)
+{
+    constexpr intptr_t keypadBit = intptr_t { 1 } << 22;
+    Press(Qt::Key_Period, Qt::KeypadModifier, ".");
+    EXPECT_NE(First->LastCharKeyData & keypadBit, 0);
+    Press(Qt::Key_Period, Qt::NoModifier, ".");
+    EXPECT_EQ(First->LastCharKeyData & keypadBit, 0);
 }
 
 TEST_F(InputTest, ControlKeysMakeTheirCharacters)
