@@ -212,6 +212,18 @@ TShiftState KeyboardStateToShiftState();
 // The same identifier for the same name for the run of the program.
 uint32_t RegisterWindowMessage(const String& name);
 
+// Command notifications: WM_COMMAND carries the notification code in the
+// high word of WParam and the sender's identifier in the low word; CN_COMMAND
+// is the same notification reflected to the control it concerns.
+constexpr uint32_t WM_COMMAND = 0x0111;
+constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
+constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
+constexpr int32_t CBN_DROPDOWN = 7;
+constexpr int32_t CBN_CLOSEUP = 8;
+constexpr int32_t CommandCode(intptr_t wParam) { return static_cast<int32_t>((wParam >> 16) & 0xFFFF); }
+constexpr int32_t CommandId(intptr_t wParam) { return static_cast<int32_t>(wParam & 0xFFFF); }
+
 // True when character is the accelerator ("&x") of caption, ignoring case.
 bool IsAccel(uint32_t character, const String& caption);
 // The caption without its accelerator marks ("&&" becomes "&").

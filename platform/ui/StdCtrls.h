@@ -249,17 +249,6 @@ private:
     bool FChecked = false;
 };
 
-// Command notifications: WM_COMMAND carries the notification code in the
-// high word of WParam and the sender's identifier in the low word; CN_COMMAND
-// is the same notification reflected to the control it concerns.
-constexpr uint32_t WM_COMMAND = 0x0111;
-constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
-constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
-constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
-constexpr int32_t CBN_DROPDOWN = 7;
-constexpr int32_t CBN_CLOSEUP = 8;
-constexpr int32_t CommandCode(intptr_t wParam) { return static_cast<int32_t>((wParam >> 16) & 0xFFFF); }
-constexpr int32_t CommandId(intptr_t wParam) { return static_cast<int32_t>(wParam & 0xFFFF); }
 
 // The system's sound for a refused input.
 void MessageBeep(uint32_t type);
