@@ -109,8 +109,10 @@ public:
     void SetHeight(int32_t height) { SetBounds(FLeft, FTop, FWidth, height); }
     virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
-    int32_t ClientWidth() const { return FWidth; }
-    int32_t ClientHeight() const { return FHeight; }
+    // The area children and painting use; a control with scroll bars of its
+    // own leaves them out.
+    virtual int32_t ClientWidth() const { return FWidth; }
+    virtual int32_t ClientHeight() const { return FHeight; }
     void SetClientWidth(int32_t width) { SetWidth(width); }
     void SetClientHeight(int32_t height) { SetHeight(height); }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }

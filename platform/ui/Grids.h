@@ -1,0 +1,491 @@
+#pragma once
+
+// The platform string grid: TCustomGrid (geometry, current cell, selection,
+// scrolling, keyboard and mouse, sizing and moving, the in-place editor's
+// life), TCustomDrawGrid/TDrawGrid (events), TStringGrid (cell texts and
+// objects) and TInplaceEdit. Its behaviour is written down in Grids.md.
+
+#include "platform/core/Exception.h"
+#include "platform/core/Strings.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Mask.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QScrollBar;
+class TInplaceEdit;
+
+class EInvalidGridOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A cell: X column, Y row.
+struct TGridCoord {
+    int32_t X = 0;
+    int32_t Y = 0;
+    constexpr bool operator==(const TGridCoord&) const = default;
+};
+
+// A block of cells, corners inclusive.
+struct TGridRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    constexpr bool operator==(const TGridRect&) const = default;
+    constexpr bool Contains(int32_t col, int32_t row) const
+    {
+        return col >= Left && col <= Right && row >= Top && row <= Bottom;
+    }
+};
+
+enum class TGridOption {
+    goFixedVertLine,
+    goFixedHorzLine,
+    goVertLine,
+    goHorzLine,
+    goRangeSelect,
+    goDrawFocusSelected,
+    goRowSizing,
+    goColSizing,
+    goRowMoving,
+    goColMoving,
+    goEditing,
+    goTabs,
+    goRowSelect,
+    goAlwaysShowEditor,
+    goThumbTracking,
+};
+using TGridOptions = TSetOf<TGridOption>;
+using enum TGridOption;
+
+enum class TGridDrawStateFlag { gdSelected, gdFocused, gdFixed };
+using TGridDrawState = TSetOf<TGridDrawStateFlag>;
+using enum TGridDrawStateFlag;
+
+enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+using enum TGridState;
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+using enum TScrollStyle;
+
+// Scroll bars and scroll information, with the platform's values.
+constexpr int32_t SB_HORZ = 0;
+constexpr int32_t SB_VERT = 1;
+
+constexpr uint32_t SIF_RANGE = 0x01;
+constexpr uint32_t SIF_PAGE = 0x02;
+constexpr uint32_t SIF_POS = 0x04;
+constexpr uint32_t SIF_TRACKPOS = 0x10;
+constexpr uint32_t SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
+// The scroll request codes beyond those of Messages.h.
+constexpr intptr_t SB_LINELEFT = SB_LINEUP;
+constexpr intptr_t SB_LINERIGHT = SB_LINEDOWN;
+constexpr intptr_t SB_PAGELEFT = SB_PAGEUP;
+constexpr intptr_t SB_PAGERIGHT = SB_PAGEDOWN;
+constexpr intptr_t SB_THUMBTRACK = 5;
+constexpr intptr_t SB_LEFT = SB_TOP;
+constexpr intptr_t SB_RIGHT = SB_BOTTOM;
+
+// The thumb of the grid's own bars runs on this scale whatever the number of
+// rows or columns; positions map to cells with MulDiv.
+constexpr int32_t GridThumbScale = 127;
+
+struct TScrollInfo {
+    uint32_t fMask = SIF_ALL;
+    int32_t nMin = 0;
+    int32_t nMax = 0;
+    uint32_t nPage = 0;
+    int32_t nPos = 0;
+    int32_t nTrackPos = 0;
+};
+
+// WParam of WM_HSCROLL/WM_VSCROLL: the code in the low word, the thumb
+// position in the high word.
+constexpr intptr_t MakeScrollWParam(intptr_t code, int32_t position)
+{
+    return static_cast<intptr_t>((static_cast<uint32_t>(position & 0xFFFF) << 16) | static_cast<uint32_t>(code & 0xFFFF));
+}
+
+// number * numerator / denominator, rounded half away from zero; -1 when
+// denominator is 0, as the platform's MulDiv.
+int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
+
+// Sizes of the columns or rows of a grid, each followed by a grid line.
+// Every size is the default until one is set; positions are prefix sums kept
+// in a Fenwick tree so that no query walks all rows.
+class TGridAxis {
+public:
+    int32_t Count() const { return FCount; }
+    void SetCount(int32_t count);
+    int32_t DefaultSize() const { return FDefaultSize; }
+    // Sets every size to size, as the platform does.
+    void SetDefaultSize(int32_t size);
+    int32_t LineWidth() const { return FLineWidth; }
+    void SetLineWidth(int32_t width);
+    int32_t Size(int32_t index) const;
+    void SetSize(int32_t index, int32_t size);
+    bool Uniform() const { return FSizes.empty(); }
+    // Size plus line of each of the items [0, index).
+    int64_t Offset(int32_t index) const;
+    // The item whose size plus line contains offset (measured from item 0);
+    // Count() when offset lies past the end.
+    int32_t IndexAt(int64_t offset) const;
+    // Moves the size of item from to position to, shifting those between.
+    void Move(int32_t from, int32_t to);
+
+private:
+    int32_t Extent(int32_t index) const;
+    void Rebuild();
+
+    int32_t FCount = 0;
+    int32_t FDefaultSize = 0;
+    int32_t FLineWidth = 1;
+    std::vector<int32_t> FSizes;
+    std::vector<int64_t> FTree;
+};
+
+using TDrawCellEvent = std::function<void(TComponent* sender, int32_t aCol, int32_t aRow, TRect rect, TGridDrawState state)>;
+using TSelectCellEvent = std::function<void(TComponent* sender, int32_t aCol, int32_t aRow, bool& canSelect)>;
+using TGetEditEvent = std::function<void(TComponent* sender, int32_t aCol, int32_t aRow, String& value)>;
+using TSetEditEvent = std::function<void(TComponent* sender, int32_t aCol, int32_t aRow, const String& value)>;
+using TMovedEvent = std::function<void(TComponent* sender, int32_t fromIndex, int32_t toIndex)>;
+
+class TCustomGrid : public TCustomControl {
+public:
+    explicit TCustomGrid(TComponent* owner);
+    ~TCustomGrid() override;
+
+    int32_t ColCount() const { return FCols.Count(); }
+    void SetColCount(int32_t count);
+    int32_t RowCount() const { return FRows.Count(); }
+    void SetRowCount(int32_t count);
+    int32_t FixedCols() const { return FFixedCols; }
+    void SetFixedCols(int32_t count);
+    int32_t FixedRows() const { return FFixedRows; }
+    void SetFixedRows(int32_t count);
+    int32_t DefaultColWidth() const { return FCols.DefaultSize(); }
+    void SetDefaultColWidth(int32_t width);
+    int32_t DefaultRowHeight() const { return FRows.DefaultSize(); }
+    void SetDefaultRowHeight(int32_t height);
+    int32_t ColWidths(int32_t index) const { return FCols.Size(index); }
+    void SetColWidths(int32_t index, int32_t width);
+    int32_t RowHeights(int32_t index) const { return FRows.Size(index); }
+    void SetRowHeights(int32_t index, int32_t height);
+    int32_t GridLineWidth() const { return FCols.LineWidth(); }
+    void SetGridLineWidth(int32_t width);
+    TColor FixedColor() const { return FFixedColor; }
+    void SetFixedColor(TColor color);
+    TGridOptions Options() const { return FOptions; }
+    void SetOptions(TGridOptions options);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle scrollBars);
+    bool DefaultDrawing() const { return FDefaultDrawing; }
+    void SetDefaultDrawing(bool defaultDrawing);
+
+    int32_t Col() const { return FCurrent.X; }
+    void SetCol(int32_t col);
+    int32_t Row() const { return FCurrent.Y; }
+    void SetRow(int32_t row);
+    int32_t LeftCol() const { return FTopLeft.X; }
+    void SetLeftCol(int32_t col);
+    int32_t TopRow() const { return FTopLeft.Y; }
+    void SetTopRow(int32_t row);
+    // Non-fixed columns (rows) from LeftCol (TopRow) that are wholly shown;
+    // at least 1 while there are any.
+    int32_t VisibleColCount() const;
+    int32_t VisibleRowCount() const;
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& selection);
+    TGridState GridState() const { return FGridState; }
+
+    // The cell's rectangle in client pixels without its grid lines; empty
+    // when no part of the cell is shown.
+    TRect CellRect(int32_t aCol, int32_t aRow) const;
+    // The cell under a client point; -1 for the axis the point misses.
+    void MouseToCell(int32_t x, int32_t y, int32_t& aCol, int32_t& aRow) const;
+    TGridCoord MouseCoord(int32_t x, int32_t y) const;
+
+    bool EditorMode() const { return FEditorMode; }
+    void SetEditorMode(bool editorMode);
+    TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
+
+    void InvalidateCell(int32_t aCol, int32_t aRow);
+    void InvalidateCol(int32_t aCol);
+    void InvalidateRow(int32_t aRow);
+    void InvalidateGrid() { Invalidate(); }
+
+    bool GetScrollInfo(int32_t bar, TScrollInfo& info) const;
+    int32_t SetScrollInfo(int32_t bar, const TScrollInfo& info, bool redraw = true);
+    int32_t GetScrollPos(int32_t bar) const;
+    int32_t SetScrollPos(int32_t bar, int32_t position, bool redraw = true);
+    // True while the grid shows that bar.
+    bool ScrollBarVisible(int32_t bar) const;
+
+    // The client area excludes the scroll bars shown.
+    int32_t ClientWidth() const override;
+    int32_t ClientHeight() const override;
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    virtual void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) = 0;
+    virtual bool SelectCell(int32_t aCol, int32_t aRow);
+    virtual bool CanEditShow() const;
+    virtual bool CanEditModify() { return true; }
+    virtual bool CanEditAcceptKey(TChar key) const;
+    virtual String GetEditText(int32_t aCol, int32_t aRow);
+    virtual void SetEditText(int32_t aCol, int32_t aRow, const String& value);
+    virtual String GetEditMask(int32_t aCol, int32_t aRow);
+    virtual int32_t GetEditLimit() { return 0; }
+    virtual TInplaceEdit* CreateEditor();
+    virtual void TopLeftChanged() { }
+    virtual void SizeChanged(int32_t oldColCount, int32_t oldRowCount);
+    virtual void ColWidthsChanged();
+    virtual void RowHeightsChanged();
+    virtual void ColumnMoved(int32_t fromIndex, int32_t toIndex);
+    virtual void RowMoved(int32_t fromIndex, int32_t toIndex);
+    virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+
+    void Paint() override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(TChar& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    bool DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos) override;
+    void DoExit() override;
+    void Resize() override;
+    void DefaultHandler(TMessage& message) override;
+    void CMFontChanged(TMessage& message) override;
+
+    // Makes (aCol, aRow) current; moves the anchor too unless extending a
+    // range selection; scrolls it into view when show.
+    void MoveColRow(int32_t aCol, int32_t aRow, bool moveAnchor, bool show);
+    // MoveColRow with show, then Click when the cell was taken, as the
+    // keyboard moves the cell.
+    void FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor);
+    void MoveColumn(int32_t fromIndex, int32_t toIndex);
+    void MoveRow(int32_t fromIndex, int32_t toIndex);
+    void ShowEditor();
+    void ShowEditorChar(TChar ch);
+    void HideEditor();
+    // Writes the editor's text into the cell when it was changed.
+    void UpdateText();
+    // Re-places the editor over the current cell (after a size change).
+    void UpdateEdit();
+    // Reloads the shown editor from the cell, dropping what was typed (the
+    // program wrote the cell being edited).
+    void InvalidateEditor();
+    void InvalidateRect(const TGridRect& cells);
+    // Cell geometry without regard to what is visible: the rectangle the
+    // cell would have if the grid were as large as needed.
+    TRect BoxRect(int32_t aCol, int32_t aRow) const;
+    int32_t FixedWidth() const { return static_cast<int32_t>(FCols.Offset(FFixedCols)); }
+    int32_t FixedHeight() const { return static_cast<int32_t>(FRows.Offset(FFixedRows)); }
+    // The largest LeftCol (TopRow) that still fills the client area.
+    int32_t MaxLeftCol() const;
+    int32_t MaxTopRow() const;
+
+    TGridState FGridState = gsNormal;
+
+private:
+    friend class TInplaceEdit;
+    // One of the grid's bars: the widget (a child of the grid's widget) and
+    // the scroll information the grid and its descendants read and write.
+    struct TScrollBarState {
+        QScrollBar* Bar = nullptr;
+        TScrollInfo Info;
+        bool Shown = false;
+    };
+
+    void CountsChanged(int32_t oldColCount, int32_t oldRowCount);
+    void ClampCurrent();
+    // False when SelectCell refused the cell.
+    bool MoveCurrent(TGridCoord cell, bool moveAnchor, bool show);
+    void MoveTopLeft(TGridCoord topLeft);
+    void ScrollIntoView(TGridCoord cell);
+    void SelectionMoved(const TGridRect& oldSelection);
+    TGridRect ClampedSelection(const TGridRect& selection) const;
+    void SizesChanged();
+
+    TGridDrawState CellState(int32_t aCol, int32_t aRow) const;
+    void TabStep(bool backward);
+    bool SizingHit(int32_t x, int32_t y, TGridState& state, int32_t& index, int32_t& pos) const;
+
+    // Scrolling
+    void CreateScrollBars();
+    void UpdateScrollRange();
+    void UpdateScrollPos();
+    void ScrollMessage(int32_t bar, intptr_t code, int32_t position);
+    void ScrollBarAction(int32_t bar, int action);
+    void ScrollBarReleased(int32_t bar);
+    void ApplyScrollInfo(int32_t bar);
+    void LayoutScrollBars();
+
+    // Editor
+    void EditorExited();
+    void EditorCancelled();
+
+    TGridAxis FCols;
+    TGridAxis FRows;
+    int32_t FFixedCols = 1;
+    int32_t FFixedRows = 1;
+    TColor FFixedColor = clBtnFace;
+    TGridOptions FOptions { goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect };
+    TScrollStyle FScrollBars = ssBoth;
+    bool FDefaultDrawing = true;
+    TGridCoord FCurrent { 1, 1 };
+    TGridCoord FAnchor { 1, 1 };
+    TGridCoord FTopLeft { 1, 1 };
+
+    bool FEditorMode = false;
+    bool FEditorShown = false;
+    bool FEnteringFromEditor = false;
+    TInplaceEdit* FInplaceEdit = nullptr;
+    String FEditStartText;
+
+    // Sizing and moving by mouse
+    int32_t FSizingIndex = -1;
+    int32_t FSizingOffset = 0;
+    bool FSizingCursor = false;
+    TCursor FNormalCursor = crDefault;
+    int32_t FMoveIndex = -1;
+    int32_t FMovePos = -1;
+
+    std::unique_ptr<TScrollBarState> FScroll[2];
+};
+
+// The editor a grid lays over its current cell. Keys that move the cell
+// (Up, Down, PageUp, PageDown, Tab with goTabs, Left at the start and Right
+// at the end of the text) go to the grid; every character goes through the
+// grid's KeyPress first; Enter ends the edit, Esc cancels it.
+class TInplaceEdit : public TCustomMaskEdit {
+public:
+    explicit TInplaceEdit(TComponent* owner);
+
+    TCustomGrid* Grid() const { return FGrid; }
+    // Loads text, mask, limit and read-only state from the grid's cell.
+    virtual void UpdateContents();
+    // Places the editor over rect (client pixels of the grid).
+    void UpdateLoc(const TRect& rect);
+
+protected:
+    // Called after the editor was placed; sets the text area inside it.
+    virtual void BoundsChanged();
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(TChar& key) override;
+    void DoExit() override;
+    void DefaultHandler(TMessage& message) override;
+
+private:
+    friend class TCustomGrid;
+    // Starts the edit with character as if typed over the whole text.
+    void TypeOver(TChar character);
+
+    TCustomGrid* FGrid = nullptr;
+};
+
+class TCustomDrawGrid : public TCustomGrid {
+public:
+    explicit TCustomDrawGrid(TComponent* owner);
+
+    TDrawCellEvent OnDrawCell;
+    TSelectCellEvent OnSelectCell;
+    TGetEditEvent OnGetEditMask;
+    TGetEditEvent OnGetEditText;
+    TSetEditEvent OnSetEditText;
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+    TNotifyEvent OnTopLeftChanged;
+
+protected:
+    void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override;
+    bool SelectCell(int32_t aCol, int32_t aRow) override;
+    String GetEditMask(int32_t aCol, int32_t aRow) override;
+    String GetEditText(int32_t aCol, int32_t aRow) override;
+    void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
+    void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
+    void RowMoved(int32_t fromIndex, int32_t toIndex) override;
+    void TopLeftChanged() override;
+};
+
+class TDrawGrid : public TCustomDrawGrid {
+public:
+    using TCustomDrawGrid::TCustomDrawGrid;
+};
+
+class TStringGrid;
+
+// A row or a column of a string grid seen as a string list; reads and writes
+// go to the grid's cells.
+class TStringGridStrings : public TStrings {
+public:
+    TStringGridStrings(TStringGrid& grid, bool isRow, int32_t index) : FGrid(&grid), FIsRow(isRow), FIndex(index) { }
+
+    int32_t Count() const override;
+    // Puts text into the first empty cell; fails when none is left.
+    int32_t Add(const String& text) override;
+    void Insert(int32_t index, const String& text) override;
+    void Delete(int32_t index) override;
+    void Clear() override;
+    // String i of source goes into cell i (with its object); the other
+    // cells of the row or column are emptied.
+    void Assign(const TPersistent& source) override;
+
+protected:
+    String Get(int32_t index) const override;
+    void Put(int32_t index, const String& text) override;
+    void* GetObject(int32_t index) const override;
+    void PutObject(int32_t index, void* object) override;
+
+private:
+    TStringGrid* FGrid;
+    bool FIsRow;
+    int32_t FIndex;
+};
+
+class TStringGrid : public TDrawGrid {
+public:
+    explicit TStringGrid(TComponent* owner);
+    ~TStringGrid() override;
+
+    // Cells of columns at or past ColCount are kept (and may be written);
+    // rows cut off by lowering RowCount are emptied. Reading outside the
+    // grid gives the empty text.
+    String Cells(int32_t aCol, int32_t aRow) const;
+    void SetCells(int32_t aCol, int32_t aRow, const String& value);
+    // The object of a cell; the grid does not own it.
+    void* Objects(int32_t aCol, int32_t aRow) const;
+    void SetObjects(int32_t aCol, int32_t aRow, void* object);
+    TStringGridStrings Rows(int32_t index) { return TStringGridStrings(*this, true, index); }
+    TStringGridStrings Cols(int32_t index) { return TStringGridStrings(*this, false, index); }
+
+protected:
+    void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override;
+    String GetEditText(int32_t aCol, int32_t aRow) override;
+    void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
+    void SizeChanged(int32_t oldColCount, int32_t oldRowCount) override;
+    void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
+    void RowMoved(int32_t fromIndex, int32_t toIndex) override;
+
+private:
+    struct TCell {
+        String Text;
+        void* Object = nullptr;
+    };
+    using TCellRow = std::vector<TCell>;
+
+    const TCell* FindCell(int32_t aCol, int32_t aRow) const;
+    TCell& EnsureCell(int32_t aCol, int32_t aRow);
+    void CheckWritable(int32_t aCol, int32_t aRow) const;
+
+    // One entry per row; a row's cells exist from its first write.
+    std::vector<std::unique_ptr<TCellRow>> FData;
+    bool FUpdatingFromEditor = false;
+};

@@ -1,0 +1,269 @@
+#include "platform/ui/Grids.h"
+
+#include "platform/ui/Forms.h"
+
+#include <QScrollBar>
+#include <QStyle>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+bool WantsBar(TScrollStyle style, int32_t bar)
+{
+    return style == ssBoth || style == (bar == SB_HORZ ? ssHorizontal : ssVertical);
+}
+
+// The largest position a bar can take: nMax - nPage + 1 with a page.
+int32_t MaxPosition(const TScrollInfo& info)
+{
+    return info.nPage > 0 ? std::max(info.nMin, info.nMax - static_cast<int32_t>(info.nPage) + 1) : info.nMax;
+}
+
+struct TActionCode {
+    int Action;
+    intptr_t Code;
+};
+
+constexpr TActionCode ActionCodes[] = {
+    { QAbstractSlider::SliderSingleStepSub, SB_LINEUP },
+    { QAbstractSlider::SliderSingleStepAdd, SB_LINEDOWN },
+    { QAbstractSlider::SliderPageStepSub, SB_PAGEUP },
+    { QAbstractSlider::SliderPageStepAdd, SB_PAGEDOWN },
+    { QAbstractSlider::SliderToMinimum, SB_TOP },
+    { QAbstractSlider::SliderToMaximum, SB_BOTTOM },
+};
+
+} // namespace
+
+void TCustomGrid::CreateScrollBars()
+{
+    for (int32_t bar : { SB_HORZ, SB_VERT }) {
+        auto state = std::make_unique<TScrollBarState>();
+        state->Bar = new QScrollBar(bar == SB_HORZ ? Qt::Horizontal : Qt::Vertical, Widget());
+        state->Bar->setFocusPolicy(Qt::NoFocus);
+        state->Bar->hide();
+        QObject::connect(state->Bar, &QAbstractSlider::actionTriggered, state->Bar,
+            [this, bar](int action) { Guarded([&] { ScrollBarAction(bar, action); }); });
+        QObject::connect(state->Bar, &QAbstractSlider::sliderReleased, state->Bar,
+            [this, bar] { Guarded([&] { ScrollBarReleased(bar); }); });
+        FScroll[bar] = std::move(state);
+    }
+}
+
+bool TCustomGrid::ScrollBarVisible(int32_t bar) const
+{
+    return (bar == SB_HORZ || bar == SB_VERT) && FScroll[bar]->Shown;
+}
+
+int32_t TCustomGrid::ClientWidth() const
+{
+    const int32_t extent = FScroll[SB_VERT] && FScroll[SB_VERT]->Shown ? Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    return std::max(0, Width() - extent);
+}
+
+int32_t TCustomGrid::ClientHeight() const
+{
+    const int32_t extent = FScroll[SB_HORZ] && FScroll[SB_HORZ]->Shown ? Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    return std::max(0, Height() - extent);
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle scrollBars)
+{
+    if (scrollBars == FScrollBars)
+        return;
+    FScrollBars = scrollBars;
+    SizesChanged();
+}
+
+// A bar is shown when asked for and the grid can scroll that way; showing
+// one bar narrows the other direction, so the decision is repeated until
+// it holds.
+void TCustomGrid::UpdateScrollRange()
+{
+    if (!FScroll[SB_HORZ])
+        return;
+    for (int pass = 0; pass < 3; ++pass) {
+        const bool horz = WantsBar(FScrollBars, SB_HORZ) && MaxLeftCol() > FFixedCols;
+        const bool vert = WantsBar(FScrollBars, SB_VERT) && MaxTopRow() > FFixedRows;
+        if (horz == FScroll[SB_HORZ]->Shown && vert == FScroll[SB_VERT]->Shown)
+            break;
+        FScroll[SB_HORZ]->Shown = horz;
+        FScroll[SB_VERT]->Shown = vert;
+    }
+    for (int32_t bar : { SB_HORZ, SB_VERT }) {
+        TScrollInfo& info = FScroll[bar]->Info;
+        info.nMin = 0;
+        info.nMax = FScroll[bar]->Shown ? GridThumbScale : 0;
+        info.nPage = 0;
+        ApplyScrollInfo(bar);
+    }
+    LayoutScrollBars();
+    FTopLeft = { std::clamp(FTopLeft.X, FFixedCols, MaxLeftCol()), std::clamp(FTopLeft.Y, FFixedRows, MaxTopRow()) };
+    UpdateScrollPos();
+}
+
+void TCustomGrid::UpdateScrollPos()
+{
+    if (!FScroll[SB_HORZ])
+        return;
+    const auto position = [](int32_t first, int32_t fixed, int32_t maxFirst) {
+        return maxFirst > fixed ? MulDiv(first - fixed, GridThumbScale, maxFirst - fixed) : 0;
+    };
+    // A thumb the user drags stays where the mouse puts it.
+    if (FScroll[SB_HORZ]->Shown && !FScroll[SB_HORZ]->Bar->isSliderDown())
+        SetScrollPos(SB_HORZ, position(FTopLeft.X, FFixedCols, MaxLeftCol()));
+    if (FScroll[SB_VERT]->Shown && !FScroll[SB_VERT]->Bar->isSliderDown())
+        SetScrollPos(SB_VERT, position(FTopLeft.Y, FFixedRows, MaxTopRow()));
+}
+
+void TCustomGrid::LayoutScrollBars()
+{
+    if (!FScroll[SB_HORZ])
+        return;
+    const int32_t extent = Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QScrollBar* horz = FScroll[SB_HORZ]->Bar;
+    QScrollBar* vert = FScroll[SB_VERT]->Bar;
+    horz->setGeometry(0, Height() - extent, ClientWidth(), extent);
+    vert->setGeometry(Width() - extent, 0, extent, ClientHeight());
+    horz->setVisible(FScroll[SB_HORZ]->Shown);
+    vert->setVisible(FScroll[SB_VERT]->Shown);
+}
+
+void TCustomGrid::ApplyScrollInfo(int32_t bar)
+{
+    const TScrollInfo& info = FScroll[bar]->Info;
+    QScrollBar* scrollBar = FScroll[bar]->Bar;
+    const QSignalBlocker blocker(scrollBar);
+    scrollBar->setRange(info.nMin, MaxPosition(info));
+    scrollBar->setPageStep(std::max<int32_t>(1, static_cast<int32_t>(info.nPage)));
+    scrollBar->setValue(info.nPos);
+}
+
+bool TCustomGrid::GetScrollInfo(int32_t bar, TScrollInfo& info) const
+{
+    if (bar != SB_HORZ && bar != SB_VERT)
+        return false;
+    const TScrollInfo& source = FScroll[bar]->Info;
+    if (info.fMask & SIF_RANGE) {
+        info.nMin = source.nMin;
+        info.nMax = source.nMax;
+    }
+    if (info.fMask & SIF_PAGE)
+        info.nPage = source.nPage;
+    if (info.fMask & SIF_POS)
+        info.nPos = source.nPos;
+    if (info.fMask & SIF_TRACKPOS)
+        info.nTrackPos = source.nTrackPos;
+    return true;
+}
+
+int32_t TCustomGrid::SetScrollInfo(int32_t bar, const TScrollInfo& info, bool redraw)
+{
+    (void)redraw;
+    if (bar != SB_HORZ && bar != SB_VERT)
+        return 0;
+    TScrollInfo& target = FScroll[bar]->Info;
+    if (info.fMask & SIF_RANGE) {
+        target.nMin = info.nMin;
+        target.nMax = std::max(info.nMin, info.nMax);
+    }
+    if (info.fMask & SIF_PAGE)
+        target.nPage = std::min<uint32_t>(info.nPage, static_cast<uint32_t>(target.nMax - target.nMin + 1));
+    if (info.fMask & SIF_POS)
+        target.nPos = info.nPos;
+    target.nPos = std::clamp(target.nPos, target.nMin, MaxPosition(target));
+    ApplyScrollInfo(bar);
+    return target.nPos;
+}
+
+int32_t TCustomGrid::GetScrollPos(int32_t bar) const
+{
+    return bar == SB_HORZ || bar == SB_VERT ? FScroll[bar]->Info.nPos : 0;
+}
+
+int32_t TCustomGrid::SetScrollPos(int32_t bar, int32_t position, bool redraw)
+{
+    const int32_t old = GetScrollPos(bar);
+    TScrollInfo info;
+    info.fMask = SIF_POS;
+    info.nPos = position;
+    SetScrollInfo(bar, info, redraw);
+    return old;
+}
+
+void TCustomGrid::ScrollMessage(int32_t bar, intptr_t code, int32_t position)
+{
+    const bool horz = bar == SB_HORZ;
+    const int32_t fixed = horz ? FFixedCols : FFixedRows;
+    const int32_t first = horz ? FTopLeft.X : FTopLeft.Y;
+    const int32_t maxFirst = horz ? MaxLeftCol() : MaxTopRow();
+    const int32_t page = std::max(1, horz ? VisibleColCount() : VisibleRowCount());
+    const auto fromThumb = [&](int32_t thumb) { return fixed + MulDiv(thumb, maxFirst - fixed, GridThumbScale); };
+    int32_t target = first;
+    switch (code) {
+    case SB_LINEUP:
+        target = first - 1;
+        break;
+    case SB_LINEDOWN:
+        target = first + 1;
+        break;
+    case SB_PAGEUP:
+        target = first - page;
+        break;
+    case SB_PAGEDOWN:
+        target = first + page;
+        break;
+    case SB_THUMBTRACK:
+        FScroll[bar]->Info.nTrackPos = position;
+        if (!FOptions.Contains(goThumbTracking))
+            return;
+        target = fromThumb(position);
+        break;
+    case SB_THUMBPOSITION:
+        target = fromThumb(position);
+        break;
+    case SB_TOP:
+        target = fixed;
+        break;
+    case SB_BOTTOM:
+        target = maxFirst;
+        break;
+    case SB_ENDSCROLL:
+        UpdateScrollPos();
+        return;
+    default:
+        return;
+    }
+    MoveTopLeft(horz ? TGridCoord { target, FTopLeft.Y } : TGridCoord { FTopLeft.X, target });
+    if (code != SB_THUMBTRACK)
+        UpdateScrollPos();
+}
+
+void TCustomGrid::ScrollBarAction(int32_t bar, int action)
+{
+    const uint32_t msg = bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
+    QScrollBar* scrollBar = FScroll[bar]->Bar;
+    if (action == QAbstractSlider::SliderMove) {
+        Perform(msg, MakeScrollWParam(SB_THUMBTRACK, scrollBar->sliderPosition()));
+        return;
+    }
+    for (const TActionCode& entry : ActionCodes) {
+        if (entry.Action != action)
+            continue;
+        Perform(msg, MakeScrollWParam(entry.Code, 0));
+        Perform(msg, MakeScrollWParam(SB_ENDSCROLL, 0));
+        // The bar shows the grid's position, not the one Qt computed.
+        scrollBar->setSliderPosition(FScroll[bar]->Info.nPos);
+        return;
+    }
+}
+
+void TCustomGrid::ScrollBarReleased(int32_t bar)
+{
+    const uint32_t msg = bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
+    Perform(msg, MakeScrollWParam(SB_THUMBPOSITION, FScroll[bar]->Bar->sliderPosition()));
+    Perform(msg, MakeScrollWParam(SB_ENDSCROLL, 0));
+    ApplyScrollInfo(bar);
+}

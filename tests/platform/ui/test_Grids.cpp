@@ -1,0 +1,384 @@
+#include "platform/ui/Forms.h"
+#include "platform/ui/Grids.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A string grid that opens its protected steps to the tests and records
+// the calls the tests look at.
+class TTestGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    using TCustomGrid::MaxTopRow;
+    using TCustomGrid::MoveColRow;
+
+    std::vector<TGridCoord> Drawn;
+    std::vector<std::string> EditLog;
+    int32_t ExitCount = 0;
+
+protected:
+    void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override
+    {
+        Drawn.push_back({ aCol, aRow });
+        TStringGrid::DrawCell(aCol, aRow, rect, state);
+    }
+    String GetEditText(int32_t aCol, int32_t aRow) override
+    {
+        EditLog.push_back("get " + std::to_string(aCol) + "," + std::to_string(aRow));
+        return TStringGrid::GetEditText(aCol, aRow);
+    }
+    void SetEditText(int32_t aCol, int32_t aRow, const String& value) override
+    {
+        EditLog.push_back("set " + std::to_string(aCol) + "," + std::to_string(aRow) + " " + value.toStdString());
+        TStringGrid::SetEditText(aCol, aRow, value);
+    }
+    void DoExit() override
+    {
+        ++ExitCount;
+        TStringGrid::DoExit();
+    }
+};
+
+// Column extent 64 + 1 line, row extent 24 + 1: in 331 x 251 pixels the
+// fixed column and row leave 4 whole columns and 9 whole rows.
+class GridTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 400, 300);
+        Grid = new TTestGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetScrollBars(ssNone);
+        Grid->SetColCount(10);
+        Grid->SetRowCount(100);
+        Grid->SetBounds(0, 0, 331, 251);
+        Form->Show();
+        QApplication::processEvents();
+        ASSERT_TRUE(Grid->Focused());
+    }
+
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(focus, &press);
+    }
+
+    void Mouse(QEvent::Type type, int32_t x, int32_t y, Qt::MouseButtons buttons = Qt::LeftButton,
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        const QPointF local(x, y);
+        QMouseEvent event(type, local, Grid->Widget()->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+            buttons, modifiers);
+        QApplication::sendEvent(Grid->Widget(), &event);
+    }
+
+    void Click(int32_t x, int32_t y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        Mouse(QEvent::MouseButtonPress, x, y, Qt::LeftButton, modifiers);
+        Mouse(QEvent::MouseButtonRelease, x, y, Qt::NoButton, modifiers);
+    }
+
+    std::unique_ptr<TForm> Form;
+    TTestGrid* Grid = nullptr;
+};
+
+TGridRect Cells(int32_t left, int32_t top, int32_t right, int32_t bottom) { return { left, top, right, bottom }; }
+
+} // namespace
+
+TEST_F(GridTest, KeysMoveTheCurrentCellAndSelectionAsDocumented)
+{
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        TGridOptions extraOptions;
+        TGridCoord start;
+        TGridCoord expected;
+        TGridRect selection;
+        int32_t topRow;
+        int32_t leftCol;
+    };
+    const Case cases[] = {
+        { "down", Qt::Key_Down, Qt::NoModifier, {}, { 1, 1 }, { 1, 2 }, Cells(1, 2, 1, 2), 1, 1 },
+        { "up stops at the first data row", Qt::Key_Up, Qt::NoModifier, {}, { 1, 1 }, { 1, 1 }, Cells(1, 1, 1, 1), 1, 1 },
+        { "left stops at the fixed column", Qt::Key_Left, Qt::NoModifier, {}, { 1, 1 }, { 1, 1 }, Cells(1, 1, 1, 1), 1, 1 },
+        { "right", Qt::Key_Right, Qt::NoModifier, {}, { 1, 1 }, { 2, 1 }, Cells(2, 1, 2, 1), 1, 1 },
+        { "end scrolls the last column in", Qt::Key_End, Qt::NoModifier, {}, { 1, 1 }, { 9, 1 }, Cells(9, 1, 9, 1), 1, 6 },
+        { "home", Qt::Key_Home, Qt::NoModifier, {}, { 5, 3 }, { 1, 3 }, Cells(1, 3, 1, 3), 1, 1 },
+        { "ctrl end", Qt::Key_End, Qt::ControlModifier, {}, { 1, 1 }, { 9, 99 }, Cells(9, 99, 9, 99), 91, 6 },
+        { "ctrl home", Qt::Key_Home, Qt::ControlModifier, {}, { 5, 50 }, { 1, 1 }, Cells(1, 1, 1, 1), 1, 1 },
+        { "page down moves row and top by a page", Qt::Key_PageDown, Qt::NoModifier, {}, { 1, 1 }, { 1, 10 }, Cells(1, 10, 1, 10), 10, 1 },
+        { "page up", Qt::Key_PageUp, Qt::NoModifier, {}, { 1, 50 }, { 1, 41 }, Cells(1, 41, 1, 41), 33, 1 },
+        { "ctrl page down goes to the page's last row", Qt::Key_PageDown, Qt::ControlModifier, {}, { 1, 1 }, { 1, 9 }, Cells(1, 9, 1, 9), 1, 1 },
+        { "shift extends with range select", Qt::Key_Down, Qt::ShiftModifier, {}, { 2, 2 }, { 2, 3 }, Cells(2, 2, 2, 3), 1, 1 },
+        { "shift left extends backwards", Qt::Key_Left, Qt::ShiftModifier, {}, { 3, 2 }, { 2, 2 }, Cells(2, 2, 3, 2), 1, 1 },
+        { "row select selects whole rows", Qt::Key_Down, Qt::NoModifier, { goRowSelect }, { 1, 2 }, { 1, 3 }, Cells(1, 3, 9, 3), 1, 1 },
+        { "row select: right scrolls instead", Qt::Key_Right, Qt::NoModifier, { goRowSelect }, { 1, 2 }, { 1, 2 }, Cells(1, 2, 9, 2), 1, 2 },
+        { "row select: end goes to the last row", Qt::Key_End, Qt::NoModifier, { goRowSelect }, { 1, 2 }, { 1, 99 }, Cells(1, 99, 9, 99), 91, 1 },
+        { "tab with goTabs wraps to the next row", Qt::Key_Tab, Qt::NoModifier, { goTabs }, { 9, 1 }, { 1, 2 }, Cells(1, 2, 1, 2), 1, 1 },
+        { "shift tab wraps back", Qt::Key_Backtab, Qt::ShiftModifier, { goTabs }, { 1, 2 }, { 9, 1 }, Cells(9, 1, 9, 1), 1, 6 },
+        { "tab at the last cell wraps to the first", Qt::Key_Tab, Qt::NoModifier, { goTabs }, { 9, 99 }, { 1, 1 }, Cells(1, 1, 1, 1), 1, 1 },
+    };
+    const TGridOptions baseOptions = Grid->Options();
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetOptions(baseOptions);
+        Grid->SetTopRow(1);
+        Grid->SetLeftCol(1);
+        Grid->MoveColRow(entry.start.X, entry.start.Y, true, true);
+        Grid->SetOptions(baseOptions + entry.extraOptions);
+        Press(entry.key, entry.modifiers);
+        EXPECT_EQ(Grid->Col(), entry.expected.X);
+        EXPECT_EQ(Grid->Row(), entry.expected.Y);
+        EXPECT_EQ(Grid->Selection(), entry.selection);
+        EXPECT_EQ(Grid->TopRow(), entry.topRow);
+        EXPECT_EQ(Grid->LeftCol(), entry.leftCol);
+    }
+}
+
+TEST_F(GridTest, ShiftWithoutRangeSelectMovesTheAnchorAlong)
+{
+    Grid->SetOptions(Grid->Options() - TGridOptions { goRangeSelect });
+    Grid->MoveColRow(2, 2, true, true);
+    Press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Grid->Selection(), Cells(2, 3, 2, 3));
+}
+
+TEST_F(GridTest, ArrowsFireOnClickAndSelectCellCanRefuse)
+{
+    int clicks = 0;
+    Grid->OnClick = [&](TComponent*) { ++clicks; };
+    Grid->OnSelectCell = [](TComponent*, int32_t, int32_t aRow, bool& canSelect) { canSelect = aRow != 3; };
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Grid->Row(), 2);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(clicks, 1) << "a refused move is no click";
+}
+
+TEST_F(GridTest, CellRectAndMouseToCellFollowFixedCellsAndScrolling)
+{
+    Grid->SetRowHeights(3, 50);
+    EXPECT_EQ(Grid->CellRect(0, 0), Rect(0, 0, 64, 24));
+    EXPECT_EQ(Grid->CellRect(1, 1), Rect(65, 25, 129, 49));
+    EXPECT_EQ(Grid->CellRect(1, 4), Rect(65, 126, 129, 150));
+    EXPECT_EQ(Grid->CellRect(5, 1), Rect(325, 25, 389, 49)) << "partly shown cells keep their full rectangle";
+    EXPECT_EQ(Grid->CellRect(6, 1), TRect {}) << "a cell right of the client area";
+    EXPECT_EQ(Grid->CellRect(1, 100), TRect {}) << "a row that does not exist";
+
+    Grid->SetTopRow(10);
+    Grid->SetLeftCol(3);
+    EXPECT_EQ(Grid->CellRect(1, 10), TRect {}) << "a column scrolled out to the left";
+    EXPECT_EQ(Grid->CellRect(3, 5), TRect {}) << "a row scrolled out above";
+    EXPECT_EQ(Grid->CellRect(3, 10), Rect(65, 25, 129, 49));
+    EXPECT_EQ(Grid->CellRect(0, 11), Rect(0, 50, 64, 74)) << "fixed cells stay in place";
+    EXPECT_EQ(Grid->CellRect(3, 0), Rect(65, 0, 129, 24));
+
+    struct Case {
+        int32_t x;
+        int32_t y;
+        TGridCoord cell;
+    };
+    const Case cases[] = {
+        { 0, 0, { 0, 0 } },
+        { 70, 30, { 3, 10 } },
+        { 128, 48, { 3, 10 } },
+        { 129, 49, { 3, 10 } },
+        { 130, 50, { 4, 11 } },
+        { 10, 60, { 0, 11 } },
+        { -1, 30, { -1, 10 } },
+        { 70, 251, { 3, -1 } },
+        { 331, 30, { -1, 10 } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(std::to_string(entry.x) + "," + std::to_string(entry.y));
+        int32_t col = 0;
+        int32_t row = 0;
+        Grid->MouseToCell(entry.x, entry.y, col, row);
+        EXPECT_EQ(TGridCoord({ col, row }), entry.cell);
+    }
+}
+
+TEST_F(GridTest, VisibleCountsAndTopRowLimits)
+{
+    EXPECT_EQ(Grid->VisibleColCount(), 4);
+    EXPECT_EQ(Grid->VisibleRowCount(), 9);
+    Grid->SetTopRow(1000);
+    EXPECT_EQ(Grid->TopRow(), 91);
+    Grid->SetTopRow(-5);
+    EXPECT_EQ(Grid->TopRow(), 1);
+    Grid->SetRow(500);
+    EXPECT_EQ(Grid->Row(), 99);
+    Grid->SetRowCount(20);
+    EXPECT_EQ(Grid->Row(), 19);
+    EXPECT_THROW(Grid->SetFixedRows(21), EInvalidGridOperation);
+}
+
+TEST_F(GridTest, ClickAndDragSelectCells)
+{
+    Click(70 + 65, 30 + 50);
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Row(), 3);
+
+    Mouse(QEvent::MouseButtonPress, 135, 80);
+    Mouse(QEvent::MouseMove, 265, 130);
+    Mouse(QEvent::MouseButtonRelease, 265, 130, Qt::NoButton);
+    EXPECT_EQ(Grid->Selection(), Cells(2, 3, 4, 5));
+    EXPECT_EQ(Grid->GridState(), gsNormal);
+
+    Click(70, 30, Qt::ShiftModifier);
+    EXPECT_EQ(Grid->Selection(), Cells(1, 1, 2, 3)) << "shift click extends from the anchor";
+
+    Click(10, 80);
+    EXPECT_EQ(Grid->Selection(), Cells(1, 1, 2, 3)) << "a click on a fixed cell moves nothing";
+}
+
+TEST_F(GridTest, DraggingWithoutRangeSelectMovesTheCell)
+{
+    Grid->SetOptions(Grid->Options() - TGridOptions { goRangeSelect });
+    Mouse(QEvent::MouseButtonPress, 135, 80);
+    Mouse(QEvent::MouseMove, 265, 130);
+    Mouse(QEvent::MouseButtonRelease, 265, 130, Qt::NoButton);
+    EXPECT_EQ(Grid->Selection(), Cells(4, 5, 4, 5));
+}
+
+TEST_F(GridTest, ColumnBordersInTheFixedRowSizeColumns)
+{
+    Mouse(QEvent::MouseMove, 129, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->Cursor(), crDefault) << "no sizing without goColSizing";
+
+    Grid->SetOptions(Grid->Options() + TGridOptions { goColSizing });
+    Mouse(QEvent::MouseMove, 129, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->Cursor(), crHSplit);
+    Mouse(QEvent::MouseMove, 100, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->Cursor(), crDefault);
+
+    Mouse(QEvent::MouseButtonPress, 130, 10);
+    EXPECT_EQ(Grid->GridState(), gsColSizing);
+    Mouse(QEvent::MouseMove, 160, 12);
+    Mouse(QEvent::MouseButtonRelease, 160, 12, Qt::NoButton);
+    EXPECT_EQ(Grid->ColWidths(1), 95);
+    EXPECT_EQ(Grid->GridState(), gsNormal);
+    EXPECT_EQ(Grid->Col(), 1) << "sizing does not select";
+    EXPECT_EQ(Grid->CellRect(2, 1).Left, 161);
+
+    Mouse(QEvent::MouseMove, 129, 60, Qt::NoButton);
+    EXPECT_EQ(Grid->Cursor(), crDefault) << "borders between data cells do not size";
+}
+
+TEST_F(GridTest, RowBordersInTheFixedColumnSizeRows)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goRowSizing });
+    Mouse(QEvent::MouseMove, 10, 49, Qt::NoButton);
+    EXPECT_EQ(Grid->Cursor(), crVSplit);
+    Mouse(QEvent::MouseButtonPress, 10, 49);
+    Mouse(QEvent::MouseMove, 10, 70);
+    Mouse(QEvent::MouseButtonRelease, 10, 70, Qt::NoButton);
+    EXPECT_EQ(Grid->RowHeights(1), 45);
+}
+
+TEST_F(GridTest, DraggingAHeaderMovesTheColumnWithItsCells)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goColMoving });
+    Grid->SetCells(1, 5, "one");
+    Grid->SetCells(3, 5, "three");
+    Grid->SetColWidths(1, 40);
+    std::vector<std::pair<int32_t, int32_t>> moves;
+    Grid->OnColumnMoved = [&](TComponent*, int32_t from, int32_t to) { moves.emplace_back(from, to); };
+    Mouse(QEvent::MouseButtonPress, 80, 10);
+    EXPECT_EQ(Grid->GridState(), gsColMoving);
+    Mouse(QEvent::MouseMove, 200, 10);
+    Mouse(QEvent::MouseButtonRelease, 200, 10, Qt::NoButton);
+    EXPECT_EQ(moves, (std::vector<std::pair<int32_t, int32_t>> { { 1, 3 } }));
+    EXPECT_EQ(Grid->Cells(3, 5), "one");
+    EXPECT_EQ(Grid->Cells(2, 5), "three");
+    EXPECT_EQ(Grid->ColWidths(3), 40) << "the width goes with the column";
+}
+
+TEST_F(GridTest, RowMovesTakeTextsAndHeightsAlong)
+{
+    Grid->SetCells(2, 1, "first");
+    Grid->SetCells(2, 4, "fourth");
+    Grid->SetRowHeights(1, 30);
+    std::vector<std::pair<int32_t, int32_t>> moves;
+    Grid->OnRowMoved = [&](TComponent*, int32_t from, int32_t to) { moves.emplace_back(from, to); };
+    Grid->SetOptions(Grid->Options() + TGridOptions { goRowMoving });
+    Mouse(QEvent::MouseButtonPress, 10, 30);
+    Mouse(QEvent::MouseMove, 10, 110);
+    Mouse(QEvent::MouseButtonRelease, 10, 110, Qt::NoButton);
+    ASSERT_EQ(moves.size(), 1U);
+    const int32_t to = moves.front().second;
+    EXPECT_EQ(Grid->Cells(2, to), "first");
+    EXPECT_EQ(Grid->RowHeights(to), 30);
+    EXPECT_EQ(Grid->Cells(2, 3), "fourth");
+}
+
+TEST_F(GridTest, WheelMovesTheCurrentRow)
+{
+    QWheelEvent down(QPointF(70, 30), Grid->Widget()->mapToGlobal(QPointF(70, 30)), QPoint(), QPoint(0, -120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Grid->Widget(), &down);
+    EXPECT_EQ(Grid->Row(), 2);
+}
+
+TEST(GridMulDiv, RoundsHalfAwayFromZeroAndFailsOnZero)
+{
+    struct Case {
+        int32_t number;
+        int32_t numerator;
+        int32_t denominator;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        { 64, 99890, 127, 50338 },
+        { 1, 127, 254, 1 },
+        { -1, 127, 254, -1 },
+        { 127, 99890, 127, 99890 },
+        { 5, 3, 0, -1 },
+        { 1000000, 1000000, 1000, 1000000000 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.number);
+        EXPECT_EQ(MulDiv(entry.number, entry.numerator, entry.denominator), entry.expected);
+    }
+}
+
+TEST(GridAxis, PositionsWithSetSizesMatchAPlainSum)
+{
+    TGridAxis axis;
+    axis.SetDefaultSize(10);
+    axis.SetCount(50);
+    axis.SetSize(3, 30);
+    axis.SetSize(20, 0);
+    axis.SetSize(49, 7);
+    int64_t expected = 0;
+    for (int32_t index = 0; index <= 50; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(axis.Offset(index), expected);
+        if (index < 50) {
+            EXPECT_EQ(axis.IndexAt(expected), index);
+            expected += axis.Size(index) + axis.LineWidth();
+        }
+    }
+    EXPECT_EQ(axis.IndexAt(expected), 50);
+    axis.Move(3, 10);
+    EXPECT_EQ(axis.Size(10), 30);
+    EXPECT_EQ(axis.Size(3), 10);
+    axis.SetDefaultSize(12);
+    EXPECT_TRUE(axis.Uniform()) << "a new default size applies to every item";
+}
