@@ -1,0 +1,143 @@
+#include "platform/graphics/CanvasExtras.h"
+
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/QtGraphics.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Keeps the caller's pen and brush across a routine that changes them.
+class TToolsKeeper {
+public:
+    explicit TToolsKeeper(TCanvas& canvas) : FCanvas(canvas), FPen(canvas.Pen()), FBrush(canvas.Brush()) { }
+    TToolsKeeper(const TToolsKeeper&) = delete;
+    TToolsKeeper& operator=(const TToolsKeeper&) = delete;
+    ~TToolsKeeper()
+    {
+        FCanvas.Pen().Assign(FPen);
+        FCanvas.Brush().Assign(FBrush);
+    }
+
+private:
+    TCanvas& FCanvas;
+    TPen FPen;
+    TBrush FBrush;
+};
+
+enum class TArrowDirection { adUp, adDown };
+
+// A solid triangle of rows 2n-1, 2n-3 .. 1 pixels wide, centred in rect.
+void DrawArrow(TCanvas& canvas, const TRect& rect, TArrowDirection direction, TColor color, int32_t shift)
+{
+    const int32_t rows = std::max(1, std::min(rect.Width(), rect.Height()) / 4);
+    const int32_t centreX = rect.Left + rect.Width() / 2 + shift;
+    const int32_t top = rect.Top + (rect.Height() - rows) / 2 + shift;
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(color);
+    for (int32_t row = 0; row < rows; ++row) {
+        const int32_t half = direction == TArrowDirection::adDown ? rows - 1 - row : row;
+        canvas.FillRect(Rect(centreX - half, top + row, centreX + half + 1, top + row + 1));
+    }
+}
+
+} // namespace
+
+void DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t kind, uint32_t state)
+{
+    if (rect.IsEmpty())
+        return;
+    const TToolsKeeper keeper(canvas);
+    const bool pushed = (state & DFCS_PUSHED) != 0;
+    if (state & DFCS_FLAT) {
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Brush().SetColor(clBtnFace);
+        canvas.FillRect(rect);
+        canvas.Brush().SetColor(clBtnShadow);
+        canvas.FrameRect(rect);
+    } else {
+        TRect edge = rect;
+        DrawEdge(canvas, edge, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    }
+    if (kind != DFC_SCROLL)
+        return;
+    const uint32_t arrow = state & 0xF;
+    const TArrowDirection direction = arrow == DFCS_SCROLLUP ? TArrowDirection::adUp : TArrowDirection::adDown;
+    const int32_t shift = pushed ? 1 : 0;
+    if (state & DFCS_INACTIVE) {
+        DrawArrow(canvas, rect, direction, clBtnHighlight, shift + 1);
+        DrawArrow(canvas, rect, direction, clGrayText, shift);
+    } else {
+        DrawArrow(canvas, rect, direction, clBtnText, shift);
+    }
+}
+
+void DrawPie(TCanvas& canvas, const TRect& box, double startDegrees, double sweepDegrees)
+{
+    QPainter* painter = canvas.Painter();
+    if (!painter || box.IsEmpty())
+        return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    if (canvas.Pen().Style() == psClear)
+        painter->setPen(Qt::NoPen);
+    else
+        painter->setPen(QPen(ToQColor(canvas.Pen().Color()), std::max(canvas.Pen().Width(), 1)));
+    if (canvas.Brush().Style() == bsClear)
+        painter->setBrush(Qt::NoBrush);
+    else
+        painter->setBrush(ToQColor(canvas.Brush().Color()));
+    const QRect bounds(box.Left, box.Top, box.Width() - 1, box.Height() - 1);
+    if (sweepDegrees >= 360.0) {
+        painter->drawEllipse(bounds);
+    } else {
+        // Qt counts sixteenths of a degree counter-clockwise from 3 o'clock.
+        const int start = static_cast<int>(std::lround((90.0 - startDegrees) * 16.0));
+        const int sweep = static_cast<int>(std::lround(-sweepDegrees * 16.0));
+        painter->drawPie(bounds, start, sweep);
+    }
+    painter->restore();
+}
+
+void TextOutRotated(TCanvas& canvas, int32_t x, int32_t y, const String& text, int32_t tenthsOfDegree)
+{
+    QPainter* painter = canvas.Painter();
+    if (!painter || text.isEmpty())
+        return;
+    const QFont font = ToQFont(canvas.Font());
+    painter->save();
+    painter->setFont(font);
+    painter->setPen(ToQColor(canvas.Font().Color()));
+    painter->translate(x, y);
+    painter->rotate(-tenthsOfDegree / 10.0);
+    painter->drawText(QPoint(0, QFontMetrics(font).ascent()), text);
+    painter->restore();
+}
+
+void DrawBitmapReplacingColor(TCanvas& canvas, int32_t x, int32_t y, const TBitmap& bitmap, TColor key,
+    TColor replacement)
+{
+    if (bitmap.Empty())
+        return;
+    QImage image = bitmap.Image().convertToFormat(QImage::Format_RGB32);
+    const QRgb keyRgb = ToQColor(key).rgb() & 0xFFFFFF;
+    const QRgb replacementRgb = ToQColor(replacement).rgb();
+    for (int row = 0; row < image.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int column = 0; column < image.width(); ++column)
+            if ((line[column] & 0xFFFFFF) == keyRgb)
+                line[column] = replacementRgb;
+    }
+    canvas.DrawImage(Bounds(x, y, image.width(), image.height()), image, image.rect());
+}
+
+TColor BitmapPixel(const TBitmap& bitmap, int32_t x, int32_t y)
+{
+    const QImage& image = bitmap.Image();
+    return image.valid(x, y) ? FromQRgb(image.pixel(x, y)) : clNone;
+}

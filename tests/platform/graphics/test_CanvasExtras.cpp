@@ -1,0 +1,121 @@
+#include "platform/graphics/CanvasExtras.h"
+
+#include "platform/graphics/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int CountColor(TBitmap& bitmap, const TRect& area, TColor color)
+{
+    int count = 0;
+    for (int32_t y = area.Top; y < area.Bottom; ++y)
+        for (int32_t x = area.Left; x < area.Right; ++x)
+            count += bitmap.Canvas().Pixels(x, y) == color ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+TEST(FrameControl, EdgesAndArrowsByKindAndState)
+{
+    struct TCase {
+        const char* Name;
+        uint32_t Kind;
+        uint32_t State;
+        TColor TopLeft;
+        TColor BottomRight;
+        TColor Arrow;
+        int ArrowPixels;
+    };
+    const TCase cases[] = {
+        { "push", DFC_BUTTON, DFCS_BUTTONPUSH, cl3DLight, cl3DDkShadow, clBtnText, 0 },
+        { "push pushed", DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED, clBtnShadow, clBtnHighlight, clBtnText, 0 },
+        { "push flat", DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_FLAT, clBtnShadow, clBtnShadow, clBtnText, 0 },
+        { "combo", DFC_SCROLL, DFCS_SCROLLCOMBOBOX, cl3DLight, cl3DDkShadow, clBtnText, 16 },
+        { "up", DFC_SCROLL, DFCS_SCROLLUP, cl3DLight, cl3DDkShadow, clBtnText, 16 },
+        { "down inactive", DFC_SCROLL, DFCS_SCROLLDOWN | DFCS_INACTIVE, cl3DLight, cl3DDkShadow, clGrayText, 16 },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        TBitmap bitmap(20, 20);
+        bitmap.Canvas().Brush().SetColor(clRed);
+        bitmap.Canvas().Pen().SetColor(clLime);
+        DrawFrameControl(bitmap.Canvas(), Rect(1, 1, 18, 18), testCase.Kind, testCase.State);
+        EXPECT_EQ(bitmap.Canvas().Pixels(1, 1), ColorToRGB(testCase.TopLeft));
+        EXPECT_EQ(bitmap.Canvas().Pixels(17, 17), ColorToRGB(testCase.BottomRight));
+        EXPECT_EQ(bitmap.Canvas().Pixels(0, 0), clWhite);
+        EXPECT_EQ(bitmap.Canvas().Pixels(18, 18), clWhite);
+        EXPECT_EQ(CountColor(bitmap, Rect(3, 3, 16, 16), ColorToRGB(testCase.Arrow)), testCase.ArrowPixels);
+        EXPECT_EQ(bitmap.Canvas().Brush().Color(), clRed);
+        EXPECT_EQ(bitmap.Canvas().Pen().Color(), clLime);
+    }
+}
+
+TEST(FrameControl, ArrowPointsItsWay)
+{
+    TBitmap up(17, 17);
+    DrawFrameControl(up.Canvas(), Rect(0, 0, 17, 17), DFC_SCROLL, DFCS_SCROLLUP);
+    TBitmap down(17, 17);
+    DrawFrameControl(down.Canvas(), Rect(0, 0, 17, 17), DFC_SCROLL, DFCS_SCROLLDOWN);
+    // Four rows: 1, 3, 5, 7 pixels for up; the reverse for down.
+    const TColor text = ColorToRGB(clBtnText);
+    EXPECT_EQ(CountColor(up, Rect(0, 6, 17, 7), text), 1);
+    EXPECT_EQ(CountColor(up, Rect(0, 9, 17, 10), text), 7);
+    EXPECT_EQ(CountColor(down, Rect(0, 6, 17, 7), text), 7);
+    EXPECT_EQ(CountColor(down, Rect(0, 9, 17, 10), text), 1);
+}
+
+TEST(Pie, SectorClockwiseFromTwelve)
+{
+    TBitmap bitmap(41, 41);
+    bitmap.Canvas().Pen().SetColor(clRed);
+    bitmap.Canvas().Brush().SetColor(clBlue);
+    DrawPie(bitmap.Canvas(), Rect(0, 0, 41, 41), 0, 90);
+    EXPECT_EQ(bitmap.Canvas().Pixels(28, 12), clBlue);
+    EXPECT_EQ(bitmap.Canvas().Pixels(12, 12), clWhite);
+    EXPECT_EQ(bitmap.Canvas().Pixels(28, 28), clWhite);
+    EXPECT_EQ(bitmap.Canvas().Pixels(20, 10), clRed);
+
+    TBitmap whole(41, 41);
+    whole.Canvas().Brush().SetColor(clBlue);
+    DrawPie(whole.Canvas(), Rect(0, 0, 41, 41), 0, 360);
+    for (const TPoint point : { Point(12, 12), Point(28, 12), Point(12, 28), Point(28, 28) })
+        EXPECT_EQ(whole.Canvas().Pixels(point.X, point.Y), clBlue);
+}
+
+TEST(RotatedText, TurnedQuarterRunsUpwards)
+{
+    TBitmap bitmap(40, 120);
+    bitmap.Canvas().Font().SetColor(clBlack);
+    bitmap.Canvas().Font().SetHeight(-14);
+    const int32_t width = bitmap.Canvas().TextWidth(QStringLiteral("WWWW"));
+    TextOutRotated(bitmap.Canvas(), 10, 110, QStringLiteral("WWWW"), 900);
+    auto dark = [&bitmap](const TRect& area) {
+        int count = 0;
+        for (int32_t y = area.Top; y < area.Bottom; ++y)
+            for (int32_t x = area.Left; x < area.Right; ++x)
+                count += GetRValue(bitmap.Canvas().Pixels(x, y)) < 128 ? 1 : 0;
+        return count;
+    };
+    EXPECT_GT(dark(Rect(10, 110 - width, 30, 110)), 0);
+    EXPECT_EQ(dark(Rect(0, 0, 40, 110 - width - 2)), 0);
+    EXPECT_EQ(dark(Rect(0, 112, 40, 120)), 0);
+    EXPECT_EQ(dark(Rect(0, 0, 9, 120)), 0);
+}
+
+TEST(BitmapColors, ReplaceAndReadPixels)
+{
+    TBitmap glyph(2, 2);
+    glyph.Canvas().SetPixels(1, 0, clRed);
+    EXPECT_EQ(BitmapPixel(glyph, 1, 0), clRed);
+    EXPECT_EQ(BitmapPixel(glyph, 0, 0), clWhite);
+    EXPECT_EQ(BitmapPixel(glyph, 2, 0), clNone);
+
+    TBitmap target(4, 4);
+    DrawBitmapReplacingColor(target.Canvas(), 1, 1, glyph, clWhite, clBlue);
+    EXPECT_EQ(target.Canvas().Pixels(1, 1), clBlue);
+    EXPECT_EQ(target.Canvas().Pixels(2, 1), clRed);
+    EXPECT_EQ(target.Canvas().Pixels(2, 2), clBlue);
+    EXPECT_EQ(target.Canvas().Pixels(3, 3), clWhite);
+}
