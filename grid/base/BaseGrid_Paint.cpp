@@ -87,14 +87,16 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
         rect = CellRect(aCol, aRow);
 
     // A merge partly scrolled under the fixed rows or columns must not paint
-    // over them.
+    // over them. Only the grid's own cell places are known to lie there: the
+    // rectangle handed to PaintCellExt is the caller's (a header drag image).
     const int32_t fixedCols = FixedCols();
     const int32_t fixedRows = FixedRows();
     const int32_t fixedX = aCol >= fixedCols ? SumFixedColWidths() : 0;
     const int32_t fixedY = aRow >= fixedRows ? SumFixedRowHeights() : 0;
     const TCanvasClip savedClip = canvas.SaveClip();
-    const bool clipped = (aCol >= fixedCols && fixedCols > 0 && rect.Left < fixedX)
-        || (aRow >= fixedRows && fixedRows > 0 && rect.Top < fixedY);
+    const bool clipped = full
+        && ((aCol >= fixedCols && fixedCols > 0 && rect.Left < fixedX)
+            || (aRow >= fixedRows && fixedRows > 0 && rect.Top < fixedY));
     if (clipped)
         canvas.IntersectClipRect(Rect(fixedX, fixedY, Width(), Height()));
 
