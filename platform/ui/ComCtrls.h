@@ -42,6 +42,7 @@ using TTabChangingEvent = std::function<void(TComponent* sender, bool& AllowChan
 // arrow keys while the control has the focus, and Ctrl+Tab / Ctrl+Shift+Tab
 // anywhere inside it turn the pages, asking OnChanging first and telling
 // OnChange after; setting the active page from the program asks nothing.
+// The tabs stand in one row; those past the right edge are cut off.
 class TPageControl : public TCustomControl {
 public:
     explicit TPageControl(TComponent* owner);
