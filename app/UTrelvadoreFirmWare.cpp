@@ -7,6 +7,7 @@
 #include "app/UOpenConf.h"
 #include "app/UProjects.h"
 #include "app/USettings.h"
+#include "app/USoftOptions.h"
 #include "app/UVersion_Check.h"
 #include "app/lang/ULanguage.h"
 #include "platform/ui/Timer.h"
@@ -226,7 +227,10 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
     } else if (Sender == Btn_Info) {
         UiServices().ShowModal(*FAbout);
     } else if (Sender == Btn_Opz) {
-        // The options dialog joins here when it is built.
+        if (UiServices().ShowModal(*FSoftOptions) == mrOk) {
+            Save_Setting();
+            Set_Update_Timer();
+        }
     } else if (!Project_Is_Open()) {
         MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
     }
@@ -243,7 +247,7 @@ void TFTrelvadoreFirmWare::LL_UpdateLinkClick(TComponent*, const String& Link, T
 void TFTrelvadoreFirmWare::Timer_UpdateTimer(TComponent*)
 {
     Timer_Update->SetEnabled(false);
-    if (Check_Version(HTTP1)) {
+    if (FSoftOptions->Check_Version()) {
         LL_Update->SetCaption(Update_Link_Caption(Lang_Texts()[19]));
         LL_Update->Show();
     } else {
@@ -297,6 +301,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     Set_Lang();
     FNew_Project->Set_Lang();
     FOpenConf->Set_Lang();
+    FSoftOptions->Set_Lang();
 }
 
 void TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo)

@@ -2,6 +2,7 @@
 #include "app/UComon.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
 
 #include <filesystem>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FNew_Project);
     Application->CreateForm(FOpenConf);
     Application->CreateForm(FAbout);
+    Application->CreateForm(FSoftOptions);
     Application->Run();
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "app/UTrelvadoreFirmWare.h"
 
-#include "TestFolder.h"
 #include "LoopbackHttpServer.h"
+#include "ShellTest.h"
 #include "app/UAbout.h"
 #include "app/UNew_Project.h"
 #include "app/UVersion_Check.h"
@@ -17,56 +17,6 @@
 #include <memory>
 
 namespace {
-
-class MainWindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Workspace();
-        Program_Folder = FExe.Path();
-    }
-    void TearDown() override
-    {
-        FNew_Project = nullptr;
-        FOpenConf = nullptr;
-        FAbout = nullptr;
-    }
-    // The main window and the dialogs as the entry routine makes them.
-    std::unique_ptr<TFTrelvadoreFirmWare> Create()
-    {
-        auto window = std::make_unique<TFTrelvadoreFirmWare>(nullptr);
-        window->DoCreate();
-        FNewDialog = std::make_unique<TFNew_Project>(nullptr);
-        FNew_Project = FNewDialog.get();
-        FNewDialog->DoCreate();
-        FOpenDialog = std::make_unique<TFOpenConf>(nullptr);
-        FOpenConf = FOpenDialog.get();
-        FOpenDialog->DoCreate();
-        FAboutBox = std::make_unique<TFAbout>(nullptr);
-        FAbout = FAboutBox.get();
-        FAboutBox->DoCreate();
-        return window;
-    }
-    // Answers the next modal showing of the New dialog with name typed and OK clicked.
-    void Answer_New_Project(const String& name)
-    {
-        FServices.AnswerModal([name](TForm& form) {
-            auto& dialog = dynamic_cast<TFNew_Project&>(form);
-            dialog.FormShow(&dialog);
-            dialog.E_New_Proj->SetText(name);
-            dialog.Btn_OK->Click();
-            return dialog.ModalResult();
-        });
-    }
-
-    std::unique_ptr<TFNew_Project> FNewDialog;
-    std::unique_ptr<TFOpenConf> FOpenDialog;
-    std::unique_ptr<TFAbout> FAboutBox;
-
-    TTestFolder FExe;
-    TScriptedUiServices FServices;
-    TScopedUiServices FScope { FServices };
-};
 
 TEST_F(MainWindowTest, StartsInAFreshProgramFolderWithTheDefaults)
 {

@@ -1,35 +1,95 @@
+#include "app/UAbout.h"
+#include "app/UComon.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
+#include "app/UTrelvadoreFirmWare.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
 #include "tools/screenshot/ButtonsForm.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
+// The program's windows as the entry routine makes them, once for the run,
+// in a program folder of their own that holds a copy of the shipped
+// language files and a few empty projects.
+struct TShell {
+    std::filesystem::path Folder;
+
+    TShell()
+    {
+        Folder = std::filesystem::temp_directory_path() / ("trelvador-screenshot-" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(Folder / "LANGUAGE");
+        for (const char* project : { "Harbour", "Marina_North", "Workboat" })
+            std::filesystem::create_directories(Folder / "PROJECTS" / project);
+        const std::filesystem::path shipped = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "LANGUAGE";
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(shipped, error))
+            std::filesystem::copy_file(entry.path(), Folder / "LANGUAGE" / entry.path().filename(), error);
+        Program_Folder = String::fromStdString(Folder.string());
+        Application->CreateForm(FTrelvadoreFirmWare);
+        Application->CreateForm(FNew_Project);
+        Application->CreateForm(FOpenConf);
+        Application->CreateForm(FAbout);
+        Application->CreateForm(FSoftOptions);
+    }
+};
+
+std::unique_ptr<TShell> Shell;
+
+// The shell's forms belong to the application; the others to this list.
+std::vector<std::unique_ptr<TForm>> Kept;
+
+template <typename T> TForm* Shell_Form(T*& form)
+{
+    if (!Shell)
+        Shell = std::make_unique<TShell>();
+    return form;
+}
+
 // One row per form people can look at: its name on the command line, how to
-// build it, and what to do once it shows (states that need a shown form).
+// get it, and what to do once it shows (states that need a shown form).
 struct TScreenshotForm {
     const char* Name;
-    std::function<std::unique_ptr<TForm>()> Make;
+    std::function<TForm*()> Make;
     std::function<void(TForm& form)> Prepare;
 };
 
-std::unique_ptr<TForm> MakeButtonsForm() { return std::make_unique<TButtonsForm>(nullptr); }
+TForm* MakeButtonsForm()
+{
+    Kept.push_back(std::make_unique<TButtonsForm>(nullptr));
+    return Kept.back().get();
+}
 void PrepareButtonsForm(TForm& form) { static_cast<TButtonsForm&>(form).ShowStates(); }
+
+void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
     { "buttons", MakeButtonsForm, PrepareButtonsForm },
-    // The application shell has no main form of its own yet.
-    { "main", MakeButtonsForm, PrepareButtonsForm },
+    { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
+    { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
+    { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
+    { "about", [] { return Shell_Form(FAbout); }, nullptr },
+    { "options", [] { return Shell_Form(FSoftOptions); }, nullptr },
+    { "options-connection", [] { return Shell_Form(FSoftOptions); },
+      [](TForm&) { Show_Options_Page(&TFSoftOptions::TS_Con_Options); } },
+    { "options-settings", [] { return Shell_Form(FSoftOptions); },
+      [](TForm&) { Show_Options_Page(&TFSoftOptions::TS_Soft_Settings); } },
 };
 
 void Shoot(const TScreenshotForm& entry, const String& folder)
 {
-    std::unique_ptr<TForm> form = entry.Make();
+    TForm* form = entry.Make();
     form->Show();
     Application->ProcessMessages();
     if (entry.Prepare)
@@ -37,6 +97,7 @@ void Shoot(const TScreenshotForm& entry, const String& folder)
     Application->ProcessMessages();
     const String fileName = IncludeTrailingPathDelimiter(folder) + QString::fromLatin1(entry.Name) + QStringLiteral(".png");
     GrabControlToFile(*form, fileName);
+    form->Hide();
     std::printf("%s\n", qPrintable(fileName));
 }
 
@@ -54,6 +115,10 @@ int Usage()
 // gone, which crashes at exit.
 [[noreturn]] void Finish(int code)
 {
+    if (Shell) {
+        std::error_code error;
+        std::filesystem::remove_all(Shell->Folder, error);
+    }
     std::fflush(stdout);
     std::fflush(stderr);
     std::quick_exit(code);
