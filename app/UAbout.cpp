@@ -1,5 +1,6 @@
 #include "app/UAbout.h"
 
+#include "app/UDialog_Title.h"
 #include "app/UGlyphs.h"
 #include "app/UVersion_Check.h"
 #include "platform/ui/UiServices.h"
@@ -33,14 +34,8 @@ const TAbout_Label About_Labels[] = {
 
 TFAbout::TFAbout(TComponent* owner) : TForm(owner)
 {
-    SetName(QStringLiteral("FAbout"));
+    Set_Window_Look(this, "FAbout");
     SetCaption(QStringLiteral("About"));
-    SetBorderStyle(bsSingle);
-    SetBorderIcons({ biSystemMenu });
-    SetPosition(poScreenCenter);
-    SetColor(RGB(248, 247, 237));
-    Font().SetName(QStringLiteral("Verdana"));
-    Font().SetHeight(-11);
 
     Image2 = new TImage(this);
     Image2->SetName(QStringLiteral("Image2"));
@@ -81,7 +76,7 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner)
     LbButton1->SetParent(this);
     LbButton1->SetBounds(325, 108, 84, 28);
     LbButton1->SetStyle(bsEncarta);
-    LbButton1->SetColor(RGB(248, 247, 237));
+    LbButton1->SetColor(Window_Color);
     LbButton1->SetColorWhenDown(33023);
     LbButton1->SetLightColor(clGray);
     LbButton1->SetHotTrackColor(clSkyBlue);

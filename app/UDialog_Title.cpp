@@ -62,5 +62,16 @@ TLbButton* New_Band_Button(TPanel* band, const char* name, int32_t right, int32_
 
 TPanel* New_Button_Band(TWinControl* parent)
 {
-    return New_Band(parent, "P_Button", alBottom, Button_Band_Height, RGB(248, 247, 237));
+    return New_Band(parent, "P_Button", alBottom, Button_Band_Height, Window_Color);
+}
+
+void Set_Window_Look(TForm* form, const char* name)
+{
+    form->SetName(QString::fromLatin1(name));
+    form->SetBorderStyle(bsSingle);
+    form->SetBorderIcons({ biSystemMenu });
+    form->SetPosition(poScreenCenter);
+    form->SetColor(Window_Color);
+    form->Font().SetName(QStringLiteral("Verdana"));
+    form->Font().SetHeight(-11);
 }

@@ -2,6 +2,12 @@
 
 #include "controls/LbButton.h"
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Forms.h"
+
+// The look every window of the program shares: fixed single border, only the
+// system menu, centred on the screen, the window colour and the Verdana font.
+inline constexpr TColor Window_Color = RGB(248, 247, 237);
+void Set_Window_Look(TForm* form, const char* name);
 
 // The title band at the top of the dialogs, holding the software code and the
 // dialog's title, and the button band at their bottom.

@@ -9,13 +9,7 @@ TFNew_Project* FNew_Project = nullptr;
 
 TFNew_Project::TFNew_Project(TComponent* owner) : TForm(owner)
 {
-    SetName(QStringLiteral("FNew_Project"));
-    SetBorderStyle(bsSingle);
-    SetBorderIcons({ biSystemMenu });
-    SetPosition(poScreenCenter);
-    SetColor(RGB(248, 247, 237));
-    Font().SetName(QStringLiteral("Verdana"));
-    Font().SetHeight(-11);
+    Set_Window_Look(this, "FNew_Project");
 
     P_Title = New_Title_Band(this, L_SW_Code, L_SW_Desc);
     P_Button = New_Button_Band(this);

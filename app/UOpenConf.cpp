@@ -8,13 +8,7 @@ TFOpenConf* FOpenConf = nullptr;
 
 TFOpenConf::TFOpenConf(TComponent* owner) : TForm(owner)
 {
-    SetName(QStringLiteral("FOpenConf"));
-    SetBorderStyle(bsSingle);
-    SetBorderIcons({ biSystemMenu });
-    SetPosition(poScreenCenter);
-    SetColor(RGB(248, 247, 237));
-    Font().SetName(QStringLiteral("Verdana"));
-    Font().SetHeight(-11);
+    Set_Window_Look(this, "FOpenConf");
 
     P_Title = New_Title_Band(this, L_SW_Code, L_SW_Desc);
     P_Button = New_Button_Band(this);

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int32_t Client_Width = 509;
 constexpr int32_t Client_Height = 373;
-constexpr TColor Window_Color = RGB(248, 247, 237);
 
 // Where the six language slots stand on the language page: two columns of
 // three, the flag at the left of its name.
@@ -35,13 +34,7 @@ constexpr int32_t Flag_Size = 48;
 
 TFSoftOptions::TFSoftOptions(TComponent* owner) : TForm(owner)
 {
-    SetName(QStringLiteral("FSoftOptions"));
-    SetBorderStyle(bsSingle);
-    SetBorderIcons({ biSystemMenu });
-    SetPosition(poScreenCenter);
-    SetColor(Window_Color);
-    Font().SetName(QStringLiteral("Verdana"));
-    Font().SetHeight(-11);
+    Set_Window_Look(this, "FSoftOptions");
     SetClientWidth(Client_Width);
     SetClientHeight(Client_Height);
 

@@ -1,6 +1,7 @@
 #include "app/UTrelvadoreFirmWare.h"
 
 #include "app/UAbout.h"
+#include "app/UDialog_Title.h"
 #include "app/UComon.h"
 #include "app/UGlyphs.h"
 #include "app/UNew_Project.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr uint32_t First_Check_Interval = 60000;
 constexpr uint32_t Next_Check_Interval = 7200000;
-constexpr TColor Window_Color = RGB(248, 247, 237);
 constexpr int32_t Step_Rows_Shown = 6;
 
 // The step buttons: where this build shows them, and their texts.
@@ -80,13 +80,7 @@ TLabel* New_Label(TForm* form, const char* name, int32_t top, int32_t left)
 
 TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
 {
-    SetName(QStringLiteral("FTrelvadoreFirmWare"));
-    SetBorderStyle(bsSingle);
-    SetBorderIcons({ biSystemMenu });
-    SetPosition(poScreenCenter);
-    SetColor(Window_Color);
-    Font().SetName(QStringLiteral("Verdana"));
-    Font().SetHeight(-11);
+    Set_Window_Look(this, "FTrelvadoreFirmWare");
 
     L_SW_Code = New_Label(this, "L_SW_Code", 8, 16);
     L_SW_Code->SetParentFont(false);

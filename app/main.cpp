@@ -4,28 +4,12 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
-
-#include <filesystem>
-
-namespace {
-
-// The folder of the running executable; the program keeps its folders and
-// settings beside it.
-String Executable_Folder(const char* argv0)
-{
-    std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        executable = std::filesystem::absolute(argv0, error);
-    return String::fromStdString(executable.parent_path().string());
-}
-
-} // namespace
+#include "platform/core/FileUtils.h"
 
 int main(int argc, char** argv)
 {
     Application->Initialize(argc, argv);
-    Program_Folder = Executable_Folder(argv[0]);
+    Program_Folder = ExtractFilePath(Application->ExeName());
     Application->CreateForm(FTrelvadoreFirmWare);
     Application->CreateForm(FNew_Project);
     Application->CreateForm(FOpenConf);
