@@ -86,6 +86,12 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner)
     OnShow = [this](TComponent* sender) { FormShow(sender); };
 }
 
+TFAbout::~TFAbout()
+{
+    if (FAbout == this)
+        FAbout = nullptr;
+}
+
 void TFAbout::FormShow(TComponent*)
 {
     Label2->SetCaption(QStringLiteral("EnOcean / NMEA 2000 - Converter"));

@@ -9,6 +9,7 @@
 class TFAbout : public TForm {
 public:
     explicit TFAbout(TComponent* owner);
+    ~TFAbout() override;
 
     void FormShow(TComponent* Sender);
     void Label4Click(TComponent* Sender);

@@ -33,6 +33,12 @@ TFNew_Project::TFNew_Project(TComponent* owner) : TForm(owner)
     OnShow = [this](TComponent* sender) { FormShow(sender); };
 }
 
+TFNew_Project::~TFNew_Project()
+{
+    if (FNew_Project == this)
+        FNew_Project = nullptr;
+}
+
 void TFNew_Project::FormCreate(TComponent*)
 {
     SetClientWidth(331);

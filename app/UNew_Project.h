@@ -9,6 +9,7 @@
 class TFNew_Project : public TForm {
 public:
     explicit TFNew_Project(TComponent* owner);
+    ~TFNew_Project() override;
 
     void FormCreate(TComponent* Sender);
     void FormShow(TComponent* Sender);

@@ -31,6 +31,12 @@ TFOpenConf::TFOpenConf(TComponent* owner) : TForm(owner)
     OnShow = [this](TComponent* sender) { FormShow(sender); };
 }
 
+TFOpenConf::~TFOpenConf()
+{
+    if (FOpenConf == this)
+        FOpenConf = nullptr;
+}
+
 void TFOpenConf::FormCreate(TComponent*)
 {
     SetClientWidth(377);

@@ -9,6 +9,7 @@
 class TFOpenConf : public TForm {
 public:
     explicit TFOpenConf(TComponent* owner);
+    ~TFOpenConf() override;
 
     void FormCreate(TComponent* Sender);
     void FormShow(TComponent* Sender);

@@ -78,6 +78,12 @@ TFSoftOptions::TFSoftOptions(TComponent* owner) : TForm(owner)
     OnShow = [this](TComponent* sender) { FormShow(sender); };
 }
 
+TFSoftOptions::~TFSoftOptions()
+{
+    if (FSoftOptions == this)
+        FSoftOptions = nullptr;
+}
+
 TTabSheet* TFSoftOptions::New_Sheet(const char* name)
 {
     auto* sheet = new TTabSheet(this);

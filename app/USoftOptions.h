@@ -15,6 +15,7 @@ public:
     static constexpr int32_t Lang_Slots = 6;
 
     explicit TFSoftOptions(TComponent* owner);
+    ~TFSoftOptions() override;
 
     void FormCreate(TComponent* Sender);
     void FormShow(TComponent* Sender);

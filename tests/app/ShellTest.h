@@ -22,13 +22,6 @@ protected:
         Reset_Workspace();
         Program_Folder = FExe.Path();
     }
-    void TearDown() override
-    {
-        FNew_Project = nullptr;
-        FOpenConf = nullptr;
-        FAbout = nullptr;
-        FSoftOptions = nullptr;
-    }
     // The main window and the dialogs as the entry routine makes them.
     std::unique_ptr<TFTrelvadoreFirmWare> Create()
     {

@@ -75,6 +75,23 @@ TEST_F(MainWindowTest, AFailedSettingsWriteAtCloseIsReportedAndTheProgramStillEn
     EXPECT_TRUE(FServices.Requests()[0].Text.contains(u"Trelvador.xml"));
 }
 
+// The entry routine's globals must not outlive the windows they name: the
+// main window and the options dialog reach the others through them.
+TEST_F(MainWindowTest, FreeingAWindowClearsItsGlobal)
+{
+    auto window = Create();
+    FNewDialog.reset();
+    EXPECT_EQ(FNew_Project, nullptr);
+    FOpenDialog.reset();
+    EXPECT_EQ(FOpenConf, nullptr);
+    FAboutBox.reset();
+    EXPECT_EQ(FAbout, nullptr);
+    FOptions.reset();
+    EXPECT_EQ(FSoftOptions, nullptr);
+    window.reset();
+    EXPECT_EQ(FTrelvadoreFirmWare, nullptr);
+}
+
 TEST_F(MainWindowTest, IndicatorAtStart)
 {
     FExe.Write("PROJECTS/Boat/bin/bank1.bin", "");
