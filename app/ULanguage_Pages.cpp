@@ -38,12 +38,8 @@ String Change_Language_Question(const String& from, const String& to)
 
 String Lang_Flag_File(const String& folder, const String& name)
 {
-    for (const String& candidate : { name + QStringLiteral(".bmp"), QStringLiteral("DefaultFlag.bmp") }) {
-        const String found = FindNameNoCase(folder, candidate);
-        if (!found.isEmpty() && FileExists(folder + u'/' + found))
-            return folder + u'/' + found;
-    }
-    return {};
+    const String own = Find_Language_File(folder, name + QStringLiteral(".bmp"));
+    return own.isEmpty() ? Find_Language_File(folder, QStringLiteral("DefaultFlag.bmp")) : own;
 }
 
 void Load_Language_Texts(const String& name)

@@ -96,8 +96,6 @@ TLang_Texts& Lang_Texts()
     return texts;
 }
 
-// The path of the language file called name in folder, found without regard
-// to case; empty when there is no such file.
 String Find_Language_File(const String& folder, const String& name)
 {
     const String found = FindNameNoCase(folder, name);

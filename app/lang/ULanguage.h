@@ -34,6 +34,10 @@ private:
 // The one table of the run, read by every dialog.
 TLang_Texts& Lang_Texts();
 
+// The path of the file called name in folder (a language file or its flag),
+// found without regard to case; empty when there is no such file.
+String Find_Language_File(const String& folder, const String& name);
+
 // Rebuilds the table: defaults, then Language_Name's file from Language_Path.
 // Without that file Language_Name becomes "English" and the English file, when
 // present, is read instead.
