@@ -3,7 +3,10 @@
 #include "platform/core/FloatUtils.h"
 #include "platform/core/SysUtils.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -554,9 +557,14 @@ void TZuzSpinEdit::Step(int32_t sign, bool page)
         return;
     }
     switch (FSpinType) {
-    case sptNormal:
-        SetValue(Value() + sign * FIncrement);
+    case sptNormal: {
+        // An unbounded editor at the end of the integer range stays there
+        // instead of wrapping round to the other end.
+        const int64_t stepped = int64_t { Value() } + int64_t { sign } * FIncrement;
+        SetValue(static_cast<int32_t>(std::clamp<int64_t>(stepped, std::numeric_limits<int32_t>::min(),
+                                                          std::numeric_limits<int32_t>::max())));
         break;
+    }
     case sptFloat:
         SetFloatValue(FloatValue() + sign * (page ? FIncrementFloatPage : FIncrementFloat));
         break;

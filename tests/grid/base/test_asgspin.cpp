@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -105,6 +107,19 @@ TEST_F(SpinEditTest, KeysAndButtonsStepByTheirIncrements)
     EXPECT_DOUBLE_EQ(Spin->FloatValue(), 2.0);
     Spin->Perform(WM_KEYDOWN, VK_DOWN, 1);
     EXPECT_DOUBLE_EQ(Spin->FloatValue(), 1.9);
+}
+
+TEST_F(SpinEditTest, UnboundedStepsStopAtTheEndsOfTheIntegerRange)
+{
+    Spin->SetMinValue(0);
+    Spin->SetMaxValue(0);
+    Spin->SetIncrement(10);
+    Spin->SetValue(std::numeric_limits<int32_t>::max() - 3);
+    Spin->StepUp(false);
+    EXPECT_EQ(Spin->Value(), std::numeric_limits<int32_t>::max());
+    Spin->SetValue(std::numeric_limits<int32_t>::min() + 3);
+    Spin->StepDown(false);
+    EXPECT_EQ(Spin->Value(), std::numeric_limits<int32_t>::min());
 }
 
 TEST_F(SpinEditTest, ReadOnlyEditorDoesNotStep)
