@@ -112,7 +112,7 @@ constexpr intptr_t MakeScrollWParam(intptr_t code, int32_t position)
 }
 
 // number * numerator / denominator, rounded half away from zero; -1 when
-// denominator is 0, as the platform's MulDiv.
+// denominator is 0 or the quotient does not fit, as the platform's MulDiv.
 int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
 
 // Sizes of the columns or rows of a grid, each followed by a grid line.

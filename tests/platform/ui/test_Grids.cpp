@@ -340,7 +340,7 @@ TEST_F(GridTest, WheelMovesTheCurrentRow)
     EXPECT_EQ(Grid->Row(), 2);
 }
 
-TEST(GridMulDiv, RoundsHalfAwayFromZeroAndFailsOnZero)
+TEST(GridMulDiv, RoundsHalfAwayFromZeroAndFailsOnZeroOrOverflow)
 {
     struct Case {
         int32_t number;
@@ -355,6 +355,11 @@ TEST(GridMulDiv, RoundsHalfAwayFromZeroAndFailsOnZero)
         { 127, 99890, 127, 99890 },
         { 5, 3, 0, -1 },
         { 1000000, 1000000, 1000, 1000000000 },
+        { 3, 1, -2, -2 },
+        { INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN },
+        { INT32_MIN, INT32_MIN, 1, -1 },
+        { INT32_MAX, 2, 1, -1 },
+        { INT32_MAX, 2, 2, INT32_MAX },
     };
     for (const Case& entry : cases) {
         SCOPED_TRACE(entry.number);
