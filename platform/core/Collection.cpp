@@ -128,10 +128,12 @@ void TCollection::InsertItem(TCollectionItem* item)
 
 void TCollection::RemoveItem(TCollectionItem* item)
 {
+    if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) return;
+    Notify(item, cnExtracting);
+    // The handler may have moved the item, or taken it out already.
     const auto found = std::find(FItems.begin(), FItems.end(), item);
     if (found == FItems.end()) return;
-    Notify(item, cnExtracting);
-    FItems.erase(std::find(FItems.begin(), FItems.end(), item));
+    FItems.erase(found);
     item->FCollection = nullptr;
     Changed();
 }

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -26,3 +27,17 @@ int64_t Round(double value)
 }
 
 int64_t Trunc(double value) { return ToInt64(std::trunc(value)); }
+
+int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator)
+{
+    if (denominator == 0)
+        return -1;
+    const int64_t product = int64_t { number } * numerator;
+    const int64_t divisor = std::abs(int64_t { denominator });
+    // |product| is at most 2^62, so adding half the divisor cannot overflow.
+    const int64_t magnitude = (std::abs(product) + divisor / 2) / divisor;
+    const int64_t result = (product < 0) != (denominator < 0) ? -magnitude : magnitude;
+    if (result < INT32_MIN || result > INT32_MAX)
+        return -1;
+    return static_cast<int32_t>(result);
+}

@@ -1,16 +1,6 @@
 #include "platform/graphics/GraphicsObjects.h"
 
-namespace {
-
-// MulDiv of the platform: rounds the exact quotient half away from zero.
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator)
-{
-    const int64_t product = int64_t { number } * numerator;
-    const int64_t half = denominator / 2;
-    return static_cast<int32_t>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
-}
-
-} // namespace
+#include "platform/core/Math.h"
 
 void TFont::Assign(const TFont& source)
 {

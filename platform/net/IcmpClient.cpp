@@ -8,6 +8,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <climits>
 #include <chrono>
 #include <cstring>
 #include <netinet/in.h>
@@ -78,7 +79,7 @@ int32_t EchoBySocket(int type, uint32_t address, const std::string& payload, uin
         if (left.count() <= 0)
             return 0;
         pollfd waiting { icmp.Handle(), POLLIN, 0 };
-        const int ready = poll(&waiting, 1, static_cast<int>(left.count()));
+        const int ready = poll(&waiting, 1, static_cast<int>(std::min<int64_t>(left.count(), INT_MAX)));
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)
@@ -125,14 +126,14 @@ int32_t TIcmpClient::Echo(uint32_t address, const std::string& payload, uint16_t
 // it; it cannot carry our data, so it sends as many bytes of its own.
 int32_t TIcmpClient::EchoByProgram(uint32_t address, const std::string& payload) const
 {
-    const uint32_t seconds = std::max<uint32_t>(1, (ReceiveTimeout() + 999) / 1000);
+    const uint64_t seconds = std::max<uint64_t>(1, (uint64_t { ReceiveTimeout() } + 999) / 1000);
     QProcess ping;
     ping.setProcessChannelMode(QProcess::MergedChannels);
     ping.start(FPingProgram, { "-c", "1", "-W", QString::number(seconds), "-n", "-s", QString::number(payload.size()),
                                DottedDecimal(address) });
     if (!ping.waitForStarted())
         throw EIcmpError(QString("The ping program \"%1\" could not be started.").arg(FPingProgram));
-    if (!ping.waitForFinished(static_cast<int>(seconds * 1000 + 5000))) {
+    if (!ping.waitForFinished(static_cast<int>(std::min<uint64_t>(seconds * 1000 + 5000, INT_MAX)))) {
         ping.kill();
         ping.waitForFinished();
         throw EIcmpError("The ping program did not end.");

@@ -505,7 +505,9 @@ void TControl::SetPopupMenu(TPopupMenu* menu)
 {
     if (menu == FPopupMenu)
         return;
-    if (FPopupMenu)
+    // The link stays while the old menu still names this control as the one
+    // it popped up for.
+    if (FPopupMenu && FPopupMenu->PopupComponent() != this)
         FPopupMenu->RemoveFreeNotification(this);
     FPopupMenu = menu;
     if (FPopupMenu)

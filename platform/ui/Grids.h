@@ -6,6 +6,7 @@
 // objects) and TInplaceEdit. Its behaviour is written down in Grids.md.
 
 #include "platform/core/Exception.h"
+#include "platform/core/Math.h"
 #include "platform/core/Strings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Mask.h"
@@ -110,10 +111,6 @@ constexpr intptr_t MakeScrollWParam(intptr_t code, int32_t position)
 {
     return static_cast<intptr_t>((static_cast<uint32_t>(position & 0xFFFF) << 16) | static_cast<uint32_t>(code & 0xFFFF));
 }
-
-// number * numerator / denominator, rounded half away from zero; -1 when
-// denominator is 0, as the platform's MulDiv.
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
 
 // Sizes of the columns or rows of a grid, each followed by a grid line.
 // Every size is the default until one is set; positions are prefix sums kept

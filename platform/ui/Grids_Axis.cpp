@@ -3,15 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator)
-{
-    if (denominator == 0)
-        return -1;
-    const int64_t product = int64_t { number } * numerator;
-    const int64_t magnitude = (std::abs(product) * 2 + std::abs(int64_t { denominator })) / (2 * std::abs(int64_t { denominator }));
-    return static_cast<int32_t>((product < 0) != (denominator < 0) ? -magnitude : magnitude);
-}
-
 void TGridAxis::SetCount(int32_t count)
 {
     count = std::max(count, 0);

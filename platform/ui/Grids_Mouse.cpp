@@ -19,7 +19,13 @@ bool TCustomGrid::SizingHit(int32_t x, int32_t y, TGridState& state, int32_t& in
     if (cell.X < 0 || cell.Y < 0)
         return false;
     const auto nearBorder = [&](bool cols, int32_t point, int32_t hitIndex) {
+        const int32_t fixed = cols ? FFixedCols : FFixedRows;
+        const int32_t first = cols ? FTopLeft.X : FTopLeft.Y;
         for (int32_t candidate : { hitIndex, hitIndex - 1 }) {
+            // Left of (above) the first item shown lies the last fixed one,
+            // not the item scrolled out of view.
+            if (candidate >= fixed && candidate < first)
+                candidate = fixed - 1;
             if (candidate < 0)
                 continue;
             const TRect box = cols ? BoxRect(candidate, 0) : BoxRect(0, candidate);
@@ -69,7 +75,7 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, i
             } else {
                 MoveColRow(cell.X, cell.Y, !extend, true);
                 FGridState = gsSelecting;
-                }
+            }
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);

@@ -41,7 +41,10 @@ void TPopupMenu::SetPopupComponent(TComponent* component)
 {
     if (component == FPopupComponent)
         return;
-    if (FPopupComponent)
+    // A control that still has this menu as its popup menu keeps the link,
+    // so that it learns when the menu goes.
+    const auto* control = dynamic_cast<const TControl*>(FPopupComponent);
+    if (FPopupComponent && !(control && control->PopupMenu() == this))
         RemoveFreeNotification(FPopupComponent);
     FPopupComponent = component;
     if (FPopupComponent)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 class TNamedItem : public TCollectionItem {
@@ -62,6 +64,41 @@ TEST(Collection, ItemsAreOwnedOrderedAndMovable)
         EXPECT_EQ(Labels(copy), "bac");
     }
     EXPECT_EQ(TNamedItem::Destroyed, 7);
+}
+
+namespace {
+
+// Takes an item out of the collection while it is being extracted.
+class TExtractingCollection : public TCollection {
+public:
+    TExtractingCollection() : TCollection(TCollection::ItemClass<TNamedItem>()) { }
+
+protected:
+    void Notify(TCollectionItem* item, TCollectionNotification action) override
+    {
+        if (action != cnExtracting || FTakingOut)
+            return;
+        FTakingOut = true;
+        item->SetCollection(nullptr);
+        FTakingOut = false;
+    }
+
+private:
+    bool FTakingOut = false;
+};
+
+} // namespace
+
+TEST(Collection, AnItemTakenOutWhileBeingExtractedLeavesTheOthers)
+{
+    TExtractingCollection collection;
+    AddNamed(collection, "a");
+    TNamedItem* second = AddNamed(collection, "b");
+    AddNamed(collection, "c");
+    second->SetCollection(nullptr);
+    const std::unique_ptr<TNamedItem> owned(second);
+    EXPECT_EQ(Labels(collection), "ac");
+    EXPECT_EQ(second->Collection(), nullptr);
 }
 
 TEST(List, KeepsPointersInOrder)

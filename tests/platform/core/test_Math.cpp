@@ -34,3 +34,30 @@ TEST(Math, ValuesWithoutAnIntegerFail)
         EXPECT_THROW(Trunc(value), EInvalidOp);
     }
 }
+
+TEST(Math, MulDivRoundsHalfAwayFromZeroAndFailsOnZeroOrOverflow)
+{
+    struct Case {
+        int32_t number;
+        int32_t numerator;
+        int32_t denominator;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        { 64, 99890, 127, 50338 },
+        { 1, 127, 254, 1 },
+        { -1, 127, 254, -1 },
+        { 127, 99890, 127, 99890 },
+        { 5, 3, 0, -1 },
+        { 1000000, 1000000, 1000, 1000000000 },
+        { 3, 1, -2, -2 },
+        { INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN },
+        { INT32_MIN, INT32_MIN, 1, -1 },
+        { INT32_MAX, 2, 1, -1 },
+        { INT32_MAX, 2, 2, INT32_MAX },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.number);
+        EXPECT_EQ(MulDiv(entry.number, entry.numerator, entry.denominator), entry.expected);
+    }
+}

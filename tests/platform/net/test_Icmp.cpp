@@ -234,6 +234,22 @@ TEST(TIcmpClient, RunsThePingProgramForOneEchoAndReadsItsOutcome)
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         EXPECT_EQ(written.readAll(), "-c 1 -W 1 -n -s 11 127.0.0.1\n");
     }
+    {
+        SCOPED_TRACE("longest time-out");
+        QFile script(folder.filePath("ping"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write(QString("#!/bin/sh\necho \"$@\" > '%1'\nexit 1\n").arg(arguments).toLocal8Bit());
+        script.close();
+        TIcmpClient client;
+        client.SetMethod(TIcmpMethod::PingProgram);
+        client.SetPingProgram(folder.filePath("ping"));
+        client.SetHost("127.0.0.1");
+        client.SetReceiveTimeout(UINT32_MAX);
+        EXPECT_EQ(client.Ping("x"), 0);
+        QFile written(arguments);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), "-c 1 -W 4294968 -n -s 1 127.0.0.1\n");
+    }
     TIcmpClient client;
     client.SetMethod(TIcmpMethod::PingProgram);
     client.SetPingProgram(folder.filePath("missing"));

@@ -1,4 +1,5 @@
 #include "platform/graphics/Bitmap.h"
+#include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/ScriptedUiServices.h"
@@ -237,6 +238,27 @@ TEST(UiServices, ScriptedServicesAnswerInOrderAndRecordEveryQuestion)
     EXPECT_EQ(requests[5].Text, "Saved");
     EXPECT_EQ(requests[6].Kind, rkLink);
     EXPECT_EQ(services.PendingAnswers(), 0u);
+}
+
+TEST(PopupMenu, AMenuSharedByControlsAndTheControlItPoppedUpForForgetEachOtherWhenFreed)
+{
+    auto first = std::make_unique<TPanel>(nullptr);
+    auto second = std::make_unique<TPanel>(nullptr);
+    auto menu = std::make_unique<TPopupMenu>(nullptr);
+    first->SetPopupMenu(menu.get());
+    second->SetPopupMenu(menu.get());
+    menu->SetPopupComponent(first.get());
+    menu->SetPopupComponent(second.get());
+    menu.reset();
+    EXPECT_EQ(first->PopupMenu(), nullptr);
+    EXPECT_EQ(second->PopupMenu(), nullptr);
+
+    menu = std::make_unique<TPopupMenu>(nullptr);
+    first->SetPopupMenu(menu.get());
+    menu->SetPopupComponent(first.get());
+    first->SetPopupMenu(nullptr);
+    first.reset();
+    EXPECT_EQ(menu->PopupComponent(), nullptr);
 }
 
 TEST(UiServices, PopupMenuChoiceRunsTheItemsClick)

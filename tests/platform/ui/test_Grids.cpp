@@ -296,6 +296,28 @@ TEST_F(GridTest, RowBordersInTheFixedColumnSizeRows)
     EXPECT_EQ(Grid->RowHeights(1), 45);
 }
 
+TEST_F(GridTest, TheBorderAfterTheFixedItemsOfAScrolledGridSizesTheLastFixedOne)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goColSizing, goRowSizing });
+    Grid->SetLeftCol(4);
+    Grid->SetTopRow(10);
+
+    // Just past the fixed column's border, over the first column shown.
+    Mouse(QEvent::MouseButtonPress, 66, 10);
+    ASSERT_EQ(Grid->GridState(), gsColSizing);
+    Mouse(QEvent::MouseMove, 80, 10);
+    Mouse(QEvent::MouseButtonRelease, 80, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->ColWidths(0), 80);
+    EXPECT_EQ(Grid->ColWidths(3), 64) << "a column scrolled out of view is not sized";
+
+    Mouse(QEvent::MouseButtonPress, 10, 26);
+    ASSERT_EQ(Grid->GridState(), gsRowSizing);
+    Mouse(QEvent::MouseMove, 10, 30);
+    Mouse(QEvent::MouseButtonRelease, 10, 30, Qt::NoButton);
+    EXPECT_EQ(Grid->RowHeights(0), 30);
+    EXPECT_EQ(Grid->RowHeights(9), 24) << "a row scrolled out of view is not sized";
+}
+
 TEST_F(GridTest, DraggingAHeaderMovesTheColumnWithItsCells)
 {
     Grid->SetOptions(Grid->Options() + TGridOptions { goColMoving });
@@ -338,28 +360,6 @@ TEST_F(GridTest, WheelMovesTheCurrentRow)
         Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Grid->Widget(), &down);
     EXPECT_EQ(Grid->Row(), 2);
-}
-
-TEST(GridMulDiv, RoundsHalfAwayFromZeroAndFailsOnZero)
-{
-    struct Case {
-        int32_t number;
-        int32_t numerator;
-        int32_t denominator;
-        int32_t expected;
-    };
-    const Case cases[] = {
-        { 64, 99890, 127, 50338 },
-        { 1, 127, 254, 1 },
-        { -1, 127, 254, -1 },
-        { 127, 99890, 127, 99890 },
-        { 5, 3, 0, -1 },
-        { 1000000, 1000000, 1000, 1000000000 },
-    };
-    for (const Case& entry : cases) {
-        SCOPED_TRACE(entry.number);
-        EXPECT_EQ(MulDiv(entry.number, entry.numerator, entry.denominator), entry.expected);
-    }
 }
 
 TEST(GridAxis, PositionsWithSetSizesMatchAPlainSum)
