@@ -1,8 +1,8 @@
 #include "platform/core/Strings.h"
 
-namespace {
+#include "platform/core/SysUtils.h"
 
-bool IsBlank(QChar character) { return character.unicode() <= u' '; }
+namespace {
 
 // Reads a quoted part starting at the opening quote; a doubled quote stands
 // for one, and a missing closing quote takes the rest of the text.

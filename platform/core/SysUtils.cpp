@@ -66,8 +66,6 @@ bool ParseInteger(const String& text, int hexBits, uint64_t maxDecimal, int64_t&
     return true;
 }
 
-bool IsTrimmed(QChar character) { return character.unicode() <= u' '; }
-
 } // namespace
 
 bool TryStrToInt(const String& text, int32_t& value)
@@ -120,14 +118,14 @@ String IntToHex(uint64_t value, int digits)
 String TrimLeft(const String& text)
 {
     qsizetype first = 0;
-    while (first < text.size() && IsTrimmed(text[first])) ++first;
+    while (first < text.size() && IsBlank(text[first])) ++first;
     return text.mid(first);
 }
 
 String TrimRight(const String& text)
 {
     qsizetype end = text.size();
-    while (end > 0 && IsTrimmed(text[end - 1])) --end;
+    while (end > 0 && IsBlank(text[end - 1])) --end;
     return text.left(end);
 }
 

@@ -22,6 +22,7 @@ String IntToStr(int64_t value);
 String IntToHex(uint64_t value, int digits);
 
 // Trimming removes every character up to U+0020 (blanks and control characters).
+inline bool IsBlank(QChar character) { return character.unicode() <= u' '; }
 String Trim(const String& text);
 String TrimLeft(const String& text);
 String TrimRight(const String& text);

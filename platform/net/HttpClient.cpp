@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -68,8 +69,10 @@ THttpReply THttpClient::Get(const String& url) const
     curl_easy_setopt(curl, CURLOPT_PROXY, "");
     curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(FConnectTimeout));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(FTimeout));
+    // To curl 0 means no limit; here it means none left, so a silent server
+    // can never hold the caller.
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::max<uint32_t>(FConnectTimeout, 1)));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(std::max<uint32_t>(FTimeout, 1)));
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &receiving);

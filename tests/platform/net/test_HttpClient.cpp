@@ -155,6 +155,15 @@ TEST(THttpClient, FailsWhenTheServerNeverAnswersOrTheBodyIsTooLarge)
         EXPECT_EQ(reply.StatusCode, 0);
     }
     {
+        SCOPED_TRACE("silent server, no time left");
+        TLoopbackServer server(std::nullopt);
+        THttpClient client = VersionClient();
+        client.SetConnectTimeout(0);
+        client.SetTimeout(0);
+        const THttpReply reply = client.Get(server.Url("/"));
+        EXPECT_FALSE(reply.Success);
+    }
+    {
         SCOPED_TRACE("endless body");
         TLoopbackServer server("HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'x'));
         THttpClient client = VersionClient();
