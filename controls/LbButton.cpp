@@ -1,5 +1,6 @@
 #include "controls/LbButton.h"
 
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 
@@ -808,4 +809,24 @@ void TLbButton::CNKeyUp(TMessage& message)
         Click();
         Repaint();
     }
+}
+
+void TLbButton::ActionChange(TBasicAction* sender, bool checkDefaults)
+{
+    TCustomControl::ActionChange(sender, checkDefaults);
+    const auto* action = dynamic_cast<const TCustomAction*>(sender);
+    if (!action || !FGlyph->Empty() || !action->ActionList() || !action->ActionList()->Images())
+        return;
+    const TImageList& images = *action->ActionList()->Images();
+    const int32_t imageIndex = action->ImageIndex();
+    if (imageIndex < 0 || imageIndex >= images.Count())
+        return;
+    FGlyph->SetSize(images.Width(), images.Height());
+    TCanvas& canvas = FGlyph->Canvas();
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(clFuchsia);
+    canvas.FillRect(Rect(0, 0, images.Width(), images.Height()));
+    images.Draw(canvas, 0, 0, imageIndex);
+    SetNumGlyphs(1);
+    Repaint();
 }

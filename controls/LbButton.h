@@ -134,6 +134,8 @@ protected:
     void CMDialogKey(TMessage& message) override;
     void CNKeyDown(TMessage& message) override;
     void CNKeyUp(TMessage& message) override;
+    // An empty glyph takes the action's picture from its list's images.
+    void ActionChange(TBasicAction* sender, bool checkDefaults) override;
 
     int32_t HotTrackStep() const { return FHotTrackStep; }
     bool IsDown() const { return bDown; }

@@ -1,6 +1,7 @@
 #include "platform/ui/Controls.h"
 
 #include "platform/graphics/QtGraphics.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/ControlWidget.h"
 #include "platform/ui/Cursors.h"
 #include "platform/ui/Forms.h"
@@ -50,6 +51,7 @@ TControl::TControl(TComponent* owner, bool topLevel)
 TControl::~TControl()
 {
     Destroying();
+    SetAction(nullptr);
     if (TForm* form = ParentForm())
         form->ControlRemoving(this);
     if (FParent)
@@ -252,8 +254,43 @@ void TControl::WMContextMenu(TMessage& message)
 
 void TControl::Click()
 {
-    if (OnClick)
+    if (TBasicAction* action = FAction) {
+        action->SetActionComponent(this);
+        action->Execute();
+        // The handler may have freed the action, which clears FAction.
+        if (FAction == action)
+            action->SetActionComponent(nullptr);
+    } else if (OnClick) {
         OnClick(this);
+    }
+}
+
+void TControl::SetAction(TBasicAction* action)
+{
+    if (action == FAction)
+        return;
+    if (FAction)
+        FAction->UnRegisterChanges(this);
+    FAction = action;
+    if (!FAction)
+        return;
+    FAction->RegisterChanges(this);
+    ActionChange(FAction, (FAction->ComponentState() & csLoading) != 0);
+}
+
+void TControl::ActionChange(TBasicAction* sender, bool checkDefaults)
+{
+    const auto* action = dynamic_cast<const TCustomAction*>(sender);
+    if (!action)
+        return;
+    if (!checkDefaults || FText.isEmpty() || FText == Name())
+        SetCaption(action->Caption());
+    if (!checkDefaults || FEnabled)
+        SetEnabled(action->Enabled());
+    if (!checkDefaults || FHint.isEmpty())
+        SetHint(action->Hint());
+    if (!checkDefaults || FVisible)
+        SetVisible(action->Visible());
 }
 
 void TControl::DblClick()

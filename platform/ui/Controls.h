@@ -11,6 +11,7 @@
 
 class QPainter;
 class QWidget;
+class TBasicAction;
 class TControlWidget;
 class TForm;
 class TPopupMenu;
@@ -171,8 +172,13 @@ public:
     void BringToFront();
     void SendToBack();
 
+    // Runs the assigned action, or OnClick when the control has none.
     virtual void Click();
     virtual void DblClick();
+
+    // The action the control follows and runs when clicked; null for none.
+    TBasicAction* Action() const { return FAction; }
+    void SetAction(TBasicAction* action);
 
     // The widget carrying this control; for the layer's own code.
     QWidget* Widget() const;
@@ -203,6 +209,10 @@ protected:
     virtual void PaintWindow(QPainter& painter);
     virtual bool ErasesBackground() const { return false; }
     void Notification(TComponent* component, TOperation operation) override;
+    // Takes the caption, enabled, visible and hint of a custom action; with
+    // checkDefaults (an action still loading) only where the control keeps
+    // its own defaults.
+    virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
     // Used by the bridge when the window is moved or resized from outside.
     void UpdateBoundsFromWidget();
 
@@ -222,6 +232,7 @@ protected:
     virtual void WMContextMenu(TMessage& message);
 
 private:
+    friend class TBasicAction;
     friend class TControlWidget;
     friend class TWinControl;
     void MouseMessage(TMessage& message);
@@ -249,6 +260,7 @@ private:
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
     TPopupMenu* FPopupMenu = nullptr;
+    TBasicAction* FAction = nullptr;
     TControlStyle FControlStyle { csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks };
     bool FClicked = false;
 };
