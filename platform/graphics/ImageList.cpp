@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QPainter>
 
+TImageList::TImageList() = default;
+
+TImageList::TImageList(int32_t width, int32_t height) : FWidth(width), FHeight(height) { }
+
 TImageList::~TImageList() = default;
 
 void TImageList::SetSize(int32_t width, int32_t height)
@@ -72,3 +76,7 @@ void TImageList::GetBitmap(int32_t index, TBitmap& image) const
     if (index >= 0 && index < Count())
         image.SetImage(FImages[static_cast<size_t>(index)]);
 }
+
+int32_t TImageList::Count() const { return static_cast<int32_t>(FImages.size()); }
+
+void TImageList::Clear() { FImages.clear(); }

@@ -3,10 +3,6 @@
 #include "platform/graphics/ImageList.h"
 #include "platform/ui/Controls.h"
 
-// The image list keeps its pictures as QImage values and needs the complete
-// type wherever it is used; users of an action list's images get it here.
-#include <QImage>
-
 #include <vector>
 
 class TActionList;
