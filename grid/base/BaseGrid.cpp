@@ -3,6 +3,7 @@
 #include "grid/base/RovIvir.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -30,8 +31,6 @@ TBaseGrid::~TBaseGrid()
 {
     Destroying();
     FreeAllCellProps();
-    if (FUndoRedo)
-        FUndoRedo->SetGrid(nullptr);
 }
 
 void TBaseGrid::Notification(TComponent* component, TOperation operation)
@@ -115,12 +114,14 @@ void TBaseGrid::SetUndoRedo(TDudOderUndoRedo* undoRedo)
 {
     if (undoRedo == FUndoRedo)
         return;
-    if (FUndoRedo) {
-        FUndoRedo->RemoveFreeNotification(this);
-        if (FUndoRedo->Grid() == this)
-            FUndoRedo->SetGrid(nullptr);
+    TDudOderUndoRedo* previous = std::exchange(FUndoRedo, undoRedo);
+    // The link between the two is shared: it goes only when neither still names the other.
+    if (previous) {
+        if (previous->Grid() == this)
+            previous->SetGrid(nullptr);
+        else
+            previous->RemoveFreeNotification(this);
     }
-    FUndoRedo = undoRedo;
     if (FUndoRedo) {
         FUndoRedo->FreeNotification(this);
         FUndoRedo->SetGrid(this);

@@ -6,7 +6,9 @@ void TDudOderUndoRedo::SetGrid(TBaseGrid* grid)
 {
     if (grid == FGrid)
         return;
-    if (FGrid)
+    // A grid that still names this component keeps the link, so that it
+    // learns when the component goes.
+    if (FGrid && FGrid->UndoRedo() != this)
         FGrid->RemoveFreeNotification(this);
     FGrid = grid;
     if (FGrid)

@@ -1,5 +1,9 @@
 #include "grid/base/VidEri_Options.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 // ---- TSearchFooter ---------------------------------------------------------
 
 TSearchFooter::TSearchFooter(bool designTimeInit) : FFont(std::make_unique<TFont>())
@@ -229,7 +233,7 @@ void TBands::Assign(const TPersistent& source)
     FSecondaryColor = bands->FSecondaryColor;
     FSecondaryLength = bands->FSecondaryLength;
     FPrint = bands->FPrint;
-    FTotalLength = FPrimaryLength + FSecondaryLength;
+    UpdateTotalLength();
 }
 
 void TBands::Changed()
@@ -248,8 +252,15 @@ void TBands::SetLength(int32_t& field, int32_t value)
 {
     if (field == value) return;
     field = value;
-    FTotalLength = FPrimaryLength + FSecondaryLength;
+    UpdateTotalLength();
     if (FActive) Changed();
+}
+
+// Lengths come from stored layouts unchecked; their sum saturates rather than wraps.
+void TBands::UpdateTotalLength()
+{
+    FTotalLength = static_cast<int32_t>(std::clamp<int64_t>(int64_t { FPrimaryLength } + FSecondaryLength,
+        std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 void TBands::SetPrimaryLength(int32_t value) { SetLength(FPrimaryLength, value); }

@@ -482,6 +482,7 @@ public:
 private:
     void Changed();
     void SetLength(int32_t& field, int32_t value);
+    void UpdateTotalLength();
     void SetBandColor(TColor& field, TColor value);
 
     bool FPrint = false;

@@ -1,5 +1,7 @@
 #include "grid/base/ZUZEdit.h"
 
+#include "grid/base/FocusControlLink.h"
+
 #include "platform/graphics/CanvasExtras.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/UiServices.h"
@@ -90,11 +92,7 @@ void TZuzEditButton::SetFlat(bool flat)
 
 void TZuzEditButton::SetFocusControl(TWinControl* control)
 {
-    if (FFocusControl)
-        RemoveFreeNotification(FFocusControl);
-    FFocusControl = control;
-    if (FFocusControl)
-        FreeNotification(FFocusControl);
+    SetLinkedFocusControl(this, FFocusControl, control);
 }
 
 void TZuzEditButton::Notification(TComponent* component, TOperation operation)

@@ -1,5 +1,7 @@
 #include "grid/base/asgspin.h"
 
+#include "grid/base/FocusControlLink.h"
+
 #include "platform/core/FloatUtils.h"
 #include "platform/core/SysUtils.h"
 
@@ -257,11 +259,7 @@ void TZuzSpinButton::FocusBtn(TDudTimerSpeedButton* button)
 
 void TZuzSpinButton::SetFocusControl(TWinControl* control)
 {
-    if (FFocusControl)
-        RemoveFreeNotification(FFocusControl);
-    FFocusControl = control;
-    if (FFocusControl)
-        FreeNotification(FFocusControl);
+    SetLinkedFocusControl(this, FFocusControl, control);
 }
 
 void TZuzSpinButton::Notification(TComponent* component, TOperation operation)

@@ -445,6 +445,24 @@ TEST_F(UndoRedoTest, LinksBothWaysAndForgetsAComponentThatGoes)
     EXPECT_EQ(other->Grid(), nullptr);
 }
 
+// One component moved between grids: each grid that still names it must learn
+// when it goes, and a grid that goes must not take the component from another.
+TEST_F(UndoRedoTest, ComponentMovedToAnotherGridStaysTrackedByBoth)
+{
+    auto other = std::make_unique<TBaseGrid>(nullptr);
+    other->SetUndoRedo(Undo.get());
+    EXPECT_EQ(Undo->Grid(), other.get());
+    EXPECT_EQ(Grid->UndoRedo(), Undo.get());
+    Grid.reset();
+    EXPECT_EQ(Undo->Grid(), other.get());
+    Grid = std::make_unique<TBaseGrid>(nullptr);
+    Grid->SetUndoRedo(Undo.get());
+    Undo->SetGrid(other.get());
+    Undo.reset();
+    EXPECT_EQ(Grid->UndoRedo(), nullptr);
+    EXPECT_EQ(other->UndoRedo(), nullptr);
+}
+
 TEST_F(UndoRedoTest, MaxLevelKeepsTheNewestChanges)
 {
     Undo->SetMaxLevel(3);

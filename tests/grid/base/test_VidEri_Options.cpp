@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -506,6 +507,36 @@ TEST(BandsTest, DefaultsAndTheBandRule)
             SCOPED_TRACE(index);
             EXPECT_EQ(banded->RowColor(fixedRows + index, fixedRows), expected[index]);
         }
+}
+
+// Lengths read from a stored layout may be anything: their sum saturates
+// instead of wrapping, and a total that is not positive bands nothing.
+TEST(BandsTest, TotalLengthSaturatesAtTheIntegerRange)
+{
+    constexpr int32_t Max = std::numeric_limits<int32_t>::max();
+    constexpr int32_t Min = std::numeric_limits<int32_t>::min();
+    const struct {
+        int32_t Primary, Secondary, Total;
+        TColor Row2;
+    } cases[] = {
+        { Max, 1, Max, clYellow },
+        { Max, Max, Max, clYellow },
+        { Min, -1, Min, clYellow },
+        { 1, Max, Max, clAqua },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Primary << " + " << c.Secondary);
+        TBands bands;
+        bands.SetPrimaryColor(clYellow);
+        bands.SetSecondaryColor(clAqua);
+        bands.SetPrimaryLength(c.Primary);
+        bands.SetSecondaryLength(c.Secondary);
+        EXPECT_EQ(bands.TotalLength(), c.Total);
+        EXPECT_EQ(bands.RowColor(2, 0), c.Row2);
+        TBands copy;
+        copy.Assign(bands);
+        EXPECT_EQ(copy.TotalLength(), c.Total);
+    }
 }
 
 TEST(BandsTest, LengthsLeavingNoBandGiveThePrimaryColour)

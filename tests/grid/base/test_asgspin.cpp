@@ -1,4 +1,5 @@
 #include "grid/base/asgspin.h"
+#include "grid/base/ZUZEdit.h"
 
 #include "platform/ui/Clipbrd.h"
 #include "platform/ui/Forms.h"
@@ -368,4 +369,30 @@ TEST(SpinButton, CustomButtonColourFillsTheArrowButton)
     button->Widget()->render(&image);
     EXPECT_EQ(image.pixel(10, 2), qRgb(0, 255, 0));
     EXPECT_EQ(image.pixel(6, 3), qRgb(0, 0, 0)) << "the up arrow's triangle";
+}
+
+namespace {
+
+// A button whose focus control names it back shares one link with it;
+// switching away must not leave the partner holding a control that is then freed.
+template <typename TSwitching, typename TPartner>
+void ExpectPartnerForgetsAButtonThatSwitchedAway()
+{
+    auto button = std::make_unique<TSwitching>(nullptr);
+    TPartner partner(nullptr);
+    button->SetFocusControl(&partner);
+    partner.SetFocusControl(button.get());
+    button->SetFocusControl(nullptr);
+    button.reset();
+    EXPECT_EQ(partner.FocusControl(), nullptr);
+}
+
+} // namespace
+
+TEST(SpinButton, SwitchingAwayKeepsTheLinkAPartnerNamingItNeeds)
+{
+    ExpectPartnerForgetsAButtonThatSwitchedAway<TZuzSpinButton, TZuzSpinButton>();
+    ExpectPartnerForgetsAButtonThatSwitchedAway<TZuzSpinButton, TZuzEditButton>();
+    ExpectPartnerForgetsAButtonThatSwitchedAway<TZuzEditButton, TZuzSpinButton>();
+    ExpectPartnerForgetsAButtonThatSwitchedAway<TZuzEditButton, TZuzEditButton>();
 }
