@@ -684,8 +684,12 @@ void TLbButton::Click()
 {
     bDown = false;
     if (Visible() && Enabled()) {
-        if (OnClick)
+        if (OnClick) {
+            const std::weak_ptr<const bool> alive = FAlive;
             OnClick(this);
+            if (alive.expired())
+                return;
+        }
         if (FModalResult != 0)
             if (TForm* form = ParentForm())
                 form->SetModalResult(FModalResult);
@@ -713,10 +717,17 @@ void TLbButton::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int
 void TLbButton::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
-    if (bDown)
-        Click();
+    if (bDown && !ClickSurvived())
+        return;
     bDown = false;
     Repaint();
+}
+
+bool TLbButton::ClickSurvived()
+{
+    const std::weak_ptr<const bool> alive = FAlive;
+    Click();
+    return !alive.expired();
 }
 
 bool TLbButton::AcceptsPointer() const { return Enabled() && Visible() && Parent() && Parent()->Showing(); }
@@ -805,10 +816,8 @@ void TLbButton::CNKeyDown(TMessage& message)
 void TLbButton::CNKeyUp(TMessage& message)
 {
     TCustomControl::CNKeyUp(message);
-    if (message.WParam == VK_RETURN || message.WParam == VK_SPACE) {
-        Click();
+    if ((message.WParam == VK_RETURN || message.WParam == VK_SPACE) && ClickSurvived())
         Repaint();
-    }
 }
 
 void TLbButton::ActionChange(TBasicAction* sender, bool checkDefaults)

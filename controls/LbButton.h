@@ -146,6 +146,8 @@ private:
     void CreateFadeThread();
     void StopFadeThread();
     void FadeStep();
+    // Clicks; false when a handler freed the button meanwhile.
+    bool ClickSurvived();
     bool AcceptsPointer() const;
     TForm* OwningForm() const;
 
@@ -172,4 +174,6 @@ private:
     bool bCursorOnButton = false;
     std::unique_ptr<TLbButtonThread> FThread;
     int32_t FHotTrackStep = 0;
+    // Expires with the button: a click handler may free it (closing its form).
+    std::shared_ptr<const bool> FAlive = std::make_shared<const bool>(true);
 };

@@ -369,6 +369,49 @@ TEST_F(LbButtonTest, PopupMenuShowsUnderTheBottomLeftCornerOnClick)
     EXPECT_EQ(Clicks, (std::vector<std::string> { "menu" }));
 }
 
+// A click handler may free the form and with it the button, while its fade
+// runs: the button stops its fade thread and touches nothing of itself after
+// the handler, whichever way the click came.
+TEST_F(LbButtonTest, AClickHandlerMayFreeTheFormDuringAFade)
+{
+    const struct {
+        const char* name;
+        void (*click)(TLbButton&);
+    } cases[] = {
+        { "mouse",
+            [](TLbButton& button) {
+                button.Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({ 5, 5 }));
+                button.Perform(WM_LBUTTONUP, 0, PointToLParam({ 5, 5 }));
+            } },
+        { "space",
+            [](TLbButton& button) {
+                button.Perform(CN_KEYDOWN, VK_SPACE, 0);
+                button.Perform(CN_KEYUP, VK_SPACE, 0);
+            } },
+        { "click", [](TLbButton& button) { button.Click(); } },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        SetUp();
+        TProbeButton* button = AddButton("close", 10);
+        button->SetModalResult(mrOk);
+        button->SetHotTrackColor(clYellow);
+        button->SetSlowDecease(true);
+        ShowForm();
+        button->Perform(CM_MOUSEENTER);
+        button->Perform(CM_MOUSELEAVE);
+        ASSERT_FALSE(button->FadeThread()->Suspended());
+        int32_t handled = 0;
+        button->OnClick = [&](TComponent*) {
+            ++handled;
+            Form.reset();
+        };
+        entry.click(*button);
+        EXPECT_EQ(handled, 1);
+        EXPECT_EQ(Form, nullptr);
+    }
+}
+
 TEST_F(LbButtonTest, LeavingDropsTheHotColourAtOnceWithoutSlowDecease)
 {
     TProbeButton* button = AddButton("b", 10);
