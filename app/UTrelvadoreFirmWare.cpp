@@ -181,7 +181,7 @@ void TFTrelvadoreFirmWare::Create_Buttons()
     for (const TGlyph_Button& entry : Glyph_Buttons) {
         TLbButton* button = new_button(entry.Name);
         button->SetBounds(entry.Left, 8, 50, 50);
-        button->SetHotTrackColor(clSkyBlue);
+        button->SetHotTrackColor(clYellow);
         TBitmap glyph;
         Draw_Glyph(entry.Glyph, glyph);
         button->SetGlyph(&glyph);

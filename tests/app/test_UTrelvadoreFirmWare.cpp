@@ -151,6 +151,18 @@ TEST_F(MainWindowTest, LaysOutTheStepsOfThisBuild)
     EXPECT_EQ(window->Shape1->Top(), 383);
 }
 
+// Only New, Open and Update Device light up sky blue; every other button of
+// the window, the three picture buttons included, lights up yellow.
+TEST_F(MainWindowTest, HotColoursOfTheButtons)
+{
+    const auto window = Create();
+    for (TLbButton* button : { window->Btn_New, window->Btn_Open, window->Btn_CreateBin })
+        EXPECT_EQ(button->HotTrackColor(), clSkyBlue) << button->Name().toStdString();
+    for (TLbButton* button : { window->Btn_Prm_Gen, window->Btn_EnOcean_Access, window->Btn_CAN_Rec_Frame,
+                               window->Btn_CAN_Send_Frame, window->Btn_Info, window->Btn_Opz, window->Btn_Close })
+        EXPECT_EQ(button->HotTrackColor(), clYellow) << button->Name().toStdString();
+}
+
 TEST_F(MainWindowTest, StepButtonsWithoutAProjectAnswerText18)
 {
     const auto window = Create();
