@@ -578,6 +578,11 @@ TEST(Decorations, ProgressBarSplitsAtThePercentage)
         { "%.2f", 15, 10, 30, 25 },
         { "%d", 5, 7, 7, 0 }, // empty range: no division by zero
         { "%s%s%n%x%p", 40, 0, 100, 40 }, // no conversion asks for a missing argument
+        // Values no integer holds still paint, as a full or an empty bar.
+        { "", 1e300, 0, 100, 100 },
+        { "", -1e300, 0, 100, 0 },
+        { "%d", 1e300, 0, 100, 100 },
+        { "%d", -1e300, 0, 100, 0 },
     };
     for (const TCase& testCase : cases) {
         SCOPED_TRACE(testCase.Format);
@@ -616,6 +621,9 @@ TEST(Decorations, ProgressTextFormatsTheValueSafely)
         { "%s %d", 3, "%s 3" },
         { "%", 3, "%" },
         { "done %.1f", 2.25, "done 2.3" },
+        { "%d", 1e19, "10000000000000000000" },
+        { "%.3u", -1e19, "-10000000000000000000" },
+        { "%d", -0.4, "0" },
     };
     for (const TCase& testCase : cases) {
         SCOPED_TRACE(testCase.Format);
