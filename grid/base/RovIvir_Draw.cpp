@@ -347,7 +347,9 @@ void DrawErrorUnderline(const TCharPositions& positions, TCanvas& canvas, int32_
         return last;
     };
     const TPoint first = position(start);
-    const int32_t endX = position(start + length).X;
+    // Any end past the text is the same place; comparing against the room
+    // left keeps a huge length from overflowing.
+    const int32_t endX = position(length > count - start ? count : start + length).X;
     canvas.Pen().SetStyle(psSolid);
     canvas.Pen().SetColor(clRed);
     canvas.Pen().SetWidth(2);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <string>
 #include <vector>
 
@@ -502,6 +504,7 @@ TEST(Decorations, ErrorUnderlineSpansTheMarkedCharacters)
     const TCase cases[] = {
         { "inside the text", 6, 1, 2, 16, 28 },
         { "up to the end", 5, 3, 2, 28, 38 }, // past the end: last character + 4
+        { "a length past the integer range", 5, 3, std::numeric_limits<int32_t>::max(), 28, 38 },
     };
     for (const TCase& testCase : cases) {
         SCOPED_TRACE(testCase.Name);
