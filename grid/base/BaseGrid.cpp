@@ -439,8 +439,10 @@ void TBaseGrid::FreeAllCellProps()
 
 void TBaseGrid::MergeCells(int32_t aCol, int32_t aRow, int32_t spanX, int32_t spanY)
 {
+    // Compared as remaining room: the end column or row of a huge span would
+    // leave the integer range.
     if (spanX >= 1 && spanY >= 1
-        && (aCol < 0 || aRow < 0 || aCol + spanX > TotalColCount() || aRow + spanY > RowCount()))
+        && (aCol < 0 || aRow < 0 || spanX > TotalColCount() - aCol || spanY > RowCount() - aRow))
         throw EInvalidGridOperation(QStringLiteral("Merged cells out of grid range"));
     ++FMergeCount;
     for (int32_t col = aCol; col < aCol + spanX; ++col) {

@@ -725,7 +725,13 @@ int32_t FindClosingParen(const String& text)
     return 0;
 }
 
-bool MatchFilterCondition(const String& expression, const String& value, bool caseSensitive)
+namespace {
+
+// Far beyond any filter written by hand; deeper groups would only serve to
+// exhaust the stack.
+constexpr int32_t MaxGroupDepth = 64;
+
+bool MatchGroup(const String& expression, const String& value, bool caseSensitive, int32_t depth)
 {
     String rest = RemoveSpacesOutsideQuotes(Trim(expression));
     if (rest.startsWith(u'=')) rest.remove(0, 1);
@@ -749,10 +755,10 @@ bool MatchFilterCondition(const String& expression, const String& value, bool ca
         if (position < 1) break;
         if (rest.startsWith(u'(')) {
             const int32_t closing = FindClosingParen(rest);
-            // An unbalanced group is read as one plain condition, so the
-            // loop always consumes its input.
-            if (closing == 0) break;
-            combine(MatchFilterCondition(rest.mid(1, closing - 2), value, caseSensitive));
+            // An unbalanced or too deeply nested group is read as one plain
+            // condition, so the loop always consumes its input.
+            if (closing == 0 || depth >= MaxGroupDepth) break;
+            combine(MatchGroup(rest.mid(1, closing - 2), value, caseSensitive, depth + 1));
             rest.remove(0, closing);
             previous = u'(';
         } else {
@@ -763,6 +769,13 @@ bool MatchFilterCondition(const String& expression, const String& value, bool ca
     }
     combine(MatchCondition(rest, value, caseSensitive));
     return result;
+}
+
+} // namespace
+
+bool MatchFilterCondition(const String& expression, const String& value, bool caseSensitive)
+{
+    return MatchGroup(expression, value, caseSensitive, 0);
 }
 
 bool MatchCondition(const String& condition, const String& value, bool caseSensitive)

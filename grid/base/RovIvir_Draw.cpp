@@ -347,7 +347,9 @@ void DrawErrorUnderline(const TCharPositions& positions, TCanvas& canvas, int32_
         return last;
     };
     const TPoint first = position(start);
-    const int32_t endX = position(start + length).X;
+    // Any end past the text is the same place; comparing against the room
+    // left keeps a huge length from overflowing.
+    const int32_t endX = position(length > count - start ? count : start + length).X;
     canvas.Pen().SetStyle(psSolid);
     canvas.Pen().SetColor(clRed);
     canvas.Pen().SetWidth(2);
@@ -421,15 +423,32 @@ TFormatSpec ParseFormatSpec(const String& format, qsizetype start)
     return spec;
 }
 
+// The digits of the rounded magnitude. A value past the 64-bit range is
+// whole already, so it is written out instead of rounded.
+String RoundedMagnitudeText(double value)
+{
+    constexpr double Int64Limit = 9223372036854775807.0;
+    if (std::abs(value) >= Int64Limit)
+        return String::number(std::abs(value), 'f', 0);
+    const int64_t number = Round(value);
+    return String::number(number < 0 ? -number : number);
+}
+
+String RoundedText(double value)
+{
+    const String digits = RoundedMagnitudeText(value);
+    return value < 0 && digits != u'0' ? u'-' + digits : digits;
+}
+
 String FormatNumberBySpec(const TFormatSpec& spec, double value)
 {
     String text;
     if (spec.Conversion == u'd' || spec.Conversion == u'u') {
-        const int64_t number = Round(value);
-        text = String::number(number < 0 ? -number : number);
+        text = RoundedMagnitudeText(value);
+        const bool negative = value < 0 && text != u'0';
         if (spec.Precision > text.size())
             text = String(spec.Precision - text.size(), u'0') + text;
-        if (number < 0)
+        if (negative)
             text.prepend(u'-');
     } else if (spec.Conversion == u'e') {
         text = String::number(value, 'e', spec.Precision < 0 ? 15 : spec.Precision);
@@ -483,16 +502,17 @@ void DrawProgressBar(TCanvas& canvas, TRect rect, TColor fillColor, bool printin
     if (!std::isfinite(value))
         value = 0;
     String text;
-    int64_t percentage = 0;
+    double share = 0;
     if (!format.isEmpty()) {
         text = FormatProgressValue(format, value);
         if (max != min)
-            percentage = Round((value - min) * 100.0 / (static_cast<double>(max) - min));
+            share = (value - min) * 100.0 / (static_cast<double>(max) - min);
     } else {
-        text = IntToStr(Round(value)) + u'%';
-        percentage = Round(value);
+        text = RoundedText(value) + u'%';
+        share = value;
     }
-    percentage = std::clamp<int64_t>(percentage, 0, 100);
+    // Limited before rounding: a value far out of range must still paint.
+    const int64_t percentage = Round(std::clamp(share, 0.0, 100.0));
 
     rect.Inflate(-marginX, -marginY);
     const int32_t filled = static_cast<int32_t>(Round(percentage * rect.Width() / 100.0));

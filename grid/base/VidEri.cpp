@@ -150,8 +150,12 @@ void TIntList::SetStrValue(const String& value)
 {
     TStringList parts;
     parts.SetCommaText(value);
+    // Every part is read before the list changes, so a bad one loses nothing.
+    std::vector<int32_t> values;
+    values.reserve(static_cast<size_t>(parts.Count()));
+    for (int32_t index = 0; index < parts.Count(); ++index) values.push_back(StrToInt(parts[index]));
     Clear();
-    for (int32_t index = 0; index < parts.Count(); ++index) Add(StrToInt(parts[index]));
+    for (const int32_t item : values) Add(item);
 }
 
 // ---- TSortIndexList ------------------------------------------------------

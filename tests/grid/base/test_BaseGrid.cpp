@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -147,8 +148,21 @@ TEST_F(BaseGridTest, OneByOneMergeIsNotMergedForTheQueries)
 
 TEST_F(BaseGridTest, MergeOutsideTheGridIsRefusedBeforeAnythingChanges)
 {
-    EXPECT_THROW(Grid->MergeCells(4, 4, 2, 3), EInvalidGridOperation);
-    EXPECT_THROW(Grid->MergeCells(-1, 0, 2, 1), EInvalidGridOperation);
+    constexpr int32_t Huge = std::numeric_limits<int32_t>::max();
+    const struct {
+        int32_t Col, Row, SpanX, SpanY;
+    } cases[] = {
+        { 4, 4, 2, 3 },
+        { -1, 0, 2, 1 },
+        // Spans that would wrap the end column or row round to a small number.
+        { 4, 0, Huge, 1 },
+        { 0, 4, 1, Huge },
+        { Huge, Huge, Huge, Huge },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Col << "," << c.Row << " span " << c.SpanX << "x" << c.SpanY);
+        EXPECT_THROW(Grid->MergeCells(c.Col, c.Row, c.SpanX, c.SpanY), EInvalidGridOperation);
+    }
     EXPECT_FALSE(Grid->HasCellProps(4, 4));
     EXPECT_EQ(Grid->MergeCount(), 0);
     EXPECT_THROW(Grid->GetCellProperties(1, 6), EInvalidGridOperation);

@@ -499,6 +499,27 @@ TEST_F(RovIvir, MatchesFilterExpressions)
     }
 }
 
+TEST_F(RovIvir, DeeplyNestedFilterGroupsAreReadWithoutExhaustingTheStack)
+{
+    struct Case {
+        int depth;
+        const char* value;
+        bool expected;
+    };
+    const Case cases[] = {
+        { 3, "bob", true },
+        { 3, "ann", false },
+        { 60, "bob", true },
+        // Past any hand-written depth the group is one plain condition.
+        { 20000, "bob", false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.depth);
+        const String expression = String(c.depth, u'(') + QStringLiteral("B*") + String(c.depth, u')');
+        EXPECT_EQ(MatchFilterCondition(expression, Text(c.value), false), c.expected);
+    }
+}
+
 TEST_F(RovIvir, ComparesConditionsAsNumbersDatesOrTexts)
 {
     struct Case {

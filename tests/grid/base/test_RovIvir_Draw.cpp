@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <string>
 #include <vector>
 
@@ -502,6 +504,7 @@ TEST(Decorations, ErrorUnderlineSpansTheMarkedCharacters)
     const TCase cases[] = {
         { "inside the text", 6, 1, 2, 16, 28 },
         { "up to the end", 5, 3, 2, 28, 38 }, // past the end: last character + 4
+        { "a length past the integer range", 5, 3, std::numeric_limits<int32_t>::max(), 28, 38 },
     };
     for (const TCase& testCase : cases) {
         SCOPED_TRACE(testCase.Name);
@@ -578,6 +581,11 @@ TEST(Decorations, ProgressBarSplitsAtThePercentage)
         { "%.2f", 15, 10, 30, 25 },
         { "%d", 5, 7, 7, 0 }, // empty range: no division by zero
         { "%s%s%n%x%p", 40, 0, 100, 40 }, // no conversion asks for a missing argument
+        // Values no integer holds still paint, as a full or an empty bar.
+        { "", 1e300, 0, 100, 100 },
+        { "", -1e300, 0, 100, 0 },
+        { "%d", 1e300, 0, 100, 100 },
+        { "%d", -1e300, 0, 100, 0 },
     };
     for (const TCase& testCase : cases) {
         SCOPED_TRACE(testCase.Format);
@@ -616,6 +624,9 @@ TEST(Decorations, ProgressTextFormatsTheValueSafely)
         { "%s %d", 3, "%s 3" },
         { "%", 3, "%" },
         { "done %.1f", 2.25, "done 2.3" },
+        { "%d", 1e19, "10000000000000000000" },
+        { "%.3u", -1e19, "-10000000000000000000" },
+        { "%d", -0.4, "0" },
     };
     for (const TCase& testCase : cases) {
         SCOPED_TRACE(testCase.Format);

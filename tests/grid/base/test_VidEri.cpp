@@ -87,11 +87,22 @@ TEST(IntList, ReadsItsValueAsCommaText)
         EXPECT_EQ(list.StrValue(), String::fromUtf8(c.stored));
         EXPECT_EQ(log.Count, c.changes);
     }
-    TIntList list(0, 0);
-    EXPECT_THROW(list.SetStrValue(QStringLiteral("1,x,3")), EConvertError);
-    EXPECT_EQ(list.StrValue(), "1");
-    EXPECT_THROW(list.SetStrValue(QStringLiteral("1,")), EConvertError); // a trailing comma adds an empty part
-    EXPECT_EQ(list.StrValue(), "1");
+}
+
+TEST(IntList, BadCommaTextIsRefusedAndKeepsTheItems)
+{
+    // A trailing comma adds an empty part.
+    for (const char* text : { "1,x,3", "1,", "x" }) {
+        SCOPED_TRACE(text);
+        TIntList list(0, 0);
+        list.Add(42);
+        list.Add(7);
+        TChangeLog log;
+        log.Attach(list);
+        EXPECT_THROW(list.SetStrValue(String::fromUtf8(text)), EConvertError);
+        EXPECT_EQ(list.StrValue(), "42,7");
+        EXPECT_EQ(log.Count, 0);
+    }
 }
 
 TEST(SortIndexList, KeepsColumnAndDirectionInOneItem)
