@@ -1,6 +1,6 @@
 #include "app/USoftOptions.h"
 
-#include "LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "ShellTest.h"
 #include "app/UVersion_Check.h"
 #include "app/lang/ULanguage.h"

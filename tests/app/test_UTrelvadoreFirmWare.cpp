@@ -1,6 +1,6 @@
 #include "app/UTrelvadoreFirmWare.h"
 
-#include "LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "ShellTest.h"
 #include "app/UAbout.h"
 #include "app/UNew_Project.h"

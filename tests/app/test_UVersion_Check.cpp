@@ -1,6 +1,6 @@
 #include "app/UVersion_Check.h"
 
-#include "LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "TestFolder.h"
 #include "platform/net/HttpClient.h"
 

@@ -41,6 +41,8 @@ public:
     TLoopbackHttpServer& operator=(const TLoopbackHttpServer&) = delete;
 
     String Address() const { return QStringLiteral("http://127.0.0.1:%1").arg(FPort); }
+    String Url(const char* path) const { return Address() + QString::fromLatin1(path); }
+    uint16_t Port() const { return FPort; }
     // Valid once the client is done.
     const std::string& Request()
     {
