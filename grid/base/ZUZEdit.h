@@ -113,7 +113,6 @@ protected:
     void SetEditRect();
     int32_t UnitSize() const { return FUnitSize; }
     void SetUnitSize(int32_t unitSize) { FUnitSize = unitSize; }
-    int32_t BorderInset() const { return BorderStyle() == bsSingle ? 2 : 0; }
 
 private:
     int32_t GetMinHeight() const;

@@ -1,5 +1,6 @@
 #include "grid/base/asgspin.h"
 
+#include "grid/base/EditButtonLayout.h"
 #include "grid/base/FocusControlLink.h"
 
 #include "platform/core/FloatUtils.h"
@@ -785,15 +786,8 @@ void TZuzSpinEdit::Resize()
     TCustomMaskEdit::Resize();
     if (!FButton)
         return;
-    const int32_t minHeight = GetMinHeight();
-    if (Height() < minHeight) {
-        SetHeight(minHeight);
-        return;
-    }
-    const int32_t edge = BorderStyle() == bsNone ? 1 : 5;
-    const int32_t inset = BorderInset();
-    FButton->SetBounds(Width() - FButton->Width() - edge + inset, inset, FButton->Width(), Height() - edge);
-    SetEditRect();
+    if (PlaceEditButton(*this, BorderStyle(), BorderInset(), *FButton, GetMinHeight()))
+        SetEditRect();
 }
 
 void TZuzSpinEdit::SetEditRect()

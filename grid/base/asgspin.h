@@ -210,7 +210,6 @@ private:
     void StepDate(int32_t sign);
     void StepTime(int32_t sign);
     void SetEditRect();
-    int32_t BorderInset() const { return BorderStyle() == bsSingle ? 2 : 0; }
     int32_t GetMinHeight() const;
     void SetTextKeepingCaret(const String& text);
     bool Loading() const { return (ComponentState() & csLoading) != 0; }

@@ -474,7 +474,7 @@ TRect TCustomEdit::EditRect() const
 {
     if (FHasEditRect)
         return FEditRect;
-    const int32_t border = FBorderStyle == bsSingle ? 2 : 0;
+    const int32_t border = BorderInset();
     return Rect(border + 1, border + 1, Width() - border - 1, Height() - border);
 }
 

@@ -72,6 +72,8 @@ public:
 
 protected:
     virtual void Change();
+    // The width of the sunken border that a single border draws inside the edit.
+    int32_t BorderInset() const { return FBorderStyle == bsSingle ? 2 : 0; }
     // False refuses every change of the text by the user.
     virtual bool EditCanModify() { return !FReadOnly; }
     // Puts the user's text in place of the selection, within MaxLength and

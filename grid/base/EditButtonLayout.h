@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/ui/Controls.h"
+
+// Places the button of an edit-with-button along the edit's right edge,
+// inside its sunken border (borderInset wide), and keeps the edit at least
+// minHeight high. False when the edit had to grow instead: the resize that
+// follows places the button.
+bool PlaceEditButton(TWinControl& edit, TBorderStyle borderStyle, int32_t borderInset, TControl& button, int32_t minHeight);
