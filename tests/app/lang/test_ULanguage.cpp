@@ -234,7 +234,7 @@ TEST(LangTexts, LoadLanguageRebuildsFromDefaultsAndFallsBackToEnglish)
 TEST(LangTexts, ShippedEnglishFileReproducesTheDefaults)
 {
     const std::filesystem::path shipped =
-        std::filesystem::path(__FILE__).parent_path() / "../../../resources/LANGUAGE/English.lng";
+        std::filesystem::path(TRELVADOR_SOURCE_DIR) / "resources/LANGUAGE/English.lng";
     const TLang_Texts defaults = Defaults();
 
     // The file is the defaults written out: a mark, then one line per worded
