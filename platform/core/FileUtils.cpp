@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -152,4 +153,59 @@ void WriteFileAtomic(const String& fileName, const uint8_t* data, size_t size)
         throw EInOutError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, reason));
     }
     if (!file.commit()) throw EInOutError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, file.errorString()));
+}
+
+namespace {
+
+bool Rename(const String& from, const String& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
+
+void WriteFilesAtomic(const std::vector<TFileContent>& files)
+{
+    const auto temporary = [](const TFileContent& file) { return file.FileName + QStringLiteral(".new"); };
+    const auto previous = [](const TFileContent& file) { return file.FileName + QStringLiteral(".old"); };
+    size_t written = 0;
+    size_t setAside = 0;
+    size_t placed = 0;
+    std::vector<bool> existed(files.size(), false);
+    // Puts every old file back and removes every new one.
+    const auto rollBack = [&] {
+        for (size_t index = 0; index < placed; ++index)
+            QFile::remove(files[index].FileName);
+        for (size_t index = 0; index < setAside; ++index)
+            if (existed[index])
+                Rename(previous(files[index]), files[index].FileName);
+        for (size_t index = 0; index < written; ++index)
+            QFile::remove(temporary(files[index]));
+    };
+    const auto fail = [&](const TFileContent& file) {
+        rollBack();
+        throw EInOutError(QStringLiteral("Cannot write file \"%1\"").arg(file.FileName));
+    };
+    for (const TFileContent& file : files) {
+        try {
+            WriteFileAtomic(temporary(file), file.Bytes);
+        } catch (const EInOutError&) {
+            fail(file);
+        }
+        ++written;
+    }
+    for (const TFileContent& file : files) {
+        existed[setAside] = QFileInfo::exists(file.FileName);
+        if (existed[setAside] && !Rename(file.FileName, previous(file)))
+            fail(file);
+        ++setAside;
+    }
+    for (const TFileContent& file : files) {
+        if (!Rename(temporary(file), file.FileName))
+            fail(file);
+        ++placed;
+    }
+    for (size_t index = 0; index < files.size(); ++index)
+        if (existed[index])
+            QFile::remove(previous(files[index]));
 }

@@ -50,3 +50,13 @@ inline void WriteFileAtomic(const String& fileName, const TBytes& bytes)
 {
     WriteFileAtomic(fileName, bytes.data(), bytes.size());
 }
+
+struct TFileContent {
+    String FileName;
+    TBytes Bytes;
+};
+// Writes every file into a temporary file beside it first and renames them
+// only when all are complete, so a set that belongs together is never left
+// half old and half new by a failed write. EInOutError naming the file that
+// failed; the temporary files are removed and the old files stay.
+void WriteFilesAtomic(const std::vector<TFileContent>& files);
