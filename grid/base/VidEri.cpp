@@ -216,15 +216,15 @@ String TSortIndexList::SaveToString() const
 void TSortIndexList::LoadFromString(const String& text)
 {
     Clear();
-    String rest = text;
-    while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf(u';');
-        const String item = end < 0 ? rest : rest.left(end);
-        rest = end < 0 ? String() : rest.mid(end + 1);
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u';', start);
+        if (end < 0) end = text.size();
+        const QStringView item = QStringView(text).mid(start, end - start);
+        start = end + 1;
         if (item.size() < 2) continue;
         // A stored order comes from a settings file anyone may edit; a column
         // that no sort key can hold is dropped rather than turned into one.
-        const int64_t column = LeadingInteger(item.mid(1));
+        const int64_t column = LeadingInteger(item.mid(1).toString());
         if (column < 0 || column > ColumnBits) continue;
         AddIndex(static_cast<int32_t>(column), item[0] == u'u');
     }

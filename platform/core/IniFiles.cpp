@@ -68,9 +68,8 @@ TMemIniFile::TMemIniFile(const String& fileName) : TCustomIniFile(fileName)
 
 const TMemIniFile::TIniSection* TMemIniFile::FindSection(const String& section) const
 {
-    for (const TIniSection& candidate : FSections)
-        if (SameText(candidate.Name, section)) return &candidate;
-    return nullptr;
+    const auto found = FSectionIndex.constFind(UpperCase(section));
+    return found == FSectionIndex.constEnd() ? nullptr : &FSections[*found];
 }
 
 TMemIniFile::TIniSection* TMemIniFile::FindSection(const String& section)
@@ -82,6 +81,12 @@ TMemIniFile::TIniSection& TMemIniFile::SectionFor(const String& section)
 {
     if (TIniSection* existing = FindSection(section)) return *existing;
     CheckSectionName(section);
+    return AppendSection(section);
+}
+
+TMemIniFile::TIniSection& TMemIniFile::AppendSection(const String& section)
+{
+    FSectionIndex.insert(UpperCase(section), FSections.size());
     FSections.push_back(TIniSection { section, {} });
     return FSections.back();
 }
@@ -148,7 +153,9 @@ bool TMemIniFile::ValueExists(const String& section, const String& ident) const
 
 void TMemIniFile::EraseSection(const String& section)
 {
-    std::erase_if(FSections, [&section](const TIniSection& candidate) { return SameText(candidate.Name, section); });
+    if (std::erase_if(FSections, [&section](const TIniSection& candidate) { return SameText(candidate.Name, section); }) == 0) return;
+    FSectionIndex.clear();
+    for (size_t position = 0; position < FSections.size(); ++position) FSectionIndex.insert(UpperCase(FSections[position].Name), position);
 }
 
 void TMemIniFile::DeleteKey(const String& section, const String& ident)
@@ -168,6 +175,7 @@ void TMemIniFile::Clear()
 {
     FPreamble.clear();
     FSections.clear();
+    FSectionIndex.clear();
 }
 
 void TMemIniFile::GetStrings(TStrings& lines) const { lines.SetText(Serialize()); }
@@ -186,11 +194,7 @@ void TMemIniFile::Parse(const String& text)
             // A repeated section continues the first one, so no value is hidden.
             const String name = Trim(line.mid(1, line.size() - 2));
             TIniSection* existing = FindSection(name);
-            if (!existing) {
-                FSections.push_back(TIniSection { name, {} });
-                existing = &FSections.back();
-            }
-            target = &existing->Lines;
+            target = existing ? &existing->Lines : &AppendSection(name).Lines;
             continue;
         }
         const qsizetype separator = line.indexOf(u'=');

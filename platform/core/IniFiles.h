@@ -2,6 +2,8 @@
 
 #include "platform/core/Strings.h"
 
+#include <QHash>
+
 #include <vector>
 
 // Section/value storage shared by INI files and the registry store. Section
@@ -80,11 +82,15 @@ private:
     const TIniSection* FindSection(const String& section) const;
     TIniSection* FindSection(const String& section);
     TIniSection& SectionFor(const String& section);
+    TIniSection& AppendSection(const String& section);
     void Parse(const String& text);
     String Serialize() const;
 
     std::vector<TIniLine> FPreamble;
     std::vector<TIniSection> FSections;
+    // Section positions by upper-cased name, so that files with many
+    // sections load in linear time.
+    QHash<String, size_t> FSectionIndex;
 };
 
 // The same file, written back after every change.

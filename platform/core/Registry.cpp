@@ -66,6 +66,12 @@ public:
 
     void Save()
     {
+        // The change stays in memory only until the next load; the damaged
+        // file is the user's to repair or remove, so it is not replaced.
+        if (!FDamage.isEmpty()) {
+            FLoaded = false;
+            throw ERegistryException(FDamage);
+        }
         QJsonArray keys;
         for (const TRegKey& key : FKeys) {
             QJsonArray values;
@@ -85,34 +91,44 @@ public:
     }
 
 private:
+    // A store that cannot be read reads as empty, so that no reader fails
+    // because of it; writes are refused until it is repaired.
     void Load()
     {
         FKeys.clear();
-        const String fileName = File();
-        if (FileExists(fileName)) {
-            const TBytes bytes = ReadFileBytes(fileName);
-            QJsonParseError error {};
-            const QJsonDocument document = QJsonDocument::fromJson(
-                QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())), &error);
-            // A damaged store is reported, never overwritten with an empty one.
-            if (error.error != QJsonParseError::NoError || !document.isObject())
-                throw ERegistryException(QStringLiteral("The registry file \"%1\" is damaged: %2").arg(fileName, error.errorString()));
-            for (const QJsonValue& keyValue : document.object().value("keys").toArray()) {
-                const QJsonObject keyObject = keyValue.toObject();
-                TRegKey key { keyObject.value("path").toString(), {} };
-                for (const QJsonValue& entryValue : keyObject.value("values").toArray()) {
-                    const QJsonObject entry = entryValue.toObject();
-                    TRegValue value { entry.value("name").toString(), std::nullopt, entry.value("string").toString() };
-                    if (entry.contains("integer")) value.Integer = entry.value("integer").toInt();
-                    key.Values.push_back(value);
-                }
-                FKeys.push_back(std::move(key));
-            }
-        }
+        FDamage.clear();
         FLoaded = true;
+        const String fileName = File();
+        if (!FileExists(fileName)) return;
+        TBytes bytes;
+        try {
+            bytes = ReadFileBytes(fileName);
+        } catch (const EInOutError& error) {
+            FDamage = error.Message();
+            return;
+        }
+        QJsonParseError error {};
+        const QJsonDocument document = QJsonDocument::fromJson(
+            QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())), &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            FDamage = QStringLiteral("The registry file \"%1\" is damaged: %2").arg(fileName, error.errorString());
+            return;
+        }
+        for (const QJsonValue& keyValue : document.object().value("keys").toArray()) {
+            const QJsonObject keyObject = keyValue.toObject();
+            TRegKey key { keyObject.value("path").toString(), {} };
+            for (const QJsonValue& entryValue : keyObject.value("values").toArray()) {
+                const QJsonObject entry = entryValue.toObject();
+                TRegValue value { entry.value("name").toString(), std::nullopt, entry.value("string").toString() };
+                if (entry.contains("integer")) value.Integer = entry.value("integer").toInt();
+                key.Values.push_back(value);
+            }
+            FKeys.push_back(std::move(key));
+        }
     }
 
     String FFileName;
+    String FDamage;
     bool FLoaded = false;
     std::vector<TRegKey> FKeys;
 };

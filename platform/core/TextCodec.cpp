@@ -52,6 +52,41 @@ bool DecodeUtf16(std::string_view bytes, bool bigEndian, String& text)
 
 } // namespace
 
+ptrdiff_t InvalidUtf8Offset(std::string_view bytes)
+{
+    const auto byteAt = [&bytes](size_t index) { return static_cast<unsigned char>(bytes[index]); };
+    size_t index = 0;
+    while (index < bytes.size()) {
+        const unsigned char lead = byteAt(index);
+        if (lead < 0x80) {
+            ++index;
+            continue;
+        }
+        size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return static_cast<ptrdiff_t>(index);
+        }
+        // The first continuation byte's range excludes overlong forms, surrogates and values past U+10FFFF.
+        if (index + length > bytes.size() || byteAt(index + 1) < low || byteAt(index + 1) > high)
+            return static_cast<ptrdiff_t>(index);
+        for (size_t next = 2; next < length; ++next)
+            if ((byteAt(index + next) & 0xC0) != 0x80) return static_cast<ptrdiff_t>(index);
+        index += length;
+    }
+    return -1;
+}
+
 String DecodeWindows1252(std::string_view bytes)
 {
     String text;

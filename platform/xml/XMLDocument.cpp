@@ -1,6 +1,7 @@
 #include "platform/xml/XMLDocument.h"
 
 #include "platform/core/FileUtils.h"
+#include "platform/core/TextCodec.h"
 
 #include <pugixml.hpp>
 
@@ -74,12 +75,17 @@ void TXMLDocument::Load(const void* data, size_t size, const String& source)
     const pugi::xml_parse_result result = loaded->load_buffer(data, size, ParseOptions, pugi::encoding_auto);
     if (result.status == pugi::status_no_document_element || (result && !loaded->document_element()))
         throw EXMLError(QStringLiteral("%1 holds no XML element").arg(source));
-    if (!result) {
-        const auto [line, column] = Position(static_cast<const char*>(data), size, result.offset);
-        throw EXMLError(QStringLiteral("%1 is not well-formed XML: %2 (line %3, column %4)")
-                            .arg(source, String::fromUtf8(result.description()))
-                            .arg(line)
-                            .arg(column));
+    const auto fault = [&](const String& description, ptrdiff_t offset) {
+        const auto [line, column] = Position(static_cast<const char*>(data), size, offset);
+        return EXMLError(QStringLiteral("%1 is not well-formed XML: %2 (line %3, column %4)").arg(source, description).arg(line).arg(column));
+    };
+    if (!result) throw fault(String::fromUtf8(result.description()), result.offset);
+    // pugixml passes bytes that are not UTF-8 through unchanged; read on, they
+    // would turn into replacement characters and the next save would keep
+    // the damage.
+    if (result.encoding == pugi::encoding_utf8) {
+        const ptrdiff_t invalid = InvalidUtf8Offset(std::string_view(static_cast<const char*>(data), size));
+        if (invalid >= 0) throw fault(QStringLiteral("a byte that is not UTF-8"), invalid);
     }
     FDocument = std::move(loaded);
 }
@@ -103,7 +109,7 @@ TXMLNode TXMLDocument::AddRoot(const String& name)
 
 TXMLNode TXMLDocument::AddComment(const String& text)
 {
-    if (text.contains(QStringLiteral("--")) || text.endsWith(u'-'))
+    if (text.contains(QStringLiteral("--")) || text.endsWith(u'-') || text.contains(QChar(u'\0')))
         throw EXMLError(QStringLiteral("\"%1\" cannot be written as an XML comment").arg(text));
     pugi::xml_node comment = FDocument->append_child(pugi::node_comment);
     comment.set_value(text.toStdString().c_str());

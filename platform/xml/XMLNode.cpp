@@ -4,6 +4,8 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+
 namespace {
 
 pugi::xml_node Wrap(pugi::xml_node_struct* node) { return pugi::xml_node(node); }
@@ -33,13 +35,39 @@ void CheckName(const String& name)
     if (!valid) throw EXMLError(QStringLiteral("\"%1\" is not a valid XML name").arg(name));
 }
 
-void AppendText(pugi::xml_node node, String& text)
+// A value holding U+0000 would be cut there when written, so it is refused.
+void CheckValue(const String& value, const char* what)
 {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            text += FromUtf8(child.value());
-        else if (child.type() == pugi::node_element)
-            AppendText(child, text);
+    if (value.contains(QChar(u'\0')))
+        throw EXMLError(QStringLiteral("The %1 holds a NUL character, which an XML file cannot carry").arg(QLatin1StringView(what)));
+}
+
+// Settings and project files come from anywhere, so a walk over a subtree
+// must not use one stack frame per level: it follows the parent links back up.
+std::string SubtreeText(pugi::xml_node top)
+{
+    std::string text;
+    for (pugi::xml_node current = top.first_child(); current;) {
+        if (current.type() == pugi::node_pcdata || current.type() == pugi::node_cdata) text += current.value();
+        if (current.type() == pugi::node_element && current.first_child()) {
+            current = current.first_child();
+            continue;
+        }
+        while (current != top && !current.next_sibling()) current = current.parent();
+        current = current == top ? pugi::xml_node() : current.next_sibling();
+    }
+    return text;
+}
+
+// pugixml frees a removed node's children recursively, so a deep subtree is
+// taken apart from its leaves upwards first.
+void RemoveChildren(pugi::xml_node top)
+{
+    for (pugi::xml_node current = top; current.first_child() || current != top;) {
+        while (current.first_child()) current = current.first_child();
+        pugi::xml_node parent = current.parent();
+        parent.remove_child(current);
+        current = parent;
     }
 }
 
@@ -102,20 +130,25 @@ String TXMLNode::Text() const
 {
     const pugi::xml_node node = Wrap(FNode);
     if (node.type() != pugi::node_element && node.type() != pugi::node_document) return FromUtf8(node.value());
-    String text;
-    AppendText(node, text);
-    return text;
+    return FromUtf8(SubtreeText(node).c_str());
 }
 
 void TXMLNode::SetText(const String& text)
 {
+    CheckValue(text, "text");
     pugi::xml_node node = Wrap(FNode);
     if (node.type() != pugi::node_element) {
         if (!node.set_value(Utf8(text).c_str())) throw EXMLError(QStringLiteral("Cannot set the text of this node"));
         return;
     }
-    while (node.first_child()) node.remove_child(node.first_child());
-    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(Utf8(text).c_str());
+    RemoveChildren(node);
+    if (text.isEmpty()) return;
+    // Text of blanks alone is dropped by the reader as layout between
+    // elements; as CDATA it reads back as written.
+    const bool blanksOnly = std::all_of(text.begin(), text.end(), [](QChar character) {
+        return character == u' ' || character == u'\t' || character == u'\r' || character == u'\n';
+    });
+    node.append_child(blanksOnly ? pugi::node_cdata : pugi::node_pcdata).set_value(Utf8(text).c_str());
 }
 
 std::optional<String> TXMLNode::Attribute(const String& name) const
@@ -169,6 +202,7 @@ void TXMLNode::SetAttribute(const String& name, const String& value)
     if (node.type() != pugi::node_element)
         throw EXMLError(QStringLiteral("Cannot set the attribute \"%1\" on a missing node or one that is no element").arg(name));
     CheckName(name);
+    CheckValue(value, "attribute value");
     const std::string key = Utf8(name);
     pugi::xml_attribute attribute = node.attribute(key.c_str());
     if (!attribute) attribute = node.append_attribute(key.c_str());

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 void WriteText(const String& fileName, const char* text)
@@ -110,15 +112,49 @@ TEST(FileUtils, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile)
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "data.bin" });
 }
 
+TEST(FileUtils, AtomicWriteReplacesTheFileInsteadOfRewritingIt)
+{
+    // A second name for the old file sees the old bytes only when the new
+    // content went into a file of its own, which was then renamed over it.
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/data.bin";
+    WriteText(fileName, "old content");
+    std::filesystem::create_hard_link(fileName.toStdString(), (temp.path() + "/second.bin").toStdString());
+    WriteFileAtomic(fileName, TBytes { 'n', 'e', 'w' });
+    EXPECT_EQ(ReadFileBytes(fileName), (TBytes { 'n', 'e', 'w' }));
+    const TBytes old = ReadFileBytes(temp.path() + "/second.bin");
+    EXPECT_EQ(std::string(old.begin(), old.end()), "old content");
+}
+
 TEST(FileUtils, FailuresNameTheFileAndKeepTheOldContent)
 {
     QTemporaryDir temp;
     EXPECT_THROW(ReadFileBytes(temp.path() + "/absent"), EInOutError);
     EXPECT_THROW(ReadFileBytes(temp.path()), EInOutError);
-    try {
-        WriteFileAtomic(temp.path() + "/no/such/folder/f", TBytes { 1 });
-        FAIL() << "no exception";
-    } catch (const EInOutError& error) {
-        EXPECT_TRUE(error.Message().contains("no/such/folder/f"));
+    struct Case {
+        const char* name;
+        String fileName;
+        bool exists;
+    };
+    // The temporary file beside a name of 250 characters would exceed the
+    // longest name a folder can hold, so the write fails after the target exists.
+    const Case cases[] = {
+        { "missing folder", temp.path() + "/no/such/folder/f", false },
+        { "no room for the temporary name", temp.path() + u'/' + String(250, u'n'), true },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        if (testCase.exists) WriteText(testCase.fileName, "old content");
+        try {
+            WriteFileAtomic(testCase.fileName, TBytes { 1 });
+            ADD_FAILURE() << "no exception";
+        } catch (const EInOutError& error) {
+            EXPECT_TRUE(error.Message().contains(ExtractFileName(testCase.fileName))) << error.what();
+        }
+        if (testCase.exists) {
+            const TBytes kept = ReadFileBytes(testCase.fileName);
+            EXPECT_EQ(std::string(kept.begin(), kept.end()), "old content");
+        }
     }
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

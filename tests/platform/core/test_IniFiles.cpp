@@ -78,6 +78,26 @@ TEST(IniFiles, RefusesWhatCouldNotBeReadBack)
     EXPECT_FALSE(ini.SectionExists("S"));
 }
 
+TEST(IniFiles, RepeatedSectionContinuesTheFirst)
+{
+    TMemIniFile ini(String {});
+    TStringList lines;
+    lines.SetText("[A]\nx=1\n[B]\nz=0\n[a]\ny=2\n");
+    ini.SetStrings(lines);
+    EXPECT_EQ(ini.ReadString("A", "x", ""), "1");
+    EXPECT_EQ(ini.ReadString("A", "y", ""), "2");
+    TStringList sections;
+    ini.ReadSections(sections);
+    EXPECT_EQ(sections.CommaText(), "A,B");
+    ini.WriteString("A", "y", "3");
+    TStringList values;
+    ini.ReadSectionValues("A", values);
+    EXPECT_EQ(values.CommaText(), "x=1,y=3");
+    ini.EraseSection("A");
+    EXPECT_FALSE(ini.SectionExists("a"));
+    EXPECT_EQ(ini.ReadString("B", "z", ""), "0");
+}
+
 TEST(IniFiles, IniFileWritesThroughAtOnce)
 {
     QTemporaryDir temp;

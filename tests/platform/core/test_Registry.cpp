@@ -60,14 +60,26 @@ TEST_F(RegistryTest, DeleteKeyRemovesTheSubtree)
     EXPECT_TRUE(FileExists(TRegistry::StoreFile()));
 }
 
-TEST_F(RegistryTest, DamagedStoreIsReportedNotOverwritten)
+TEST_F(RegistryTest, DamagedStoreReadsEmptyAndIsNotOverwritten)
 {
     ForceDirectories(FTemp.path() + "/sub");
     const TBytes damaged = { '{', 'x' };
     WriteFileAtomic(TRegistry::StoreFile(), damaged);
     TRegistry::SetStoreFile(TRegistry::StoreFile());
     TRegistry registry;
-    EXPECT_THROW(registry.OpenKey("Software", true), ERegistryException);
+    EXPECT_FALSE(registry.KeyExists("Software"));
+    EXPECT_FALSE(registry.OpenKeyReadOnly("Software"));
+    EXPECT_EQ(registry.ReadString("Name"), "");
+    EXPECT_FALSE(registry.ValueExists("Name"));
+    TRegistryIniFile ini("Software\\App");
+    EXPECT_EQ(ini.ReadInteger("Layout", "Col0", 7), 7);
+    try {
+        registry.OpenKey("Software", true);
+        ADD_FAILURE() << "no exception";
+    } catch (const ERegistryException& error) {
+        EXPECT_TRUE(error.Message().contains("damaged")) << error.what();
+    }
+    EXPECT_FALSE(registry.KeyExists("Software"));
     EXPECT_EQ(ReadFileBytes(TRegistry::StoreFile()), damaged);
 }
 

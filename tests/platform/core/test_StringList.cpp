@@ -32,6 +32,19 @@ TEST(StringList, SortAndLookupIgnoreCase)
     EXPECT_EQ(list.IndexOf("delta"), -1);
 }
 
+TEST(StringList, SwitchingCaseSensitivityResortsASortedList)
+{
+    TStringList list;
+    list.SetSorted(true);
+    Fill(list, { "c", "B", "a" });
+    EXPECT_EQ(Joined(list), "a|B|c");
+    list.SetCaseSensitive(true);
+    EXPECT_EQ(Joined(list), "B|a|c");
+    EXPECT_EQ(list.IndexOf("B"), 0);
+    EXPECT_EQ(list.IndexOf("c"), 2);
+    EXPECT_EQ(list.IndexOf("b"), -1);
+}
+
 TEST(StringList, SortedListFollowsDuplicatesRule)
 {
     struct Case {
@@ -160,6 +173,13 @@ TEST(StringList, NamesAndValues)
     list.SetValues("New", "3");
     list.SetValues("Other", "");
     EXPECT_EQ(Joined(list), "Key=2|plain|New=3");
+
+    // A name is matched whole, never as the start of a longer one.
+    TStringList longer;
+    Fill(longer, { "KeyX=1" });
+    EXPECT_EQ(longer.Values("Key"), "");
+    longer.SetValues("Key", "2");
+    EXPECT_EQ(Joined(longer), "KeyX=1|Key=2");
 }
 
 TEST(StringList, ChangeEventsAreHeldBackDuringAnUpdate)

@@ -41,11 +41,41 @@ TEST(TextCodec, RefusesBytesThatBreakTheirMark)
         "\xEF\xBB\xBF" "\xFF"sv,
         "\xFF\xFE" "a\0b"sv,
         "\xFF\xFE" "\x00\xD8" "a\0"sv,
+        "\xFF\xFE" "\x00\xDC" "a\0"sv,
+        "\xFE\xFF" "\xDC\x00"sv,
     };
     for (const std::string_view bytes : broken) {
         SCOPED_TRACE(std::string(bytes));
         String text = QStringLiteral("kept");
         EXPECT_FALSE(DecodeText(bytes, text));
         EXPECT_EQ(text, QStringLiteral("kept"));
+    }
+}
+
+TEST(TextCodec, FindsTheFirstByteThatIsNotUtf8)
+{
+    struct Case {
+        const char* name;
+        std::string_view bytes;
+        ptrdiff_t offset;
+    };
+    const Case cases[] = {
+        { "ascii", "abc"sv, -1 },
+        { "two to four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"sv, -1 },
+        { "highest code point", "\xF4\x8F\xBF\xBF"sv, -1 },
+        { "nul is utf-8", "a\0b"sv, -1 },
+        { "lone 8-bit letter", "Caf\xE9"sv, 3 },
+        { "continuation without lead", "a\x80"sv, 1 },
+        { "overlong two bytes", "\xC0\xAF"sv, 0 },
+        { "overlong three bytes", "x\xE0\x80\xAF"sv, 1 },
+        { "surrogate", "\xED\xA0\x80"sv, 0 },
+        { "past the last code point", "\xF4\x90\x80\x80"sv, 0 },
+        { "cut at the end", "ab\xE2\x82"sv, 2 },
+        { "bad third byte", "\xE2\x82x"sv, 0 },
+        { "lead byte F5", "\xF5\x80\x80\x80"sv, 0 },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        EXPECT_EQ(InvalidUtf8Offset(testCase.bytes), testCase.offset);
     }
 }

@@ -159,6 +159,10 @@ TEST(XMLDocument, BadFilesRaiseAClearErrorAndStayUntouched)
         { "truncated.xml", "<Conf_Settings><lastproj><projectname>P", "not well-formed" },
         { "empty.xml", "", "empty" },
         { "comment.xml", "<!-- only a comment -->", "no XML element" },
+        { "windows1252.xml", "<C><p>Caf\xE9</p></C>", "not UTF-8 (line 1, column 10)" },
+        { "overlong.xml", "<C>\n<p>\xC0\xAF</p></C>", "not UTF-8 (line 2, column 4)" },
+        { "surrogate.xml", "<C a=\"\xED\xA0\x80\"/>", "not UTF-8" },
+        { "cut.xml", "<C>\xE2\x82</C>", "not UTF-8" },
     };
     for (const Case& testCase : cases) {
         SCOPED_TRACE(testCase.name);
@@ -178,6 +182,10 @@ TEST(XMLDocument, BadFilesRaiseAClearErrorAndStayUntouched)
     }
     TXMLDocument document;
     EXPECT_THROW(document.LoadFromFile(temp.path() + "/absent.xml"), EXMLError);
+    // A file that names its 8-bit encoding is read in it.
+    WriteText(temp.path() + "/latin1.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><C>Caf\xE9</C>");
+    document.LoadFromFile(temp.path() + "/latin1.xml");
+    EXPECT_EQ(document.TopElement("C").Text(), QStringLiteral("Caf\u00e9"));
 }
 
 TEST(XMLDocument, ClearThenRebuildReplacesTheFileWhole)
@@ -210,6 +218,81 @@ TEST(XMLDocument, RefusesNamesAndCommentsThatWouldNotReadBack)
     EXPECT_THROW(document.AddComment("ends-"), EXMLError);
     EXPECT_EQ(root.ChildCount(), 0);
     EXPECT_EQ(document.ChildCount(), 1);
+
+    // A NUL would end the value early in the file.
+    const String withNul = QStringLiteral("x-") + QChar(u'\0') + QStringLiteral("y");
+    TXMLNode entry = root.AddChild("e");
+    entry.SetText("kept");
+    entry.SetAttribute("a", "kept");
+    EXPECT_THROW(entry.SetText(withNul), EXMLError);
+    EXPECT_THROW(entry.SetAttribute("a", withNul), EXMLError);
+    EXPECT_THROW(document.AddComment(withNul), EXMLError);
+    EXPECT_EQ(entry.Text(), "kept");
+    EXPECT_EQ(entry.AttributeText("a"), "kept");
+    EXPECT_EQ(document.ChildCount(), 1);
+}
+
+TEST(XMLDocument, SettingAnAttributeAgainReplacesIt)
+{
+    TXMLDocument document;
+    TXMLNode root = document.AddRoot("r");
+    root.SetAttribute("x", "1");
+    root.SetAttribute("y", "0");
+    root.SetAttribute("x", "2");
+    EXPECT_EQ(document.XML(), "<r x=\"2\" y=\"0\"/>");
+    TXMLDocument reread;
+    reread.LoadFromXML(document.XML());
+    EXPECT_EQ(reread.FirstNode().AttributeText("x"), "2");
+}
+
+TEST(XMLDocument, BlanksAndLineBreaksReadBackByTheRules)
+{
+    struct Case {
+        const char* name;
+        const char16_t* written;
+        const char16_t* textReadBack;
+        const char16_t* attributeReadBack;
+    };
+    const Case cases[] = {
+        { "blanks only", u" ", u" ", u" " },
+        { "tab and blanks", u"\t  ", u"\t  ", u"\t  " },
+        { "blanks around", u" a ", u" a ", u" a " },
+        { "line feed", u"a\nb", u"a\nb", u"a\nb" },
+        { "carriage return", u"a\rb", u"a\nb", u"a\rb" },
+        { "both", u"a\r\nb", u"a\nb", u"a\r\nb" },
+        { "line breaks only", u"\r\n", u"\n", u"\r\n" },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        TXMLDocument document;
+        TXMLNode root = document.AddRoot("r");
+        root.AddChild("t").SetText(String::fromUtf16(testCase.written));
+        root.SetAttribute("a", String::fromUtf16(testCase.written));
+        TXMLDocument reread;
+        reread.LoadFromXML(document.XML());
+        EXPECT_EQ(reread.FirstNode().ChildNode("t").Text(), String::fromUtf16(testCase.textReadBack));
+        EXPECT_EQ(reread.FirstNode().AttributeText("a"), String::fromUtf16(testCase.attributeReadBack));
+    }
+}
+
+TEST(XMLDocument, DeepNestingIsReadAndReplacedWithoutRunningOutOfStack)
+{
+    constexpr int Depth = 200000;
+    std::string xml;
+    for (int level = 0; level < Depth; ++level) xml += "<a>";
+    xml += "x";
+    for (int level = 0; level < Depth; ++level) xml += "</a>";
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/deep.xml";
+    WriteText(fileName, xml);
+    TXMLDocument document;
+    document.LoadFromFile(fileName);
+    TXMLNode root = document.FirstNode();
+    EXPECT_EQ(root.Text(), "x");
+    document.SaveToFile(fileName);
+    EXPECT_EQ(FileContent(fileName), xml);
+    root.SetText("y");
+    EXPECT_EQ(document.XML(), "<a>y</a>");
 }
 
 TEST(XMLDocument, TextIsEscapedAndReadBackExactly)
