@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 void GrabControl(TControl& control, TBitmap& bitmap)
@@ -23,4 +24,17 @@ void GrabControlToFile(TControl& control, const String& fileName)
     TBitmap bitmap;
     GrabControl(control, bitmap);
     bitmap.SaveToFile(fileName);
+}
+
+void PaintParentBackground(TControl& control, TBitmap& bitmap)
+{
+    TWinControl* parent = control.Parent();
+    if (!parent || !parent->Widget() || bitmap.Width() <= 0 || bitmap.Height() <= 0)
+        return;
+    QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    const QRect under(control.Left(), control.Top(), bitmap.Width(), bitmap.Height());
+    parent->Widget()->render(&painter, QPoint(0, 0), QRegion(under), QWidget::DrawWindowBackground);
+    painter.end();
+    bitmap.SetImage(image);
 }
