@@ -135,7 +135,7 @@ void Project_Indicator(String& firstLine, String& secondLine)
     }
 }
 
-void Start_Program(const String& NomeSW, const String&, uint8_t)
+void Start_Program(const String& NomeSW, const String&, uint8_t, uint32_t limitMs)
 {
     String program = NomeSW;
     if (!FileExists(program)) {
@@ -148,5 +148,25 @@ void Start_Program(const String& NomeSW, const String&, uint8_t)
             return;
         program = folder + found;
     }
-    StartProgramAndWait(program, 150000, 10);
+    StartProgramAndWait(program, limitMs, 10);
+}
+
+bool Split_IP_Address(const String& Text, String& P1, String& P2, String& P3, String& P4)
+{
+    String rest = Trim(Text);
+    String* parts[] = { &P1, &P2, &P3 };
+    for (String* part : parts) {
+        const qsizetype dot = rest.indexOf(u'.');
+        if (dot < 0)
+            return false;
+        *part = Trim(rest.left(dot));
+        rest = Trim(rest.mid(dot + 1));
+    }
+    P4 = rest;
+    for (const String* part : { &P1, &P2, &P3, &P4 }) {
+        const int32_t value = StrToIntDef(*part, 1000);
+        if (value < 0 || value > 255)
+            return false;
+    }
+    return true;
 }

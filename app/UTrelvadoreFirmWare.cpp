@@ -298,9 +298,9 @@ void TFTrelvadoreFirmWare::Change_Language()
     FSoftOptions->Set_Lang();
 }
 
-void TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo)
+void TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs)
 {
-    ::Start_Program(NomeSW, Parameter, tipo);
+    ::Start_Program(NomeSW, Parameter, tipo, limitMs);
 }
 
 void TFTrelvadoreFirmWare::Set_Update_Timer() { Timer_Update->SetEnabled(Update_Timer_Wanted()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UComon.h"
 #include "controls/LbButton.h"
 #include "platform/net/HttpClient.h"
 #include "platform/ui/ExtCtrls.h"
@@ -33,7 +34,7 @@ public:
     void Open_Project();
     void Change_Language();
     // Runs the external updater for the update dialog.
-    void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo);
+    void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
 
     TLabel* L_SW_Code = nullptr;
     TLabel* L_SW_Desc = nullptr;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FakePinger.h"
+#include "device/UBoot.h"
+#include "tests/app/ShellTest.h"
+
+#include <filesystem>
+
+// The main window with the device dialogs, in a program folder of the test's
+// own with a project open.
+class DeviceTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        FWindow = Create();
+        FBootForm = std::make_unique<TFBoot>(nullptr);
+        FBoot = FBootForm.get();
+        FBootForm->DoCreate();
+        Answer_New_Project(QStringLiteral("Plant"));
+        FWindow->Btn_New->Click();
+        ASSERT_TRUE(Project_Is_Open());
+    }
+    // A pinger for the update dialog answering with the byte counts given.
+    TFake_Pinger& Fake_Pinger(std::vector<int32_t> replies)
+    {
+        auto pinger = std::make_unique<TFake_Pinger>(FPingClock, std::move(replies));
+        TFake_Pinger& fake = *pinger;
+        FBoot->Set_Pinger(std::move(pinger));
+        return fake;
+    }
+    // A stand-in for the updater beside the program: a shell script.
+    void Write_Updater(const std::string& body)
+    {
+        FExe.Write("Ethernet_Update", "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n" + body + "\n");
+        std::filesystem::permissions(FExe.Native("Ethernet_Update"), std::filesystem::perms::owner_all);
+    }
+    void Set_Octets(const char* a, const char* b, const char* c, const char* d)
+    {
+        const char* octets[] = { a, b, c, d };
+        for (int32_t octet = 0; octet < 4; ++octet)
+            FBoot->E_IP[octet]->SetText(String::fromLatin1(octets[octet]));
+    }
+
+    std::unique_ptr<TFTrelvadoreFirmWare> FWindow;
+    std::unique_ptr<TFBoot> FBootForm;
+    TFakeClock FPingClock;
+};
