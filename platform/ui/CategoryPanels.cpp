@@ -111,4 +111,9 @@ void TCategoryPanelGroup::Restack()
         top += panel->Height();
     }
     FRestacking = false;
+    // A bar that comes or goes changes the width the panels take.
+    const bool shown = ScrollBarShown();
+    UpdateScrollBar();
+    if (shown != ScrollBarShown())
+        Restack();
 }

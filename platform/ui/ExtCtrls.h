@@ -3,6 +3,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/StdCtrls.h"
 
+class QObject;
+
 enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
 using enum TShapeType;
 
@@ -124,7 +126,9 @@ private:
     std::vector<TLink> FLinks;
 };
 
-// A container that scrolls its children vertically with a scroll bar.
+// A container that scrolls its children vertically. Its scroll bar shows
+// when the children reach below the client area; the wheel scrolls by the
+// system's wheel-scroll lines.
 class TScrollBox : public TCustomControl {
 public:
     explicit TScrollBox(TComponent* owner);
@@ -136,11 +140,21 @@ public:
     // The height the children take, from the top of the scrolled area.
     int32_t VertScrollRange() const;
     void ScrollInView(TControl* control);
+    // The pixels one line of the bar scrolls: an eighth of the client height.
+    int32_t LineSize() const { return std::max(ClientHeight() / 8, 1); }
+    bool ScrollBarShown() const;
+    // Shows or hides the bar and sets its range after the children moved.
+    void UpdateScrollBar();
+
+    int32_t ClientWidth() const override;
 
 protected:
     void WndProc(TMessage& message) override;
     bool DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos) override;
+    void Resize() override;
 
 private:
+    std::unique_ptr<TScrollBarHost> FScrollBar;
+    std::unique_ptr<QObject> FChildWatch;
     int32_t FScrollPosition = 0;
 };

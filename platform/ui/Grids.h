@@ -10,6 +10,7 @@
 #include "platform/core/Strings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Mask.h"
+#include "platform/ui/ScrollBars.h"
 
 #include <cstdint>
 #include <memory>
@@ -70,47 +71,9 @@ using enum TGridDrawStateFlag;
 enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 using enum TGridState;
 
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-using enum TScrollStyle;
-
-// Scroll bars and scroll information, with the platform's values.
-constexpr int32_t SB_HORZ = 0;
-constexpr int32_t SB_VERT = 1;
-
-constexpr uint32_t SIF_RANGE = 0x01;
-constexpr uint32_t SIF_PAGE = 0x02;
-constexpr uint32_t SIF_POS = 0x04;
-constexpr uint32_t SIF_TRACKPOS = 0x10;
-constexpr uint32_t SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
-
-// The scroll request codes beyond those of Messages.h.
-constexpr intptr_t SB_LINELEFT = SB_LINEUP;
-constexpr intptr_t SB_LINERIGHT = SB_LINEDOWN;
-constexpr intptr_t SB_PAGELEFT = SB_PAGEUP;
-constexpr intptr_t SB_PAGERIGHT = SB_PAGEDOWN;
-constexpr intptr_t SB_THUMBTRACK = 5;
-constexpr intptr_t SB_LEFT = SB_TOP;
-constexpr intptr_t SB_RIGHT = SB_BOTTOM;
-
 // The thumb of the grid's own bars runs on this scale whatever the number of
 // rows or columns; positions map to cells with MulDiv.
 constexpr int32_t GridThumbScale = 127;
-
-struct TScrollInfo {
-    uint32_t fMask = SIF_ALL;
-    int32_t nMin = 0;
-    int32_t nMax = 0;
-    uint32_t nPage = 0;
-    int32_t nPos = 0;
-    int32_t nTrackPos = 0;
-};
-
-// WParam of WM_HSCROLL/WM_VSCROLL: the code in the low word, the thumb
-// position in the high word.
-constexpr intptr_t MakeScrollWParam(intptr_t code, int32_t position)
-{
-    return static_cast<intptr_t>((static_cast<uint32_t>(position & 0xFFFF) << 16) | static_cast<uint32_t>(code & 0xFFFF));
-}
 
 // Sizes of the columns or rows of a grid, each followed by a grid line.
 // Every size is the default until one is set; positions are prefix sums kept

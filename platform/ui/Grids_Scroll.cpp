@@ -1,6 +1,7 @@
 #include "platform/ui/Grids.h"
 
 #include "platform/ui/Forms.h"
+#include "platform/ui/ScrollBarHost.h"
 
 #include <QScrollBar>
 #include <QStyle>
@@ -20,20 +21,6 @@ int32_t MaxPosition(const TScrollInfo& info)
 {
     return info.nPage > 0 ? std::max(info.nMin, info.nMax - static_cast<int32_t>(info.nPage) + 1) : info.nMax;
 }
-
-struct TActionCode {
-    int Action;
-    intptr_t Code;
-};
-
-constexpr TActionCode ActionCodes[] = {
-    { QAbstractSlider::SliderSingleStepSub, SB_LINEUP },
-    { QAbstractSlider::SliderSingleStepAdd, SB_LINEDOWN },
-    { QAbstractSlider::SliderPageStepSub, SB_PAGEUP },
-    { QAbstractSlider::SliderPageStepAdd, SB_PAGEDOWN },
-    { QAbstractSlider::SliderToMinimum, SB_TOP },
-    { QAbstractSlider::SliderToMaximum, SB_BOTTOM },
-};
 
 } // namespace
 
@@ -249,15 +236,13 @@ void TCustomGrid::ScrollBarAction(int32_t bar, int action)
         Perform(msg, MakeScrollWParam(SB_THUMBTRACK, scrollBar->sliderPosition()));
         return;
     }
-    for (const TActionCode& entry : ActionCodes) {
-        if (entry.Action != action)
-            continue;
-        Perform(msg, MakeScrollWParam(entry.Code, 0));
-        Perform(msg, MakeScrollWParam(SB_ENDSCROLL, 0));
-        // The bar shows the grid's position, not the one Qt computed.
-        scrollBar->setSliderPosition(FScroll[bar]->Info.nPos);
+    const intptr_t code = ScrollCodeOfAction(action);
+    if (code < 0)
         return;
-    }
+    Perform(msg, MakeScrollWParam(code, 0));
+    Perform(msg, MakeScrollWParam(SB_ENDSCROLL, 0));
+    // The bar shows the grid's position, not the one Qt computed.
+    scrollBar->setSliderPosition(FScroll[bar]->Info.nPos);
 }
 
 void TCustomGrid::ScrollBarReleased(int32_t bar)

@@ -3,10 +3,14 @@
 #include "platform/core/StringList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/TypedSearch.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <vector>
+
+class TScrollBarHost;
 
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 using enum TEditCharCase;
@@ -372,8 +376,21 @@ private:
     TButtonState FState = bsUp;
 };
 
-// A list of strings. The user's selection (click or arrow keys) fires
-// OnClick; setting ItemIndex from the program does not.
+enum class TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
+using TOwnerDrawState = TSetOf<TOwnerDrawStateFlag>;
+using enum TOwnerDrawStateFlag;
+// Draws one item on the control's canvas inside rect.
+using TDrawItemEvent = std::function<void(TWinControl* control, int32_t index, TRect rect, TOwnerDrawState state)>;
+// Sets the height of one item of a variable-height list.
+using TMeasureItemEvent = std::function<void(TWinControl* control, int32_t index, int32_t& height)>;
+
+enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+using enum TListBoxStyle;
+
+// A list of strings. The user's selection (click, arrow keys, typing the
+// start of an item) fires OnClick; setting ItemIndex from the program does
+// not. A vertical scroll bar shows when the items do not fit; the wheel
+// scrolls by the system's wheel-scroll lines.
 class TCustomListBox : public TCustomControl {
 public:
     explicit TCustomListBox(TComponent* owner);
@@ -390,25 +407,64 @@ public:
     bool Selected(int32_t index) const;
     void SetSelected(int32_t index, bool selected);
     int32_t SelCount() const;
+    TListBoxStyle Style() const { return FStyle; }
+    void SetStyle(TListBoxStyle style);
     int32_t ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int32_t itemHeight);
+    // The first item shown; the list never scrolls past its last page.
     int32_t TopIndex() const { return FTopIndex; }
     void SetTopIndex(int32_t topIndex);
     int32_t ItemAtPos(TPoint point, bool existing) const;
+    // The client rectangle of an item; empty when it is scrolled out of view.
+    TRect ItemRect(int32_t index) const;
+    // The items that fit from TopIndex on.
+    int32_t VisibleItemCount() const { return VisibleCountFrom(FTopIndex); }
+    bool ScrollBarShown() const;
     void Clear() { FItems.Clear(); }
 
+    int32_t ClientWidth() const override;
+
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
+
 protected:
+    // Draws one item; owner-draw styles hand it to OnDrawItem.
+    virtual void DrawItem(int32_t index, TRect rect, TOwnerDrawState state);
+    // Where the item's text starts, from the item's left edge.
+    virtual int32_t ItemTextIndent() const { return 2; }
+    // The user's choice of an item: select it (toggle it in a multi-select
+    // list with toggle), scroll it into view and fire OnClick.
+    void UserSelect(int32_t itemIndex, bool toggle);
+    // Highlights the item without firing anything (the combo's open list).
+    void SelectQuietly(int32_t itemIndex);
+    // The target of a navigation key from the current item, or -1.
+    int32_t KeyTarget(uint16_t key) const;
+    int32_t FindTyped(TChar character) { return FSearch.Find(FItems.Count(), [this](int32_t index) { return FItems[index]; }, FItemIndex, character); }
+
     void DefaultHandler(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    bool DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos) override;
+    void Resize() override;
     void Paint() override;
 
 private:
     void ItemsChanged();
-    void UserSelect(int32_t itemIndex, bool toggle);
     void ScrollIntoView();
+    void UpdateScrollBar();
+    int32_t HeightOf(int32_t index) const;
+    int32_t VisibleCountFrom(int32_t top) const;
+    int32_t LastTopIndex() const;
+    int32_t InnerHeight() const { return std::max(Height() - 2 * Border, 0); }
+
+    static constexpr int32_t Border = 2;
 
     TStringList FItems;
     std::vector<bool> FSelected;
+    // Heights of a variable-height list, measured on first use.
+    mutable std::vector<int32_t> FHeights;
+    std::unique_ptr<TScrollBarHost> FScrollBar;
+    TTypedSearch FSearch;
+    TListBoxStyle FStyle = lbStandard;
     int32_t FItemIndex = -1;
     bool FMultiSelect = false;
     int32_t FItemHeight = 13;

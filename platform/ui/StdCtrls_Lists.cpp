@@ -1,198 +1,15 @@
-#include "platform/ui/Menus.h"
+#include "platform/ui/ScrollBarHost.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/StdCtrls.h"
-#include "platform/ui/UiServices.h"
-
-// ---- TCustomComboBox
-
-TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomControl(owner)
-{
-    SetTabStop(true);
-    SetParentColor(false);
-    SetBounds(0, 0, 145, 21);
-    FItems.OnChange = [this](TStringList*) { ItemsChanged(); };
-}
-
-TCustomComboBox::~TCustomComboBox() = default;
-
-void TCustomComboBox::SetStyle(TComboBoxStyle style)
-{
-    FStyle = style;
-    Invalidate();
-}
-
-void TCustomComboBox::SetItemIndex(int32_t itemIndex)
-{
-    FItemIndex = itemIndex >= 0 && itemIndex < FItems.Count() ? itemIndex : -1;
-    SetText(FItemIndex >= 0 ? FItems[FItemIndex] : String());
-    Invalidate();
-}
-
-void TCustomComboBox::Clear()
-{
-    FItems.Clear();
-    SetText(String());
-}
-
-void TCustomComboBox::ItemsChanged()
-{
-    if (FItemIndex >= FItems.Count())
-        SetItemIndex(-1);
-    Invalidate();
-}
-
-void TCustomComboBox::Change()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
-// Without an OnSelect handler a choice is reported as a change.
-void TCustomComboBox::Select()
-{
-    if (OnSelect)
-        OnSelect(this);
-    else
-        Change();
-}
-
-void TCustomComboBox::ChooseItem(int32_t itemIndex)
-{
-    if (itemIndex < 0 || itemIndex >= FItems.Count() || itemIndex == FItemIndex)
-        return;
-    SetItemIndex(itemIndex);
-    Click();
-    Select();
-}
-
-// The list is offered through the popup service, so a test can choose.
-void TCustomComboBox::DropDown()
-{
-    if (FItems.Count() == 0)
-        return;
-    FDroppedDown = true;
-    Perform(CN_COMMAND, MakeLParam(0, CBN_DROPDOWN));
-    TPopupMenu menu(nullptr);
-    for (int32_t index = 0; index < FItems.Count(); ++index) {
-        TMenuItem* item = menu.Items().Add(FItems[index]);
-        item->SetTag(index);
-        item->SetChecked(index == FItemIndex);
-    }
-    const TMenuItem* chosen = UiServices().PopupMenu(menu, ClientToScreen({ 0, Height() }));
-    FDroppedDown = false;
-    Perform(CN_COMMAND, MakeLParam(0, CBN_CLOSEUP));
-    if (chosen)
-        ChooseItem(static_cast<int32_t>(chosen->Tag()));
-}
-
-void TCustomComboBox::DefaultHandler(TMessage& message)
-{
-    switch (message.Msg) {
-    case WM_GETDLGCODE:
-        message.Result = DLGC_WANTARROWS | (FStyle == csDropDown ? DLGC_WANTCHARS : 0);
-        return;
-    case CN_COMMAND:
-        if (CommandCode(message.WParam) == CBN_DROPDOWN && OnDropDown)
-            OnDropDown(this);
-        else if (CommandCode(message.WParam) == CBN_CLOSEUP && OnCloseUp)
-            OnCloseUp(this);
-        return;
-    case CB_SETDROPPEDWIDTH:
-        FDroppedWidth = static_cast<int32_t>(message.WParam);
-        message.Result = DroppedWidth();
-        return;
-    case CB_GETDROPPEDWIDTH:
-        message.Result = DroppedWidth();
-        return;
-    case WM_KEYDOWN:
-        switch (message.WParam) {
-        case VK_UP:
-            ChooseItem(std::max(FItemIndex - 1, 0));
-            return;
-        case VK_DOWN:
-            ChooseItem(FItemIndex + 1);
-            return;
-        case VK_HOME:
-            ChooseItem(0);
-            return;
-        case VK_END:
-            ChooseItem(FItems.Count() - 1);
-            return;
-        case VK_F4:
-            DropDown();
-            return;
-        default:
-            break;
-        }
-        break;
-    case WM_CHAR:
-        // A drop-down box edits its text; a list box selects by first letter.
-        if (FStyle == csDropDown) {
-            const auto character = static_cast<TChar>(message.WParam);
-            if (character == 8)
-                SetText(Text().chopped(Text().isEmpty() ? 0 : 1));
-            else if (character >= 0x20)
-                SetText(Text() + QChar(character));
-            else
-                return;
-            FItemIndex = FItems.IndexOf(Text());
-            Change();
-            return;
-        }
-        for (int32_t index = 0; index < FItems.Count(); ++index)
-            if (FItems[index].startsWith(QChar(static_cast<TChar>(message.WParam)), Qt::CaseInsensitive)) {
-                ChooseItem(index);
-                return;
-            }
-        return;
-    default:
-        break;
-    }
-    TCustomControl::DefaultHandler(message);
-}
-
-void TCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
-{
-    TCustomControl::MouseDown(button, shift, x, y);
-    if (button != mbLeft)
-        return;
-    if (CanFocus())
-        SetFocus();
-    DropDown();
-}
-
-void TCustomComboBox::Paint()
-{
-    TCanvas& canvas = Canvas();
-    const TRect client = ClientRect();
-    canvas.Brush().SetColor(Enabled() ? Color() : clBtnFace);
-    canvas.Pen().SetColor(clBtnShadow);
-    canvas.Rectangle(client);
-    const int32_t buttonWidth = 17;
-    const TRect button = Rect(client.Right - buttonWidth - 1, 1, client.Right - 1, client.Bottom - 1);
-    canvas.Brush().SetColor(clBtnFace);
-    canvas.FillRect(button);
-    canvas.Brush().SetColor(clBtnText);
-    canvas.Pen().SetColor(clBtnText);
-    const int32_t middleX = (button.Left + button.Right) / 2;
-    const int32_t middleY = (button.Top + button.Bottom) / 2;
-    const TPoint arrow[] = { { middleX - 3, middleY - 1 }, { middleX + 3, middleY - 1 }, { middleX, middleY + 2 } };
-    canvas.Polygon(arrow);
-    const bool focused = Focused() && FStyle == csDropDownList;
-    TRect textRect = Rect(3, 2, button.Left - 1, client.Bottom - 2);
-    if (focused) {
-        canvas.Brush().SetColor(clHighlight);
-        canvas.FillRect(textRect);
-    }
-    canvas.Brush().SetStyle(bsClear);
-    canvas.SetFont(Font());
-    canvas.Font().SetColor(!Enabled() ? clGrayText : focused ? clHighlightText : Font().Color());
-    canvas.DrawText(Text(), textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-}
+#include "platform/ui/SystemMetrics.h"
 
 // ---- TCustomListBox
 
 TCustomListBox::TCustomListBox(TComponent* owner) : TCustomControl(owner)
 {
+    FScrollBar = std::make_unique<TScrollBarHost>(Widget(), false, [this](intptr_t code, int32_t thumb) {
+        Perform(WM_VSCROLL, MakeScrollWParam(code, thumb));
+    });
     SetTabStop(true);
     SetParentColor(false);
     SetBounds(0, 0, 121, 97);
@@ -204,12 +21,21 @@ TCustomListBox::~TCustomListBox() = default;
 void TCustomListBox::ItemsChanged()
 {
     FSelected.assign(static_cast<size_t>(FItems.Count()), false);
+    FHeights.clear();
     if (FItemIndex >= FItems.Count())
         FItemIndex = -1;
     if (FItemIndex >= 0)
         FSelected[static_cast<size_t>(FItemIndex)] = true;
-    FTopIndex = std::clamp(FTopIndex, 0, std::max(FItems.Count() - 1, 0));
+    FTopIndex = std::clamp(FTopIndex, 0, LastTopIndex());
+    UpdateScrollBar();
     Invalidate();
+}
+
+void TCustomListBox::SetStyle(TListBoxStyle style)
+{
+    FStyle = style;
+    FHeights.clear();
+    ItemsChanged();
 }
 
 void TCustomListBox::SetItemIndex(int32_t itemIndex)
@@ -221,6 +47,12 @@ void TCustomListBox::SetItemIndex(int32_t itemIndex)
         FSelected[static_cast<size_t>(FItemIndex)] = true;
     ScrollIntoView();
     Invalidate();
+}
+
+void TCustomListBox::SelectQuietly(int32_t itemIndex)
+{
+    if (itemIndex != FItemIndex)
+        SetItemIndex(itemIndex);
 }
 
 void TCustomListBox::SetMultiSelect(bool multiSelect)
@@ -258,12 +90,61 @@ int32_t TCustomListBox::SelCount() const
 void TCustomListBox::SetItemHeight(int32_t itemHeight)
 {
     FItemHeight = std::max(itemHeight, 1);
-    Invalidate();
+    ItemsChanged();
+}
+
+// Variable heights are asked once per item and kept until the items change.
+int32_t TCustomListBox::HeightOf(int32_t index) const
+{
+    if (FStyle != lbOwnerDrawVariable || !OnMeasureItem)
+        return FItemHeight;
+    auto& heights = FHeights;
+    if (heights.size() != static_cast<size_t>(FItems.Count())) {
+        heights.assign(static_cast<size_t>(FItems.Count()), 0);
+        for (int32_t item = 0; item < FItems.Count(); ++item) {
+            int32_t height = FItemHeight;
+            OnMeasureItem(const_cast<TCustomListBox*>(this), item, height);
+            heights[static_cast<size_t>(item)] = std::max(height, 1);
+        }
+    }
+    return heights[static_cast<size_t>(index)];
+}
+
+int32_t TCustomListBox::VisibleCountFrom(int32_t top) const
+{
+    if (FStyle != lbOwnerDrawVariable)
+        return std::clamp(InnerHeight() / FItemHeight, 1, std::max(FItems.Count() - top, 1));
+    int32_t used = 0;
+    int32_t count = 0;
+    for (int32_t index = top; index < FItems.Count(); ++index) {
+        used += HeightOf(index);
+        if (used > InnerHeight() && count > 0)
+            break;
+        ++count;
+    }
+    return std::max(count, 1);
+}
+
+int32_t TCustomListBox::LastTopIndex() const
+{
+    if (FItems.Count() == 0)
+        return 0;
+    if (FStyle != lbOwnerDrawVariable)
+        return std::max(FItems.Count() - std::max(InnerHeight() / FItemHeight, 1), 0);
+    int32_t used = 0;
+    int32_t top = FItems.Count();
+    while (top > 0 && used + HeightOf(top - 1) <= InnerHeight())
+        used += HeightOf(--top);
+    return std::min(top, FItems.Count() - 1);
 }
 
 void TCustomListBox::SetTopIndex(int32_t topIndex)
 {
-    FTopIndex = std::clamp(topIndex, 0, std::max(FItems.Count() - 1, 0));
+    const int32_t top = std::clamp(topIndex, 0, LastTopIndex());
+    if (top == FTopIndex)
+        return;
+    FTopIndex = top;
+    UpdateScrollBar();
     Invalidate();
 }
 
@@ -271,18 +152,72 @@ void TCustomListBox::ScrollIntoView()
 {
     if (FItemIndex < 0)
         return;
-    const int32_t visible = std::max((Height() - 4) / FItemHeight, 1);
     if (FItemIndex < FTopIndex)
-        FTopIndex = FItemIndex;
-    else if (FItemIndex >= FTopIndex + visible)
-        FTopIndex = FItemIndex - visible + 1;
+        SetTopIndex(FItemIndex);
+    else
+        while (FItemIndex >= FTopIndex + VisibleCountFrom(FTopIndex) && FTopIndex < LastTopIndex())
+            SetTopIndex(FStyle == lbOwnerDrawVariable ? FTopIndex + 1 : FItemIndex - VisibleCountFrom(FTopIndex) + 1);
+}
+
+bool TCustomListBox::ScrollBarShown() const { return FScrollBar->Visible(); }
+
+int32_t TCustomListBox::ClientWidth() const
+{
+    return std::max(Width() - (ScrollBarShown() ? GetSystemMetrics(SM_CXVSCROLL) : 0), 0);
+}
+
+void TCustomListBox::UpdateScrollBar()
+{
+    const int32_t visible = VisibleCountFrom(FTopIndex);
+    const bool shown = LastTopIndex() > 0;
+    const int32_t extent = GetSystemMetrics(SM_CXVSCROLL);
+    FScrollBar->SetParams(0, std::max(FItems.Count() - 1, 0), visible, FTopIndex);
+    FScrollBar->SetGeometry(Rect(Width() - Border - extent, Border, Width() - Border, Height() - Border));
+    if (shown != FScrollBar->Visible()) {
+        FScrollBar->SetVisible(shown);
+        Invalidate();
+    }
+}
+
+void TCustomListBox::Resize()
+{
+    TCustomControl::Resize();
+    FTopIndex = std::clamp(FTopIndex, 0, LastTopIndex());
+    UpdateScrollBar();
+}
+
+TRect TCustomListBox::ItemRect(int32_t index) const
+{
+    if (index < FTopIndex || index >= FItems.Count())
+        return TRect {};
+    int32_t top = Border + (index - FTopIndex) * FItemHeight;
+    if (FStyle == lbOwnerDrawVariable) {
+        top = Border;
+        for (int32_t item = FTopIndex; item < index && top < Height(); ++item)
+            top += HeightOf(item);
+    }
+    if (top >= Height() - Border)
+        return TRect {};
+    const int32_t right = ScrollBarShown() ? Width() - Border - GetSystemMetrics(SM_CXVSCROLL) : Width() - Border;
+    return Rect(Border, top, right, top + HeightOf(index));
 }
 
 int32_t TCustomListBox::ItemAtPos(TPoint point, bool existing) const
 {
-    const int32_t index = FTopIndex + (point.Y - 2) / FItemHeight;
-    if (point.Y >= 2 && index < FItems.Count())
-        return index;
+    if (point.Y >= Border) {
+        if (FStyle != lbOwnerDrawVariable) {
+            const int32_t index = FTopIndex + (point.Y - Border) / FItemHeight;
+            if (index < FItems.Count())
+                return index;
+        } else {
+            int32_t top = Border;
+            for (int32_t index = FTopIndex; index < FItems.Count(); ++index) {
+                top += HeightOf(index);
+                if (point.Y < top)
+                    return index;
+            }
+        }
+    }
     return existing ? -1 : FItems.Count();
 }
 
@@ -293,6 +228,7 @@ void TCustomListBox::UserSelect(int32_t itemIndex, bool toggle)
     if (FMultiSelect && toggle) {
         FItemIndex = itemIndex;
         FSelected[static_cast<size_t>(itemIndex)] = !FSelected[static_cast<size_t>(itemIndex)];
+        ScrollIntoView();
         Invalidate();
     } else {
         if (itemIndex == FItemIndex && !FMultiSelect)
@@ -304,45 +240,87 @@ void TCustomListBox::UserSelect(int32_t itemIndex, bool toggle)
     Click();
 }
 
+int32_t TCustomListBox::KeyTarget(uint16_t key) const
+{
+    const int32_t page = VisibleCountFrom(FTopIndex);
+    const int32_t last = FItems.Count() - 1;
+    if (last < 0)
+        return -1;
+    switch (key) {
+    case VK_UP:
+        return std::max(FItemIndex - 1, 0);
+    case VK_DOWN:
+        return std::min(FItemIndex + 1, last);
+    case VK_PRIOR:
+        return std::max(FItemIndex - page + 1, 0);
+    case VK_NEXT:
+        return std::min(std::max(FItemIndex, 0) + page - 1, last);
+    case VK_HOME:
+        return 0;
+    case VK_END:
+        return last;
+    default:
+        return -1;
+    }
+}
+
 void TCustomListBox::DefaultHandler(TMessage& message)
 {
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
-    case WM_KEYDOWN: {
-        const int32_t page = std::max((Height() - 4) / FItemHeight, 1);
-        int32_t target = -1;
-        switch (message.WParam) {
-        case VK_UP:
-            target = std::max(FItemIndex - 1, 0);
+    case WM_KEYDOWN:
+        UserSelect(KeyTarget(static_cast<uint16_t>(message.WParam)), false);
+        return;
+    case WM_CHAR:
+        if (message.WParam > 0x20)
+            UserSelect(FindTyped(static_cast<TChar>(message.WParam)), false);
+        return;
+    case WM_VSCROLL: {
+        const int32_t page = VisibleCountFrom(FTopIndex);
+        switch (ScrollCodeOf(message.WParam)) {
+        case SB_LINEUP:
+            SetTopIndex(FTopIndex - 1);
             break;
-        case VK_DOWN:
-            target = std::min(FItemIndex + 1, FItems.Count() - 1);
+        case SB_LINEDOWN:
+            SetTopIndex(FTopIndex + 1);
             break;
-        case VK_PRIOR:
-            target = std::max(FItemIndex - page, 0);
+        case SB_PAGEUP:
+            SetTopIndex(FTopIndex - page);
             break;
-        case VK_NEXT:
-            target = std::min(FItemIndex + page, FItems.Count() - 1);
+        case SB_PAGEDOWN:
+            SetTopIndex(FTopIndex + page);
             break;
-        case VK_HOME:
-            target = 0;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            SetTopIndex(ScrollPositionOf(message.WParam));
             break;
-        case VK_END:
-            target = FItems.Count() - 1;
+        case SB_TOP:
+            SetTopIndex(0);
+            break;
+        case SB_BOTTOM:
+            SetTopIndex(LastTopIndex());
             break;
         default:
             break;
         }
-        if (target >= 0)
-            UserSelect(target, false);
         return;
     }
     default:
         break;
     }
     TCustomControl::DefaultHandler(message);
+}
+
+bool TCustomListBox::DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos)
+{
+    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
+        return true;
+    const uint32_t setting = WheelScrollLines();
+    const int32_t lines = setting == WHEEL_PAGESCROLL ? VisibleCountFrom(FTopIndex) : static_cast<int32_t>(setting);
+    SetTopIndex(FTopIndex - wheelDelta * lines / WHEEL_DELTA);
+    return true;
 }
 
 void TCustomListBox::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
@@ -355,26 +333,44 @@ void TCustomListBox::MouseDown(TMouseButton button, TShiftState shift, int32_t x
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
+void TCustomListBox::DrawItem(int32_t index, TRect rect, TOwnerDrawState state)
+{
+    TCanvas& canvas = Canvas();
+    if (FStyle != lbStandard && OnDrawItem) {
+        OnDrawItem(this, index, rect, state);
+        return;
+    }
+    const bool selected = state.Contains(odSelected);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(selected ? clHighlight : Color());
+    canvas.FillRect(rect);
+    canvas.Font().SetColor(!Enabled() ? clGrayText : selected ? clHighlightText : Font().Color());
+    canvas.Brush().SetStyle(bsClear);
+    TRect textRect = Rect(rect.Left + ItemTextIndent(), rect.Top, rect.Right, rect.Bottom);
+    canvas.DrawText(FItems[index], textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
 void TCustomListBox::Paint()
 {
     TCanvas& canvas = Canvas();
     canvas.Brush().SetColor(Color());
     canvas.Pen().SetColor(clBtnShadow);
-    canvas.Rectangle(ClientRect());
-    canvas.SetFont(Font());
+    canvas.Rectangle(Rect(0, 0, Width(), Height()));
     for (int32_t index = FTopIndex; index < FItems.Count(); ++index) {
-        TRect itemRect = Rect(2, 2 + (index - FTopIndex) * FItemHeight, Width() - 2, 2 + (index - FTopIndex + 1) * FItemHeight);
-        if (itemRect.Top >= Height() - 2)
+        const TRect itemRect = ItemRect(index);
+        if (itemRect.Height() <= 0)
             break;
-        const bool selected = FSelected[static_cast<size_t>(index)];
-        canvas.Brush().SetStyle(bsSolid);
-        canvas.Brush().SetColor(selected ? clHighlight : Color());
-        canvas.FillRect(itemRect);
-        canvas.Font().SetColor(selected ? clHighlightText : Font().Color());
-        canvas.Brush().SetStyle(bsClear);
-        TRect textRect = Rect(itemRect.Left + 2, itemRect.Top, itemRect.Right, itemRect.Bottom);
-        canvas.DrawText(FItems[index], textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        TOwnerDrawState state;
+        if (FSelected[static_cast<size_t>(index)])
+            state << odSelected;
         if (index == FItemIndex && Focused())
+            state << odFocused;
+        if (!Enabled())
+            state << odDisabled;
+        canvas.SetFont(Font());
+        canvas.Brush().SetColor(Color());
+        DrawItem(index, itemRect, state);
+        if (state.Contains(odFocused))
             canvas.DrawFocusRect(itemRect);
     }
 }
