@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/SlantTabsClasses.h"
 #include "controls/SlantTabsInterfaces.h"
 #include "controls/SlantTabsLookAndFeel.h"
 #include "controls/SlantTabsOptions.h"
@@ -18,7 +19,13 @@ public:
 
     TRecordingStrip() : Options(this), Look(this) { }
 
-    int32_t LastPinnedIndex() const override { return PinnedIndex; }
+    int32_t LastPinnedIndex() const override
+    {
+        int32_t last = -1;
+        while (Tabs && last + 1 < Tabs->Count() && Tabs->Items(last + 1)->Pinned())
+            ++last;
+        return last;
+    }
     TSlantTab* GetActiveTab() const override { return nullptr; }
     ISlantTabPolygons GetPreviousTabPolygons(int32_t) override { return nullptr; }
     bool DoBeforeDrawItem(TGPGraphics&, const TRect&, TSlantTabItemType, int32_t) override { return false; }
@@ -55,7 +62,7 @@ public:
     std::vector<TReport> Reports;
     std::vector<std::pair<TSlantTab*, TSlantTab*>> Asked;
     bool Allow = true;
-    int32_t PinnedIndex = -1;
+    TSlantTabsList* Tabs = nullptr;
     int32_t ScrollOffset = 0;
     int32_t ClientWidth = 300;
     TBiDiMode BiDi = bdLeftToRight;
