@@ -8,8 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimerEvent>
 #include <QToolTip>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -247,12 +250,28 @@ uint16_t VirtualKeyOf(const QKeyEvent& event)
     return 0;
 }
 
-void DispatchKeyPress(TWinControl& control, const QKeyEvent& event)
+namespace {
+
+// The character step alone; Alt without Ctrl makes it an accelerator.
+void DispatchCharacter(TWinControl& control, TChar character, intptr_t keyData)
 {
-    SetKeyboardShiftState(ShiftStateOf(event.modifiers()));
+    if (character == 0)
+        return;
+    if ((keyData & KF_ALTDOWN) && GetKeyState(VK_CONTROL) >= 0) {
+        if (TForm* form = control.ParentForm())
+            form->Perform(CM_DIALOGCHAR, character, keyData);
+        return;
+    }
     const TLiveControl live(control);
-    const intptr_t keyData = KeyDataOf(event, false);
-    if (const uint16_t virtualKey = VirtualKeyOf(event)) {
+    if (control.Perform(CN_CHAR, character, keyData) != 0 || !live.Alive())
+        return;
+    control.Perform(WM_CHAR, character, keyData);
+}
+
+void DispatchKeyDown(TWinControl& control, uint16_t virtualKey, intptr_t keyData, TChar character)
+{
+    const TLiveControl live(control);
+    if (virtualKey != 0) {
         // A key the dialog handling used up makes no character either.
         if (control.Perform(CN_KEYDOWN, virtualKey, keyData) != 0 || !live.Alive())
             return;
@@ -260,30 +279,93 @@ void DispatchKeyPress(TWinControl& control, const QKeyEvent& event)
         if (!live.Alive())
             return;
     }
-    const TChar character = CharacterOf(event);
-    if (character == 0)
+    DispatchCharacter(control, character, keyData);
+}
+
+void DispatchKeyUp(TWinControl& control, uint16_t virtualKey, intptr_t keyData)
+{
+    if (virtualKey == 0)
         return;
-    if ((event.modifiers() & Qt::AltModifier) && !(event.modifiers() & Qt::ControlModifier)) {
-        if (TForm* form = control.ParentForm())
-            form->Perform(CM_DIALOGCHAR, character, keyData);
+    const TLiveControl live(control);
+    if (control.Perform(CN_KEYUP, virtualKey, keyData) != 0 || !live.Alive())
         return;
+    control.Perform(WM_KEYUP, virtualKey, keyData);
+}
+
+// The character the platform's translation makes of a posted key-down, by
+// the current state of Shift and Ctrl; keys whose character depends on the
+// keyboard layout make none.
+TChar TranslatedCharacter(uint16_t virtualKey)
+{
+    const bool isLetter = virtualKey >= 'A' && virtualKey <= 'Z';
+    if (GetKeyState(VK_CONTROL) < 0) {
+        if (isLetter)
+            return static_cast<TChar>(virtualKey - 'A' + 1);
+        if (virtualKey == VK_RETURN)
+            return 10;
+        return virtualKey == VK_BACK ? 127 : 0;
     }
-    if (control.Perform(CN_CHAR, character, keyData) != 0 || !live.Alive())
-        return;
-    control.Perform(WM_CHAR, character, keyData);
+    switch (virtualKey) {
+    case VK_RETURN:
+        return 13;
+    case VK_ESCAPE:
+        return 27;
+    case VK_BACK:
+        return 8;
+    case VK_TAB:
+        return 9;
+    case VK_SPACE:
+        return u' ';
+    default:
+        break;
+    }
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (isLetter)
+        return shift ? virtualKey : static_cast<TChar>(virtualKey + (u'a' - u'A'));
+    if (virtualKey >= '0' && virtualKey <= '9' && !shift)
+        return virtualKey;
+    return 0;
+}
+
+} // namespace
+
+void DispatchKeyPress(TWinControl& control, const QKeyEvent& event)
+{
+    SetKeyboardShiftState(ShiftStateOf(event.modifiers()));
+    DispatchKeyDown(control, VirtualKeyOf(event), KeyDataOf(event, false), CharacterOf(event));
 }
 
 void DispatchKeyRelease(TWinControl& control, const QKeyEvent& event)
 {
     SetKeyboardShiftState(ShiftStateOf(event.modifiers()));
-    const TLiveControl live(control);
-    const uint16_t virtualKey = VirtualKeyOf(event);
-    if (virtualKey == 0)
-        return;
-    const intptr_t keyData = KeyDataOf(event, true);
-    if (control.Perform(CN_KEYUP, virtualKey, keyData) != 0 || !live.Alive())
-        return;
-    control.Perform(WM_KEYUP, virtualKey, keyData);
+    DispatchKeyUp(control, VirtualKeyOf(event), KeyDataOf(event, true));
+}
+
+bool DispatchPostedKey(TWinControl& control, const TMessage& message)
+{
+    const auto virtualKey = static_cast<uint16_t>(message.WParam);
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+        DispatchKeyDown(control, virtualKey, message.LParam, TranslatedCharacter(virtualKey));
+        return true;
+    case WM_SYSKEYDOWN:
+        DispatchKeyDown(control, virtualKey, message.LParam | KF_ALTDOWN, TranslatedCharacter(virtualKey));
+        return true;
+    case WM_KEYUP:
+        DispatchKeyUp(control, virtualKey, message.LParam);
+        return true;
+    case WM_SYSKEYUP:
+        DispatchKeyUp(control, virtualKey, message.LParam | KF_ALTDOWN);
+        return true;
+    case WM_CHAR:
+        DispatchCharacter(control, static_cast<TChar>(message.WParam), message.LParam);
+        return true;
+    case WM_SYSCHAR:
+        DispatchCharacter(control, static_cast<TChar>(message.WParam), message.LParam | KF_ALTDOWN);
+        return true;
+    default:
+        return false;
+    }
 }
 
 TControlWidget::TControlWidget(TControl* control) : FControl(control)
@@ -339,14 +421,8 @@ bool TControlWidget::Dispatch(QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: {
-        auto& mouse = static_cast<QMouseEvent&>(*event);
-        SetKeyboardShiftState(ShiftStateOf(mouse.modifiers()));
-        if (const uint32_t msg = MouseMessageOf(mouse, control.ControlStyle().Contains(csDoubleClicks)))
-            control.Perform(msg, MouseKeysOf(mouse), PointToLParam({ mouse.position().toPoint().x(), mouse.position().toPoint().y() }));
-        event->accept();
-        return true;
-    }
+    case QEvent::MouseMove:
+        return DispatchMouse(static_cast<QMouseEvent&>(*event));
     case QEvent::Wheel: {
         auto& wheel = static_cast<QWheelEvent&>(*event);
         SetKeyboardShiftState(ShiftStateOf(wheel.modifiers()));
@@ -378,6 +454,23 @@ bool TControlWidget::Dispatch(QEvent* event)
         if (isWindow())
             control.UpdateBoundsFromWidget();
         return false;
+    case QEvent::Show:
+        if (windowed)
+            windowed->HandleNeeded();
+        return false;
+    case QEvent::Hide:
+        if (control.MouseCapture())
+            control.SetMouseCapture(false);
+        return false;
+    case QEvent::Timer: {
+        const int timer = static_cast<QTimerEvent&>(*event).timerId();
+        for (const auto& [id, qtTimer] : FTimers)
+            if (qtTimer == timer) {
+                control.Perform(WM_TIMER, static_cast<intptr_t>(id));
+                return true;
+            }
+        return false;
+    }
     case QEvent::Close:
         control.Perform(WM_CLOSE);
         event->ignore();
@@ -386,6 +479,15 @@ bool TControlWidget::Dispatch(QEvent* event)
         control.Perform(CM_ACTIVATE);
         return false;
     case QEvent::WindowDeactivate:
+        // Whatever the window's controls were in the middle of (a drag, a
+        // held capture) ends with its activation.
+        if (auto* form = dynamic_cast<TForm*>(&control)) {
+            if (TControl* capture = TControl::FromWidget(QWidget::mouseGrabber());
+                capture && capture->ParentForm() == form)
+                capture->Perform(WM_CANCELMODE);
+            if (TWinControl* active = form->ActiveControl())
+                active->Perform(WM_CANCELMODE);
+        }
         control.Perform(CM_DEACTIVATE);
         return false;
     case QEvent::ContextMenu: {
@@ -404,11 +506,66 @@ bool TControlWidget::Dispatch(QEvent* event)
     default:
         if (event->type() == PostedMessageType()) {
             TMessage message = static_cast<TPostedMessageEvent&>(*event).Message;
-            control.WndProc(message);
+            if (!windowed || !DispatchPostedKey(*windowed, message))
+                control.WndProc(message);
             return true;
         }
         return false;
     }
+}
+
+bool TControlWidget::DispatchMouse(QMouseEvent& mouse)
+{
+    TControl& control = *FControl;
+    SetKeyboardShiftState(ShiftStateOf(mouse.modifiers()));
+    const uint32_t msg = MouseMessageOf(mouse, control.ControlStyle().Contains(csDoubleClicks));
+    mouse.accept();
+    if (msg == 0)
+        return true;
+    const TLiveControl live(control);
+    if (mouse.type() == QEvent::MouseButtonPress) {
+        // A click elsewhere ends what the focused control was in the middle of.
+        TWinControl* focused = Screen->ActiveControl();
+        if (focused && !focused->ContainsControl(&control)) {
+            focused->Perform(CM_CANCELMODE, 0, reinterpret_cast<intptr_t>(&control));
+            if (!live.Alive())
+                return true;
+        }
+    }
+    // The capture keeps its cursor; WM_SETCURSOR asks only a free pointer.
+    if (mouse.buttons() == Qt::NoButton && !QWidget::mouseGrabber()) {
+        control.Perform(WM_SETCURSOR, reinterpret_cast<intptr_t>(&control), MakeLParam(HTCLIENT, static_cast<int32_t>(msg)));
+        if (!live.Alive())
+            return true;
+    }
+    const QPoint point = mouse.position().toPoint();
+    control.Perform(msg, MouseKeysOf(mouse),
+        PointToLParam({ point.x() - control.FNonClient.Left, point.y() - control.FNonClient.Top }));
+    return true;
+}
+
+void TControlWidget::StartTimer(uintptr_t id, uint32_t elapse)
+{
+    StopTimer(id);
+    // The platform raises periods below 10 ms to 10 ms.
+    FTimers[id] = startTimer(static_cast<int>(std::clamp<uint32_t>(elapse, 10, INT32_MAX)));
+}
+
+bool TControlWidget::StopTimer(uintptr_t id)
+{
+    const auto found = FTimers.find(id);
+    if (found == FTimers.end())
+        return false;
+    killTimer(found->second);
+    FTimers.erase(found);
+    return true;
+}
+
+void TControlWidget::StopTimers()
+{
+    for (const auto& [id, qtTimer] : FTimers)
+        killTimer(qtTimer);
+    FTimers.clear();
 }
 
 void TControlWidget::paintEvent(QPaintEvent*)
@@ -417,7 +574,24 @@ void TControlWidget::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const TRect frame = FControl->FNonClient;
+    painter.save();
+    painter.translate(frame.Left, frame.Top);
     if (FControl->ErasesBackground())
-        painter.fillRect(rect(), ToQColor(FControl->Color()));
+        painter.fillRect(QRect(0, 0, FControl->ClientWidth(), FControl->ClientHeight()), ToQColor(FControl->Color()));
     Guarded([&] { FControl->PaintWindow(painter); });
+    painter.restore();
+    if (dynamic_cast<TWinControl*>(FControl))
+        PaintNonClient(painter);
+}
+
+// The frame comes after the client area, so a border drawn over a control
+// without a non-client area stays visible.
+void TControlWidget::PaintNonClient(QPainter& painter)
+{
+    if (!FWindowCanvas)
+        FWindowCanvas = std::make_unique<TCanvas>();
+    FWindowCanvas->BeginPaint(&painter);
+    Guarded([&] { FControl->Perform(WM_NCPAINT, reinterpret_cast<intptr_t>(FWindowCanvas.get())); });
+    FWindowCanvas->EndPaint();
 }

@@ -7,7 +7,13 @@
 
 #include "platform/ui/Messages.h"
 
+#include <map>
+#include <memory>
+
 class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+class TCanvas;
 class TControl;
 class TWinControl;
 
@@ -22,14 +28,23 @@ public:
     // The event type that carries a posted message.
     static QEvent::Type PostedMessageType();
 
+    // Window timers by the program's id.
+    void StartTimer(uintptr_t id, uint32_t elapse);
+    bool StopTimer(uintptr_t id);
+    void StopTimers();
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool Dispatch(QEvent* event);
+    bool DispatchMouse(QMouseEvent& event);
+    void PaintNonClient(QPainter& painter);
 
     TControl* FControl;
+    std::map<uintptr_t, int> FTimers;
+    std::unique_ptr<TCanvas> FWindowCanvas;
 };
 
 // The input adapter: turns a Qt key event for the focused control into the
@@ -37,6 +52,9 @@ private:
 // CN_CHAR / CM_DIALOGCHAR and WM_CHAR).
 void DispatchKeyPress(TWinControl& control, const QKeyEvent& event);
 void DispatchKeyRelease(TWinControl& control, const QKeyEvent& event);
+// A posted key message (WM_KEYDOWN, WM_KEYUP, WM_CHAR and their system
+// forms) on the same road; false for any other message.
+bool DispatchPostedKey(TWinControl& control, const TMessage& message);
 // The virtual-key code of a Qt key event (0 when the key has none).
 uint16_t VirtualKeyOf(const QKeyEvent& event);
 

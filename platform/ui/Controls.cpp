@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
@@ -33,6 +34,19 @@ TShiftState MouseKeysToShiftState(intptr_t keys)
     return shift;
 }
 
+// Sets the widget's cursor only when it changes: WM_SETCURSOR asks on every
+// move of the pointer.
+void ShowCursorOn(QWidget& widget, TCursor cursor)
+{
+    const bool own = widget.testAttribute(Qt::WA_SetCursor);
+    if (cursor == crDefault ? !own : own && widget.cursor().shape() == CursorShapeOf(cursor))
+        return;
+    ApplyCursor(widget, cursor);
+}
+
+// The control holding the mouse capture, told when it loses it.
+TControl* CaptureControl = nullptr;
+
 } // namespace
 
 // ---- TControl
@@ -56,6 +70,8 @@ TControl::~TControl()
         form->ControlRemoving(this);
     if (FParent)
         FParent->RemoveControl(this);
+    if (CaptureControl == this)
+        CaptureControl = nullptr;
     if (FWidget)
         FWidget->Detach();
 }
@@ -134,6 +150,21 @@ void TControl::WndProc(TMessage& message)
     case CM_MOUSEWHEEL:
         CMMouseWheel(message);
         break;
+    case CM_CURSORCHANGED:
+        CMCursorChanged(message);
+        break;
+    case CM_HINTSHOW:
+        CMHintShow(message);
+        break;
+    case WM_SETCURSOR:
+        WMSetCursor(message);
+        break;
+    case WM_SETREDRAW:
+        WMSetRedraw(message);
+        break;
+    case WM_CANCELMODE:
+        WMCancelMode(message);
+        break;
     default:
         DefaultHandler(message);
         break;
@@ -141,6 +172,26 @@ void TControl::WndProc(TMessage& message)
 }
 
 void TControl::DefaultHandler(TMessage&) { }
+
+void TControl::CMCursorChanged(TMessage&) { ShowCursorOn(*FWidget, FCursor); }
+void TControl::CMHintShow(TMessage& message) { DefaultHandler(message); }
+
+void TControl::WMSetCursor(TMessage& message)
+{
+    ShowCursorOn(*FWidget, FCursor);
+    message.Result = 1;
+}
+
+// Qt paints the whole area once when updates come back on.
+void TControl::WMSetRedraw(TMessage& message) { FWidget->setUpdatesEnabled(message.WParam != 0); }
+
+void TControl::WMCancelMode(TMessage&)
+{
+    if (MouseCapture())
+        SetMouseCapture(false);
+}
+
+void TControl::DisplayCursor(TCursor cursor) { ShowCursorOn(*FWidget, cursor); }
 
 void TControl::MouseMessage(TMessage& message)
 {
@@ -371,7 +422,7 @@ void TControl::SetParent(TWinControl* parent)
     if (FParent) {
         FParent->InsertControl(this);
         FWidget->setParent(FParent->Widget());
-        FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+        PlaceWidget();
         ApplyWidgetVisibility();
         Perform(CM_PARENTFONTCHANGED);
         Perform(CM_PARENTCOLORCHANGED);
@@ -397,8 +448,17 @@ void TControl::SetBoundsQuietly(int32_t left, int32_t top, int32_t width, int32_
     FTop = top;
     FWidth = std::max(width, 0);
     FHeight = std::max(height, 0);
-    if (FWidget)
-        FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
+    PlaceWidget();
+}
+
+// Bounds are in the parent's client coordinates, which start inside its
+// non-client frame.
+void TControl::PlaceWidget()
+{
+    if (!FWidget)
+        return;
+    const TPoint origin = FParent ? TPoint { FParent->FNonClient.Left, FParent->FNonClient.Top } : TPoint { 0, 0 };
+    FWidget->setGeometry(FLeft + origin.X, FTop + origin.Y, FWidth, FHeight);
 }
 
 void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height)
@@ -408,8 +468,11 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
     if (!resized && !moved)
         return;
     SetBoundsQuietly(left, top, width, height);
-    if (resized)
+    if (resized) {
+        if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed && windowed->HandleAllocated())
+            windowed->UpdateNonClient();
         Resize();
+    }
     if (FParent && FAlign != alNone)
         FParent->AlignControls();
 }
@@ -428,14 +491,14 @@ void TControl::UpdateBoundsFromWidget()
 
 TPoint TControl::ClientToScreen(TPoint point) const
 {
-    const QPoint global = FWidget->mapToGlobal(QPoint(point.X, point.Y));
+    const QPoint global = FWidget->mapToGlobal(QPoint(point.X + FNonClient.Left, point.Y + FNonClient.Top));
     return { global.x(), global.y() };
 }
 
 TPoint TControl::ScreenToClient(TPoint point) const
 {
     const QPoint local = FWidget->mapFromGlobal(QPoint(point.X, point.Y));
-    return { local.x(), local.y() };
+    return { local.x() - FNonClient.Left, local.y() - FNonClient.Top };
 }
 
 void TControl::SetAlign(TAlign align)
@@ -535,7 +598,7 @@ void TControl::SetCursor(TCursor cursor)
     if (cursor == FCursor)
         return;
     FCursor = cursor;
-    ApplyCursor(*FWidget, cursor);
+    Perform(CM_CURSORCHANGED);
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu)
@@ -557,10 +620,19 @@ void TControl::SetMouseCapture(bool capture)
 {
     if (capture == MouseCapture())
         return;
-    if (capture)
+    TControl* previous = CaptureControl;
+    if (capture) {
         FWidget->grabMouse();
-    else
+        CaptureControl = this;
+        if (previous && previous != this)
+            previous->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(this));
+    } else {
         FWidget->releaseMouse();
+        if (previous == this) {
+            CaptureControl = nullptr;
+            Perform(WM_CAPTURECHANGED);
+        }
+    }
 }
 
 void TControl::Repaint()
@@ -779,6 +851,51 @@ void TWinControl::AlignControls()
     FAligning = false;
 }
 
+void TWinControl::HandleNeeded()
+{
+    if (FHandleAllocated)
+        return;
+    if (TWinControl* parent = Parent())
+        parent->HandleNeeded();
+    FHandleAllocated = true;
+    UpdateNonClient();
+    CreateWnd();
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!FHandleAllocated)
+        return;
+    DestroyWnd();
+    FHandleAllocated = false;
+    HandleNeeded();
+    Invalidate();
+}
+
+void TWinControl::DestroyWnd() { FWidget->StopTimers(); }
+
+void TWinControl::UpdateNonClient()
+{
+    TRect client = Rect(0, 0, Width(), Height());
+    Perform(WM_NCCALCSIZE, 0, reinterpret_cast<intptr_t>(&client));
+    const TRect frame = Rect(client.Left, client.Top, Width() - client.Right, Height() - client.Bottom);
+    if (frame == FNonClient)
+        return;
+    FNonClient = frame;
+    for (TControl* child : FControls)
+        child->PlaceWidget();
+    AlignControls();
+    Invalidate();
+}
+
+void TWinControl::WMNCCalcSize(TMessage&) { }
+
+void TWinControl::WMNCPaint(TMessage& message)
+{
+    if (message.WParam == 0)
+        Invalidate();
+}
+
 void TWinControl::SetExStyle(uint32_t exStyle)
 {
     FExStyle = exStyle;
@@ -828,6 +945,12 @@ void TWinControl::WndProc(TMessage& message)
         break;
     case CM_EXIT:
         DoExit();
+        break;
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(message);
+        break;
+    case WM_NCPAINT:
+        WMNCPaint(message);
         break;
     default:
         TControl::WndProc(message);
@@ -1035,6 +1158,11 @@ void TGraphicControl::PaintWindow(QPainter& painter)
 
 intptr_t SendMessage(TControl* control, uint32_t msg, intptr_t wParam, intptr_t lParam)
 {
+    // Controls live on the user-interface thread; another thread hands its
+    // call over (TThread::Synchronize) or posts.
+    if (const QCoreApplication* application = QCoreApplication::instance();
+        application && QThread::currentThread() != application->thread())
+        throw EInvalidOperation(QStringLiteral("A message can be sent only from the user-interface thread"));
     return control ? control->Perform(msg, wParam, lParam) : 0;
 }
 
@@ -1044,4 +1172,17 @@ bool PostMessage(TControl* control, uint32_t msg, intptr_t wParam, intptr_t lPar
         return false;
     QCoreApplication::postEvent(control->Widget(), new TPostedMessageEvent({ msg, wParam, lParam, 0 }));
     return true;
+}
+
+uintptr_t SetTimer(TControl* control, uintptr_t id, uint32_t elapse)
+{
+    if (!control || !control->Widget())
+        return 0;
+    static_cast<TControlWidget*>(control->Widget())->StartTimer(id, elapse);
+    return id;
+}
+
+bool KillTimer(TControl* control, uintptr_t id)
+{
+    return control && control->Widget() && static_cast<TControlWidget*>(control->Widget())->StopTimer(id);
 }

@@ -5,6 +5,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/core/Component.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -110,10 +111,11 @@ public:
     void SetHeight(int32_t height) { SetBounds(FLeft, FTop, FWidth, height); }
     virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
-    // The area children and painting use; a control with scroll bars of its
-    // own leaves them out.
-    virtual int32_t ClientWidth() const { return FWidth; }
-    virtual int32_t ClientHeight() const { return FHeight; }
+    // The area children and painting use: the bounds less the non-client
+    // frame the control asked for in WM_NCCALCSIZE; a control with scroll
+    // bars of its own leaves them out.
+    virtual int32_t ClientWidth() const { return std::max(0, FWidth - FNonClient.Left - FNonClient.Right); }
+    virtual int32_t ClientHeight() const { return std::max(0, FHeight - FNonClient.Top - FNonClient.Bottom); }
     void SetClientWidth(int32_t width) { SetWidth(width); }
     void SetClientHeight(int32_t height) { SetHeight(height); }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
@@ -154,12 +156,17 @@ public:
     void SetParentShowHint(bool parentShowHint) { FParentShowHint = parentShowHint; }
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
+    // Shows cursor over the control until the next WM_SETCURSOR decides
+    // again; for WM_SETCURSOR handlers that pick a shape per point.
+    void DisplayCursor(TCursor cursor);
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* menu);
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle style) { FControlStyle = style; }
     bool MouseCapture() const;
+    // The control losing the capture gets WM_CAPTURECHANGED with the
+    // control taking it (null when released) in LParam.
     void SetMouseCapture(bool capture);
 
     // Paints at once (when shown).
@@ -229,7 +236,12 @@ protected:
     virtual void CMDialogKey(TMessage& message);
     virtual void CMDialogChar(TMessage& message);
     virtual void CMMouseWheel(TMessage& message);
+    virtual void CMCursorChanged(TMessage& message);
+    virtual void CMHintShow(TMessage& message);
     virtual void WMContextMenu(TMessage& message);
+    virtual void WMSetCursor(TMessage& message);
+    virtual void WMSetRedraw(TMessage& message);
+    virtual void WMCancelMode(TMessage& message);
 
 private:
     friend class TBasicAction;
@@ -239,6 +251,7 @@ private:
     void FontChanged();
     void ApplyWidgetVisibility();
     void SetBoundsQuietly(int32_t left, int32_t top, int32_t width, int32_t height);
+    void PlaceWidget();
 
     std::unique_ptr<TControlWidget> FWidget;
     TWinControl* FParent = nullptr;
@@ -246,6 +259,8 @@ private:
     int32_t FTop = 0;
     int32_t FWidth = 0;
     int32_t FHeight = 0;
+    // Widths of the non-client frame on each side (Left, Top, Right, Bottom).
+    TRect FNonClient;
     TAlign FAlign = alNone;
     bool FVisible = true;
     bool FEnabled = true;
@@ -299,6 +314,14 @@ public:
     uint32_t ExStyle() const { return FExStyle; }
     void SetExStyle(uint32_t exStyle);
 
+    // The window is made when the control is first shown, or on demand:
+    // CreateWnd runs then (the parent's first), again after RecreateWnd.
+    bool HandleAllocated() const { return FHandleAllocated; }
+    void HandleNeeded();
+    // Runs DestroyWnd and CreateWnd again, so the control re-applies what
+    // depends on its style, and asks for its frame again (WM_NCCALCSIZE).
+    void RecreateWnd();
+
     void WndProc(TMessage& message) override;
 
     TKeyEvent OnKeyDown;
@@ -328,6 +351,15 @@ protected:
     virtual void WMChar(TMessage& message);
     virtual void WMSetFocus(TMessage& message);
     virtual void WMKillFocus(TMessage& message);
+    // LParam points to the window rectangle in the control's own
+    // coordinates; a handler shrinks it to the client rectangle.
+    virtual void WMNCCalcSize(TMessage& message);
+    // WParam is the canvas of the whole window during a paint; 0 when the
+    // program sends the message, which then asks for a repaint.
+    virtual void WMNCPaint(TMessage& message);
+    virtual void CreateWnd() { }
+    // Window timers end with the window, as the platform's do.
+    virtual void DestroyWnd();
     void CMDialogKey(TMessage& message) override;
     void CMDialogChar(TMessage& message) override;
     void CMFocusChanged(TMessage& message) override;
@@ -338,6 +370,8 @@ protected:
 
 private:
     friend class TControl;
+    friend class TControlWidget;
+    void UpdateNonClient();
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void CollectTabOrder(std::vector<TWinControl*>& list) const;
@@ -347,6 +381,7 @@ private:
     bool FTabStop = false;
     uint32_t FExStyle = 0;
     bool FAligning = false;
+    bool FHandleAllocated = false;
 };
 
 // A windowed control that draws itself on its own canvas in Paint.
@@ -381,7 +416,17 @@ private:
     TCanvas FCanvas;
 };
 
-// Sends message straight to control's WndProc (nothing when control is null).
+// Sends message straight to control's WndProc (nothing when control is
+// null); a key message sent so is that one step, untranslated. Only the
+// user-interface thread may send: from another thread it throws
+// EInvalidOperation.
 intptr_t SendMessage(TControl* control, uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
 // Queues message for control; it is dropped if the control is gone by then.
+// A posted key message takes the road of a typed key (see the README).
 bool PostMessage(TControl* control, uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
+
+// Starts the control's window timer id, or restarts it with the new period;
+// each period sends WM_TIMER with id in WParam. Returns id (0 for no control).
+uintptr_t SetTimer(TControl* control, uintptr_t id, uint32_t elapse);
+// False when the control had no such timer.
+bool KillTimer(TControl* control, uintptr_t id);

@@ -23,9 +23,13 @@ constexpr uint32_t WM_SIZE = 0x0005;
 constexpr uint32_t WM_SETFOCUS = 0x0007;
 constexpr uint32_t WM_KILLFOCUS = 0x0008;
 constexpr uint32_t WM_PAINT = 0x000F;
+constexpr uint32_t WM_SETREDRAW = 0x000B;
 constexpr uint32_t WM_CLOSE = 0x0010;
 constexpr uint32_t WM_CANCELMODE = 0x001F;
+constexpr uint32_t WM_SETCURSOR = 0x0020;
 constexpr uint32_t WM_CONTEXTMENU = 0x007B;
+constexpr uint32_t WM_NCCALCSIZE = 0x0083;
+constexpr uint32_t WM_NCPAINT = 0x0085;
 constexpr uint32_t WM_GETDLGCODE = 0x0087;
 constexpr uint32_t WM_KEYDOWN = 0x0100;
 constexpr uint32_t WM_KEYUP = 0x0101;
@@ -59,6 +63,7 @@ constexpr uint32_t WM_MBUTTONDOWN = 0x0207;
 constexpr uint32_t WM_MBUTTONUP = 0x0208;
 constexpr uint32_t WM_MBUTTONDBLCLK = 0x0209;
 constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+constexpr uint32_t WM_CAPTURECHANGED = 0x0215;
 constexpr uint32_t WM_CUT = 0x0300;
 constexpr uint32_t WM_COPY = 0x0301;
 constexpr uint32_t WM_PASTE = 0x0302;
@@ -71,6 +76,7 @@ constexpr uint32_t WM_APP = 0x8000;
 constexpr uint32_t CM_BASE = 0xB000;
 constexpr uint32_t CM_ACTIVATE = CM_BASE + 0;
 constexpr uint32_t CM_DEACTIVATE = CM_BASE + 1;
+constexpr uint32_t CM_CANCELMODE = CM_BASE + 4;
 constexpr uint32_t CM_DIALOGKEY = CM_BASE + 5;
 constexpr uint32_t CM_DIALOGCHAR = CM_BASE + 6;
 constexpr uint32_t CM_FOCUSCHANGED = CM_BASE + 7;
@@ -98,6 +104,9 @@ constexpr uint32_t CN_BASE = 0xBC00;
 constexpr uint32_t CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr uint32_t CN_KEYUP = CN_BASE + WM_KEYUP;
 constexpr uint32_t CN_CHAR = CN_BASE + WM_CHAR;
+
+// Hit-test code of WM_SETCURSOR's LParam low word: the client area.
+constexpr int32_t HTCLIENT = 1;
 
 // WM_GETDLGCODE answers.
 constexpr intptr_t DLGC_WANTARROWS = 0x01;

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -256,6 +257,88 @@ TEST_F(InputTest, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst)
     Press(Qt::Key_F5);
     Press(Qt::Key_F6);
     EXPECT_EQ(Log, (std::vector<std::string> { "form:down 116", "form:down 117", "first:down 117" }));
+
+    // Characters too: the form's OnKeyPress first, and a character it
+    // clears never reaches the control.
+    Log.clear();
+    First->DialogCode = DLGC_WANTCHARS;
+    Form->OnKeyPress = [&](TComponent*, TChar& key) {
+        Log.push_back("form:char " + std::to_string(key));
+        if (key == u'x')
+            key = 0;
+    };
+    Press(Qt::Key_X, Qt::NoModifier, "x");
+    Press(Qt::Key_Y, Qt::NoModifier, "y");
+    EXPECT_EQ(Log,
+        (std::vector<std::string> { "form:down 88", "first:down 88", "form:char 120", "form:down 89", "first:down 89",
+            "form:char 121", "first:char 121" }));
+}
+
+TEST_F(InputTest, PostedKeysTakeTheRoadOfTypedKeys)
+{
+    auto* cancel = new TDialogButton(Form.get());
+    cancel->SetName("cancel");
+    cancel->Log = &Log;
+    cancel->TakesKey = VK_ESCAPE;
+    cancel->SetParent(Form.get());
+    Button->TakesKey = VK_RETURN;
+    First->SwallowChar = true;
+    // Translation reads Shift and Ctrl as the last input left them.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier);
+    QApplication::sendEvent(First->Widget(), &release);
+    struct Case {
+        uint32_t msg;
+        intptr_t key;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        { WM_KEYDOWN, VK_RETURN, { "ok:dialog key 13" } },
+        { WM_KEYDOWN, VK_ESCAPE, { "cancel:dialog key 27" } },
+        { WM_KEYDOWN, 'A', { "first:down 65", "first:char 97" } },
+        { WM_CHAR, u'a', { "first:char 97" } },
+        { WM_KEYDOWN, VK_F2, { "first:down 113" } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.expected.front());
+        Log.clear();
+        EXPECT_TRUE(PostMessage(First, entry.msg, entry.key, 0));
+        EXPECT_TRUE(Log.empty());
+        QApplication::processEvents();
+        EXPECT_EQ(Log, entry.expected);
+    }
+
+    // A posted Tab moves the focus; one sent is a single key-down step.
+    Log.clear();
+    PostMessage(First, WM_KEYDOWN, VK_TAB, 0);
+    QApplication::processEvents();
+    EXPECT_TRUE(Second->Focused());
+    EXPECT_TRUE(Log.empty());
+    Second->SwallowChar = true;
+    SendMessage(Second, WM_KEYDOWN, VK_TAB, 0);
+    QApplication::processEvents();
+    EXPECT_TRUE(Second->Focused());
+    EXPECT_EQ(Log, (std::vector<std::string> { "second:down 9" }));
+
+    // Posted to the form itself, Enter still reaches the default button.
+    Log.clear();
+    PostMessage(Form.get(), WM_KEYDOWN, VK_RETURN, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(Log, (std::vector<std::string> { "ok:dialog key 13" }));
+}
+
+TEST_F(InputTest, OnlyTheUserInterfaceThreadSendsMessages)
+{
+    bool refused = false;
+    std::thread worker([&] {
+        try {
+            SendMessage(First, WM_USER);
+        } catch (const EInvalidOperation&) {
+            refused = true;
+        }
+    });
+    worker.join();
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(SendMessage(First, WM_USER), 0);
 }
 
 TEST_F(InputTest, PostedMessagesArriveLaterAndRegisteredNamesAreStable)
