@@ -11,6 +11,9 @@
 #include "app/USoftOptions.h"
 #include "app/UVersion_Check.h"
 #include "app/lang/ULanguage.h"
+#include "device/UBoot.h"
+#include "device/UParGen.h"
+#include "device/USaveBincc.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
 
@@ -227,8 +230,25 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         }
     } else if (!Project_Is_Open()) {
         MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
+    } else if (Sender == Btn_Prm_Gen) {
+        UiServices().ShowModal(*FParGen);
+    } else if (Sender == Btn_CreateBin) {
+        Update_Device();
     }
-    // The editors, exporters and the update open here as each is built.
+    // The other editors and exporters open here as each is built.
+}
+
+void TFTrelvadoreFirmWare::Update_Device()
+{
+    try {
+        Bin_Builder().Compile_Bin_Files(XML1, { File_ParGen, File_NMEA_Rec_Frames, File_NMEA_Send_Frames, File_EnOcean });
+        Bin_Builder().Save_Bin_Files(Project_Path);
+    } catch (const Exception& error) {
+        MessageDlg(error.Message(), mtError, mbOKOnly);
+        return;
+    }
+    FBoot->Form_Type = 1;
+    UiServices().ShowModal(*FBoot);
 }
 
 void TFTrelvadoreFirmWare::L_MorvaneClick(TComponent*) { UiServices().OpenLink(Home_Page_Url()); }
@@ -296,6 +316,8 @@ void TFTrelvadoreFirmWare::Change_Language()
     FNew_Project->Set_Lang();
     FOpenConf->Set_Lang();
     FSoftOptions->Set_Lang();
+    FBoot->Set_Lang();
+    FParGen->Set_Lang();
 }
 
 void TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs)

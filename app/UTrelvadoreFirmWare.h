@@ -33,6 +33,9 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Change_Language();
+    // "Update Device UDP": builds and writes both images, then offers the
+    // update; a project that cannot be built or written says why instead.
+    void Update_Device();
     // Runs the external updater for the update dialog.
     void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
 

@@ -4,6 +4,8 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
+#include "device/UBoot.h"
+#include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
 
 int main(int argc, char** argv)
@@ -15,6 +17,8 @@ int main(int argc, char** argv)
     Application->CreateForm(FOpenConf);
     Application->CreateForm(FAbout);
     Application->CreateForm(FSoftOptions);
+    Application->CreateForm(FParGen);
+    Application->CreateForm(FBoot);
     Application->Run();
     return 0;
 }

@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-class TPinger;
+#include "platform/net/Pinger.h"
 
 // The last step of an update: the user checks the device's address and what
 // to load; the dialog makes sure the device answers, writes the updater's job

@@ -107,3 +107,38 @@ void Save_ParGen(TXMLDocument& document, const String& fileName, const TParGen_V
         root.AddChild(String::fromLatin1(Keys[key].Name)).SetText(values[key]);
     document.SaveToFile(fileName);
 }
+
+namespace {
+
+struct TRange_Check {
+    int32_t First_Key;
+    int32_t Count;
+    int32_t Only_When; // the box that must be on, or -1
+    int32_t Low, High;
+    int32_t First_Text;
+};
+
+constexpr TRange_Check Range_Checks[] = {
+    { pkPrimary_DNS1, 4, pkEnable_DNS, 0, 255, 2256 },
+    { pkSecondary_DNS1, 4, pkEnable_DNS, 0, 255, 2260 },
+    { pkIP1, 4, -1, 0, 255, 527 },
+    { pkSM1, 4, -1, 0, 255, 531 },
+    { pkGAT1, 4, pkEN_GAT, 0, 255, 535 },
+    { pkTimeout, 1, -1, 0, 100000, 2271 },
+};
+
+} // namespace
+
+int32_t ParGen_Check_Failure(const TParGen_Values& values)
+{
+    for (const TRange_Check& check : Range_Checks) {
+        if (check.Only_When >= 0 && values[check.Only_When] != u"1")
+            continue;
+        for (int32_t index = 0; index < check.Count; ++index) {
+            const int32_t value = StrToIntDef(values[check.First_Key + index], -1);
+            if (value < check.Low || value > check.High)
+                return check.First_Text + index;
+        }
+    }
+    return 0;
+}

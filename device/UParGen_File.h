@@ -58,3 +58,8 @@ String ParGen_Text(const TXMLNode& root, int32_t key);
 void Load_ParGen(TXMLDocument& document, const String& fileName, TParGen_Values& values);
 // Rewrites the file whole with the 28 keys in their order and the version comment.
 void Save_ParGen(TXMLDocument& document, const String& fileName, const TParGen_Values& values);
+
+// The text of the first value out of its range when OK is pressed, in the
+// order of the checks (DNS only while enabled, the gateway only while on), or
+// 0 when every value passes. A text that is not an integer counts as -1.
+int32_t ParGen_Check_Failure(const TParGen_Values& values);

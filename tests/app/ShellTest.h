@@ -6,6 +6,8 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
+#include "device/UBoot.h"
+#include "device/UParGen.h"
 #include "platform/ui/ScriptedUiServices.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +42,12 @@ protected:
         FOptions = std::make_unique<TFSoftOptions>(nullptr);
         FSoftOptions = FOptions.get();
         FOptions->DoCreate();
+        FParGenForm = std::make_unique<TFParGen>(nullptr);
+        FParGen = FParGenForm.get();
+        FParGenForm->DoCreate();
+        FBootForm = std::make_unique<TFBoot>(nullptr);
+        FBoot = FBootForm.get();
+        FBootForm->DoCreate();
         return window;
     }
     // Answers the next modal showing of the New dialog with name typed and OK clicked.
@@ -58,6 +66,8 @@ protected:
     std::unique_ptr<TFOpenConf> FOpenDialog;
     std::unique_ptr<TFAbout> FAboutBox;
     std::unique_ptr<TFSoftOptions> FOptions;
+    std::unique_ptr<TFParGen> FParGenForm;
+    std::unique_ptr<TFBoot> FBootForm;
 
     TTestFolder FExe;
     TScriptedUiServices FServices;

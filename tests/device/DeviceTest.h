@@ -2,6 +2,7 @@
 
 #include "FakePinger.h"
 #include "device/UBoot.h"
+#include "device/UParGen.h"
 #include "tests/app/ShellTest.h"
 
 #include <filesystem>
@@ -14,9 +15,6 @@ protected:
     {
         MainWindowTest::SetUp();
         FWindow = Create();
-        FBootForm = std::make_unique<TFBoot>(nullptr);
-        FBoot = FBootForm.get();
-        FBootForm->DoCreate();
         Answer_New_Project(QStringLiteral("Plant"));
         FWindow->Btn_New->Click();
         ASSERT_TRUE(Project_Is_Open());
@@ -43,6 +41,5 @@ protected:
     }
 
     std::unique_ptr<TFTrelvadoreFirmWare> FWindow;
-    std::unique_ptr<TFBoot> FBootForm;
     TFakeClock FPingClock;
 };

@@ -1,0 +1,303 @@
+#include "DeviceTest.h"
+
+#include "platform/ui/Messages.h"
+
+namespace {
+
+class ParGenTest : public DeviceTest {
+protected:
+    // Shows the dialog as the main window would and runs the script on it.
+    void Show(const std::function<void(TFParGen&)>& script)
+    {
+        FServices.AnswerModal([script](TForm& form) {
+            auto& dialog = dynamic_cast<TFParGen&>(form);
+            dialog.SetModalResult(mrNone);
+            dialog.FormShow(&dialog);
+            script(dialog);
+            return dialog.ModalResult();
+        });
+        FWindow->Btn_Click(FWindow->Btn_Prm_Gen);
+    }
+    std::string File() const { return FExe.Read("PROJECTS/Plant/ParGen.xml"); }
+};
+
+std::vector<String> Visible_Headings(const TFParGen& dialog)
+{
+    std::vector<String> headings;
+    for (TCategoryPanel* panel : dialog.CPG->Panels())
+        if (panel->Visible())
+            headings.push_back(panel->Caption());
+    return headings;
+}
+
+const char* const Default_File =
+    "<Par_Gen><Eth_Conn_Device_Name/><Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable><Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi>"
+    "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS><Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1>"
+    "<Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2><Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3>"
+    "<Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4><Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
+    "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2><Eth_Conn_Secondary_DNS3>4</Eth_Conn_Secondary_DNS3>"
+    "<Eth_Conn_Secondary_DNS4>4</Eth_Conn_Secondary_DNS4><Ethernet_IP1>192</Ethernet_IP1><Ethernet_IP2>168</Ethernet_IP2>"
+    "<Ethernet_IP3>0</Ethernet_IP3><Ethernet_IP4>10</Ethernet_IP4><Ethernet_SM1>255</Ethernet_SM1><Ethernet_SM2>255</Ethernet_SM2>"
+    "<Ethernet_SM3>255</Ethernet_SM3><Ethernet_SM4>0</Ethernet_SM4><Ethernet_GAT1>192</Ethernet_GAT1><Ethernet_GAT2>168</Ethernet_GAT2>"
+    "<Ethernet_GAT3>0</Ethernet_GAT3><Ethernet_GAT4>1</Ethernet_GAT4><Ethernet_EN_GAT>0</Ethernet_EN_GAT>"
+    "<NMEA2000_BAUDRATE>6</NMEA2000_BAUDRATE><NMEA2000_TIMEOUT>0</NMEA2000_TIMEOUT><NMEA2000_PEER_TO_PEER>0</NMEA2000_PEER_TO_PEER>"
+    "</Par_Gen><!--SW_VERSION = 1.000-->";
+
+} // namespace
+
+TEST_F(ParGenTest, ThisBuildShowsItsThreePanelsStackedAndNumbered)
+{
+    const TFParGen& dialog = *FParGen;
+    EXPECT_EQ(Visible_Headings(dialog), (std::vector<String> { Str(u"1. Ethernet Connection"), Str(u"2. NMEA 2000"), Str(u"3. Ethernet") }));
+    const TCategoryPanel* first = dialog.Category_Panel(cpEthernet_Connection);
+    const TCategoryPanel* second = dialog.Category_Panel(cpNMEA2000);
+    const TCategoryPanel* third = dialog.Category_Panel(cpEthernet);
+    EXPECT_EQ(first->Top(), 0);
+    EXPECT_EQ(second->Top(), first->Height());
+    EXPECT_EQ(third->Top(), first->Height() + second->Height());
+    EXPECT_EQ(first->TabOrder(), 0);
+    EXPECT_EQ(second->TabOrder(), 1);
+    EXPECT_EQ(third->TabOrder(), 2);
+    EXPECT_EQ(dialog.ClientWidth(), 460);
+    EXPECT_EQ(dialog.ClientHeight(), 700);
+    for (const char* name : { "E_Ethernet_TCP_Port", "L_Ethernet_UDP_Port" })
+        EXPECT_FALSE(dynamic_cast<TControl*>(dialog.FindComponent(String::fromLatin1(name)))->Visible()) << name;
+    // The height rule: the panel closes 12 pixels below its last control.
+    const TControl* closing = dialog.Key_Control(pkEN_GAT - 1);
+    EXPECT_EQ(third->Height(), closing->Top() + closing->Height() + 12);
+    EXPECT_EQ(dialog.Key_Control(pkIP1)->Left(), 191);
+    EXPECT_EQ(dialog.Key_Control(pkIP1 + 3)->Left() + dialog.Key_Control(pkIP1 + 3)->Width(), 429);
+}
+
+TEST_F(ParGenTest, EveryModelHasItsPanels)
+{
+    const std::vector<std::vector<const char16_t*>> expected = {
+        { u"1. Ethernet Connection", u"2. Serial", u"3. Ethernet" },
+        { u"1. Ethernet Connection", u"2. Modbus Slave", u"3. Ethernet" },
+        { u"1. Ethernet Connection", u"2. Modbus TCP Master" },
+        { u"1. Ethernet Connection", u"2. Modbus TCP Slave" },
+        { u"1. Ethernet Connection", u"2. BACnet Slave" },
+        { u"1. Ethernet Connection", u"2. EtherNet/IP" },
+        { u"1. Ethernet Connection", u"2. KNX", u"3. Ethernet" },
+        { u"1. Ethernet Connection", u"2. MQTT ", u"3. Ethernet", u"4. TLS (Transport Layer Security)", u"5. NTP (Network Time Protocol)" },
+        { u"1. Ethernet Connection", u"2. NMEA 2000", u"3. Ethernet" },
+        { u"1. Ethernet Connection", u"2. PROFIBUS", u"3. Ethernet" },
+        { u"1. Ethernet Connection", u"2. PROFINET" },
+    };
+    for (int32_t model = 0; model < Model_Count; ++model) {
+        SCOPED_TRACE(model);
+        TFParGen dialog(nullptr);
+        dialog.Order_TAB_Panels(model);
+        dialog.Move_GroupBoxs();
+        std::vector<String> headings;
+        for (const char16_t* heading : expected[model])
+            headings.push_back(Str(heading));
+        EXPECT_EQ(Visible_Headings(dialog), headings);
+    }
+}
+
+TEST_F(ParGenTest, PanelRulesShowAndEnableRows)
+{
+    TFParGen dialog(nullptr);
+    dialog.Order_TAB_Panels(TX208);
+    const auto shown = [&](const char* name) { return dynamic_cast<TControl*>(dialog.FindComponent(String::fromLatin1(name)))->Visible(); };
+    const auto box = [&](const char* name) { return dynamic_cast<TCheckBox*>(dialog.FindComponent(String::fromLatin1(name))); };
+    dialog.Move_GroupBoxs();
+    EXPECT_FALSE(shown("E_MQTT_Will_Topic"));
+    EXPECT_FALSE(shown("E_MQTT_Send_Time"));
+    const int32_t usernameWithoutWill = dynamic_cast<TControl*>(dialog.FindComponent(QStringLiteral("L_MQTT_Username")))->Top();
+    box("CB_MQTT_WillFlag")->SetChecked(true);
+    EXPECT_TRUE(shown("E_MQTT_Will_Topic"));
+    EXPECT_EQ(dynamic_cast<TControl*>(dialog.FindComponent(QStringLiteral("L_MQTT_Username")))->Top(), usernameWithoutWill + 4 * Row_Step);
+    EXPECT_FALSE(shown("CB_TLS_En_Server_Auth"));
+    box("CB_TLS_Enable")->SetChecked(true);
+    EXPECT_TRUE(shown("CB_TLS_En_Server_Auth"));
+    EXPECT_FALSE(shown("E_TLS_Server_Cert"));
+    box("CB_TLS_En_Client_Auth")->SetChecked(true);
+    EXPECT_TRUE(shown("E_TLS_Client_Key_Password"));
+    EXPECT_FALSE(shown("E_TLS_Server_Cert"));
+
+    TFParGen bacnet(nullptr);
+    bacnet.Order_TAB_Panels(TX205);
+    bacnet.Move_GroupBoxs();
+    EXPECT_FALSE(bacnet.Category_Panel(cpEthernet)->Visible());
+}
+
+TEST_F(ParGenTest, DHCPDisablesTheAddressWhateverTheGatewayBox)
+{
+    TFParGen& dialog = *FParGen;
+    const auto enabled = [&] {
+        std::vector<bool> states;
+        for (int32_t key = pkIP1; key <= pkEN_GAT; ++key)
+            states.push_back(dialog.Key_Control(key)->Enabled());
+        return states;
+    };
+    dialog.Key_Box(pkEN_GAT)->SetChecked(false);
+    dialog.Key_Box(pkDHCP_Cable)->SetChecked(true);
+    EXPECT_EQ(enabled(), std::vector<bool>(13, false));
+    dialog.Key_Box(pkDHCP_Cable)->SetChecked(false);
+    EXPECT_EQ(enabled(), std::vector<bool>(13, true));
+    EXPECT_FALSE(dialog.Key_Box(pkDHCP_WiFi)->Enabled());
+}
+
+TEST_F(ParGenTest, WithoutAFileTheDefaultsShowAndOKWritesThem)
+{
+    Show([](TFParGen& dialog) {
+        EXPECT_EQ(dialog.Key_Edit(pkIP1 + 3)->Text(), Str(u"10"));
+        EXPECT_EQ(dialog.CB_NMEA2000_Baudrate->Text(), Str(u"250K"));
+        EXPECT_FALSE(dialog.Is_Change);
+        dialog.Btn_OK->Click();
+        EXPECT_EQ(dialog.ModalResult(), mrOk);
+    });
+    EXPECT_EQ(File(), Default_File);
+}
+
+TEST_F(ParGenTest, TheFileIsReadAndWrittenBackWithOnlyItsKeys)
+{
+    FExe.Write("PROJECTS/Plant/ParGen.xml", "<Par_Gen><PROFINET_NB_IN>7</PROFINET_NB_IN><Ethernet_IP1>007</Ethernet_IP1>"
+                                            "<NMEA2000_BAUDRATE>12</NMEA2000_BAUDRATE><Eth_Conn_Device_Name>gw</Eth_Conn_Device_Name></Par_Gen>");
+    Show([](TFParGen& dialog) {
+        EXPECT_EQ(dialog.Key_Edit(pkIP1)->Text(), Str(u"007"));
+        EXPECT_EQ(dialog.CB_NMEA2000_Baudrate->ItemIndex(), -1);
+        dialog.Btn_OK->Click();
+    });
+    const std::string file = File();
+    EXPECT_EQ(file.find("PROFINET_NB_IN"), std::string::npos);
+    EXPECT_NE(file.find("<Ethernet_IP1>007</Ethernet_IP1>"), std::string::npos);
+    EXPECT_NE(file.find("<NMEA2000_BAUDRATE>-1</NMEA2000_BAUDRATE>"), std::string::npos);
+    EXPECT_NE(file.find("<Eth_Conn_Device_Name>gw</Eth_Conn_Device_Name>"), std::string::npos);
+}
+
+TEST_F(ParGenTest, AnUnreadableFileShowsItsErrorThenTheDefaultsNeverTheLastValues)
+{
+    Show([](TFParGen& dialog) { dialog.Key_Edit(pkIP1)->SetText(QStringLiteral("77")); });
+    FExe.Write("PROJECTS/Plant/ParGen.xml", "<Par_Gen><Ethernet_IP1>1</Ethe");
+    FServices.Clear();
+    Show([](TFParGen& dialog) {
+        EXPECT_EQ(dialog.Key_Edit(pkIP1)->Text(), Str(u"192"));
+        EXPECT_FALSE(dialog.Is_Change);
+    });
+    ASSERT_EQ(FServices.Messages().size(), 1U);
+    EXPECT_TRUE(FServices.Messages()[0].contains(QStringLiteral("ParGen.xml")));
+}
+
+TEST_F(ParGenTest, ControlloDatiShowsTheFirstFailureInTheOrderOfTheChecks)
+{
+    struct TCase {
+        std::vector<std::pair<int32_t, const char*>> Values;
+        const char16_t* Message; // nullptr: passes
+    };
+    const TCase cases[] = {
+        { {}, nullptr },
+        { { { pkIP1, "256" } }, u"Error Ethernet!! IP Address 1 must be between 0 and 255" },
+        { { { pkIP1 + 2, "" } }, u"Error Ethernet!! IP Address 3 must be between 0 and 255" },
+        { { { pkIP1 + 3, "x" } }, u"Error Ethernet!! IP Address 4 must be between 0 and 255" },
+        { { { pkIP1, "007" } }, nullptr },
+        { { { pkSM1 + 1, "-1" }, { pkTimeout, "-5" } }, u"Error Ethernet!! SubNet Mask 2 must be between 0 and 255" },
+        { { { pkSecondary_DNS1 + 3, "300" } }, nullptr },
+        { { { pkEnable_DNS, "1" }, { pkSecondary_DNS1 + 3, "300" } }, u"Error Secondary DNS!! DNS 4 must be between 0 and 255" },
+        { { { pkEnable_DNS, "1" }, { pkSecondary_DNS1, "300" }, { pkPrimary_DNS1 + 1, "a" } },
+            u"Error Primary DNS!! DNS 2 must be between 0 and 255" },
+        { { { pkEnable_DNS, "1" }, { pkIP1, "999" } }, u"Error Ethernet!! IP Address 1 must be between 0 and 255" },
+        { { { pkGAT1, "999" } }, nullptr },
+        { { { pkEN_GAT, "1" }, { pkGAT1, "999" } }, u"Error Ethernet!! GATEWAY IP 1 must be between 0 and 255" },
+        { { { pkEN_GAT, "1" }, { pkGAT1, "999" }, { pkSM1, "256" } }, u"Error Ethernet!! SubNet Mask 1 must be between 0 and 255" },
+        { { { pkTimeout, "100000" } }, nullptr },
+        { { { pkTimeout, "100001" } }, u"Error NMEA 2000!! TimeOut must be between 0 and 100000s" },
+        { { { pkDHCP_Cable, "1" }, { pkIP1, "256" } }, u"Error Ethernet!! IP Address 1 must be between 0 and 255" },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Message ? QString::fromUtf16(entry.Message).toStdString() : "passes");
+        FServices.Clear();
+        TParGen_Values values = Default_ParGen_Values();
+        for (const auto& [key, text] : entry.Values)
+            values[key] = String::fromLatin1(text);
+        FParGen->Set_Values(values);
+        EXPECT_EQ(FParGen->Controllo_Dati(), entry.Message == nullptr);
+        EXPECT_EQ(FServices.Messages(), entry.Message ? std::vector<String> { Str(entry.Message) } : std::vector<String> {});
+    }
+}
+
+TEST_F(ParGenTest, AFailedCheckKeepsTheDialogOpenAndTheFileUntouched)
+{
+    Show([](TFParGen& dialog) {
+        dialog.Key_Edit(pkIP1)->SetText(QStringLiteral("256"));
+        dialog.Btn_OK->Click();
+        EXPECT_EQ(dialog.ModalResult(), mrNone);
+    });
+    EXPECT_FALSE(std::filesystem::exists(FExe.Native("PROJECTS/Plant/ParGen.xml")));
+}
+
+TEST_F(ParGenTest, CancelAsksOnlyWhenSomethingChanged)
+{
+    struct TCase {
+        bool Edit;
+        TModalResult Answer;
+        size_t Questions;
+        TModalResult Result;
+    };
+    const TCase cases[] = {
+        { false, mrYes, 0, mrCancel },
+        { true, mrNo, 1, mrNone },
+        { true, mrYes, 1, mrCancel },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Answer);
+        FServices.Clear();
+        Show([&](TFParGen& dialog) {
+            if (entry.Edit)
+                dialog.Key_Edit(pkTimeout)->SetText(QStringLiteral("5"));
+            if (entry.Questions > 0)
+                FServices.AnswerMessage(entry.Answer);
+            dialog.Btn_Cancel->Click();
+            EXPECT_EQ(dialog.ModalResult(), entry.Result);
+        });
+        EXPECT_EQ(FServices.Messages().size(), entry.Questions);
+        EXPECT_FALSE(std::filesystem::exists(FExe.Native("PROJECTS/Plant/ParGen.xml")));
+    }
+}
+
+TEST_F(ParGenTest, ADotNeverEntersAnOctetAndMovesAlongTheDNSOctets)
+{
+    TFParGen& dialog = *FParGen;
+    dialog.Show();
+    Application->ProcessMessages();
+    const int32_t chain[] = { pkPrimary_DNS1, pkPrimary_DNS1 + 1, pkPrimary_DNS1 + 2, pkPrimary_DNS1 + 3, pkSecondary_DNS1,
+        pkSecondary_DNS1 + 1, pkSecondary_DNS1 + 2, pkSecondary_DNS1 + 3, pkSecondary_DNS1 + 3 };
+    for (size_t index = 0; index + 1 < std::size(chain); ++index) {
+        SCOPED_TRACE(index);
+        dialog.Key_Edit(chain[index])->SetFocus();
+        TChar key = u'.';
+        dialog.KeyPress(dialog.Key_Edit(chain[index]), key);
+        Application->ProcessMessages();
+        EXPECT_EQ(key, 0);
+        EXPECT_TRUE(dialog.Key_Edit(chain[index + 1])->Focused());
+    }
+    dialog.Key_Edit(pkIP1)->SetFocus();
+    TChar key = u'.';
+    dialog.KeyPress(dialog.Key_Edit(pkIP1), key);
+    Application->ProcessMessages();
+    EXPECT_EQ(key, 0);
+    EXPECT_TRUE(dialog.Key_Edit(pkIP1)->Focused());
+    dialog.Hide();
+}
+
+TEST_F(ParGenTest, TheWheelScrollsThePanelsOnlyOverThem)
+{
+    TFParGen& dialog = *FParGen;
+    dialog.SetClientHeight(300);
+    const TPoint inside = dialog.CPG->ClientToScreen(TPoint { 20, 20 });
+    const TPoint outside = dialog.P_Button->ClientToScreen(TPoint { 5, 5 });
+    bool handled = false;
+    dialog.FormMouseWheel(&dialog, {}, -120, outside, handled);
+    EXPECT_FALSE(handled);
+    EXPECT_EQ(dialog.CPG->VertScrollPosition(), 0);
+    dialog.FormMouseWheel(&dialog, {}, -120, inside, handled);
+    EXPECT_TRUE(handled);
+    const int32_t down = dialog.CPG->VertScrollPosition();
+    EXPECT_GT(down, 0);
+    handled = false;
+    dialog.FormMouseWheel(&dialog, {}, 120, inside, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(dialog.CPG->VertScrollPosition(), 0);
+}
