@@ -30,7 +30,7 @@ protected:
     // A stand-in for the updater beside the program: a shell script.
     void Write_Updater(const std::string& body)
     {
-        FExe.Write("Ethernet_Update", "#!/bin/sh\ncd \"$(dirname \"$0\")\"\n" + body + "\n");
+        FExe.Write("Ethernet_Update", "#!/bin/sh\ncd \"$(dirname \"$0\")\" || exit 1\n" + body + "\n");
         std::filesystem::permissions(FExe.Native("Ethernet_Update"), std::filesystem::perms::owner_all);
     }
     void Set_Octets(const char* a, const char* b, const char* c, const char* d)

@@ -149,7 +149,7 @@ TEST_F(BootTest, WhilePingingUpdateIsDisabledAndACloseWaitsAndCancelsTheUpdate)
 
 TEST_F(BootTest, TheUpdaterIsGivenUpOnAtItsTimeLimit)
 {
-    Write_Updater("sleep 3\ntouch late 2>/dev/null");
+    Write_Updater("sleep 3\ncd \"$(dirname \"$0\")\" 2>/dev/null && touch late");
     Fake_Pinger({ 64 });
     TFakeClock clock(5000);
     const TClockScope scope(clock);
