@@ -301,10 +301,16 @@ void TGPGraphics::ApplyRenderHints()
 
 void TGPGraphics::ApplyClip()
 {
-    if (FClip.IsInfinite())
+    if (FClip.IsInfinite()) {
         FPainter->setClipping(false);
-    else
-        FPainter->setClipPath(FClip.Path().Native(), Qt::ReplaceClip);
+        return;
+    }
+    // Clip areas are whole pixels: a rectangle from 4 clips from row 4,
+    // whatever offset the drawing itself uses.
+    const QTransform drawing = FPainter->transform();
+    FPainter->resetTransform();
+    FPainter->setClipPath(FClip.Path().Native(), Qt::ReplaceClip);
+    FPainter->setTransform(drawing);
 }
 
 void TGPGraphics::Clear(TGPColor color)

@@ -1,0 +1,307 @@
+#include "controls/SlantTabs.h"
+
+#include "platform/ui/Menus.h"
+#include "platform/ui/Timer.h"
+
+namespace {
+
+// Tags of the built-in menu's items; a tab's item carries its index plus TabItemTag.
+constexpr intptr_t PinTag = 0;
+constexpr intptr_t UnpinTag = 1;
+constexpr intptr_t DeleteTag = 2;
+constexpr intptr_t NewTabTag = 3;
+constexpr intptr_t TabItemTag = 10;
+constexpr intptr_t LineTag = -1;
+
+
+} // namespace
+
+THitTestResult TCustomSlantTabs::HitTest(TPoint point, bool ignoreDisabledControls)
+{
+    THitTestResult result { -1, htBackground };
+    if (!ClientRect().Contains(point))
+        return { -1, htNowhere };
+    if (FOptions->Display().AddButton().Visibility() != avNone && FAddButtonControl->ContainsPoint(point))
+        return { -1, htAddButton };
+    if (ScrollButtonLeftVisible() && (!ignoreDisabledControls || FScrollButtonLeftControl->DrawState() != dsDisabled)
+        && FScrollButtonLeftControl->ContainsPoint(point))
+        return { -1, htScrollButtonLeft };
+    if (ScrollButtonRightVisible() && (!ignoreDisabledControls || FScrollButtonRightControl->DrawState() != dsDisabled)
+        && FScrollButtonRightControl->ContainsPoint(point))
+        return { -1, htScrollButtonRight };
+    if (!FOptions->Display().TabContainer().OverlayButtons() && !FTabContainerRect.Contains(point))
+        return result;
+    // The active tab lies over its neighbours, and lower indices over higher ones.
+    TSlantTab* active = FTabs->ActiveTab();
+    if (active && active->Visible() && active->TabControl()) {
+        const THitTestArea area = active->TabControl()->GetHitTestArea(point.X, point.Y);
+        if (area != htBackground)
+            return { FTabs->IndexOf(active), area };
+    }
+    for (int32_t index = 0; index < FTabs->Count(); ++index) {
+        TSlantTab* tab = FTabs->Items(index);
+        if (tab == active || !tab->Visible() || !tab->TabControl())
+            continue;
+        const THitTestArea area = tab->TabControl()->GetHitTestArea(point.X, point.Y);
+        if (area != htBackground)
+            return { index, area };
+    }
+    return result;
+}
+
+TSlantTab* TCustomSlantTabs::GetTabUnderMouse()
+{
+    const THitTestResult hit = HitTest({ FLastMouseX, FLastMouseY });
+    return hit.TabIndex >= 0 ? FTabs->Items(hit.TabIndex) : nullptr;
+}
+
+void TCustomSlantTabs::UpdateControlDrawStates(bool force)
+{
+    if (FActiveDragTabObject || !FTabs)
+        return;
+    BeginUpdate();
+    const THitTestResult hit = HitTest({ FLastMouseX, FLastMouseY });
+    if (force || (!HasState(stsPendingUpdates) && !(hit == FLastHitTestResult))) {
+        FLastHitTestResult = hit;
+        const bool rightToLeft = IsRightToLeft(FBiDiMode);
+        const int32_t maximum = MaxScrollOffset();
+        const bool leftDisabled = rightToLeft ? FScrollOffset == maximum : FScrollOffset == 0;
+        const bool rightDisabled = rightToLeft ? FScrollOffset == 0 : FScrollOffset == maximum;
+        SetControlDrawState(*FScrollButtonLeftControl, leftDisabled ? dsDisabled : dsActive, true);
+        SetControlDrawState(*FScrollButtonRightControl, rightDisabled ? dsDisabled : dsActive, true);
+        SetControlDrawState(*FAddButtonControl, dsNotActive, true);
+        const TDrawState pressedOrHot = HasState(stsMouseDown) ? dsDown : dsHot;
+        switch (hit.HitTestArea) {
+        case htAddButton:
+            SetControlDrawState(*FAddButtonControl, pressedOrHot, false);
+            break;
+        case htScrollButtonLeft:
+            if (FScrollOffset > 0)
+                SetControlDrawState(*FScrollButtonLeftControl, pressedOrHot, false);
+            break;
+        case htScrollButtonRight:
+            if (FScrollOffset < maximum)
+                SetControlDrawState(*FScrollButtonRightControl, pressedOrHot, false);
+            break;
+        default:
+            for (int32_t index = 0; index < FTabs->Count(); ++index) {
+                TSlantTab* tab = FTabs->Items(index);
+                TSlantTabControl* control = tab->TabControl();
+                if (!control)
+                    continue;
+                if (index == hit.TabIndex && !HasState(stsDragging)) {
+                    if (!tab->Active())
+                        SetControlDrawState(*control, dsHot, false);
+                    control->SetCloseButtonState(hit.HitTestArea == htCloseButton ? pressedOrHot : tab->Active() ? dsActive : dsNotActive);
+                } else {
+                    if (!tab->Active())
+                        SetControlDrawState(*control, dsNotActive, false);
+                    control->SetCloseButtonState(dsNotActive);
+                }
+            }
+            break;
+        }
+    }
+    EndUpdate();
+}
+
+void TCustomSlantTabs::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    TCustomControl::MouseDown(button, shift, x, y);
+    if (HasState(stsMouseDown))
+        return;
+    FMouseDownHitTest = HitTest({ x, y });
+    FMouseButton = button;
+    FMouseDownPoint = { x, y };
+    FLastMouseX = x;
+    FLastMouseY = y;
+    AddState(stsMouseDown);
+    UpdateControlDrawStates(true);
+    if (FMouseDownHitTest.HitTestArea == htScrollButtonLeft) {
+        ScrollTabs(mdsLeft, true);
+        return;
+    }
+    if (FMouseDownHitTest.HitTestArea == htScrollButtonRight) {
+        ScrollTabs(mdsRight, true);
+        return;
+    }
+    BeginUpdate();
+    try {
+        if (CanFocus() && TabStop())
+            SetFocus();
+        const bool selects = button == mbLeft || (button == mbRight && FOptions->Behaviour().TabRightClickSelect());
+        const THitTestArea area = FMouseDownHitTest.HitTestArea;
+        if (selects && FMouseDownHitTest.TabIndex >= 0 && (area == htTab || (area == htCloseButton && button == mbRight))) {
+            TSlantTab* tab = FTabs->Items(FMouseDownHitTest.TabIndex);
+            if (!tab->Active())
+                tab->SetActive(true);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TCustomSlantTabs::MouseMove(TShiftState shift, int32_t x, int32_t y)
+{
+    TCustomControl::MouseMove(shift, x, y);
+    if (x == FLastMouseX && y == FLastMouseY)
+        return;
+    FLastMouseX = x;
+    FLastMouseY = y;
+    BeginUpdate();
+    const THitTestResult hit = HitTest({ x, y });
+    const TSlantTabsDragOptions& drag = FOptions->DragDrop();
+    const int32_t threshold = drag.DragStartPixels();
+    if (!HasState(stsDragging) && drag.DragType() != dtNone && HasState(stsMouseDown) && FMouseDownHitTest.HitTestArea == htTab
+        && FMouseButton == mbLeft && hit.HitTestArea == htTab
+        && (std::abs(x - FMouseDownPoint.X) >= threshold || std::abs(y - FMouseDownPoint.Y) >= threshold))
+        BeginDrag(FMouseDownPoint.X, FMouseDownPoint.Y);
+    if (!FDragTabObject) {
+        UpdateControlDrawStates(false);
+        if (FOptions->Display().TabMouseGlow().Visible() && (hit.HitTestArea == htTab || hit.HitTestArea == htCloseButton))
+            Redraw();
+    } else if (FDragTabObject->SourceControl == this) {
+        FDragTabObject->DragOverType = dotNone;
+        bool accept = true;
+        if (drag.DragType() == dtWithinContainer || FDragTabObject->DockControl == this) {
+            FDragTabObject->DragOverType = dotHomeContainer;
+            TabDragOver(*this, x, y, dsDragMove, FDragTabObject, accept);
+        }
+        RemoveState(stsDragStarted);
+    }
+    EndUpdate();
+}
+
+void TCustomSlantTabs::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    if (!(button == mbRight && FDragTabObject))
+        TCustomControl::MouseUp(button, shift, x, y);
+    BeginUpdate();
+    try {
+        FScrollTimer->SetEnabled(false);
+        RemoveState(stsMouseDown);
+        const THitTestResult hit = HitTest({ x, y });
+        if (HasState(stsDragging)) {
+            EndDrag(x, y, FDragCancelled);
+        } else if (hit.HitTestArea == htAddButton && FMouseDownHitTest.HitTestArea == htAddButton) {
+            DoButtonAddClick();
+            AddState(stsControlPositionsInvalidated);
+        } else if (FMouseButton == mbLeft && button == mbLeft && hit.HitTestArea == htCloseButton && FMouseDownHitTest.HitTestArea == htCloseButton
+            && hit.TabIndex == FMouseDownHitTest.TabIndex && hit.TabIndex >= 0) {
+            TSlantTab* tab = FTabs->Items(hit.TabIndex);
+            bool close = true;
+            DoButtonCloseTabClick(tab, close);
+            if (close) {
+                if (!tab->Pinned()) {
+                    ClearTabDeletionStates();
+                    AddState(stsDeletingUnPinnedTabs);
+                    FClosedTabRect = tab->TabControl()->EndRect();
+                    FClosedTabIndex = hit.TabIndex;
+                }
+                DeleteTabByIndex(hit.TabIndex);
+                AddState(stsControlPositionsInvalidated);
+            }
+        }
+        UpdateControlDrawStates(true);
+        Redraw();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TCustomSlantTabs::MouseEnter()
+{
+    FCancelTabSmartResizeTimer->SetEnabled(false);
+    TCustomControl::MouseEnter();
+}
+
+void TCustomSlantTabs::MouseLeave()
+{
+    FLastMouseX = -1;
+    FLastMouseY = -1;
+    UpdateControlDrawStates(false);
+    if (HasState(stsDeletingUnPinnedTabs))
+        FCancelTabSmartResizeTimer->SetEnabled(true);
+    Redraw();
+    TCustomControl::MouseLeave();
+}
+
+void TCustomSlantTabs::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_LBUTTONDBLCLK && !(FOptions->Behaviour().IgnoreDoubleClicksWhileAnimatingMovement() && HasState(stsAnimatingMovement))) {
+        const TPoint point = LParamToPoint(message.LParam);
+        const THitTestResult hit = HitTest(point);
+        if (hit.HitTestArea == htTab)
+            DoTabDblClick(FTabs->Items(hit.TabIndex));
+    }
+    if ((message.Msg == CN_KEYDOWN || message.Msg == WM_KEYDOWN) && message.WParam == VK_ESCAPE && FDragTabObject) {
+        FDragCancelled = true;
+        TCustomControl::WndProc(message);
+        MouseUp(mbLeft, {}, 0, 0);
+        return;
+    }
+    TCustomControl::WndProc(message);
+}
+
+void TCustomSlantTabs::WMContextMenu(TMessage& message)
+{
+    const TPoint point = ClientToScreen({ FLastMouseX, FLastMouseY });
+    message.Result = 1;
+    if (PopupMenu()) {
+        PopupMenu()->SetPopupComponent(this);
+        PopupMenu()->Popup(point.X, point.Y);
+    } else if (FOptions->Behaviour().UseBuiltInPopupMenu() && !FDragTabObject) {
+        std::unique_ptr<TPopupMenu> menu = BuildTabMenu();
+        menu->Popup(point.X, point.Y);
+    }
+}
+
+std::unique_ptr<TPopupMenu> TCustomSlantTabs::BuildTabMenu()
+{
+    auto menu = std::make_unique<TPopupMenu>(nullptr);
+    const auto add = [&](const String& caption, intptr_t tag) {
+        TMenuItem* item = menu->Items().Add(caption);
+        item->SetTag(tag);
+        item->SetRadioItem(tag != LineTag && tag < 95);
+        item->SetChecked(tag == ActiveTabIndex() + TabItemTag);
+        item->OnClick = [this](TMenuItem* sender) { TabMenuItemClick(sender); };
+    };
+    add(QStringLiteral("New tab"), NewTabTag);
+    add(QStringLiteral("-"), LineTag);
+    const int32_t pressed = FMouseDownHitTest.TabIndex;
+    if (pressed >= 0 && pressed < FTabs->Count()) {
+        add(QStringLiteral("Delete Tab"), DeleteTag);
+        add(QStringLiteral("-"), LineTag);
+        if (FTabs->Items(pressed)->Pinned())
+            add(QStringLiteral("Unpin this tab"), UnpinTag);
+        else
+            add(QStringLiteral("Pin this tab"), PinTag);
+        add(QStringLiteral("-"), LineTag);
+    }
+    for (int32_t index = 0; index < FTabs->Count(); ++index)
+        add(GetTabDescription(index), index + TabItemTag);
+    return menu;
+}
+
+void TCustomSlantTabs::TabMenuItemClick(TMenuItem* sender)
+{
+    const intptr_t tag = sender->Tag();
+    const int32_t pressed = FMouseDownHitTest.TabIndex;
+    if (pressed >= 0 && pressed < FTabs->Count()) {
+        if (tag == PinTag)
+            FTabs->Items(pressed)->SetPinned(true);
+        else if (tag == UnpinTag)
+            FTabs->Items(pressed)->SetPinned(false);
+        else if (tag == DeleteTag)
+            DeleteTabByIndex(pressed);
+    }
+    if (tag == NewTabTag)
+        DoButtonAddClick();
+    else if (tag >= TabItemTag && tag - TabItemTag < FTabs->Count())
+        FTabs->SetActiveTab(FTabs->Items(int32_t(tag - TabItemTag)));
+    Redraw();
+}
