@@ -8,6 +8,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
 #include "tools/screenshot/ButtonsForm.h"
+#include "tools/screenshot/TabStripsForm.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -72,10 +73,18 @@ TForm* MakeButtonsForm()
 }
 void PrepareButtonsForm(TForm& form) { static_cast<TButtonsForm&>(form).ShowStates(); }
 
+TForm* MakeTabStripsForm()
+{
+    Kept.push_back(std::make_unique<TTabStripsForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareTabStripsForm(TForm& form) { static_cast<TTabStripsForm&>(form).ShowStates(); }
+
 void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
     { "buttons", MakeButtonsForm, PrepareButtonsForm },
+    { "tab-strips", MakeTabStripsForm, PrepareTabStripsForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
