@@ -4,6 +4,8 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
+#include "device/UBoot.h"
+#include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
@@ -43,6 +45,12 @@ struct TShell {
         Application->CreateForm(FOpenConf);
         Application->CreateForm(FAbout);
         Application->CreateForm(FSoftOptions);
+        Application->CreateForm(FParGen);
+        Application->CreateForm(FBoot);
+        // The device dialogs show the values of an open project.
+        Project_Name = QStringLiteral("Harbour");
+        Project_Path = Program_Folder + QStringLiteral("/PROJECTS/Harbour");
+        Set_Files();
     }
 };
 
@@ -94,6 +102,8 @@ const TScreenshotForm ScreenshotForms[] = {
       [](TForm&) { Show_Options_Page(&TFSoftOptions::TS_Con_Options); } },
     { "options-settings", [] { return Shell_Form(FSoftOptions); },
       [](TForm&) { Show_Options_Page(&TFSoftOptions::TS_Soft_Settings); } },
+    { "communication", [] { return Shell_Form(FParGen); }, nullptr },
+    { "update", [] { TForm* form = Shell_Form(FBoot); FBoot->Form_Type = 1; return form; }, nullptr },
 };
 
 void Shoot(const TScreenshotForm& entry, const String& folder)
