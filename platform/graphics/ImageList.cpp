@@ -5,11 +5,51 @@
 #include <QImage>
 #include <QPainter>
 
-TImageList::TImageList() = default;
+#include <algorithm>
 
-TImageList::TImageList(int32_t width, int32_t height) : FWidth(width), FHeight(height) { }
+TChangeLink::~TChangeLink()
+{
+    if (FSender)
+        FSender->UnRegisterChanges(this);
+}
 
-TImageList::~TImageList() = default;
+TImageList::TImageList(TComponent* owner, int32_t width, int32_t height) : TComponent(owner), FWidth(width), FHeight(height) { }
+
+TImageList::~TImageList()
+{
+    for (TChangeLink* link : FLinks)
+        link->FSender = nullptr;
+}
+
+void TImageList::RegisterChanges(TChangeLink* link)
+{
+    if (!link || link->FSender == this)
+        return;
+    if (link->FSender)
+        link->FSender->UnRegisterChanges(link);
+    link->FSender = this;
+    FLinks.push_back(link);
+}
+
+void TImageList::UnRegisterChanges(TChangeLink* link)
+{
+    const auto found = std::find(FLinks.begin(), FLinks.end(), link);
+    if (found == FLinks.end())
+        return;
+    FLinks.erase(found);
+    link->FSender = nullptr;
+}
+
+void TImageList::Change()
+{
+    if (OnChange)
+        OnChange(this);
+    // A handler may unregister its own link.
+    const std::vector<TChangeLink*> links = FLinks;
+    for (TChangeLink* link : links)
+        if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end() && link->OnChange)
+            link->OnChange(this);
+}
 
 void TImageList::SetSize(int32_t width, int32_t height)
 {
@@ -18,6 +58,7 @@ void TImageList::SetSize(int32_t width, int32_t height)
     FWidth = width;
     FHeight = height;
     FImages.clear();
+    Change();
 }
 
 int32_t TImageList::AddImage(const QImage& strip)
@@ -34,6 +75,7 @@ int32_t TImageList::AddImage(const QImage& strip)
         painter.end();
         FImages.push_back(cell);
     }
+    Change();
     return first;
 }
 
@@ -46,8 +88,10 @@ int32_t TImageList::AddMasked(const TBitmap& image, TColor maskColor)
 
 void TImageList::Delete(int32_t index)
 {
-    if (index >= 0 && index < Count())
-        FImages.erase(FImages.begin() + index);
+    if (index < 0 || index >= Count())
+        return;
+    FImages.erase(FImages.begin() + index);
+    Change();
 }
 
 void TImageList::Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, bool enabled) const
@@ -79,4 +123,10 @@ void TImageList::GetBitmap(int32_t index, TBitmap& image) const
 
 int32_t TImageList::Count() const { return static_cast<int32_t>(FImages.size()); }
 
-void TImageList::Clear() { FImages.clear(); }
+void TImageList::Clear()
+{
+    if (FImages.empty())
+        return;
+    FImages.clear();
+    Change();
+}

@@ -1,15 +1,38 @@
 #pragma once
 
+#include "platform/core/Component.h"
 #include "platform/graphics/Bitmap.h"
 
+#include <functional>
 #include <vector>
 
-// Equal-sized pictures drawn by index.
-class TImageList {
+class TImageList;
+
+// A user's subscription to the changes of an image list; it ends when
+// either side goes away.
+class TChangeLink {
 public:
-    TImageList();
-    TImageList(int32_t width, int32_t height);
-    ~TImageList();
+    TChangeLink() = default;
+    TChangeLink(const TChangeLink&) = delete;
+    TChangeLink& operator=(const TChangeLink&) = delete;
+    ~TChangeLink();
+
+    TImageList* Sender() const { return FSender; }
+
+    std::function<void(TImageList* sender)> OnChange;
+
+private:
+    friend class TImageList;
+    TImageList* FSender = nullptr;
+};
+
+// Equal-sized pictures drawn by index. A component: its users ask for a free
+// notification (FreeNotification) and forget it on Notification(opRemove);
+// every change of the pictures fires OnChange and the registered links.
+class TImageList : public TComponent {
+public:
+    explicit TImageList(TComponent* owner, int32_t width = 16, int32_t height = 16);
+    ~TImageList() override;
 
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
@@ -28,10 +51,20 @@ public:
     void Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, bool enabled = true) const;
     void GetBitmap(int32_t index, TBitmap& image) const;
 
+    // Changes reach link until it is unregistered or freed.
+    void RegisterChanges(TChangeLink* link);
+    void UnRegisterChanges(TChangeLink* link);
+
+    std::function<void(TImageList* sender)> OnChange;
+
+protected:
+    virtual void Change();
+
 private:
     int32_t AddImage(const QImage& strip);
 
     int32_t FWidth = 16;
     int32_t FHeight = 16;
     std::vector<QImage> FImages;
+    std::vector<TChangeLink*> FLinks;
 };

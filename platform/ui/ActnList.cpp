@@ -141,10 +141,21 @@ void TActionList::SetImages(TImageList* images)
 {
     if (images == FImages)
         return;
+    if (FImages)
+        FImages->RemoveFreeNotification(this);
     FImages = images;
+    if (FImages)
+        FImages->FreeNotification(this);
     // The controls of the actions may take their pictures from the new list.
     for (size_t index = 0; index < FActions.size(); ++index)
         FActions[index]->Change();
+}
+
+void TActionList::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FImages)
+        SetImages(nullptr);
 }
 
 TContainedAction* TActionList::Actions(int32_t index) const

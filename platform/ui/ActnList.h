@@ -99,12 +99,15 @@ public:
     explicit TActionList(TComponent* owner) : TComponent(owner) { }
     ~TActionList() override;
 
-    // Not owned; whoever sets it keeps it alive while the list uses it.
+    // Not owned; freeing the image list clears it.
     TImageList* Images() const { return FImages; }
     void SetImages(TImageList* images);
 
     int32_t ActionCount() const { return static_cast<int32_t>(FActions.size()); }
     TContainedAction* Actions(int32_t index) const;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TContainedAction;

@@ -53,7 +53,7 @@ protected:
         Button->SetParent(Form.get());
     }
 
-    TImageList Images { ImageSize, ImageSize };
+    TImageList Images { nullptr, ImageSize, ImageSize };
     std::unique_ptr<TForm> Form;
     TActionList* List = nullptr;
     TAction* Action = nullptr;

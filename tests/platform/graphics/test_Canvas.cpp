@@ -326,7 +326,7 @@ TEST(Bitmap, SavesAndLoadsBmpAndPngAndCopiesOnAssign)
 
 TEST(ImageList, SplitsStripsAndDrawsByIndex)
 {
-    TImageList images(2, 2);
+    TImageList images(nullptr, 2, 2);
     TBitmap strip(5, 2);
     strip.Canvas().SetPixels(0, 0, clRed);
     strip.Canvas().SetPixels(2, 0, clBlue);

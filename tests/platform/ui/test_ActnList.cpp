@@ -181,7 +181,7 @@ TEST_F(ActionTest, FreeingTheActionOrTheControlDropsTheOthersReference)
 TEST_F(ActionTest, ActionListAndActionsForgetEachOtherWhenFreed)
 {
     auto list = std::make_unique<TActionList>(nullptr);
-    TImageList images(16, 16);
+    TImageList images(nullptr, 16, 16);
     list->SetImages(&images);
     auto first = std::make_unique<TAction>(nullptr);
     TAction second(nullptr);
@@ -200,4 +200,13 @@ TEST_F(ActionTest, ActionListAndActionsForgetEachOtherWhenFreed)
     list.reset();
     EXPECT_EQ(second.ActionList(), nullptr);
     EXPECT_EQ(second.Index(), -1);
+}
+
+TEST_F(ActionTest, FreeingTheImageListClearsTheListsImages)
+{
+    TActionList list(nullptr);
+    auto images = std::make_unique<TImageList>(nullptr);
+    list.SetImages(images.get());
+    images.reset();
+    EXPECT_EQ(list.Images(), nullptr);
 }
