@@ -149,32 +149,8 @@ void TScrollBox::WndProc(TMessage& message)
         TCustomControl::WndProc(message);
         return;
     }
-    switch (ScrollCodeOf(message.WParam)) {
-    case SB_LINEUP:
-        SetVertScrollPosition(FScrollPosition - LineSize());
-        break;
-    case SB_LINEDOWN:
-        SetVertScrollPosition(FScrollPosition + LineSize());
-        break;
-    case SB_PAGEUP:
-        SetVertScrollPosition(FScrollPosition - ClientHeight());
-        break;
-    case SB_PAGEDOWN:
-        SetVertScrollPosition(FScrollPosition + ClientHeight());
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        SetVertScrollPosition(ScrollPositionOf(message.WParam));
-        break;
-    case SB_TOP:
-        SetVertScrollPosition(0);
-        break;
-    case SB_BOTTOM:
-        SetVertScrollPosition(VertScrollRange());
-        break;
-    default:
-        break;
-    }
+    const int32_t range = VertScrollRange();
+    SetVertScrollPosition(ScrollTarget(message.WParam, FScrollPosition, LineSize(), ClientHeight(), range));
 }
 
 // Each notch sends the system's wheel-scroll lines as line messages, each

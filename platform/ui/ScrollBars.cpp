@@ -25,6 +25,38 @@ constexpr TCodeMapping CodeMappings[] = {
 
 } // namespace
 
+int32_t ScrollTarget(intptr_t wParam, int32_t current, int32_t line, int32_t page, int32_t last)
+{
+    int32_t target = current;
+    switch (ScrollCodeOf(wParam)) {
+    case SB_LINEUP:
+        target = current - line;
+        break;
+    case SB_LINEDOWN:
+        target = current + line;
+        break;
+    case SB_PAGEUP:
+        target = current - page;
+        break;
+    case SB_PAGEDOWN:
+        target = current + page;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        target = ScrollPositionOf(wParam);
+        break;
+    case SB_TOP:
+        target = 0;
+        break;
+    case SB_BOTTOM:
+        target = last;
+        break;
+    default:
+        return current;
+    }
+    return std::clamp(target, 0, std::max(last, 0));
+}
+
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner)
 {
     FBar = std::make_unique<TScrollBarHost>(Widget(), true, [this](intptr_t code, int32_t thumb) { ScrollRequest(code, thumb); });

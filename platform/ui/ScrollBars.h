@@ -41,6 +41,10 @@ constexpr intptr_t MakeScrollWParam(intptr_t code, int32_t position)
 constexpr intptr_t ScrollCodeOf(intptr_t wParam) { return wParam & 0xFFFF; }
 constexpr int32_t ScrollPositionOf(intptr_t wParam) { return static_cast<int32_t>((wParam >> 16) & 0xFFFF); }
 
+// Where a scroll request moves a position that steps by line and page
+// within [0, last]; the current position for requests that move nothing.
+int32_t ScrollTarget(intptr_t wParam, int32_t current, int32_t line, int32_t page, int32_t last);
+
 class TScrollBarHost;
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };

@@ -277,36 +277,9 @@ void TCustomListBox::DefaultHandler(TMessage& message)
         if (message.WParam > 0x20)
             UserSelect(FindTyped(static_cast<TChar>(message.WParam)), false);
         return;
-    case WM_VSCROLL: {
-        const int32_t page = VisibleCountFrom(FTopIndex);
-        switch (ScrollCodeOf(message.WParam)) {
-        case SB_LINEUP:
-            SetTopIndex(FTopIndex - 1);
-            break;
-        case SB_LINEDOWN:
-            SetTopIndex(FTopIndex + 1);
-            break;
-        case SB_PAGEUP:
-            SetTopIndex(FTopIndex - page);
-            break;
-        case SB_PAGEDOWN:
-            SetTopIndex(FTopIndex + page);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            SetTopIndex(ScrollPositionOf(message.WParam));
-            break;
-        case SB_TOP:
-            SetTopIndex(0);
-            break;
-        case SB_BOTTOM:
-            SetTopIndex(LastTopIndex());
-            break;
-        default:
-            break;
-        }
+    case WM_VSCROLL:
+        SetTopIndex(ScrollTarget(message.WParam, FTopIndex, 1, VisibleCountFrom(FTopIndex), LastTopIndex()));
         return;
-    }
     default:
         break;
     }
@@ -317,9 +290,7 @@ bool TCustomListBox::DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint 
 {
     if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
         return true;
-    const uint32_t setting = WheelScrollLines();
-    const int32_t lines = setting == WHEEL_PAGESCROLL ? VisibleCountFrom(FTopIndex) : static_cast<int32_t>(setting);
-    SetTopIndex(FTopIndex - wheelDelta * lines / WHEEL_DELTA);
+    SetTopIndex(FTopIndex - WheelScrollRows(wheelDelta, VisibleCountFrom(FTopIndex)));
     return true;
 }
 

@@ -115,4 +115,11 @@ uint32_t WheelScrollLines()
     return lines < 0 ? WHEEL_PAGESCROLL : static_cast<uint32_t>(lines);
 }
 
+int32_t WheelScrollRows(int32_t wheelDelta, int32_t pageRows)
+{
+    const uint32_t setting = WheelScrollLines();
+    const int64_t lines = setting == WHEEL_PAGESCROLL ? pageRows : static_cast<int64_t>(setting);
+    return static_cast<int32_t>(static_cast<int64_t>(wheelDelta) * lines / WHEEL_DELTA);
+}
+
 uint32_t GetDoubleClickTime() { return static_cast<uint32_t>(QApplication::doubleClickInterval()); }

@@ -49,5 +49,8 @@ int32_t GetSystemMetrics(int32_t index);
 bool SystemParametersInfo(uint32_t action, uint32_t uiParam, void* pvParam, uint32_t winIni);
 // The lines one wheel notch scrolls (SPI_GETWHEELSCROLLLINES).
 uint32_t WheelScrollLines();
+// The rows a wheel delta scrolls, up for a positive delta: the wheel-scroll
+// lines per notch, or pageRows when the setting asks for whole pages.
+int32_t WheelScrollRows(int32_t wheelDelta, int32_t pageRows);
 // The longest pause between the clicks of a double click, in milliseconds.
 uint32_t GetDoubleClickTime();
