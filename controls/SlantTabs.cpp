@@ -2,6 +2,20 @@
 
 #include "platform/ui/Timer.h"
 
+#include <algorithm>
+
+namespace {
+
+std::vector<TCustomSlantTabs*>& Strips()
+{
+    static std::vector<TCustomSlantTabs*> strips;
+    return strips;
+}
+
+} // namespace
+
+const std::vector<TCustomSlantTabs*>& TCustomSlantTabs::LiveStrips() { return Strips(); }
+
 TCustomSlantTabs::TCustomSlantTabs(TComponent* owner) : TCustomControl(owner)
 {
     FCanvasBmp.SetPixelFormat(pf32bit);
@@ -45,10 +59,12 @@ TCustomSlantTabs::TCustomSlantTabs(TComponent* owner) : TCustomControl(owner)
     AddState(stsControlPositionsInvalidated);
     AddState(stsFirstPaint);
     Redraw();
+    Strips().push_back(this);
 }
 
 TCustomSlantTabs::~TCustomSlantTabs()
 {
+    std::erase(Strips(), this);
     // Timers first: no tick may reach a strip that is half gone.
     FAnimateTimer.reset();
     FScrollTimer.reset();

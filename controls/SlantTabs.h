@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TImageList;
 class TMenuItem;
@@ -172,6 +173,8 @@ public:
     void BeginDrag(int32_t mouseX, int32_t mouseY);
     void EndDrag(int32_t mouseX, int32_t mouseY, bool cancelled);
     const std::shared_ptr<TDragTabObject>& ActiveDragTabObject() const { return FActiveDragTabObject; }
+    // Every strip of the program, for finding the one under a dragged tab.
+    static const std::vector<TCustomSlantTabs*>& LiveStrips();
 
     TSlantTabEvent OnActiveTabChanged;
     TActiveTabChangingEvent OnActiveTabChanging;
@@ -216,6 +219,7 @@ protected:
     virtual void DoShowHint(const THitTestResult& hit, String& hintText, int32_t& hintTimeout);
     virtual void DoTabDblClick(TSlantTab* tab);
     virtual void DoTabDragStart(TSlantTab* tab, bool& allow);
+    virtual void DoTabDragDropped(const std::shared_ptr<TDragTabObject>& dragTabObject, TSlantTab* newTab);
     virtual void DoScroll();
     virtual void DoScrollWidthChanged();
     virtual void DoAnimateStyle(TBaseSlantTabsControl& control, TDrawState newDrawState, uint32_t& animationTimeMS, TSlantTabsEaseType& easeType);
@@ -246,6 +250,7 @@ private:
     void SetTabClipRegion(TGPGraphics& canvas);
     bool DrawActiveTabInPlace() const;
     bool DragFromHere() const { return FDragTabObject != nullptr; }
+    void DragBetweenStrips(TPoint screenPoint);
 
     std::unique_ptr<TSlantTabsLookAndFeel> FLookAndFeel;
     std::unique_ptr<TOptions> FOptions;

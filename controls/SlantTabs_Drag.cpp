@@ -69,8 +69,7 @@ void TCustomSlantTabs::EndDrag(int32_t mouseX, int32_t mouseY, bool cancelled)
             bool accept = true;
             dock->TabDragOver(*this, mouseX, mouseY, dsDragLeave, drag, accept);
             if (newTab)
-                if (OnTabDragDropped)
-                    OnTabDragDropped(&dock->GetControl(), drag, newTab);
+                dock->GetControl().DoTabDragDropped(drag, newTab);
         } else {
             options = cancelled ? TTabDropOptions {} : TTabDropOptions { tdDeleteDraggedTab };
             TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
@@ -105,6 +104,11 @@ void TCustomSlantTabs::TabDragOver(TCustomSlantTabs&, int32_t x, int32_t y, TDra
     if (!accept && state != dsDragLeave)
         return;
     FActiveDragTabObject = dragTabObject;
+    // The cursor belongs to the source strip; this strip follows it by the calls.
+    if (state != dsDragLeave) {
+        FLastMouseX = x;
+        FLastMouseY = y;
+    }
     const TSlantTabsScrollOptions& scrolling = FOptions->Scrolling();
     if (state != dsDragLeave && scrolling.Enabled() && scrolling.DragScroll()) {
         const TRect container = RightToLeftRect(FTabContainerRect);
@@ -206,4 +210,10 @@ void TCustomSlantTabs::TabDragEnd(int32_t mouseX, int32_t mouseY, bool cancelled
         OnTabDragEnd(this, mouseX, mouseY, cancelled);
     AddState(stsControlPositionsInvalidated);
     Redraw();
+}
+
+void TCustomSlantTabs::DoTabDragDropped(const std::shared_ptr<TDragTabObject>& dragTabObject, TSlantTab* newTab)
+{
+    if (OnTabDragDropped)
+        OnTabDragDropped(this, dragTabObject, newTab);
 }

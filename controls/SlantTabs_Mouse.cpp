@@ -1,5 +1,6 @@
 #include "controls/SlantTabs.h"
 
+#include "controls/SlantTabsWindowSearch.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
 
@@ -164,14 +165,51 @@ void TCustomSlantTabs::MouseMove(TShiftState shift, int32_t x, int32_t y)
             Redraw();
     } else if (FDragTabObject->SourceControl == this) {
         FDragTabObject->DragOverType = dotNone;
-        bool accept = true;
-        if (drag.DragType() == dtWithinContainer || FDragTabObject->DockControl == this) {
+        if (drag.DragType() == dtWithinContainer) {
+            bool accept = true;
             FDragTabObject->DragOverType = dotHomeContainer;
             TabDragOver(*this, x, y, dsDragMove, FDragTabObject, accept);
+        } else if (drag.DragType() == dtBetweenContainers) {
+            DragBetweenStrips(ClientToScreen({ x, y }));
         }
         RemoveState(stsDragStarted);
     }
     EndUpdate();
+}
+
+void TCustomSlantTabs::DragBetweenStrips(TPoint screenPoint)
+{
+    const std::shared_ptr<TDragTabObject> drag = FDragTabObject;
+    TCustomSlantTabs* found = SlantTabsControlFromPoint(screenPoint, FOptions->DragDrop().DragOutsideDistancePixels(), 5, SlantTabsAtScreenPoint);
+    DoDebugLog(found ? QStringLiteral("SlantTabs (%1) found at X: %2, Y: %3").arg(found->Name()).arg(screenPoint.X).arg(screenPoint.Y)
+                     : QStringLiteral("No SlantTabs found at X: %1, Y: %2").arg(screenPoint.X).arg(screenPoint.Y));
+    bool accepted = false;
+    if (found) {
+        accepted = true;
+        const TPoint point = found->ScreenToClient(screenPoint);
+        if (drag->DockControl != found)
+            found->TabDragOver(*this, point.X, point.Y, dsDragEnter, drag, accepted);
+        if (accepted) {
+            if (drag->DockControl && drag->DockControl != found) {
+                TCustomSlantTabs& previous = drag->DockControl->GetControl();
+                const TPoint there = previous.ScreenToClient(screenPoint);
+                bool ignored = true;
+                previous.TabDragOver(*this, there.X, there.Y, dsDragLeave, drag, ignored);
+            }
+            drag->DockControl = found;
+            drag->DragOverType = found == this ? dotHomeContainer : dotRemoteContainer;
+            found->TabDragOver(*this, point.X, point.Y, dsDragMove, drag, accepted);
+            if (found == this)
+                Redraw();
+        }
+    }
+    if (!accepted && drag->DockControl) {
+        TCustomSlantTabs& previous = drag->DockControl->GetControl();
+        const TPoint there = previous.ScreenToClient(screenPoint);
+        bool ignored = true;
+        previous.TabDragOver(*this, there.X, there.Y, dsDragLeave, drag, ignored);
+        drag->DockControl = nullptr;
+    }
 }
 
 void TCustomSlantTabs::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)

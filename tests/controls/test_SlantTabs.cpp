@@ -421,6 +421,7 @@ TEST(SlantTabsDrag, DroppingMovesTheTabAndCancellingPutsItBack)
 {
     TStripRig rig(3, 400);
     rig.Strip.Options().Scrolling().SetEnabled(false);
+    rig.Strip.Options().DragDrop().SetDragType(dtWithinContainer);
     rig.Layout();
     const TPoint from = rig.Centre(2);
     rig.Press(from);
