@@ -1,5 +1,6 @@
 #include "controls/SlantTabs.h"
 
+#include "platform/graphics/ImageList.h"
 #include "platform/ui/Timer.h"
 
 #include <algorithm>
@@ -108,16 +109,45 @@ void TCustomSlantTabs::SetActiveTabIndex(int32_t index)
         FTabs->SetActiveTab(FTabs->Items(index));
 }
 
+void TCustomSlantTabs::Follow(TImageList*& field, TImageList* images)
+{
+    if (field == images)
+        return;
+    TImageList* previous = field;
+    field = images;
+    if (images)
+        images->FreeNotification(this);
+    // One list may serve several roles; it is let go when it serves none.
+    if (previous && previous != FImages && previous != FImagesOverlay && previous != FImagesSpinnerUpload && previous != FImagesSpinnerDownload)
+        previous->RemoveFreeNotification(this);
+}
+
 void TCustomSlantTabs::SetImages(TImageList* images)
 {
-    FImages = images;
+    Follow(FImages, images);
     Redraw();
 }
 
 void TCustomSlantTabs::SetImagesOverlay(TImageList* images)
 {
-    FImagesOverlay = images;
+    Follow(FImagesOverlay, images);
     Redraw();
+}
+
+void TCustomSlantTabs::Notification(TComponent* component, TOperation operation)
+{
+    TCustomControl::Notification(component, operation);
+    if (operation != opRemove)
+        return;
+    // Every role the freed list had is cleared, so no reference to it is left.
+    if (component == FImages)
+        SetImages(nullptr);
+    if (component == FImagesOverlay)
+        SetImagesOverlay(nullptr);
+    if (component == FImagesSpinnerUpload)
+        FImagesSpinnerUpload = nullptr;
+    if (component == FImagesSpinnerDownload)
+        FImagesSpinnerDownload = nullptr;
 }
 
 void TCustomSlantTabs::SetBiDiMode(TBiDiMode mode)

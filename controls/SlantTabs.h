@@ -68,8 +68,8 @@ public:
     void SetImages(TImageList* images);
     TImageList* ImagesOverlay() const { return FImagesOverlay; }
     void SetImagesOverlay(TImageList* images);
-    void SetImagesSpinnerUpload(TImageList* images) { FImagesSpinnerUpload = images; }
-    void SetImagesSpinnerDownload(TImageList* images) { FImagesSpinnerDownload = images; }
+    void SetImagesSpinnerUpload(TImageList* images) { Follow(FImagesSpinnerUpload, images); }
+    void SetImagesSpinnerDownload(TImageList* images) { Follow(FImagesSpinnerDownload, images); }
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode mode);
 
@@ -211,6 +211,7 @@ protected:
     void WMContextMenu(TMessage& message) override;
     void WndProc(TMessage& message) override;
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
     virtual void DoActiveTabChanged(TSlantTab* tab);
     virtual void DoButtonCloseTabClick(TSlantTab* tab, bool& close);
@@ -228,6 +229,8 @@ protected:
     virtual void TabMenuItemClick(TMenuItem* sender);
 
 private:
+    // Keeps a reference to an image list that is cleared when the list goes.
+    void Follow(TImageList*& field, TImageList* images);
     void ApplyTimerIntervals();
     void InvalidateAllControls();
     void RefreshTabDrawStates();

@@ -1,6 +1,7 @@
 #include "controls/SlantTabs.h"
 
 #include "platform/core/FileUtils.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/os/Clock.h"
 #include "platform/ui/Menus.h"
 
@@ -162,6 +163,23 @@ TEST(SlantTabs, UpdateBracketHoldsRepaintsBackUntilItCloses)
     rig.Strip.EndUpdate();
     EXPECT_EQ(rig.Strip.PausedUpdateCount(), 0);
     EXPECT_EQ(rig.Strip.Options().Scrolling().ScrollStep(), 30);
+}
+
+TEST(SlantTabs, ForgetsImageListsThatAreFreed)
+{
+    TStripRig rig(1);
+    auto images = std::make_unique<TImageList>(nullptr);
+    auto spinners = std::make_unique<TImageList>(nullptr);
+    rig.Strip.SetImages(images.get());
+    rig.Strip.SetImagesOverlay(images.get());
+    rig.Strip.SetImagesSpinnerUpload(spinners.get());
+    images.reset();
+    EXPECT_EQ(rig.Strip.Images(), nullptr);
+    EXPECT_EQ(rig.Strip.ImagesOverlay(), nullptr);
+    EXPECT_EQ(rig.Strip.GetImagesSpinnerUpload(), spinners.get());
+    spinners.reset();
+    EXPECT_EQ(rig.Strip.GetImagesSpinnerUpload(), nullptr);
+    rig.Strip.DrawCanvas();
 }
 
 TEST(SlantTabs, StatesReportOnlyRealChanges)
