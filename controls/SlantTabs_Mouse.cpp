@@ -276,6 +276,14 @@ void TCustomSlantTabs::WndProc(TMessage& message)
         if (hit.HitTestArea == htTab)
             DoTabDblClick(FTabs->Items(hit.TabIndex));
     }
+    // A press whose release never comes (a box shown while the button was
+    // down takes the mouse away) must not leave the strip deaf to the next one.
+    if (message.Msg == WM_CANCELMODE) {
+        FScrollTimer->SetEnabled(false);
+        if (FDragTabObject)
+            EndDrag(FLastMouseX, FLastMouseY, true);
+        RemoveState(stsMouseDown);
+    }
     if ((message.Msg == CN_KEYDOWN || message.Msg == WM_KEYDOWN) && message.WParam == VK_ESCAPE && FDragTabObject) {
         FDragCancelled = true;
         TCustomControl::WndProc(message);

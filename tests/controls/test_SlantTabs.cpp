@@ -359,6 +359,24 @@ TEST(SlantTabsMouse, ClicksMapToTheActiveTabAndEvents)
     }
 }
 
+TEST(SlantTabsMouse, APressWhoseReleaseIsLostDoesNotBlockTheNextOne)
+{
+    TStripRig rig(3, 400);
+    rig.Strip.Options().Scrolling().SetEnabled(false);
+    rig.Layout();
+    rig.Press(rig.Centre(0));
+    rig.Strip.Perform(WM_CANCELMODE);
+    EXPECT_FALSE(rig.Strip.HasState(stsMouseDown));
+    rig.Press(rig.Centre(1));
+    EXPECT_EQ(rig.Shape(), "A[B]C");
+
+    rig.Move({ rig.Centre(1).X - 6, rig.Centre(1).Y });
+    ASSERT_TRUE(rig.Strip.HasState(stsDragging));
+    rig.Strip.Perform(WM_CANCELMODE);
+    EXPECT_FALSE(rig.Strip.HasState(stsDragging));
+    EXPECT_EQ(rig.Shape(), "A[B]C") << "a drag broken off this way is a cancelled one";
+}
+
 TEST(SlantTabsMouse, HitTestPrefersTheCloseButtonAndTheActiveTab)
 {
     TStripRig rig(3, 400);
