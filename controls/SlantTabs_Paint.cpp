@@ -128,10 +128,11 @@ void TCustomSlantTabs::AnimateTimerTick(TComponent*)
     RemoveState(stsAnimatingMovement);
     RemoveState(stsAnimatingStyle);
     const uint32_t now = GetTickCount();
-    const bool glowDue = int32_t(now - FNextModifiedGlowAnimateTickCount) > 0;
+    // Due times are compared as wrapping differences; 0 means never set.
+    const bool glowDue = FNextModifiedGlowAnimateTickCount == 0 || int32_t(now - FNextModifiedGlowAnimateTickCount) > 0;
     if (glowDue)
         FNextModifiedGlowAnimateTickCount = now + FOptions->Display().TabModifiedGlow().AnimationUpdateMS();
-    const bool spinnerDue = int32_t(now - FNextSpinnerAnimateTickCount) > 0;
+    const bool spinnerDue = FNextSpinnerAnimateTickCount == 0 || int32_t(now - FNextSpinnerAnimateTickCount) > 0;
     if (spinnerDue)
         FNextSpinnerAnimateTickCount = now + FOptions->Display().TabSpinners().AnimationUpdateMS();
     for (int32_t index = FTabs->Count() - 1; index >= 0; --index) {

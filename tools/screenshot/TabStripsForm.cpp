@@ -1,6 +1,7 @@
 #include "tools/screenshot/TabStripsForm.h"
 
 #include "controls/SlantTabs.h"
+#include "platform/os/Clock.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -94,9 +95,15 @@ void TTabStripsForm::ShowStates()
     TSlantTabs& extras = *FStrips[5];
     const TRect close = extras.ScrolledRect(extras.Tabs()[2]->TabControl()->GetCloseButonRect());
     extras.Perform(WM_MOUSEMOVE, 0, PointToLParam({ (close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2 }));
-    for (int step = 0; step < 12; ++step)
+    // Half a sweep of the modified glow, on a clock of our own so the
+    // picture does not depend on how fast the machine is.
+    TFakeClock clock(GetTickCount());
+    TClockScope scope(clock);
+    for (int step = 0; step < 40; ++step) {
+        clock.Advance(50);
         for (TSlantTabs* strip : FStrips)
             strip->AnimateTimerTick(nullptr);
+    }
     for (TSlantTabs* strip : FStrips)
         strip->Repaint();
 }
