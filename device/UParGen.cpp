@@ -66,6 +66,8 @@ TFParGen::TFParGen(TComponent* owner) : TForm(owner)
     CPG->SetName(QStringLiteral("CPG"));
     CPG->SetParent(this);
     CPG->SetAlign(alClient);
+    // Tab follows the dialog from top to bottom: the panels before the buttons.
+    CPG->SetTabOrder(P_Button->TabOrder());
     for (int32_t panel = 0; panel < Panel_Count; ++panel)
         Create_Panel(panel);
     for (int32_t key = 0; key < ParGen_Key_Count; ++key)
