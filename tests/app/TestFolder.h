@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string_view>
 
 // A fresh folder under the test's temporary folder, removed at the end.
@@ -14,9 +15,12 @@ public:
     TTestFolder()
     {
         static int serial = 0;
+        // Test runs of other worktrees share the temporary folder: a run's own
+        // number keeps them from removing each other's files.
+        static const std::string run = std::to_string(std::random_device()());
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
         FPath = std::filesystem::path(testing::TempDir())
-            / (std::string("trelvador_") + test->test_suite_name() + "_" + test->name() + "_" + std::to_string(++serial));
+            / (std::string("trelvador_") + run + "_" + test->test_suite_name() + "_" + test->name() + "_" + std::to_string(++serial));
         std::filesystem::remove_all(FPath);
         std::filesystem::create_directories(FPath);
     }
