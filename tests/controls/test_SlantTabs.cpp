@@ -549,6 +549,29 @@ TEST(SlantTabsAnimation, HoverFadesThroughTheColoursByTime)
         << "activation changes the look at once";
 }
 
+TEST(SlantTabsAnimation, ModifiedGlowStepsAtMostEvery50Milliseconds)
+{
+    TStripRig rig(2, 400);
+    rig.Strip.Options().Scrolling().SetEnabled(false);
+    rig.Strip.Options().Display().TabModifiedGlow().SetEaseType(ttLinearTween);
+    // A clock past half its range must not make the first step wait.
+    rig.Clock.Advance(0x80000000u);
+    rig.Strip.Tabs()[0]->SetModified(true);
+    TSlantTabControl& control = *rig.Strip.Tabs()[0]->TabControl();
+    rig.Strip.AnimateTimerTick(nullptr);
+    const int32_t first = control.ModifiedPosition();
+    EXPECT_EQ(first, control.ControlRect().Right) << "the sweep starts at the right edge";
+    for (const uint32_t step : { 15u, 15u }) {
+        rig.Clock.Advance(step);
+        rig.Strip.AnimateTimerTick(nullptr);
+        EXPECT_EQ(control.ModifiedPosition(), first);
+    }
+    rig.Clock.Advance(25);
+    rig.Strip.AnimateTimerTick(nullptr);
+    EXPECT_LT(control.ModifiedPosition(), first);
+    EXPECT_TRUE(rig.Strip.HasState(stsAnimatingStyle));
+}
+
 TEST(SlantTabsAnimation, AClosingTabShrinksAndLeaves)
 {
     TStripRig rig(3, 400, true);
