@@ -5,6 +5,7 @@
 #include "app/lang/ULanguage.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/UiServices.h"
 
 #include <algorithm>
@@ -17,8 +18,6 @@ constexpr int32_t Client_Width = 460;
 constexpr int32_t Client_Height = 700;
 constexpr int32_t Box_Height = 17;
 constexpr int32_t Label_Height = 16;
-// Lines the panel group scrolls for one notch of the wheel.
-constexpr int32_t Wheel_Scroll_Lines = 3;
 
 // The controls of the ParGen.xml keys, in the keys' order.
 constexpr const char* Key_Control_Names[ParGen_Key_Count] = {
@@ -399,7 +398,9 @@ void TFParGen::FormMouseWheel(TComponent*, TShiftState, int32_t WheelDelta, TPoi
     if (point.X < client.Left || point.X >= client.Right || point.Y < client.Top || point.Y >= client.Bottom)
         return;
     Handled = true;
-    for (int32_t line = 0; line < Wheel_Scroll_Lines; ++line) {
+    // A setting of whole pages reads as -1 here and scrolls nothing.
+    const auto lines = static_cast<int32_t>(WheelScrollLines());
+    for (int32_t line = 0; line < lines; ++line) {
         SendMessage(CPG, WM_VSCROLL, WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN);
         SendMessage(CPG, WM_VSCROLL, SB_ENDSCROLL);
     }

@@ -1,6 +1,7 @@
 #include "DeviceTest.h"
 
 #include "platform/ui/Messages.h"
+#include "platform/ui/SystemMetrics.h"
 
 namespace {
 
@@ -282,22 +283,42 @@ TEST_F(ParGenTest, ADotNeverEntersAnOctetAndMovesAlongTheDNSOctets)
     dialog.Hide();
 }
 
-TEST_F(ParGenTest, TheWheelScrollsThePanelsOnlyOverThem)
+TEST_F(ParGenTest, TheWheelScrollsThePanelsOnlyOverThemByTheSystemsLines)
 {
     TFParGen& dialog = *FParGen;
-    dialog.SetClientHeight(300);
+    dialog.SetClientHeight(200);
+    uint32_t saved = 0;
+    SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &saved, 0);
     const TPoint inside = dialog.CPG->ClientToScreen(TPoint { 20, 20 });
     const TPoint outside = dialog.P_Button->ClientToScreen(TPoint { 5, 5 });
+    const auto scrolled = [&](uint32_t lines, int32_t delta, TPoint where, bool& handled) {
+        SystemParametersInfo(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0);
+        dialog.CPG->SetVertScrollPosition(0);
+        handled = false;
+        dialog.FormMouseWheel(&dialog, {}, delta, where, handled);
+        return dialog.CPG->VertScrollPosition();
+    };
     bool handled = false;
-    dialog.FormMouseWheel(&dialog, {}, -120, outside, handled);
+    const int32_t one = scrolled(1, -120, inside, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_GT(one, 0);
+    EXPECT_EQ(scrolled(3, -120, inside, handled), 3 * one);
+    EXPECT_EQ(scrolled(0, -120, inside, handled), 0);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(scrolled(WHEEL_PAGESCROLL, -120, inside, handled), 0);
+    EXPECT_EQ(scrolled(3, -120, outside, handled), 0);
     EXPECT_FALSE(handled);
-    EXPECT_EQ(dialog.CPG->VertScrollPosition(), 0);
-    dialog.FormMouseWheel(&dialog, {}, -120, inside, handled);
-    EXPECT_TRUE(handled);
-    const int32_t down = dialog.CPG->VertScrollPosition();
-    EXPECT_GT(down, 0);
-    handled = false;
+    SystemParametersInfo(SPI_SETWHEELSCROLLLINES, 3, nullptr, 0);
+    dialog.CPG->SetVertScrollPosition(3 * one);
     dialog.FormMouseWheel(&dialog, {}, 120, inside, handled);
-    EXPECT_TRUE(handled);
     EXPECT_EQ(dialog.CPG->VertScrollPosition(), 0);
+    SystemParametersInfo(SPI_SETWHEELSCROLLLINES, saved, nullptr, 0);
+}
+
+TEST_F(ParGenTest, TheWidthStaysWhateverTheResize)
+{
+    FParGen->SetClientWidth(600);
+    FParGen->SetClientHeight(500);
+    EXPECT_EQ(FParGen->ClientWidth(), 460);
+    EXPECT_EQ(FParGen->ClientHeight(), 500);
 }

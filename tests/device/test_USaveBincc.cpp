@@ -347,3 +347,16 @@ TEST_F(BinBuilderTest, AFailedSaveNamesTheFileAndLeavesBothOldImages)
     EXPECT_EQ(FProject.Read("bin/bank2.bin"), "old2");
     EXPECT_FALSE(std::filesystem::exists(FProject.Native("bin/bank1.bin.new")));
 }
+
+TEST_F(BinBuilderTest, AFrameFileWhoseFirstNodeIsNoRootHasNoRows)
+{
+    for (const char* lead : { "<!--rows-->", "<?xml version=\"1.0\"?>" }) {
+        SCOPED_TRACE(lead);
+        FProject.Write("NMEA_Rec_Frames.xml", std::string(lead) + "<Receive_NMEA_2000><row PGN=\"1\"/></Receive_NMEA_2000>");
+        FProject.Write("NMEA_Send_Frames.xml", "<Receive_NMEA_2000/>");
+        Build();
+        EXPECT_EQ(U32(FBuilder.Bank1(), 0x090), 0U);
+        EXPECT_EQ(U32(FBuilder.Bank1(), 0x094), 0U);
+        EXPECT_EQ(U32(FBuilder.Bank2(), 0), 0xFFFFFFFFU);
+    }
+}
