@@ -1,5 +1,6 @@
 #include "DeviceTest.h"
 
+#include "app/lang/ULanguage.h"
 #include "platform/os/Clock.h"
 
 using BootTest = DeviceTest;
@@ -163,4 +164,49 @@ TEST_F(BootTest, TheUpdaterIsGivenUpOnAtItsTimeLimit)
     EXPECT_GE(elapsed, 1000U);
     EXPECT_LT(elapsed, 1100U);
     EXPECT_FALSE(std::filesystem::exists(FExe.Native("late")));
+}
+
+TEST_F(BootTest, AJobFileThatCannotBeWrittenStartsNoUpdater)
+{
+    Write_Updater("touch ran");
+    Fake_Pinger({ 64 });
+    std::filesystem::create_directories(FExe.Native("Ethernet_Update.xml/x"));
+    FBoot->Form_Type = 1;
+    FBoot->FormShow(FBoot);
+    Set_Octets("10", "0", "0", "2");
+    EXPECT_THROW(FBoot->Btn_UpdateClick(FBoot->Btn_Update), Exception);
+    EXPECT_FALSE(std::filesystem::exists(FExe.Native("ran")));
+    EXPECT_TRUE(FBoot->Btn_Update->Enabled());
+}
+
+TEST_F(BootTest, TheSerialLayoutStoresTheChoicesAndRunsNothing)
+{
+    Write_Updater("touch ran");
+    TFake_Pinger& pinger = Fake_Pinger({ 64 });
+    FBoot->Form_Type = 0;
+    FBoot->FormShow(FBoot);
+    EXPECT_EQ(FBoot->Caption(), Str(u"Update Device by Serial"));
+    EXPECT_EQ(FBoot->ClientHeight(), 232);
+    EXPECT_TRUE(FBoot->P_Serial->Visible());
+    EXPECT_FALSE(FBoot->P_IP_Address->Visible());
+    FBoot->CB_Update_Options->SetItemIndex(1);
+    FBoot->CB_Update_Option_Read_Back->SetChecked(false);
+    FBoot->Btn_Update->Click();
+    EXPECT_EQ(Update_Option_Index, 1);
+    EXPECT_FALSE(Update_Read_Back);
+    EXPECT_TRUE(pinger.Addresses.empty());
+    EXPECT_FALSE(std::filesystem::exists(FExe.Native("Ethernet_Update.xml")));
+    EXPECT_FALSE(std::filesystem::exists(FExe.Native("ran")));
+}
+
+TEST_F(BootTest, ALanguageChangeRelabelsBothDialogsButNotThePanelHeadings)
+{
+    FExe.Write("LANGUAGE/Italiano.lng", "STR400 = Comunicazione\nSTR465 = Rete\nSTR466 = Indirizzo IP\nSTR920 = Aggiorna\n");
+    ASSERT_TRUE(Lang_Texts().Read_Lang_File(FExe.File("LANGUAGE/Italiano.lng")));
+    FWindow->Change_Language();
+    EXPECT_EQ(FParGen->Caption(), Str(u"Comunicazione"));
+    EXPECT_EQ(dynamic_cast<TLabel*>(FParGen->FindComponent(QStringLiteral("L_Ethernet_IP")))->Caption(), Str(u"Indirizzo IP"));
+    EXPECT_EQ(FParGen->Category_Panel(cpEthernet)->Caption(), Str(u"3. Ethernet"));
+    EXPECT_EQ(FBoot->Btn_Update->Caption(), Str(u"Aggiorna"));
+    Lang_Texts().Load_Default_Texts();
 }

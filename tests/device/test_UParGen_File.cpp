@@ -70,3 +70,16 @@ TEST(ParGenFile, AFileThatDoesNotParseLeavesTheValues)
     EXPECT_THROW(Load_ParGen(document, folder.File("ParGen.xml"), values), EXMLError);
     EXPECT_EQ(values[pkIP1], QStringLiteral("77"));
 }
+
+TEST(ParGenFile, AFirstNodeThatIsNoRootGivesEveryDefault)
+{
+    TTestFolder folder;
+    TXMLDocument document;
+    for (const char* lead : { "<?xml version=\"1.0\"?>", "<!--x-->" }) {
+        SCOPED_TRACE(lead);
+        folder.Write("ParGen.xml", std::string(lead) + "<Par_Gen><Ethernet_IP1>1</Ethernet_IP1></Par_Gen>");
+        TParGen_Values values;
+        Load_ParGen(document, folder.File("ParGen.xml"), values);
+        EXPECT_EQ(values, Default_ParGen_Values());
+    }
+}
