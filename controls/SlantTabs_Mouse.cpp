@@ -128,7 +128,8 @@ void TCustomSlantTabs::MouseDown(TMouseButton button, TShiftState shift, int32_t
     }
     BeginUpdate();
     try {
-        if (CanFocus() && TabStop())
+        // Focused, the strip hears Escape during a drag.
+        if (CanFocus())
             SetFocus();
         const bool selects = button == mbLeft || (button == mbRight && FOptions->Behaviour().TabRightClickSelect());
         const THitTestArea area = FMouseDownHitTest.HitTestArea;
