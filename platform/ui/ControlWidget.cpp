@@ -3,7 +3,9 @@
 #include "platform/graphics/QtGraphics.h"
 #include "platform/ui/Forms.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -228,6 +230,50 @@ intptr_t KeyDataOf(const QKeyEvent& event, bool release)
     return data;
 }
 
+// Qt activates the new window before it deactivates the old one, so the
+// window losing the activation is the one recorded at the last activation.
+void ActivationChanged(TControl& window, bool active)
+{
+    static QPointer<QWidget> lastActive;
+    QWidget* other = active ? lastActive.data() : QApplication::activeWindow();
+    if (active)
+        lastActive = window.Widget();
+    if (other == window.Widget())
+        other = nullptr;
+    window.Perform(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE,
+        reinterpret_cast<intptr_t>(dynamic_cast<TForm*>(TControl::FromWidget(other))));
+}
+
+intptr_t ControlParam(const QWidget* widget)
+{
+    return reinterpret_cast<intptr_t>(dynamic_cast<TWinControl*>(TControl::FromWidget(widget)));
+}
+
+// Focus messages tell a real move between windows: a menu or a popup list
+// opening leaves the focus where it is, and each message names the other
+// control. Qt moves the focus before it tells the old widget, so the new one
+// is known on focus-out; the one that lost it is recorded for the focus-in.
+void FocusChanged(TControl& control, const QFocusEvent& event)
+{
+    static QPointer<QWidget> lost;
+    static QPointer<QWidget> lostTo;
+    if (event.reason() == Qt::PopupFocusReason)
+        return;
+    QWidget* widget = control.Widget();
+    if (event.type() == QEvent::FocusOut) {
+        lost = widget;
+        lostTo = QApplication::focusWidget();
+        control.Perform(WM_KILLFOCUS, ControlParam(lostTo));
+        return;
+    }
+    // A focus that left the application comes back from no control of ours.
+    const bool fromLost = lost && lost != widget && (lostTo == widget || !lostTo);
+    const intptr_t other = fromLost ? ControlParam(lost) : 0;
+    lost = nullptr;
+    lostTo = nullptr;
+    control.Perform(WM_SETFOCUS, other);
+}
+
 } // namespace
 
 uint16_t VirtualKeyOf(const QKeyEvent& event)
@@ -444,10 +490,8 @@ bool TControlWidget::Dispatch(QEvent* event)
         control.Perform(CM_MOUSELEAVE);
         return false;
     case QEvent::FocusIn:
-        control.Perform(WM_SETFOCUS);
-        return false;
     case QEvent::FocusOut:
-        control.Perform(WM_KILLFOCUS);
+        FocusChanged(control, static_cast<QFocusEvent&>(*event));
         return false;
     case QEvent::Move:
     case QEvent::Resize:
@@ -476,19 +520,20 @@ bool TControlWidget::Dispatch(QEvent* event)
         event->ignore();
         return true;
     case QEvent::WindowActivate:
-        control.Perform(CM_ACTIVATE);
-        return false;
     case QEvent::WindowDeactivate:
+        // Qt tells every widget of the window; the platform tells the window.
+        if (!isWindow())
+            return false;
         // Whatever the window's controls were in the middle of (a drag, a
         // held capture) ends with its activation.
-        if (auto* form = dynamic_cast<TForm*>(&control)) {
+        if (auto* form = dynamic_cast<TForm*>(&control); form && event->type() == QEvent::WindowDeactivate) {
             if (TControl* capture = TControl::FromWidget(QWidget::mouseGrabber());
                 capture && capture->ParentForm() == form)
                 capture->Perform(WM_CANCELMODE);
             if (TWinControl* active = form->ActiveControl())
                 active->Perform(WM_CANCELMODE);
         }
-        control.Perform(CM_DEACTIVATE);
+        ActivationChanged(control, event->type() == QEvent::WindowActivate);
         return false;
     case QEvent::ContextMenu: {
         const QPoint global = static_cast<QContextMenuEvent&>(*event).globalPos();

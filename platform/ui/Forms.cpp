@@ -2,6 +2,7 @@
 
 #include "platform/ui/ControlWidget.h"
 #include "platform/ui/Cursors.h"
+#include "platform/ui/FormWindows.h"
 #include "platform/ui/UiServices.h"
 
 #include <QApplication>
@@ -59,11 +60,13 @@ TForm::TForm(TComponent* owner) : TWinControl(owner, true)
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
     Screen->FForms.push_back(this);
+    WatchOutsideClicks();
 }
 
 TForm::~TForm()
 {
     Destroying();
+    DetachOwnedWindows();
     std::erase(Screen->FForms, this);
     if (Application->MainForm() == this)
         Application->SetMainForm(nullptr);
@@ -120,6 +123,7 @@ void TForm::ApplyWindowFlags()
                 flags |= Qt::WindowMaximizeButtonHint;
         }
     }
+    flags = WindowFlagsOfKind(*this, flags);
     QWidget* widget = Widget();
     if (widget->windowFlags() != flags) {
         const bool shown = widget->isVisible();
@@ -169,26 +173,43 @@ void TForm::SetVisible(bool visible)
 {
     if (visible == Visible())
         return;
-    QWidget* widget = Widget();
     if (visible) {
-        PlaceOnScreen();
-        ApplyWindowFlags();
-        DoShow();
-        TWinControl::SetVisible(true);
-        widget->show();
-        // The headless platform used by tests cannot raise windows.
-        if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
-            widget->raise();
-        widget->activateWindow();
-        if (FActiveControl && FActiveControl->CanFocus())
-            FActiveControl->Widget()->setFocus(Qt::ActiveWindowFocusReason);
-        else
-            SelectFirst();
-    } else {
-        DoHide();
-        TWinControl::SetVisible(false);
-        widget->hide();
+        ShowWindow(ActivatesOnShow());
+        return;
     }
+    const bool wasActive = Active();
+    HideOwnedWindows();
+    DoHide();
+    TWinControl::SetVisible(false);
+    Widget()->hide();
+    // The window system may leave no window active; the owner takes over,
+    // with the focus on its active control.
+    if (TForm* owner = OwnerWindow(); wasActive && owner && owner->Showing())
+        owner->Widget()->activateWindow();
+}
+
+void TForm::ShowWindow(bool activate)
+{
+    if (Visible())
+        return;
+    QWidget* widget = Widget();
+    PlaceOnScreen();
+    AttachToOwner();
+    ApplyWindowFlags();
+    DoShow();
+    TWinControl::SetVisible(true);
+    widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    widget->show();
+    // The headless platform used by tests cannot raise windows.
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        widget->raise();
+    if (!activate)
+        return;
+    widget->activateWindow();
+    if (FActiveControl && FActiveControl->CanFocus())
+        FActiveControl->Widget()->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        SelectFirst();
 }
 
 bool TForm::CanFocus() const { return Visible() && Enabled(); }
@@ -384,17 +405,14 @@ void TForm::Activate()
         OnActivate(this);
 }
 
-void TForm::Deactivate()
-{
-    if (OnDeactivate)
-        OnDeactivate(this);
-}
-
 void TForm::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case WM_CLOSE:
         Close();
+        break;
+    case WM_ACTIVATE:
+        WMActivate(message);
         break;
     case CM_ACTIVATE:
         Activate();

@@ -28,6 +28,18 @@ enum class TPosition { poDesigned, poDefault, poScreenCenter, poMainFormCenter, 
 using enum TPosition;
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using enum TCloseAction;
+enum class TFormStyle { fsNormal, fsStayOnTop };
+using enum TFormStyle;
+// How a top-level window behaves towards activation and input (README).
+enum class TWindowKind { wkNormal, wkPopup, wkNoActivatePopup, wkHint, wkOverlay };
+using enum TWindowKind;
+
+// WM_ACTIVATE: WParam says how the window's activation changes, LParam
+// carries the form on the other side of the change (null when the other
+// window is not one of ours).
+constexpr intptr_t WA_INACTIVE = 0;
+constexpr intptr_t WA_ACTIVE = 1;
+constexpr intptr_t WA_CLICKACTIVE = 2;
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
@@ -49,6 +61,26 @@ public:
     void SetPosition(TPosition position) { FPosition = position; }
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool keyPreview) { FKeyPreview = keyPreview; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle style);
+    TWindowKind WindowKind() const { return FWindowKind; }
+    void SetWindowKind(TWindowKind kind);
+
+    // The window this one is owned by: it stays above it, takes input while
+    // it is modal and is hidden with it. Without one, a form shown while a
+    // form is modal is owned by that modal form.
+    TForm* PopupParent() const { return FPopupParent; }
+    void SetPopupParent(TForm* parent);
+    // The owner of the shown window (null for an unowned one).
+    TForm* OwnerWindow() const;
+    // True when window is this one or owned by it, directly or further down.
+    bool OwnsWindow(const TForm* window) const;
+    // A popup closes when the activation moves to a window it does not own;
+    // forms that decide on deactivation themselves turn this off.
+    bool CloseOnDeactivate() const { return FCloseOnDeactivate; }
+    void SetCloseOnDeactivate(bool close) { FCloseOnDeactivate = close; }
+    // Shows the form, leaving the activation and the focus where they are.
+    void ShowNoActivate();
 
     TWinControl* ActiveControl() const { return FActiveControl; }
     // Throws EInvalidOperation for a control that cannot take the focus.
@@ -97,13 +129,23 @@ protected:
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
     virtual void Activate();
+    // Fires OnDeactivate; a popup then closes unless the window becoming
+    // active (null when none of ours) belongs to it.
     virtual void Deactivate();
+    virtual void WMActivate(TMessage& message);
+    void Notification(TComponent* component, TOperation operation) override;
     void CMDialogKey(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     bool ErasesBackground() const override { return true; }
 
 private:
+    friend class TPopupCloser;
     void CloseModal();
+    void ShowWindow(bool activate);
+    bool ActivatesOnShow() const;
+    void AttachToOwner();
+    void HideOwnedWindows();
+    void DetachOwnedWindows();
     void ApplyWindowFlags();
     void ApplySizeConstraints();
     void PlaceOnScreen();
@@ -112,6 +154,10 @@ private:
     TBorderIcons FBorderIcons { biSystemMenu, biMinimize, biMaximize };
     TPosition FPosition = poDesigned;
     bool FKeyPreview = false;
+    TFormStyle FFormStyle = fsNormal;
+    TWindowKind FWindowKind = wkNormal;
+    TForm* FPopupParent = nullptr;
+    bool FCloseOnDeactivate = true;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;

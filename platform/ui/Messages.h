@@ -20,6 +20,7 @@ struct TMessage {
 
 constexpr uint32_t WM_MOVE = 0x0003;
 constexpr uint32_t WM_SIZE = 0x0005;
+constexpr uint32_t WM_ACTIVATE = 0x0006;
 constexpr uint32_t WM_SETFOCUS = 0x0007;
 constexpr uint32_t WM_KILLFOCUS = 0x0008;
 constexpr uint32_t WM_PAINT = 0x000F;

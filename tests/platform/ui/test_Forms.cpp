@@ -5,10 +5,11 @@
 #include "platform/ui/ScriptedUiServices.h"
 #include "platform/ui/Timer.h"
 
+#include "tests/support/RunUntil.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
@@ -17,17 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Runs the event loop until done says so or a generous time has passed.
-template <typename Done>
-bool RunUntil(Done&& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
 
 class TPainted : public TCustomControl {
 public:

@@ -1,0 +1,12 @@
+#pragma once
+
+// Window kinds and ownership of forms; used only inside the layer.
+
+#include <Qt>
+
+class TForm;
+
+// The window flags of form's kind and style, given those of its border.
+Qt::WindowFlags WindowFlagsOfKind(const TForm& form, Qt::WindowFlags borderFlags);
+// Makes sure a press outside an open popup closes it (once per application).
+void WatchOutsideClicks();
