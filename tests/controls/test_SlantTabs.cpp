@@ -393,6 +393,19 @@ TEST(SlantTabsMouse, HitTestPrefersTheCloseButtonAndTheActiveTab)
     EXPECT_EQ(rig.Strip.HitTest({ 395, 2 }).HitTestArea, htBackground);
 }
 
+TEST(SlantTabsMouse, RightToLeftStripsAreHitWhereTheyShow)
+{
+    TStripRig rig(3, 400);
+    rig.Strip.Options().Scrolling().SetEnabled(false);
+    rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+    rig.Strip.SetBiDiMode(bdRightToLeft);
+    rig.Layout();
+    const TRect first = rig.End(0);
+    // The first tab shows at the right end of the strip.
+    EXPECT_EQ(rig.Strip.HitTest({ 400 - (first.Left + first.Right) / 2 - 20, 20 }).TabIndex, 0);
+    EXPECT_EQ(rig.Strip.HitTest({ (first.Left + first.Right) / 2 - 20, 20 }).TabIndex, 2);
+}
+
 TEST(SlantTabsMouse, HoverMakesAnInactiveTabHot)
 {
     TStripRig rig(3, 400);
