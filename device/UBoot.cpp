@@ -210,20 +210,20 @@ bool TFBoot::Send_Ping()
     if (!Ping_Address({ E_IP[0]->Text(), E_IP[1]->Text(), E_IP[2]->Text(), E_IP[3]->Text() }, address))
         return false;
     // Another click on Update, or a close, must not start a second ping or
-    // hide the dialog while this one runs.
-    FPinging = true;
-    Btn_Update->SetEnabled(false);
-    bool answered = false;
-    try {
-        answered = ::Send_Ping(*Ping, address, Typed_Address(), ping_res, [] { Application->ProcessMessages(); });
-    } catch (...) {
-        FPinging = false;
-        Btn_Update->SetEnabled(true);
-        throw;
-    }
-    FPinging = false;
-    Btn_Update->SetEnabled(true);
-    return answered;
+    // hide the dialog while this one runs; and what is written and stored
+    // afterwards must be what was pinged.
+    struct TPing_Scope {
+        TFBoot& Dialog;
+        explicit TPing_Scope(TFBoot& dialog) : Dialog(dialog) { Set(true); }
+        ~TPing_Scope() { Set(false); }
+        void Set(bool pinging)
+        {
+            Dialog.FPinging = pinging;
+            for (TControl* control : std::initializer_list<TControl*> { Dialog.Btn_Update, Dialog.P_IP_Address, Dialog.P_Options })
+                control->SetEnabled(!pinging);
+        }
+    } scope { *this };
+    return ::Send_Ping(*Ping, address, Typed_Address(), ping_res, [] { Application->ProcessMessages(); });
 }
 
 void TFBoot::Compile_XML_Parameter_New_Boot()

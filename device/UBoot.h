@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UComon.h"
 #include "controls/LbButton.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
@@ -36,7 +37,7 @@ public:
     int32_t Form_Type = 0; // 0 serial, 1 Ethernet
     int32_t ping_res = 0;
     // How long the updater may run before the dialog stops waiting for it.
-    uint32_t Updater_Limit_Ms = 150000;
+    uint32_t Updater_Limit_Ms = Start_Program_Limit_Ms;
 
     TPanel* P_Title = nullptr;
     TLabel* L_SW_Code = nullptr;

@@ -135,6 +135,8 @@ TEST_F(BootTest, WhilePingingUpdateIsDisabledAndACloseWaitsAndCancelsTheUpdate)
     pinger.OnEcho = [&] {
         ++echoes;
         EXPECT_FALSE(FBoot->Btn_Update->Enabled());
+        EXPECT_FALSE(FBoot->P_IP_Address->Enabled());
+        EXPECT_FALSE(FBoot->P_Options->Enabled());
         EXPECT_FALSE(FBoot->CloseQuery());
         FBoot->Btn_Update->Click();
         FBoot->Btn_Cancel->Click();
@@ -142,6 +144,7 @@ TEST_F(BootTest, WhilePingingUpdateIsDisabledAndACloseWaitsAndCancelsTheUpdate)
     FBoot->Btn_Update->Click();
     EXPECT_EQ(echoes, 2);
     EXPECT_TRUE(FBoot->Btn_Update->Enabled());
+    EXPECT_TRUE(FBoot->P_IP_Address->Enabled());
     EXPECT_TRUE(FBoot->CloseQuery());
     EXPECT_EQ(FBoot->ModalResult(), mrCancel);
     EXPECT_FALSE(std::filesystem::exists(FExe.Native("Ethernet_Update.xml")));
