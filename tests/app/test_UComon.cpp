@@ -5,6 +5,7 @@
 #include "platform/os/Clock.h"
 #include "platform/xml/XMLDocument.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -250,3 +251,28 @@ TEST_F(StartWorkspaceTest, AMissingLanguageFallsBackToEnglish)
 }
 
 } // namespace
+
+TEST(SplitIPAddress, FourDottedNumbersFrom0To255)
+{
+    struct TCase {
+        const char* Text;
+        bool Valid;
+        std::array<const char*, 4> Parts; // as left in the caller's texts
+    };
+    const TCase cases[] = {
+        { " 192.168.2.205 ", true, { "192", "168", "2", "205" } },
+        { "10 . 0 .0. 7", true, { "10", "0", "0", "7" } },
+        { "1.2.3", false, { "1", "2", "p3", "p4" } },
+        { "1.2.3.4.5", false, { "1", "2", "3", "4.5" } },
+        { "256.1.1.1", false, { "256", "1", "1", "1" } },
+        { "abc", false, { "p1", "p2", "p3", "p4" } },
+        { "1.x.3.4", false, { "1", "x", "3", "4" } },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Text);
+        String parts[4] = { QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3"), QStringLiteral("p4") };
+        EXPECT_EQ(Split_IP_Address(String::fromLatin1(entry.Text), parts[0], parts[1], parts[2], parts[3]), entry.Valid);
+        for (int32_t part = 0; part < 4; ++part)
+            EXPECT_EQ(parts[part], String::fromLatin1(entry.Parts[part]));
+    }
+}
