@@ -158,3 +158,45 @@ private:
     std::unique_ptr<QObject> FChildWatch;
     int32_t FScrollPosition = 0;
 };
+
+using TCanResizeEvent = std::function<void(TComponent* sender, int32_t& newSize, bool& accept)>;
+
+// A bar between aligned controls that resizes the control it is aligned
+// against by dragging. Its Align (left, top, right, bottom) names the side
+// of that control; the size stays between MinSize and what leaves MinSize to
+// the client-aligned neighbour. OnCanResize may change or refuse each size;
+// OnMoved fires when the drag ends with a new size.
+class TSplitter : public TGraphicControl {
+public:
+    explicit TSplitter(TComponent* owner);
+    ~TSplitter() override;
+
+    int32_t MinSize() const { return FMinSize; }
+    void SetMinSize(int32_t minSize) { FMinSize = std::max(minSize, 1); }
+    bool Beveled() const { return FBeveled; }
+    void SetBeveled(bool beveled);
+    // The control the splitter resizes, found at the start of each drag.
+    TControl* ResizeControl() const;
+
+    TCanResizeEvent OnCanResize;
+    TNotifyEvent OnMoved;
+
+protected:
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void Paint() override;
+
+private:
+    bool Vertical() const { return Align() == alLeft || Align() == alRight; }
+    int32_t SizeOf(const TControl* control) const { return Vertical() ? control->Width() : control->Height(); }
+    int32_t MaxSize() const;
+    void ApplySize(int32_t size);
+
+    int32_t FMinSize = 30;
+    bool FBeveled = false;
+    TControl* FControl = nullptr;
+    int32_t FDownPos = 0;
+    int32_t FStartSize = 0;
+    bool FMoved = false;
+};

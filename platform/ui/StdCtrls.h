@@ -384,6 +384,25 @@ using TDrawItemEvent = std::function<void(TWinControl* control, int32_t index, T
 // Sets the height of one item of a variable-height list.
 using TMeasureItemEvent = std::function<void(TWinControl* control, int32_t index, int32_t& height)>;
 
+// The items of a list box, each with a small state (a check mark, an
+// enabled flag) that stays with its item through every change of the list.
+class TListBoxStrings : public TStringList {
+public:
+    int32_t Add(const String& text) override;
+    void Insert(int32_t index, const String& text) override;
+    void Delete(int32_t index) override;
+    void Clear() override;
+    void Exchange(int32_t index1, int32_t index2) override;
+    void Move(int32_t currentIndex, int32_t newIndex) override;
+    void Sort() override;
+
+    uint8_t State(int32_t index) const;
+    void SetState(int32_t index, uint8_t state);
+
+private:
+    std::vector<uint8_t> FStates;
+};
+
 enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 using enum TListBoxStyle;
 
@@ -439,6 +458,8 @@ protected:
     void SelectQuietly(int32_t itemIndex);
     // The target of a navigation key from the current item, or -1.
     int32_t KeyTarget(uint16_t key) const;
+    TListBoxStrings& ItemStrings() { return FItems; }
+    const TListBoxStrings& ItemStrings() const { return FItems; }
     int32_t FindTyped(TChar character) { return FSearch.Find(FItems.Count(), [this](int32_t index) { return FItems[index]; }, FItemIndex, character); }
 
     void DefaultHandler(TMessage& message) override;
@@ -458,7 +479,7 @@ private:
 
     static constexpr int32_t Border = 2;
 
-    TStringList FItems;
+    TListBoxStrings FItems;
     std::vector<bool> FSelected;
     // Heights of a variable-height list, measured on first use.
     mutable std::vector<int32_t> FHeights;

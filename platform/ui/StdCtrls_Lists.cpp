@@ -3,6 +3,86 @@
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/SystemMetrics.h"
 
+// ---- TListBoxStrings
+
+// The list changes first and reports it; the states follow right after,
+// before anything reads them.
+int32_t TListBoxStrings::Add(const String& text)
+{
+    const auto before = static_cast<size_t>(Count());
+    const int32_t index = TStringList::Add(text);
+    if (static_cast<size_t>(Count()) > before)
+        FStates.insert(FStates.begin() + index, 0);
+    return index;
+}
+
+void TListBoxStrings::Insert(int32_t index, const String& text)
+{
+    TStringList::Insert(index, text);
+    FStates.insert(FStates.begin() + index, 0);
+}
+
+void TListBoxStrings::Delete(int32_t index)
+{
+    TStringList::Delete(index);
+    FStates.erase(FStates.begin() + index);
+}
+
+void TListBoxStrings::Clear()
+{
+    TStringList::Clear();
+    FStates.clear();
+}
+
+void TListBoxStrings::Exchange(int32_t index1, int32_t index2)
+{
+    TStringList::Exchange(index1, index2);
+    std::swap(FStates[static_cast<size_t>(index1)], FStates[static_cast<size_t>(index2)]);
+}
+
+void TListBoxStrings::Move(int32_t currentIndex, int32_t newIndex)
+{
+    if (currentIndex == newIndex)
+        return;
+    const uint8_t state = State(currentIndex);
+    TStringList::Move(currentIndex, newIndex);
+    SetState(newIndex, state);
+}
+
+// Each item carries its state through the sort in its object slot.
+void TListBoxStrings::Sort()
+{
+    struct TCarried {
+        void* Object;
+        uint8_t State;
+    };
+    std::vector<TCarried> carried(static_cast<size_t>(Count()));
+    for (int32_t index = 0; index < Count(); ++index) {
+        carried[static_cast<size_t>(index)] = { Objects(index), FStates[static_cast<size_t>(index)] };
+        PutObject(index, &carried[static_cast<size_t>(index)]);
+    }
+    TStringList::Sort();
+    for (int32_t index = 0; index < Count(); ++index) {
+        const auto* item = static_cast<const TCarried*>(Objects(index));
+        FStates[static_cast<size_t>(index)] = item->State;
+        PutObject(index, item->Object);
+    }
+}
+
+uint8_t TListBoxStrings::State(int32_t index) const
+{
+    if (index < 0 || index >= Count())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return FStates[static_cast<size_t>(index)];
+}
+
+void TListBoxStrings::SetState(int32_t index, uint8_t state)
+{
+    if (index < 0 || index >= Count())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    FStates[static_cast<size_t>(index)] = state;
+}
+
 // ---- TCustomListBox
 
 TCustomListBox::TCustomListBox(TComponent* owner) : TCustomControl(owner)
@@ -315,7 +395,7 @@ void TCustomListBox::DrawItem(int32_t index, TRect rect, TOwnerDrawState state)
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(selected ? clHighlight : Color());
     canvas.FillRect(rect);
-    canvas.Font().SetColor(!Enabled() ? clGrayText : selected ? clHighlightText : Font().Color());
+    canvas.Font().SetColor(state.Contains(odDisabled) ? clGrayText : selected ? clHighlightText : Font().Color());
     canvas.Brush().SetStyle(bsClear);
     TRect textRect = Rect(rect.Left + ItemTextIndent(), rect.Top, rect.Right, rect.Bottom);
     canvas.DrawText(FItems[index], textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
