@@ -1,7 +1,7 @@
 #include "grid/base/FocusControlLink.h"
 
 #include "grid/base/ZUZEdit.h"
-#include "grid/base/asgspin.h"
+#include "grid/base/zuzspin.h"
 
 namespace {
 

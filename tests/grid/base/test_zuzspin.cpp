@@ -1,4 +1,4 @@
-#include "grid/base/asgspin.h"
+#include "grid/base/zuzspin.h"
 #include "grid/base/ZUZEdit.h"
 
 #include "platform/ui/Clipbrd.h"

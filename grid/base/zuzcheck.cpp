@@ -1,4 +1,4 @@
-#include "grid/base/asgcheck.h"
+#include "grid/base/zuzcheck.h"
 
 String ZEziZizuvoVovaZevaz::MarkError(int32_t, int32_t, const String& s) { return s; }
 

@@ -1,4 +1,4 @@
-#include "grid/base/asgcheck.h"
+#include "grid/base/zuzcheck.h"
 
 #include <gtest/gtest.h>
 

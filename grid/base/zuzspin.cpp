@@ -1,4 +1,4 @@
-#include "grid/base/asgspin.h"
+#include "grid/base/zuzspin.h"
 
 #include "grid/base/EditButtonLayout.h"
 #include "grid/base/FocusControlLink.h"
