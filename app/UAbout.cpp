@@ -75,11 +75,7 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner)
     LbButton1->SetName(QStringLiteral("LbButton1"));
     LbButton1->SetParent(this);
     LbButton1->SetBounds(325, 108, 84, 28);
-    LbButton1->SetStyle(bsEncarta);
-    LbButton1->SetColor(Window_Color);
-    LbButton1->SetColorWhenDown(33023);
-    LbButton1->SetLightColor(clGray);
-    LbButton1->SetHotTrackColor(clSkyBlue);
+    Set_Dialog_Button_Look(LbButton1);
     LbButton1->SetCaption(QStringLiteral("OK"));
     LbButton1->SetModalResult(mrOk);
 

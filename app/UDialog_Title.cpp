@@ -44,17 +44,22 @@ TPanel* New_Title_Band(TWinControl* parent, TLabel*& L_SW_Code, TLabel*& L_SW_De
     return band;
 }
 
+void Set_Dialog_Button_Look(TLbButton* button)
+{
+    button->SetStyle(bsEncarta);
+    button->SetColor(Window_Color);
+    button->SetColorWhenDown(33023);
+    button->SetLightColor(clGray);
+    button->SetHotTrackColor(clYellow);
+}
+
 TLbButton* New_Band_Button(TPanel* band, const char* name, int32_t right, int32_t modalResult)
 {
     auto* button = new TLbButton(band->Owner());
     button->SetName(QString::fromLatin1(name));
     button->SetParent(band);
     button->SetShowHint(true);
-    button->SetStyle(bsEncarta);
-    button->SetColor(band->Color());
-    button->SetColorWhenDown(33023);
-    button->SetLightColor(clGray);
-    button->SetHotTrackColor(clSkyBlue);
+    Set_Dialog_Button_Look(button);
     button->SetModalResult(modalResult);
     button->SetBounds(band->Width() - right - 90, 6, 90, 28);
     return button;

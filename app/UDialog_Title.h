@@ -16,5 +16,8 @@ inline constexpr int32_t Button_Band_Height = 40;
 
 TPanel* New_Title_Band(TWinControl* parent, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
 TPanel* New_Button_Band(TWinControl* parent);
+// Every button of a dialog has the window's face colour and lights up yellow
+// (sky blue is kept for the main window's first steps).
+void Set_Dialog_Button_Look(TLbButton* button);
 // A button of the button band, its right edge right pixels from the band's.
 TLbButton* New_Band_Button(TPanel* band, const char* name, int32_t right, int32_t modalResult);

@@ -106,11 +106,7 @@ TLbButton* TFSoftOptions::New_Button(TTabSheet* sheet, const char* name, int32_t
     auto* button = new TLbButton(this);
     button->SetName(QString::fromLatin1(name));
     button->SetParent(sheet);
-    button->SetStyle(bsEncarta);
-    button->SetColor(sheet->Color());
-    button->SetColorWhenDown(33023);
-    button->SetLightColor(clGray);
-    button->SetHotTrackColor(clSkyBlue);
+    Set_Dialog_Button_Look(button);
     button->SetBounds(left, top, width, 26);
     return button;
 }

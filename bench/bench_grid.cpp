@@ -78,6 +78,35 @@ void BM_PaintViewport(benchmark::State& state)
 }
 BENCHMARK(BM_PaintViewport)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// The primitives a cell painter issues per cell: background, grid lines and
+// text, with the pen, brush and font changing between cells as they do when
+// cells carry their own colours.
+void BM_CanvasPrimitivesPerCell(benchmark::State& state)
+{
+    TBitmap bitmap(800, 600);
+    TCanvas& canvas = bitmap.Canvas();
+    const String text = QStringLiteral("cell text");
+    int64_t cells = 0;
+    for (auto _ : state) {
+        for (int32_t row = 0; row < 30; ++row) {
+            for (int32_t col = 0; col < Cols; ++col) {
+                const TRect cell = Rect(col * 80, row * 20, col * 80 + 79, row * 20 + 19);
+                canvas.Brush().SetColor(((row + col) & 1) ? clWhite : clInfoBk);
+                canvas.FillRect(cell);
+                canvas.Pen().SetColor(((row + col) & 1) ? clSilver : clGray);
+                canvas.MoveTo(cell.Right, cell.Top);
+                canvas.LineTo(cell.Right, cell.Bottom);
+                canvas.LineTo(cell.Left - 1, cell.Bottom);
+                canvas.Font().SetColor((col & 1) ? clBlack : clNavy);
+                canvas.TextRect(cell, cell.Left + 2, cell.Top + 2, text);
+                ++cells;
+            }
+        }
+    }
+    state.SetItemsProcessed(cells);
+}
+BENCHMARK(BM_CanvasPrimitivesPerCell)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

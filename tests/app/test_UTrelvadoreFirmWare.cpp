@@ -163,6 +163,35 @@ TEST_F(MainWindowTest, HotColoursOfTheButtons)
         EXPECT_EQ(button->HotTrackColor(), clYellow) << button->Name().toStdString();
 }
 
+// The dialogs' buttons share one look, unlike the main window's steps.
+TEST_F(MainWindowTest, EveryDialogButtonLightsUpYellowOnTheWindowColour)
+{
+    const auto window = Create();
+    const struct {
+        const char* Dialog;
+        TForm* Form;
+        int32_t Buttons;
+    } cases[] = {
+        { "new project", FNewDialog.get(), 2 },
+        { "open project", FOpenDialog.get(), 2 },
+        { "options", FOptions.get(), 5 },
+        { "about", FAboutBox.get(), 1 },
+    };
+    for (const auto& dialog : cases) {
+        SCOPED_TRACE(dialog.Dialog);
+        int32_t buttons = 0;
+        for (int32_t index = 0; index < dialog.Form->ComponentCount(); ++index) {
+            const auto* button = dynamic_cast<TLbButton*>(dialog.Form->Components(index));
+            if (!button)
+                continue;
+            ++buttons;
+            EXPECT_EQ(button->HotTrackColor(), clYellow) << button->Name().toStdString();
+            EXPECT_EQ(button->Color(), TColor(0xEDF7F8)) << button->Name().toStdString();
+        }
+        EXPECT_EQ(buttons, dialog.Buttons);
+    }
+}
+
 TEST_F(MainWindowTest, StepButtonsWithoutAProjectAnswerText18)
 {
     const auto window = Create();

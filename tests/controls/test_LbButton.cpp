@@ -137,8 +137,15 @@ TEST_F(LbButtonTest, ColorPresetsSetColoursAndStyleButReadBackCustom)
         TColor font;
     };
     const Case cases[] = {
+        { lcsGold, 0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF, bsModern, false, clBlack },
+        { lcsChrome, 0xC0C0C0, 0xFFFFFF, 0x808080, clNone, clNone, bsModern, false, clBlack },
         { lcsBlue, 0xFF8000, 0xFFFF00, 0xFF0000, clNone, clNone, bsModern, false, clBlack },
+        { lcsRed, 0x0000FF, 0xC0C0FF, 0x0000C0, clNone, clNone, bsModern, false, clBlack },
+        { lcsUltraFlat1, clBtnFace, 0xB59284, 0xB59284, 0xB59284, 0xDED3D6, bsNormal, true, clBlack },
         { lcsUltraFlat2, clBtnFace, 0x000000, 0x000000, 0x24DABC, 0x8CF6E4, bsNormal, true, clBlack },
+        { lcsUltraFlatXP, 0xD1D8DB, 0xB59284, 0xB59285, 0xB59285, 0xD2BDB6, bsNormal, true, clBlack },
+        { lcsAqua, 0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone, bsModern, false, clBlack },
+        { lcsDefault, clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone, bsNormal, false, clBlack },
         { lcsQuicken, 0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, bsQuicken, false, clWhite },
     };
     for (const Case& entry : cases) {

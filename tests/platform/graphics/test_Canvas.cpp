@@ -264,6 +264,96 @@ TEST(Canvas, DrawTextPlacesAlignsUnderlinesAndClips)
         EXPECT_EQ(Row(clipped, y, clWhite).substr(3), std::string(57, '#'));
 }
 
+namespace {
+
+// The first row of bitmap that holds any pixel other than white, or -1.
+int32_t FirstInkRow(TBitmap& bitmap)
+{
+    for (int32_t y = 0; y < bitmap.Height(); ++y)
+        if (Row(bitmap, y, clWhite).find('.') != std::string::npos)
+            return y;
+    return -1;
+}
+
+// The row where the accelerator underline of the default font lies: the row
+// fully red under the underlined glyph, which stands at the left.
+int32_t UnderlineRow()
+{
+    TBitmap bitmap = WhiteBitmap(40, 40);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetColor(clRed);
+    const auto width = static_cast<size_t>(canvas.TextWidth("S"));
+    TRect box = Rect(0, 0, 40, 40);
+    canvas.DrawText("&S", box, DT_SINGLELINE);
+    for (int32_t y = 0; y < 40; ++y)
+        if (Row(bitmap, y, clRed).substr(0, width) == std::string(width, '#'))
+            return y;
+    return -1;
+}
+
+} // namespace
+
+// A single line stands at the top, in the middle or at the bottom of a
+// rectangle taller than the line; the ink keeps its distance to the line's top.
+TEST(Canvas, DrawTextPlacesASingleLineVertically)
+{
+    constexpr int32_t top = 4;
+    constexpr int32_t height = 41;
+    TBitmap probe = WhiteBitmap(10, 10);
+    const int32_t lineHeight = probe.Canvas().TextHeight("H");
+    auto inkTop = [&](uint32_t flags) {
+        TBitmap bitmap = WhiteBitmap(40, top + height + 4);
+        bitmap.Canvas().Brush().SetStyle(bsClear);
+        bitmap.Canvas().Font().SetColor(clBlack);
+        TRect box = Rect(0, top, 40, top + height);
+        bitmap.Canvas().DrawText("H", box, DT_SINGLELINE | flags);
+        return FirstInkRow(bitmap);
+    };
+    const int32_t bearing = inkTop(DT_TOP) - top;
+    ASSERT_GE(bearing, 0);
+    const struct {
+        const char* Name;
+        uint32_t Flags;
+        int32_t LineTop;
+    } cases[] = {
+        { "top", DT_TOP, top },
+        { "centred", DT_VCENTER, top + (height - lineHeight) / 2 },
+        { "bottom", DT_BOTTOM, top + height - lineHeight },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        EXPECT_EQ(inkTop(entry.Flags), entry.LineTop + bearing);
+    }
+}
+
+// An ellipsis that cuts the underlined character away takes its underline
+// too; one that keeps the character keeps the underline under it.
+TEST(Canvas, EndEllipsisKeepsTheUnderlineOnlyWithItsCharacter)
+{
+    const int32_t underlineRow = UnderlineRow();
+    ASSERT_GT(underlineRow, 0);
+    TBitmap probe = WhiteBitmap(10, 10);
+    const struct {
+        const char* Name;
+        const char* Fits;
+        bool Underlined;
+    } cases[] = {
+        { "cut before the accelerator", "Save...", false },
+        { "cut after the accelerator", "Save A...", true },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        TBitmap bitmap = WhiteBitmap(120, 40);
+        bitmap.Canvas().Brush().SetStyle(bsClear);
+        bitmap.Canvas().Font().SetColor(clRed);
+        TRect box = Rect(0, 0, probe.Canvas().TextWidth(entry.Fits), 40);
+        bitmap.Canvas().DrawText("Save &As it is", box, DT_SINGLELINE | DT_END_ELLIPSIS);
+        const std::string row = Row(bitmap, underlineRow, clRed);
+        EXPECT_EQ(row.find('#') != std::string::npos, entry.Underlined) << row;
+    }
+}
+
 TEST(Bitmap, AutomaticTransparencyKeysOnTheBottomLeftPixel)
 {
     TBitmap glyph(4, 4);
