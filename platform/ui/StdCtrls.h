@@ -261,14 +261,35 @@ void MessageBeep(uint32_t type);
 // True while the mouse button is held down anywhere on the screen.
 bool IsMouseButtonDown(TMouseButton button);
 
+enum class TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
+using TOwnerDrawState = TSetOf<TOwnerDrawStateFlag>;
+using enum TOwnerDrawStateFlag;
+// Draws one item on the control's canvas inside rect.
+using TDrawItemEvent = std::function<void(TWinControl* control, int32_t index, TRect rect, TOwnerDrawState state)>;
+// Sets the height of one item of a variable-height list.
+using TMeasureItemEvent = std::function<void(TWinControl* control, int32_t index, int32_t& height)>;
+
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 using enum TComboBoxStyle;
+
+class TComboDropList;
+class TCustomListBox;
+class TForm;
 
 // A combo box over a list of strings. ItemIndex -1 is no selection; setting
 // an index outside the list selects nothing and reads back -1. A choice of
 // the user fires OnSelect (OnChange when OnSelect is not assigned, as on the
 // platform); typing into a csDropDown box fires OnChange. Setting ItemIndex
 // or Text from the program fires nothing.
+//
+// The list opens in a window of its own that never takes the focus (the box
+// keeps the keys and gets no focus loss), DropDownCount rows high with a
+// scroll bar beyond, DroppedWidth wide. Opening sends CBN_DROPDOWN before the
+// list shows; closing sends CBN_CLOSEUP, then a changed choice fires OnClick
+// and OnSelect. In the open list the arrows, pages, Home/End and typed
+// letters only highlight; Enter, F4, Alt+arrow or a click choose; Esc, a press
+// elsewhere or the focus leaving close without a choice. Closed, the arrows,
+// pages, Home/End and typed letters (csDropDownList) change the entry at once.
 class TCustomComboBox : public TCustomControl {
 public:
     explicit TCustomComboBox(TComponent* owner);
@@ -283,38 +304,62 @@ public:
     void SetItemIndex(int32_t itemIndex);
     int32_t DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int32_t count) { FDropDownCount = std::max(count, 1); }
+    // The height of a list entry; owner-drawn variable lists ask OnMeasureItem.
+    int32_t ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int32_t itemHeight);
     bool DroppedDown() const { return FDroppedDown; }
-    // Shows the list and waits for the user's choice. Opening and closing
-    // reach the control as CN_COMMAND with CBN_DROPDOWN and CBN_CLOSEUP.
+    void SetDroppedDown(bool droppedDown);
+    // Opens the list; it stays open until the user chooses or leaves it.
     void DropDown();
     // The width of the dropped list (CB_SETDROPPEDWIDTH); never narrower
     // than the control.
     int32_t DroppedWidth() const { return std::max(FDroppedWidth, Width()); }
+    // The open list, null while closed.
+    TCustomListBox* DropList() const;
+    bool OwnerDraw() const;
     void Clear();
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
+    // Owner-drawn styles: entries of the list and of the box draw here, on
+    // the box's canvas.
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
 
 protected:
     virtual void Change();
     virtual void Select();
     // A choice of the user: the text follows the item, then OnClick and OnSelect.
     void ChooseItem(int32_t itemIndex);
+    // Closes the open list; with accept its highlighted item is chosen.
+    void CloseUp(bool accept);
     void DefaultHandler(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void WMKillFocus(TMessage& message) override;
+    void CMVisibleChanged(TMessage& message) override;
     void Paint() override;
 
 private:
+    friend class TComboDropList;
     void ItemsChanged();
+    void CreateDropForm();
+    void OpenList();
+    bool ListKey(uint16_t key);
 
     TStringList FItems;
     TComboBoxStyle FStyle = csDropDown;
     int32_t FItemIndex = -1;
     int32_t FDropDownCount = 8;
+    int32_t FItemHeight = 13;
     int32_t FDroppedWidth = 0;
     bool FDroppedDown = false;
+    bool FClosing = false;
+    bool FPressClosed = false;
+    std::unique_ptr<TForm> FDropForm;
+    TComboDropList* FDropList = nullptr;
+    TTypedSearch FSearch;
 };
 
 class TComboBox : public TCustomComboBox {
@@ -375,14 +420,6 @@ private:
     bool FDragging = false;
     TButtonState FState = bsUp;
 };
-
-enum class TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
-using TOwnerDrawState = TSetOf<TOwnerDrawStateFlag>;
-using enum TOwnerDrawStateFlag;
-// Draws one item on the control's canvas inside rect.
-using TDrawItemEvent = std::function<void(TWinControl* control, int32_t index, TRect rect, TOwnerDrawState state)>;
-// Sets the height of one item of a variable-height list.
-using TMeasureItemEvent = std::function<void(TWinControl* control, int32_t index, int32_t& height)>;
 
 // The items of a list box, each with a small state (a check mark, an
 // enabled flag) that stays with its item through every change of the list.

@@ -1,6 +1,65 @@
-#include "platform/ui/Menus.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
-#include "platform/ui/UiServices.h"
+
+#include <QTimer>
+#include <QWidget>
+
+// The open list of a combo box: it never takes the focus, so the box keeps
+// the keys (and sends no focus loss); the mouse highlights and chooses.
+class TComboDropList : public TCustomListBox {
+public:
+    TComboDropList(TComponent* owner, TCustomComboBox& combo) : TCustomListBox(owner), FCombo(combo) { }
+
+    using TCustomListBox::FindTyped;
+    using TCustomListBox::KeyTarget;
+    using TCustomListBox::SelectQuietly;
+
+protected:
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override
+    {
+        const int32_t index = ItemAtPos({ x, y }, true);
+        if (button == mbLeft && index >= 0)
+            SelectQuietly(index);
+        TCustomControl::MouseDown(button, shift, x, y);
+    }
+
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override
+    {
+        const int32_t index = ItemAtPos({ x, y }, true);
+        if (index >= 0 && x >= 0 && x < ClientWidth())
+            SelectQuietly(index);
+        TCustomControl::MouseMove(shift, x, y);
+    }
+
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override
+    {
+        TCustomControl::MouseUp(button, shift, x, y);
+        if (button == mbLeft && ItemAtPos({ x, y }, true) >= 0)
+            FCombo.CloseUp(true);
+    }
+
+    // Owner drawing happens on the box's canvas, as the box's handler expects.
+    void DrawItem(int32_t index, TRect rect, TOwnerDrawState state) override
+    {
+        if (!FCombo.OwnerDraw() || !FCombo.OnDrawItem) {
+            TCustomListBox::DrawItem(index, rect, state);
+            return;
+        }
+        TCanvas& canvas = FCombo.Canvas();
+        canvas.BeginPaint(Canvas().Painter());
+        try {
+            canvas.SetFont(FCombo.Font());
+            FCombo.OnDrawItem(&FCombo, index, rect, state);
+        } catch (...) {
+            canvas.EndPaint();
+            throw;
+        }
+        canvas.EndPaint();
+    }
+
+private:
+    TCustomComboBox& FCombo;
+};
 
 // ---- TCustomComboBox
 
@@ -13,6 +72,7 @@ TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomControl(owner)
 }
 
 TCustomComboBox::~TCustomComboBox() = default;
+
 
 void TCustomComboBox::SetStyle(TComboBoxStyle style)
 {
@@ -64,31 +124,155 @@ void TCustomComboBox::ChooseItem(int32_t itemIndex)
     Select();
 }
 
-// The list is offered through the popup service, so a test can choose.
-void TCustomComboBox::DropDown()
+bool TCustomComboBox::OwnerDraw() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+
+TCustomListBox* TCustomComboBox::DropList() const { return FDroppedDown ? FDropList : nullptr; }
+
+void TCustomComboBox::SetItemHeight(int32_t itemHeight)
+{
+    FItemHeight = std::max(itemHeight, 1);
+    Invalidate();
+}
+
+void TCustomComboBox::DropDown() { SetDroppedDown(true); }
+
+void TCustomComboBox::SetDroppedDown(bool droppedDown)
+{
+    if (droppedDown == FDroppedDown)
+        return;
+    if (droppedDown)
+        OpenList();
+    else
+        CloseUp(false);
+}
+
+// The list window is made once and kept; it belongs to the box's form, so it
+// takes the mouse while that form is modal.
+void TCustomComboBox::CreateDropForm()
+{
+    FDropForm = std::make_unique<TForm>(nullptr);
+    FDropForm->SetBorderStyle(bsNone);
+    FDropForm->SetWindowKind(wkNoActivatePopup);
+    FDropList = new TComboDropList(FDropForm.get(), *this);
+    FDropList->SetParent(FDropForm.get());
+    FDropList->SetAlign(alClient);
+    FDropList->SetTabStop(false);
+    // A press outside closes the window through Close: the list closes
+    // without a choice, and a press on the box itself does not reopen it.
+    FDropForm->OnClose = [this](TComponent*, TCloseAction& action) {
+        action = caHide;
+        if (!FDroppedDown || FClosing)
+            return;
+        FPressClosed = true;
+        QTimer::singleShot(0, Widget(), [this] { FPressClosed = false; });
+        CloseUp(false);
+    };
+}
+
+void TCustomComboBox::OpenList()
 {
     if (FItems.Count() == 0)
         return;
     FDroppedDown = true;
     Perform(CN_COMMAND, MakeLParam(0, CBN_DROPDOWN));
-    TPopupMenu menu(nullptr);
-    for (int32_t index = 0; index < FItems.Count(); ++index) {
-        TMenuItem* item = menu.Items().Add(FItems[index]);
-        item->SetTag(index);
-        item->SetChecked(index == FItemIndex);
+    if (!FDroppedDown || FItems.Count() == 0) {
+        FDroppedDown = false;
+        return;
     }
-    const TMenuItem* chosen = UiServices().PopupMenu(menu, ClientToScreen({ 0, Height() }));
+    if (!FDropForm)
+        CreateDropForm();
+    FDropForm->SetPopupParent(ParentForm());
+    FDropList->SetStyle(FStyle == csOwnerDrawVariable ? lbOwnerDrawVariable : OwnerDraw() ? lbOwnerDrawFixed : lbStandard);
+    FDropList->SetItemHeight(FItemHeight);
+    FDropList->OnMeasureItem = OnMeasureItem ? [this](TWinControl*, int32_t index, int32_t& height) { OnMeasureItem(this, index, height); }
+                                             : TMeasureItemEvent();
+    FDropList->SetFont(Font());
+    FDropList->Items().Assign(FItems);
+    FDropList->SetItemIndex(FItemIndex);
+    const int32_t rows = std::min(FDropDownCount, FItems.Count());
+    int32_t height = 4;
+    for (int32_t index = 0; index < rows; ++index) {
+        int32_t itemHeight = FItemHeight;
+        if (FStyle == csOwnerDrawVariable && OnMeasureItem)
+            OnMeasureItem(this, index, itemHeight);
+        height += std::max(itemHeight, 1);
+    }
+    const TPoint below = ClientToScreen({ 0, Height() });
+    FDropForm->SetBounds(below.X, below.Y, DroppedWidth(), height);
+    FDropList->SetItemIndex(FItemIndex);
+    FDropForm->Show();
+    Invalidate();
+}
+
+void TCustomComboBox::CloseUp(bool accept)
+{
+    if (!FDroppedDown)
+        return;
     FDroppedDown = false;
+    const int32_t chosen = FDropList ? FDropList->ItemIndex() : -1;
+    if (FDropForm) {
+        FClosing = true;
+        FDropForm->Hide();
+        FClosing = false;
+    }
+    Invalidate();
     Perform(CN_COMMAND, MakeLParam(0, CBN_CLOSEUP));
-    if (chosen)
-        ChooseItem(static_cast<int32_t>(chosen->Tag()));
+    if (accept)
+        ChooseItem(chosen);
+}
+
+void TCustomComboBox::WMKillFocus(TMessage& message)
+{
+    CloseUp(false);
+    TCustomControl::WMKillFocus(message);
+}
+
+void TCustomComboBox::CMVisibleChanged(TMessage& message)
+{
+    if (!Visible())
+        CloseUp(false);
+    TCustomControl::CMVisibleChanged(message);
+}
+
+// The keys of the open list: moves highlight only; Enter, F4 and Alt+arrow
+// take the highlighted item, Esc leaves the choice as it was.
+bool TCustomComboBox::ListKey(uint16_t key)
+{
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    if (!FDroppedDown) {
+        if (key == VK_F4 || (alt && (key == VK_DOWN || key == VK_UP))) {
+            DropDown();
+            return true;
+        }
+        return false;
+    }
+    switch (key) {
+    case VK_RETURN:
+    case VK_F4:
+        CloseUp(true);
+        return true;
+    case VK_ESCAPE:
+        CloseUp(false);
+        return true;
+    default:
+        break;
+    }
+    if (alt && (key == VK_DOWN || key == VK_UP)) {
+        CloseUp(true);
+        return true;
+    }
+    const int32_t target = FDropList->KeyTarget(key);
+    if (target >= 0)
+        FDropList->SelectQuietly(target);
+    return true;
 }
 
 void TCustomComboBox::DefaultHandler(TMessage& message)
 {
     switch (message.Msg) {
     case WM_GETDLGCODE:
-        message.Result = DLGC_WANTARROWS | (FStyle == csDropDown ? DLGC_WANTCHARS : 0);
+        // The open list keeps Enter and Esc from the form's buttons.
+        message.Result = DLGC_WANTARROWS | (FStyle == csDropDown ? DLGC_WANTCHARS : 0) | (FDroppedDown ? DLGC_WANTALLKEYS : 0);
         return;
     case CN_COMMAND:
         if (CommandCode(message.WParam) == CBN_DROPDOWN && OnDropDown)
@@ -103,31 +287,40 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
     case CB_GETDROPPEDWIDTH:
         message.Result = DroppedWidth();
         return;
-    case WM_KEYDOWN:
-        switch (message.WParam) {
-        case VK_UP:
-            ChooseItem(std::max(FItemIndex - 1, 0));
+    case WM_KEYDOWN: {
+        const auto key = static_cast<uint16_t>(message.WParam);
+        if (ListKey(key))
             return;
-        case VK_DOWN:
-            ChooseItem(FItemIndex + 1);
-            return;
-        case VK_HOME:
-            ChooseItem(0);
-            return;
-        case VK_END:
-            ChooseItem(FItems.Count() - 1);
-            return;
-        case VK_F4:
-            DropDown();
-            return;
-        default:
-            break;
-        }
+        const int32_t page = std::max(FDropDownCount - 1, 1);
+        const int32_t last = FItems.Count() - 1;
+        struct TKeyStep {
+            uint16_t Key;
+            int32_t Target;
+        };
+        const TKeyStep steps[] = {
+            { VK_UP, std::max(FItemIndex - 1, 0) },
+            { VK_DOWN, std::min(FItemIndex + 1, last) },
+            { VK_PRIOR, std::max(FItemIndex - page, 0) },
+            { VK_NEXT, std::min(FItemIndex + page, last) },
+            { VK_HOME, 0 },
+            { VK_END, last },
+        };
+        for (const TKeyStep& step : steps)
+            if (step.Key == key) {
+                ChooseItem(step.Target);
+                return;
+            }
         break;
-    case WM_CHAR:
-        // A drop-down box edits its text; a list box selects by first letter.
+    }
+    case WM_CHAR: {
+        const auto character = static_cast<TChar>(message.WParam);
+        if (FDroppedDown) {
+            if (character > 0x20)
+                FDropList->SelectQuietly(FDropList->FindTyped(character));
+            return;
+        }
+        // A drop-down box edits its text; a list box selects by typed prefix.
         if (FStyle == csDropDown) {
-            const auto character = static_cast<TChar>(message.WParam);
             if (character == 8)
                 SetText(Text().chopped(Text().isEmpty() ? 0 : 1));
             else if (character >= 0x20)
@@ -138,12 +331,10 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
             Change();
             return;
         }
-        for (int32_t index = 0; index < FItems.Count(); ++index)
-            if (FItems[index].startsWith(QChar(static_cast<TChar>(message.WParam)), Qt::CaseInsensitive)) {
-                ChooseItem(index);
-                return;
-            }
+        if (character > 0x20)
+            ChooseItem(FSearch.Find(FItems.Count(), [this](int32_t index) { return FItems[index]; }, FItemIndex, character));
         return;
+    }
     default:
         break;
     }
@@ -155,6 +346,15 @@ void TCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int32_t 
     TCustomControl::MouseDown(button, shift, x, y);
     if (button != mbLeft)
         return;
+    // The press that closed the open list by landing on the box only closes it.
+    if (FPressClosed) {
+        FPressClosed = false;
+        return;
+    }
+    if (FDroppedDown) {
+        CloseUp(false);
+        return;
+    }
     if (CanFocus())
         SetFocus();
     DropDown();
@@ -177,8 +377,16 @@ void TCustomComboBox::Paint()
     const int32_t middleY = (button.Top + button.Bottom) / 2;
     const TPoint arrow[] = { { middleX - 3, middleY - 1 }, { middleX + 3, middleY - 1 }, { middleX, middleY + 2 } };
     canvas.Polygon(arrow);
-    const bool focused = Focused() && FStyle == csDropDownList;
+    const bool focused = Focused() && FStyle != csDropDown && FStyle != csSimple;
     TRect textRect = Rect(3, 2, button.Left - 1, client.Bottom - 2);
+    if (OwnerDraw() && OnDrawItem && FItemIndex >= 0) {
+        TOwnerDrawState state { odComboBoxEdit };
+        if (focused)
+            state << odSelected << odFocused;
+        canvas.SetFont(Font());
+        OnDrawItem(this, FItemIndex, textRect, state);
+        return;
+    }
     if (focused) {
         canvas.Brush().SetColor(clHighlight);
         canvas.FillRect(textRect);

@@ -69,14 +69,16 @@ TEST_F(ZuzComboTest, ClosingTheListFiresOnDropUpOnceAfterTheChoice)
         events.push_back("dropup");
     };
     Combo->OnSelect = [&](TComponent*) { events.push_back("select " + Combo->Text().toStdString()); };
-    Services.AnswerPopup("beta");
     Combo->DropDown();
+    Combo->Perform(WM_KEYDOWN, VK_DOWN);
+    Combo->Perform(WM_KEYDOWN, VK_DOWN);
+    Combo->Perform(WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(events, (std::vector<std::string> { "dropdown", "closeup", "dropup", "select beta" }));
     EXPECT_EQ(Combo->ItemIndex(), 1);
 
     events.clear();
-    Services.AnswerPopup("");
     Combo->DropDown();
+    Combo->Perform(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(events, (std::vector<std::string> { "dropdown", "closeup", "dropup" }));
     EXPECT_EQ(Combo->ItemIndex(), 1);
 }

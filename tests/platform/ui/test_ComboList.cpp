@@ -1,0 +1,226 @@
+#include "platform/ui/Forms.h"
+#include "platform/ui/StdCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Records the focus messages a combo box receives.
+class FocusLoggingCombo : public TComboBox {
+public:
+    using TComboBox::TComboBox;
+    int KillFocus = 0;
+
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_KILLFOCUS)
+            ++KillFocus;
+        TComboBox::WndProc(message);
+    }
+};
+
+struct ComboFixture : testing::Test {
+    ComboFixture()
+    {
+        Form.SetBounds(100, 100, 300, 200);
+        Combo = new FocusLoggingCombo(&Form);
+        Combo->SetParent(&Form);
+        Combo->SetStyle(csDropDownList);
+        Combo->SetBounds(10, 10, 145, 21);
+        Combo->OnDropDown = [this](TComponent*) { Log.push_back("dropdown"); };
+        Combo->OnCloseUp = [this](TComponent*) { Log.push_back("closeup"); };
+        Combo->OnClick = [this](TComponent*) { Log.push_back("click " + std::to_string(Combo->ItemIndex())); };
+        Combo->OnSelect = [this](TComponent*) { Log.push_back("select " + std::to_string(Combo->ItemIndex())); };
+    }
+    void Fill(int32_t count)
+    {
+        for (int32_t index = 0; index < count; ++index)
+            Combo->Items().Add(QStringLiteral("entry %1").arg(index));
+    }
+    void ClickItem(int32_t index)
+    {
+        TCustomListBox* list = Combo->DropList();
+        ASSERT_NE(list, nullptr);
+        const TRect rect = list->ItemRect(index);
+        list->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(rect.Left + 3, rect.Top + 2));
+        list->Perform(WM_LBUTTONUP, 0, MakeLParam(rect.Left + 3, rect.Top + 2));
+    }
+    TForm Form { nullptr };
+    FocusLoggingCombo* Combo = nullptr;
+    std::vector<std::string> Log;
+};
+
+} // namespace
+
+TEST_F(ComboFixture, TheListShowsDropDownCountRowsAndTheDroppedWidth)
+{
+    struct Case {
+        int32_t items;
+        int32_t dropDownCount;
+        int32_t rows;
+        bool bar;
+    };
+    const Case cases[] = { { 20, 8, 8, true }, { 5, 8, 5, false }, { 1500, 12, 12, true } };
+    Combo->Perform(CB_SETDROPPEDWIDTH, 250);
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.items);
+        Combo->Items().Clear();
+        Fill(entry.items);
+        Combo->SetDropDownCount(entry.dropDownCount);
+        Combo->DropDown();
+        ASSERT_TRUE(Combo->DroppedDown());
+        TCustomListBox* list = Combo->DropList();
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->VisibleItemCount(), entry.rows);
+        EXPECT_EQ(list->ScrollBarShown(), entry.bar);
+        EXPECT_EQ(list->Width(), 250);
+        Combo->SetDroppedDown(false);
+        EXPECT_EQ(Combo->DropList(), nullptr);
+    }
+}
+
+TEST_F(ComboFixture, NotificationOrderOfChoosingWithKeysAndMouseAndOfCancelling)
+{
+    Combo->Items().SetCommaText("zero,one,two,three");
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        std::vector<std::string> log;
+        int32_t index;
+    };
+    const Case cases[] = {
+        { "keys then Enter",
+            [&] {
+                Combo->DropDown();
+                Combo->Perform(WM_KEYDOWN, VK_DOWN);
+                Combo->Perform(WM_KEYDOWN, VK_DOWN);
+                Combo->Perform(WM_KEYDOWN, VK_RETURN);
+            },
+            { "dropdown", "closeup", "click 1", "select 1" }, 1 },
+        { "Esc keeps the choice",
+            [&] {
+                Combo->DropDown();
+                Combo->Perform(WM_KEYDOWN, VK_END);
+                Combo->Perform(WM_KEYDOWN, VK_ESCAPE);
+            },
+            { "dropdown", "closeup" }, 1 },
+        { "a click on an item", [&] { Combo->DropDown(); ClickItem(3); }, { "dropdown", "closeup", "click 3", "select 3" }, 3 },
+        { "F4 opens and closes with the highlighted item",
+            [&] {
+                Combo->Perform(WM_KEYDOWN, VK_F4);
+                Combo->Perform(WM_KEYDOWN, VK_HOME);
+                Combo->Perform(WM_KEYDOWN, VK_F4);
+            },
+            { "dropdown", "closeup", "click 0", "select 0" }, 0 },
+        { "the same item again fires no choice", [&] { Combo->DropDown(); ClickItem(0); }, { "dropdown", "closeup" }, 0 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Log.clear();
+        entry.act();
+        EXPECT_FALSE(Combo->DroppedDown());
+        EXPECT_EQ(Log, entry.log);
+        EXPECT_EQ(Combo->ItemIndex(), entry.index);
+    }
+}
+
+TEST_F(ComboFixture, KeysOfTheClosedBoxChangeTheEntryWithoutOpening)
+{
+    Fill(30);
+    Combo->SetDropDownCount(8);
+    struct Case {
+        uint16_t key;
+        int32_t index;
+    };
+    const Case cases[] = { { VK_DOWN, 0 }, { VK_NEXT, 7 }, { VK_NEXT, 14 }, { VK_PRIOR, 7 }, { VK_END, 29 }, { VK_DOWN, 29 }, { VK_HOME, 0 }, { VK_UP, 0 } };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.key);
+        Combo->Perform(WM_KEYDOWN, entry.key);
+        EXPECT_EQ(Combo->ItemIndex(), entry.index);
+        EXPECT_FALSE(Combo->DroppedDown());
+    }
+    EXPECT_TRUE(std::find(Log.begin(), Log.end(), "dropdown") == Log.end());
+}
+
+TEST_F(ComboFixture, TypedPrefixChoosesInTheClosedBoxAndHighlightsInTheOpenList)
+{
+    Combo->Items().SetCommaText("Alpha,beta,Bravo,charlie");
+    Combo->Perform(WM_CHAR, u'b');
+    EXPECT_EQ(Combo->ItemIndex(), 1);
+    Combo->DropDown();
+    Combo->Perform(WM_CHAR, u'c');
+    EXPECT_EQ(Combo->DropList()->ItemIndex(), 3);
+    EXPECT_EQ(Combo->ItemIndex(), 1) << "the open list only highlights";
+    Combo->Perform(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(Combo->ItemIndex(), 3);
+}
+
+TEST_F(ComboFixture, OwnerDrawnEntriesAreDrawnByTheBoxsHandler)
+{
+    Combo->SetStyle(csOwnerDrawVariable);
+    Combo->Items().SetCommaText("a,b,c");
+    Combo->OnMeasureItem = [](TWinControl*, int32_t index, int32_t& height) { height = 10 + 10 * index; };
+    std::vector<int32_t> drawn;
+    Combo->OnDrawItem = [&](TWinControl* control, int32_t index, TRect rect, TOwnerDrawState) {
+        EXPECT_EQ(control, Combo);
+        EXPECT_EQ(rect.Height(), 10 + 10 * index);
+        Combo->Canvas().FillRect(rect);
+        drawn.push_back(index);
+    };
+    Combo->DropDown();
+    Combo->DropList()->Repaint();
+    Combo->DropList()->Widget()->grab();
+    EXPECT_EQ(drawn, (std::vector<int32_t> { 0, 1, 2 }));
+    EXPECT_EQ(Combo->DropList()->Height(), 4 + 10 + 20 + 30);
+}
+
+TEST_F(ComboFixture, OpeningTheListTakesNoFocusFromTheBox)
+{
+    Combo->Items().SetCommaText("a,b");
+    Form.Show();
+    QApplication::processEvents();
+    Combo->SetFocus();
+    QApplication::processEvents();
+    Combo->KillFocus = 0;
+    Combo->DropDown();
+    QApplication::processEvents();
+    EXPECT_EQ(Combo->KillFocus, 0);
+    EXPECT_TRUE(Combo->Focused());
+    Combo->SetDroppedDown(false);
+    QApplication::processEvents();
+    EXPECT_EQ(Combo->KillFocus, 0);
+}
+
+// The list of a combo box on a modal dialog takes a real mouse click (through
+// the window system, where modality blocks other windows), and a press
+// elsewhere closes it without a choice.
+TEST_F(ComboFixture, InAModalDialogTheListTakesAClickAndAPressOutsideClosesIt)
+{
+    Combo->Items().SetCommaText("zero,one,two");
+    Form.SetBorderStyle(bsDialog);
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        Combo->DropDown();
+        opened = Combo->DroppedDown();
+        QApplication::processEvents();
+        TCustomListBox* list = Combo->DropList();
+        if (list) {
+            const TRect rect = list->ItemRect(2);
+            QTest::mouseClick(list->Widget(), Qt::LeftButton, {}, QPoint(rect.Left + 4, rect.Top + 3));
+        }
+        QApplication::processEvents();
+        Combo->DropDown();
+        QTest::mouseClick(Form.Widget(), Qt::LeftButton, {}, QPoint(250, 150));
+        QApplication::processEvents();
+        Form.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(Form.ShowModal(), mrOk);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(Combo->ItemIndex(), 2);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Log, (std::vector<std::string> { "dropdown", "closeup", "click 2", "select 2", "dropdown", "closeup" }));
+}
