@@ -75,8 +75,13 @@ void TCustomGrid::SetColCount(int32_t count)
     const int32_t oldCount = ColCount();
     if (count == oldCount)
         return;
+    // The edit ends in its own cell before that cell leaves the grid.
+    if (FCurrent.X >= count)
+        HideEditor();
     FCols.SetCount(count);
-    FFixedCols = std::min(FFixedCols, count);
+    // At least one scrolling column stays, so the current cell is always a
+    // cell of the grid.
+    FFixedCols = std::min(FFixedCols, count - 1);
     CountsChanged(oldCount, RowCount());
 }
 
@@ -86,48 +91,65 @@ void TCustomGrid::SetRowCount(int32_t count)
     const int32_t oldCount = RowCount();
     if (count == oldCount)
         return;
+    if (FCurrent.Y >= count)
+        HideEditor();
     FRows.SetCount(count);
-    FFixedRows = std::min(FFixedRows, count);
+    FFixedRows = std::min(FFixedRows, count - 1);
     CountsChanged(ColCount(), oldCount);
 }
 
 void TCustomGrid::SetFixedCols(int32_t count)
 {
-    if (count < 0 || count > ColCount())
-        throw EInvalidGridOperation(QStringLiteral("Fixed column count must not exceed column count"));
+    if (count < 0 || count >= ColCount())
+        throw EInvalidGridOperation(QStringLiteral("Fixed column count must be less than column count"));
     if (count == FFixedCols)
         return;
     FFixedCols = count;
-    CountsChanged(ColCount(), RowCount());
+    FixedCountsChanged();
 }
 
 void TCustomGrid::SetFixedRows(int32_t count)
 {
-    if (count < 0 || count > RowCount())
-        throw EInvalidGridOperation(QStringLiteral("Fixed row count must not exceed row count"));
+    if (count < 0 || count >= RowCount())
+        throw EInvalidGridOperation(QStringLiteral("Fixed row count must be less than row count"));
     if (count == FFixedRows)
         return;
     FFixedRows = count;
-    CountsChanged(ColCount(), RowCount());
+    FixedCountsChanged();
+}
+
+// The old current cell may now be a fixed one, so the grid starts over at
+// its first scrolling cell.
+void TCustomGrid::FixedCountsChanged()
+{
+    HideEditor();
+    FCurrent = FAnchor = { FFixedCols, FFixedRows };
+    const TGridCoord oldTopLeft = FTopLeft;
+    FTopLeft = FCurrent;
+    UpdateScrollRange();
+    UpdateScrollPos();
+    UpdateEdit();
+    Invalidate();
+    if (!(oldTopLeft == FTopLeft))
+        TopLeftChanged();
 }
 
 void TCustomGrid::CountsChanged(int32_t oldColCount, int32_t oldRowCount)
 {
-    const TGridCoord oldCurrent = FCurrent;
+    const TGridCoord oldTopLeft = FTopLeft;
     ClampCurrent();
-    if (FEditorMode && !(oldCurrent == FCurrent))
-        HideEditor();
     UpdateScrollRange();
     SizeChanged(oldColCount, oldRowCount);
     UpdateEdit();
     Invalidate();
+    if (!(oldTopLeft == FTopLeft))
+        TopLeftChanged();
 }
 
 void TCustomGrid::ClampCurrent()
 {
     const auto clampCell = [this](TGridCoord cell) {
-        return TGridCoord { std::clamp(cell.X, FFixedCols, std::max(FFixedCols, ColCount() - 1)),
-            std::clamp(cell.Y, FFixedRows, std::max(FFixedRows, RowCount() - 1)) };
+        return TGridCoord { std::clamp(cell.X, FFixedCols, ColCount() - 1), std::clamp(cell.Y, FFixedRows, RowCount() - 1) };
     };
     FCurrent = clampCell(FCurrent);
     FAnchor = clampCell(FAnchor);
@@ -439,14 +461,31 @@ void TCustomGrid::InvalidateRow(int32_t aRow) { InvalidateRect({ 0, aRow, ColCou
 
 // ---- moving columns and rows
 
+namespace {
+
+// Where an item at index ends up when the item at from moves to to.
+int32_t MovedIndex(int32_t index, int32_t from, int32_t to)
+{
+    if (index == from)
+        return to;
+    if (from < to && index > from && index <= to)
+        return index - 1;
+    if (to < from && index >= to && index < from)
+        return index + 1;
+    return index;
+}
+
+} // namespace
+
 void TCustomGrid::MoveColumn(int32_t fromIndex, int32_t toIndex)
 {
     if (fromIndex < 0 || fromIndex >= ColCount() || toIndex < 0 || toIndex >= ColCount())
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
     if (fromIndex == toIndex)
         return;
-    HideEditor();
     FCols.Move(fromIndex, toIndex);
+    FCurrent.X = MovedIndex(FCurrent.X, fromIndex, toIndex);
+    FAnchor.X = MovedIndex(FAnchor.X, fromIndex, toIndex);
     ColumnMoved(fromIndex, toIndex);
     SizesChanged();
 }
@@ -457,10 +496,40 @@ void TCustomGrid::MoveRow(int32_t fromIndex, int32_t toIndex)
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
     if (fromIndex == toIndex)
         return;
-    HideEditor();
     FRows.Move(fromIndex, toIndex);
+    FCurrent.Y = MovedIndex(FCurrent.Y, fromIndex, toIndex);
+    FAnchor.Y = MovedIndex(FAnchor.Y, fromIndex, toIndex);
     RowMoved(fromIndex, toIndex);
     SizesChanged();
+}
+
+void TCustomGrid::DeleteColumn(int32_t aCol) { DeleteItem(true, aCol); }
+void TCustomGrid::DeleteRow(int32_t aRow) { DeleteItem(false, aRow); }
+
+// Moving the item to the end first keeps the other items' texts, objects
+// and sizes in order; the count change then drops it. A current cell or
+// anchor on the deleted item stays at its index, on the item that closes up.
+void TCustomGrid::DeleteItem(bool cols, int32_t index)
+{
+    int32_t TGridCoord::*const axis = cols ? &TGridCoord::X : &TGridCoord::Y;
+    const bool current = index == FCurrent.*axis;
+    const bool anchor = index == FAnchor.*axis;
+    if (current)
+        HideEditor();
+    const int32_t last = (cols ? ColCount() : RowCount()) - 1;
+    if (cols) {
+        MoveColumn(index, last);
+        SetColCount(last);
+    } else {
+        MoveRow(index, last);
+        SetRowCount(last);
+    }
+    const int32_t stay = std::clamp(index, cols ? FFixedCols : FFixedRows, std::max(0, last - 1));
+    if (current)
+        FCurrent.*axis = stay;
+    if (anchor)
+        FAnchor.*axis = stay;
+    Invalidate();
 }
 
 void TCustomGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex)
@@ -506,9 +575,16 @@ void TCustomGrid::WndProc(TMessage& message)
 
 void TCustomGrid::DefaultHandler(TMessage& message)
 {
+    // An editable grid opens its editor with Enter, before a default button
+    // of the form can take the key.
+    if (message.Msg == CM_WANTSPECIALKEY && message.WParam == VK_RETURN && FOptions.Contains(goEditing)) {
+        message.Result = 1;
+        return;
+    }
     if (message.Msg == WM_GETDLGCODE) {
         message.Result = DLGC_WANTARROWS;
-        if (FOptions.Contains(goTabs))
+        // A row-select grid has no cells to walk, so Tab goes on to the next control.
+        if (FOptions.Contains(goTabs) && !FOptions.Contains(goRowSelect))
             message.Result |= DLGC_WANTTAB;
         if (FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect))
             message.Result |= DLGC_WANTCHARS;

@@ -232,6 +232,9 @@ protected:
     void FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor);
     void MoveColumn(int32_t fromIndex, int32_t toIndex);
     void MoveRow(int32_t fromIndex, int32_t toIndex);
+    // Removes the column (row) and what it holds; the others close up.
+    virtual void DeleteColumn(int32_t aCol);
+    virtual void DeleteRow(int32_t aRow);
     void ShowEditor();
     void ShowEditorChar(TChar ch);
     void HideEditor();
@@ -265,6 +268,8 @@ private:
     };
 
     void CountsChanged(int32_t oldColCount, int32_t oldRowCount);
+    void FixedCountsChanged();
+    void DeleteItem(bool cols, int32_t index);
     void ClampCurrent();
     // False when SelectCell refused the cell.
     bool MoveCurrent(TGridCoord cell, bool moveAnchor, bool show);
@@ -307,6 +312,8 @@ private:
     bool FEditorMode = false;
     bool FEditorShown = false;
     bool FEnteringFromEditor = false;
+    // Wheel delta not yet making a whole notch.
+    int32_t FWheelAccumulator = 0;
     TInplaceEdit* FInplaceEdit = nullptr;
     String FEditStartText;
 
@@ -433,6 +440,7 @@ protected:
     void SizeChanged(int32_t oldColCount, int32_t oldRowCount) override;
     void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
     void RowMoved(int32_t fromIndex, int32_t toIndex) override;
+    void DeleteColumn(int32_t aCol) override;
 
 private:
     struct TCell {

@@ -19,25 +19,34 @@ void TCustomGrid::KeyDown(uint16_t& key, TShiftState shift)
         return;
     }
     if (key == VK_TAB) {
-        if (FOptions.Contains(goTabs) && !shift.Contains(ssAlt))
+        if (FOptions.Contains(goTabs) && !rowSelect && !shift.Contains(ssAlt))
             TabStep(shift.Contains(ssShift));
         return;
     }
 
-    const int32_t page = std::max(1, VisibleRowCount());
+    // A page keeps its last row (column) in view as the new first one.
+    const int32_t page = std::max(1, VisibleRowCount() - 1);
+    const int32_t pageWidth = std::max(1, VisibleColCount() - 1);
     TGridCoord target = FCurrent;
     switch (key) {
     case VK_UP:
-        --target.Y;
-        break;
     case VK_DOWN:
-        ++target.Y;
+        // Ctrl scrolls the rows under a cell that stays where it is.
+        if (ctrl) {
+            SetTopRow(TopRow() + (key == VK_UP ? -1 : 1));
+            return;
+        }
+        target.Y += key == VK_UP ? -1 : 1;
         break;
     case VK_LEFT:
-        --target.X;
-        break;
     case VK_RIGHT:
-        ++target.X;
+        if (ctrl) {
+            const int32_t step = key == VK_LEFT ? -pageWidth : pageWidth;
+            target.X += step;
+            SetLeftCol(LeftCol() + step);
+        } else {
+            target.X += key == VK_LEFT ? -1 : 1;
+        }
         break;
     case VK_PRIOR:
         if (ctrl) {
@@ -49,7 +58,7 @@ void TCustomGrid::KeyDown(uint16_t& key, TShiftState shift)
         break;
     case VK_NEXT:
         if (ctrl) {
-            target.Y = TopRow() + page - 1;
+            target.Y = TopRow() + VisibleRowCount() - 1;
         } else {
             target.Y += page;
             SetTopRow(TopRow() + page);
@@ -70,29 +79,23 @@ void TCustomGrid::KeyDown(uint16_t& key, TShiftState shift)
     default:
         return;
     }
-    target.X = std::clamp(target.X, FFixedCols, std::max(FFixedCols, ColCount() - 1));
-    target.Y = std::clamp(target.Y, FFixedRows, std::max(FFixedRows, RowCount() - 1));
-    if (target.X >= ColCount() || target.Y >= RowCount())
-        return;
+    target.X = std::clamp(target.X, FFixedCols, ColCount() - 1);
+    target.Y = std::clamp(target.Y, FFixedRows, RowCount() - 1);
     const bool moveAnchor = !(shift.Contains(ssShift) && FOptions.Contains(goRangeSelect));
     if (!(target == FCurrent) || (moveAnchor && !(FAnchor == FCurrent)))
         FocusCell(target.X, target.Y, moveAnchor);
 }
 
 // Tab walks the cells left to right, then on to the next row, and from the
-// last cell back to the first; with row selection it walks the rows.
+// last cell back to the first.
 void TCustomGrid::TabStep(bool backward)
 {
     const int32_t firstCol = FFixedCols;
     const int32_t lastCol = ColCount() - 1;
     const int32_t firstRow = FFixedRows;
     const int32_t lastRow = RowCount() - 1;
-    if (firstCol > lastCol || firstRow > lastRow)
-        return;
     TGridCoord target = FCurrent;
-    if (FOptions.Contains(goRowSelect)) {
-        target.Y = std::clamp(target.Y + (backward ? -1 : 1), firstRow, lastRow);
-    } else if (!backward) {
+    if (!backward) {
         if (target.X < lastCol)
             ++target.X;
         else

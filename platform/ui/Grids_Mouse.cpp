@@ -1,5 +1,7 @@
 #include "platform/ui/Grids.h"
 
+#include "platform/ui/SystemMetrics.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -149,7 +151,15 @@ bool TCustomGrid::DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mou
 {
     if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
         return true;
-    return wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
+    // Fine-grained wheels send parts of a notch; a row moves per whole notch.
+    FWheelAccumulator += wheelDelta;
+    bool handled = false;
+    while (std::abs(FWheelAccumulator) >= WHEEL_DELTA) {
+        const bool down = FWheelAccumulator < 0;
+        FWheelAccumulator += down ? WHEEL_DELTA : -WHEEL_DELTA;
+        handled = (down ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos)) || handled;
+    }
+    return handled || wheelDelta != 0;
 }
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState shift, TPoint mousePos)

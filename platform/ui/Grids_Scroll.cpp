@@ -186,7 +186,8 @@ void TCustomGrid::ScrollMessage(int32_t bar, intptr_t code, int32_t position)
     const int32_t fixed = horz ? FFixedCols : FFixedRows;
     const int32_t first = horz ? FTopLeft.X : FTopLeft.Y;
     const int32_t maxFirst = horz ? MaxLeftCol() : MaxTopRow();
-    const int32_t page = std::max(1, horz ? VisibleColCount() : VisibleRowCount());
+    // As with the page keys, the last item of a page becomes the first.
+    const int32_t page = std::max(1, (horz ? VisibleColCount() : VisibleRowCount()) - 1);
     const auto fromThumb = [&](int32_t thumb) { return fixed + MulDiv(thumb, maxFirst - fixed, GridThumbScale); };
     int32_t target = first;
     switch (code) {

@@ -1,6 +1,7 @@
 #include "platform/ui/Grids.h"
 
 #include <algorithm>
+#include <cstddef>
 
 // ---- the string grid
 
@@ -99,6 +100,18 @@ void TStringGrid::RowMoved(int32_t fromIndex, int32_t toIndex)
     else
         std::rotate(first + toIndex, first + fromIndex, first + fromIndex + 1);
     TDrawGrid::RowMoved(fromIndex, toIndex);
+}
+
+// The deleted column's cells end up just past ColCount; taking them out of
+// the store keeps the hidden columns kept there where they were.
+void TStringGrid::DeleteColumn(int32_t aCol)
+{
+    TDrawGrid::DeleteColumn(aCol);
+    const auto dropped = static_cast<size_t>(ColCount());
+    for (std::unique_ptr<TCellRow>& row : FData) {
+        if (row && row->size() > dropped)
+            row->erase(row->begin() + static_cast<std::ptrdiff_t>(dropped));
+    }
 }
 
 void TStringGrid::DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state)

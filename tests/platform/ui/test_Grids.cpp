@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -24,8 +25,12 @@ namespace {
 class TTestGrid : public TStringGrid {
 public:
     using TStringGrid::TStringGrid;
+    using TCustomGrid::DeleteColumn;
+    using TCustomGrid::DeleteRow;
     using TCustomGrid::MaxTopRow;
     using TCustomGrid::MoveColRow;
+    using TCustomGrid::MoveColumn;
+    using TCustomGrid::MoveRow;
 
     std::vector<TGridCoord> Drawn;
     std::vector<std::string> EditLog;
@@ -126,9 +131,14 @@ TEST_F(GridTest, KeysMoveTheCurrentCellAndSelectionAsDocumented)
         { "home", Qt::Key_Home, Qt::NoModifier, {}, { 5, 3 }, { 1, 3 }, Cells(1, 3, 1, 3), 1, 1 },
         { "ctrl end", Qt::Key_End, Qt::ControlModifier, {}, { 1, 1 }, { 9, 99 }, Cells(9, 99, 9, 99), 91, 6 },
         { "ctrl home", Qt::Key_Home, Qt::ControlModifier, {}, { 5, 50 }, { 1, 1 }, Cells(1, 1, 1, 1), 1, 1 },
-        { "page down moves row and top by a page", Qt::Key_PageDown, Qt::NoModifier, {}, { 1, 1 }, { 1, 10 }, Cells(1, 10, 1, 10), 10, 1 },
-        { "page up", Qt::Key_PageUp, Qt::NoModifier, {}, { 1, 50 }, { 1, 41 }, Cells(1, 41, 1, 41), 33, 1 },
+        { "page down: the page's last row becomes the top", Qt::Key_PageDown, Qt::NoModifier, {}, { 1, 1 }, { 1, 9 }, Cells(1, 9, 1, 9), 9, 1 },
+        { "page up: the top row becomes the page's last", Qt::Key_PageUp, Qt::NoModifier, {}, { 1, 50 }, { 1, 42 }, Cells(1, 42, 1, 42), 34, 1 },
         { "ctrl page down goes to the page's last row", Qt::Key_PageDown, Qt::ControlModifier, {}, { 1, 1 }, { 1, 9 }, Cells(1, 9, 1, 9), 1, 1 },
+        { "ctrl page up goes to the top row shown", Qt::Key_PageUp, Qt::ControlModifier, {}, { 1, 50 }, { 1, 42 }, Cells(1, 42, 1, 42), 42, 1 },
+        { "ctrl down scrolls under the cell", Qt::Key_Down, Qt::ControlModifier, {}, { 2, 5 }, { 2, 5 }, Cells(2, 5, 2, 5), 2, 1 },
+        { "ctrl up scrolls back", Qt::Key_Up, Qt::ControlModifier, {}, { 2, 50 }, { 2, 50 }, Cells(2, 50, 2, 50), 41, 1 },
+        { "ctrl right moves cell and view by a page", Qt::Key_Right, Qt::ControlModifier, {}, { 1, 1 }, { 4, 1 }, Cells(4, 1, 4, 1), 1, 4 },
+        { "ctrl left moves cell and view back", Qt::Key_Left, Qt::ControlModifier, {}, { 9, 1 }, { 6, 1 }, Cells(6, 1, 6, 1), 1, 3 },
         { "shift extends with range select", Qt::Key_Down, Qt::ShiftModifier, {}, { 2, 2 }, { 2, 3 }, Cells(2, 2, 2, 3), 1, 1 },
         { "shift left extends backwards", Qt::Key_Left, Qt::ShiftModifier, {}, { 3, 2 }, { 2, 2 }, Cells(2, 2, 3, 2), 1, 1 },
         { "row select selects whole rows", Qt::Key_Down, Qt::NoModifier, { goRowSelect }, { 1, 2 }, { 1, 3 }, Cells(1, 3, 9, 3), 1, 1 },
@@ -137,6 +147,7 @@ TEST_F(GridTest, KeysMoveTheCurrentCellAndSelectionAsDocumented)
         { "tab with goTabs wraps to the next row", Qt::Key_Tab, Qt::NoModifier, { goTabs }, { 9, 1 }, { 1, 2 }, Cells(1, 2, 1, 2), 1, 1 },
         { "shift tab wraps back", Qt::Key_Backtab, Qt::ShiftModifier, { goTabs }, { 1, 2 }, { 9, 1 }, Cells(9, 1, 9, 1), 1, 6 },
         { "tab at the last cell wraps to the first", Qt::Key_Tab, Qt::NoModifier, { goTabs }, { 9, 99 }, { 1, 1 }, Cells(1, 1, 1, 1), 1, 1 },
+        { "shift tab at the first cell wraps to the last", Qt::Key_Backtab, Qt::ShiftModifier, { goTabs }, { 1, 1 }, { 9, 99 }, Cells(9, 99, 9, 99), 91, 6 },
     };
     const TGridOptions baseOptions = Grid->Options();
     for (const Case& entry : cases) {
@@ -354,12 +365,183 @@ TEST_F(GridTest, RowMovesTakeTextsAndHeightsAlong)
     EXPECT_EQ(Grid->Cells(2, 3), "fourth");
 }
 
-TEST_F(GridTest, WheelMovesTheCurrentRow)
+TEST_F(GridTest, WheelMovesTheCurrentRowPerWholeNotch)
 {
-    QWheelEvent down(QPointF(70, 30), Grid->Widget()->mapToGlobal(QPointF(70, 30)), QPoint(), QPoint(0, -120), Qt::NoButton,
-        Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Grid->Widget(), &down);
-    EXPECT_EQ(Grid->Row(), 2);
+    struct Step {
+        const char* name;
+        int32_t delta;
+        int32_t times;
+        int32_t row;
+    };
+    const Step steps[] = {
+        { "one notch down", -120, 1, 2 },
+        { "seven eighths of a notch", -15, 7, 2 },
+        { "the eighth completes it", -15, 1, 3 },
+        { "two notches in one event", -240, 1, 5 },
+        { "half a notch up", 60, 1, 5 },
+        { "the other half", 60, 1, 4 },
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        for (int32_t i = 0; i < step.times; ++i) {
+            QWheelEvent wheel(QPointF(70, 30), Grid->Widget()->mapToGlobal(QPointF(70, 30)), QPoint(), QPoint(0, step.delta),
+                Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(Grid->Widget(), &wheel);
+        }
+        EXPECT_EQ(Grid->Row(), step.row);
+    }
+}
+
+namespace {
+
+// A control on the form that takes Enter as a dialog key, as a default
+// button does.
+class TDefaultKeyTaker : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    int32_t Enters = 0;
+
+protected:
+    void CMDialogKey(TMessage& message) override
+    {
+        if (message.WParam == VK_RETURN) {
+            ++Enters;
+            message.Result = 1;
+            return;
+        }
+        TCustomControl::CMDialogKey(message);
+    }
+};
+
+} // namespace
+
+TEST_F(GridTest, EnterAndTabGoToTheGridOrOnToTheForm)
+{
+    auto* taker = new TDefaultKeyTaker(Form.get());
+    taker->SetParent(Form.get());
+    taker->SetTabStop(true);
+    taker->SetBounds(0, 260, 50, 20);
+    struct Case {
+        const char* name;
+        TGridOptions options;
+        Qt::Key key;
+        const char* text;
+        int32_t enters;
+        bool editorMode;
+        bool gridKeepsFocus;
+        int32_t col;
+    };
+    const Case cases[] = {
+        { "enter against a default button opens the editor", { goEditing }, Qt::Key_Return, "\r", 0, true, true, 1 },
+        { "enter of a grid that does not edit goes to the button", {}, Qt::Key_Return, "\r", 1, false, true, 1 },
+        { "tab walks the cells with goTabs", { goTabs }, Qt::Key_Tab, "\t", 0, false, true, 2 },
+        { "tab leaves a row-select grid", { goTabs, goRowSelect }, Qt::Key_Tab, "\t", 0, false, false, 1 },
+    };
+    const TGridOptions baseOptions = Grid->Options();
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetOptions(baseOptions);
+        Grid->MoveColRow(1, 1, true, true);
+        Grid->SetFocus();
+        taker->Enters = 0;
+        Grid->SetOptions(baseOptions + entry.options);
+        Press(entry.key, Qt::NoModifier, QString::fromLatin1(entry.text));
+        EXPECT_EQ(taker->Enters, entry.enters);
+        EXPECT_EQ(Grid->EditorMode(), entry.editorMode);
+        EXPECT_EQ(Grid->Focused() || (Grid->InplaceEditor() && Grid->InplaceEditor()->Focused()), entry.gridKeepsFocus);
+        EXPECT_EQ(Grid->Col(), entry.col);
+        Grid->SetEditorMode(false);
+    }
+}
+
+TEST_F(GridTest, CountChangesKeepTheCurrentCellInsideTheGrid)
+{
+    struct Case {
+        const char* name;
+        TGridCoord start;
+        int32_t startTop;
+        std::function<void(TTestGrid&)> change;
+        TGridCoord fixed;
+        TGridCoord current;
+        TGridRect selection;
+        TGridCoord topLeft;
+        int32_t topLeftChanges;
+    };
+    const Case cases[] = {
+        { "a row count of one leaves a header-only grid", { 3, 50 }, 42, [](TTestGrid& g) { g.SetRowCount(1); }, { 1, 0 }, { 3, 0 },
+            Cells(3, 0, 3, 0), { 1, 0 }, 1 },
+        { "a column count of one", { 3, 5 }, 1, [](TTestGrid& g) { g.SetColCount(1); }, { 0, 1 }, { 0, 5 }, Cells(0, 5, 0, 5),
+            { 0, 1 }, 1 },
+        { "cutting rows below the top row scrolls back and says so", { 3, 50 }, 42, [](TTestGrid& g) { g.SetRowCount(20); },
+            { 1, 1 }, { 3, 19 }, Cells(3, 19, 3, 19), { 1, 11 }, 1 },
+        { "more fixed rows start over at the first scrolling cell", { 3, 50 }, 42, [](TTestGrid& g) { g.SetFixedRows(2); },
+            { 1, 2 }, { 1, 2 }, Cells(1, 2, 1, 2), { 1, 2 }, 1 },
+        { "fewer fixed columns start over too", { 3, 5 }, 1, [](TTestGrid& g) { g.SetFixedCols(0); }, { 0, 1 }, { 0, 1 },
+            Cells(0, 1, 0, 1), { 0, 1 }, 1 },
+        { "the current column moves with its column", { 2, 3 }, 1, [](TTestGrid& g) { g.MoveColumn(2, 5); }, { 1, 1 }, { 5, 3 },
+            Cells(5, 3, 5, 3), { 1, 1 }, 0 },
+        { "a column moved across the current one shifts it", { 4, 3 }, 1, [](TTestGrid& g) { g.MoveColumn(2, 5); }, { 1, 1 },
+            { 3, 3 }, Cells(3, 3, 3, 3), { 1, 1 }, 0 },
+        { "the current row moves with its row", { 1, 5 }, 1, [](TTestGrid& g) { g.MoveRow(5, 2); }, { 1, 1 }, { 1, 2 },
+            Cells(1, 2, 1, 2), { 1, 1 }, 0 },
+        { "deleting a row above the current one", { 1, 5 }, 1, [](TTestGrid& g) { g.DeleteRow(2); }, { 1, 1 }, { 1, 4 },
+            Cells(1, 4, 1, 4), { 1, 1 }, 0 },
+        { "deleting the current column leaves the next one current", { 3, 1 }, 1, [](TTestGrid& g) { g.DeleteColumn(3); },
+            { 1, 1 }, { 3, 1 }, Cells(3, 1, 3, 1), { 1, 1 }, 0 },
+    };
+    int32_t topLeftChanges = 0;
+    Grid->OnTopLeftChanged = [&](TComponent*) { ++topLeftChanges; };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetColCount(10);
+        Grid->SetRowCount(100);
+        Grid->SetFixedCols(1);
+        Grid->SetFixedRows(1);
+        Grid->MoveColRow(entry.start.X, entry.start.Y, true, false);
+        Grid->SetTopRow(entry.startTop);
+        Grid->SetLeftCol(1);
+        topLeftChanges = 0;
+        entry.change(*Grid);
+        EXPECT_EQ(TGridCoord({ Grid->FixedCols(), Grid->FixedRows() }), entry.fixed);
+        EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), entry.current);
+        EXPECT_EQ(Grid->Selection(), entry.selection);
+        EXPECT_EQ(TGridCoord({ Grid->LeftCol(), Grid->TopRow() }), entry.topLeft);
+        EXPECT_EQ(topLeftChanges, entry.topLeftChanges);
+    }
+}
+
+TEST_F(GridTest, AHeaderOnlyGridTakesCellMovesAndRefusesAllFixedRows)
+{
+    Grid->SetRowCount(1);
+    ASSERT_EQ(Grid->FixedRows(), 0);
+    Grid->SetCol(3);
+    EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 3, 0 }));
+    Press(Qt::Key_Down);
+    Press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 9, 0 }));
+    EXPECT_THROW(Grid->SetFixedRows(1), EInvalidGridOperation);
+    EXPECT_THROW(Grid->SetFixedCols(10), EInvalidGridOperation);
+}
+
+TEST_F(GridTest, DeletingAColumnOrRowClosesUpTheCells)
+{
+    Grid->SetColCount(5);
+    Grid->SetCells(2, 1, "two");
+    Grid->SetCells(3, 1, "three");
+    Grid->SetCells(5, 1, "kept past the count");
+    Grid->SetCells(1, 3, "row three");
+    Grid->DeleteColumn(2);
+    EXPECT_EQ(Grid->ColCount(), 4);
+    EXPECT_EQ(Grid->Cells(2, 1), "three");
+    EXPECT_EQ(Grid->Cells(4, 1), "kept past the count") << "cells past the count stay next to it";
+    Grid->SetColCount(5);
+    EXPECT_EQ(Grid->Cells(4, 1), "kept past the count");
+    EXPECT_EQ(Grid->Cells(5, 1), "") << "the deleted column is gone, not parked past the count";
+
+    Grid->DeleteRow(2);
+    EXPECT_EQ(Grid->RowCount(), 99);
+    EXPECT_EQ(Grid->Cells(1, 2), "row three");
+    EXPECT_THROW(Grid->DeleteRow(99), EInvalidGridOperation);
 }
 
 TEST(GridAxis, PositionsWithSetSizesMatchAPlainSum)
@@ -600,14 +782,14 @@ TEST_F(GridTest, ScrollBarsUseTheThumbScaleForLargeGrids)
         int32_t thumb;
         int32_t topRow;
     };
-    const int32_t page = Grid->VisibleRowCount();
+    const int32_t page = Grid->VisibleRowCount() - 1;
     const Case cases[] = {
         { "thumb position", SB_THUMBPOSITION, 64, 1 + MulDiv(64, maxTop - 1, 127) },
         { "bottom", SB_BOTTOM, 0, maxTop },
         { "line up", SB_LINEUP, 0, maxTop - 1 },
         { "top", SB_TOP, 0, 1 },
         { "line down", SB_LINEDOWN, 0, 2 },
-        { "page down", SB_PAGEDOWN, 0, 2 + page },
+        { "page down: the page's last row becomes the top", SB_PAGEDOWN, 0, 2 + page },
         { "page up", SB_PAGEUP, 0, 2 },
         { "thumb track without goThumbTracking", SB_THUMBTRACK, 100, 2 },
         { "end scroll", SB_ENDSCROLL, 0, 2 },
@@ -720,4 +902,25 @@ TEST_F(GridTest, LargeGridsStoreAndScrollCheaply)
     EXPECT_EQ(Grid->TopRow(), Grid->MaxTopRow());
     EXPECT_EQ(Grid->Cells(9, 99999), "99999");
     EXPECT_EQ(Grid->CellRect(1, 99999).Bottom, Grid->ClientHeight() - 2) << "the last row ends at the client bottom";
+}
+
+TEST_F(GridEditTest, TheEditFollowsItsCellWhenColumnsMoveOrRowsAreCut)
+{
+    Press(Qt::Key_F2);
+    Type("zz");
+    Grid->MoveColumn(1, 3);
+    ASSERT_TRUE(Grid->EditorMode()) << "moving columns does not end the edit";
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(3, 1));
+    Press(Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(Grid->Cells(3, 1), "zz");
+    EXPECT_EQ(Grid->Cells(1, 1), "");
+
+    Grid->MoveColRow(2, 50, true, true);
+    Press(Qt::Key_F2);
+    Type("cut");
+    Grid->SetRowCount(20);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->EditLog.back(), "set 2,50 cut") << "the text goes to its own cell before that row is cut";
+    EXPECT_EQ(Grid->Cells(2, 19), "");
 }
