@@ -8,5 +8,8 @@ class TForm;
 
 // The window flags of form's kind and style, given those of its border.
 Qt::WindowFlags WindowFlagsOfKind(const TForm& form, Qt::WindowFlags borderFlags);
+// True when the window system blends translucent windows with what lies
+// below them (a compositing display).
+bool WindowSystemBlends();
 // Makes sure a press outside an open popup closes it (once per application).
 void WatchOutsideClicks();

@@ -13,11 +13,13 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-TApplication ApplicationInstance;
+// The screen outlives the application: forms left at exit leave its list.
 TScreen ScreenInstance;
+TApplication ApplicationInstance;
 
 // Forms still alive when Qt shuts down go first, while their widgets exist.
 void DestroyLeftoverForms() { Application->DestroyComponents(); }
@@ -140,16 +142,22 @@ void TForm::ApplySizeConstraints()
     if (fixed) {
         Widget()->setFixedSize(Width(), Height());
     } else {
-        Widget()->setMinimumSize(0, 0);
-        Widget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        Widget()->setMinimumSize(FConstraints.MinWidth, FConstraints.MinHeight);
+        Widget()->setMaximumSize(FConstraints.MaxWidth > 0 ? FConstraints.MaxWidth : QWIDGETSIZE_MAX,
+            FConstraints.MaxHeight > 0 ? FConstraints.MaxHeight : QWIDGETSIZE_MAX);
     }
 }
 
 void TForm::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height)
 {
+    if (!FAdjusting && (width != Width() || height != Height()))
+        AdjustSize(width, height);
     Widget()->setMinimumSize(0, 0);
     Widget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const bool adjusting = std::exchange(FAdjusting, true);
     TWinControl::SetBounds(left, top, width, height);
+    FAdjusting = adjusting;
+    FAcceptedSize = { Width(), Height() };
     if (Showing())
         ApplySizeConstraints();
 }
@@ -199,7 +207,10 @@ void TForm::ShowWindow(bool activate)
     DoShow();
     TWinControl::SetVisible(true);
     widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    ApplyAlpha();
     widget->show();
+    if (FWindowState != wsNormal)
+        ApplyWindowState();
     // The headless platform used by tests cannot raise windows.
     if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
         widget->raise();
@@ -414,6 +425,9 @@ void TForm::WndProc(TMessage& message)
     case WM_ACTIVATE:
         WMActivate(message);
         break;
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        break;
     case CM_ACTIVATE:
         Activate();
         break;
@@ -468,8 +482,21 @@ TApplication::TApplication() : TComponent(nullptr) { }
 
 TApplication::~TApplication()
 {
-    DestroyComponents();
-    FQtApplication.reset();
+    if (!FQtApplication) {
+        DestroyComponents();
+        return;
+    }
+    // main returned without Run: Qt's globals went before this object, so
+    // neither the forms nor the Qt application can be taken down safely;
+    // they stay reachable and go with the process.
+    static std::vector<TComponent*> kept;
+    while (ComponentCount() > 0) {
+        TComponent* component = Components(ComponentCount() - 1);
+        RemoveComponent(component);
+        kept.push_back(component);
+    }
+    static QApplication* const keptApplication = FQtApplication.release();
+    (void)keptApplication;
 }
 
 void TApplication::Initialize(int& argc, char** argv)
@@ -490,6 +517,11 @@ void TApplication::Run()
     FRunLoop = nullptr;
     // The forms and the Qt application go now, while Qt's own globals still
     // exist; left to static destruction they would outlive them.
+    ShutDown();
+}
+
+void TApplication::ShutDown()
+{
     DestroyComponents();
     FQtApplication.reset();
 }

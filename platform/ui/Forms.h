@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/Monitors.h"
 
 #include <functional>
+#include <optional>
 
 using TModalResult = int32_t;
 constexpr TModalResult mrNone = 0;
@@ -33,6 +35,26 @@ using enum TFormStyle;
 // How a top-level window behaves towards activation and input (README).
 enum class TWindowKind { wkNormal, wkPopup, wkNoActivatePopup, wkHint, wkOverlay };
 using enum TWindowKind;
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+using enum TWindowState;
+
+// Limits of a form's size; 0 leaves a limit open.
+struct TSizeConstraints {
+    int32_t MinWidth = 0;
+    int32_t MinHeight = 0;
+    int32_t MaxWidth = 0;
+    int32_t MaxHeight = 0;
+    bool operator==(const TSizeConstraints&) const = default;
+};
+using TFormCanResizeEvent = std::function<void(TComponent* sender, int32_t& newWidth, int32_t& newHeight, bool& resize)>;
+
+// WM_SYSCOMMAND commands (the low four bits are the system's own).
+constexpr intptr_t SC_SIZE = 0xF000;
+constexpr intptr_t SC_MOVE = 0xF010;
+constexpr intptr_t SC_MINIMIZE = 0xF020;
+constexpr intptr_t SC_MAXIMIZE = 0xF030;
+constexpr intptr_t SC_CLOSE = 0xF060;
+constexpr intptr_t SC_RESTORE = 0xF120;
 
 // WM_ACTIVATE: WParam says how the window's activation changes, LParam
 // carries the form on the other side of the change (null when the other
@@ -81,6 +103,31 @@ public:
     void SetCloseOnDeactivate(bool close) { FCloseOnDeactivate = close; }
     // Shows the form, leaving the activation and the focus where they are.
     void ShowNoActivate();
+    // Moves the form into the work area of the monitor it mostly lies on.
+    void MakeFullyVisible();
+
+    // Width and Height within these; OnCanResize sees every new size first
+    // (from the program or the user) and may change or refuse it.
+    const TSizeConstraints& Constraints() const { return FConstraints; }
+    void SetConstraints(const TSizeConstraints& constraints);
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
+    // Lets the window system move the window with the mouse while the button
+    // pressed now is held; false where it cannot.
+    bool StartSystemMove();
+
+    // Per-window translucency: AlphaBlendValue 0 (clear) .. 255 (opaque)
+    // while AlphaBlend is on.
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool alphaBlend);
+    uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(uint8_t value);
+    // True when the window system blends the form's window with what lies
+    // below; where it cannot, the form is drawn opaque and this is false.
+    bool AlphaBlended() const;
+    // Shapes the window: only the region's pixels show and take the mouse.
+    // Null gives the whole rectangle back.
+    void SetWindowRegion(const TRegion* region);
 
     TWinControl* ActiveControl() const { return FActiveControl; }
     // Throws EInvalidOperation for a control that cannot take the focus.
@@ -123,6 +170,7 @@ public:
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TFormCanResizeEvent OnCanResize;
 
 protected:
     virtual void DoShow();
@@ -133,6 +181,9 @@ protected:
     // active (null when none of ours) belongs to it.
     virtual void Deactivate();
     virtual void WMActivate(TMessage& message);
+    virtual void WMSysCommand(TMessage& message);
+    virtual bool CanResize(int32_t& newWidth, int32_t& newHeight);
+    void Resize() override;
     void Notification(TComponent* component, TOperation operation) override;
     void CMDialogKey(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
@@ -147,6 +198,10 @@ private:
     void HideOwnedWindows();
     void DetachOwnedWindows();
     void ApplyWindowFlags();
+    void ApplyWindowState();
+    void ApplyAlpha();
+    void ConstrainSize(int32_t& width, int32_t& height) const;
+    bool AdjustSize(int32_t& width, int32_t& height);
     void ApplySizeConstraints();
     void PlaceOnScreen();
 
@@ -158,6 +213,12 @@ private:
     TWindowKind FWindowKind = wkNormal;
     TForm* FPopupParent = nullptr;
     bool FCloseOnDeactivate = true;
+    TSizeConstraints FConstraints;
+    TWindowState FWindowState = wsNormal;
+    TSize FAcceptedSize;
+    bool FAdjusting = false;
+    bool FAlphaBlend = false;
+    uint8_t FAlphaBlendValue = 255;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;
@@ -207,6 +268,8 @@ public:
     void SetShowHint(bool showHint) { FShowHint = showHint; }
 
 private:
+    void ShutDown();
+
     std::unique_ptr<QApplication> FQtApplication;
     QEventLoop* FRunLoop = nullptr;
     TForm* FMainForm = nullptr;
@@ -235,6 +298,17 @@ public:
     int32_t Height() const;
     int32_t PixelsPerInch() const { return ScreenPixelsPerInch; }
     TForm* ActiveForm() const;
+
+    // The monitors of the desktop, the primary one among them.
+    int32_t MonitorCount() const;
+    TMonitor Monitors(int32_t index) const;
+    TMonitor PrimaryMonitor() const;
+    // The monitor holding the point or the largest part of the rectangle;
+    // off every monitor, defaultTo decides (none for mdNull).
+    std::optional<TMonitor> MonitorFromPoint(TPoint point, TMonitorDefaultTo defaultTo = mdNearest) const;
+    std::optional<TMonitor> MonitorFromRect(const TRect& rect, TMonitorDefaultTo defaultTo = mdNearest) const;
+    // The primary monitor's work area.
+    TRect WorkAreaRect() const;
     TWinControl* ActiveControl() const;
     // crDefault lets each control show its own cursor.
     TCursor Cursor() const { return FCursor; }

@@ -6,6 +6,12 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 // Qt blocks input to every window that is neither a popup nor a transient
 // child of the modal window, so an owned form is a child window of its
@@ -73,6 +79,43 @@ protected:
         return false;
     }
 };
+
+namespace {
+
+struct TFreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+
+// An X display composites when a compositing manager owns the selection
+// _NET_WM_CM_S<screen>.
+bool X11Composites()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return false;
+    xcb_connection_t* connection = x11->connection();
+    const QByteArray display = qgetenv("DISPLAY");
+    const qsizetype dot = display.lastIndexOf('.');
+    const QByteArray screen = dot > display.lastIndexOf(':') ? display.mid(dot + 1) : QByteArray("0");
+    const QByteArray name = "_NET_WM_CM_S" + screen;
+    const std::unique_ptr<xcb_intern_atom_reply_t, TFreeReply> atom(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr));
+    if (!atom || atom->atom == XCB_NONE)
+        return false;
+    const std::unique_ptr<xcb_get_selection_owner_reply_t, TFreeReply> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr));
+    return owner && owner->owner != XCB_NONE;
+}
+
+} // namespace
+
+bool WindowSystemBlends()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QStringLiteral("wayland")))
+        return true;
+    return platform == QStringLiteral("xcb") && X11Composites();
+}
 
 void WatchOutsideClicks()
 {
@@ -196,4 +239,148 @@ void TForm::Deactivate()
             popup->Close();
         popup = owner;
     }
+}
+
+void TForm::MakeFullyVisible()
+{
+    if (const std::optional<TMonitor> monitor = Screen->MonitorFromRect(BoundsRect())) {
+        const TRect placed = KeepInside(BoundsRect(), monitor->WorkareaRect);
+        SetBounds(placed.Left, placed.Top, Width(), Height());
+    }
+}
+
+// ---- TForm: size, state and shape
+
+void TForm::SetConstraints(const TSizeConstraints& constraints)
+{
+    if (constraints == FConstraints)
+        return;
+    FConstraints = constraints;
+    ApplySizeConstraints();
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TForm::ConstrainSize(int32_t& width, int32_t& height) const
+{
+    if (FConstraints.MaxWidth > 0)
+        width = std::min(width, FConstraints.MaxWidth);
+    if (FConstraints.MaxHeight > 0)
+        height = std::min(height, FConstraints.MaxHeight);
+    width = std::max(width, FConstraints.MinWidth);
+    height = std::max(height, FConstraints.MinHeight);
+}
+
+bool TForm::CanResize(int32_t& newWidth, int32_t& newHeight)
+{
+    bool resize = true;
+    if (OnCanResize)
+        OnCanResize(this, newWidth, newHeight, resize);
+    return resize;
+}
+
+// The size a form takes for the one asked: OnCanResize, then the limits.
+// False when the form keeps the size it has.
+bool TForm::AdjustSize(int32_t& width, int32_t& height)
+{
+    if (!CanResize(width, height)) {
+        width = FAcceptedSize.cx;
+        height = FAcceptedSize.cy;
+        return false;
+    }
+    ConstrainSize(width, height);
+    return true;
+}
+
+// Sizes the user gives the window reach the form after the fact; a size the
+// form does not accept is put back.
+void TForm::Resize()
+{
+    if (!FAdjusting) {
+        int32_t width = Width();
+        int32_t height = Height();
+        AdjustSize(width, height);
+        if (width != Width() || height != Height()) {
+            FAdjusting = true;
+            SetBounds(Left(), Top(), width, height);
+            FAdjusting = false;
+        }
+    }
+    FAcceptedSize = { Width(), Height() };
+    TWinControl::Resize();
+}
+
+TWindowState TForm::WindowState() const
+{
+    if (!Widget()->isVisible())
+        return FWindowState;
+    const Qt::WindowStates state = Widget()->windowState();
+    if (state & Qt::WindowMinimized)
+        return wsMinimized;
+    return state & Qt::WindowMaximized ? wsMaximized : wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState state)
+{
+    FWindowState = state;
+    if (Showing())
+        ApplyWindowState();
+}
+
+void TForm::ApplyWindowState()
+{
+    static constexpr Qt::WindowState States[] = { Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowMaximized };
+    Widget()->setWindowState(States[static_cast<size_t>(FWindowState)]);
+}
+
+bool TForm::StartSystemMove()
+{
+    QWindow* window = Widget()->windowHandle();
+    return window && Showing() && window->startSystemMove();
+}
+
+void TForm::WMSysCommand(TMessage& message)
+{
+    switch (message.WParam & 0xFFF0) {
+    case SC_MOVE:
+        message.Result = StartSystemMove() ? 0 : 1;
+        break;
+    case SC_MINIMIZE:
+        SetWindowState(wsMinimized);
+        break;
+    case SC_MAXIMIZE:
+        SetWindowState(wsMaximized);
+        break;
+    case SC_RESTORE:
+        SetWindowState(wsNormal);
+        break;
+    case SC_CLOSE:
+        Close();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm::SetAlphaBlend(bool alphaBlend)
+{
+    FAlphaBlend = alphaBlend;
+    ApplyAlpha();
+}
+
+void TForm::SetAlphaBlendValue(uint8_t value)
+{
+    FAlphaBlendValue = value;
+    ApplyAlpha();
+}
+
+void TForm::ApplyAlpha() { Widget()->setWindowOpacity(FAlphaBlend ? FAlphaBlendValue / 255.0 : 1.0); }
+
+bool TForm::AlphaBlended() const { return FAlphaBlend && FAlphaBlendValue < 255 && WindowSystemBlends(); }
+
+void TForm::SetWindowRegion(const TRegion* region)
+{
+    if (region)
+        Widget()->setMask(region->Native());
+    else
+        Widget()->clearMask();
 }

@@ -38,6 +38,7 @@ constexpr uint32_t WM_CHAR = 0x0102;
 constexpr uint32_t WM_SYSKEYDOWN = 0x0104;
 constexpr uint32_t WM_SYSKEYUP = 0x0105;
 constexpr uint32_t WM_SYSCHAR = 0x0106;
+constexpr uint32_t WM_SYSCOMMAND = 0x0112;
 constexpr uint32_t WM_TIMER = 0x0113;
 constexpr uint32_t WM_HSCROLL = 0x0114;
 constexpr uint32_t WM_VSCROLL = 0x0115;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
 
@@ -58,6 +59,38 @@ TEST(Forms, SettingModalResultEndsShowModalWithIt)
             form.ShowModal();
         },
         EInvalidOperation);
+}
+
+TEST(Forms, AModalFormWhoseOnCloseAsksToBeFreedIsFreedAfterShowModal)
+{
+    auto* form = new TForm(nullptr);
+    bool freed = false;
+    struct TWatcher : TComponent {
+        using TComponent::TComponent;
+        bool* Freed = nullptr;
+        void Notification(TComponent*, TOperation operation) override { *Freed |= operation == opRemove; }
+    } notified(nullptr);
+    notified.Freed = &freed;
+    form->FreeNotification(&notified);
+    form->OnClose = [](TComponent*, TCloseAction& action) { action = caFree; };
+    QTimer::singleShot(0, [&] { form->SetModalResult(mrOk); });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_FALSE(freed) << "the caller still reads the form";
+    EXPECT_TRUE(RunUntil([&] { return freed; }));
+}
+
+TEST(Forms, AProgramLeavingMainWithoutRunEndsCleanly)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("LSAN_OPTIONS"),
+        QStringLiteral("suppressions=" TRELVADOR_SOURCE_DIR "/tests/lsan.supp:print_suppressions=0"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(EXIT_WITHOUT_RUN), {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
 TEST(Forms, CloseQueryCanKeepAModalFormOpenAndCloseCancels)

@@ -306,3 +306,156 @@ TEST(Windows, OpeningAMenuTakesNoFocusAway)
     Settle();
     EXPECT_TRUE(edit->Log.empty()) << edit->Log.front();
 }
+
+TEST(Monitors, ARectangleBelongsToTheMonitorHoldingMostOfItElseTheDefault)
+{
+    const std::vector<TMonitor> monitors = {
+        { 0, Rect(0, 0, 1920, 1080), Rect(0, 0, 1920, 1040), true },
+        { 1, Rect(1920, 0, 3200, 1024), Rect(1920, 0, 3200, 1024), false },
+        { 2, Rect(-1280, 0, 0, 1024), Rect(-1280, 30, 0, 1024), false },
+    };
+    struct TCase {
+        TRect Probe;
+        TMonitorDefaultTo DefaultTo;
+        int32_t Expected;
+    };
+    const TCase cases[] = {
+        { Bounds(100, 100, 1, 1), mdNull, 0 },
+        { Bounds(1920, 0, 1, 1), mdNull, 1 },
+        { Bounds(-1, 500, 1, 1), mdNull, 2 },
+        { Bounds(1800, 100, 300, 100), mdNull, 1 }, // 180 of 300 columns on the right one
+        { Bounds(1700, 100, 300, 100), mdNull, 0 },
+        { Bounds(2500, 1100, 10, 10), mdNull, -1 }, // below the right monitor
+        { Bounds(2500, 1100, 10, 10), mdNearest, 1 },
+        { Bounds(2500, 1100, 10, 10), mdPrimary, 0 },
+        { Bounds(-2000, 50, 10, 10), mdNearest, 2 },
+        { Bounds(100, 100, 0, 0), mdNull, 0 }, // an empty rectangle is its corner
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.Probe.Left << "," << entry.Probe.Top);
+        EXPECT_EQ(MonitorIndexOf(monitors, entry.Probe, entry.DefaultTo), entry.Expected);
+    }
+    EXPECT_EQ(MonitorIndexOf({}, Bounds(0, 0, 1, 1), mdNearest), -1);
+}
+
+TEST(Monitors, KeepInsideMovesARectangleIntoTheAreaWithoutResizingIt)
+{
+    const TRect area = Rect(0, 30, 1000, 800);
+    struct TCase {
+        TRect Window;
+        TRect Expected;
+    };
+    const TCase cases[] = {
+        { Bounds(100, 100, 200, 100), Bounds(100, 100, 200, 100) },
+        { Bounds(900, 100, 200, 100), Bounds(800, 100, 200, 100) },
+        { Bounds(-50, 0, 200, 100), Bounds(0, 30, 200, 100) },
+        { Bounds(100, 750, 200, 100), Bounds(100, 700, 200, 100) },
+        { Bounds(100, 100, 1200, 900), Bounds(0, 30, 1200, 900) }, // too large: top left inside
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.Window.Left << "," << entry.Window.Top);
+        EXPECT_EQ(KeepInside(entry.Window, area), entry.Expected);
+    }
+}
+
+TEST(Monitors, TheScreenListsTheDesktopsMonitorsAndPlacesFormsInTheirWorkArea)
+{
+    ASSERT_GE(Screen->MonitorCount(), 1);
+    const TMonitor primary = Screen->PrimaryMonitor();
+    EXPECT_TRUE(primary.Primary);
+    EXPECT_EQ(Screen->WorkAreaRect(), primary.WorkareaRect);
+    EXPECT_EQ(Screen->MonitorFromPoint(Point(primary.Left() + 5, primary.Top() + 5))->MonitorNum, primary.MonitorNum);
+    EXPECT_FALSE(Screen->MonitorFromPoint(Point(-100000, -100000), mdNull).has_value());
+    EXPECT_TRUE(Screen->MonitorFromPoint(Point(-100000, -100000)).has_value());
+    TForm form(nullptr);
+    const TRect work = primary.WorkareaRect;
+    form.SetBounds(work.Right - 50, work.Bottom - 20, 200, 100);
+    form.MakeFullyVisible();
+    EXPECT_EQ(form.BoundsRect(), Bounds(work.Right - 200, work.Bottom - 100, 200, 100));
+}
+
+TEST(FormSize, OnCanResizeAndConstraintsDecideEverySizeFromTheProgramOrTheUser)
+{
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 300, 200);
+    form.SetConstraints({ 80, 50, 600, 0 });
+    // The height stays as it was made, as a form that only widens wants.
+    const int32_t pinned = form.Height();
+    form.OnCanResize = [&](TComponent*, int32_t&, int32_t& newHeight, bool& resize) {
+        newHeight = pinned;
+        resize = true;
+    };
+    struct TCase {
+        int32_t Width;
+        int32_t Height;
+        TSize Expected;
+    };
+    const TCase cases[] = {
+        { 400, 260, { 400, 200 } },
+        { 50, 260, { 80, 200 } },
+        { 900, 10, { 600, 200 } },
+    };
+    form.Show();
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Width);
+        form.SetBounds(form.Left(), form.Top(), entry.Width, entry.Height);
+        EXPECT_EQ((TSize { form.Width(), form.Height() }), entry.Expected);
+        // The user drags the frame: the window system resizes the widget.
+        form.Widget()->resize(entry.Width, entry.Height);
+        QApplication::processEvents();
+        EXPECT_EQ((TSize { form.Width(), form.Height() }), entry.Expected);
+        EXPECT_EQ(form.Widget()->height(), entry.Expected.cy);
+    }
+    form.OnCanResize = [](TComponent*, int32_t&, int32_t&, bool& resize) { resize = false; };
+    form.SetBounds(form.Left(), form.Top(), 500, 300);
+    EXPECT_EQ((TSize { form.Width(), form.Height() }), (TSize { 600, 200 }));
+}
+
+TEST(FormSize, WindowStateFollowsTheProgramAndTheSystemCommands)
+{
+    TForm form(nullptr);
+    form.SetWindowState(wsMaximized);
+    EXPECT_EQ(form.WindowState(), wsMaximized);
+    form.Show();
+    EXPECT_TRUE(form.Widget()->isMaximized());
+    struct TCase {
+        intptr_t Command;
+        TWindowState Expected;
+    };
+    const TCase cases[] = {
+        { SC_RESTORE, wsNormal },
+        { SC_MAXIMIZE, wsMaximized },
+        { SC_MINIMIZE, wsMinimized },
+        { SC_RESTORE + 2, wsNormal }, // the low bits are the system's own
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Command);
+        form.Perform(WM_SYSCOMMAND, entry.Command);
+        EXPECT_EQ(form.WindowState(), entry.Expected);
+    }
+    // Moving needs a window system that moves windows; a headless one says no.
+    EXPECT_EQ(form.Perform(WM_SYSCOMMAND, SC_MOVE + 2), form.StartSystemMove() ? 0 : 1);
+}
+
+TEST(FormShape, TranslucencyIsAppliedAndHonestAboutBlendingAndRegionsShapeTheWindow)
+{
+    TForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetWindowKind(wkOverlay);
+    form.SetBounds(0, 0, 40, 40);
+    form.SetAlphaBlend(true);
+    form.SetAlphaBlendValue(192);
+    form.Show();
+    EXPECT_NEAR(form.Widget()->windowOpacity(), 192 / 255.0, 0.01);
+    // A headless display composites nothing: the overlay is drawn opaque.
+    EXPECT_FALSE(form.AlphaBlended());
+    form.SetAlphaBlend(false);
+    EXPECT_DOUBLE_EQ(form.Widget()->windowOpacity(), 1.0);
+
+    const TRegion region(Rect(0, 0, 10, 10));
+    form.SetWindowRegion(&region);
+    EXPECT_TRUE(form.Widget()->mask().contains(QPoint(5, 5)));
+    EXPECT_FALSE(form.Widget()->mask().contains(QPoint(20, 20)));
+    form.SetWindowRegion(nullptr);
+    EXPECT_TRUE(form.Widget()->mask().isEmpty());
+}
