@@ -5,6 +5,7 @@
 #include "platform/core/SysUtils.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/CanvasExtras.h"
+#include "platform/graphics/Resources.h"
 
 #include <algorithm>
 #include <cmath>
@@ -309,11 +310,7 @@ void DrawDownTriangle(TCanvas& canvas, int32_t x, int32_t y, TColor color)
 void DrawResourceBitmap(TCanvas& canvas, TColor background, const TRect& rect, const String& resName)
 {
     TBitmap bitmap;
-    try {
-        bitmap.LoadFromFile(QStringLiteral(":/res/") + resName);
-    } catch (const Exception&) {
-        return;
-    }
+    LoadResourceBitmap(resName, bitmap);
     DrawTransparentBitmap(canvas, bitmap, background, rect);
 }
 

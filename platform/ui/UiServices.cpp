@@ -126,8 +126,9 @@ public:
 private:
     static bool RunFileDialog(TFileDialogRequest& request, QFileDialog::AcceptMode mode)
     {
-        QFileDialog dialog(nullptr, request.Title, request.InitialDir);
+        QFileDialog dialog(request.Owner ? request.Owner->Widget() : nullptr, request.Title, request.InitialDir);
         dialog.setAcceptMode(mode);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
         dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         QString selected;
         const QString filter = QtFilterOf(request.Filter, request.FilterIndex, &selected);

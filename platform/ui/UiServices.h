@@ -24,6 +24,11 @@ struct TFileDialogRequest {
     int32_t FilterIndex = 1;
     String FileName;
     String DefaultExt;
+    // The dialog itself asks before an existing file is replaced only when
+    // the program wants it to; most callers ask in their own words.
+    bool OverwritePrompt = false;
+    // The form the dialog is centred on and stays above; null for none.
+    TForm* Owner = nullptr;
 };
 
 // Everything that asks the user outside a form of the program, or leaves

@@ -1,6 +1,7 @@
 #include "grid/base/RovIvir_Draw.h"
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Resources.h"
 
 #include <gtest/gtest.h>
 
@@ -454,8 +455,15 @@ TEST(Buttons, DownTriangleAndTransparentBitmap)
     EXPECT_EQ(Pixel(target, 4, 4), clBlue);
     EXPECT_EQ(Pixel(target, 5, 5), clWhite); // drawn at its own size, not stretched
 
+    // A resource is drawn the same way; a name never registered is an error.
+    RegisterResourceBitmap(QStringLiteral("TestGlyph"), [&glyph](TBitmap& bitmap) { bitmap.Assign(glyph); });
+    TBitmap fromResource(8, 8);
+    DrawResourceBitmap(fromResource.Canvas(), clLime, Rect(2, 2, 7, 7), QStringLiteral("TESTGLYPH"));
+    EXPECT_EQ(Pixel(fromResource, 3, 3), clLime);
+    EXPECT_EQ(Pixel(fromResource, 3, 2), clBlue);
     TBitmap untouched(8, 8);
-    DrawResourceBitmap(untouched.Canvas(), clLime, Rect(0, 0, 8, 8), QStringLiteral("NoSuchBitmap"));
+    EXPECT_THROW(DrawResourceBitmap(untouched.Canvas(), clLime, Rect(0, 0, 8, 8), QStringLiteral("NoSuchBitmap")),
+        EResNotFound);
     EXPECT_EQ(CountColor(untouched, Rect(0, 0, 8, 8), clWhite), 64);
 }
 

@@ -186,6 +186,37 @@ TEST(SaveDialog, AsksThroughTheServicesAndAddsTheDefaultExtension)
     EXPECT_EQ(dialog.FileName(), "/tmp/projects/table.csv");
 }
 
+// Replacing a file is asked about once: by the dialog only when the program
+// sets the option, otherwise by the program itself.
+TEST(SaveDialog, AsksAboutOverwritingOnlyWhenToldAndBelongsToTheCallingForm)
+{
+    TScriptedUiServices services;
+    const TScopedUiServices scope(services);
+    TForm form(nullptr);
+    const struct {
+        const char* Name;
+        TOpenOptions Options;
+        bool Save;
+        bool Prompt;
+    } cases[] = {
+        { "default options", { ofHideReadOnly }, true, false },
+        { "asked for", { ofHideReadOnly, ofOverwritePrompt }, true, true },
+        { "opening never overwrites", { ofOverwritePrompt }, false, false },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        services.Clear();
+        TSaveDialog save(&form);
+        TOpenDialog open(&form);
+        TOpenDialog& dialog = entry.Save ? save : open;
+        dialog.SetOptions(entry.Options);
+        dialog.Execute();
+        ASSERT_EQ(services.Requests().size(), 1u);
+        EXPECT_EQ(services.Requests()[0].File.OverwritePrompt, entry.Prompt);
+        EXPECT_EQ(services.Requests()[0].File.Owner, &form);
+    }
+}
+
 TEST(Clipboard, TextAndRegisteredFormatsRoundTrip)
 {
     Clipboard().SetAsText("row 1\tvalue");
