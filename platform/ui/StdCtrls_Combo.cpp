@@ -197,8 +197,11 @@ void TCustomComboBox::OpenList()
             OnMeasureItem(this, index, itemHeight);
         height += std::max(itemHeight, 1);
     }
+    // Below the box, or above it when the screen ends first; never off its sides.
     const TPoint below = ClientToScreen({ 0, Height() });
-    FDropForm->SetBounds(below.X, below.Y, DroppedWidth(), height);
+    const int32_t top = below.Y + height > Screen->Height() ? ClientToScreen({ 0, 0 }).Y - height : below.Y;
+    const int32_t left = std::max(std::min(below.X, Screen->Width() - DroppedWidth()), 0);
+    FDropForm->SetBounds(left, top, DroppedWidth(), height);
     FDropList->SetItemIndex(FItemIndex);
     FDropForm->Show();
     Invalidate();

@@ -224,3 +224,26 @@ TEST_F(ComboFixture, InAModalDialogTheListTakesAClickAndAPressOutsideClosesIt)
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_EQ(Log, (std::vector<std::string> { "dropdown", "closeup", "click 2", "select 2", "dropdown", "closeup" }));
 }
+
+TEST_F(ComboFixture, TheListOpensAboveTheBoxWhenTheScreenEndsBelowIt)
+{
+    Fill(8);
+    Form.Show();
+    struct Case {
+        int32_t formTop;
+        bool above;
+    };
+    const Case cases[] = { { 100, false }, { Screen->Height() - 60, true } };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.formTop);
+        Form.SetTop(entry.formTop);
+        QApplication::processEvents();
+        Combo->DropDown();
+        TCustomListBox* list = Combo->DropList();
+        ASSERT_NE(list, nullptr);
+        const TPoint listTop = list->ClientToScreen({ 0, 0 });
+        const TPoint boxTop = Combo->ClientToScreen({ 0, 0 });
+        EXPECT_EQ(listTop.Y < boxTop.Y, entry.above);
+        Combo->SetDroppedDown(false);
+    }
+}
