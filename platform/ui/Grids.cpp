@@ -209,7 +209,6 @@ void TCustomGrid::RowHeightsChanged() { SizesChanged(); }
 void TCustomGrid::SizesChanged()
 {
     const TGridCoord oldTopLeft = FTopLeft;
-    ClampCurrent();
     UpdateScrollRange();
     UpdateScrollPos();
     UpdateEdit();
@@ -338,8 +337,17 @@ TGridRect TCustomGrid::ClampedSelection(const TGridRect& selection) const
 
 void TCustomGrid::SetSelection(const TGridRect& selection)
 {
-    const TGridRect wanted = ClampedSelection(selection);
     const TGridRect oldSelection = Selection();
+    // A selection starting past the last cell hides it: callers park it
+    // there and read Col and Row against the counts to see that.
+    if (selection.Left >= ColCount() || selection.Top >= RowCount()) {
+        HideEditor();
+        FAnchor = { selection.Left, selection.Top };
+        FCurrent = { std::max(selection.Left, selection.Right), std::max(selection.Top, selection.Bottom) };
+        SelectionMoved(oldSelection);
+        return;
+    }
+    const TGridRect wanted = ClampedSelection(selection);
     FAnchor = { wanted.Left, wanted.Top };
     FCurrent = { wanted.Right, wanted.Bottom };
     SelectionMoved(oldSelection);
@@ -425,6 +433,16 @@ void TCustomGrid::MoveTopLeft(TGridCoord topLeft)
     TopLeftChanged();
 }
 
+void TCustomGrid::MoveAnchor(TGridCoord cell)
+{
+    if (cell == FAnchor)
+        return;
+    const TGridRect oldSelection = Selection();
+    FAnchor = cell;
+    SelectionMoved(oldSelection);
+    ScrollIntoView(cell);
+}
+
 void TCustomGrid::SelectionMoved(const TGridRect& oldSelection)
 {
     const TGridRect newSelection = Selection();
@@ -443,8 +461,13 @@ bool TCustomGrid::SelectCell(int32_t aCol, int32_t aRow)
 
 // ---- repainting
 
-void TCustomGrid::InvalidateRect(const TGridRect& cells)
+void TCustomGrid::InvalidateRect(TGridRect cells)
 {
+    // A hidden selection lies past the last cell.
+    cells.Right = std::min(cells.Right, ColCount() - 1);
+    cells.Bottom = std::min(cells.Bottom, RowCount() - 1);
+    if (cells.Left > cells.Right || cells.Top > cells.Bottom)
+        return;
     int32_t left = 0;
     int32_t right = 0;
     int32_t top = 0;

@@ -245,7 +245,7 @@ protected:
     // Reloads the shown editor from the cell, dropping what was typed (the
     // program wrote the cell being edited).
     void InvalidateEditor();
-    void InvalidateRect(const TGridRect& cells);
+    void InvalidateRect(TGridRect cells);
     // Cell geometry without regard to what is visible: the rectangle the
     // cell would have if the grid were as large as needed.
     TRect BoxRect(int32_t aCol, int32_t aRow) const;
@@ -273,6 +273,9 @@ private:
     void ClampCurrent();
     // False when SelectCell refused the cell.
     bool MoveCurrent(TGridCoord cell, bool moveAnchor, bool show);
+    // Extends the selection from the current cell to cell, without asking
+    // SelectCell: the current cell stays.
+    void MoveAnchor(TGridCoord cell);
     void MoveTopLeft(TGridCoord topLeft);
     void ScrollIntoView(TGridCoord cell);
     void SelectionMoved(const TGridRect& oldSelection);

@@ -55,7 +55,9 @@ bool TCustomGrid::SizingHit(int32_t x, int32_t y, TGridState& state, int32_t& in
 // capture is taken for selecting, sizing or moving.
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
 {
-    if (button == mbLeft) {
+    // The second press of a double click only raises the double click, so
+    // its handlers find the grid as the first press left it.
+    if (button == mbLeft && !shift.Contains(ssDouble)) {
         const bool editorFocused = FInplaceEdit && FEditorShown && FInplaceEdit->Focused();
         if (!Focused() && !editorFocused && CanFocus())
             SetFocus();
@@ -71,13 +73,17 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, i
             FMoveIndex = FMovePos = cell.Y;
         } else if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
             const bool extend = shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
-            if (FOptions.Contains(goEditing) && cell == FCurrent && !extend) {
+            if (extend) {
+                MoveAnchor(cell);
+            } else if (FOptions.Contains(goEditing) && cell == FCurrent) {
                 MoveColRow(cell.X, cell.Y, true, true);
                 ShowEditor();
             } else {
-                MoveColRow(cell.X, cell.Y, !extend, true);
-                FGridState = gsSelecting;
+                MoveColRow(cell.X, cell.Y, true, true);
             }
+            // A drag over an editable grid would fight the editor for the cells.
+            if (!FOptions.Contains(goEditing))
+                FGridState = gsSelecting;
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -97,8 +103,14 @@ void TCustomGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
             cell.X = std::max(FFixedCols, FTopLeft.X - 1);
         if (y < FixedHeight() && cell.Y >= 0)
             cell.Y = std::max(FFixedRows, FTopLeft.Y - 1);
-        if (cell.X >= FFixedCols && cell.Y >= FFixedRows && !(cell == FCurrent))
-            MoveColRow(cell.X, cell.Y, !FOptions.Contains(goRangeSelect), true);
+        // A range drag keeps the cell it started on current and stretches
+        // the selection to the pointer.
+        if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
+            if (FOptions.Contains(goRangeSelect))
+                MoveAnchor(cell);
+            else if (!(cell == FCurrent))
+                MoveColRow(cell.X, cell.Y, true, true);
+        }
         break;
     }
     case gsColSizing:

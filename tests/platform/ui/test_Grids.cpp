@@ -924,3 +924,72 @@ TEST_F(GridEditTest, TheEditFollowsItsCellWhenColumnsMoveOrRowsAreCut)
     EXPECT_EQ(Grid->EditLog.back(), "set 2,50 cut") << "the text goes to its own cell before that row is cut";
     EXPECT_EQ(Grid->Cells(2, 19), "");
 }
+
+TEST_F(GridTest, SetSelectionPutsTheAnchorTopLeftAndHidesASelectionPastTheGrid)
+{
+    Grid->SetSelection(Cells(2, 3, 5, 7));
+    EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 5, 7 }));
+    Press(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(Grid->Selection(), Cells(2, 3, 5, 6)) << "the anchor stayed top-left";
+
+    Grid->SetSelection(Cells(10, 100, 10, 100));
+    EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 10, 100 })) << "parked past the last cell";
+    Grid->SetColWidths(1, 30);
+    Grid->Repaint();
+    EXPECT_EQ(Grid->Row(), 100) << "a size change leaves the hidden selection hidden";
+    Press(Qt::Key_Up);
+    EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 9, 99 })) << "a key brings the cell back into the grid";
+}
+
+TEST_F(GridTest, PressAndDragMoveTheCellOrStretchTheSelection)
+{
+    struct Case {
+        const char* name;
+        TGridOptions extraOptions;
+        TGridOptions removedOptions;
+        Qt::KeyboardModifiers modifiers;
+        bool drag;
+        TGridCoord current;
+        TGridRect selection;
+        int32_t selectCalls;
+    };
+    const Case cases[] = {
+        { "a range drag keeps the pressed cell current", {}, {}, Qt::NoModifier, true, { 2, 3 }, Cells(2, 3, 4, 5), 1 },
+        { "without range select the drag moves the cell", {}, { goRangeSelect }, Qt::NoModifier, true, { 4, 5 }, Cells(4, 5, 4, 5), 2 },
+        { "an editable grid starts no drag", { goEditing }, {}, Qt::NoModifier, true, { 2, 3 }, Cells(2, 3, 2, 3), 1 },
+        { "shift press stretches from the current cell", {}, {}, Qt::ShiftModifier, false, { 1, 1 }, Cells(1, 1, 2, 3), 0 },
+    };
+    int32_t selectCalls = 0;
+    Grid->OnSelectCell = [&](TComponent*, int32_t, int32_t, bool&) { ++selectCalls; };
+    const TGridOptions baseOptions = Grid->Options();
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetOptions(baseOptions);
+        Grid->MoveColRow(1, 1, true, true);
+        Grid->SetOptions(baseOptions + entry.extraOptions - entry.removedOptions);
+        selectCalls = 0;
+        Mouse(QEvent::MouseButtonPress, 135, 80, Qt::LeftButton, entry.modifiers);
+        const int32_t endX = entry.drag ? 265 : 135;
+        const int32_t endY = entry.drag ? 130 : 80;
+        Mouse(QEvent::MouseMove, endX, endY, Qt::LeftButton, entry.modifiers);
+        Mouse(QEvent::MouseButtonRelease, endX, endY, Qt::NoButton, entry.modifiers);
+        EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), entry.current);
+        EXPECT_EQ(Grid->Selection(), entry.selection);
+        EXPECT_EQ(selectCalls, entry.selectCalls);
+        EXPECT_EQ(Grid->GridState(), gsNormal);
+        Grid->SetEditorMode(false);
+    }
+}
+
+TEST_F(GridTest, TheSecondPressOfADoubleClickOnlyRaisesTheDoubleClick)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goEditing });
+    int32_t doubleClicks = 0;
+    Grid->OnDblClick = [&](TComponent*) { ++doubleClicks; };
+    Click(135, 80);
+    Mouse(QEvent::MouseButtonDblClick, 135, 80);
+    Mouse(QEvent::MouseButtonRelease, 135, 80, Qt::NoButton);
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_FALSE(Grid->EditorMode()) << "a press on the current cell would have opened the editor";
+    EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 2, 3 }));
+}
