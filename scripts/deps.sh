@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libpugixml-dev libcurl4-openssl-dev libjpeg62-turbo-dev libxcb1-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core xvfb x11-apps netpbm iputils-ping
+  fonts-dejavu-core xvfb x11-apps netpbm iputils-ping xdotool x11-xkb-utils
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -296,23 +297,23 @@ uint16_t VirtualKeyOf(const QKeyEvent& event)
     return 0;
 }
 
-namespace {
-
-// The character step alone; Alt without Ctrl makes it an accelerator.
-void DispatchCharacter(TWinControl& control, TChar character, intptr_t keyData)
+// Alt without Ctrl makes the character an accelerator.
+bool DispatchCharacter(TWinControl& control, TChar character, intptr_t keyData)
 {
+    const TLiveControl live(control);
     if (character == 0)
-        return;
+        return true;
     if ((keyData & KF_ALTDOWN) && GetKeyState(VK_CONTROL) >= 0) {
         if (TForm* form = control.ParentForm())
             form->Perform(CM_DIALOGCHAR, character, keyData);
-        return;
+        return live.Alive();
     }
-    const TLiveControl live(control);
-    if (control.Perform(CN_CHAR, character, keyData) != 0 || !live.Alive())
-        return;
-    control.Perform(WM_CHAR, character, keyData);
+    if (control.Perform(CN_CHAR, character, keyData) == 0 && live.Alive())
+        control.Perform(WM_CHAR, character, keyData);
+    return live.Alive();
 }
+
+namespace {
 
 void DispatchKeyDown(TWinControl& control, uint16_t virtualKey, intptr_t keyData, TChar character)
 {
@@ -456,9 +457,16 @@ bool TControlWidget::Dispatch(QEvent* event)
         return true;
     case QEvent::KeyPress:
         if (windowed)
-            DispatchKeyPress(*windowed, static_cast<QKeyEvent&>(*event));
+            DispatchTypedKey(*windowed, static_cast<QKeyEvent&>(*event));
         event->accept();
         return true;
+    case QEvent::InputMethod:
+        if (windowed)
+            DispatchInputMethod(*windowed, static_cast<QInputMethodEvent&>(*event));
+        event->accept();
+        return true;
+    case QEvent::InputMethodQuery:
+        return AnswerInputMethodQuery(control, static_cast<QInputMethodQueryEvent&>(*event));
     case QEvent::KeyRelease:
         if (windowed)
             DispatchKeyRelease(*windowed, static_cast<QKeyEvent&>(*event));

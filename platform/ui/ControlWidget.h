@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 
+class QInputMethodEvent;
+class QInputMethodQueryEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
@@ -52,6 +54,15 @@ private:
 // CN_CHAR / CM_DIALOGCHAR and WM_CHAR).
 void DispatchKeyPress(TWinControl& control, const QKeyEvent& event);
 void DispatchKeyRelease(TWinControl& control, const QKeyEvent& event);
+// The character step alone (CN_CHAR, then WM_CHAR unless the accelerator
+// offer took it); false when a handler freed the control.
+bool DispatchCharacter(TWinControl& control, char16_t character, intptr_t keyData);
+// A typed key with dead keys composed when the input method left them.
+void DispatchTypedKey(TWinControl& control, const QKeyEvent& event);
+// An input method's commit (each character through the character step) and
+// its text being composed; the control answers the input method's questions.
+void DispatchInputMethod(TWinControl& control, const QInputMethodEvent& event);
+bool AnswerInputMethodQuery(TControl& control, QInputMethodQueryEvent& query);
 // A posted key message (WM_KEYDOWN, WM_KEYUP, WM_CHAR and their system
 // forms) on the same road; false for any other message.
 bool DispatchPostedKey(TWinControl& control, const TMessage& message);

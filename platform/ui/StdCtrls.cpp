@@ -4,7 +4,7 @@
 #include "platform/ui/Clipbrd.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QWidget>
 #include <QPainter>
 
 namespace {
@@ -21,8 +21,6 @@ private:
     bool& FFlag;
 };
 
-bool IsWordBreak(QChar character) { return character.isSpace(); }
-
 // A single-line edit keeps the text up to the first line break.
 String FirstLine(const String& text)
 {
@@ -30,6 +28,24 @@ String FirstLine(const String& text)
         if (text[index] == u'\r' || text[index] == u'\n')
             return text.left(index);
     return text;
+}
+
+// A multi-line edit keeps its lines apart with CR LF, whatever breaks the
+// pasted or typed text brought.
+String WithCrLf(const String& text)
+{
+    String result;
+    result.reserve(text.size());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (text[index] == u'\r' || text[index] == u'\n') {
+            result += QStringLiteral("\r\n");
+            if (text[index] == u'\r' && index + 1 < text.size() && text[index + 1] == u'\n')
+                ++index;
+        } else {
+            result += text[index];
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -42,6 +58,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
     SetParentColor(false);
     SetCursor(crIBeam);
     SetBounds(0, 0, 121, 21);
+    Widget()->setAttribute(Qt::WA_InputMethodEnabled);
 }
 
 TCustomEdit::~TCustomEdit() = default;
@@ -90,13 +107,72 @@ void TCustomEdit::SetBorderStyle(TBorderStyle borderStyle)
     Invalidate();
 }
 
-void TCustomEdit::SetSelection(int32_t anchor, int32_t caret)
+void TCustomEdit::SetHideSelection(bool hideSelection)
 {
-    const auto length = static_cast<int32_t>(Text().size());
-    FAnchor = std::clamp(anchor, 0, length);
-    FCaret = std::clamp(caret, 0, length);
+    FHideSelection = hideSelection;
     Invalidate();
 }
+
+void TCustomEdit::SetMultiLine(bool multiLine)
+{
+    FMultiLine = multiLine;
+    if (!multiLine)
+        SetText(FirstLine(Text()));
+    Invalidate();
+}
+
+void TCustomEdit::SetWordWrap(bool wordWrap)
+{
+    FWordWrap = wordWrap;
+    Invalidate();
+}
+
+const TEditCore& TCustomEdit::Core() const
+{
+    FCore.SetFont(Font());
+    FCore.SetMultiLine(FMultiLine);
+    FCore.SetWordWrap(FMultiLine && FWordWrap);
+    FCore.SetPasswordChar(FPasswordChar);
+    FCore.SetAlignment(FAlignment);
+    FCore.SetRect(EditRect());
+    FCore.SetText(Text());
+    return FCore;
+}
+
+TEditCore& TCustomEdit::Core()
+{
+    std::as_const(*this).Core();
+    return FCore;
+}
+
+// A position inside a CR LF pair would split a line break.
+void TCustomEdit::SetSelection(int32_t anchor, int32_t caret)
+{
+    const String& text = Text();
+    const auto length = static_cast<int32_t>(text.size());
+    auto settle = [&](int32_t position) {
+        position = std::clamp(position, 0, length);
+        if (position > 0 && position < length && text[position - 1] == u'\r' && text[position] == u'\n')
+            --position;
+        return position;
+    };
+    FAnchor = settle(anchor);
+    FCaret = settle(caret);
+    CaretMoved();
+}
+
+void TCustomEdit::CaretMoved()
+{
+    TEditCore& core = Core();
+    const int32_t topLine = core.TopLine();
+    const int32_t scrollX = core.ScrollX();
+    core.ScrollCaret(FCaret);
+    if (core.TopLine() != topLine || core.ScrollX() != scrollX)
+        Scrolled();
+    Invalidate();
+}
+
+void TCustomEdit::ScrollCaret() { CaretMoved(); }
 
 void TCustomEdit::SetSelStart(int32_t selStart) { SetSelection(selStart, selStart); }
 
@@ -110,7 +186,7 @@ void TCustomEdit::SetSelText(const String& selText)
 {
     const String current = Text();
     const int32_t start = SelStart();
-    const String insert = FirstLine(selText);
+    const String insert = AcceptedText(selText);
     ReplaceText(current.left(start) + insert + current.mid(start + SelLength()), start + static_cast<int32_t>(insert.size()));
 }
 
@@ -162,21 +238,29 @@ void TCustomEdit::ReplaceText(const String& text, int32_t caret)
     FCanUndo = true;
     FModified = true;
     FAnchor = FCaret = std::clamp(caret, 0, static_cast<int32_t>(text.size()));
-    const TFlagScope scope(FUserChange);
-    SetText(text);
+    {
+        const TFlagScope scope(FUserChange);
+        SetText(text);
+    }
+    CaretMoved();
 }
+
+String TCustomEdit::AcceptedText(const String& text) const { return FMultiLine ? WithCrLf(text) : FirstLine(text); }
 
 void TCustomEdit::UserInsert(const String& text)
 {
     if (!EditCanModify())
         return;
-    String insert = ApplyCharCase(FirstLine(text));
+    String insert = ApplyCharCase(AcceptedText(text));
     const String current = Text();
     const int32_t start = SelStart();
     const int32_t length = SelLength();
     if (FMaxLength > 0) {
         const int32_t room = FMaxLength - (static_cast<int32_t>(current.size()) - length);
         insert = insert.left(std::max(room, 0));
+        // Half a line break or half a surrogate pair is no character.
+        if (!insert.isEmpty() && (insert.back() == u'\r' || insert.back().isHighSurrogate()))
+            insert.chop(1);
     }
     if (insert.isEmpty())
         return;
@@ -193,39 +277,19 @@ void TCustomEdit::UserDelete(bool forward, bool word)
         ReplaceText(current.left(start) + current.mid(start + SelLength()), start);
         return;
     }
+    const TEditCore& core = Core();
     const auto length = static_cast<int32_t>(current.size());
     if (forward) {
         if (FCaret >= length)
             return;
-        const int32_t end = word ? WordBoundary(FCaret, true) : FCaret + 1;
+        const int32_t end = word ? core.WordBoundary(FCaret, true) : core.NextPosition(FCaret);
         ReplaceText(current.left(FCaret) + current.mid(end), FCaret);
     } else {
         if (FCaret == 0)
             return;
-        const int32_t begin = word ? WordBoundary(FCaret, false) : FCaret - 1;
+        const int32_t begin = word ? core.WordBoundary(FCaret, false) : core.PreviousPosition(FCaret);
         ReplaceText(current.left(begin) + current.mid(FCaret), begin);
     }
-}
-
-// Ctrl+arrows: forward to the start of the next word, backward to the start
-// of this or the previous word.
-int32_t TCustomEdit::WordBoundary(int32_t from, bool forward) const
-{
-    const String& text = Text();
-    const auto length = static_cast<int32_t>(text.size());
-    int32_t position = from;
-    if (forward) {
-        while (position < length && !IsWordBreak(text[position]))
-            ++position;
-        while (position < length && IsWordBreak(text[position]))
-            ++position;
-    } else {
-        while (position > 0 && IsWordBreak(text[position - 1]))
-            --position;
-        while (position > 0 && !IsWordBreak(text[position - 1]))
-            --position;
-    }
-    return position;
 }
 
 void TCustomEdit::Change()
@@ -245,9 +309,11 @@ void TCustomEdit::CMTextChanged(TMessage& message)
         }
         // Text set by the program starts afresh, as the platform's WM_SETTEXT.
         FAnchor = FCaret = 0;
-        FScrollX = 0;
         FModified = false;
         FCanUndo = false;
+        Core().SetTopLine(0);
+        Core().SetScrollX(0);
+        Scrolled();
     }
     Invalidate();
     Change();
@@ -259,32 +325,66 @@ void TCustomEdit::CMEnabledChanged(TMessage& message)
     Invalidate();
 }
 
+void TCustomEdit::CMFontChanged(TMessage& message)
+{
+    TWinControl::CMFontChanged(message);
+    Invalidate();
+}
+
+// Up and Down keep to the x where the run of vertical moves began.
+void TCustomEdit::MoveLines(int32_t lines, bool extend)
+{
+    const TEditCore& core = Core();
+    if (FDesiredX < 0)
+        FDesiredX = core.PosFromChar(FCaret).X;
+    const int32_t line = std::clamp(core.LineFromChar(FCaret) + lines, 0, core.LineCount() - 1);
+    const int32_t target = core.CharFromLineX(line, FDesiredX);
+    const int32_t desiredX = FDesiredX;
+    SetSelection(extend ? FAnchor : target, target);
+    FDesiredX = desiredX;
+}
+
 // Cutting and pasting by key go through WM_CUT and WM_PASTE, as on the
 // platform, so that a descendant can refuse them.
 void TCustomEdit::KeyCommand(uint16_t key, TShiftState shift)
 {
     const bool extend = shift.Contains(ssShift);
     const bool word = shift.Contains(ssCtrl);
+    const TEditCore& core = Core();
     const auto length = static_cast<int32_t>(Text().size());
     auto moveTo = [&](int32_t target) { SetSelection(extend ? FAnchor : target, target); };
+    const bool vertical = key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT;
+    if (!vertical)
+        FDesiredX = -1;
+    const TEditCore::TLine& line = core.Line(core.LineFromChar(FCaret));
     switch (key) {
     case VK_LEFT:
         if (!extend && !word && SelLength() > 0)
             moveTo(SelStart());
         else
-            moveTo(word ? WordBoundary(FCaret, false) : FCaret - 1);
+            moveTo(word ? core.WordBoundary(FCaret, false) : core.PreviousPosition(FCaret));
         break;
     case VK_RIGHT:
         if (!extend && !word && SelLength() > 0)
             moveTo(SelStart() + SelLength());
         else
-            moveTo(word ? WordBoundary(FCaret, true) : FCaret + 1);
+            moveTo(word ? core.WordBoundary(FCaret, true) : core.NextPosition(FCaret));
         break;
     case VK_HOME:
-        moveTo(0);
+        moveTo(FMultiLine && !word ? line.Start : 0);
         break;
     case VK_END:
-        moveTo(length);
+        moveTo(FMultiLine && !word ? line.Start + line.Length : length);
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        if (FMultiLine)
+            MoveLines(key == VK_UP ? -1 : 1, extend);
+        break;
+    case VK_PRIOR:
+    case VK_NEXT:
+        if (FMultiLine)
+            MoveLines((key == VK_PRIOR ? -1 : 1) * core.VisibleLines(), extend);
         break;
     case VK_DELETE:
         if (extend)
@@ -296,7 +396,7 @@ void TCustomEdit::KeyCommand(uint16_t key, TShiftState shift)
         if (extend)
             Perform(WM_PASTE);
         else if (word)
-            CopyToClipboard();
+            Perform(WM_COPY);
         break;
     default:
         break;
@@ -310,10 +410,19 @@ void TCustomEdit::CharCommand(TChar character)
         SelectAll();
         break;
     case 3:
-        CopyToClipboard();
+        Perform(WM_COPY);
         break;
     case 8:
         UserDelete(false, false);
+        break;
+    case 9:
+        if (FMultiLine)
+            UserInsert(QStringLiteral("\t"));
+        break;
+    case 10:
+    case 13:
+        if (FMultiLine)
+            UserInsert(QStringLiteral("\r\n"));
         break;
     case 22:
         Perform(WM_PASTE);
@@ -339,6 +448,10 @@ void TCustomEdit::DefaultHandler(TMessage& message)
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS;
+        if (FMultiLine && FWantReturns)
+            message.Result |= DLGC_WANTALLKEYS;
+        if (FMultiLine && FWantTabs)
+            message.Result |= DLGC_WANTTAB;
         break;
     case WM_KEYDOWN:
         KeyCommand(static_cast<uint16_t>(message.WParam), KeyDataToShiftState(message.LParam));
@@ -361,11 +474,19 @@ void TCustomEdit::DefaultHandler(TMessage& message)
         if (message.LParam != 0)
             *reinterpret_cast<TRect*>(message.LParam) = EditRect();
         break;
+    case EM_SETRECT:
     case EM_SETRECTNP:
         if (message.LParam != 0)
             SetEditRect(*reinterpret_cast<const TRect*>(message.LParam));
         else
             ResetEditRect();
+        break;
+    case EM_SETMARGINS:
+        SetMargins((message.WParam & EC_LEFTMARGIN) != 0 ? LParamX(message.LParam) : FLeftMargin,
+            (message.WParam & EC_RIGHTMARGIN) != 0 ? LParamY(message.LParam) : FRightMargin);
+        break;
+    case EM_GETMARGINS:
+        message.Result = MakeLParam(FLeftMargin, FRightMargin);
         break;
     case EM_GETMODIFY:
         message.Result = FModified ? 1 : 0;
@@ -384,6 +505,9 @@ void TCustomEdit::DefaultHandler(TMessage& message)
         message.Result = FCanUndo ? 1 : 0;
         Undo();
         break;
+    case EM_EMPTYUNDOBUFFER:
+        ClearUndo();
+        break;
     case EM_SETPASSWORDCHAR:
         SetPasswordChar(static_cast<TChar>(message.WParam));
         break;
@@ -391,8 +515,43 @@ void TCustomEdit::DefaultHandler(TMessage& message)
         SetReadOnly(message.WParam != 0);
         message.Result = 1;
         break;
-    case EM_CHARFROMPOS:
-        message.Result = CharFromPos(LParamToPoint(message.LParam));
+    case EM_CHARFROMPOS: {
+        const int32_t position = CharFromPos(LParamToPoint(message.LParam));
+        message.Result = MakeLParam(position, LineFromChar(position));
+        break;
+    }
+    case EM_POSFROMCHAR:
+        message.Result = message.WParam <= static_cast<intptr_t>(Text().size())
+            ? PointToLParam(PosFromChar(static_cast<int32_t>(message.WParam)))
+            : -1;
+        break;
+    case EM_LINEFROMCHAR:
+        message.Result = LineFromChar(message.WParam < 0 ? SelStart() : static_cast<int32_t>(message.WParam));
+        break;
+    case EM_LINEINDEX:
+        message.Result = LineIndex(message.WParam < 0 ? LineFromChar(FCaret) : static_cast<int32_t>(message.WParam));
+        break;
+    case EM_LINELENGTH:
+        message.Result = LineLength(LineFromChar(message.WParam < 0 ? FCaret : static_cast<int32_t>(message.WParam)));
+        break;
+    case EM_GETLINECOUNT:
+        message.Result = LineCount();
+        break;
+    case EM_GETFIRSTVISIBLELINE:
+        message.Result = FirstVisibleLine();
+        break;
+    case EM_SCROLLCARET:
+        ScrollCaret();
+        break;
+    case EM_LINESCROLL:
+        if (FMultiLine) {
+            Core().SetTopLine(Core().TopLine() + static_cast<int32_t>(message.LParam));
+            if (!FWordWrap)
+                Core().SetScrollX(Core().ScrollX() + static_cast<int32_t>(message.WParam) * Core().AverageCharWidth());
+            Scrolled();
+            Invalidate();
+            message.Result = 1;
+        }
         break;
     case WM_CUT:
         CutToClipboard();
@@ -412,11 +571,29 @@ void TCustomEdit::DefaultHandler(TMessage& message)
     }
 }
 
+int32_t TCustomEdit::LineCount() const { return Core().LineCount(); }
+
+int32_t TCustomEdit::LineFromChar(int32_t position) const { return Core().LineFromChar(position); }
+
+int32_t TCustomEdit::LineIndex(int32_t line) const
+{
+    const TEditCore& core = Core();
+    return line >= 0 && line < core.LineCount() ? core.Line(line).Start : -1;
+}
+
+int32_t TCustomEdit::LineLength(int32_t line) const { return Core().Line(line).Length; }
+
+int32_t TCustomEdit::FirstVisibleLine() const { return Core().TopLine(); }
+
+TPoint TCustomEdit::PosFromChar(int32_t position) const { return Core().PosFromChar(position); }
+
+int32_t TCustomEdit::CharFromPos(TPoint point) const { return Core().CharFromPos(point); }
+
 void TCustomEdit::WMSetFocus(TMessage& message)
 {
     TWinControl::WMSetFocus(message);
     // A click places the caret itself; only keyboard focus selects all.
-    if (FAutoSelect && !FMouseFocusing)
+    if (FAutoSelect && !FMouseFocusing && !FMultiLine)
         SelectAll();
     Invalidate();
 }
@@ -424,6 +601,7 @@ void TCustomEdit::WMSetFocus(TMessage& message)
 void TCustomEdit::WMKillFocus(TMessage& message)
 {
     TWinControl::WMKillFocus(message);
+    InputMethodComposition(String(), 0);
     Invalidate();
 }
 
@@ -434,6 +612,7 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int32_t x, i
         if (!Focused() && CanFocus())
             SetFocus();
         const int32_t position = CharFromPos({ x, y });
+        FDesiredX = -1;
         SetSelection(shift.Contains(ssShift) ? FAnchor : position, position);
         FSelecting = true;
     }
@@ -458,14 +637,7 @@ void TCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int
 
 void TCustomEdit::DblClick()
 {
-    const String& text = Text();
-    const auto length = static_cast<int32_t>(text.size());
-    int32_t begin = FCaret;
-    int32_t end = FCaret;
-    while (begin > 0 && !IsWordBreak(text[begin - 1]))
-        --begin;
-    while (end < length && !IsWordBreak(text[end]))
-        ++end;
+    const auto [begin, end] = Core().WordAt(FCaret);
     SetSelection(begin, end);
     TWinControl::DblClick();
 }
@@ -474,8 +646,9 @@ TRect TCustomEdit::EditRect() const
 {
     if (FHasEditRect)
         return FEditRect;
+    const TRect area = TextArea();
     const int32_t border = BorderInset();
-    return Rect(border + 1, border + 1, Width() - border - 1, Height() - border);
+    return Rect(area.Left + border + 1 + FLeftMargin, area.Top + border + 1, area.Right - border - 1 - FRightMargin, area.Bottom - border);
 }
 
 void TCustomEdit::SetEditRect(const TRect& rect)
@@ -491,103 +664,76 @@ void TCustomEdit::ResetEditRect()
     Invalidate();
 }
 
-String TCustomEdit::DisplayText() const
+void TCustomEdit::SetMargins(int32_t left, int32_t right)
 {
-    if (FPasswordChar != 0)
-        return String(Text().size(), QChar(FPasswordChar));
-    return Text();
+    FLeftMargin = std::max(left, 0);
+    FRightMargin = std::max(right, 0);
+    Invalidate();
 }
 
-int32_t TCustomEdit::TextOriginX(int32_t displayWidth) const
+TInputMethodState TCustomEdit::InputMethodState() const
 {
-    const TRect rect = EditRect();
-    if (displayWidth < rect.Width()) {
-        switch (FAlignment) {
-        case taRightJustify:
-            return rect.Right - displayWidth;
-        case taCenter:
-            return rect.Left + (rect.Width() - displayWidth) / 2;
-        default:
-            break;
-        }
+    TInputMethodState state;
+    state.Enabled = Enabled() && !FReadOnly;
+    state.Sensitive = FPasswordChar != 0;
+    state.CaretRect = Core().CaretRect(FCaret);
+    if (!state.Sensitive) {
+        state.SurroundingText = Text();
+        state.Cursor = FCaret;
+        state.Anchor = FAnchor;
     }
-    return rect.Left - FScrollX;
+    return state;
 }
 
-int32_t TCustomEdit::CharFromPos(TPoint point) const
+void TCustomEdit::InputMethodComposition(const String& preedit, int32_t cursor)
 {
-    const QFontMetrics metrics(ToQFont(Font()));
-    const String display = DisplayText();
-    const int32_t origin = TextOriginX(metrics.horizontalAdvance(display));
-    int32_t best = 0;
-    int32_t bestDistance = std::abs(point.X - origin);
-    for (int32_t index = 1; index <= display.size(); ++index) {
-        const int32_t distance = std::abs(point.X - origin - metrics.horizontalAdvance(display.left(index)));
-        if (distance < bestDistance) {
-            best = index;
-            bestDistance = distance;
-        }
-    }
-    return best;
+    if (preedit.isEmpty() && Core().Composition().isEmpty())
+        return;
+    Core().SetComposition(preedit, cursor);
+    CaretMoved();
+}
+
+void TCustomEdit::InputMethodSelect(int32_t relativeStart, int32_t length)
+{
+    const int32_t start = FCaret + relativeStart;
+    SetSelection(start, start + length);
 }
 
 void TCustomEdit::PaintWindow(QPainter& painter)
 {
-    const QFont font = ToQFont(Font());
-    const QFontMetrics metrics(font);
-    const String display = DisplayText();
-    const TRect rect = EditRect();
-    const int32_t displayWidth = metrics.horizontalAdvance(display);
-    // Keep the caret inside the text area.
-    const int32_t caretX = metrics.horizontalAdvance(display.left(FCaret));
-    if (caretX - FScrollX > rect.Width() - 1)
-        FScrollX = caretX - rect.Width() + 1;
-    if (caretX < FScrollX)
-        FScrollX = caretX;
-    if (displayWidth < rect.Width())
-        FScrollX = 0;
-
     if (!Enabled())
-        painter.fillRect(ToQRect(ClientRect()), ToQColor(clBtnFace));
+        painter.fillRect(ToQRect(TextArea()), ToQColor(clBtnFace));
     if (FBorderStyle == bsSingle) {
-        const int32_t right = Width() - 1;
-        const int32_t bottom = Height() - 1;
+        const TRect area = TextArea();
+        const int32_t left = area.Left;
+        const int32_t top = area.Top;
+        const int32_t right = area.Right - 1;
+        const int32_t bottom = area.Bottom - 1;
         painter.setPen(ToQColor(clBtnShadow));
-        painter.drawLine(0, 0, right, 0);
-        painter.drawLine(0, 0, 0, bottom);
+        painter.drawLine(left, top, right, top);
+        painter.drawLine(left, top, left, bottom);
         painter.setPen(ToQColor(clBtnHighlight));
-        painter.drawLine(0, bottom, right, bottom);
-        painter.drawLine(right, 0, right, bottom);
+        painter.drawLine(left, bottom, right, bottom);
+        painter.drawLine(right, top, right, bottom);
         painter.setPen(ToQColor(cl3DDkShadow));
-        painter.drawLine(1, 1, right - 1, 1);
-        painter.drawLine(1, 1, 1, bottom - 1);
+        painter.drawLine(left + 1, top + 1, right - 1, top + 1);
+        painter.drawLine(left + 1, top + 1, left + 1, bottom - 1);
         painter.setPen(ToQColor(cl3DLight));
-        painter.drawLine(1, bottom - 1, right - 1, bottom - 1);
-        painter.drawLine(right - 1, 1, right - 1, bottom - 1);
+        painter.drawLine(left + 1, bottom - 1, right - 1, bottom - 1);
+        painter.drawLine(right - 1, top + 1, right - 1, bottom - 1);
     }
-
-    painter.save();
-    painter.setClipRect(ToQRect(rect));
-    painter.setFont(font);
-    const int32_t origin = TextOriginX(displayWidth);
-    const int32_t baseline = rect.Top + metrics.ascent();
-    painter.setPen(ToQColor(Enabled() ? Font().Color() : clGrayText));
-    painter.drawText(origin, baseline, display);
+    TEditCore& core = Core();
+    // The caret may have left the view through a resize or a new font.
+    if (!FMultiLine)
+        core.ScrollCaret(FCaret);
     const bool focused = Focused();
-    if (focused && SelLength() > 0) {
-        const int32_t left = origin + metrics.horizontalAdvance(display.left(SelStart()));
-        const String selected = display.mid(SelStart(), SelLength());
-        const QRect highlight(left, rect.Top, metrics.horizontalAdvance(selected), metrics.height());
-        painter.fillRect(highlight, ToQColor(clHighlight));
-        painter.setPen(ToQColor(clHighlightText));
-        painter.drawText(left, baseline, selected);
-    }
-    if (focused) {
-        const int32_t x = origin + caretX;
-        painter.setPen(ToQColor(Font().Color()));
-        painter.drawLine(x, rect.Top, x, rect.Top + metrics.height() - 1);
-    }
-    painter.restore();
+    TEditCore::TPaintState state;
+    state.Anchor = FAnchor;
+    state.Caret = FCaret;
+    state.ShowSelection = focused || !FHideSelection;
+    state.ShowCaret = focused;
+    state.TextColor = Enabled() ? Font().Color() : clGrayText;
+    core.Paint(painter, state);
 }
 
 void MessageBeep(uint32_t) { QApplication::beep(); }

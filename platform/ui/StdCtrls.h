@@ -3,6 +3,9 @@
 #include "platform/core/StringList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/EditCore.h"
+#include "platform/ui/InputMethod.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/TypedSearch.h"
 
 #include <algorithm>
@@ -15,12 +18,15 @@ class TScrollBarHost;
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 using enum TEditCharCase;
 
-// A single-line edit drawn by the layer itself, so that every key goes the
-// platform's way (KeyDown, KeyPress with the character by reference, then
-// the edit's own handling in DefaultHandler) and the window messages of the
-// platform's edit (EM_GETSEL, EM_SETSEL, EM_SETRECTNP, WM_PASTE ...) work.
+// An edit drawn by the layer itself on one editing core (TEditCore), so that
+// every key goes the platform's way (KeyDown, KeyPress with the character by
+// reference, then the edit's own handling in DefaultHandler) and the window
+// messages of the platform's edit (EM_GETSEL, EM_SETSEL, EM_LINEFROMCHAR,
+// EM_SETRECTNP, WM_PASTE ...) work. Input-method commits and composed dead
+// keys arrive as WM_CHAR like typed characters. Single-line unless a
+// descendant (memo, rich edit, in-place editor) makes it multi-line.
 // OnChange fires for every change of the text, typed or set.
-class TCustomEdit : public TWinControl {
+class TCustomEdit : public TWinControl, public TInputMethodClient {
 public:
     explicit TCustomEdit(TComponent* owner);
     ~TCustomEdit() override;
@@ -44,6 +50,9 @@ public:
     void SetAlignment(TAlignment alignment);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle borderStyle);
+    // False shows the selection only while the edit has the focus.
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool hideSelection);
 
     int32_t SelStart() const { return std::min(FAnchor, FCaret); }
     void SetSelStart(int32_t selStart);
@@ -63,14 +72,30 @@ public:
     void ClearUndo() { FCanUndo = false; }
 
     // The rectangle the text is laid out in (the platform's formatting
-    // rectangle); by default the client area inside the border.
+    // rectangle); by default the client area inside the border and margins.
     TRect EditRect() const;
     void SetEditRect(const TRect& rect);
     void ResetEditRect();
+    // EM_SETMARGINS: blank pixels left and right of the text.
+    void SetMargins(int32_t left, int32_t right);
     // The character position nearest to a client point.
     int32_t CharFromPos(TPoint point) const;
+    // The client position of a character (the place after the text for its end).
+    TPoint PosFromChar(int32_t position) const;
+    int32_t LineCount() const;
+    int32_t LineFromChar(int32_t position) const;
+    // -1 for a line past the last.
+    int32_t LineIndex(int32_t line) const;
+    int32_t LineLength(int32_t line) const;
+    int32_t FirstVisibleLine() const;
+    // Scrolls the text so the caret shows.
+    void ScrollCaret();
 
     void DblClick() override;
+
+    TInputMethodState InputMethodState() const override;
+    void InputMethodComposition(const String& preedit, int32_t cursor) override;
+    void InputMethodSelect(int32_t relativeStart, int32_t length) override;
 
     TNotifyEvent OnChange;
 
@@ -92,9 +117,28 @@ protected:
     bool UserChanging() const { return FUserChange; }
     String ApplyCharCase(const String& text) const;
 
+    // Multi-line edits break lines at CR LF, take Enter as a new line and
+    // move by lines with Up, Down, Page Up and Page Down.
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool multiLine);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wordWrap);
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool wantReturns) { FWantReturns = wantReturns; }
+    bool WantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool wantTabs) { FWantTabs = wantTabs; }
+    // The client area the text and its border take; scroll bars take the rest.
+    virtual TRect TextArea() const { return ClientRect(); }
+    // The laid-out text, brought up to date with the edit's state.
+    const TEditCore& Core() const;
+    TEditCore& Core();
+    // The text scrolled (by keys, the caret or the program).
+    virtual void Scrolled() { }
+
     void DefaultHandler(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMEnabledChanged(TMessage& message) override;
+    void CMFontChanged(TMessage& message) override;
     void WMSetFocus(TMessage& message) override;
     void WMKillFocus(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
@@ -105,28 +149,37 @@ protected:
 private:
     void KeyCommand(uint16_t key, TShiftState shift);
     void CharCommand(TChar character);
-    String DisplayText() const;
-    int32_t WordBoundary(int32_t from, bool forward) const;
-    int32_t TextOriginX(int32_t displayWidth) const;
+    void MoveLines(int32_t lines, bool extend);
+    void CaretMoved();
+    String AcceptedText(const String& text) const;
 
     int32_t FMaxLength = 0;
     bool FReadOnly = false;
     bool FModified = false;
     bool FAutoSelect = true;
+    bool FHideSelection = true;
     TEditCharCase FCharCase = ecNormal;
     TChar FPasswordChar = 0;
     TAlignment FAlignment = taLeftJustify;
     TBorderStyle FBorderStyle = bsSingle;
+    bool FMultiLine = false;
+    bool FWordWrap = false;
+    bool FWantReturns = true;
+    bool FWantTabs = false;
     int32_t FAnchor = 0;
     int32_t FCaret = 0;
+    // The x a run of Up/Down keys keeps to; -1 after any other move.
+    int32_t FDesiredX = -1;
     bool FUserChange = false;
     bool FCanUndo = false;
     String FUndoText;
     bool FHasEditRect = false;
     TRect FEditRect;
-    int32_t FScrollX = 0;
+    int32_t FLeftMargin = 0;
+    int32_t FRightMargin = 0;
     bool FSelecting = false;
     bool FMouseFocusing = false;
+    mutable TEditCore FCore;
 };
 
 class TEdit : public TCustomEdit {
@@ -534,39 +587,46 @@ public:
     using TCustomListBox::TCustomListBox;
 };
 
-// A multi-line plain-text edit. Lines and Text are two views of one text;
-// OnChange fires for every change, set or typed.
-class TCustomMemo : public TCustomControl {
+// A multi-line plain-text edit. Lines and Text are two views of one text
+// (lines end with CR LF); OnChange fires for every change, set or typed.
+// Lines are the text's own lines, not the lines word wrap makes on screen.
+class TCustomMemo : public TCustomEdit {
 public:
     explicit TCustomMemo(TComponent* owner);
     ~TCustomMemo() override;
 
     TStrings& Lines() { return FLines; }
     const TStrings& Lines() const { return FLines; }
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool readOnly) { FReadOnly = readOnly; }
-    bool Modified() const { return FModified; }
-    void SetModified(bool modified) { FModified = modified; }
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool wordWrap);
-    void Clear() { FLines.Clear(); }
-
-    TNotifyEvent OnChange;
+    void SetLines(const TStrings& lines) { FLines.Assign(lines); }
+    using TCustomEdit::WordWrap;
+    using TCustomEdit::SetWordWrap;
+    using TCustomEdit::WantReturns;
+    using TCustomEdit::SetWantReturns;
+    using TCustomEdit::WantTabs;
+    using TCustomEdit::SetWantTabs;
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle scrollBars);
+    // The caret as (column, line).
+    TPoint CaretPos() const;
+    void SetCaretPos(TPoint position);
 
 protected:
-    virtual void Change();
-    void DefaultHandler(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
-    void Paint() override;
+    void CMMouseWheel(TMessage& message) override;
+    void Resize() override;
+    TRect TextArea() const override;
+    void Scrolled() override;
 
 private:
     void LinesChanged();
+    void UpdateScrollBars();
+    int32_t BarExtent() const;
 
     TStringList FLines;
-    bool FReadOnly = false;
-    bool FModified = false;
-    bool FWordWrap = true;
+    TScrollStyle FScrollBars = ssNone;
     bool FSyncing = false;
+    struct TBars;
+    std::unique_ptr<TBars> FBars;
 };
 
 class TMemo : public TCustomMemo {
