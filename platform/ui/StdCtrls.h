@@ -5,6 +5,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/EditCore.h"
 #include "platform/ui/InputMethod.h"
+#include "platform/ui/ScrollBarHost.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TypedSearch.h"
 
@@ -612,7 +613,8 @@ public:
 
 protected:
     void CMTextChanged(TMessage& message) override;
-    void CMMouseWheel(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    bool DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos) override;
     void Resize() override;
     TRect TextArea() const override;
     void Scrolled() override;
@@ -620,13 +622,13 @@ protected:
 private:
     void LinesChanged();
     void UpdateScrollBars();
-    int32_t BarExtent() const;
+    void ScrollRequest(bool horizontal, intptr_t code, int32_t thumb);
 
     TStringList FLines;
     TScrollStyle FScrollBars = ssNone;
     bool FSyncing = false;
-    struct TBars;
-    std::unique_ptr<TBars> FBars;
+    std::unique_ptr<TScrollBarHost> FVertBar;
+    std::unique_ptr<TScrollBarHost> FHorzBar;
 };
 
 class TMemo : public TCustomMemo {

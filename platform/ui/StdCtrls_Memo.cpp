@@ -1,45 +1,19 @@
 #include "platform/ui/StdCtrls.h"
 
-#include "platform/ui/Forms.h"
+#include "platform/ui/SystemMetrics.h"
 
-#include <QScrollBar>
-#include <QStyle>
-#include <QWidget>
-
-// The bars are children of the memo's widget, which frees them.
-struct TCustomMemo::TBars {
-    QScrollBar* Vertical = nullptr;
-    QScrollBar* Horizontal = nullptr;
-};
-
-TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), FBars(std::make_unique<TBars>())
+TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner)
 {
     SetBounds(0, 0, 185, 89);
     SetMultiLine(true);
     SetWordWrap(true);
     SetAutoSelect(false);
     FLines.OnChange = [this](TStringList*) { LinesChanged(); };
-    FBars->Vertical = new QScrollBar(Qt::Vertical, Widget());
-    FBars->Horizontal = new QScrollBar(Qt::Horizontal, Widget());
-    for (QScrollBar* bar : { FBars->Vertical, FBars->Horizontal }) {
-        bar->setFocusPolicy(Qt::NoFocus);
-        bar->hide();
-    }
-    QObject::connect(FBars->Vertical, &QAbstractSlider::valueChanged, FBars->Vertical, [this](int value) {
-        Guarded([&] {
-            if (value != Core().TopLine()) {
-                Core().SetTopLine(value);
-                Invalidate();
-            }
-        });
+    FVertBar = std::make_unique<TScrollBarHost>(Widget(), false, [this](intptr_t code, int32_t thumb) {
+        Perform(WM_VSCROLL, MakeScrollWParam(code, thumb));
     });
-    QObject::connect(FBars->Horizontal, &QAbstractSlider::valueChanged, FBars->Horizontal, [this](int value) {
-        Guarded([&] {
-            if (value != Core().ScrollX()) {
-                Core().SetScrollX(value);
-                Invalidate();
-            }
-        });
+    FHorzBar = std::make_unique<TScrollBarHost>(Widget(), true, [this](intptr_t code, int32_t thumb) {
+        Perform(WM_HSCROLL, MakeScrollWParam(code, thumb));
     });
 }
 
@@ -52,47 +26,81 @@ void TCustomMemo::SetScrollBars(TScrollStyle scrollBars)
     Invalidate();
 }
 
-int32_t TCustomMemo::BarExtent() const { return Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
-
 TRect TCustomMemo::TextArea() const
 {
     TRect area = ClientRect();
     if (FScrollBars == ssVertical || FScrollBars == ssBoth)
-        area.Right -= BarExtent();
+        area.Right -= GetSystemMetrics(SM_CXVSCROLL);
     if (FScrollBars == ssHorizontal || FScrollBars == ssBoth)
-        area.Bottom -= BarExtent();
+        area.Bottom -= GetSystemMetrics(SM_CYHSCROLL);
     return area;
 }
 
-// Bars asked for always show, as on the platform; they are disabled while
-// everything fits.
+// Bars asked for always show, as on the platform; while everything fits
+// their thumb fills them.
 void TCustomMemo::UpdateScrollBars()
 {
-    if (!FBars->Vertical)
+    if (!FHorzBar)
         return;
     const TRect area = TextArea();
-    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
-    const bool horizontal = (FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !WordWrap();
     const TEditCore& core = Core();
-    FBars->Vertical->setVisible(vertical);
+    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    FVertBar->SetVisible(vertical);
     if (vertical) {
-        FBars->Vertical->setGeometry(area.Right, 0, BarExtent(), area.Height());
-        const int32_t maximum = std::max(core.LineCount() - core.VisibleLines(), 0);
-        FBars->Vertical->setRange(0, maximum);
-        FBars->Vertical->setPageStep(core.VisibleLines());
-        FBars->Vertical->setValue(core.TopLine());
-        FBars->Vertical->setEnabled(maximum > 0);
+        FVertBar->SetGeometry(Rect(area.Right, 0, ClientWidth(), area.Bottom));
+        FVertBar->SetParams(0, core.LineCount() - 1, core.VisibleLines(), core.TopLine());
     }
-    FBars->Horizontal->setVisible(horizontal);
+    const bool horizontal = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+    FHorzBar->SetVisible(horizontal);
     if (horizontal) {
-        FBars->Horizontal->setGeometry(0, area.Bottom, area.Width(), BarExtent());
-        const int32_t maximum = std::max(core.TextWidth() - core.FormattingRect().Width() + 1, 0);
-        FBars->Horizontal->setRange(0, maximum);
-        FBars->Horizontal->setPageStep(core.FormattingRect().Width());
-        FBars->Horizontal->setSingleStep(std::max(core.LineHeight() / 2, 1));
-        FBars->Horizontal->setValue(core.ScrollX());
-        FBars->Horizontal->setEnabled(maximum > 0);
+        FHorzBar->SetGeometry(Rect(0, area.Bottom, area.Right, ClientHeight()));
+        const int32_t page = std::max(core.FormattingRect().Width(), 1);
+        FHorzBar->SetParams(0, std::max(core.TextWidth(), page) - 1, page, core.ScrollX());
     }
+}
+
+void TCustomMemo::ScrollRequest(bool horizontal, intptr_t code, int32_t thumb)
+{
+    TEditCore& core = Core();
+    const int32_t line = horizontal ? core.AverageCharWidth() : 1;
+    const int32_t page = horizontal ? core.FormattingRect().Width() : core.VisibleLines();
+    const int32_t current = horizontal ? core.ScrollX() : core.TopLine();
+    int32_t target = current;
+    switch (code) {
+    case SB_LINEUP:
+        target -= line;
+        break;
+    case SB_LINEDOWN:
+        target += line;
+        break;
+    case SB_PAGEUP:
+        target -= page;
+        break;
+    case SB_PAGEDOWN:
+        target += page;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        target = thumb;
+        break;
+    case SB_TOP:
+        target = 0;
+        break;
+    case SB_BOTTOM:
+        target = horizontal ? core.TextWidth() : core.LineCount();
+        break;
+    default:
+        return;
+    }
+    if (horizontal) {
+        if (WordWrap())
+            return;
+        core.SetScrollX(std::min(target, std::max(core.TextWidth() - page + 1, 0)));
+    } else {
+        core.SetTopLine(std::min(target, std::max(core.LineCount() - core.VisibleLines(), 0)));
+    }
+    Scrolled();
+    Invalidate();
 }
 
 void TCustomMemo::Scrolled() { UpdateScrollBars(); }
@@ -101,6 +109,16 @@ void TCustomMemo::Resize()
 {
     TCustomEdit::Resize();
     UpdateScrollBars();
+}
+
+bool TCustomMemo::DoMouseWheel(TShiftState shift, int32_t wheelDelta, TPoint mousePos)
+{
+    if (TCustomEdit::DoMouseWheel(shift, wheelDelta, mousePos))
+        return true;
+    const uint32_t setting = WheelScrollLines();
+    const int32_t lines = setting == WHEEL_PAGESCROLL ? Core().VisibleLines() : static_cast<int32_t>(setting);
+    Perform(EM_LINESCROLL, 0, -wheelDelta * lines / WHEEL_DELTA);
+    return true;
 }
 
 TPoint TCustomMemo::CaretPos() const
@@ -136,13 +154,11 @@ void TCustomMemo::CMTextChanged(TMessage& message)
     UpdateScrollBars();
 }
 
-// The wheel scrolls three lines per notch unless an OnMouseWheel handler
-// took it.
-void TCustomMemo::CMMouseWheel(TMessage& message)
+void TCustomMemo::DefaultHandler(TMessage& message)
 {
-    TCustomEdit::CMMouseWheel(message);
-    if (message.Result != 0)
+    if (message.Msg == WM_VSCROLL || message.Msg == WM_HSCROLL) {
+        ScrollRequest(message.Msg == WM_HSCROLL, ScrollCodeOf(message.WParam), ScrollPositionOf(message.WParam));
         return;
-    Perform(EM_LINESCROLL, 0, -message.WParam / 40);
-    message.Result = 1;
+    }
+    TCustomEdit::DefaultHandler(message);
 }

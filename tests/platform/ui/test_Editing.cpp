@@ -3,6 +3,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/StdCtrls.h"
+#include "platform/ui/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -305,6 +306,34 @@ TEST_F(EditingTest, MemoKeysMoveByLinesAndEnterBreaksTheLine)
     memo->PasteFromClipboard();
     EXPECT_EQ(memo->Text(), "a\r\nb");
     EXPECT_EQ(memo->CaretPos(), (TPoint { 1, 1 }));
+}
+
+TEST_F(EditingTest, MemoScrollsToTheCaretAndByBarWheelAndMessage)
+{
+    TMemo* memo = Make<TMemo>(200, 60);
+    memo->SetScrollBars(ssVertical);
+    TStringList lines;
+    for (int line = 0; line < 30; ++line)
+        lines.Add(QString::number(line));
+    memo->SetLines(lines);
+    const auto visible = [&] { return static_cast<int32_t>(memo->Perform(EM_GETFIRSTVISIBLELINE)); };
+    EXPECT_EQ(visible(), 0);
+    Send(Key(Qt::Key_End, Qt::ControlModifier));
+    const int32_t bottom = visible();
+    EXPECT_GT(bottom, 20);
+    Send(Key(Qt::Key_Home, Qt::ControlModifier));
+    EXPECT_EQ(visible(), 0);
+    memo->Perform(WM_VSCROLL, MakeScrollWParam(SB_LINEDOWN, 0));
+    EXPECT_EQ(visible(), 1);
+    memo->Perform(WM_VSCROLL, MakeScrollWParam(SB_BOTTOM, 0));
+    EXPECT_EQ(visible(), bottom);
+    memo->Perform(EM_LINESCROLL, 0, -5);
+    EXPECT_EQ(visible(), bottom - 5);
+    memo->Perform(CM_MOUSEWHEEL, WHEEL_DELTA, 0);
+    EXPECT_EQ(visible(), bottom - 5 - static_cast<int32_t>(WheelScrollLines()));
+    // Typing scrolls the caret back into view.
+    Send(Typed(u"x"));
+    EXPECT_EQ(visible(), 0);
 }
 
 TEST(RichEdit, PlainTextRoundTripsThroughLinesAndText)
