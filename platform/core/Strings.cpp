@@ -1,5 +1,7 @@
 #include "platform/core/Strings.h"
 
+#include "platform/core/FileUtils.h"
+#include "platform/core/Streams.h"
 #include "platform/core/SysUtils.h"
 
 namespace {
@@ -24,6 +26,21 @@ String ExtractQuoted(const String& text, qsizetype& position, QChar quoteChar)
     }
     return result;
 }
+
+std::string FileContent(const String& fileName)
+{
+    const TBytes bytes = ReadFileBytes(fileName);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string StreamRest(TStream& stream)
+{
+    std::string bytes(static_cast<size_t>(std::max<int64_t>(0, stream.Size() - stream.Position())), '\0');
+    stream.ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    return bytes;
+}
+
+String FileSource(const String& fileName) { return QStringLiteral("The file \"%1\"").arg(fileName); }
 
 } // namespace
 
@@ -289,6 +306,40 @@ void TStrings::SetValueFromIndex(int32_t index, const String& value)
         return;
     }
     Put(index, Names(index) + FNameValueSeparator + value);
+}
+
+void TStrings::SetDecodedText(std::string_view bytes, const TTextEncoding* encoding, const String& source)
+{
+    String text;
+    if (!(encoding ? DecodeText(bytes, *encoding, text) : DecodeText(bytes, text)))
+        throw EConvertError(QStringLiteral("%1 holds bytes that break its text encoding").arg(source));
+    SetText(text);
+}
+
+void TStrings::LoadFromFile(const String& fileName) { SetDecodedText(FileContent(fileName), nullptr, FileSource(fileName)); }
+
+void TStrings::LoadFromFile(const String& fileName, TTextEncoding encoding)
+{
+    SetDecodedText(FileContent(fileName), &encoding, FileSource(fileName));
+}
+
+void TStrings::LoadFromStream(TStream& stream) { SetDecodedText(StreamRest(stream), nullptr, QStringLiteral("The stream")); }
+
+void TStrings::LoadFromStream(TStream& stream, TTextEncoding encoding)
+{
+    SetDecodedText(StreamRest(stream), &encoding, QStringLiteral("The stream"));
+}
+
+void TStrings::SaveToFile(const String& fileName, TTextEncoding encoding) const
+{
+    const std::string bytes = EncodeText(Text(), encoding);
+    WriteFileAtomic(fileName, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
+void TStrings::SaveToStream(TStream& stream, TTextEncoding encoding) const
+{
+    const std::string bytes = EncodeText(Text(), encoding);
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 
 void TStrings::BeginUpdate()

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/core/Persistent.h"
+#include "platform/core/TextCodec.h"
 
 #include <cstdint>
+
+class TStream;
 
 // An abstract list of strings, each with an untyped object pointer beside it
 // (never owned). Descendants keep the strings; this class adds the text forms.
@@ -66,6 +69,20 @@ public:
     String ValueFromIndex(int32_t index) const;
     void SetValueFromIndex(int32_t index, const String& value);
 
+    // Reading replaces the strings by the text's lines (as SetText splits
+    // them). Without an encoding the byte-order mark decides, else UTF-8 when
+    // the bytes are valid UTF-8, else Windows-1252. Bytes that break their
+    // encoding raise EConvertError and leave the strings as they were.
+    void LoadFromFile(const String& fileName);
+    void LoadFromFile(const String& fileName, TTextEncoding encoding);
+    // From the stream's position to its end.
+    void LoadFromStream(TStream& stream);
+    void LoadFromStream(TStream& stream, TTextEncoding encoding);
+    // Text() in the encoding, led by its byte-order mark where it has one;
+    // the file is replaced whole and atomically.
+    void SaveToFile(const String& fileName, TTextEncoding encoding) const;
+    void SaveToStream(TStream& stream, TTextEncoding encoding) const;
+
     void BeginUpdate();
     void EndUpdate();
 
@@ -91,6 +108,7 @@ private:
     String QuotedIfNeeded(const String& text, QChar delimiter, QChar quoteChar) const;
     String JoinDelimited(QChar delimiter, QChar quoteChar) const;
     void SplitDelimited(const String& text, QChar delimiter, QChar quoteChar);
+    void SetDecodedText(std::string_view bytes, const TTextEncoding* encoding, const String& source);
 
     String FLineBreak = QStringLiteral("\r\n");
     QChar FDelimiter = u',';

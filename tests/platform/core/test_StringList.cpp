@@ -1,6 +1,14 @@
 #include "platform/core/StringList.h"
 
+#include "platform/core/FileUtils.h"
+#include "platform/core/Streams.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -191,4 +199,110 @@ TEST(StringList, ChangeEventsAreHeldBackDuringAnUpdate)
     EXPECT_EQ(changes, 1);
     list.SetCommaText("x,y,z");
     EXPECT_EQ(changes, 2);
+}
+
+TEST(StringList, FilesAreWrittenInTheirEncodingWithTheLineBreakAndReadBack)
+{
+    struct Case {
+        const char* name;
+        TTextEncoding encoding;
+        const char* lineBreak; // nullptr: the default
+        std::initializer_list<const char*> strings;
+        std::string_view bytes;
+    };
+    const Case cases[] = {
+        { "ansi", TTextEncoding::Ansi, nullptr, { "K\u00e4se", "\u20ac 5" }, "K\xE4se\r\n\x80 5\r\n"sv },
+        { "utf-8 with mark and line feeds", TTextEncoding::Utf8Bom, "\n", { "a", "\u00e9" }, "\xEF\xBB\xBF" "a\n\xC3\xA9\n"sv },
+        { "utf-8 without mark", TTextEncoding::Utf8, nullptr, { "\u00e9" }, "\xC3\xA9\r\n"sv },
+        { "utf-16", TTextEncoding::Utf16Le, nullptr, { "a" }, "\xFF\xFE" "a\0\r\0\n\0"sv },
+        { "oem 850", TTextEncoding::Oem850, nullptr, { "\u00f8", "" }, "\x9B\r\n\r\n"sv },
+        { "oem 437", TTextEncoding::Oem437, nullptr, { "\u2554\u00e4" }, "\xC9\x84\r\n"sv },
+        { "empty list", TTextEncoding::Ansi, nullptr, {}, ""sv },
+    };
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/lines.txt";
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        TStringList list;
+        Fill(list, testCase.strings);
+        if (testCase.lineBreak) list.SetLineBreak(testCase.lineBreak);
+        list.SaveToFile(fileName, testCase.encoding);
+        const TBytes written = ReadFileBytes(fileName);
+        EXPECT_EQ(std::string(written.begin(), written.end()), std::string(testCase.bytes));
+
+        TStringList reread;
+        Fill(reread, { "old" });
+        reread.LoadFromFile(fileName, testCase.encoding);
+        EXPECT_EQ(Joined(reread), Joined(list));
+    }
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "lines.txt" });
+}
+
+TEST(StringList, WhatAnEncodingCannotHoldIsWrittenAsAQuestionMark)
+{
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/lines.txt";
+    TStringList list;
+    Fill(list, { "K\u00e4se \u20ac", "\xf0\x9f\x98\x80" });
+    list.SaveToFile(fileName, TTextEncoding::Ascii);
+    const TBytes written = ReadFileBytes(fileName);
+    EXPECT_EQ(std::string(written.begin(), written.end()), "K?se ?\r\n?\r\n");
+}
+
+TEST(StringList, LoadingFindsTheEncodingAndRefusesBrokenText)
+{
+    QTemporaryDir temp;
+    struct Case {
+        const char* name;
+        std::string_view bytes;
+        const char* expected; // nullptr: refused, the list is kept
+    };
+    const Case cases[] = {
+        { "utf-8 mark", "\xEF\xBB\xBF" "a\r\n\xC3\xA9"sv, "a|\u00e9" },
+        { "utf-16 mark", "\xFF\xFE" "a\0\n\0b\0"sv, "a|b" },
+        { "utf-8 without mark", "\xC3\xA9\rx"sv, "\u00e9|x" },
+        { "windows-1252 otherwise", "K\xE4se\n"sv, "K\u00e4se" },
+        { "broken after a utf-8 mark", "\xEF\xBB\xBF" "\xE4"sv, nullptr },
+        { "broken after a utf-16 mark", "\xFF\xFE" "a"sv, nullptr },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        const String fileName = temp.path() + "/" + testCase.name;
+        WriteFileAtomic(fileName, TBytes(testCase.bytes.begin(), testCase.bytes.end()));
+        TStringList list;
+        Fill(list, { "kept" });
+        if (testCase.expected) {
+            list.LoadFromFile(fileName);
+            EXPECT_EQ(Joined(list), String::fromUtf8(testCase.expected));
+        } else {
+            try {
+                list.LoadFromFile(fileName);
+                ADD_FAILURE() << "no exception";
+            } catch (const EConvertError& error) {
+                EXPECT_TRUE(error.Message().contains(testCase.name)) << error.what();
+            }
+            EXPECT_EQ(Joined(list), "kept");
+        }
+    }
+    TStringList list;
+    Fill(list, { "kept" });
+    EXPECT_THROW(list.LoadFromFile(temp.path() + "/absent"), EInOutError);
+    EXPECT_EQ(Joined(list), "kept");
+}
+
+TEST(StringList, StreamsAreReadFromTheirPositionAndWrittenAtIt)
+{
+    TMemoryStream stream;
+    stream.WriteBuffer("head", 4);
+    TStringList list;
+    Fill(list, { "a", "\u00e9" });
+    list.SaveToStream(stream, TTextEncoding::Utf8);
+    EXPECT_EQ(stream.Size(), 4 + 7);
+    stream.SetPosition(4);
+    TStringList reread;
+    reread.LoadFromStream(stream);
+    EXPECT_EQ(Joined(reread), "a|\u00e9");
+    stream.SetPosition(4);
+    reread.LoadFromStream(stream, TTextEncoding::Ansi);
+    EXPECT_EQ(Joined(reread), "a|\u00c3\u00a9");
 }

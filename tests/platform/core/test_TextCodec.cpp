@@ -79,3 +79,97 @@ TEST(TextCodec, FindsTheFirstByteThatIsNotUtf8)
         EXPECT_EQ(InvalidUtf8Offset(testCase.bytes), testCase.offset);
     }
 }
+
+TEST(TextCodec, EncodesEachEncodingWithAQuestionMarkForWhatItCannotHold)
+{
+    struct Case {
+        const char* name;
+        TTextEncoding encoding;
+        const char16_t* text;
+        std::string_view bytes;
+    };
+    const Case cases[] = {
+        { "ansi letters and euro", TTextEncoding::Ansi, u"a\u20ACe\u00E9\u00FF", "a\x80" "e\xE9\xFF"sv },
+        { "ansi unassigned byte keeps its control", TTextEncoding::Ansi, u"\u0081\u009D", "\x81\x9D"sv },
+        { "ansi unmappable", TTextEncoding::Ansi, u"\u0100\u0080\u4E2D", "???"sv },
+        { "ascii", TTextEncoding::Ascii, u"a\u00E9\u20AC\x7F", "a??\x7F"sv },
+        { "utf-8 without mark", TTextEncoding::Utf8, u"a\u00E9\u20AC", "a\xC3\xA9\xE2\x82\xAC"sv },
+        { "utf-8 with mark", TTextEncoding::Utf8Bom, u"a", "\xEF\xBB\xBF" "a"sv },
+        { "utf-8 outside the 16-bit range", TTextEncoding::Utf8, u"\U0001F600", "\xF0\x9F\x98\x80"sv },
+        { "utf-16 with mark", TTextEncoding::Utf16Le, u"a\U0001F600", "\xFF\xFE" "a\0\x3D\xD8\x00\xDE"sv },
+        { "oem 437", TTextEncoding::Oem437, u"\u00C7\u2591\u00E9\u00F8\u20AC", "\x80\xB0\x82??"sv },
+        { "oem 850", TTextEncoding::Oem850, u"\u00C7\u00F8\u00A9\u00C1\u2591\u20AC", "\x80\x9B\xB8\xB5\xB0?"sv },
+        { "one mark for a pair", TTextEncoding::Ansi, u"x\U0001F600y", "x?y"sv },
+        { "unpaired surrogates", TTextEncoding::Utf8, u"\xD800" "a\xDC00", "?a?"sv },
+        { "unpaired surrogate in utf-16", TTextEncoding::Utf16Le, u"\xDC00", "\xFF\xFE?\0"sv },
+        { "empty with mark", TTextEncoding::Utf8Bom, u"", "\xEF\xBB\xBF"sv },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        EXPECT_EQ(EncodeText(String::fromUtf16(testCase.text), testCase.encoding), std::string(testCase.bytes));
+    }
+}
+
+TEST(TextCodec, EightBitCodePagesRoundTripEveryByte)
+{
+    const TTextEncoding encodings[] = { TTextEncoding::Ansi, TTextEncoding::Oem437, TTextEncoding::Oem850, TTextEncoding::Ascii };
+    for (const TTextEncoding encoding : encodings) {
+        SCOPED_TRACE(static_cast<int>(encoding));
+        const int byteCount = encoding == TTextEncoding::Ascii ? 128 : 256;
+        std::string bytes;
+        for (int code = 0; code < byteCount; ++code) bytes += static_cast<char>(code);
+        String text;
+        ASSERT_TRUE(DecodeText(bytes, encoding, text));
+        EXPECT_EQ(text.size(), byteCount);
+        EXPECT_EQ(EncodeText(text, encoding), bytes);
+    }
+    // Code page 850 holds every Latin-1 letter.
+    String latin1;
+    for (char16_t code = 0xA0; code <= 0xFF; ++code) latin1 += QChar(code);
+    String back;
+    ASSERT_TRUE(DecodeText(EncodeText(latin1, TTextEncoding::Oem850), TTextEncoding::Oem850, back));
+    EXPECT_EQ(back, latin1);
+}
+
+TEST(TextCodec, DecodesAKnownEncodingAndDropsItsMark)
+{
+    struct Case {
+        const char* name;
+        TTextEncoding encoding;
+        std::string_view bytes;
+        const char16_t* expected; // nullptr: refused
+    };
+    const Case cases[] = {
+        { "utf-8 mark dropped", TTextEncoding::Utf8Bom, "\xEF\xBB\xBF" "a\xC3\xA9"sv, u"a\u00E9" },
+        { "utf-8 without mark", TTextEncoding::Utf8, "a\xC3\xA9"sv, u"a\u00E9" },
+        { "utf-8 broken", TTextEncoding::Utf8, "a\xE9"sv, nullptr },
+        { "utf-16 mark dropped", TTextEncoding::Utf16Le, "\xFF\xFE" "a\0"sv, u"a" },
+        { "utf-16 without mark", TTextEncoding::Utf16Le, "a\0b\0"sv, u"ab" },
+        { "utf-16 odd length", TTextEncoding::Utf16Le, "a\0b"sv, nullptr },
+        { "ansi reads a mark as letters", TTextEncoding::Ansi, "\xEF\xBB\xBF"sv, u"\u00EF\u00BB\u00BF" },
+        { "ascii high byte", TTextEncoding::Ascii, "a\xE9"sv, u"a?" },
+        { "oem 437", TTextEncoding::Oem437, "\x84\xC9"sv, u"\u00E4\u2554" },
+        { "oem 850", TTextEncoding::Oem850, "\x84\xC9\xD5"sv, u"\u00E4\u2554\u0131" },
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        String text = QStringLiteral("old");
+        EXPECT_EQ(DecodeText(testCase.bytes, testCase.encoding, text), testCase.expected != nullptr);
+        EXPECT_EQ(text, testCase.expected ? String::fromUtf16(testCase.expected) : QStringLiteral("old"));
+    }
+}
+
+TEST(TextCodec, UnicodeEncodingsRoundTripAnyText)
+{
+    const String text = QStringLiteral("a\u00E9\u20AC\r\n\u4E2D") + String::fromUtf16(u"\U0001F600") + QChar(0xFEFF);
+    for (const TTextEncoding encoding : { TTextEncoding::Utf8, TTextEncoding::Utf8Bom, TTextEncoding::Utf16Le }) {
+        SCOPED_TRACE(static_cast<int>(encoding));
+        String back;
+        ASSERT_TRUE(DecodeText(EncodeText(text, encoding), encoding, back));
+        EXPECT_EQ(back, text);
+        if (encoding != TTextEncoding::Utf8) {
+            ASSERT_TRUE(DecodeText(EncodeText(text, encoding), back));
+            EXPECT_EQ(back, text);
+        }
+    }
+}
