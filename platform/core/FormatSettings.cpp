@@ -1,5 +1,7 @@
 #include "platform/core/FormatSettings.h"
 
+#include "platform/core/Format.h"
+
 #include <QLocale>
 
 #include <memory>
@@ -49,6 +51,31 @@ QChar FirstSeparator(const String& pattern, QChar fallback)
     return fallback;
 }
 
+// Where the locale puts its currency symbol, found by matching its own money
+// texts against the platform's placements; unmatched placements stay.
+void SetCurrencyFromLocale(const QLocale& locale, TFormatSettings& settings)
+{
+    const String symbol = locale.currencySymbol();
+    if (symbol.isEmpty()) return;
+    settings.CurrencyString = symbol;
+    const auto plain = [](String text) {
+        text.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ').replace(QChar(0x2212), u'-');
+        return text;
+    };
+    const String amount = locale.toString(1);
+    const String positive = plain(locale.toCurrencyString(1.0, symbol, 0));
+    const String negative = plain(locale.toCurrencyString(-1.0, symbol, 0));
+    TFormatSettings candidate = settings;
+    for (uint8_t placement = 0; placement < 4; ++placement) {
+        candidate.CurrencyFormat = placement;
+        if (CurrencyText(amount, false, candidate) == positive) settings.CurrencyFormat = placement;
+    }
+    for (uint8_t placement = 0; placement < 16; ++placement) {
+        candidate.NegCurrFormat = placement;
+        if (CurrencyText(amount, true, candidate) == negative) settings.NegCurrFormat = placement;
+    }
+}
+
 std::unique_ptr<TFormatSettings>& CurrentSettings()
 {
     static std::unique_ptr<TFormatSettings> current;
@@ -83,6 +110,7 @@ TFormatSettings SystemFormatSettings()
     settings.LongTimeFormat = TranslateQtPattern(locale.timeFormat(QLocale::LongFormat), true);
     settings.DateSeparator = FirstSeparator(settings.ShortDateFormat, u'/');
     settings.TimeSeparator = FirstSeparator(settings.LongTimeFormat, u':');
+    SetCurrencyFromLocale(locale, settings);
     if (!locale.amText().isEmpty()) settings.TimeAMString = locale.amText();
     if (!locale.pmText().isEmpty()) settings.TimePMString = locale.pmText();
     for (int month = 1; month <= 12; ++month) {

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 
 #include <array>
+#include <cstdint>
 
 // The locale's number and date conventions in the platform's own terms: date
 // patterns use d/m/y with "m" after an hour meaning minutes, "n" minutes,
@@ -12,6 +13,13 @@ struct TFormatSettings {
     QChar ThousandSeparator = u',';
     QChar DateSeparator = u'/';
     QChar TimeSeparator = u':';
+    // Money: the symbol, its place around a positive amount (0 "$1", 1 "1$",
+    // 2 "$ 1", 3 "1 $"), around a negative one (16 placements, 0 "($1)",
+    // 1 "-$1", …, 8 "-1 $", …, 15 "(1 $)") and the decimals.
+    String CurrencyString = QStringLiteral("$");
+    uint8_t CurrencyFormat = 0;
+    uint8_t NegCurrFormat = 0;
+    uint8_t CurrencyDecimals = 2;
     String ShortDateFormat = QStringLiteral("M/d/yyyy");
     String LongDateFormat = QStringLiteral("dddd, MMMM d, yyyy");
     String ShortTimeFormat = QStringLiteral("h:mm AMPM");

@@ -1,5 +1,7 @@
 #include "platform/core/FormatSettings.h"
 
+#include "platform/core/Format.h"
+
 #include <gtest/gtest.h>
 
 TEST(FormatSettings, ScopeReplacesAndRestoresTheProcessSettings)
@@ -26,4 +28,16 @@ TEST(FormatSettings, SystemSettingsUseThePlatformPatternLetters)
     EXPECT_FALSE(system.LongTimeFormat.contains(u'm')); // minutes are written "n"
     EXPECT_EQ(system.LongMonthNames.size(), 12u);
     EXPECT_FALSE(system.LongDayNames[0].isEmpty());
+}
+
+TEST(FormatSettings, SystemMoneyTextsCarryTheCurrencyAndTheSign)
+{
+    const TFormatSettings system = SystemFormatSettings();
+    ASSERT_FALSE(system.CurrencyString.isEmpty());
+    const String positive = CurrencyText(QStringLiteral("1"), false, system);
+    const String negative = CurrencyText(QStringLiteral("1"), true, system);
+    EXPECT_TRUE(positive.contains(system.CurrencyString));
+    EXPECT_TRUE(negative.contains(system.CurrencyString));
+    EXPECT_TRUE(negative.contains(u'-') || negative.startsWith(u'('));
+    EXPECT_FALSE(positive.contains(u'-'));
 }
