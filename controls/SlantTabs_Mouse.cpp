@@ -1,6 +1,7 @@
 #include "controls/SlantTabs.h"
 
 #include "controls/SlantTabsWindowSearch.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
 
@@ -14,6 +15,9 @@ constexpr intptr_t NewTabTag = 3;
 constexpr intptr_t TabItemTag = 10;
 constexpr intptr_t LineTag = -1;
 
+// Moving by the caption: the window system takes the window along while the
+// pressed button is held.
+constexpr intptr_t SC_DRAGMOVE = SC_MOVE + 2;
 
 } // namespace
 
@@ -116,6 +120,14 @@ void TCustomSlantTabs::MouseDown(TMouseButton button, TShiftState shift, int32_t
     FMouseDownPoint = { x, y };
     FLastMouseX = x;
     FLastMouseY = y;
+    TForm* form = ParentForm();
+    // The second press of a double click belongs to maximising and restoring.
+    if (FOptions->Behaviour().BackgroundDragMovesForm() && FMouseDownHitTest.HitTestArea == htBackground && form && !shift.Contains(ssDouble)) {
+        // The window system owns the button from here on; the strip sees no release.
+        SetMouseCapture(false);
+        form->Perform(WM_SYSCOMMAND, SC_DRAGMOVE);
+        return;
+    }
     AddState(stsMouseDown);
     UpdateControlDrawStates(true);
     if (FMouseDownHitTest.HitTestArea == htScrollButtonLeft) {
@@ -276,6 +288,9 @@ void TCustomSlantTabs::WndProc(TMessage& message)
         const THitTestResult hit = HitTest(point);
         if (hit.HitTestArea == htTab)
             DoTabDblClick(FTabs->Items(hit.TabIndex));
+        TForm* form = ParentForm();
+        if (FOptions->Behaviour().BackgroundDblClickMaximiseRestoreForm() && hit.HitTestArea == htBackground && form)
+            form->Perform(WM_SYSCOMMAND, form->WindowState() == wsNormal ? SC_MAXIMIZE : SC_RESTORE);
     }
     // A press whose release never comes (a box shown while the button was
     // down takes the mouse away) must not leave the strip deaf to the next one.

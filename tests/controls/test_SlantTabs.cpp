@@ -3,6 +3,7 @@
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/os/Clock.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 
 #include <gtest/gtest.h>
@@ -417,6 +418,63 @@ TEST(SlantTabsMouse, HoverMakesAnInactiveTabHot)
     EXPECT_EQ(rig.Strip.Tabs()[0]->TabControl()->DrawState(), dsNotActive);
     EXPECT_EQ(rig.Strip.Tabs()[1]->TabControl()->DrawState(), dsHot);
     EXPECT_EQ(rig.Strip.Tabs()[2]->TabControl()->DrawState(), dsActive);
+}
+
+// A form that keeps every system command it is sent.
+struct TCommandForm : TForm {
+    using TForm::TForm;
+    std::vector<intptr_t> Commands;
+    void WMSysCommand(TMessage& message) override
+    {
+        Commands.push_back(message.WParam);
+        TForm::WMSysCommand(message);
+    }
+};
+
+TEST(SlantTabsMouse, TheBackgroundMovesMaximisesAndRestoresTheForm)
+{
+    static constexpr TPoint Background { 395, 10 };
+    struct TCase {
+        const char* Name;
+        bool Moves;
+        bool Maximises;
+        std::function<void(TStripRig&)> Act;
+        std::vector<intptr_t> Commands;
+        TWindowState State;
+    };
+    const auto doubleClick = [](TStripRig& r, TPoint at) {
+        r.Strip.Perform(WM_LBUTTONDBLCLK, 0, PointToLParam(at));
+        r.Release(at);
+    };
+    const TCase cases[] = {
+        { "press on the background moves", true, true, [](TStripRig& r) { r.Press(Background); }, { 0xF012 }, wsNormal },
+        { "press with moving off", false, true, [](TStripRig& r) { r.Press(Background); r.Release(Background); }, {}, wsNormal },
+        { "press on a tab", true, true, [](TStripRig& r) { r.Press(r.Centre(0)); r.Release(r.Centre(0)); }, {}, wsNormal },
+        { "double click maximises", true, true, [&](TStripRig& r) { doubleClick(r, Background); }, { SC_MAXIMIZE }, wsMaximized },
+        { "second double click restores", true, true, [&](TStripRig& r) { doubleClick(r, Background); doubleClick(r, Background); },
+            { SC_MAXIMIZE, SC_RESTORE }, wsNormal },
+        { "double click with the option off", true, false, [&](TStripRig& r) { doubleClick(r, Background); }, {}, wsNormal },
+        { "double click on a tab", true, true, [&](TStripRig& r) { doubleClick(r, r.Centre(1)); }, {}, wsNormal },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TCommandForm form(nullptr);
+        form.SetBounds(0, 0, 500, 200);
+        TStripRig rig(2, 400);
+        rig.Strip.SetParent(&form);
+        rig.Strip.Options().Scrolling().SetEnabled(false);
+        rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+        rig.Strip.Options().Behaviour().SetBackgroundDragMovesForm(c.Moves);
+        rig.Strip.Options().Behaviour().SetBackgroundDblClickMaximiseRestoreForm(c.Maximises);
+        rig.Layout();
+        ASSERT_EQ(rig.Strip.HitTest(Background).HitTestArea, htBackground);
+        c.Act(rig);
+        EXPECT_EQ(form.Commands, c.Commands);
+        EXPECT_EQ(form.WindowState(), c.State);
+        // The window system takes the release of a moving press: the strip must not wait for it.
+        EXPECT_FALSE(rig.Strip.HasState(stsMouseDown));
+        rig.Strip.SetParent(nullptr);
+    }
 }
 
 TEST(SlantTabsMouse, BuiltInMenuListsActionsAndTabs)
