@@ -316,6 +316,8 @@ void* TBaseGrid::GetObjectEx(int32_t aCol, int32_t aRow) const
 
 void TBaseGrid::SetObjectEx(int32_t aCol, int32_t aRow, void* object)
 {
+    if (!object && !GetGridObject(aCol, aRow))
+        return;
     GetCellProperties(aCol, aRow)->SetCellObject(object);
 }
 

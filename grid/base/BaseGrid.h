@@ -351,8 +351,10 @@ public:
     void SetGridCell(int32_t aCol, int32_t aRow, const String& value);
 
     // ---- cell objects and properties
-    void* Objects(int32_t aCol, int32_t aRow) const { return GetObjectEx(aCol, aRow); }
-    void SetObjects(int32_t aCol, int32_t aRow, void* object) { SetObjectEx(aCol, aRow, object); }
+    // The slot holds the cell's properties, so every route to a cell's
+    // object, the row and column views included, reaches the user's object.
+    void* Objects(int32_t aCol, int32_t aRow) const override { return GetObjectEx(aCol, aRow); }
+    void SetObjects(int32_t aCol, int32_t aRow, void* object) override { SetObjectEx(aCol, aRow, object); }
     void* GetObjectEx(int32_t aCol, int32_t aRow) const;
     void SetObjectEx(int32_t aCol, int32_t aRow, void* object);
     // Created on first use with the grid's defaults for the cell; the grid
@@ -475,6 +477,7 @@ private:
     TColor FGridLineColor = 0xC0C0C0;
     TColor FGridFixedLineColor = 0x808080;
     int32_t FPaintID = 1;
+    bool FScreenPass = false;
     TDudOderUndoRedo* FUndoRedo = nullptr;
     bool FWordWrap = true;
     bool FActiveRowShow = false;

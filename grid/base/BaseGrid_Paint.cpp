@@ -30,8 +30,17 @@ constexpr TSelectionLook UnfocusedSelectionLook
 
 void TBaseGrid::Paint()
 {
-    TObjStringGrid::Paint();
+    // Only a screen pass marks merges as painted: a cell painted elsewhere
+    // (printing, a drag image) must not hide its merge from the next pass.
     ++FPaintID;
+    FScreenPass = true;
+    try {
+        TObjStringGrid::Paint();
+    } catch (...) {
+        FScreenPass = false;
+        throw;
+    }
+    FScreenPass = false;
 }
 
 void TBaseGrid::DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state)
@@ -68,7 +77,7 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
     int32_t baseCol = aCol;
     int32_t baseRow = aRow;
     if (!ResolveBaseCell(aCol, aRow, baseCol, baseRow)) {
-        TCellProperties* baseProps = GetGridObject(baseCol, baseRow);
+        TCellProperties* baseProps = FScreenPass ? GetGridObject(baseCol, baseRow) : nullptr;
         if (baseProps && baseProps->PaintID() == FPaintID)
             return;
         if (baseProps)
@@ -76,7 +85,7 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
         PaintCell(canvas, baseCol, baseRow, rect, state);
         return;
     }
-    if (full && IsMergedCell(aCol, aRow))
+    if (FScreenPass && IsMergedCell(aCol, aRow))
         GetGridObject(aCol, aRow)->SetPaintID(FPaintID);
 
     if (full && IsFixed(aCol, aRow)) {
@@ -100,11 +109,10 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
     if (clipped)
         canvas.IntersectClipRect(Rect(fixedX, fixedY, Width(), Height()));
 
-    const bool fixed = state.Contains(gdFixed);
     canvas.Pen().SetWidth(1);
     canvas.Font().Assign(Font());
     // Without a descendant's look the cell takes the grid's colours.
-    canvas.Brush().SetColor(fixed ? FixedColor() : Color());
+    canvas.Brush().SetColor(state.Contains(gdFixed) ? FixedColor() : Color());
     TColor colorTo = clNone;
     TColor mirrorColor = clNone;
     TColor mirrorColorTo = clNone;
@@ -116,6 +124,9 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
         canvas.Font(), alignment, vAlignment, wordWrap, gradientDirection);
     canvas.Pen().SetColor(canvas.Brush().Color());
 
+    // The look may make a cell fixed (a header button painted elsewhere):
+    // hover, lines and content follow the state it decided.
+    const bool fixed = state.Contains(gdFixed);
     const bool selected = state.Contains(gdSelected);
     if (aRow == FHoverRowIdx && FHoverRow && !(selected && !FHoverRowCells.Contains(hcSelected))
         && !(fixed && !FHoverRowCells.Contains(hcFixed))) {

@@ -430,9 +430,10 @@ public:
     // grid gives the empty text.
     String Cells(int32_t aCol, int32_t aRow) const;
     void SetCells(int32_t aCol, int32_t aRow, const String& value);
-    // The object of a cell; the grid does not own it.
-    void* Objects(int32_t aCol, int32_t aRow) const;
-    void SetObjects(int32_t aCol, int32_t aRow, void* object);
+    // The object of a cell; the grid does not own it. Virtual so that a grid
+    // keeping its own data in the slot can serve the row and column views.
+    virtual void* Objects(int32_t aCol, int32_t aRow) const;
+    virtual void SetObjects(int32_t aCol, int32_t aRow, void* object);
     TStringGridStrings Rows(int32_t index) { return TStringGridStrings(*this, true, index); }
     TStringGridStrings Cols(int32_t index) { return TStringGridStrings(*this, false, index); }
 

@@ -366,6 +366,44 @@ TEST_F(BaseGridTest, ClearingARowOrColumnFreesItsProperties)
     EXPECT_EQ(TCountedProps::Live, 0);
 }
 
+TEST_F(BaseGridTest, RowAndColumnViewsCopyTheCellsObjectsNotTheirProperties)
+{
+    int userA = 0;
+    int userB = 0;
+    Put(1, 1);
+    Put(2, 1);
+    Grid->SetObjects(1, 1, &userA);
+    Grid->SetCells(1, 1, "a");
+
+    Grid->Rows(2).Assign(Grid->Rows(1));
+    EXPECT_EQ(Grid->Objects(1, 2), &userA);
+    EXPECT_EQ(Text(Grid->Cells(1, 2)), "a");
+    ASSERT_NE(Grid->GetGridObject(1, 2), nullptr);
+    EXPECT_NE(Grid->GetGridObject(1, 2), Grid->GetGridObject(1, 1));
+    // A cell with nothing to copy gets no properties.
+    EXPECT_EQ(Grid->GetGridObject(3, 2), nullptr);
+
+    Grid->Cols(4).Assign(Grid->Cols(1));
+    EXPECT_EQ(Grid->Objects(4, 2), &userA);
+    EXPECT_NE(Grid->GetGridObject(4, 2), Grid->GetGridObject(1, 2));
+
+    // Clearing a view empties the cells' objects and keeps their properties.
+    Grid->Rows(1).Clear();
+    EXPECT_EQ(Grid->Objects(1, 1), nullptr);
+    EXPECT_EQ(TCountedProps::Live, 2);
+
+    // The platform grid's own setter reaches the cell's object too.
+    static_cast<TStringGrid&>(*Grid).SetObjects(3, 3, &userB);
+    EXPECT_EQ(Grid->Objects(3, 3), &userB);
+    EXPECT_EQ(static_cast<TStringGrid&>(*Grid).Objects(3, 3), &userB);
+
+    // Cutting off the copied rows frees each slot's properties once.
+    Grid->SetRowCount(2);
+    EXPECT_EQ(TCountedProps::Live, 2);
+    Grid.reset();
+    EXPECT_EQ(TCountedProps::Live, 0);
+}
+
 TEST_F(BaseGridTest, GridFreesOwnedGraphicsButNotThoseItOnlyRefersTo)
 {
     TCountedGraphic foreign;

@@ -229,6 +229,19 @@ TEST_F(BaseGridPaintTest, MergeIsPaintedOnceAsOneRectanglePerPass)
     // The part under the fixed row is not painted over it.
     EXPECT_EQ(image.Canvas().Pixels(120, 10), clSilver);
     EXPECT_EQ(image.Canvas().Pixels(120, 30), clWhite);
+
+    // Painting the merge elsewhere (printing, a drag image), through its base
+    // or another of its cells and more than once, paints it every time and
+    // leaves the next screen pass to paint it again.
+    TBitmap offScreen;
+    offScreen.SetSize(200, 60);
+    Grid->ContentPaints.clear();
+    for (const TPoint cell : { TPoint { 2, 2 }, TPoint { 2, 2 }, TPoint { 3, 3 }, TPoint { 3, 3 } })
+        Grid->PaintCell(offScreen.Canvas(), cell.X, cell.Y, Rect(0, 0, 150, 40), {});
+    EXPECT_EQ(Grid->ContentPaints[std::make_pair(2, 2)], 4);
+    Grid->ContentPaints.clear();
+    GrabControl(*Grid, image);
+    EXPECT_EQ(Grid->ContentPaints[std::make_pair(2, 2)], 1);
 }
 
 TEST_F(BaseGridPaintTest, HiddenLastRowShowsOnlyTheGridColour)
