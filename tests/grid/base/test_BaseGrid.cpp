@@ -296,6 +296,75 @@ TEST(CellPropertiesTest, BaseCellOfANonBaseCellIsItsPositionLessItsOffsets)
     }
 }
 
+namespace {
+
+template <auto Get>
+bool Same(const TCellProperties& a, const TCellProperties& b)
+{
+    return (a.*Get)() == (b.*Get)();
+}
+
+// One field each: how the source gets a value other than the default, how
+// to compare it, and whether Assign carries it over.
+struct TFieldCase {
+    const char* Name;
+    void (*Change)(TCellProperties&);
+    bool (*Equal)(const TCellProperties&, const TCellProperties&);
+    bool Copied;
+};
+
+int CellObject = 0;
+TPersistent Graphic;
+
+using TCP = TCellProperties;
+const TFieldCase PropertyFields[] = {
+    { "IsBaseCell", [](TCP& p) { p.SetIsBaseCell(false); }, &Same<&TCP::IsBaseCell>, true },
+    { "CellSpanX", [](TCP& p) { p.SetCellSpanX(2); }, &Same<&TCP::CellSpanX>, true },
+    { "CellSpanY", [](TCP& p) { p.SetCellSpanY(3); }, &Same<&TCP::CellSpanY>, true },
+    { "OwnerCol", [](TCP& p) { p.SetOwnerCol(5); }, &Same<&TCP::OwnerCol>, true },
+    { "OwnerRow", [](TCP& p) { p.SetOwnerRow(6); }, &Same<&TCP::OwnerRow>, true },
+    { "CellObject", [](TCP& p) { p.SetCellObject(&CellObject); }, &Same<&TCP::CellObject>, true },
+    { "Alignment", [](TCP& p) { p.SetAlignment(taRightJustify); }, &Same<&TCP::Alignment>, true },
+    { "BorderColor", [](TCP& p) { p.SetBorderColor(clRed); }, &Same<&TCP::BorderColor>, true },
+    { "BorderWidth", [](TCP& p) { p.SetBorderWidth(3); }, &Same<&TCP::BorderWidth>, true },
+    { "BrushColor", [](TCP& p) { p.SetBrushColor(clRed); }, &Same<&TCP::BrushColor>, true },
+    { "BrushStyle", [](TCP& p) { p.SetBrushStyle(bsClear); }, &Same<&TCP::BrushStyle>, true },
+    { "FontColor", [](TCP& p) { p.SetFontColor(clBlue); }, &Same<&TCP::FontColor>, true },
+    { "FontStyle", [](TCP& p) { p.SetFontStyle({ fsBold }); }, &Same<&TCP::FontStyle>, true },
+    { "FontName", [](TCP& p) { p.SetFontName("Courier"); }, &Same<&TCP::FontName>, true },
+    { "FontSize", [](TCP& p) { p.SetFontSize(17); }, &Same<&TCP::FontSize>, true },
+    { "ReadOnly", [](TCP& p) { p.SetReadOnly(true); }, &Same<&TCP::ReadOnly>, true },
+    { "Editor", [](TCP& p) { p.SetEditor(edComboList); }, &Same<&TCP::Editor>, true },
+    { "VAlignment", [](TCP& p) { p.SetVAlignment(vtaBottom); }, &Same<&TCP::VAlignment>, true },
+    { "WordWrap", [](TCP& p) { p.SetWordWrap(!p.WordWrap()); }, &Same<&TCP::WordWrap>, true },
+    { "NodeLevel", [](TCP& p) { p.SetNodeLevel(2); }, &Same<&TCP::NodeLevel>, true },
+    { "Control", [](TCP& p) { p.SetControl(reinterpret_cast<TControl*>(&CellObject)); }, &Same<&TCP::Control>, true },
+    { "BrushColorTo", [](TCP& p) { p.SetBrushColorTo(clBlue); }, &Same<&TCP::BrushColorTo>, false },
+    { "GradientDirection", [](TCP& p) { p.SetGradientDirection(GradientHorizontal); },
+        &Same<&TCP::GradientDirection>, false },
+    { "CalcType", [](TCP& p) { p.SetCalcType(acSUM); }, &Same<&TCP::CalcType>, false },
+    { "CalcObject", [](TCP& p) { p.SetCalcObject(&Graphic); }, &Same<&TCP::CalcObject>, false },
+    { "GraphicObject", [](TCP& p) { p.SetGraphicObject(&Graphic); }, &Same<&TCP::GraphicObject>, false },
+    { "PaintID", [](TCP& p) { p.SetPaintID(9); }, &Same<&TCP::PaintID>, false },
+};
+
+} // namespace
+
+TEST(CellPropertiesTest, AssignCopiesAllButGradientCalculationGraphicAndPaintCounter)
+{
+    const TCellProperties fresh(nullptr, 1, 1);
+    TCellProperties source(nullptr, 1, 1);
+    for (const auto& field : PropertyFields)
+        field.Change(source);
+    TCellProperties target(nullptr, 1, 1);
+    target.Assign(source);
+    for (const auto& field : PropertyFields) {
+        SCOPED_TRACE(field.Name);
+        ASSERT_FALSE(field.Equal(source, fresh)) << "the case does not change the field";
+        EXPECT_TRUE(field.Equal(target, field.Copied ? source : fresh));
+    }
+}
+
 TEST(CellPropertiesTest, AssignCopiesAllButGradientAndGraphic)
 {
     TCellProperties source(nullptr, 1, 1);
@@ -576,6 +645,31 @@ TEST_F(UndoRedoTest, SequenceIsUndoneAndRedoneAsOneStep)
     EXPECT_EQ(events, expected);
     EXPECT_EQ(Grid->Col(), 2);
     EXPECT_EQ(Grid->Row(), 1);
+}
+
+TEST_F(UndoRedoTest, ApplyingAChangeMovesToItsCell)
+{
+    struct {
+        const char* Name;
+        bool Redo;
+    } const cases[] = { { "undo", false }, { "redo", true } };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        Undo->Reset();
+        Grid->SetCol(1);
+        Grid->SetRow(1);
+        Change(3, 4, "x");
+        if (testCase.Redo)
+            Undo->Undo();
+        Grid->SetCol(2);
+        Grid->SetRow(2);
+        if (testCase.Redo)
+            Undo->Redo();
+        else
+            Undo->Undo();
+        EXPECT_EQ(Grid->Col(), 3);
+        EXPECT_EQ(Grid->Row(), 4);
+    }
 }
 
 TEST_F(UndoRedoTest, LevelStaysWithinTheListWhateverTheSteps)

@@ -25,6 +25,18 @@ public:
 
     std::map<std::pair<int32_t, int32_t>, int32_t> ContentPaints;
     std::map<std::pair<int32_t, int32_t>, TRect> ContentRects;
+    // A cell the look turns into a fixed one, as a header button would be.
+    TPoint LookFixedCell { -1, -1 };
+
+    void GetVisualProperties(int32_t aCol, int32_t aRow, TGridDrawState& state, bool print, bool select, bool remap,
+        TBrush& brush, TColor& colorTo, TColor& mirrorColor, TColor& mirrorColorTo, TFont& font, TAlignment& alignment,
+        TVAlignment& vAlignment, bool& wordWrap, TCellGradientDirection& gradientDirection) override
+    {
+        TBaseGrid::GetVisualProperties(aCol, aRow, state, print, select, remap, brush, colorTo, mirrorColor,
+            mirrorColorTo, font, alignment, vAlignment, wordWrap, gradientDirection);
+        if (aCol == LookFixedCell.X && aRow == LookFixedCell.Y)
+            state << gdFixed;
+    }
 
 protected:
     void DrawCellContent(TCanvas& canvas, int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override
@@ -96,6 +108,12 @@ TEST_F(BaseGridPaintTest, DrawsItsOwnGridLinesInTheLastPixelsOfEachCell)
     EXPECT_EQ(canvas.Pixels(49, 50), TColor(0x808080));
     EXPECT_EQ(canvas.Pixels(110, 19), TColor(0x808080));
     EXPECT_EQ(canvas.Pixels(110, 10), clSilver);
+
+    // A cell its look makes fixed takes the fixed lines.
+    Grid->LookFixedCell = { 2, 2 };
+    GrabControl(*Grid, image);
+    EXPECT_EQ(image.Canvas().Pixels(149, 50), TColor(0x808080));
+    EXPECT_EQ(image.Canvas().Pixels(149, 70), TColor(0xC0C0C0));
 }
 
 TEST_F(BaseGridPaintTest, LineWidthZeroKeepsTheBackgroundAndGivesContentTheWholeCell)

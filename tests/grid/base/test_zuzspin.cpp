@@ -287,9 +287,54 @@ TEST_F(SpinEditTest, KeypadDecimalBecomesTheLocaleSeparatorInExcelStyle)
 
 TEST_F(SpinEditTest, LeavingTheEditorClampsTheTypedValue)
 {
-    Spin->SetText("250");
-    Spin->Perform(CM_EXIT);
-    EXPECT_EQ(Spin->Text(), "100");
+    struct {
+        TZuzSpinType Kind;
+        const char* Typed;
+        const char* Expected;
+    } const cases[] = {
+        { sptNormal, "250", "100" },
+        { sptNormal, "50", "50" },
+        { sptFloat, "150,5", "100" },
+        { sptFloat, "-2,5", "0" },
+        { sptDate, "15.06.2025", "31.12.2024" },
+        { sptDate, "15.06.2023", "01.01.2024" },
+        { sptDate, "15.06.2024", "15.06.2024" },
+        { sptTime, "20:00:00", "17:00:00" },
+    };
+    Spin->SetMinDateValue(EncodeDate(2024, 1, 1));
+    Spin->SetMaxDateValue(EncodeDate(2024, 12, 31));
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.Typed);
+        Spin->SetSpinType(testCase.Kind);
+        if (testCase.Kind == sptTime) {
+            Spin->SetMinDateValue(EncodeTime(8, 0, 0, 0));
+            Spin->SetMaxDateValue(EncodeTime(17, 0, 0, 0));
+        }
+        Spin->SetText(testCase.Typed);
+        Spin->Perform(CM_EXIT);
+        EXPECT_EQ(Spin->Text(), testCase.Expected);
+    }
+}
+
+TEST_F(SpinEditTest, FloatValueIsClampedUnlessMinimumEqualsMaximum)
+{
+    Spin->SetSpinType(sptFloat);
+    struct {
+        double Max;
+        double Value;
+        const char* Expected;
+    } const cases[] = {
+        { 100, 150.5, "100" },
+        { 100, -3, "0" },
+        { 100, 42.5, "42,5" },
+        { 0, 150.5, "150,5" }, // minimum = maximum: no limit
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.Expected);
+        Spin->SetMaxFloatValue(testCase.Max);
+        Spin->SetFloatValue(testCase.Value);
+        EXPECT_EQ(Spin->Text(), testCase.Expected);
+    }
 }
 
 TEST_F(SpinEditTest, SpinTypeRewritesTheValueInTheNewForm)
