@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTimerEvent>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -456,6 +455,7 @@ bool TControlWidget::Dispatch(QEvent* event)
         event->accept();
         return true;
     case QEvent::KeyPress:
+        Application->CancelHint();
         if (windowed)
             DispatchTypedKey(*windowed, static_cast<QKeyEvent&>(*event));
         event->accept();
@@ -495,6 +495,7 @@ bool TControlWidget::Dispatch(QEvent* event)
         control.Perform(CM_MOUSEENTER);
         return false;
     case QEvent::Leave:
+        HintPointerLeft(control);
         control.Perform(CM_MOUSELEAVE);
         return false;
     case QEvent::FocusIn:
@@ -549,11 +550,8 @@ bool TControlWidget::Dispatch(QEvent* event)
         return true;
     }
     case QEvent::ToolTip: {
-        const String hint = control.Hint().section(u'|', 0, 0);
-        if (control.ShowHint() && !hint.isEmpty())
-            QToolTip::showText(static_cast<QHelpEvent&>(*event).globalPos(), hint, this);
-        else
-            QToolTip::hideText();
+        const QPoint point = static_cast<QHelpEvent&>(*event).pos();
+        HintRequested(control, { point.x() - control.FNonClient.Left, point.y() - control.FNonClient.Top });
         return true;
     }
     default:
@@ -576,6 +574,14 @@ bool TControlWidget::DispatchMouse(QMouseEvent& mouse)
     if (msg == 0)
         return true;
     const TLiveControl live(control);
+    const QPoint position = mouse.position().toPoint();
+    const TPoint point { position.x() - control.FNonClient.Left, position.y() - control.FNonClient.Top };
+    if (mouse.type() == QEvent::MouseButtonPress)
+        Application->CancelHint();
+    else if (mouse.type() == QEvent::MouseMove)
+        HintPointerMoved(control, point);
+    if (!live.Alive())
+        return true;
     if (mouse.type() == QEvent::MouseButtonPress) {
         // A click elsewhere ends what the focused control was in the middle of.
         TWinControl* focused = Screen->ActiveControl();
@@ -591,9 +597,7 @@ bool TControlWidget::DispatchMouse(QMouseEvent& mouse)
         if (!live.Alive())
             return true;
     }
-    const QPoint point = mouse.position().toPoint();
-    control.Perform(msg, MouseKeysOf(mouse),
-        PointToLParam({ point.x() - control.FNonClient.Left, point.y() - control.FNonClient.Top }));
+    control.Perform(msg, MouseKeysOf(mouse), PointToLParam(point));
     return true;
 }
 

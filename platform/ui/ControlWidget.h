@@ -80,3 +80,9 @@ public:
 
 // Records the modifier keys of the input being handled, for GetKeyState.
 void SetKeyboardShiftState(TShiftState state);
+
+// The hint machinery: the pointer rested at point (client coordinates of
+// control), moved there, or left control.
+void HintRequested(TControl& control, TPoint point);
+void HintPointerMoved(TControl& control, TPoint point);
+void HintPointerLeft(const TControl& control);

@@ -1137,6 +1137,7 @@ private:
 } // namespace
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) { }
+TCustomControl::TCustomControl(TComponent* owner, bool topLevel) : TWinControl(owner, topLevel) { }
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(QPainter& painter)

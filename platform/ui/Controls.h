@@ -393,6 +393,8 @@ public:
     TCanvas& Canvas() { return FCanvas; }
 
 protected:
+    TCustomControl(TComponent* owner, bool topLevel);
+
     virtual void Paint() { }
     void PaintWindow(QPainter& painter) override;
 

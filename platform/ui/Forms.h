@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/Monitors.h"
 
 #include <functional>
@@ -266,6 +267,17 @@ public:
     String ExeName() const;
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool showHint) { FShowHint = showHint; }
+    // The class every hint is shown in unless the control picks another
+    // in CM_HINTSHOW; null for THintWindow.
+    THintWindowClass HintWindowClass() const { return FHintWindowClass; }
+    void SetHintWindowClass(THintWindowClass hintClass) { FHintWindowClass = hintClass; }
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor color) { FHintColor = color; }
+    // Milliseconds a hint stays up.
+    int32_t HintHidePause() const { return FHintHidePause; }
+    void SetHintHidePause(int32_t pause) { FHintHidePause = pause; }
+    // Hides the hint shown now; the next rest of the pointer asks again.
+    void CancelHint();
 
 private:
     void ShutDown();
@@ -276,6 +288,9 @@ private:
     bool FTerminated = false;
     String FTitle;
     bool FShowHint = true;
+    THintWindowClass FHintWindowClass = nullptr;
+    TColor FHintColor = clInfoBk;
+    int32_t FHintHidePause = 2500;
 };
 
 extern TApplication* const Application;
