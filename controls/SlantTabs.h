@@ -209,6 +209,7 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void WMContextMenu(TMessage& message) override;
+    void CMHintShow(TMessage& message) override;
     void WndProc(TMessage& message) override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;

@@ -2,6 +2,7 @@
 
 #include "controls/SlantTabsWindowSearch.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
 
@@ -18,6 +19,8 @@ constexpr intptr_t LineTag = -1;
 // Moving by the caption: the window system takes the window along while the
 // pressed button is held.
 constexpr intptr_t SC_DRAGMOVE = SC_MOVE + 2;
+
+constexpr int32_t TabHintTimeout = 5000;
 
 } // namespace
 
@@ -307,6 +310,32 @@ void TCustomSlantTabs::WndProc(TMessage& message)
         return;
     }
     TCustomControl::WndProc(message);
+}
+
+void TCustomSlantTabs::CMHintShow(TMessage& message)
+{
+    // No hint while a tab is being dragged.
+    message.Result = 1;
+    if (HasState(stsDragging)) {
+        TCustomControl::CMHintShow(message);
+        return;
+    }
+    THintInfo& info = *reinterpret_cast<THintInfo*>(message.LParam);
+    const THitTestResult hit = HitTest(info.CursorPos);
+    String text = GetTabDescription(hit.TabIndex);
+    int32_t timeout = TabHintTimeout;
+    DoShowHint(hit, text, timeout);
+    if (text.isEmpty()) {
+        // Off the tabs the strip's own hint shows, as the platform filled it in.
+        message.Result = 0;
+        TCustomControl::CMHintShow(message);
+        return;
+    }
+    info.HintStr = text;
+    // Where the tab shows, so that moving onto the next tab asks again.
+    info.CursorRect = hit.TabIndex < 0 ? ClientRect() : ScrolledRect(RightToLeftRect(FTabs->Items(hit.TabIndex)->TabControl()->ControlRect()));
+    info.HideTimeout = timeout;
+    message.Result = 0;
 }
 
 void TCustomSlantTabs::WMContextMenu(TMessage& message)

@@ -4,6 +4,7 @@
 #include "platform/graphics/ImageList.h"
 #include "platform/os/Clock.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/Menus.h"
 
 #include <gtest/gtest.h>
@@ -474,6 +475,81 @@ TEST(SlantTabsMouse, TheBackgroundMovesMaximisesAndRestoresTheForm)
         // The window system takes the release of a moving press: the strip must not wait for it.
         EXPECT_FALSE(rig.Strip.HasState(stsMouseDown));
         rig.Strip.SetParent(nullptr);
+    }
+}
+
+// Asks the strip for a hint at point the way the platform does, with the
+// strip's own hint filled in beforehand.
+std::pair<intptr_t, THintInfo> AskHint(TCustomSlantTabs& strip, TPoint point)
+{
+    THintInfo info;
+    info.HintControl = &strip;
+    info.CursorPos = point;
+    info.CursorRect = strip.ClientRect();
+    info.HideTimeout = 2500;
+    info.HintStr = strip.Hint();
+    const intptr_t result = strip.Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info));
+    return { result, info };
+}
+
+TEST(SlantTabsMouse, HintsNameTheTabUnderTheCursorElseTheStripsOwn)
+{
+    struct TCase {
+        const char* Name;
+        std::function<TPoint(TStripRig&)> At;
+        const char* StripHint;
+        intptr_t Result;
+        const char* Text;
+        int32_t Timeout;
+    };
+    const TCase cases[] = {
+        { "tab", [](TStripRig& r) { return r.Centre(0); }, "strip", 0, "A", 5000 },
+        { "tab without caption", [](TStripRig& r) { return r.Centre(1); }, "strip", 0, "<No Caption>", 5000 },
+        { "background", [](TStripRig&) { return TPoint { 395, 10 }; }, "strip", 0, "strip", 2500 },
+        { "background without a hint", [](TStripRig&) { return TPoint { 395, 10 }; }, "", 0, "", 2500 },
+        { "while dragging", [](TStripRig& r) { r.Press(r.Centre(2)); r.Move({ r.Centre(2).X - 6, r.Centre(2).Y }); return r.Centre(2); },
+            "strip", 1, "strip", 2500 },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TStripRig rig(3, 400);
+        rig.Strip.Options().Scrolling().SetEnabled(false);
+        rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+        rig.Strip.Tabs()[1]->SetCaption(String());
+        rig.Strip.SetHint(QString::fromUtf8(c.StripHint));
+        rig.Layout();
+        const auto [result, info] = AskHint(rig.Strip, c.At(rig));
+        EXPECT_EQ(result, c.Result);
+        EXPECT_EQ(info.HintStr, QString::fromUtf8(c.Text));
+        EXPECT_EQ(info.HideTimeout, c.Timeout);
+    }
+}
+
+TEST(SlantTabsMouse, ATabsHintHoldsWhereTheTabShows)
+{
+    for (const TBiDiMode mode : { bdLeftToRight, bdRightToLeft }) {
+        SCOPED_TRACE(mode == bdLeftToRight ? "left to right" : "right to left");
+        TStripRig rig(6, 300);
+        DialogSettings(rig.Strip);
+        rig.Strip.SetBiDiMode(mode);
+        rig.Layout();
+        rig.Strip.SetScrollOffset(100);
+        rig.Layout();
+        int32_t found = 0;
+        for (int32_t x = 0; x < 300; x += 7) {
+            const TPoint point { x, 20 };
+            const THitTestResult hit = rig.Strip.HitTest(point);
+            if (hit.HitTestArea != htTab)
+                continue;
+            ++found;
+            const THintInfo info = AskHint(rig.Strip, point).second;
+            EXPECT_TRUE(info.CursorRect.Contains(point)) << x;
+            const TPoint middle { (info.CursorRect.Left + info.CursorRect.Right) / 2, 20 };
+            if (info.CursorRect.Left >= 0 && info.CursorRect.Right <= 300) {
+                EXPECT_EQ(rig.Strip.HitTest(middle).TabIndex, hit.TabIndex) << x;
+            }
+        }
+        EXPECT_GT(found, 10);
     }
 }
 
