@@ -5,8 +5,6 @@
 
 #include <QApplication>
 
-#include <cstdlib>
-
 namespace {
 
 // The longest lists the table editors put in a combo cell.
@@ -30,15 +28,3 @@ void BM_OpenComboListOf1500Entries(benchmark::State& state)
 BENCHMARK(BM_OpenComboListOf1500Entries)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,9 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -108,15 +105,3 @@ void BM_CanvasPrimitivesPerCell(benchmark::State& state)
 BENCHMARK(BM_CanvasPrimitivesPerCell)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -72,5 +72,3 @@ void BM_Parse_Project_Files(benchmark::State& state)
 BENCHMARK(BM_Parse_Project_Files)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

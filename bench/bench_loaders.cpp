@@ -59,5 +59,3 @@ void BM_DeepElementText(benchmark::State& state)
 BENCHMARK(BM_DeepElementText)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 } // namespace
-
-BENCHMARK_MAIN();
