@@ -412,9 +412,11 @@ void TBaseGrid::ClearColumnCells(int32_t aCol)
     }
 }
 
+// Only the columns shown: cells kept past ColCount (hidden columns) stay,
+// since callers clear rows while those columns are hidden.
 void TBaseGrid::ClearRowCells(int32_t aRow)
 {
-    for (int32_t col = 0; col < TotalColCount(); ++col) {
+    for (int32_t col = 0; col < ColCount(); ++col) {
         FreeCellProps(col, aRow);
         SetCellEx(col, aRow, String());
     }

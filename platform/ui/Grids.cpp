@@ -54,7 +54,9 @@ int32_t VisibleCount(const TGridAxis& axis, int32_t first, int32_t avail)
 
 TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner)
 {
-    SetControlStyle(ControlStyle() << csOpaque);
+    // The grid raises Click itself: when the current cell is set and at the
+    // end of a press, not for presses on fixed cells or sizing borders.
+    SetControlStyle(ControlStyle() << csOpaque >> csClickEvents);
     SetTabStop(true);
     SetColor(clWindow);
     FCols.SetDefaultSize(64);
@@ -137,7 +139,12 @@ void TCustomGrid::FixedCountsChanged()
 void TCustomGrid::CountsChanged(int32_t oldColCount, int32_t oldRowCount)
 {
     const TGridCoord oldTopLeft = FTopLeft;
+    const bool hidden = SelectionHidden(oldColCount, oldRowCount);
     ClampCurrent();
+    // A hidden selection stays hidden: it moves along to just past the new
+    // last cell, where callers look for it.
+    if (hidden)
+        FCurrent = FAnchor = { ColCount(), RowCount() };
     UpdateScrollRange();
     SizeChanged(oldColCount, oldRowCount);
     UpdateEdit();
@@ -229,12 +236,18 @@ void TCustomGrid::SetOptions(TGridOptions options)
 {
     if (options == FOptions)
         return;
+    // A row-select grid edits no cell, so it never shows the editor.
+    if (options.Contains(goRowSelect))
+        options >> goAlwaysShowEditor;
     const TGridOptions oldOptions = FOptions;
     FOptions = options;
     if (!options.Contains(goEditing) || options.Contains(goRowSelect))
         HideEditor();
     else if (options.Contains(goAlwaysShowEditor) && !oldOptions.Contains(goAlwaysShowEditor))
         ShowEditor();
+    // The current cell of a row-select grid sits in the first scrolling column.
+    if (options.Contains(goRowSelect) && !oldOptions.Contains(goRowSelect) && !SelectionHidden(ColCount(), RowCount()))
+        MoveCurrent(FCurrent, true, false);
     Invalidate();
 }
 
@@ -321,11 +334,16 @@ TGridRect TCustomGrid::Selection() const
 {
     TGridRect selection { std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y), std::max(FAnchor.X, FCurrent.X),
         std::max(FAnchor.Y, FCurrent.Y) };
-    if (FOptions.Contains(goRowSelect)) {
+    if (FOptions.Contains(goRowSelect) && !SelectionHidden(ColCount(), RowCount())) {
         selection.Left = FFixedCols;
         selection.Right = ColCount() - 1;
     }
     return selection;
+}
+
+bool TCustomGrid::SelectionHidden(int32_t colCount, int32_t rowCount) const
+{
+    return std::min(FAnchor.X, FCurrent.X) >= colCount || std::min(FAnchor.Y, FCurrent.Y) >= rowCount;
 }
 
 TGridRect TCustomGrid::ClampedSelection(const TGridRect& selection) const
@@ -349,20 +367,20 @@ void TCustomGrid::SetSelection(const TGridRect& selection)
     }
     const TGridRect wanted = ClampedSelection(selection);
     FAnchor = { wanted.Left, wanted.Top };
-    FCurrent = { wanted.Right, wanted.Bottom };
+    FCurrent = { FOptions.Contains(goRowSelect) ? FFixedCols : wanted.Right, wanted.Bottom };
     SelectionMoved(oldSelection);
 }
 
+// Any cell of the grid may be made current, a fixed one too; outside the
+// grid MoveCurrent raises.
 void TCustomGrid::SetCol(int32_t col)
 {
-    col = std::clamp(col, FFixedCols, std::max(FFixedCols, ColCount() - 1));
     if (col != FCurrent.X)
         FocusCell(col, FCurrent.Y, true);
 }
 
 void TCustomGrid::SetRow(int32_t row)
 {
-    row = std::clamp(row, FFixedRows, std::max(FFixedRows, RowCount() - 1));
     if (row != FCurrent.Y)
         FocusCell(FCurrent.X, row, true);
 }
@@ -373,13 +391,10 @@ void TCustomGrid::SetTopRow(int32_t row) { MoveTopLeft({ FTopLeft.X, row }); }
 void TCustomGrid::MoveColRow(int32_t aCol, int32_t aRow, bool moveAnchor, bool show)
 {
     MoveCurrent({ aCol, aRow }, moveAnchor, show);
+    Click();
 }
 
-void TCustomGrid::FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor)
-{
-    if (MoveCurrent({ aCol, aRow }, moveAnchor, true))
-        Click();
-}
+void TCustomGrid::FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor) { MoveColRow(aCol, aRow, moveAnchor, true); }
 
 bool TCustomGrid::MoveCurrent(TGridCoord cell, bool moveAnchor, bool show)
 {
@@ -387,6 +402,8 @@ bool TCustomGrid::MoveCurrent(TGridCoord cell, bool moveAnchor, bool show)
         throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
     if (!SelectCell(cell.X, cell.Y))
         return false;
+    if (FOptions.Contains(goRowSelect))
+        cell.X = FFixedCols;
     const bool cellChanges = !(cell == FCurrent);
     if (cellChanges && FEditorMode)
         HideEditor();
@@ -576,6 +593,15 @@ void TCustomGrid::WndProc(TMessage& message)
     case WM_VSCROLL:
         ScrollMessage(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, message.WParam & 0xFFFF,
             static_cast<int16_t>((message.WParam >> 16) & 0xFFFF));
+        break;
+    case WM_TIMER:
+        if (static_cast<uintptr_t>(message.WParam) != AutoScrollTimer) {
+            TCustomControl::WndProc(message);
+        } else if (FGridState == gsSelecting) {
+            SelectTowards(FSelectPoint.X, FSelectPoint.Y);
+        } else {
+            StopAutoScroll();
+        }
         break;
     case CM_EXIT:
         // Focus passing to the grid's own editor does not leave the grid.

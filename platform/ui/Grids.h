@@ -211,6 +211,12 @@ protected:
     virtual void RowMoved(int32_t fromIndex, int32_t toIndex);
     virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+    // Whether a press at (x, y) would size a column or row: state becomes
+    // gsColSizing or gsRowSizing with the item index, the border's position
+    // (the sizing line) and its offset from the point; it stays gsNormal
+    // otherwise. Only the borders of scrolling items in the fixed rows
+    // (columns) size them. Descendants may veto by putting gsNormal back.
+    virtual void CalcSizingState(int32_t x, int32_t y, TGridState& state, int32_t& index, int32_t& sizingPos, int32_t& sizingOfs);
 
     void Paint() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -225,10 +231,10 @@ protected:
     void CMFontChanged(TMessage& message) override;
 
     // Makes (aCol, aRow) current; moves the anchor too unless extending a
-    // range selection; scrolls it into view when show.
+    // range selection; scrolls it into view when show; then Click.
     void MoveColRow(int32_t aCol, int32_t aRow, bool moveAnchor, bool show);
-    // MoveColRow with show, then Click when the cell was taken, as the
-    // keyboard moves the cell.
+    // MoveColRow with show, as the keyboard moves the cell. Both end with
+    // Click, also when SelectCell refused the cell.
     void FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor);
     void MoveColumn(int32_t fromIndex, int32_t toIndex);
     void MoveRow(int32_t fromIndex, int32_t toIndex);
@@ -256,6 +262,10 @@ protected:
     int32_t MaxTopRow() const;
 
     TGridState FGridState = gsNormal;
+    // The timer that scrolls on while a drag selection holds the pointer
+    // outside the cells; its WM_TIMER ticks are the grid's own.
+    static constexpr uintptr_t AutoScrollTimer = 1;
+    static constexpr uint32_t AutoScrollPeriod = 60;
 
 private:
     friend class TInplaceEdit;
@@ -280,11 +290,19 @@ private:
     void ScrollIntoView(TGridCoord cell);
     void SelectionMoved(const TGridRect& oldSelection);
     TGridRect ClampedSelection(const TGridRect& selection) const;
+    // The selection lies past the last column or row of a grid of these
+    // counts, so no cell shows selected.
+    bool SelectionHidden(int32_t colCount, int32_t rowCount) const;
     void SizesChanged();
 
     TGridDrawState CellState(int32_t aCol, int32_t aRow) const;
     void TabStep(bool backward);
-    bool SizingHit(int32_t x, int32_t y, TGridState& state, int32_t& index, int32_t& pos) const;
+    // One step of a drag selection towards the client point (x, y); past an
+    // edge it takes in the next cell, which scrolls.
+    void SelectTowards(int32_t x, int32_t y);
+    void StopAutoScroll();
+    void InvalidateSizingLine();
+    void PaintSizingLine();
 
     // Scrolling
     void CreateScrollBars();
@@ -320,9 +338,15 @@ private:
     TInplaceEdit* FInplaceEdit = nullptr;
     String FEditStartText;
 
-    // Sizing and moving by mouse
+    // Sizing and moving by mouse: the sizing line stands at FSizingPos
+    // (client pixels) until the release applies it.
     int32_t FSizingIndex = -1;
-    int32_t FSizingOffset = 0;
+    int32_t FSizingPos = 0;
+    int32_t FSizingOfs = 0;
+    // Where the pointer was last seen during a drag selection, for the
+    // auto-scroll timer.
+    TPoint FSelectPoint {};
+    bool FAutoScrolling = false;
     bool FSizingCursor = false;
     TCursor FNormalCursor = crDefault;
     int32_t FMoveIndex = -1;

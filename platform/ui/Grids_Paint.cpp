@@ -44,11 +44,13 @@ TGridDrawState TCustomGrid::CellState(int32_t aCol, int32_t aRow) const
     if (aCol < FFixedCols || aRow < FFixedRows)
         return { gdFixed };
     TGridDrawState state;
-    const bool focusCell = FCurrent == TGridCoord { aCol, aRow } && (Focused() || (FInplaceEdit && FEditorShown));
-    if (focusCell)
+    // Focused only while the grid (or its editor) is the control with the
+    // focus; the current cell counts as selected like any cell of the
+    // selection, and the default fill decides how it looks.
+    const bool active = Focused() || (FInplaceEdit && FEditorShown && FInplaceEdit->Focused());
+    if (active && FCurrent == TGridCoord { aCol, aRow })
         state << gdFocused;
-    if (Selection().Contains(aCol, aRow)
-        && (!focusCell || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect)))
+    if (Selection().Contains(aCol, aRow))
         state << gdSelected;
     return state;
 }
@@ -71,7 +73,8 @@ void TCustomGrid::Paint()
             if (FDefaultDrawing) {
                 if (fixed) {
                     canvas.Brush().SetColor(FFixedColor);
-                } else if (state.Contains(gdSelected)) {
+                } else if (state.Contains(gdSelected)
+                    && (!state.Contains(gdFocused) || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect))) {
                     canvas.Brush().SetColor(clHighlight);
                     canvas.Font().SetColor(clHighlightText);
                 } else {
@@ -111,4 +114,27 @@ void TCustomGrid::Paint()
         canvas.Brush().SetColor(clBtnFace);
         canvas.FillRect(Rect(clientWidth, clientHeight, Width(), Height()));
     }
+    PaintSizingLine();
+}
+
+// A dotted line inverted over the cells where the sized border will go.
+void TCustomGrid::PaintSizingLine()
+{
+    if (FGridState != gsColSizing && FGridState != gsRowSizing)
+        return;
+    TCanvas& canvas = Canvas();
+    TPen saved;
+    saved.Assign(canvas.Pen());
+    canvas.Pen().SetColor(clWhite);
+    canvas.Pen().SetStyle(psDot);
+    canvas.Pen().SetMode(pmXor);
+    canvas.Pen().SetWidth(1);
+    if (FGridState == gsColSizing) {
+        canvas.MoveTo(FSizingPos, 0);
+        canvas.LineTo(FSizingPos, ClientHeight());
+    } else {
+        canvas.MoveTo(0, FSizingPos);
+        canvas.LineTo(ClientWidth(), FSizingPos);
+    }
+    canvas.SetPen(saved);
 }

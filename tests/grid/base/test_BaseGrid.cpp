@@ -21,8 +21,11 @@ public:
 
     int32_t LastRowChanges = 0;
     std::vector<TPoint> TextChanges;
+    // Columns kept past ColCount, as a descendant that hides columns has.
+    int32_t HiddenCols = 0;
 
 protected:
+    int32_t TotalColCount() const override { return ColCount() + HiddenCols; }
     void LastRowChanged() override { ++LastRowChanges; }
     void CellTextChanged(int32_t aCol, int32_t aRow) override { TextChanges.push_back({ aCol, aRow }); }
     void GetDefaultCellProps(int32_t aCol, int32_t aRow, TFont& font, TBrush& brush, TColor& colorTo,
@@ -428,11 +431,17 @@ TEST_F(BaseGridTest, ClearingARowOrColumnFreesItsProperties)
     Put(3, 2);
     Put(3, 4);
     Grid->SetCells(3, 2, "t");
+    // A column kept past ColCount, as hidden columns are.
+    Grid->HiddenCols = 2;
+    Put(7, 2);
+    Grid->SetCells(7, 2, "hidden");
     Grid->ClearRowCells(2);
-    EXPECT_EQ(TCountedProps::Live, 1);
+    EXPECT_EQ(TCountedProps::Live, 2);
     EXPECT_EQ(Text(Grid->Cells(3, 2)), "");
+    EXPECT_EQ(Text(Grid->Cells(7, 2)), "hidden") << "a row is cleared in the columns shown only";
+    EXPECT_NE(Grid->GetGridObject(7, 2), nullptr);
     Grid->ClearColumnCells(3);
-    EXPECT_EQ(TCountedProps::Live, 0);
+    EXPECT_EQ(TCountedProps::Live, 1);
 }
 
 TEST_F(BaseGridTest, RowAndColumnViewsCopyTheCellsObjectsNotTheirProperties)

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -31,16 +32,28 @@ public:
     using TCustomGrid::MoveColRow;
     using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
+    static constexpr uintptr_t AutoScrollTimerId = AutoScrollTimer;
 
     std::vector<TGridCoord> Drawn;
+    // The state each cell was last drawn with.
+    std::map<std::pair<int32_t, int32_t>, TGridDrawState> DrawnStates;
     std::vector<std::string> EditLog;
     int32_t ExitCount = 0;
+    // Refuses every sizing, as a descendant's veto does.
+    bool VetoSizing = false;
 
 protected:
     void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override
     {
         Drawn.push_back({ aCol, aRow });
+        DrawnStates[{ aCol, aRow }] = state;
         TStringGrid::DrawCell(aCol, aRow, rect, state);
+    }
+    void CalcSizingState(int32_t x, int32_t y, TGridState& state, int32_t& index, int32_t& sizingPos, int32_t& sizingOfs) override
+    {
+        TStringGrid::CalcSizingState(x, y, state, index, sizingPos, sizingOfs);
+        if (VetoSizing)
+            state = gsNormal;
     }
     String GetEditText(int32_t aCol, int32_t aRow) override
     {
@@ -183,7 +196,7 @@ TEST_F(GridTest, ArrowsFireOnClickAndSelectCellCanRefuse)
     EXPECT_EQ(Grid->Row(), 2);
     Press(Qt::Key_Down);
     EXPECT_EQ(Grid->Row(), 2);
-    EXPECT_EQ(clicks, 1) << "a refused move is no click";
+    EXPECT_EQ(clicks, 2) << "a refused move still clicks, as setting the cell does";
 }
 
 TEST_F(GridTest, CellRectAndMouseToCellFollowFixedCellsAndScrolling)
@@ -237,7 +250,8 @@ TEST_F(GridTest, VisibleCountsAndTopRowLimits)
     EXPECT_EQ(Grid->TopRow(), 91);
     Grid->SetTopRow(-5);
     EXPECT_EQ(Grid->TopRow(), 1);
-    Grid->SetRow(500);
+    EXPECT_THROW(Grid->SetRow(500), EInvalidGridOperation);
+    Grid->SetRow(99);
     EXPECT_EQ(Grid->Row(), 99);
     Grid->SetRowCount(20);
     EXPECT_EQ(Grid->Row(), 19);
@@ -283,14 +297,17 @@ TEST_F(GridTest, ColumnBordersInTheFixedRowSizeColumns)
     Mouse(QEvent::MouseMove, 100, 10, Qt::NoButton);
     EXPECT_EQ(Grid->Cursor(), crDefault);
 
+    // The press lies a pixel past the border, so the border follows the
+    // pointer a pixel to its left.
     Mouse(QEvent::MouseButtonPress, 130, 10);
     EXPECT_EQ(Grid->GridState(), gsColSizing);
     Mouse(QEvent::MouseMove, 160, 12);
+    EXPECT_EQ(Grid->ColWidths(1), 64) << "the width waits for the release";
     Mouse(QEvent::MouseButtonRelease, 160, 12, Qt::NoButton);
-    EXPECT_EQ(Grid->ColWidths(1), 95);
+    EXPECT_EQ(Grid->ColWidths(1), 94);
     EXPECT_EQ(Grid->GridState(), gsNormal);
     EXPECT_EQ(Grid->Col(), 1) << "sizing does not select";
-    EXPECT_EQ(Grid->CellRect(2, 1).Left, 161);
+    EXPECT_EQ(Grid->CellRect(2, 1).Left, 160);
 
     Mouse(QEvent::MouseMove, 129, 60, Qt::NoButton);
     EXPECT_EQ(Grid->Cursor(), crDefault) << "borders between data cells do not size";
@@ -307,26 +324,31 @@ TEST_F(GridTest, RowBordersInTheFixedColumnSizeRows)
     EXPECT_EQ(Grid->RowHeights(1), 45);
 }
 
-TEST_F(GridTest, TheBorderAfterTheFixedItemsOfAScrolledGridSizesTheLastFixedOne)
+TEST_F(GridTest, TheBordersOfFixedItemsOfAScrolledGridSizeNothing)
 {
     Grid->SetOptions(Grid->Options() + TGridOptions { goColSizing, goRowSizing });
     Grid->SetLeftCol(4);
     Grid->SetTopRow(10);
 
-    // Just past the fixed column's border, over the first column shown.
-    Mouse(QEvent::MouseButtonPress, 66, 10);
-    ASSERT_EQ(Grid->GridState(), gsColSizing);
-    Mouse(QEvent::MouseMove, 80, 10);
-    Mouse(QEvent::MouseButtonRelease, 80, 10, Qt::NoButton);
-    EXPECT_EQ(Grid->ColWidths(0), 80);
-    EXPECT_EQ(Grid->ColWidths(3), 64) << "a column scrolled out of view is not sized";
+    // On the fixed column's own border, and just past it over the first
+    // column shown: the fixed column keeps its width, and the column
+    // scrolled out of view is not sized either.
+    for (const int32_t x : { 64, 66 }) {
+        SCOPED_TRACE(x);
+        Mouse(QEvent::MouseButtonPress, x, 10);
+        EXPECT_EQ(Grid->GridState(), gsNormal);
+        Mouse(QEvent::MouseMove, 80, 10);
+        Mouse(QEvent::MouseButtonRelease, 80, 10, Qt::NoButton);
+        EXPECT_EQ(Grid->ColWidths(0), 64);
+        EXPECT_EQ(Grid->ColWidths(3), 64);
+    }
 
     Mouse(QEvent::MouseButtonPress, 10, 26);
-    ASSERT_EQ(Grid->GridState(), gsRowSizing);
+    EXPECT_EQ(Grid->GridState(), gsNormal);
     Mouse(QEvent::MouseMove, 10, 30);
     Mouse(QEvent::MouseButtonRelease, 10, 30, Qt::NoButton);
-    EXPECT_EQ(Grid->RowHeights(0), 30);
-    EXPECT_EQ(Grid->RowHeights(9), 24) << "a row scrolled out of view is not sized";
+    EXPECT_EQ(Grid->RowHeights(0), 24);
+    EXPECT_EQ(Grid->RowHeights(9), 24);
 }
 
 TEST_F(GridTest, DraggingAHeaderMovesTheColumnWithItsCells)
@@ -948,19 +970,34 @@ TEST_F(GridTest, PressAndDragMoveTheCellOrStretchTheSelection)
         TGridOptions extraOptions;
         TGridOptions removedOptions;
         Qt::KeyboardModifiers modifiers;
-        bool drag;
+        TPoint press;
+        TPoint release;
         TGridCoord current;
         TGridRect selection;
         int32_t selectCalls;
+        int32_t clicks;
     };
+    const TPoint cell23 { 135, 80 };
+    const TPoint cell45 { 265, 130 };
     const Case cases[] = {
-        { "a range drag keeps the pressed cell current", {}, {}, Qt::NoModifier, true, { 2, 3 }, Cells(2, 3, 4, 5), 1 },
-        { "without range select the drag moves the cell", {}, { goRangeSelect }, Qt::NoModifier, true, { 4, 5 }, Cells(4, 5, 4, 5), 2 },
-        { "an editable grid starts no drag", { goEditing }, {}, Qt::NoModifier, true, { 2, 3 }, Cells(2, 3, 2, 3), 1 },
-        { "shift press stretches from the current cell", {}, {}, Qt::ShiftModifier, false, { 1, 1 }, Cells(1, 1, 2, 3), 0 },
+        { "a range drag keeps the pressed cell current", {}, {}, Qt::NoModifier, cell23, cell45, { 2, 3 }, Cells(2, 3, 4, 5), 1, 1 },
+        { "without range select the drag moves the cell", {}, { goRangeSelect }, Qt::NoModifier, cell23, cell45, { 4, 5 },
+            Cells(4, 5, 4, 5), 2, 1 },
+        { "an editable grid starts no drag", { goEditing }, {}, Qt::NoModifier, cell23, cell45, { 2, 3 }, Cells(2, 3, 2, 3), 1, 1 },
+        { "shift press stretches from the current cell", {}, {}, Qt::ShiftModifier, cell23, cell23, { 1, 1 }, Cells(1, 1, 2, 3), 0, 1 },
+        { "a press on a fixed cell moves nothing and clicks not", {}, {}, Qt::NoModifier, { 10, 80 }, cell45, { 1, 1 },
+            Cells(1, 1, 1, 1), 0, 0 },
+        // Past the edge the move takes in row 11, which scrolls; the release
+        // out there takes in the next row below the ones then shown.
+        { "a drag let go below the grid ends past the last row shown", {}, {}, Qt::NoModifier, cell23, { 135, 260 }, { 2, 3 },
+            Cells(2, 3, 2, 13), 1, 1 },
+        { "a row-select grid keeps the first scrolling column current", { goRowSelect }, {}, Qt::NoModifier, cell45, cell45, { 1, 5 },
+            Cells(1, 5, 9, 5), 1, 1 },
     };
     int32_t selectCalls = 0;
+    int32_t clicks = 0;
     Grid->OnSelectCell = [&](TComponent*, int32_t, int32_t, bool&) { ++selectCalls; };
+    Grid->OnClick = [&](TComponent*) { ++clicks; };
     const TGridOptions baseOptions = Grid->Options();
     for (const Case& entry : cases) {
         SCOPED_TRACE(entry.name);
@@ -968,16 +1005,166 @@ TEST_F(GridTest, PressAndDragMoveTheCellOrStretchTheSelection)
         Grid->MoveColRow(1, 1, true, true);
         Grid->SetOptions(baseOptions + entry.extraOptions - entry.removedOptions);
         selectCalls = 0;
-        Mouse(QEvent::MouseButtonPress, 135, 80, Qt::LeftButton, entry.modifiers);
-        const int32_t endX = entry.drag ? 265 : 135;
-        const int32_t endY = entry.drag ? 130 : 80;
-        Mouse(QEvent::MouseMove, endX, endY, Qt::LeftButton, entry.modifiers);
-        Mouse(QEvent::MouseButtonRelease, endX, endY, Qt::NoButton, entry.modifiers);
+        clicks = 0;
+        Mouse(QEvent::MouseButtonPress, entry.press.X, entry.press.Y, Qt::LeftButton, entry.modifiers);
+        Mouse(QEvent::MouseMove, entry.release.X, entry.release.Y, Qt::LeftButton, entry.modifiers);
+        EXPECT_EQ(clicks, entry.clicks && Grid->Options().Contains(goEditing) ? 1 : 0) << "only the press of an editable grid clicks";
+        Mouse(QEvent::MouseButtonRelease, entry.release.X, entry.release.Y, Qt::NoButton, entry.modifiers);
         EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), entry.current);
         EXPECT_EQ(Grid->Selection(), entry.selection);
         EXPECT_EQ(selectCalls, entry.selectCalls);
+        EXPECT_EQ(clicks, entry.clicks);
         EXPECT_EQ(Grid->GridState(), gsNormal);
         Grid->SetEditorMode(false);
+    }
+}
+
+TEST_F(GridTest, AHeldDragOutsideTheCellsScrollsOnEachTimerTick)
+{
+    Mouse(QEvent::MouseButtonPress, 135, 80);
+    Mouse(QEvent::MouseMove, 135, 260);
+    ASSERT_EQ(Grid->Selection(), Cells(2, 3, 2, 11));
+    ASSERT_EQ(Grid->TopRow(), 3);
+    for (int32_t tick = 1; tick <= 2; ++tick) {
+        SendMessage(Grid, WM_TIMER, TTestGrid::AutoScrollTimerId);
+        EXPECT_EQ(Grid->Selection(), Cells(2, 3, 2, 11 + 2 * tick)) << "each tick takes in the row past the edge";
+    }
+    Mouse(QEvent::MouseMove, 135, 100);
+    EXPECT_FALSE(KillTimer(Grid, TTestGrid::AutoScrollTimerId)) << "back over the cells the timer stops";
+    Mouse(QEvent::MouseMove, 135, 5);
+    const TGridRect upwards = Grid->Selection();
+    SendMessage(Grid, WM_TIMER, TTestGrid::AutoScrollTimerId);
+    EXPECT_EQ(Grid->Selection().Bottom, upwards.Bottom - 1) << "over the fixed row it scrolls up";
+    Mouse(QEvent::MouseButtonRelease, 135, 100, Qt::NoButton);
+    EXPECT_FALSE(KillTimer(Grid, TTestGrid::AutoScrollTimerId)) << "the release stops the timer";
+    const TGridRect released = Grid->Selection();
+    SendMessage(Grid, WM_TIMER, TTestGrid::AutoScrollTimerId);
+    EXPECT_EQ(Grid->Selection(), released);
+}
+
+TEST_F(GridTest, SizingDrawsALineAndADescendantMayRefuseIt)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goColSizing });
+    // Inside row 2 of the blank column 2, clear of the current cell and of
+    // the grid lines: a pixel differs from its neighbour 5 pixels right.
+    const auto lineShown = [this](int32_t x) {
+        const QImage image = Grid->Widget()->grab().toImage();
+        for (int32_t y = 52; y < 72; ++y)
+            if (image.pixelColor(x, y) != image.pixelColor(x + 5, y))
+                return true;
+        return false;
+    };
+    Mouse(QEvent::MouseButtonPress, 129, 10);
+    Mouse(QEvent::MouseMove, 170, 10);
+    EXPECT_TRUE(lineShown(170)) << "the line stands where the border will go";
+    Mouse(QEvent::MouseMove, 150, 10);
+    EXPECT_FALSE(lineShown(170)) << "moving on takes the line away from where it was";
+    EXPECT_TRUE(lineShown(150));
+    Mouse(QEvent::MouseButtonRelease, 150, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->ColWidths(1), 85);
+    EXPECT_FALSE(lineShown(170)) << "no line once the size is set";
+
+    Grid->VetoSizing = true;
+    Mouse(QEvent::MouseMove, 150, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->Cursor(), crDefault);
+    Mouse(QEvent::MouseButtonPress, 150, 10);
+    EXPECT_EQ(Grid->GridState(), gsNormal);
+    Mouse(QEvent::MouseMove, 200, 10);
+    Mouse(QEvent::MouseButtonRelease, 200, 10, Qt::NoButton);
+    EXPECT_EQ(Grid->ColWidths(1), 85);
+}
+
+TEST_F(GridTest, CurrentCellAndSelectionFollowCountsAndOptions)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TTestGrid&)> act;
+        TGridCoord current;
+        TGridRect selection;
+    };
+    const Case cases[] = {
+        { "a fixed column may be made current", [](TTestGrid& grid) { grid.SetCol(0); }, { 0, 2 }, Cells(0, 2, 0, 2) },
+        { "a fixed row may be made current", [](TTestGrid& grid) { grid.SetRow(0); }, { 2, 0 }, Cells(2, 0, 2, 0) },
+        { "a row-select grid keeps the first scrolling column", [](TTestGrid& grid) {
+             grid.SetOptions(grid.Options() + TGridOptions { goRowSelect });
+             grid.SetCol(4);
+         },
+            { 1, 2 }, Cells(1, 2, 9, 2) },
+        { "switching row select on moves the cell to the first scrolling column",
+            [](TTestGrid& grid) { grid.SetOptions(grid.Options() + TGridOptions { goRowSelect }); }, { 1, 2 }, Cells(1, 2, 9, 2) },
+        { "a row-select selection set by code keeps the first column current", [](TTestGrid& grid) {
+             grid.SetOptions(grid.Options() + TGridOptions { goRowSelect });
+             grid.SetSelection(Cells(3, 4, 6, 8));
+         },
+            { 1, 8 }, Cells(1, 4, 9, 8) },
+        { "a hidden selection stays hidden when rows are added", [](TTestGrid& grid) {
+             grid.SetSelection(Cells(10, 100, 10, 100));
+             grid.SetRowCount(150);
+         },
+            { 10, 150 }, Cells(10, 150, 10, 150) },
+        { "a hidden selection stays hidden when columns are added", [](TTestGrid& grid) {
+             grid.SetSelection(Cells(10, 100, 10, 100));
+             grid.SetColCount(12);
+         },
+            { 12, 100 }, Cells(12, 100, 12, 100) },
+        { "a hidden selection stays hidden when rows are cut", [](TTestGrid& grid) {
+             grid.SetSelection(Cells(10, 100, 10, 100));
+             grid.SetRowCount(50);
+         },
+            { 10, 50 }, Cells(10, 50, 10, 50) },
+        { "a hidden row-select selection highlights no row", [](TTestGrid& grid) {
+             grid.SetOptions(grid.Options() + TGridOptions { goRowSelect });
+             grid.SetSelection(Cells(10, 100, 10, 100));
+         },
+            { 10, 100 }, Cells(10, 100, 10, 100) },
+    };
+    EXPECT_THROW(Grid->SetCol(10), EInvalidGridOperation) << "past the last column";
+    EXPECT_THROW(Grid->SetRow(-1), EInvalidGridOperation);
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetOptions(Grid->Options() - TGridOptions { goRowSelect });
+        Grid->SetColCount(10);
+        Grid->SetRowCount(100);
+        Grid->MoveColRow(2, 2, true, true);
+        entry.act(*Grid);
+        EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), entry.current);
+        EXPECT_EQ(Grid->Selection(), entry.selection);
+    }
+    Grid->SetOptions(Grid->Options() + TGridOptions { goEditing, goAlwaysShowEditor, goRowSelect });
+    EXPECT_FALSE(Grid->Options().Contains(goAlwaysShowEditor)) << "a row-select grid never shows the editor";
+}
+
+TEST_F(GridTest, TheFocusedCellIsDrawnSelectedAndFocusedOnlyWhileTheGridHasTheFocus)
+{
+    struct Case {
+        const char* name;
+        TGridOptions extraOptions;
+        bool focusElsewhere;
+        TGridDrawState state;
+        bool highlighted;
+    };
+    const Case cases[] = {
+        { "focused: selected and focused, not highlighted", {}, false, { gdSelected, gdFocused }, false },
+        { "focused with goDrawFocusSelected: highlighted", { goDrawFocusSelected }, false, { gdSelected, gdFocused }, true },
+        { "without the focus: selected only, highlighted", {}, true, { gdSelected }, true },
+    };
+    auto* other = new TCustomControl(Form.get());
+    other->SetParent(Form.get());
+    other->SetTabStop(true);
+    other->SetBounds(340, 0, 40, 40);
+    const TGridOptions baseOptions = Grid->Options();
+    Grid->MoveColRow(2, 3, true, true);
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetOptions(baseOptions + entry.extraOptions);
+        if (entry.focusElsewhere)
+            other->SetFocus();
+        else
+            Grid->SetFocus();
+        QApplication::processEvents();
+        const QImage image = Grid->Widget()->grab().toImage();
+        EXPECT_EQ((Grid->DrawnStates[{ 2, 3 }]), entry.state);
+        EXPECT_EQ(image.pixelColor(140, 95) == QColor(ToQColor(clHighlight)), entry.highlighted);
     }
 }
 
