@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class TForm;
 class TImageList;
 class TMenuItem;
 class TPopupMenu;
@@ -49,6 +50,8 @@ public:
     using TAnimateMovementEvent
         = std::function<void(TCustomSlantTabs* sender, TBaseSlantTabsControl& control, uint32_t& animationTimeMS, TSlantTabsEaseType& easeType)>;
     using TSetTabWidthEvent = std::function<void(TCustomSlantTabs* sender, TSlantTabControl& tabControl, int32_t& tabWidth)>;
+    using TNeedDragImageControlEvent = std::function<void(TCustomSlantTabs* sender, TSlantTab* tab, TWinControl*& dragControl)>;
+    using TCreateDragFormEvent = std::function<void(TCustomSlantTabs* sender, TSlantTab* tab, std::unique_ptr<TForm>& dragForm)>;
     using TDebugLogEvent = std::function<void(TCustomSlantTabs* sender, const String& text)>;
     using TStripEvent = std::function<void(TCustomSlantTabs* sender)>;
 
@@ -172,6 +175,9 @@ public:
     // ---- drag
     void BeginDrag(int32_t mouseX, int32_t mouseY);
     void EndDrag(int32_t mouseX, int32_t mouseY, bool cancelled);
+    // The floating picture of the dragged tab, made on first use, placed at
+    // the client point (x, y) less the payload's DragFormOffset, and shown or hidden.
+    void MoveDragForm(int32_t x, int32_t y, bool visible);
     const std::shared_ptr<TDragTabObject>& ActiveDragTabObject() const { return FActiveDragTabObject; }
     // Every strip of the program, for finding the one under a dragged tab.
     static const std::vector<TCustomSlantTabs*>& LiveStrips();
@@ -193,6 +199,9 @@ public:
     TTabDragDropEvent OnTabDragDrop;
     TTabDragDroppedEvent OnTabDragDropped;
     TTabDragEndEvent OnTabDragEnd;
+    TNeedDragImageControlEvent OnNeedDragImageControl;
+    TCreateDragFormEvent OnCreateDragForm;
+    TStripEvent OnAfterDragImageCreated;
     TStripEvent OnScroll;
     TStripEvent OnScrollWidthChanged;
     TAnimateStyleEvent OnAnimateStyle;
@@ -228,6 +237,12 @@ protected:
     virtual void DoAnimateMovement(TBaseSlantTabsControl& control, uint32_t& animationTimeMS, TSlantTabsEaseType& easeType);
     virtual void DoSetTabWidth(TSlantTabControl& tabControl, int32_t& tabWidth);
     virtual void TabMenuItemClick(TMenuItem* sender);
+    virtual void DoNeedDragImageControl(TSlantTab* tab, TWinControl*& dragControl);
+    virtual void DoCreateDragForm(TSlantTab* tab, std::unique_ptr<TForm>& dragForm);
+    virtual void DoAfterDragImageCreated();
+    // The picture of tab for a drag outside every strip, as the drag options
+    // ask for; null for none (the cursor alone shows the drag).
+    virtual std::unique_ptr<TForm> CreateDragForm(TSlantTab* tab);
 
 private:
     // Keeps a reference to an image list that is cleared when the list goes.
@@ -254,7 +269,11 @@ private:
     void SetTabClipRegion(TGPGraphics& canvas);
     bool DrawActiveTabInPlace() const;
     bool DragFromHere() const { return FDragTabObject != nullptr; }
-    void DragBetweenStrips(TPoint screenPoint);
+    void DragBetweenStrips(int32_t x, int32_t y);
+    // The drop itself: the options, the dock's and this strip's share of it.
+    void DropDraggedTab(const std::shared_ptr<TDragTabObject>& drag, int32_t mouseX, int32_t mouseY, bool cancelled, TTabDropOptions& options);
+    void DrawDragTab(TSlantTabControl& control, TGPGraphics& graphics, int32_t top, int32_t width);
+    void DrawDragFrame(TGPGraphics& graphics, const TBitmap& picture, int32_t controlTop, int32_t controlHeight, int32_t gap);
 
     std::unique_ptr<TSlantTabsLookAndFeel> FLookAndFeel;
     std::unique_ptr<TOptions> FOptions;

@@ -2,6 +2,7 @@
 
 #include "controls/SlantTabControl.h"
 #include "controls/SlantTabsOptions.h"
+#include "platform/ui/Forms.h"
 
 TSlantTab::TSlantTab(TCollection* collection) : TCollectionItem(collection) { }
 
@@ -244,3 +245,6 @@ void TSlantTabsList::DeleteTab(int32_t index, bool deleteNow)
     if (nextActive)
         nextActive->SetActive(true);
 }
+
+TDragTabObject::TDragTabObject() = default;
+TDragTabObject::~TDragTabObject() = default;

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class TForm;
 class TSlantTabControl;
 class TSlantTabsList;
 
@@ -103,8 +104,14 @@ private:
 // part in the drag for as long as it runs.
 class TDragTabObject {
 public:
+    TDragTabObject();
+    ~TDragTabObject();
+
     TSlantTab* DragTab = nullptr;
     TPoint DragCursorOffset;
+    // The floating picture of the tab while no strip takes it, and where the
+    // cursor holds it.
+    std::unique_ptr<TForm> DragForm;
     TPoint DragFormOffset;
     TPoint DragPoint;
     bool HideAddButton = false;

@@ -1,5 +1,6 @@
 #include "controls/SlantTabs.h"
 
+#include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
 
 void TCustomSlantTabs::BeginDrag(int32_t mouseX, int32_t mouseY)
@@ -44,47 +45,26 @@ void TCustomSlantTabs::EndDrag(int32_t mouseX, int32_t mouseY, bool cancelled)
 {
     const std::shared_ptr<TDragTabObject> drag = FDragTabObject;
     TTabDropOptions options;
-    if (drag) {
-        SetCursor(drag->OriginalCursor);
-        ISlantTabDockControl* dock = drag->DockControl;
-        TSlantTab* newTab = nullptr;
-        if (dock) {
-            options = dock == this ? TTabDropOptions { tdMoveTab } : TTabDropOptions { tdDeleteDraggedTab, tdCreateDroppedTab };
-            dock->TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
-            // A cancelled drag never copies or deletes: the tab goes back.
-            if (cancelled)
-                options = {};
-            const int32_t dragIndex = FTabs->IndexOf(drag->DragTab);
-            if (!cancelled && dock != this) {
-                if (options.Contains(tdCreateDroppedTab))
-                    newTab = dock->InsertDroppedTab();
-            } else if (!cancelled && drag->DropTabIndex != -1 && dragIndex >= 0 && drag->DropTabIndex != dragIndex) {
-                AddState(stsCompletingDrag);
-                if (options.Contains(tdMoveTab))
-                    FTabs->Move(dragIndex, std::min(drag->DropTabIndex, FTabs->Count() - 1));
-            } else {
-                AddState(stsCancellingDrag);
-                Redraw();
-            }
-            bool accept = true;
-            dock->TabDragOver(*this, mouseX, mouseY, dsDragLeave, drag, accept);
-            if (newTab)
-                dock->GetControl().DoTabDragDropped(drag, newTab);
-        } else {
-            options = cancelled ? TTabDropOptions {} : TTabDropOptions { tdDeleteDraggedTab };
-            TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
-            if (cancelled)
-                options = {};
-        }
-        if (dock)
-            dock->TabDragEnd(mouseX, mouseY, cancelled);
-        TabDragEnd(mouseX, mouseY, cancelled);
+    const auto clearDrag = [&] {
+        // The picture goes with the drag, whoever still holds the payload.
+        if (drag)
+            drag->DragForm.reset();
+        FDragTabObject.reset();
+        FActiveDragTabObject.reset();
+        FDragTabControl = nullptr;
+        FOwnDragTabControl.reset();
+        FDragCancelled = false;
+    };
+    // A handler's error ends the drag as well, without deleting anything.
+    try {
+        if (drag)
+            DropDraggedTab(drag, mouseX, mouseY, cancelled, options);
+    } catch (...) {
+        clearDrag();
+        RemoveState(stsDragging);
+        throw;
     }
-    FDragTabObject.reset();
-    FActiveDragTabObject.reset();
-    FDragTabControl = nullptr;
-    FOwnDragTabControl.reset();
-    FDragCancelled = false;
+    clearDrag();
     // The options act on the dragged tab, wherever it is and whichever tab is active.
     if (drag && options.Contains(tdDeleteDraggedTab)) {
         const int32_t index = FTabs->IndexOf(drag->DragTab);
@@ -92,6 +72,45 @@ void TCustomSlantTabs::EndDrag(int32_t mouseX, int32_t mouseY, bool cancelled)
             DeleteTabByIndex(index);
     }
     RemoveState(stsDragging);
+}
+
+void TCustomSlantTabs::DropDraggedTab(const std::shared_ptr<TDragTabObject>& drag, int32_t mouseX, int32_t mouseY, bool cancelled,
+    TTabDropOptions& options)
+{
+    SetCursor(drag->OriginalCursor);
+    ISlantTabDockControl* dock = drag->DockControl;
+    TSlantTab* newTab = nullptr;
+    if (dock) {
+        options = dock == this ? TTabDropOptions { tdMoveTab } : TTabDropOptions { tdDeleteDraggedTab, tdCreateDroppedTab };
+        dock->TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
+        // A cancelled drag never copies or deletes: the tab goes back.
+        if (cancelled)
+            options = {};
+        const int32_t dragIndex = FTabs->IndexOf(drag->DragTab);
+        if (!cancelled && dock != this) {
+            if (options.Contains(tdCreateDroppedTab))
+                newTab = dock->InsertDroppedTab();
+        } else if (!cancelled && drag->DropTabIndex != -1 && dragIndex >= 0 && drag->DropTabIndex != dragIndex) {
+            AddState(stsCompletingDrag);
+            if (options.Contains(tdMoveTab))
+                FTabs->Move(dragIndex, std::min(drag->DropTabIndex, FTabs->Count() - 1));
+        } else {
+            AddState(stsCancellingDrag);
+            Redraw();
+        }
+        bool accept = true;
+        dock->TabDragOver(*this, mouseX, mouseY, dsDragLeave, drag, accept);
+        if (newTab)
+            dock->GetControl().DoTabDragDropped(drag, newTab);
+    } else {
+        options = cancelled ? TTabDropOptions {} : TTabDropOptions { tdDeleteDraggedTab };
+        TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
+        if (cancelled)
+            options = {};
+    }
+    if (dock)
+        dock->TabDragEnd(mouseX, mouseY, cancelled);
+    TabDragEnd(mouseX, mouseY, cancelled);
 }
 
 void TCustomSlantTabs::TabDragOver(TCustomSlantTabs&, int32_t x, int32_t y, TDragState state, const std::shared_ptr<TDragTabObject>& dragTabObject, bool& accept)

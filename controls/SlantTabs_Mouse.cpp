@@ -186,15 +186,16 @@ void TCustomSlantTabs::MouseMove(TShiftState shift, int32_t x, int32_t y)
             FDragTabObject->DragOverType = dotHomeContainer;
             TabDragOver(*this, x, y, dsDragMove, FDragTabObject, accept);
         } else if (drag.DragType() == dtBetweenContainers) {
-            DragBetweenStrips(ClientToScreen({ x, y }));
+            DragBetweenStrips(x, y);
         }
         RemoveState(stsDragStarted);
     }
     EndUpdate();
 }
 
-void TCustomSlantTabs::DragBetweenStrips(TPoint screenPoint)
+void TCustomSlantTabs::DragBetweenStrips(int32_t x, int32_t y)
 {
+    const TPoint screenPoint = ClientToScreen({ x, y });
     const std::shared_ptr<TDragTabObject> drag = FDragTabObject;
     TCustomSlantTabs* found = SlantTabsControlFromPoint(screenPoint, FOptions->DragDrop().DragOutsideDistancePixels(), 5, SlantTabsAtScreenPoint);
     DoDebugLog(found ? QStringLiteral("SlantTabs (%1) found at X: %2, Y: %3").arg(found->Name()).arg(screenPoint.X).arg(screenPoint.Y)
@@ -226,6 +227,8 @@ void TCustomSlantTabs::DragBetweenStrips(TPoint screenPoint)
         previous.TabDragOver(*this, there.X, there.Y, dsDragLeave, drag, ignored);
         drag->DockControl = nullptr;
     }
+    // The picture stands in for the tab only where no strip shows it.
+    MoveDragForm(x, y, !accepted);
 }
 
 void TCustomSlantTabs::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)

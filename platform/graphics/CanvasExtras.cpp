@@ -6,9 +6,11 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -140,4 +142,44 @@ TColor BitmapPixel(const TBitmap& bitmap, int32_t x, int32_t y)
 {
     const QImage& image = bitmap.Image();
     return image.valid(x, y) ? FromQRgb(image.pixel(x, y)) : clNone;
+}
+
+void SetBitmapColorAlpha(TBitmap& bitmap, TColor color, uint8_t alpha)
+{
+    bitmap.SetPixelFormat(pf32bit);
+    if (bitmap.Empty())
+        return;
+    QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+    const QRgb keyRgb = ToQColor(color).rgb() & RGB_MASK;
+    const QRgb keyed = alpha == 0 ? 0 : (keyRgb | (QRgb { alpha } << 24));
+    for (int row = 0; row < image.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int column = 0; column < image.width(); ++column)
+            if ((line[column] & RGB_MASK) == keyRgb)
+                line[column] = keyed;
+    }
+    bitmap.SetImage(image);
+}
+
+TRegion BitmapOpaqueRegion(const TBitmap& bitmap)
+{
+    const QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+    // One rectangle per run of pixels, row by row: the banded form regions take.
+    std::vector<QRect> runs;
+    for (int row = 0; row < image.height(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+        for (int column = 0; column < image.width();) {
+            if (qAlpha(line[column]) == 0) {
+                ++column;
+                continue;
+            }
+            const int start = column;
+            while (column < image.width() && qAlpha(line[column]) != 0)
+                ++column;
+            runs.emplace_back(start, row, column - start, 1);
+        }
+    }
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return TRegion(region);
 }

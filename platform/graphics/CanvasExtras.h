@@ -38,3 +38,11 @@ void DrawBitmapReplacingColor(TCanvas& canvas, int32_t x, int32_t y, const TBitm
 
 // The colour of one pixel of the bitmap; clNone outside it.
 TColor BitmapPixel(const TBitmap& bitmap, int32_t x, int32_t y);
+
+// Every pixel of colour (its alpha aside) becomes that colour at opacity
+// alpha; the bitmap becomes 32 bits per pixel. Bitmaps keep colours
+// unmultiplied, so a pixel made fully transparent is stored as 0.
+void SetBitmapColorAlpha(TBitmap& bitmap, TColor color, uint8_t alpha);
+
+// The pixels of the bitmap that are not fully transparent.
+TRegion BitmapOpaqueRegion(const TBitmap& bitmap);

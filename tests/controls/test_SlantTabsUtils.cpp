@@ -1,8 +1,14 @@
 #include "controls/SlantTabsUtils.h"
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Forms.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
 
 #include <array>
 #include <cmath>
@@ -171,6 +177,123 @@ TEST(SlantTabsUtils, ClipByPolygonCombinesWithTheCurrentClip)
     EXPECT_EQ(bitmap.Canvas().Pixels(5, 5), clBlack);
     EXPECT_EQ(bitmap.Canvas().Pixels(15, 5), clWhite);
     EXPECT_EQ(bitmap.Canvas().Pixels(25, 5), clWhite);
+}
+
+// A one-row bitmap of the given colours, 24 bits per pixel.
+TBitmap Row(std::initializer_list<TColor> colors)
+{
+    TBitmap bitmap(static_cast<int32_t>(colors.size()), 1);
+    bitmap.SetPixelFormat(pf24bit);
+    int32_t x = 0;
+    for (TColor color : colors)
+        bitmap.Canvas().SetPixels(x++, 0, color);
+    return bitmap;
+}
+
+TEST(SlantTabsUtils, ScalingRoundsSizesToEvenAndPicksPixelsWithoutBlending)
+{
+    struct TCase {
+        int32_t Width;
+        int32_t Height;
+        double Factor;
+        int32_t ExpectedWidth;
+        int32_t ExpectedHeight;
+    };
+    const TCase cases[] = {
+        { 10, 4, 0.5, 5, 2 },
+        { 5, 3, 0.5, 2, 2 }, // 2.5 and 1.5 go to the even neighbour
+        { 7, 9, 1.0, 7, 9 },
+        { 3, 1, 2.0, 6, 2 },
+        { 1, 1, 0.25, 0, 0 },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testing::Message() << testCase.Width << "x" << testCase.Height << " by " << testCase.Factor);
+        TBitmap source(testCase.Width, testCase.Height);
+        source.SetPixelFormat(pf32bit);
+        TBitmap target(50, 50);
+        ScaleBitmap(source, target, testCase.Factor);
+        EXPECT_EQ(source.PixelFormat(), pf24bit);
+        EXPECT_EQ(target.Width(), testCase.ExpectedWidth);
+        EXPECT_EQ(target.Height(), testCase.ExpectedHeight);
+    }
+    // Halving a row of two-pixel runs keeps one pixel of each run, exactly:
+    // a key colour blended with its neighbour would no longer be keyed.
+    const TColor key = 0xFFFEFF;
+    const TColor red = RGB(200, 10, 20);
+    const TColor runs[] = { red, red, key, key, red, red, key, key };
+    TBitmap source(8, 2);
+    for (int32_t y = 0; y < 2; ++y)
+        for (int32_t x = 0; x < 8; ++x)
+            source.Canvas().SetPixels(x, y, runs[x]);
+    TBitmap target;
+    ScaleBitmap(source, target, 0.5);
+    ASSERT_EQ(target.Width(), 4);
+    const TColor expected[] = { red, key, red, key };
+    for (int32_t x = 0; x < 4; ++x)
+        EXPECT_EQ(target.Canvas().Pixels(x, 0), expected[x]) << "pixel " << x;
+}
+
+TEST(SlantTabsUtils, ArgbConversionKeepsColoursOpaque)
+{
+    TBitmap bitmap = Row({ RGB(1, 2, 3), clWhite, clBlack });
+    ConvertBitmapToARGB(bitmap);
+    EXPECT_EQ(bitmap.PixelFormat(), pf32bit);
+    const QRgb expected[] = { qRgba(1, 2, 3, 255), qRgba(255, 255, 255, 255), qRgba(0, 0, 0, 255) };
+    for (int x = 0; x < 3; ++x)
+        EXPECT_EQ(bitmap.Image().pixel(x, 0), expected[x]) << "pixel " << x;
+}
+
+TEST(SlantTabsUtils, ColorAlphaTouchesOnlyTheKeyedColour)
+{
+    // The key has different red and blue, so a swapped channel shows.
+    const TColor key = RGB(10, 20, 30);
+    struct TCase {
+        uint8_t Alpha;
+        QRgb Keyed;
+    };
+    const TCase cases[] = {
+        { 0, 0 }, // fully transparent pixels are all zero
+        { 128, qRgba(10, 20, 30, 128) },
+        { 255, qRgba(10, 20, 30, 255) },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testing::Message() << "alpha " << int(testCase.Alpha));
+        TBitmap bitmap = Row({ key, RGB(30, 20, 10), key, RGB(10, 20, 31) });
+        ConvertBitmapToARGB(bitmap);
+        SetColorAlpha(bitmap, key, testCase.Alpha);
+        const QImage& image = bitmap.Image();
+        EXPECT_EQ(image.pixel(0, 0), testCase.Keyed);
+        EXPECT_EQ(image.pixel(1, 0), qRgba(30, 20, 10, 255));
+        EXPECT_EQ(image.pixel(2, 0), testCase.Keyed);
+        EXPECT_EQ(image.pixel(3, 0), qRgba(10, 20, 31, 255));
+    }
+}
+
+TEST(SlantTabsUtils, AlphaBlendFormShowsTheBitmapInTheShapeOfItsVisiblePixels)
+{
+    TForm owner(nullptr);
+    TPanel control(nullptr);
+    control.SetParent(&owner);
+    // Clear: the left column.
+    TBitmap bitmap(6, 4);
+    bitmap.Canvas().Brush().SetColor(clRed);
+    bitmap.Canvas().FillRect(Rect(0, 0, 1, 4));
+    ConvertBitmapToARGB(bitmap);
+    SetColorAlpha(bitmap, clRed, 0);
+    const std::unique_ptr<TForm> form = CreateAlphaBlendForm(control, bitmap, 200);
+    EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(form->ClientWidth(), 6);
+    EXPECT_EQ(form->ClientHeight(), 4);
+    EXPECT_EQ(form->WindowKind(), wkOverlay);
+    EXPECT_EQ(form->PopupParent(), &owner);
+    EXPECT_TRUE(form->AlphaBlend());
+    EXPECT_EQ(form->AlphaBlendValue(), 200);
+    const QRegion shape = form->Widget()->mask();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(0, 3)));
+    EXPECT_TRUE(shape.contains(QPoint(1, 0)));
+    EXPECT_TRUE(shape.contains(QPoint(5, 3)));
+    control.SetParent(nullptr);
 }
 
 } // namespace

@@ -7,9 +7,11 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
 #include "tools/screenshot/ButtonsForm.h"
+#include "tools/screenshot/TabDragForm.h"
 #include "tools/screenshot/TabStripsForm.h"
 
 #include <cstdio>
@@ -67,11 +69,13 @@ template <typename T> TForm* Shell_Form(T*& form)
 }
 
 // One row per form people can look at: its name on the command line, how to
-// get it, and what to do once it shows (states that need a shown form).
+// get it, what to do once it shows (states that need a shown form) and, for
+// a picture with more than the form, how to take it.
 struct TScreenshotForm {
     const char* Name;
     std::function<TForm*()> Make;
     std::function<void(TForm& form)> Prepare;
+    std::function<void(TForm& form, TBitmap& picture)> Grab = nullptr;
 };
 
 TForm* MakeButtonsForm()
@@ -88,11 +92,20 @@ TForm* MakeTabStripsForm()
 }
 void PrepareTabStripsForm(TForm& form) { static_cast<TTabStripsForm&>(form).ShowStates(); }
 
+TForm* MakeTabDragForm()
+{
+    Kept.push_back(std::make_unique<TTabDragForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareTabDragForm(TForm& form) { static_cast<TTabDragForm&>(form).HoldDraggedTab(); }
+void GrabTabDragForm(TForm& form, TBitmap& picture) { static_cast<TTabDragForm&>(form).GrabWithDragImage(picture); }
+
 void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
     { "buttons", MakeButtonsForm, PrepareButtonsForm },
     { "tab-strips", MakeTabStripsForm, PrepareTabStripsForm },
+    { "tab-drag", MakeTabDragForm, PrepareTabDragForm, GrabTabDragForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
@@ -115,14 +128,20 @@ void Shoot(const TScreenshotForm& entry, const String& folder)
         entry.Prepare(*form);
     Application->ProcessMessages();
     const String fileName = IncludeTrailingPathDelimiter(folder) + QString::fromLatin1(entry.Name) + QStringLiteral(".png");
-    GrabControlToFile(*form, fileName);
+    if (entry.Grab) {
+        TBitmap picture;
+        entry.Grab(*form, picture);
+        picture.SaveToFile(fileName);
+    } else {
+        GrabControlToFile(*form, fileName);
+    }
     form->Hide();
     std::printf("%s\n", qPrintable(fileName));
 }
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: screenshot <name|all> <output-folder>\nnames:");
+    std::fprintf(stderr, "usage: screenshot <name|all> <output-folder>\n       screenshot show <name>   (shows the form until the process ends)\nnames:");
     for (const TScreenshotForm& entry : ScreenshotForms)
         std::fprintf(stderr, " %s", entry.Name);
     std::fprintf(stderr, "\n");
@@ -156,6 +175,17 @@ int main(int argc, char** argv)
     Application->Initialize(argumentCount, argv);
     const String name = QString::fromLocal8Bit(argv[1]);
     const String folder = QString::fromLocal8Bit(argv[2]);
+    // For trying a form by hand, with a real display.
+    if (name == QStringLiteral("show")) {
+        for (const TScreenshotForm& entry : ScreenshotForms) {
+            if (folder != QString::fromLatin1(entry.Name))
+                continue;
+            entry.Make()->Show();
+            Application->Run();
+            Finish(0);
+        }
+        Finish(Usage());
+    }
     if (!ForceDirectories(folder)) {
         std::fprintf(stderr, "Cannot create the folder %s\n", argv[2]);
         Finish(1);

@@ -119,3 +119,25 @@ TEST(BitmapColors, ReplaceAndReadPixels)
     EXPECT_EQ(target.Canvas().Pixels(2, 2), clBlue);
     EXPECT_EQ(target.Canvas().Pixels(3, 3), clWhite);
 }
+
+TEST(BitmapColors, OpaqueRegionLeavesOutTheClearPixels)
+{
+    // Clear: the left column and the middle of the bottom row.
+    TBitmap bitmap(4, 3);
+    bitmap.Canvas().Brush().SetColor(clRed);
+    bitmap.Canvas().FillRect(Rect(0, 0, 1, 3));
+    bitmap.Canvas().FillRect(Rect(1, 2, 3, 3));
+    SetBitmapColorAlpha(bitmap, clRed, 0);
+    const TRegion region = BitmapOpaqueRegion(bitmap);
+    const struct {
+        TPoint Point;
+        bool Inside;
+    } cases[] = {
+        { { 0, 0 }, false }, { { 0, 2 }, false }, { { 1, 2 }, false }, { { 2, 2 }, false },
+        { { 1, 0 }, true }, { { 3, 0 }, true }, { { 3, 2 }, true }, { { 2, 1 }, true },
+        { { 4, 0 }, false }, { { 1, 3 }, false },
+    };
+    for (const auto& testCase : cases)
+        EXPECT_EQ(region.Contains(testCase.Point), testCase.Inside) << testCase.Point.X << "," << testCase.Point.Y;
+    EXPECT_EQ(region.BoundingRect(), Rect(1, 0, 4, 3));
+}
