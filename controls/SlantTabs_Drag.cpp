@@ -82,7 +82,14 @@ void TCustomSlantTabs::DropDraggedTab(const std::shared_ptr<TDragTabObject>& dra
     TSlantTab* newTab = nullptr;
     if (dock) {
         options = dock == this ? TTabDropOptions { tdMoveTab } : TTabDropOptions { tdDeleteDraggedTab, tdCreateDroppedTab };
-        dock->TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
+        try {
+            dock->TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
+        } catch (...) {
+            // The strip under the pointer lets go of the drag all the same.
+            bool accept = true;
+            dock->TabDragOver(*this, mouseX, mouseY, dsDragLeave, drag, accept);
+            throw;
+        }
         // A cancelled drag never copies or deletes: the tab goes back.
         if (cancelled)
             options = {};

@@ -375,18 +375,26 @@ TEST(SlantTabsDragImage, ThePointerHoldsThePictureWhereItHeldTheTab)
 
 TEST(SlantTabsDragImage, AnErrorInADropHandlerEndsTheDragWithoutLosingTheTab)
 {
-    TTwoStrips strips;
-    strips.Left.Options().DragDrop().SetDragDisplay(ddTab);
-    strips.Left.OnTabDragDrop = [](TCustomSlantTabs*, int32_t, int32_t, const std::shared_ptr<TDragTabObject>&, bool, TTabDropOptions&) {
+    const auto refuse = [](TCustomSlantTabs*, int32_t, int32_t, const std::shared_ptr<TDragTabObject>&, bool, TTabDropOptions&) {
         throw Exception(QStringLiteral("refused"));
     };
-    strips.Start(strips.Centre(strips.Left, 2));
-    strips.MoveTo({ 440, 300 });
-    ASSERT_TRUE(strips.Held && strips.Held->DragForm);
-    EXPECT_THROW(strips.Finish({ 440, 300 }, false), Exception);
-    EXPECT_EQ(strips.Held->DragForm, nullptr);
-    EXPECT_FALSE(strips.Left.HasState(stsDragging));
-    EXPECT_EQ(TTwoStrips::Shape(strips.Left), "AB[C]");
+    for (const bool overRight : { false, true }) {
+        SCOPED_TRACE(overRight ? "over the other strip" : "outside every strip");
+        TTwoStrips strips;
+        strips.Left.Options().DragDrop().SetDragDisplay(ddTab);
+        (overRight ? strips.Right : strips.Left).OnTabDragDrop = refuse;
+        const TPoint target = overRight ? TPoint { 480 + 200, 20 } : TPoint { 440, 300 };
+        strips.Start(strips.Centre(strips.Left, 2));
+        strips.MoveTo({ 440, 300 });
+        ASSERT_TRUE(strips.Held && strips.Held->DragForm);
+        strips.MoveTo(target);
+        EXPECT_THROW(strips.Finish(target, false), Exception);
+        EXPECT_EQ(strips.Held->DragForm, nullptr);
+        EXPECT_FALSE(strips.Left.HasState(stsDragging));
+        EXPECT_EQ(strips.Right.ActiveDragTabObject(), nullptr);
+        EXPECT_EQ(TTwoStrips::Shape(strips.Left), "AB[C]");
+        EXPECT_EQ(TTwoStrips::Shape(strips.Right), "X[Y]");
+    }
 }
 
 } // namespace
