@@ -609,6 +609,12 @@ void TCustomGrid::WndProc(TMessage& message)
             break;
         TCustomControl::WndProc(message);
         break;
+    case WM_SETFOCUS:
+        TCustomControl::WndProc(message);
+        // The keys belong to the editor while it shows.
+        if (FEditorShown)
+            FInplaceEdit->SetFocus();
+        break;
     case CM_ENTER:
         if (FEnteringFromEditor) {
             FEnteringFromEditor = false;
@@ -628,6 +634,13 @@ void TCustomGrid::DefaultHandler(TMessage& message)
     // of the form can take the key.
     if (message.Msg == CM_WANTSPECIALKEY && message.WParam == VK_RETURN && FOptions.Contains(goEditing)) {
         message.Result = 1;
+        return;
+    }
+    // Every change in the editor goes into the cell at once, so the cell
+    // reads what the editor shows.
+    if (message.Msg == WM_COMMAND && CommandCode(message.WParam) == EN_CHANGE && FInplaceEdit
+        && message.LParam == reinterpret_cast<intptr_t>(static_cast<TWinControl*>(FInplaceEdit))) {
+        UpdateText();
         return;
     }
     if (message.Msg == WM_GETDLGCODE) {

@@ -19,6 +19,10 @@
 class QScrollBar;
 class TInplaceEdit;
 
+// The notification (WM_COMMAND code) by which the in-place editor tells its
+// grid of each change of its text; LParam is the editor as TWinControl*.
+constexpr int32_t EN_CHANGE = 0x0300;
+
 class EInvalidGridOperation : public Exception {
 public:
     using Exception::Exception;
@@ -241,12 +245,16 @@ protected:
     // Removes the column (row) and what it holds; the others close up.
     virtual void DeleteColumn(int32_t aCol);
     virtual void DeleteRow(int32_t aRow);
+    // Opens the editor on the current cell; an edit whose cell was scrolled
+    // away comes back with its text.
     void ShowEditor();
     void ShowEditorChar(TChar ch);
     void HideEditor();
-    // Writes the editor's text into the cell when it was changed.
+    // Writes the editor's text into the cell (SetEditText) unless the cell
+    // was last given that text; the editor's every change comes here.
     void UpdateText();
-    // Re-places the editor over the current cell (after a size change).
+    // Re-places the editor over the current cell after a size change or a
+    // scroll; hides it while the cell is out of view, the edit going on.
     void UpdateEdit();
     // Reloads the shown editor from the cell, dropping what was typed (the
     // program wrote the cell being edited).
@@ -315,6 +323,10 @@ private:
     void LayoutScrollBars();
 
     // Editor
+    // Loads the editor from the current cell and selects its text.
+    void LoadEditor();
+    void ShowEditorWindow();
+    void HideEditorWindow();
     void EditorExited();
     void EditorCancelled();
 
@@ -336,7 +348,11 @@ private:
     // Wheel delta not yet making a whole notch.
     int32_t FWheelAccumulator = 0;
     TInplaceEdit* FInplaceEdit = nullptr;
+    // The text the edit began with (Esc puts it back) and the text the cell
+    // was last given or loaded with.
     String FEditStartText;
+    String FEditText;
+    bool FLoadingEditor = false;
 
     // Sizing and moving by mouse: the sizing line stands at FSizingPos
     // (client pixels) until the release applies it.
@@ -355,10 +371,14 @@ private:
     std::unique_ptr<TScrollBarState> FScroll[2];
 };
 
-// The editor a grid lays over its current cell. Keys that move the cell
-// (Up, Down, PageUp, PageDown, Tab with goTabs, Left at the start and Right
-// at the end of the text) go to the grid; every character goes through the
-// grid's KeyPress first; Enter ends the edit, Esc cancels it.
+// The editor a grid lays over its current cell: a multi-line edit (one line
+// with a password character) on the editing core. Up, Down, PageUp,
+// PageDown, Esc, Tab (with goTabs), Insert and Ctrl+Delete go to the grid's
+// KeyDown; with goAlwaysShowEditor so do Left and Home at the start of the
+// text, Right and End at its end, and all four with Ctrl. The grid's
+// OnKeyDown sees the keys the editor keeps, the grid's KeyUp every release,
+// the grid's KeyPress every character first. Each change of the text reaches
+// the grid as WM_COMMAND with EN_CHANGE.
 class TInplaceEdit : public TCustomMaskEdit {
 public:
     explicit TInplaceEdit(TComponent* owner);
@@ -368,19 +388,29 @@ public:
     virtual void UpdateContents();
     // Places the editor over rect (client pixels of the grid).
     void UpdateLoc(const TRect& rect);
+    // The caret after the text, nothing selected.
+    void Deselect();
+    // A grid that wraps its cells' texts wraps them in the editor too.
+    using TCustomEdit::SetWordWrap;
+    using TCustomEdit::WordWrap;
 
 protected:
     // Called after the editor was placed; sets the text area inside it.
     virtual void BoundsChanged();
+    void Change() override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
     void KeyPress(TChar& key) override;
     void DoExit() override;
     void DefaultHandler(TMessage& message) override;
 
 private:
     friend class TCustomGrid;
-    // Starts the edit with character as if typed over the whole text.
-    void TypeOver(TChar character);
+    // A key that the grid handles instead of the editor.
+    bool GridKey(uint16_t key, TShiftState shift) const;
+    // Types character as the first key of an edit (over the whole text) or
+    // into an edit going on (at the caret).
+    void TypeKey(TChar character, bool overAll);
 
     TCustomGrid* FGrid = nullptr;
 };

@@ -51,39 +51,79 @@ void TCustomGrid::ShowEditor()
 {
     if (FEditorShown || !CanEditShow())
         return;
+    // An edit whose cell was scrolled away is still going on: scrolling the
+    // cell back shows it again (UpdateEdit), with what was typed.
     ScrollIntoView(FCurrent);
+    if (FEditorShown)
+        return;
     if (!FInplaceEdit) {
         FInplaceEdit = CreateEditor();
         FInplaceEdit->FGrid = this;
         FInplaceEdit->SetParent(this);
     }
-    FEditorMode = true;
-    FInplaceEdit->UpdateContents();
-    FEditStartText = FInplaceEdit->Text();
+    if (!FEditorMode) {
+        FEditorMode = true;
+        LoadEditor();
+    }
+    ShowEditorWindow();
+}
+
+void TCustomGrid::ShowEditorChar(TChar ch)
+{
+    const bool goingOn = FEditorMode;
+    ShowEditor();
+    if (FEditorShown)
+        FInplaceEdit->TypeKey(ch, !goingOn);
+}
+
+void TCustomGrid::LoadEditor()
+{
+    // Loading is no change of the cell.
+    FLoadingEditor = true;
+    try {
+        FInplaceEdit->UpdateContents();
+    } catch (...) {
+        FLoadingEditor = false;
+        throw;
+    }
+    FLoadingEditor = false;
+    FEditStartText = FEditText = FInplaceEdit->Text();
     FInplaceEdit->SetModified(false);
+    FInplaceEdit->SelectAll();
+}
+
+// The editor is loaded and its text selected before it takes the focus, so
+// that its own focus handling (a caret put at the end) has the last word.
+void TCustomGrid::ShowEditorWindow()
+{
     FInplaceEdit->UpdateLoc(IntersectRect(CellRect(FCurrent.X, FCurrent.Y), ClientRect()));
     FInplaceEdit->Show();
     FEditorShown = true;
     if (Focused())
         FInplaceEdit->SetFocus();
-    FInplaceEdit->SelectAll();
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
-void TCustomGrid::ShowEditorChar(TChar ch)
+void TCustomGrid::HideEditorWindow()
 {
-    ShowEditor();
-    if (FEditorShown)
-        FInplaceEdit->TypeOver(ch);
+    FEditorShown = false;
+    // The grid takes the focus before the editor hides, so the focus never
+    // leaves the grid.
+    if (FInplaceEdit->Focused() && CanFocus())
+        SetFocus();
+    FInplaceEdit->Hide();
+    InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::UpdateText()
 {
-    if (!FEditorMode || !FInplaceEdit || !FInplaceEdit->Modified())
+    if (!FEditorMode || !FInplaceEdit || FLoadingEditor)
         return;
     const String text = FInplaceEdit->Text();
-    FInplaceEdit->SetModified(false);
+    if (text == FEditText)
+        return;
     SetEditText(FCurrent.X, FCurrent.Y, text);
+    FEditText = text;
 }
 
 void TCustomGrid::HideEditor()
@@ -93,39 +133,36 @@ void TCustomGrid::HideEditor()
     // A SetEditText that throws keeps the edit open.
     UpdateText();
     FEditorMode = false;
-    if (!FEditorShown)
-        return;
-    FEditorShown = false;
-    const bool hadFocus = FInplaceEdit->Focused();
-    FInplaceEdit->Hide();
-    if (hadFocus && CanFocus())
-        SetFocus();
-    InvalidateCell(FCurrent.X, FCurrent.Y);
+    if (FEditorShown)
+        HideEditorWindow();
 }
 
 void TCustomGrid::UpdateEdit()
 {
-    if (!FEditorShown)
+    if (!FEditorMode)
         return;
     const TRect rect = IntersectRect(CellRect(FCurrent.X, FCurrent.Y), ClientRect());
-    if (rect.IsEmpty())
-        HideEditor();
-    else
+    if (rect.IsEmpty()) {
+        if (FEditorShown)
+            HideEditorWindow();
+    } else if (FEditorShown) {
         FInplaceEdit->UpdateLoc(rect);
+    } else {
+        ShowEditorWindow();
+    }
 }
 
 void TCustomGrid::InvalidateEditor()
 {
-    if (!FEditorShown)
-        return;
-    FInplaceEdit->UpdateContents();
-    FEditStartText = FInplaceEdit->Text();
-    FInplaceEdit->SetModified(false);
+    if (FEditorMode)
+        LoadEditor();
 }
 
+// Esc puts the opening text back into the editor and so into the cell.
 void TCustomGrid::EditorCancelled()
 {
     FInplaceEdit->SetText(FEditStartText);
+    UpdateText();
     FInplaceEdit->SetModified(false);
     if (FOptions.Contains(goAlwaysShowEditor))
         FInplaceEdit->SelectAll();
@@ -144,12 +181,15 @@ TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomMaskEdit(owner)
     SetParentColor(false);
     SetColor(clWindow);
     SetVisible(false);
+    SetMultiLine(true);
 }
 
 void TInplaceEdit::UpdateContents()
 {
     SetEditMask(String());
     SetText(String());
+    // A password shows on one line only.
+    SetMultiLine(PasswordChar() == 0);
     SetEditMask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
     SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
     SetMaxLength(FGrid->GetEditLimit());
@@ -163,48 +203,94 @@ void TInplaceEdit::UpdateLoc(const TRect& rect)
     BoundsChanged();
 }
 
-void TInplaceEdit::BoundsChanged() { SetEditRect(Rect(2, 0, std::max(2, Width() - 2), Height())); }
+// The text starts where the grid draws a cell's text, so it does not move
+// when the edit begins.
+void TInplaceEdit::BoundsChanged() { SetEditRect(Rect(2, 2, std::max(2, Width() - 2), std::max(2, Height()))); }
 
-void TInplaceEdit::TypeOver(TChar character)
+void TInplaceEdit::Deselect()
 {
-    SelectAll();
+    const auto length = static_cast<int32_t>(Text().size());
+    SetSelection(length, length);
+}
+
+void TInplaceEdit::TypeKey(TChar character, bool overAll)
+{
+    if (overAll)
+        SelectAll();
     if (character == 8)
         UserDelete(false, false);
     else
         UserInsert(String(QChar(character)));
 }
 
-void TInplaceEdit::KeyDown(uint16_t& key, TShiftState shift)
+// The grid hears of the change first, so the editor's OnChange reads the
+// cell as it now is.
+void TInplaceEdit::Change()
 {
-    TCustomMaskEdit::KeyDown(key, shift);
-    if (key == 0 || !FGrid)
-        return;
-    const bool noSelection = SelLength() == 0;
-    const auto textLength = static_cast<int32_t>(Text().size());
-    bool toGrid = false;
+    if (FGrid)
+        FGrid->Perform(WM_COMMAND, MakeLParam(0, EN_CHANGE), reinterpret_cast<intptr_t>(static_cast<TWinControl*>(this)));
+    TCustomMaskEdit::Change();
+}
+
+bool TInplaceEdit::GridKey(uint16_t key, TShiftState shift) const
+{
+    const bool ctrl = shift.Contains(ssCtrl);
+    // Walking out of the text sideways belongs to grids that always edit.
+    const bool walks = FGrid->Options().Contains(goAlwaysShowEditor);
+    const auto length = static_cast<int32_t>(Text().size());
+    // Nothing or all selected: the text just opened walks on at once.
+    const bool noneOrAll = SelLength() == 0 || SelLength() == length;
     switch (key) {
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT:
-        toGrid = true;
-        break;
+    case VK_ESCAPE:
+        return true;
+    case VK_INSERT:
+        return shift.Empty();
+    case VK_DELETE:
+        return ctrl;
     case VK_LEFT:
-        toGrid = noSelection && Caret() == 0 && !shift.Contains(ssShift);
-        break;
+    case VK_HOME:
+        return walks && (ctrl || (SelStart() == 0 && noneOrAll));
     case VK_RIGHT:
-        toGrid = noSelection && Caret() == textLength && !shift.Contains(ssShift);
-        break;
+    case VK_END:
+        return walks && (ctrl || (SelStart() + SelLength() == length && noneOrAll));
     case VK_TAB:
-        toGrid = FGrid->Options().Contains(goTabs);
-        break;
+        return FGrid->Options().Contains(goTabs) && !shift.Contains(ssAlt);
     default:
-        break;
+        return false;
     }
-    if (toGrid) {
+}
+
+void TInplaceEdit::KeyDown(uint16_t& key, TShiftState shift)
+{
+    if (!FGrid) {
+        TCustomMaskEdit::KeyDown(key, shift);
+        return;
+    }
+    if (GridKey(key, shift)) {
         FGrid->KeyDown(key, shift);
         key = 0;
+        return;
     }
+    if (FGrid->OnKeyDown)
+        FGrid->OnKeyDown(FGrid, key, shift);
+    if (key == VK_F2) {
+        Deselect();
+        key = 0;
+    }
+    if (key != 0)
+        TCustomMaskEdit::KeyDown(key, shift);
+}
+
+void TInplaceEdit::KeyUp(uint16_t& key, TShiftState shift)
+{
+    if (FGrid)
+        FGrid->KeyUp(key, shift);
+    if (key != 0)
+        TCustomMaskEdit::KeyUp(key, shift);
 }
 
 void TInplaceEdit::KeyPress(TChar& key)
@@ -215,6 +301,9 @@ void TInplaceEdit::KeyPress(TChar& key)
     }
     FGrid->KeyPress(key);
     if (key >= 32 && !FGrid->CanEditAcceptKey(key))
+        key = 0;
+    // Tab walks the grid (or leaves it); it never types into a cell.
+    if (key == 9)
         key = 0;
     if (key == 27) {
         key = 0;

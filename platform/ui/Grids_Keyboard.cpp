@@ -15,7 +15,10 @@ void TCustomGrid::KeyDown(uint16_t& key, TShiftState shift)
         return;
     }
     if (key == VK_F2) {
-        SetEditorMode(true);
+        // F2 puts the caret after the text, so typing adds to it.
+        ShowEditor();
+        if (FEditorShown)
+            FInplaceEdit->Deselect();
         return;
     }
     if (key == VK_TAB) {
@@ -121,7 +124,7 @@ void TCustomGrid::KeyPress(TChar& key)
             UpdateText();
             FInplaceEdit->SelectAll();
         } else {
-            SetEditorMode(!FEditorShown);
+            SetEditorMode(!FEditorMode);
         }
         key = 0;
         return;

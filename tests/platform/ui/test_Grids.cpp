@@ -634,14 +634,14 @@ TEST_F(GridEditTest, F2ShowsTheCellTextAndEnterWritesItBack)
     EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(1, 1));
 
     Type("xy");
-    EXPECT_EQ(Grid->InplaceEditor()->Text(), "xy") << "typing replaces the selected text";
-    EXPECT_EQ(Grid->EditLog.size(), 1U) << "no SetEditText while typing";
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "abcxy") << "F2 leaves nothing selected: typing appends";
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 abcx", "set 1,1 abcxy" })) << "each change is written";
 
     Press(Qt::Key_Return, Qt::NoModifier, "\r");
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_FALSE(Grid->InplaceEditor()->Visible());
-    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 xy" }));
-    EXPECT_EQ(Grid->Cells(1, 1), "xy");
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 abcx", "set 1,1 abcxy" })) << "ending writes nothing more";
+    EXPECT_EQ(Grid->Cells(1, 1), "abcxy");
     EXPECT_TRUE(Grid->Focused());
     EXPECT_EQ(Grid->ExitCount, 0) << "focus between the grid and its editor does not leave the grid";
 }
@@ -662,7 +662,8 @@ TEST_F(GridEditTest, EscCancelsTheEdit)
     Press(Qt::Key_Escape);
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_EQ(Grid->Cells(1, 1), "abc");
-    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1" }));
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 abcz", "set 1,1 abczz", "set 1,1 abc" }))
+        << "the cell follows the typing and gets its text back";
     EXPECT_TRUE(Grid->Focused());
 }
 
@@ -671,7 +672,7 @@ TEST_F(GridEditTest, ATypedCharacterStartsTheEditAndMovingCommitsIt)
     Press(Qt::Key_Q, Qt::NoModifier, "q");
     ASSERT_TRUE(Grid->EditorMode());
     EXPECT_EQ(Grid->InplaceEditor()->Text(), "q");
-    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1" }));
+    EXPECT_EQ(Grid->EditLog, (std::vector<std::string> { "get 1,1", "set 1,1 q" }));
 
     Press(Qt::Key_Down);
     EXPECT_EQ(Grid->Row(), 2);
@@ -687,7 +688,7 @@ TEST_F(GridEditTest, LeavingTheGridCommitsTheEdit)
     Other->SetFocus();
     QApplication::processEvents();
     EXPECT_FALSE(Grid->EditorMode());
-    EXPECT_EQ(Grid->Cells(1, 1), "k");
+    EXPECT_EQ(Grid->Cells(1, 1), "abck");
     EXPECT_EQ(Grid->ExitCount, 1);
 }
 
@@ -934,8 +935,9 @@ TEST_F(GridEditTest, TheEditFollowsItsCellWhenColumnsMoveOrRowsAreCut)
     ASSERT_TRUE(Grid->EditorMode()) << "moving columns does not end the edit";
     EXPECT_EQ(Grid->Col(), 3);
     EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(3, 1));
+    Type("!");
     Press(Qt::Key_Return, Qt::NoModifier, "\r");
-    EXPECT_EQ(Grid->Cells(3, 1), "zz");
+    EXPECT_EQ(Grid->Cells(3, 1), "abczz!");
     EXPECT_EQ(Grid->Cells(1, 1), "");
 
     Grid->MoveColRow(2, 50, true, true);
@@ -943,7 +945,7 @@ TEST_F(GridEditTest, TheEditFollowsItsCellWhenColumnsMoveOrRowsAreCut)
     Type("cut");
     Grid->SetRowCount(20);
     EXPECT_FALSE(Grid->EditorMode());
-    EXPECT_EQ(Grid->EditLog.back(), "set 2,50 cut") << "the text goes to its own cell before that row is cut";
+    EXPECT_EQ(Grid->EditLog.back(), "set 2,50 cut") << "the text went to its own cell, not to a row that stays";
     EXPECT_EQ(Grid->Cells(2, 19), "");
 }
 
