@@ -41,6 +41,28 @@ protected:
     }
 };
 
+// An editor that puts the caret at the end when it takes the focus, as a
+// descendant's editor may; its grid makes it.
+class TCaretAtEndEditor : public TInplaceEdit {
+public:
+    using TInplaceEdit::TInplaceEdit;
+
+protected:
+    void WMSetFocus(TMessage& message) override
+    {
+        TInplaceEdit::WMSetFocus(message);
+        Deselect();
+    }
+};
+
+class TCaretAtEndGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+
+protected:
+    TInplaceEdit* CreateEditor() override { return new TCaretAtEndEditor(this); }
+};
+
 // One input: a key with its text, plain typing (Key_unknown, one key per
 // character) or an input method's commit.
 struct TInput {
@@ -270,6 +292,21 @@ TEST_F(GridEditorTest, TheFocusComingBackToTheGridGoesOnToItsShownEditor)
     EXPECT_TRUE(EditorFocused());
     Send(Typed(u"k"));
     EXPECT_EQ(Grid->Cells(1, 1), "k");
+}
+
+TEST_F(GridEditorTest, TheEditorsOwnFocusHandlingHasTheLastWord)
+{
+    auto* grid = new TCaretAtEndGrid(Form.get());
+    grid->SetParent(Form.get());
+    grid->SetBounds(0, 0, 331, 251);
+    grid->SetOptions(grid->Options() + TGridOptions { goEditing });
+    grid->SetCells(1, 1, "abc");
+    grid->SetFocus();
+    Send(Key(Qt::Key_Return, Qt::NoModifier, u"\r"));
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(QApplication::focusWidget(), grid->InplaceEditor()->Widget());
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 3);
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 0) << "the grid selected the text before the editor took the focus";
 }
 
 TEST_F(GridEditorTest, ACellScrolledAwayHidesTheEditorWithoutEndingTheEdit)
