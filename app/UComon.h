@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // The workspace: the values through which the otherwise independent dialogs
 // meet. One instance of each for the run; the main window sets them at start.
@@ -93,3 +94,31 @@ void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, 
 // trimmed; true when there are four and each is an integer from 0 to 255. On
 // an early false the parts not yet split off keep what the caller passed.
 bool Split_IP_Address(const String& Text, String& P1, String& P2, String& P3, String& P4);
+
+// ---- value checks of the tables
+
+struct TSerialPort;
+
+// The serial ports as the update dialog lists them: the decimal port numbers,
+// ascending (see Com_Port_Number). The caller owns the list.
+std::unique_ptr<TStringList> Get_ComPort_List();
+std::unique_ptr<TStringList> Get_ComPort_List(const std::vector<TSerialPort>& ports);
+// The number a port goes by in the dialogs, 0 for a port that has none:
+// ttyS<k> is k + 1 as the classic ports always were, ttyUSB<k> 65 + k and
+// ttyACM<k> 129 + k, each kind within its own block of 64.
+int32_t Com_Port_Number(const String& portName);
+
+// The decimal separator of the number settings in force: "," or ".", and ","
+// for any other.
+QChar Get_Decimal_Separator();
+
+// True when Text is NOT a valid KNX address: a group address (main/sub,
+// main/middle/sub or a plain number) with Group, else an individual address
+// (area.line.device or a plain number); 0.0.0 only with Allow_Zero.
+bool Error_In_KNX_Address(const String& Text, bool Group, bool Allow_Zero);
+// A text without "." counts as a group address.
+inline bool Is_KNX_Group_Address(const String& Text) { return !Text.contains(u'.'); }
+
+// Reads Text as a real number after turning both "," and "." into Separator;
+// on failure Value is 1.0 and the result false.
+bool Conv_Float(const String& Text, QChar Separator, float& Value);
