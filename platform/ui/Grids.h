@@ -325,6 +325,8 @@ private:
     // Editor
     // Loads the editor from the current cell and selects its text.
     void LoadEditor();
+    // The shown part of the current cell.
+    TRect EditorRect() const;
     void ShowEditorWindow();
     void HideEditorWindow();
     void EditorExited();

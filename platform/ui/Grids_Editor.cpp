@@ -63,6 +63,8 @@ void TCustomGrid::ShowEditor()
     }
     if (!FEditorMode) {
         FEditorMode = true;
+        // Placed first, so the selection scrolls the text in the cell's own size.
+        FInplaceEdit->UpdateLoc(EditorRect());
         LoadEditor();
     }
     ShowEditorWindow();
@@ -96,13 +98,15 @@ void TCustomGrid::LoadEditor()
 // that its own focus handling (a caret put at the end) has the last word.
 void TCustomGrid::ShowEditorWindow()
 {
-    FInplaceEdit->UpdateLoc(IntersectRect(CellRect(FCurrent.X, FCurrent.Y), ClientRect()));
+    FInplaceEdit->UpdateLoc(EditorRect());
     FInplaceEdit->Show();
     FEditorShown = true;
     if (Focused())
         FInplaceEdit->SetFocus();
     InvalidateCell(FCurrent.X, FCurrent.Y);
 }
+
+TRect TCustomGrid::EditorRect() const { return IntersectRect(CellRect(FCurrent.X, FCurrent.Y), ClientRect()); }
 
 void TCustomGrid::HideEditorWindow()
 {
@@ -141,7 +145,7 @@ void TCustomGrid::UpdateEdit()
 {
     if (!FEditorMode)
         return;
-    const TRect rect = IntersectRect(CellRect(FCurrent.X, FCurrent.Y), ClientRect());
+    const TRect rect = EditorRect();
     if (rect.IsEmpty()) {
         if (FEditorShown)
             HideEditorWindow();

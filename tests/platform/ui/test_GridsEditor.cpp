@@ -63,6 +63,20 @@ protected:
     TInplaceEdit* CreateEditor() override { return new TCaretAtEndEditor(this); }
 };
 
+// A grid that wraps its cells' texts, in its editor too.
+class TWrappingGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+
+protected:
+    TInplaceEdit* CreateEditor() override
+    {
+        TInplaceEdit* editor = TStringGrid::CreateEditor();
+        editor->SetWordWrap(true);
+        return editor;
+    }
+};
+
 // One input: a key with its text, plain typing (Key_unknown, one key per
 // character) or an input method's commit.
 struct TInput {
@@ -371,6 +385,21 @@ TEST_F(GridEditorTest, ComposedCharactersReachTheGridAndTheEditorAsTyped)
                 presses.push_back(line);
         EXPECT_EQ(presses, entry.presses);
     }
+}
+
+TEST_F(GridEditorTest, AWrappedTextOpensFromItsFirstLine)
+{
+    auto* grid = new TWrappingGrid(Form.get());
+    grid->SetParent(Form.get());
+    grid->SetBounds(0, 0, 331, 251);
+    grid->SetOptions(grid->Options() + TGridOptions { goEditing });
+    grid->SetRowHeights(1, 100);
+    grid->SetCells(1, 1, "one two three four five");
+    grid->SetFocus();
+    Send(Key(Qt::Key_F2));
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_GT(grid->InplaceEditor()->LineCount(), 1);
+    EXPECT_EQ(grid->InplaceEditor()->FirstVisibleLine(), 0) << "the lines fit the cell: none is scrolled away";
 }
 
 TEST_F(GridEditorTest, TheEditorWrapsWhenAskedAndKeepsAPasswordOnOneLine)
