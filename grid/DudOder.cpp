@@ -1,0 +1,208 @@
+#include "grid/DudOder.h"
+
+#include "platform/graphics/Color.h"
+
+TDudStringGrid::TDudStringGrid(TComponent* owner)
+    : TBaseGrid(owner),
+      FPrintSettings(std::make_unique<TPrintSettings>(this)),
+      FHTMLSettings(std::make_unique<THTMLSettings>()),
+      FColumnSize(std::make_unique<TColumnSize>(this)),
+      FCellNode(std::make_unique<TCellNode>(this)),
+      FSizeWhileTyping(std::make_unique<TSizeWhileTyping>()),
+      FNavigation(std::make_unique<TNavigation>()),
+      FMouseActions(std::make_unique<TMouseActions>()),
+      FBands(std::make_unique<TBands>()),
+      FSearchFooter(std::make_unique<TSearchFooter>(false)),
+      FSyncGrid(std::make_unique<TSyncGrid>(this)),
+      FFocusHelper(std::make_unique<TFocusHelper>()),
+      FSortIndexes(std::make_unique<TSortIndexList>(-1, -1)),
+      FSortRowXRef(std::make_unique<TIntList>(-1, -1)),
+      FUnSortRowXRef(std::make_unique<TIntList>(-1, -1)),
+      FMergedColumns(std::make_unique<TIntList>(-1, -1)),
+      FSelectedCells(std::make_unique<TIntList>(-1, -1)),
+      FSelectedRows(std::make_unique<TIntList>(-1, -1)),
+      FModifiedRows(std::make_unique<TIntList>(-1, -1)),
+      FEnabledRows(std::make_unique<TIntList>(-1, -1)),
+      FOrigColSizes(std::make_unique<TIntList>(-1, -1)),
+      FColumnOrder(std::make_unique<TIntList>(-1, -1)),
+      FIgnoreColumns(std::make_unique<TIntList>(-1, -1)),
+      FControlList(std::make_unique<TControlList>()),
+      FColumnHeaders(std::make_unique<TStringList>()),
+      FRowHeaders(std::make_unique<TStringList>()),
+      FLookupItems(std::make_unique<TStringList>()),
+      Sortlist(std::make_unique<TStringList>()),
+      FFilterList(std::make_unique<TStringList>()),
+      FFixedFont(std::make_unique<TFont>()),
+      FActiveCellFont(std::make_unique<TFont>()),
+      cf(std::make_unique<TFont>()),
+      FRowIndicator(std::make_unique<TBitmap>())
+{
+    FVisibleCol.fill(true);
+    FVUVGradTo = ColorToRGB(clBtnFace);
+
+    FNavigation->OnChange = [this](TNavigation*) { NavigationChanged(); };
+    FMouseActions->OnChange = [this](TMouseActions*) { MouseActionsChanged(); };
+    FMouseActions->OnIsDesigning = [this](TMouseActions*) { return IsDesigning(); };
+    FMouseActions->OnInvalidate = [this](TMouseActions*) { InvalidateGrid(); };
+    FMouseActions->OnDisableEdit = [this](TMouseActions*) { DisableEditing(); };
+    FBands->OnChange = [this](TBands*) { Invalidate(); };
+    FColumnHeaders->OnChange = [this](TStringList*) { ColumnHeadersChanged(); };
+    FRowHeaders->OnChange = [this](TStringList*) { RowHeadersChanged(); };
+    FMergedColumns->OnChange = [this](TIntList*, int32_t, int32_t) { MergedColumnsChanged(); };
+    FFilterList->SetDuplicates(dupIgnore);
+    FFilterList->SetSorted(true);
+
+    FFixedFont->SetName(QStringLiteral("Tahoma"));
+    FFixedFont->SetStyle({ fsBold });
+    FFixedFont->OnChange = [this](TFont*) { Invalidate(); };
+    FActiveCellFont->SetStyle({ fsBold });
+    FActiveCellFont->OnChange = [this](TFont*) { Invalidate(); };
+
+    SetScrollBars(ssBoth);
+    SetRowCount(10);
+    SetWidth(400);
+    SetHeight(250);
+    SetDefaultRowHeight(22);
+    FFixedRowHeight = DefaultRowHeight();
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+}
+
+TDudStringGrid::~TDudStringGrid()
+{
+    FClearTextOnly = false;
+    FSaveHiddenCells = false;
+    UnHideColumnsAll();
+}
+
+String TDudStringGrid::GetVersionString() const
+{
+    const auto version = static_cast<uint32_t>(GetVersionNr());
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(version >> 24)
+        .arg((version >> 16) & 0xFF)
+        .arg((version >> 8) & 0xFF)
+        .arg(version & 0xFF);
+}
+
+void TDudStringGrid::Assign(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TDudStringGrid*>(&source);
+    if (!other)
+        return;
+    SetFont(other->Font());
+    FActiveCellColor = other->FActiveCellColor;
+    FActiveCellColorTo = other->FActiveCellColorTo;
+    FActiveCellFont->Assign(*other->FActiveCellFont);
+    FActiveCellShow = other->FActiveCellShow;
+    SetActiveRowShow(other->ActiveRowShow());
+    SetAlign(other->Align());
+    FAnchorHint = other->FAnchorHint;
+    FAutoNumAlign = other->FAutoNumAlign;
+    FAutoSize = other->FAutoSize;
+    FAutoThemeAdapt = other->FAutoThemeAdapt;
+    FAutoFilterUpdate = other->FAutoFilterUpdate;
+    FMouseActions->Assign(*other->FMouseActions);
+    FNavigation->Assign(*other->FNavigation);
+    FSearchFooter->Assign(*other->FSearchFooter);
+    FPrintSettings->Assign(*other->FPrintSettings);
+    FHTMLSettings->Assign(*other->FHTMLSettings);
+    FBands->Assign(*other->FBands);
+    FCellNode->Assign(*other->FCellNode);
+    FColumnSize->Assign(*other->FColumnSize);
+    FSyncGrid->Assign(*other->FSyncGrid);
+    FFocusHelper->Assign(*other->FFocusHelper);
+    FFixedRowAlways = other->FFixedRowAlways;
+    SetColCount(other->ColCount());
+    SetRowCount(other->RowCount());
+    SetFixedRows(other->FixedRows());
+    SetFixedCols(other->FixedCols());
+    SetDefaultColWidth(other->DefaultColWidth());
+    SetDefaultRowHeight(other->DefaultRowHeight());
+    SetFixedRowHeight(other->FixedRowHeight());
+    SetFixedColWidth(other->FixedColWidth());
+    FInvalidEntryTitle = other->FInvalidEntryTitle;
+    FInvalidEntryIcon = other->FInvalidEntryIcon;
+    FInvalidEntryText = other->FInvalidEntryText;
+    SetOptions(other->Options());
+    for (int32_t column = 0; column < ColCount(); ++column)
+        SetColWidths(column, other->ColWidths(column));
+    FColumnHeaders->Assign(*other->FColumnHeaders);
+    for (int32_t row = 0; row < RowCount(); ++row)
+        SetRowHeights(row, other->RowHeights(row));
+    FScrollProportional = other->FScrollProportional;
+    FScrollSynch = other->FScrollSynch;
+    FScrollHints = other->FScrollHints;
+    FScrollBarAlways = other->FScrollBarAlways;
+    SetScrollBars(other->ScrollBars());
+    FScrollColor = other->FScrollColor;
+    FScrollType = other->FScrollType;
+    FScrollWidth = other->FScrollWidth;
+    AssignCells(source);
+}
+
+void TDudStringGrid::AssignCells(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TDudStringGrid*>(&source);
+    if (!other)
+        return;
+    const int32_t columns = other->AllColCount();
+    if (AllColCount() < columns)
+        SetColCount(columns - FNumHidden);
+    SetRowCount(other->RowCount());
+    for (int32_t row = 0; row < other->RowCount(); ++row)
+        for (int32_t column = 0; column < columns; ++column)
+            SetGridCell(column, row, other->GetGridCell(column, row));
+}
+
+void TDudStringGrid::Loaded()
+{
+    TBaseGrid::Loaded();
+    ShowColumnHeaders();
+    ShowRowHeaders();
+    FFixedRowsMin = TBaseGrid::FixedRows();
+    FFixedColsMin = TBaseGrid::FixedCols();
+    FMinRowHeight = DefaultRowHeight();
+    FMinColWidth = 10;
+    FMaxRowCount = RowCount();
+    FLoaded = true;
+    if (Options().Contains(goAlwaysShowEditor)) {
+        FNavigation->SetAlwaysEdit(true);
+        SetOptions(Options() - TGridOptions { goAlwaysShowEditor });
+    }
+    FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    ApplyScrollBarAlways(false);
+}
+
+void TDudStringGrid::Invalidate()
+{
+    if (FEditChange) {
+        FEditChange = false;
+        return;
+    }
+    TBaseGrid::Invalidate();
+}
+
+void TDudStringGrid::Resize()
+{
+    TBaseGrid::Resize();
+    if (OnResize)
+        OnResize(this);
+    ApplyScrollBarAlways(false);
+    CellControlsUpdate(false);
+}
+
+void TDudStringGrid::DisableEditing()
+{
+    SetOptions(Options() - TGridOptions { goEditing });
+}
+
+bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
+{
+    return TBaseGrid::SelectCell(aCol, aRow);
+}
+
+TRect TDudStringGrid::UsedCells() const
+{
+    return TRect { 0, 0, AllColCount() - 1, RowCount() - 1 };
+}

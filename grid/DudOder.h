@@ -1,0 +1,1402 @@
+#pragma once
+
+// The string grid every table editor of the program rests on: the base grid's
+// cell store with hidden columns and rows, per-cell hooks that the column
+// grid answers from its column settings, typed cell access, selection lists,
+// editing, painting and the settings objects it publishes.
+//
+// The class is large; its bodies are split by concern over DudOder*.cpp.
+// Operations whose feature is not built yet keep a default that shows
+// nothing and writes nothing, so descendants and dialogs bind to the final
+// declaration.
+
+#include "grid/DudOder_GridSettings.h"
+#include "grid/DudOder_Types.h"
+#include "grid/base/BaseGrid.h"
+#include "grid/base/DudStyleIF.h"
+#include "grid/base/VidEri.h"
+#include "grid/base/VidEri_Options.h"
+#include "grid/base/zuzcheck.h"
+#include "platform/core/StringList.h"
+#include "platform/graphics/ImageList.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TCellGraphic;
+class TGridItem;
+class TFilter;
+class TSortSettings;
+class TControlLook;
+class TFloatingFooter;
+class TGrouping;
+class TBalloonSettings;
+class TShowModified;
+class TBackGround;
+class TFilterDropDown;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TGridProgressAppearance;
+class TGridChangeNotifier;
+class TRichEdit;
+
+// Real columns that take part in hiding; the visibility table has one entry
+// more, which stays shown.
+constexpr int32_t MaxHideableColumns = 512;
+
+class TDudStringGrid : public TBaseGrid {
+public:
+    explicit TDudStringGrid(TComponent* owner);
+    ~TDudStringGrid() override;
+
+    // Copies settings, dimensions and then the cells from another string
+    // grid; any other source is ignored.
+    void Assign(const TPersistent& source) override;
+    void Loaded() override;
+    // Clears only the one-shot flag an editor change set; otherwise repaints.
+    void Invalidate();
+
+    // ---- dimensions
+    int32_t RowCount() const { return TBaseGrid::RowCount(); }
+    void SetRowCount(int32_t value);
+    int32_t ColCount() const { return TBaseGrid::ColCount(); }
+    void SetColCount(int32_t value);
+    int32_t FixedRows() const;
+    void SetFixedRows(int32_t value);
+    int32_t FixedCols() const;
+    void SetFixedCols(int32_t value);
+    int32_t FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(int32_t value);
+    int32_t FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int32_t value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool value) { FFixedRowAlways = value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool value) { FFixedColAlways = value; }
+    int32_t DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+    void SetDefaultRowHeight(int32_t value);
+    int32_t FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int32_t value);
+    int32_t FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int32_t value);
+    bool WordWrap() const { return FWordWrapEx; }
+    void SetWordWrap(bool value);
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment value);
+    // The text drawing flag that VAlignment stands for.
+    uint32_t VAlignFlag() const { return FVAlign; }
+    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment value) { SetRepainted(FDefaultAlignment, value); }
+    int32_t Col() const { return TBaseGrid::Col(); }
+    void SetCol(int32_t value);
+    int32_t Row() const { return TBaseGrid::Row(); }
+    void SetRow(int32_t value) { SetRowEx(value); }
+    int32_t TopRow() const { return TBaseGrid::TopRow(); }
+    void SetTopRow(int32_t value) { SetTopRowEx(value); }
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool value) { FIntegralHeight = value; }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    bool SizeWithForm() const { return FSizeWithForm; }
+    void SetSizeWithForm(bool value) { FSizeWithForm = value; }
+    bool Multilinecells() const { return FMultilinecells; }
+    void SetMultilinecells(bool value) { FMultilinecells = value; }
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    // The largest counts ever set: the destructor clears every cell up to them.
+    int32_t MaxRowCount() const { return FMaxRowCount; }
+    int32_t MaxColCount() const { return FMaxColCount; }
+    int32_t FixedRowsMin() const { return FFixedRowsMin; }
+    int32_t FixedColsMin() const { return FFixedColsMin; }
+
+    // ---- selection look
+    TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(TColor value) { SetRepainted(FSelectionColor, value); }
+    TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(TColor value) { SetRepainted(FSelectionColorTo, value); }
+    TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+    void SetSelectionMirrorColor(TColor value) { SetRepainted(FSelectionMirrorColor, value); }
+    TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+    void SetSelectionMirrorColorTo(TColor value) { SetRepainted(FSelectionMirrorColorTo, value); }
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor value) { SetRepainted(FSelectionTextColor, value); }
+    bool SelectionColorMixer() const { return FSelectionColorMixer; }
+    void SetSelectionColorMixer(bool value) { SetRepainted(FSelectionColorMixer, value); }
+    // Percent, kept within 0..100.
+    int32_t SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int32_t value);
+    bool SelectionRectangle() const { return FSelectionRectangle; }
+    void SetSelectionRectangle(bool value) { SetRepainted(FSelectionRectangle, value); }
+    bool SelectionResizer() const { return FSelectionResizer; }
+    void SetSelectionResizer(bool value) { SetRepainted(FSelectionResizer, value); }
+    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+    void SetSelectionRTFKeep(bool value) { FSelectionRTFKeep = value; }
+    TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+    void SetSelectionRectangleColor(TColor value) { FSelectionRectangleColor = value; }
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool value);
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor value) { FHighlightColor = value; }
+    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void SetHighlightTextColor(TColor value) { FHighlightTextColor = value; }
+
+    // ---- active cell and fixed cells
+    bool ActiveCellShow() const { return FActiveCellShow; }
+    void SetActiveCellShow(bool value) { SetRepainted(FActiveCellShow, value); }
+    TColor ActiveCellColor() const { return FActiveCellColor; }
+    void SetActiveCellColor(TColor value) { SetRepainted(FActiveCellColor, value); }
+    TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+    void SetActiveCellColorTo(TColor value) { SetRepainted(FActiveCellColorTo, value); }
+    TFont& ActiveCellFont() const { return *FActiveCellFont; }
+    void SetActiveCellFont(const TFont& value) { FActiveCellFont->Assign(value); }
+    TFont& FixedFont() const { return *FFixedFont; }
+    void SetFixedFont(const TFont& value);
+    bool FixedAsButtons() const { return FFixedAsButtons; }
+    void SetFixedAsButtons(bool value) { SetRepainted(FFixedAsButtons, value); }
+    TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+    void SetFixedDropDownMenu(TPopupMenu* value) { FFixedDropDownMenu = value; }
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool value) { FHovering = value; }
+    THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+    void SetHoverFixedCells(THoverFixedCells value) { FHoverFixedCells = value; }
+    TStringList& ColumnHeaders() const { return *FColumnHeaders; }
+    void SetColumnHeaders(const TStrings& value);
+    TStringList& RowHeaders() const { return *FRowHeaders; }
+    void SetRowHeaders(const TStrings& value);
+
+    // ---- look
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor value);
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool value) { FAutoThemeAdapt = value; }
+    TColor DisabledFontColor() const { return FDisabledFontColor; }
+    void SetDisabledFontColor(TColor value) { SetRepainted(FDisabledFontColor, value); }
+    TImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TImageList* value) { FGridImages = value; }
+    TBitmap& RowIndicator() const { return *FRowIndicator; }
+    void SetRowIndicator(const TBitmap& value);
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool value) { FEnableBlink = value; }
+    bool ShowDesignHelper() const { return FShowDesignHelper; }
+    void SetShowDesignHelper(bool value) { FShowDesignHelper = value; }
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor value) { SetRepainted(FURLColor, value); }
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool value) { SetRepainted(FURLShow, value); }
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool value) { FURLShowInText = value; }
+    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+    void SetURLUnderlineOnHover(bool value) { FURLUnderlineOnHover = value; }
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool value) { FURLFull = value; }
+    bool URLEdit() const { return FURLEdit; }
+    void SetURLEdit(bool value) { FURLEdit = value; }
+    bool EnableHTML() const { return FEnableHTML; }
+    void SetEnableHTML(bool value) { SetRepainted(FEnableHTML, value); }
+    bool AnchorHint() const { return FAnchorHint; }
+    void SetAnchorHint(bool value) { FAnchorHint = value; }
+    TColor VUVGradientFrom() const { return FVUVGradFrom; }
+    void SetVUVGradientFrom(TColor value) { SetRepainted(FVUVGradFrom, value); }
+    TColor VUVGradientTo() const { return FVUVGradTo; }
+    void SetVUVGradientTo(TColor value) { SetRepainted(FVUVGradTo, value); }
+    TColor VUVGradientMirrorFrom() const { return FVUVGradMirrorFrom; }
+    void SetVUVGradientMirrorFrom(TColor value) { SetRepainted(FVUVGradMirrorFrom, value); }
+    TColor VUVGradientMirrorTo() const { return FVUVGradMirrorTo; }
+    void SetVUVGradientMirrorTo(TColor value) { SetRepainted(FVUVGradMirrorTo, value); }
+
+    // ---- hints
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor value) { FHintColor = value; }
+    bool HintShowCells() const { return FHintShowCells; }
+    void SetHintShowCells(bool value) { FHintShowCells = value; }
+    bool HintShowLargeText() const { return FHintShowLargeText; }
+    void SetHintShowLargeText(bool value) { FHintShowLargeText = value; }
+    THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+    void SetHintShowLargeTextPos(THintShowLargeTextPos value) { FHintShowLargeTextPos = value; }
+    bool HintShowSizing() const { return FHintShowSizing; }
+    void SetHintShowSizing(bool value) { FHintShowSizing = value; }
+    bool HTMLHint() const { return FHTMLHint; }
+    void SetHTMLHint(bool value) { FHTMLHint = value; }
+    bool UseInternalHintClass() const { return FUseInternalHintClass; }
+    void SetUseInternalHintClass(bool value) { FUseInternalHintClass = value; }
+
+    // ---- editing
+    TEditorType DefaultEditor() const { return FDefaultEditor; }
+    void SetDefaultEditor(TEditorType value) { FDefaultEditor = value; }
+    // 0: no limit.
+    int32_t MaxEditLength() const { return FMaxEditLength; }
+    void SetMaxEditLength(int32_t value);
+    int32_t MaxComboLength() const { return FMaxComboLength; }
+    void SetMaxComboLength(int32_t value) { FMaxComboLength = value; }
+    bool EditWithTags() const { return FEditWithTags; }
+    void SetEditWithTags(bool value) { FEditWithTags = value; }
+    bool OemConvert() const { return FOemConvert; }
+    void SetOemConvert(bool value) { FOemConvert = value; }
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool value) { FExcelStyleDecimalSeparator = value; }
+    const String& ValidChars() const { return FValidChars; }
+    void SetValidChars(const String& value) { FValidChars = value; }
+    const String& FloatFormat() const { return FFloatFormat; }
+    void SetFloatFormat(const String& value) { FFloatFormat = value; }
+    const String& InvalidEntryTitle() const { return FInvalidEntryTitle; }
+    void SetInvalidEntryTitle(const String& value) { FInvalidEntryTitle = value; }
+    const String& InvalidEntryText() const { return FInvalidEntryText; }
+    void SetInvalidEntryText(const String& value) { FInvalidEntryText = value; }
+    TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+    void SetInvalidEntryIcon(TInvalidEntryIcon value) { FInvalidEntryIcon = value; }
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool value) { FLookup = value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool value) { FLookupCaseSensitive = value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool value) { FLookupHistory = value; }
+    TStringList& LookupItems() const { return *FLookupItems; }
+    void SetLookupItems(const TStrings* value);
+    const String& CheckTrue() const { return FCheckTrue; }
+    void SetCheckTrue(const String& value) { FCheckTrue = value; }
+    const String& CheckFalse() const { return FCheckFalse; }
+    void SetCheckFalse(const String& value) { FCheckFalse = value; }
+    TChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(TChar value) { FPasswordChar = value; }
+    const String& EditMask() const { return FEditMask; }
+    void SetEditMask(const String& value) { FEditMask = value; }
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* value) { FEditLink = value; }
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool value) { FAlwaysValidate = value; }
+    bool Modified() const { return FGridModified; }
+    void SetModified(bool value) { FGridModified = value; }
+    // Switches range selection and editing on whatever the value.
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void SetSpreadSheet(bool value);
+    const String& OriginalCellValue() const { return FOldCellText; }
+    void SetOriginalCellValue(const String& value) { FOldCellText = value; }
+    bool EditActive() const { return EditMode; }
+    TEditorType CurrentEditor() const { return EditControl; }
+
+    // ---- scrolling
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways value) { FScrollBarAlways = value; }
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType value) { FScrollType = value; }
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor value) { FScrollColor = value; }
+    int32_t ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int32_t value) { FScrollWidth = value; }
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool value) { FScrollProportional = value; }
+    bool ScrollSynch() const { return FScrollSynch; }
+    void SetScrollSynch(bool value) { FScrollSynch = value; }
+    TScrollHintType ScrollHints() const { return FScrollHints; }
+    void SetScrollHints(TScrollHintType value) { FScrollHints = value; }
+    bool EnableWheel() const { return FEnableWheel; }
+    void SetEnableWheel(bool value) { FEnableWheel = value; }
+    TIntelliPan IntelliPan() const { return FIntelliPan; }
+    void SetIntelliPan(TIntelliPan value) { FIntelliPan = value; }
+    bool IntelliZoom() const { return FIntelliZoom; }
+    void SetIntelliZoom(bool value) { FIntelliZoom = value; }
+
+    // ---- filtering
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool value);
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool value) { FFilterDropDownAuto = value; }
+    bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+    void SetFilterDropDownCheck(bool value) { FFilterDropDownCheck = value; }
+    const String& FilterDropDownClear() const { return FFilterDropDownClear; }
+    void SetFilterDropDownClear(const String& value) { FFilterDropDownClear = value; }
+    TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+    void SetFilterDropDownColumns(TFilterDropDownColumns value) { FFilterDropDownColumns = value; }
+    int32_t FilterDropDownRow() const { return FFilterDropDownRow; }
+    void SetFilterDropDownRow(int32_t value) { FFilterDropDownRow = value; }
+    bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
+    void SetFilterNormalCellsOnly(bool value) { FFilterNormalCellsOnly = value; }
+    bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
+    void SetAutoFilterUpdate(bool value) { FAutoFilterUpdate = value; }
+    bool FilterIncremental() const { return FFilterIncremental; }
+    void SetFilterIncremental(bool value) { FFilterIncremental = value; }
+    TStringList& FilterList() const { return *FFilterList; }
+
+    // ---- text sizing
+    bool AutoNumAlign() const { return FAutoNumAlign; }
+    void SetAutoNumAlign(bool value) { SetRepainted(FAutoNumAlign, value); }
+    bool EnhTextSize() const { return FEnhTextSize; }
+    void SetEnhTextSize(bool value) { FEnhTextSize = value; }
+    bool EnhRowColMove() const { return FEnhRowColMove; }
+    void SetEnhRowColMove(bool value) { FEnhRowColMove = value; }
+    bool HideFocusRect() const { return FHideFocusRect; }
+    void SetHideFocusRect(bool value) { SetRepainted(FHideFocusRect, value); }
+
+    // ---- run-time settings
+    TChar Delimiter() const { return FDelimiter; }
+    void SetDelimiter(TChar value) { FDelimiter = value; }
+    bool JavaCSV() const { return FJavaCSV; }
+    void SetJavaCSV(bool value) { FJavaCSV = value; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool value) { FQuoteEmptyCells = value; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool value) { FAlwaysQuotes = value; }
+    bool SaveFixedCells() const { return FSaveFixedCells; }
+    void SetSaveFixedCells(bool value) { FSaveFixedCells = value; }
+    bool SaveFixedRows() const { return FSaveFixedRows; }
+    void SetSaveFixedRows(bool value) { FSaveFixedRows = value; }
+    bool SaveFixedCols() const { return FSaveFixedCols; }
+    void SetSaveFixedCols(bool value) { FSaveFixedCols = value; }
+    bool SaveHiddenCells() const { return FSaveHiddenCells; }
+    void SetSaveHiddenCells(bool value) { FSaveHiddenCells = value; }
+    bool SaveVirtCells() const { return FSaveVirtCells; }
+    void SetSaveVirtCells(bool value) { FSaveVirtCells = value; }
+    bool SaveWithHTML() const { return FSaveWithHTML; }
+    void SetSaveWithHTML(bool value) { FSaveWithHTML = value; }
+    bool SaveWithRTF() const { return FSaveWithRTF; }
+    void SetSaveWithRTF(bool value) { FSaveWithRTF = value; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool value) { FLoadFirstRow = value; }
+    bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+    void SetExcelClipboardFormat(bool value) { FExcelClipboardFormat = value; }
+    const String& XMLEncoding() const { return FXMLEncoding; }
+    void SetXMLEncoding(const String& value) { FXMLEncoding = value; }
+    bool ShowNullDates() const { return FShowNullDates; }
+    void SetShowNullDates(bool value) { FShowNullDates = value; }
+    TPoint XYOffset() const { return FXYOffset; }
+    void SetXYOffset(TPoint value) { FXYOffset = value; }
+    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void SetXYOffsetTopLeftOnly(bool value) { FXYOffsetTopLeftOnly = value; }
+    bool UseDisabledFont() const { return FUseDisabledFont; }
+    void SetUseDisabledFont(bool value) { FUseDisabledFont = value; }
+    bool FitCellsInGrid() const { return FFitCellsInGrid; }
+    void SetFitCellsInGrid(bool value) { FFitCellsInGrid = value; }
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool value) { FClearTextOnly = value; }
+    int32_t ZoomFactor() const { return FZoomFactor; }
+    void SetZoomFactor(int32_t value) { FZoomFactor = value; }
+    bool SizeGrowOnly() const { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool value) { FSizeGrowOnly = value; }
+    int32_t MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(int32_t value) { FMinRowHeight = value; }
+    int32_t MaxRowHeight() const { return FMaxRowHeight; }
+    void SetMaxRowHeight(int32_t value) { FMaxRowHeight = value; }
+    int32_t MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(int32_t value) { FMinColWidth = value; }
+    int32_t MaxColWidth() const { return FMaxColWidth; }
+    void SetMaxColWidth(int32_t value) { FMaxColWidth = value; }
+    int32_t AutoNumberOffset() const { return FAutoNumberOffset; }
+    void SetAutoNumberOffset(int32_t value) { FAutoNumberOffset = value; }
+    int32_t AutoNumberStart() const { return FAutoNumberStart; }
+    void SetAutoNumberStart(int32_t value) { FAutoNumberStart = value; }
+    int32_t GroupColumn() const { return FGroupColumn; }
+    bool FastPrint() const { return FFastPrint; }
+    void SetFastPrint(bool value) { FFastPrint = value; }
+    bool NoDefaultDraw() const { return FNoDefaultDraw; }
+    void SetNoDefaultDraw(bool value) { FNoDefaultDraw = value; }
+    bool NoImageAndText() const { return FNoImageAndText; }
+    void SetNoImageAndText(bool value) { FNoImageAndText = value; }
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    void SetIsPrintPreview(bool value) { FIsPrintPreview = value; }
+    const String& IncrSearchText() const { return SearchInc; }
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool value) { FUseHTMLHints = value; }
+    int32_t FindCol() const { return FFindCol; }
+    void SetFindCol(int32_t value) { FFindCol = value; }
+    int32_t FindRow() const { return FFindRow; }
+    void SetFindRow(int32_t value) { FFindRow = value; }
+    bool PrinterDriverFix() const { return FPrinterdriverfix; }
+    void SetPrinterDriverFix(bool value) { FPrinterdriverfix = value; }
+    TColor ArrowColor() const { return FArrowColor; }
+    void SetArrowColor(TColor value) { FArrowColor = value; }
+    ZEziZizuvoVovaZevaz* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(ZEziZizuvoVovaZevaz* value) { FCellChecker = value; }
+
+    // ---- settings objects; setting one copies into the owned object
+    TPrintSettings& PrintSettings() const { return *FPrintSettings; }
+    void SetPrintSettings(const TPrintSettings& value) { FPrintSettings->Assign(value); }
+    THTMLSettings& HTMLSettings() const { return *FHTMLSettings; }
+    void SetHTMLSettings(const THTMLSettings& value) { FHTMLSettings->Assign(value); }
+    TColumnSize& ColumnSize() const { return *FColumnSize; }
+    void SetColumnSize(const TColumnSize& value) { FColumnSize->Assign(value); }
+    TCellNode& CellNode() const { return *FCellNode; }
+    void SetCellNode(const TCellNode& value) { FCellNode->Assign(value); }
+    TSizeWhileTyping& SizeWhileTyping() const { return *FSizeWhileTyping; }
+    TNavigation& Navigation() const { return *FNavigation; }
+    void SetNavigation(const TNavigation& value) { FNavigation->Assign(value); }
+    TMouseActions& MouseActions() const { return *FMouseActions; }
+    void SetMouseActions(const TMouseActions& value) { FMouseActions->Assign(value); }
+    TBands& Bands() const { return *FBands; }
+    void SetBands(const TBands& value) { FBands->Assign(value); }
+    TSearchFooter& SearchFooter() const { return *FSearchFooter; }
+    void SetSearchFooter(const TSearchFooter& value) { FSearchFooter->Assign(value); }
+    TSyncGrid& SyncGrid() const { return *FSyncGrid; }
+    void SetSyncGrid(const TSyncGrid& value) { FSyncGrid->Assign(value); }
+    TFocusHelper& FocusHelper() const { return *FFocusHelper; }
+    void SetFocusHelper(const TFocusHelper& value) { FFocusHelper->Assign(value); }
+
+    // ---- version
+    // 6.2.1.3 for the string grid; writing the text changes nothing.
+    virtual int32_t GetVersionNr() const { return 0x06020103; }
+    virtual String GetVersionString() const;
+    String Version() const { return GetVersionString(); }
+    void SetVersion(const String&) { }
+    int32_t VersionNr() const { return GetVersionNr(); }
+    String VersionString() const { return GetVersionString(); }
+
+    // ---- update locking
+    void BeginUpdate();
+    void EndUpdate();
+    bool LockUpdate() const { return FUpdateCount > 0; }
+    void SetLockUpdate(bool value);
+    int32_t UpdateCount() const { return FUpdateCount; }
+
+    // ---- cells over all columns and rows, and cell looks
+    // Real column and real row; a hidden row is read from its stored copy.
+    String AllCells(int32_t aCol, int32_t aRow) const { return GetCellsEx(aCol, aRow); }
+    void SetAllCells(int32_t aCol, int32_t aRow, const String& value) { SetCellsEx(aCol, aRow, value); }
+    String GetCellsEx(int32_t aCol, int32_t aRow) const;
+    void SetCellsEx(int32_t aCol, int32_t aRow, const String& value);
+    // The cell text as GetCellEx gives it, reduced to plain text.
+    String GetStrippedCell(int32_t aCol, int32_t aRow) const;
+    int32_t AllColCount() const { return ColCount() + FNumHidden; }
+    int32_t AllRowCount() const { return TotalRowCount(); }
+    TColor Colors(int32_t aCol, int32_t aRow) const { return GetColors(aCol, aRow); }
+    TColor GetColors(int32_t aCol, int32_t aRow) const;
+    void SetColors(int32_t aCol, int32_t aRow, TColor color);
+    void SetColorsTo(int32_t aCol, int32_t aRow, TColor color);
+    void SetFontColors(int32_t aCol, int32_t aRow, TColor color);
+    void SetRowColor(int32_t aRow, TColor color);
+    void SetRowColorTo(int32_t aRow, TColor color);
+    void SetRowFontColor(int32_t aRow, TColor color);
+    bool GetReadOnly(int32_t aCol, int32_t aRow) const;
+    bool IsSelected(int32_t aCol, int32_t aRow) const;
+    int32_t FirstEditColumn() const;
+    void ClearRows(int32_t rowIndex, int32_t count);
+    void AddRow();
+
+    // ---- per-cell queries (the column grid answers many from its columns)
+    virtual void DoCanEditCell(int32_t aCol, int32_t aRow, bool& canEdit);
+    virtual void DoSearchFooterAction(const String& value, int32_t aCol, int32_t aRow, TSearchAction action);
+    virtual void DoButtonClick(int32_t aCol, int32_t aRow);
+    virtual void DoExpandClick(int32_t aCol, int32_t aRow, bool expanded);
+    virtual void DoComboCloseUp(int32_t aCol, int32_t aRow);
+    virtual void DoComboDropDown(int32_t aCol, int32_t aRow);
+    virtual void DoGetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
+    virtual void DoCellsChanged(const TRect& cells);
+    virtual void RecalcAllFooters() { }
+    virtual void DoGridHint(int32_t aCol, int32_t aRow, String& hintText, String& wideHintText);
+    virtual void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font);
+    virtual void GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font);
+    virtual void GetCellBorder(int32_t aCol, int32_t aRow, TPen& pen, TCellBorders& borders);
+    virtual void GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& pen, TCellBorders& borders);
+    virtual void GetCellAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign);
+    virtual void GetSortFormat(int32_t aCol, TSortStyle& style, String& prefix, String& suffix);
+    virtual void QueryCellEditorType(int32_t aCol, int32_t aRow, TEditorType& editor);
+    virtual void GetCellEditorType(int32_t aCol, int32_t aRow, TEditorType& editor);
+    virtual bool HasNoEditor(int32_t aCol, int32_t aRow);
+    virtual void IsFixedCell(int32_t aCol, int32_t aRow, bool& isFixed);
+    virtual void CanEditCell(int32_t aCol, int32_t aRow, bool& canEdit);
+    virtual void IsPasswordCell(int32_t aCol, int32_t aRow, bool& isPassword);
+    virtual void DoGetWordWrap(int32_t aCol, int32_t aRow, bool& wordWrap);
+    virtual bool HasComboBox(int32_t aCol, int32_t aRow);
+    virtual bool HasSpinEdit(int32_t aCol, int32_t aRow);
+    virtual void GetCheckTrue(int32_t aCol, int32_t aRow, String& value);
+    virtual void GetCheckFalse(int32_t aCol, int32_t aRow, String& value);
+    virtual bool GetColumnFilter(int32_t column);
+    // The grid's Font for a cell without properties; else a scratch font
+    // loaded from them, overwritten by the next call.
+    const TFont& GetCellFont(int32_t aCol, int32_t aRow);
+
+    // ---- cell text, rows by key, notifications
+    virtual String GetFormattedCell(int32_t aCol, int32_t aRow);
+    virtual String GetFloatFormat(int32_t aCol, int32_t aRow) { (void)aCol, (void)aRow; return FFloatFormat; }
+    virtual void CalcCellText(int32_t aCol, int32_t aRow, String& value);
+    virtual void DoSaveCell(int32_t aCol, int32_t aRow, String& value);
+    virtual void DoLoadCell(int32_t aCol, int32_t aRow, const String& value);
+    virtual void KeyInsertRow(int32_t aRow);
+    virtual void KeyDeleteRow(int32_t aRow);
+    virtual void DoSelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
+    virtual void DoFixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor editor, TStrings* values);
+    virtual void DoFilterDone();
+    virtual void InplaceEditTextChanged() { }
+    virtual void ExportNotification(TGridExportState, int32_t) { }
+    virtual void ImportNotification(TGridImportState, int32_t) { }
+
+    // ---- cell graphics
+    virtual TCellType GetCellType(int32_t aCol, int32_t aRow);
+    virtual TCellGraphic* GetCellGraphic(int32_t aCol, int32_t aRow);
+    virtual TPoint GetCellGraphicSize(int32_t aCol, int32_t aRow);
+    virtual TPoint CalcCellGraphicSize(int32_t aCol, int32_t aRow);
+    virtual TPoint CalcPrintGraphicSize(TCanvas& canvas, int32_t aCol, int32_t aRow);
+    virtual void ToggleCellCheck(int32_t aCol, int32_t aRow) { (void)aCol, (void)aRow; }
+    // The state of the check box in the cell (real row); false when the cell
+    // holds none.
+    bool GetCheckBoxState(int32_t aCol, int32_t aRow, bool& value);
+    virtual void SelectRadioButtonCell(int32_t aCol, int32_t aRow) { (void)aCol, (void)aRow; }
+
+    // ---- hidden columns
+    void HideColumn(int32_t colIndex) { HideColumns(colIndex, colIndex); }
+    void HideColumns(int32_t fromCol, int32_t toCol);
+    void UnHideColumn(int32_t colIndex) { UnHideColumns(colIndex, colIndex); }
+    void UnHideColumns(int32_t fromCol, int32_t toCol);
+    void UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
+    bool IsHiddenColumn(int32_t colIndex) const;
+    int32_t NumHiddenColumns() const { return FNumHidden; }
+    int32_t TotalColCount() const override { return ColCount() + FNumHidden; }
+    int32_t RealColIndex(int32_t aCol) const { return RemapColToReal(aCol); }
+    int32_t DisplColIndex(int32_t aCol) const override { return RemapColToDispl(aCol); }
+    int32_t GetRealCol() const { return RemapColToReal(Col()); }
+    int32_t RealCol() const { return GetRealCol(); }
+    int32_t RemapColToReal(int32_t displayCol) const;
+    int32_t RemapColToDispl(int32_t realCol) const;
+
+    // ---- hidden rows
+    void HideRow(int32_t rowIndex) { HideRows(rowIndex, rowIndex); }
+    void HideRows(int32_t fromRow, int32_t toRow);
+    void HideRowsEx(int32_t fromRow, int32_t toRow);
+    void HideRowList(const TIntList& rowList);
+    void UnHideRow(int32_t rowIndex);
+    void UnHideRows(int32_t fromRow, int32_t toRow);
+    void UnHideRowsAll();
+    void UnHideRowList();
+    bool IsHiddenRow(int32_t rowIndex) const;
+    int32_t NumHiddenRows() const;
+    int32_t TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int32_t RealRowIndex(int32_t aRow) const { return RemapRowToReal(aRow); }
+    int32_t DisplRowIndex(int32_t aRow) const { return RemapRowToDispl(aRow); }
+    int32_t GetRealRow() const { return RemapRowToReal(Row()); }
+    int32_t RealRow() const { return GetRealRow(); }
+    int32_t RemapRowToReal(int32_t displayRow) const;
+    int32_t RemapRowToDispl(int32_t realRow) const;
+    int32_t GetRowEx() const { return Row(); }
+    void SetRowEx(int32_t value);
+    int32_t GetTopRowEx() const { return TopRow(); }
+    void SetTopRowEx(int32_t value);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelHidden; }
+    void UpdateEditMode() { SelectCell(Col(), Row()); }
+    bool IsIgnoredColumn(int32_t aCol) const { return FIgnoreColumns->HasValue(aCol); }
+    TIntList& IgnoreColumns() const { return *FIgnoreColumns; }
+
+    // ---- typed access
+    int32_t Ints(int32_t aCol, int32_t aRow) const { return GetInts(aCol, aRow); }
+    void SetInts(int32_t aCol, int32_t aRow, int32_t value);
+    int32_t GetInts(int32_t aCol, int32_t aRow) const;
+    int32_t AllInts(int32_t aCol, int32_t aRow) const { return GetAllInts(aCol, aRow); }
+    int32_t GetAllInts(int32_t aCol, int32_t aRow) const;
+    void SetAllInts(int32_t aCol, int32_t aRow, int32_t value);
+    double Floats(int32_t aCol, int32_t aRow) const { return GetFloats(aCol, aRow); }
+    double GetFloats(int32_t aCol, int32_t aRow) const;
+    void SetFloats(int32_t aCol, int32_t aRow, double value);
+    double AllFloats(int32_t aCol, int32_t aRow) const { return GetAllFloats(aCol, aRow); }
+    double GetAllFloats(int32_t aCol, int32_t aRow) const;
+    void SetAllFloats(int32_t aCol, int32_t aRow, double value);
+    double Dates(int32_t aCol, int32_t aRow) const { return GetDates(aCol, aRow); }
+    double GetDates(int32_t aCol, int32_t aRow) const;
+    void SetDates(int32_t aCol, int32_t aRow, double value);
+    double Times(int32_t aCol, int32_t aRow) const { return GetTimes(aCol, aRow); }
+    double GetTimes(int32_t aCol, int32_t aRow) const;
+    void SetTimes(int32_t aCol, int32_t aRow, double value);
+    String ControlValues(int32_t aCol, int32_t aRow, const String& id) const { return GetCtrlVal(aCol, aRow, id); }
+    String GetCtrlVal(int32_t aCol, int32_t aRow, const String& id) const;
+    void SetCtrlVal(int32_t aCol, int32_t aRow, const String& id, const String& value);
+    int32_t PrintColWidth(int32_t aCol) const { return GetPrintColWidth(aCol); }
+    int32_t GetPrintColWidth(int32_t aCol) const;
+    int32_t PrintColOffset(int32_t aCol) const { return GetPrintColOffset(aCol); }
+    int32_t GetPrintColOffset(int32_t aCol) const;
+    void ClearColumnHeaders();
+    void ClearRowHeaders();
+    void ShowColumnHeaders();
+    void ShowRowHeaders();
+    TIntList& MergedColumns() const { return *FMergedColumns; }
+
+    // ---- selection, modified and enabled rows, navigation, fills
+    TGridRect Selection() const { return TBaseGrid::Selection(); }
+    void SetSelection(const TGridRect& value);
+    void FocusCell(int32_t aCol, int32_t aRow);
+    void SelectRange(int32_t fromCol, int32_t toCol, int32_t fromRow, int32_t toRow);
+    void SelectRows(int32_t rowIndex, int32_t count);
+    void UnSelectRows(int32_t rowIndex, int32_t count);
+    bool GetRowSelect(int32_t aRow);
+    void SetRowSelect(int32_t aRow, bool value);
+    bool RowSelect(int32_t aRow) { return GetRowSelect(aRow); }
+    void ClearRowSelect();
+    int32_t RowSelectCount() const;
+    void SyncRowSelectFromSelection(bool all);
+    void SelectCols(int32_t colIndex, int32_t count);
+    void UnSelectCols(int32_t colIndex, int32_t count);
+    bool GetColSelect(int32_t aCol);
+    void SetColSelect(int32_t aCol, bool value);
+    void ClearColSelect();
+    int32_t ColSelectCount() const;
+    void SyncColSelectFromSelection(bool all);
+    const TIntList& SelectedRows() const { return *FSelectedRows; }
+    int32_t SelectedRowCount() const { return FSelectedRows->Count(); }
+    void SetRowModified(int32_t aRow, bool value);
+    bool GetRowModified(int32_t aRow) const;
+    bool RowModified(int32_t aRow) const { return GetRowModified(aRow); }
+    int32_t ModifiedRowCount() const;
+    void SetRowEnabled(int32_t aRow, bool value);
+    bool GetRowEnabled(int32_t aRow) const;
+    bool RowEnabled(int32_t aRow) const { return GetRowEnabled(aRow); }
+    void GotoCell(int32_t aCol, int32_t aRow);
+    void EditCell(int32_t aCol, int32_t aRow);
+    void ScrollInView(int32_t colIndex, int32_t rowIndex);
+    void AdjustTopRowForSearchFooter();
+    void MoveColumn(int32_t fromIndex, int32_t toIndex);
+    void MoveRow(int32_t fromIndex, int32_t toIndex);
+    void MoveRows(int32_t fromIndex, int32_t toIndex, int32_t count);
+    void SwapCells(TGridCoord fromCell, TGridCoord toCell);
+    void RepaintRow(int32_t aRow);
+    void RepaintCol(int32_t aCol);
+    void RepaintRect(const TRect& cells);
+    void TextFill(bool doFixed, const String& text);
+    void FormatFill(bool doFixed, const String& format);
+    void RandomFill(bool doFixed, int32_t range);
+    void LinearFill(bool doFixed);
+
+    // ---- rows and columns (the removal and insertion services)
+    virtual void InsertRows(int32_t rowIndex, int32_t count, bool updateCellControls = false);
+    virtual void RemoveRows(int32_t rowIndex, int32_t count);
+    virtual void RemoveRowsEx(int32_t rowIndex, int32_t count);
+    virtual void RemoveRowsPlain(int32_t aRow, int32_t count);
+    virtual void InsertCols(int32_t colIndex, int32_t count);
+    virtual void RemoveCols(int32_t colIndex, int32_t count);
+    virtual void ClearRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
+    virtual void TrimRect(int32_t, int32_t, int32_t, int32_t) { }
+    virtual void SortSwapRows(int32_t row1, int32_t row2);
+    void DeleteRowRange(int32_t fromRow, int32_t count, bool withControls);
+    void InsertRowRange(int32_t fromRow, int32_t count, bool withControls);
+    void CellControlsUpdate(bool) { }
+
+    // ---- editing (the editor framework fills these in)
+    virtual void CalcFloatingFooter(int32_t) { }
+    virtual void DoClickSort(int32_t) { }
+    virtual void HandleF2Key() { }
+    virtual void StoreEditValue(int32_t, int32_t) { }
+    virtual void AdjustKeySelection() { }
+    virtual void PasteCell(int32_t, int32_t, const String&) { }
+    virtual String CurrentCell();
+    virtual void SetCurrentCell(const String& value);
+    virtual String GetCurrentCellText() { return CurrentCell(); }
+    virtual void SetCurrentCellText(const String& value);
+    virtual void RestoreCellCache() { }
+    virtual void DoPrintGetPageNum(int32_t, int32_t, String&) { }
+    virtual void DoGetEditorProp(int32_t, int32_t, TEditLink*) { }
+    virtual void DoCheckBoxClick(int32_t, int32_t, bool) { }
+    virtual void DoUpdateColumnSize(int32_t, int32_t&) { }
+    virtual void DoUpdateAutoColumnSize(int32_t, int32_t&) { }
+    virtual void SyncColumnHeaders() { }
+    virtual void DoEllipsClick(int32_t, int32_t, String&) { }
+    virtual bool MatchFilter(int32_t) { return true; }
+    virtual void PasteStarted() { }
+    virtual void PasteDone() { }
+    virtual void MarkPastedRowsModified(int32_t, int32_t) { }
+    virtual void RecalcFooterColumn(int32_t) { }
+    virtual void SaveOldCellState(int32_t, int32_t) { }
+    virtual TRect UsedCells() const;
+    virtual bool DoCanAddRow() { return true; }
+    virtual bool DoCanInsertRow(int32_t) { return true; }
+    virtual void WheelRowsMoved() { }
+    virtual void GrowRowCount() { SetRowCount(RowCount() + 1); }
+    virtual void CellSelectorClick(int32_t, int32_t) { }
+    virtual void SetFormulaEditing(bool) { }
+    virtual void AdjustMouseSelection() { }
+    virtual void MouseActionsChanged() { }
+    virtual bool IsDesigning() const { return false; }
+    virtual void InvalidateGrid() { Invalidate(); }
+    virtual void DisableEditing();
+    virtual void InplaceKeyDown(uint16_t&, TShiftState) { }
+    virtual void InplaceWMKeyDown(uint16_t&, TShiftState) { }
+    virtual void NavigationChanged() { }
+    virtual void GoToFirstRow() { SetRowEx(FixedRows()); }
+    virtual bool AllowsFormattedClipboard() const { return FNavigation->AllowFmtClipboard(); }
+    virtual void DoFilterSelect(int32_t) { }
+    virtual void DoFilterCheck(int32_t) { }
+    virtual void PaintDesignHelper() { }
+    virtual void DesignHelperClick() { }
+    virtual void DoCheckBoxChange(int32_t, int32_t, bool) { }
+    virtual void DoRatingChange(int32_t, int32_t, double&, bool&) { }
+    virtual void DoColorSelect(int32_t, int32_t, TColor, const String&) { }
+    virtual void DoImageSelect(int32_t, int32_t, int32_t) { }
+    virtual void DoCellChanging(int32_t, int32_t, int32_t, int32_t, bool&) { }
+    virtual void DoScrollCell(int32_t, int32_t, int32_t, int32_t, int32_t) { }
+    virtual bool DoCanShowFixedDropDown(int32_t) { return false; }
+    virtual void DoStartBlockFocus() { }
+    virtual void DoEndBlockFocus() { }
+    virtual TImageList* GetGridImageList() const { return FGridImages; }
+    virtual void AssignCells(const TPersistent& source);
+    virtual bool ValidateCell(const String&) { return true; }
+    virtual bool ValidateCellWide(const String&) { return true; }
+    virtual void SubGroup(int32_t) { }
+    virtual void SubUnGroup() { }
+    virtual void Group(int32_t) { }
+    virtual void UnGroup() { }
+    virtual void SaveColPositions() { }
+    virtual void LoadColPositions() { }
+    virtual void SetStyle(TVUVStyle) { }
+    virtual void QSort() { }
+    virtual void QSortIndexed() { }
+    virtual void QSortGroup() { }
+    virtual void QSortGroupIndexed() { }
+    virtual void QUnSort() { }
+    virtual void CalcFooter(int32_t) { }
+
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    void ApplyColumnStretch(int32_t) { }
+    void ApplyScrollBarAlways(bool) { }
+
+    // ---- events
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TGetEditorTypeEvent OnGetEditorType;
+    THasEditorEvent OnHasComboBox;
+    THasEditorEvent OnHasSpinEdit;
+    TCanEditCellEvent OnCanEditCell;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TGetWordWrapEvent OnGetWordWrap;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TGetCellCursorEvent OnGetCellCursor;
+    TGridHintEvent OnGridHint;
+    TGridHintEvent OnGridWideHint;
+
+    TGridGradientEvent OnGetCellGradient;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TFooterPaintEvent OnFooterPaint;
+    TGridNotifyEvent OnPainted;
+
+    TGetEditorPropEvent OnGetEditorProp;
+    TColRowEvent OnGetEditorPropInt;
+    TFloatFormatEvent OnGetFloatFormat;
+    TEditChangeEvent OnEditChange;
+    TColRowEvent OnEditCellDone;
+    TGridNotifyEvent OnEditingDone;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TCellsChangedEvent OnCellsChanged;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TFixedEditEvent OnFixedEdit;
+    TCustomStrToDateEvent OnCustomStrToDate;
+
+    TEllipsClickEvent OnEllipsClick;
+    TColRowEvent OnButtonClick;
+    TUnitChangedEvent OnUnitChanged;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TRowColEvent OnComboCloseUp;
+    TRowColEvent OnComboDropDown;
+    TRowColEvent OnDatePickerCloseUp;
+    TRowColEvent OnDatePickerDropDown;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TRadioClickEvent OnRadioClick;
+    TRadioClickEvent OnRadioMouseUp;
+    TColRowEvent OnRadioButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TRatingChangeEvent OnRatingChange;
+    TColorSelectedEvent OnColorSelected;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectedEvent OnImageSelected;
+    TImageSelectEvent OnImageSelect;
+    TGridNotifyEvent OnRichEditSelectionChange;
+
+    TRowColEvent OnClickCell;
+    TRowColEvent OnRightClickCell;
+    TRowColEvent OnDblClickCell;
+    TRowColAllowEvent OnCanClickCell;
+    TChangingEvent OnRowChanging;
+    TChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TRowUpdateEvent OnRowUpdate;
+    TScrollCellEvent OnScrollCell;
+    TSelectionChangedEvent OnSelectionChanged;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowEvent OnRowDisjunctSelected;
+    // Not published: the row setter reports the row it left and the new one.
+    TRowChangedEvent OnRowChanged;
+
+    TAllowEvent OnCanAddRow;
+    TRowEvent OnAutoAddRow;
+    TRowEvent OnAutoInsertRow;
+    TRowEvent OnAutoDeleteRow;
+    TRowAllowEvent OnCanInsertRow;
+    TRowAllowEvent OnCanDeleteRow;
+    TColEvent OnAutoInsertCol;
+    TColAllowEvent OnColumnSize;
+    TColAllowEvent OnColumnMove;
+    TColAllowEvent OnColumnMoving;
+    TColumnSizingEvent OnColumnSizing;
+    TRowAllowEvent OnRowSize;
+    TRowAllowEvent OnRowMove;
+    TRowAllowEvent OnRowMoving;
+    TColumnSizingEvent OnRowSizing;
+    TColEvent OnEndColumnSize;
+    TRowEvent OnEndRowSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+
+    TColEvent OnClickSort;
+    TColAllowEvent OnCanSort;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TColumnCalcEvent OnGroupCalc;
+    TColumnCalcEvent OnColumnCalc;
+    TFooterCalcEvent OnFooterCalc;
+
+    TCustomFilterEvent OnCustomFilter;
+    TGridNotifyEvent OnFilterDone;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
+    TSearchEditChangeEvent OnSearchEditChange;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TGridNotifyEvent OnSearchFooterClose;
+    TGridNotifyEvent OnCreatedSearchFooter;
+    TGridNotifyEvent OnCreatedFloatingFooter;
+    TFixedDropDownClickEvent OnFixedDropDownClick;
+    TColAllowEvent OnCanShowFixedDropDown;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
+    TControlEvent OnControlClick;
+    TControlEvent OnControlEditDone;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TCellBalloonEvent OnCellBalloon;
+    TScrollHintEvent OnScrollHint;
+
+    TClipboardEvent OnClipboardPaste;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TClipboardEvent OnClipboardPasteWide;
+    TClipboardEvent OnClipboardCopyWide;
+    TClipboardEvent OnClipboardCutWide;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCellWide;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCellWide;
+    TCellSaveLoadEvent OnSaveCell;
+    TCellSaveLoadEvent OnLoadCell;
+    TProgressEvent OnFileProgress;
+    TProgressEvent OnFilterProgress;
+    TOleDragDropEvent OnOleDrop;
+    TOleDragDropEvent OnOleDrag;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDroppedEvent OnOleDropped;
+    TOleDropFileEvent OnOleDropFile;
+    TOleDropFileEvent OnOleDropURL;
+    TDragScrollEvent OnDragScroll;
+
+    TPrintStartEvent OnPrintStart;
+    TPrintCancelEvent OnPrintCancel;
+    TPrintPageEvent OnPrintPage;
+    TPrintGetPageNumEvent OnPrintGetPageNum;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintSetSizeEvent OnPrintSetColumnWidth;
+    TPrintSetSizeEvent OnPrintSetRowHeight;
+    TFitToPageEvent OnFitToPage;
+
+    TGridNotifyEvent OnResize;
+
+protected:
+    // ---- base grid hooks
+    bool IsFixed(int32_t aCol, int32_t aRow) const override;
+    void GetDisplText(int32_t aCol, int32_t aRow, String& value) const override;
+    void GetDefaultCellProps(int32_t aCol, int32_t aRow, TFont& font, TBrush& brush, TColor& colorTo,
+        TColor& mirrorColor, TColor& mirrorColorTo, TAlignment& alignment, TVAlignment& vAlignment, bool& wordWrap,
+        TCellGradientDirection& gradientDirection) override;
+    bool SelectCell(int32_t aCol, int32_t aRow) override;
+    void Resize() override;
+    // The editor works on the base cell of a merge, in its real column.
+    String GetEditText(int32_t aCol, int32_t aRow) override;
+    void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
+
+    template <typename T>
+    void SetRepainted(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        if (FUpdateCount == 0)
+            Invalidate();
+    }
+
+    // ---- state shared with the editing, painting and mouse code
+    int32_t FUpdateCount = 0;
+    bool FLoaded = false;
+    int32_t FNumNodes = 0;
+    bool FNilObjects = false;
+    bool FDisableChange = false;
+    bool FDisableSize = false;
+    bool FEditDisable = false;
+    bool FEditChange = false;
+    bool FScrollLock = false;
+    int32_t FPaintCount = 0;
+    bool FGridModified = false;
+    bool FVirtualCells = false;
+    bool FIsGrouping = false;
+    bool FIsDBVersion = false;
+    bool FSyncedMove = false;
+    bool FCellSelectorMode = false;
+    bool FNoRTLOrientation = false;
+    bool FUseEnabledRows = false;
+    bool FShowColNrs = true;
+    bool FUseVCLStyles = false;
+
+    int32_t FFixedRowsMin = 0;
+    int32_t FFixedColsMin = 0;
+    int32_t FMaxRowCount = 0;
+    int32_t FMaxColCount = 0;
+    int32_t FOldSize = -1;
+    int32_t FOldLeftCol = 0;
+    int32_t FOldKeepLeftCol = 0;
+    int32_t FOldTopRow = 0;
+
+    // Editing state
+    String FOldCellText;
+    String FNewCellText;
+    String FOldCellTextWide;
+    TChar FStartEditChar = TChar(0);
+    int32_t FOldCol = 0;
+    int32_t FOldRow = 0;
+    int32_t FOldRowSel = -1;
+    bool FOldModifiedValue = false;
+    TCursor FOldCursor = crDefault;
+    bool FBlockFocus = false;
+    bool FBlockKill = false;
+    bool FEntered = false;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FValidating = false;
+    int32_t FComboIdx = -1;
+    TWinControl* EditCtrl = nullptr;
+    TEditorType EditControl = edNormal;
+    bool EditMode = false;
+    String FEditText;
+    String FEditWideText;
+    bool FNoEditChange = false;
+    bool FNoAutoAdvance = false;
+    String FCellCache;
+    double FOriginalDateTime = 0;
+    int32_t FAECol = 0;
+    int32_t FAERow = 0;
+    bool FShowEditProcess = false;
+    bool FEditStart = false;
+    TPoint FCtrlXY {};
+    String FCtrlID;
+    String FCtrlType;
+    bool FCtrlEditing = false;
+    bool FPasteAll = false;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    bool FLastValidation = true;
+    int32_t FLastTabCol = -1;
+    int32_t FLastTabRow = -1;
+
+    // Mouse, sizing and moving
+    bool FMouseDown = false;
+    bool FCtrlDown = false;
+    bool FMouseResize = false;
+    bool FMouseDownMove = false;
+    bool FMouseKeepDown = false;
+    bool FDeselectState = false;
+    bool FSelectionClick = false;
+    bool FSelChange = false;
+    bool FDoOnClick = false;
+    bool FForceSel = false;
+    bool FDblClk = false;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    int32_t FMouseSelectStart = -1;
+    int32_t FMoveColInd = 0;
+    int32_t FMoveRowInd = 0;
+    bool ColchgFlg = true;
+    bool ColMoveFlg = false;
+    bool ColSizeFlg = false;
+    bool ColSized = false;
+    bool Rowsized = false;
+    int32_t Colclicked = -1;
+    int32_t Rowclicked = -1;
+    int32_t Colclickedsize = 0;
+    int32_t Rowclickedsize = 0;
+    TGridCoord Movecell {};
+    int32_t MoveOfsX = 0;
+    int32_t MoveOfsY = 0;
+    int32_t Clickposx = 0;
+    int32_t Clickposy = 0;
+    int32_t Clickposdx = 0;
+    int32_t Clickposdy = 0;
+    bool Invokedchange = false;
+    bool InvokedFocusChange = false;
+    bool FIsColChanging = false;
+    bool FSizeFixed = false;
+    bool FSizingFixedCol = false;
+    bool FSizingFixed = false;
+    bool FSizingFixedRow = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixedR = false;
+    int32_t FSizeFixedX = 0;
+    int32_t FSizeFixedY = 0;
+    TGridRect FOldSelection {};
+    TGridRect FSizeSelection {};
+    TGridRect FMoveSelection {};
+    TGridRect FDropSelection {};
+    bool FFixedCellPushed = false;
+    TGridCoord FPushedFixedCell {};
+    TGridCoord FPushedCellButton { -1, -1 };
+    TGridCoord FHotFixedCell {};
+    TGridCoord FHoverCell {};
+    int32_t FHoverButton = 0;
+    int32_t FHoverlink = -1;
+    int32_t FHoverFixedX = -1;
+    int32_t FHoverFixedY = -1;
+    bool FNoMouseLeave = false;
+    bool FDropDownDown = false;
+    bool FFixedColEdit = false;
+    bool FFixedRowEdit = false;
+    TGridCoord FLastKeyCell {};
+    bool FSelHidden = false;
+    bool LButFlg = false;
+    bool MoveForm = false;
+    TRect PrevRect {};
+    int32_t PrevSizeX = 0;
+    int32_t PrevSizeY = 0;
+
+    // Wheel
+    int32_t wheelmsg = 0;
+    int32_t wheelscrl = 0;
+    bool wheelpan = false;
+    TPoint wheelpanpos {};
+    int32_t wheeltimer = 0;
+    TCursor prevcurs = crDefault;
+    TCursor FICursor = crDefault;
+
+    // Sorting
+    int32_t SortDir = 0;
+    int32_t SortRow = 0;
+    int32_t Compares = 0;
+    int32_t Swaps = 0;
+    int32_t SortTime = 0;
+
+    // Search
+    TPoint SearchCell {};
+    int32_t FFindParams = 0;
+    String SearchCache;
+    String SearchCacheWide;
+    String SearchInc;
+    int32_t SearchTics = 0;
+
+    // Printing
+    TRect FPrintRect {};
+    int32_t FPrintPageFrom = 1;
+    int32_t FPrintPageTo = 1;
+    int32_t FPrintPageNum = 0;
+    double Fontscalefactor = 1.0;
+    bool FPrinterdriverfix = false;
+
+    // Filtering
+    int32_t FFilterLevel = 0;
+    String FLastFilter;
+    int32_t FFilterCol = -1;
+    int32_t FFilterFixedRows = 0;
+    int32_t FFilterRow = 0;
+
+    // Grouping
+    int32_t FGroupColumn = -1;
+    String FGroupCaption;
+    String FGroupFooter;
+    int32_t FGroupWidth = 0;
+
+    // Hints and anchors
+    TPoint FLastHintPos { -1, -1 };
+    TPoint FLastBalloonPos {};
+    String FLastAnchorHint;
+    String FAnchor;
+    String FToolTipBuffer;
+    bool FScrollHintShow = false;
+
+    // Timers
+    int32_t FGridTimerID = 0;
+    bool FGridBlink = false;
+    int32_t FDragTmr = 0;
+    int32_t FTimerTicks = 0;
+    TDragScrollDirection FDragScrollDirection = dsNone;
+
+    // Platform and look
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsWinVista = true;
+    bool FIsComCtl6 = true;
+    bool FIsFlat = false;
+    TVUVStyle FStyle = tsWindowsXP;
+    TOfficeTheme FOldOfficeTheme = otUnknown;
+    TColorTones FTones {};
+    uint32_t FVAlign = 0;
+    TColor FVUVGradFrom = clWhite;
+    TColor FVUVGradTo;
+    TColor FVUVGradMirrorFrom = clNone;
+    TColor FVUVGradMirrorTo = clNone;
+    TColor FVUVGradHoverFrom = clNone;
+    TColor FVUVGradHoverTo = clNone;
+    TColor FVUVGradHoverMirrorFrom = clNone;
+    TColor FVUVGradHoverMirrorTo = clNone;
+    TColor FVUVGradHoverBorder = clNone;
+    TColor FVUVGradDownFrom = clNone;
+    TColor FVUVGradDownTo = clNone;
+    TColor FVUVGradDownMirrorFrom = clNone;
+    TColor FVUVGradDownMirrorTo = clNone;
+    TColor FVUVGradDownBorder = clNone;
+
+    // Drag and drop, clipboard
+    bool FOleDropTargetAssigned = false;
+    int32_t FOleDragCol = -1;
+    int32_t FOleDragIndex = 0;
+    TPoint FClipTopLeft { -1, -1 };
+    int32_t FClipLastOp = 0;
+
+    // Cell controls and scrolling
+    int32_t FNumCellControls = 0;
+    int32_t FScrollCol = 0;
+    int32_t FScrollRow = 0;
+
+    // Others
+    int32_t FLastDesignChoice = -1;
+    bool FBlockCellChange = false;
+    bool ResizeAssigned = false;
+    TGridNotifyEvent FOnStartBlockFocus;
+    TGridNotifyEvent FOnEndBlockFocus;
+
+private:
+    bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
+    // The floating footer row is the grid's last row while it is shown.
+    bool FloatingFooterVisible() const { return false; }
+    // Settings of the control look and the background, read by the hooks.
+    bool ControlLookDropDownAlwaysVisible() const { return false; }
+    bool ControlLookSpinButtonsAlwaysVisible() const { return false; }
+    bool BackGroundIsGradient() const { return false; }
+    int32_t SearchPanelHeight() const { return FSearchFooter->Visible() ? 32 : 0; }
+    // The text without its markup tags; line break and rule tags become
+    // line breaks.
+    static String StrippedMarkup(const String& text);
+    void ColumnHeadersChanged();
+    void RowHeadersChanged();
+    void MergedColumnsChanged();
+    // Rows or columns of the fills: all cells, or the data cells only.
+    TGridRect FillRange(bool doFixed) const;
+    // Moves texts, cell properties and height; the source row is left empty.
+    void MoveRowCells(int32_t fromRow, int32_t toRow);
+    void ApplyActiveCellLook(int32_t aCol, int32_t aRow, TBrush& brush, TFont& font) const;
+
+    // Owned settings objects
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TStringList> Sortlist;
+    std::unique_ptr<TStringList> FFilterList;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TFont> cf;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    // Row and column selection flags, indexed by row (column).
+    std::vector<uint8_t> FRowSelect;
+    std::vector<uint8_t> FColSelect;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+
+    // Hidden columns: visibility and saved width per real column.
+    std::array<bool, MaxHideableColumns + 1> FVisibleCol;
+    std::array<int16_t, MaxHideableColumns + 1> FAllColWidths {};
+    std::array<int32_t, MaxHideableColumns + 1> MaxWidths {};
+    std::array<int32_t, MaxHideableColumns + 1> Indents {};
+    int32_t FNumHidden = 0;
+
+    // Published values
+    int32_t FFixedRightCols = 0;
+    int32_t FFixedFooters = 0;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int32_t FFixedRowHeight = 22;
+    bool FWordWrapEx = true;
+    TVAlignment FVAlignment = vtaTop;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    bool FIntegralHeight = false;
+    bool FAutoSize = false;
+    bool FSizeWithForm = false;
+    bool FMultilinecells = false;
+    bool FFlat = false;
+    TColor FSelectionColor = 0xEACAB6;
+    TColor FSelectionColorTo = clNone;
+    TColor FSelectionMirrorColor = clNone;
+    TColor FSelectionMirrorColorTo = clNone;
+    TColor FSelectionTextColor = clBlack;
+    bool FSelectionColorMixer = false;
+    int32_t FSelectionColorMixerFactor = 50;
+    bool FSelectionRectangle = false;
+    bool FSelectionResizer = false;
+    bool FSelectionRTFKeep = false;
+    TColor FSelectionRectangleColor = clBlack;
+    bool FShowSelection = true;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    bool FActiveCellShow = false;
+    TColor FActiveCellColor = clGray;
+    TColor FActiveCellColorTo = clNone;
+    bool FFixedAsButtons = false;
+    TPopupMenu* FFixedDropDownMenu = nullptr;
+    bool FHovering = false;
+    THoverFixedCells FHoverFixedCells = hfNone;
+    TGridLook FLook = glXP;
+    TColor FBorderColor = 0xB99D7F;
+    bool FAutoThemeAdapt = false;
+    TColor FDisabledFontColor = clSilver;
+    TImageList* FGridImages = nullptr;
+    bool FEnableBlink = false;
+    bool FShowDesignHelper = true;
+    TColor FURLColor = clBlue;
+    bool FURLShow = false;
+    bool FURLShowInText = false;
+    bool FURLUnderlineOnHover = false;
+    bool FURLFull = false;
+    bool FURLEdit = false;
+    bool FEnableHTML = true;
+    bool FAnchorHint = false;
+    TColor FHintColor = clInfoBk;
+    bool FHintShowCells = false;
+    bool FHintShowLargeText = false;
+    THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+    bool FHintShowSizing = false;
+    bool FHTMLHint = false;
+    bool FUseInternalHintClass = true;
+    TEditorType FDefaultEditor = edNormal;
+    int32_t FMaxEditLength = 0;
+    int32_t FMaxComboLength = 0;
+    bool FEditWithTags = false;
+    bool FOemConvert = false;
+    bool FExcelStyleDecimalSeparator = false;
+    String FValidChars;
+    String FFloatFormat = QStringLiteral("%.2f");
+    String FInvalidEntryTitle;
+    String FInvalidEntryText;
+    TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    String FCheckTrue = QStringLiteral("Y");
+    String FCheckFalse = QStringLiteral("N");
+    TChar FPasswordChar = TChar('*');
+    String FEditMask;
+    TEditLink* FEditLink = nullptr;
+    bool FAlwaysValidate = false;
+    bool FSpreadSheet = false;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    TScrollType FScrollType = ssNormal;
+    TColor FScrollColor = clNone;
+    int32_t FScrollWidth = 17;
+    bool FScrollProportional = false;
+    bool FScrollSynch = false;
+    TScrollHintType FScrollHints = shNone;
+    bool FEnableWheel = true;
+    TIntelliPan FIntelliPan = ipVertical;
+    bool FIntelliZoom = true;
+    bool FFilterActive = false;
+    bool FFilterDropDownAuto = false;
+    bool FFilterDropDownCheck = false;
+    String FFilterDropDownClear = QStringLiteral("(All)");
+    TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+    int32_t FFilterDropDownRow = 0;
+    bool FFilterNormalCellsOnly = true;
+    bool FAutoFilterUpdate = true;
+    bool FFilterIncremental = false;
+    bool FAutoNumAlign = false;
+    bool FEnhTextSize = false;
+    bool FEnhRowColMove = true;
+    bool FHideFocusRect = false;
+    TChar FDelimiter = TChar(0);
+    bool FJavaCSV = false;
+    bool FQuoteEmptyCells = true;
+    bool FAlwaysQuotes = false;
+    bool FSaveFixedCells = true;
+    bool FSaveFixedRows = false;
+    bool FSaveFixedCols = false;
+    bool FSaveHiddenCells = false;
+    bool FSaveVirtCells = true;
+    bool FSaveWithHTML = true;
+    bool FSaveWithRTF = false;
+    bool FLoadFirstRow = true;
+    bool FExcelClipboardFormat = false;
+    String FXMLEncoding = QStringLiteral("ISO-8859-1");
+    bool FShowNullDates = true;
+    TPoint FXYOffset { 2, 2 };
+    bool FXYOffsetTopLeftOnly = false;
+    bool FUseDisabledFont = true;
+    bool FFitCellsInGrid = true;
+    bool FClearTextOnly = false;
+    int32_t FZoomFactor = 0;
+    bool FSizeGrowOnly = false;
+    int32_t FMinRowHeight = 0;
+    int32_t FMaxRowHeight = 0;
+    int32_t FMinColWidth = 0;
+    int32_t FMaxColWidth = 0;
+    int32_t FAutoNumberOffset = 0;
+    int32_t FAutoNumberStart = 0;
+    bool FFastPrint = false;
+    bool FNoDefaultDraw = false;
+    bool FNoImageAndText = false;
+    bool FIsPrintPreview = false;
+    bool FUseHTMLHints = false;
+    int32_t FFindCol = 0;
+    int32_t FFindRow = 0;
+    TColor FArrowColor = clBlack;
+    ZEziZizuvoVovaZevaz* FCellChecker = nullptr;
+};
