@@ -1,5 +1,12 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_FilterDropDown.h"
+#include "grid/DudOder_Footer.h"
+#include "grid/DudOder_GridData.h"
+#include "grid/DudOder_SearchPanel.h"
+#include "grid/DudOder_Settings.h"
+#include "grid/DudOder_SortSettings.h"
 #include "platform/graphics/Color.h"
 
 TDudStringGrid::TDudStringGrid(TComponent* owner)
@@ -15,6 +22,19 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
       FSearchFooter(std::make_unique<TSearchFooter>(false)),
       FSyncGrid(std::make_unique<TSyncGrid>(this)),
       FFocusHelper(std::make_unique<TFocusHelper>()),
+      FFilter(std::make_unique<TFilter>(this)),
+      FSortSettings(std::make_unique<TSortSettings>(this)),
+      FControlLook(std::make_unique<TControlLook>(this)),
+      FFloatingFooter(std::make_unique<TFloatingFooter>(this)),
+      FGrouping(std::make_unique<TGrouping>()),
+      FBalloonSettings(std::make_unique<TBalloonSettings>()),
+      FShowModified(std::make_unique<TShowModified>()),
+      FBackGround(std::make_unique<TBackGround>(this)),
+      FFilterDropDown(std::make_unique<TFilterDropDown>()),
+      FDragDropSettings(std::make_unique<TDragDropSettings>(this)),
+      FDragScrollOptions(std::make_unique<TDragScrollOptions>()),
+      FProgressAppearance(std::make_unique<TGridProgressAppearance>()),
+      FGridItems(std::make_unique<TCollection>(TCollection::ItemClass<TGridItem>())),
       FSortIndexes(std::make_unique<TSortIndexList>(-1, -1)),
       FSortRowXRef(std::make_unique<TIntList>(-1, -1)),
       FUnSortRowXRef(std::make_unique<TIntList>(-1, -1)),
@@ -49,6 +69,11 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FColumnHeaders->OnChange = [this](TStringList*) { ColumnHeadersChanged(); };
     FRowHeaders->OnChange = [this](TStringList*) { RowHeadersChanged(); };
     FMergedColumns->OnChange = [this](TIntList*, int32_t, int32_t) { MergedColumnsChanged(); };
+    FShowModified->OnChange = [this](TShowModified*) { RepaintCol(0); };
+    FFilterDropDown->OnChange = [this](TFilterDropDown*) { Invalidate(); };
+    FProgressAppearance->OnChange = [this](TGridProgressAppearance*) { Invalidate(); };
+    FFooterPanel = new TFooterPanel(this);
+    FSearchPanel = new TSearchPanel(this);
     FFilterList->SetDuplicates(dupIgnore);
     FFilterList->SetSorted(true);
 
@@ -73,6 +98,40 @@ TDudStringGrid::~TDudStringGrid()
     FClearTextOnly = false;
     FSaveHiddenCells = false;
     UnHideColumnsAll();
+    DiscardStoredRows();
+}
+
+void TDudStringGrid::SetFilter(const TFilter& value) { FFilter->Assign(value); }
+void TDudStringGrid::SetSortSettings(const TSortSettings& value) { FSortSettings->Assign(value); }
+void TDudStringGrid::SetControlLook(const TControlLook& value) { FControlLook->Assign(value); }
+void TDudStringGrid::SetFloatingFooter(const TFloatingFooter& value) { FFloatingFooter->Assign(value); }
+void TDudStringGrid::SetGrouping(const TGrouping& value) { FGrouping->Assign(value); }
+void TDudStringGrid::SetBalloon(const TBalloonSettings& value) { FBalloonSettings->Assign(value); }
+void TDudStringGrid::SetShowModified(const TShowModified& value) { FShowModified->Assign(value); }
+void TDudStringGrid::SetBackGround(const TBackGround& value) { FBackGround->Assign(value); }
+void TDudStringGrid::SetFilterDropDown(const TFilterDropDown& value) { FFilterDropDown->Assign(value); }
+void TDudStringGrid::SetDragDropSettings(const TDragDropSettings& value) { FDragDropSettings->Assign(value); }
+void TDudStringGrid::SetDragScrollOptions(const TDragScrollOptions& value) { FDragScrollOptions->Assign(value); }
+void TDudStringGrid::SetProgressAppearance(const TGridProgressAppearance& value) { FProgressAppearance->Assign(value); }
+
+bool TDudStringGrid::FloatingFooterVisible() const
+{
+    return FFloatingFooter->Visible();
+}
+
+bool TDudStringGrid::ControlLookDropDownAlwaysVisible() const
+{
+    return FControlLook->DropDownAlwaysVisible();
+}
+
+bool TDudStringGrid::ControlLookSpinButtonsAlwaysVisible() const
+{
+    return FControlLook->SpinButtonsAlwaysVisible();
+}
+
+bool TDudStringGrid::BackGroundIsGradient() const
+{
+    return FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert;
 }
 
 String TDudStringGrid::GetVersionString() const
@@ -97,6 +156,7 @@ void TDudStringGrid::Assign(const TPersistent& source)
     FActiveCellShow = other->FActiveCellShow;
     SetActiveRowShow(other->ActiveRowShow());
     SetAlign(other->Align());
+    FFilterDropDown->Assign(*other->FFilterDropDown);
     FAnchorHint = other->FAnchorHint;
     FAutoNumAlign = other->FAutoNumAlign;
     FAutoSize = other->FAutoSize;
@@ -104,11 +164,17 @@ void TDudStringGrid::Assign(const TPersistent& source)
     FAutoFilterUpdate = other->FAutoFilterUpdate;
     FMouseActions->Assign(*other->FMouseActions);
     FNavigation->Assign(*other->FNavigation);
+    FGrouping->Assign(*other->FGrouping);
     FSearchFooter->Assign(*other->FSearchFooter);
     FPrintSettings->Assign(*other->FPrintSettings);
+    FFilter->Assign(*other->FFilter);
     FHTMLSettings->Assign(*other->FHTMLSettings);
     FBands->Assign(*other->FBands);
     FCellNode->Assign(*other->FCellNode);
+    FSortSettings->Assign(*other->FSortSettings);
+    FDragScrollOptions->Assign(*other->FDragScrollOptions);
+    FDragDropSettings->Assign(*other->FDragDropSettings);
+    FProgressAppearance->Assign(*other->FProgressAppearance);
     FColumnSize->Assign(*other->FColumnSize);
     FSyncGrid->Assign(*other->FSyncGrid);
     FFocusHelper->Assign(*other->FFocusHelper);

@@ -41,6 +41,8 @@ class TDragScrollOptions;
 class TGridProgressAppearance;
 class TGridChangeNotifier;
 class TRichEdit;
+class TFooterPanel;
+class TSearchPanel;
 
 // Real columns that take part in hiding; the visibility table has one entry
 // more, which stays shown.
@@ -433,6 +435,32 @@ public:
     void SetSyncGrid(const TSyncGrid& value) { FSyncGrid->Assign(value); }
     TFocusHelper& FocusHelper() const { return *FFocusHelper; }
     void SetFocusHelper(const TFocusHelper& value) { FFocusHelper->Assign(value); }
+    TFilter& Filter() const { return *FFilter; }
+    void SetFilter(const TFilter& value);
+    TSortSettings& SortSettings() const { return *FSortSettings; }
+    void SetSortSettings(const TSortSettings& value);
+    TControlLook& ControlLook() const { return *FControlLook; }
+    void SetControlLook(const TControlLook& value);
+    TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
+    void SetFloatingFooter(const TFloatingFooter& value);
+    TGrouping& Grouping() const { return *FGrouping; }
+    void SetGrouping(const TGrouping& value);
+    TBalloonSettings& Balloon() const { return *FBalloonSettings; }
+    void SetBalloon(const TBalloonSettings& value);
+    TShowModified& ShowModified() const { return *FShowModified; }
+    void SetShowModified(const TShowModified& value);
+    TBackGround& BackGround() const { return *FBackGround; }
+    void SetBackGround(const TBackGround& value);
+    TFilterDropDown& FilterDropDown() const { return *FFilterDropDown; }
+    void SetFilterDropDown(const TFilterDropDown& value);
+    TDragDropSettings& DragDropSettings() const { return *FDragDropSettings; }
+    void SetDragDropSettings(const TDragDropSettings& value);
+    TDragScrollOptions& DragScrollOptions() const { return *FDragScrollOptions; }
+    void SetDragScrollOptions(const TDragScrollOptions& value);
+    TGridProgressAppearance& ProgressAppearance() const { return *FProgressAppearance; }
+    void SetProgressAppearance(const TGridProgressAppearance& value);
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
 
     // ---- version
     // 6.2.1.3 for the string grid; writing the text changes nothing.
@@ -1198,11 +1226,18 @@ protected:
 private:
     bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
     // The floating footer row is the grid's last row while it is shown.
-    bool FloatingFooterVisible() const { return false; }
-    // Settings of the control look and the background, read by the hooks.
-    bool ControlLookDropDownAlwaysVisible() const { return false; }
-    bool ControlLookSpinButtonsAlwaysVisible() const { return false; }
-    bool BackGroundIsGradient() const { return false; }
+    bool FloatingFooterVisible() const;
+    bool ControlLookDropDownAlwaysVisible() const;
+    bool ControlLookSpinButtonsAlwaysVisible() const;
+    bool BackGroundIsGradient() const;
+    // The hidden-row store: a stored row owns its cell properties.
+    TGridItem& StoreRow(int32_t storeIndex, int32_t displayRow);
+    void RestoreRow(int32_t storeIndex, int32_t displayRow);
+    void DiscardStoredRow(int32_t storeIndex);
+    void DiscardStoredRows();
+    int32_t StoredRowsBelow(int32_t realRow) const;
+    // The store position of the last row stored under that index, or -1.
+    int32_t StoredRowIndex(int32_t realRow) const;
     int32_t SearchPanelHeight() const { return FSearchFooter->Visible() ? 32 : 0; }
     // The text without its markup tags; line break and rule tags become
     // line breaks.
@@ -1228,6 +1263,22 @@ private:
     std::unique_ptr<TSearchFooter> FSearchFooter;
     std::unique_ptr<TSyncGrid> FSyncGrid;
     std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<TBalloonSettings> FBalloonSettings;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TCollection> FGridItems;
+    // Owned as components of the grid.
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
     std::unique_ptr<TSortIndexList> FSortIndexes;
     std::unique_ptr<TIntList> FSortRowXRef;
     std::unique_ptr<TIntList> FUnSortRowXRef;

@@ -77,43 +77,6 @@ void TDudStringGrid::UnHideColumns(int32_t fromCol, int32_t toCol)
     Invalidate();
 }
 
-// Hidden rows are held in the hidden-row store once it exists; until then no
-// row is hidden and both row mappings are the identity.
-
-void TDudStringGrid::HideRows(int32_t, int32_t) { }
-
-void TDudStringGrid::HideRowsEx(int32_t, int32_t) { }
-
-void TDudStringGrid::HideRowList(const TIntList&) { }
-
-void TDudStringGrid::UnHideRow(int32_t) { }
-
-void TDudStringGrid::UnHideRows(int32_t, int32_t) { }
-
-void TDudStringGrid::UnHideRowsAll() { }
-
-void TDudStringGrid::UnHideRowList() { }
-
-bool TDudStringGrid::IsHiddenRow(int32_t) const
-{
-    return false;
-}
-
-int32_t TDudStringGrid::NumHiddenRows() const
-{
-    return 0;
-}
-
-int32_t TDudStringGrid::RemapRowToReal(int32_t displayRow) const
-{
-    return displayRow < 0 ? -1 : displayRow;
-}
-
-int32_t TDudStringGrid::RemapRowToDispl(int32_t realRow) const
-{
-    return realRow;
-}
-
 void TDudStringGrid::SetRowEx(int32_t value)
 {
     if (Col() < 0 || Col() >= ColCount())

@@ -33,22 +33,6 @@ void TDudStringGrid::SetLockUpdate(bool value)
         EndUpdate();
 }
 
-String TDudStringGrid::GetCellsEx(int32_t aCol, int32_t aRow) const
-{
-    if (aCol < 0 || aRow < 0)
-        return String();
-    return GetCellEx(aCol, RemapRowToDispl(aRow));
-}
-
-void TDudStringGrid::SetCellsEx(int32_t aCol, int32_t aRow, const String& value)
-{
-    const int32_t displayRow = RemapRowToDispl(aRow);
-    SetCellEx(aCol, displayRow, value);
-    const int32_t displayCol = RemapColToDispl(aCol);
-    if (displayCol != aCol)
-        RepaintCell(displayCol, displayRow);
-}
-
 String TDudStringGrid::StrippedMarkup(const String& text)
 {
     if (ClassifyCellText(text, true) != ckMarkup)

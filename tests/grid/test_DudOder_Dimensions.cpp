@@ -1,4 +1,5 @@
 #include "grid/DudOder.h"
+#include "grid/DudOder_Footer.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,24 @@ TEST(DudOderDimensions, ShrinkingThenGrowingBringsBackNoStaleTextOrColour)
             EXPECT_EQ(grid.GetColors(column, row), clNone);
         }
     }
+}
+
+TEST(DudOderDimensions, TheFloatingFooterRowStaysLastWhenTheCountChanges)
+{
+    TDudStringGrid grid(nullptr);
+    grid.FloatingFooter().SetVisible(true);
+    grid.SetCells(1, 9, QStringLiteral("sum"));
+    grid.SetCells(1, 8, QStringLiteral("data"));
+    grid.SetRowCount(12);
+    EXPECT_EQ(grid.Cells(1, 11), QStringLiteral("sum"));
+    EXPECT_TRUE(grid.Cells(1, 9).isEmpty());
+    // Shrinking takes the footer texts before the rows are cut off.
+    grid.SetRowCount(6);
+    EXPECT_EQ(grid.Cells(1, 5), QStringLiteral("sum"));
+    grid.SetRowCount(12);
+    EXPECT_TRUE(grid.Cells(1, 8).isEmpty());
+    EXPECT_TRUE(grid.Cells(1, 9).isEmpty());
+    EXPECT_EQ(grid.Cells(1, 11), QStringLiteral("sum"));
 }
 
 } // namespace
