@@ -91,8 +91,43 @@ void TThemeLibrary::Free()
     FLoader = nullptr;
 }
 
+namespace {
+
+const TThemeLibrary* BoundLibrary = nullptr;
+
+} // namespace
+
 const TThemeLibrary& DudThemeLibrary()
 {
     static TThemeLibrary library(PlatformThemeModule());
-    return library;
+    return BoundLibrary ? *BoundLibrary : library;
+}
+
+TThemeLibraryScope::TThemeLibraryScope(TThemeModuleLoader& loader) : FLibrary(loader), FPrevious(BoundLibrary)
+{
+    BoundLibrary = &FLibrary;
+}
+
+TThemeLibraryScope::~TThemeLibraryScope() { BoundLibrary = FPrevious; }
+
+bool VisualStylesActive()
+{
+    const TThemeLibrary& library = DudThemeLibrary();
+    const auto isThemeActive = library.EntryAs<TIsThemeActiveProc>(teIsThemeActive);
+    return library.Loaded() && isThemeActive && isThemeActive() != 0;
+}
+
+bool DrawThemePart(TCanvas& canvas, const TWinControl* window, const char16_t* themeClass, int32_t part,
+    int32_t state, const TRect& rect)
+{
+    if (!VisualStylesActive())
+        return false;
+    const TThemeLibrary& library = DudThemeLibrary();
+    void* theme = library.EntryAs<TOpenThemeDataProc>(teOpenThemeData)(window, themeClass);
+    if (!theme)
+        return false;
+    const int32_t result
+        = library.EntryAs<TDrawThemeBackgroundProc>(teDrawThemeBackground)(theme, &canvas, part, state, &rect, nullptr);
+    library.EntryAs<TCloseThemeDataProc>(teCloseThemeData)(theme);
+    return result == 0;
 }

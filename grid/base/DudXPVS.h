@@ -3,6 +3,10 @@
 #include <array>
 #include <cstdint>
 
+class TCanvas;
+class TWinControl;
+struct TRect;
+
 // The entry points of the platform's visual-style library, bound by name at
 // run time so that the program also starts where no such library exists.
 // Callers test Loaded() (or the entry for null) before they call an entry.
@@ -65,6 +69,13 @@ using TThemeProc = void (*)();
 
 // Signatures of the entries the grid units call.
 using TIsThemeActiveProc = int32_t (*)();
+// The theme data of a window for a list of class names; null when none of
+// them has a style.
+using TOpenThemeDataProc = void* (*)(const TWinControl* window, const char16_t* classList);
+// 0 when the part was drawn.
+using TDrawThemeBackgroundProc = int32_t (*)(void* theme, TCanvas* canvas, int32_t partId, int32_t stateId,
+    const TRect* rect, const TRect* clipRect);
+using TCloseThemeDataProc = int32_t (*)(void* theme);
 using TGetCurrentThemeNameProc = int32_t (*)(char16_t* fileName, int32_t fileNameSize, char16_t* colorName,
                                             int32_t colorNameSize, char16_t* sizeName, int32_t sizeNameSize);
 
@@ -116,3 +127,30 @@ private:
 // The table of the grid units, bound when first used and freed at the end
 // of the program.
 const TThemeLibrary& DudThemeLibrary();
+
+// Binds the grid units' table to another library while it lives (a
+// style-backed look, or a test's stand-in); the platform's table is back
+// afterwards.
+class TThemeLibraryScope {
+public:
+    explicit TThemeLibraryScope(TThemeModuleLoader& loader);
+    TThemeLibraryScope(const TThemeLibraryScope&) = delete;
+    TThemeLibraryScope& operator=(const TThemeLibraryScope&) = delete;
+    ~TThemeLibraryScope();
+
+private:
+    TThemeLibrary FLibrary;
+    const TThemeLibrary* FPrevious;
+};
+
+// The one decision between the themed and the classic look, asked by every
+// control and routine that can draw either: the grid units' table is bound
+// and its IsThemeActive answers non-zero.
+bool VisualStylesActive();
+
+// Draws one part of a visual-style class through the table (OpenThemeData
+// for the window, DrawThemeBackground into rect, CloseThemeData). False when
+// no style is active or the class has none: the caller draws its classic
+// look instead.
+bool DrawThemePart(TCanvas& canvas, const TWinControl* window, const char16_t* themeClass, int32_t part,
+    int32_t state, const TRect& rect);

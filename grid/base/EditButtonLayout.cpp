@@ -10,3 +10,8 @@ bool PlaceEditButton(TWinControl& edit, TBorderStyle borderStyle, int32_t border
     button.SetBounds(edit.Width() - button.Width() - edge + borderInset, borderInset, button.Width(), edit.Height() - edge);
     return true;
 }
+
+TRect InsideBorder(const TWinControl& edit, int32_t borderInset)
+{
+    return Rect(borderInset, borderInset, edit.Width() - borderInset, edit.Height() - borderInset);
+}

@@ -1,5 +1,7 @@
 #include "grid/base/RovIvir_Draw.h"
 
+#include "grid/base/DudXPVS.h"
+
 #include "platform/core/Exception.h"
 #include "platform/core/Math.h"
 #include "platform/core/SysUtils.h"
@@ -55,11 +57,11 @@ const TColorTone& ToneOfState(const TColorTones& tones, int32_t state)
     }
 }
 
-// The look a button is drawn in: the themed look only where visual styles
-// can be drawn, the classic look in its place otherwise.
-int32_t DrawnLook(int32_t look) { return look == blVisualStyle && !VisualStylesDrawable() ? blClassic : look; }
+// The visual-style look falls back to the classic frame where no style draws.
+uint32_t FrameLookFlags(int32_t look) { return look == blFlat ? DFCS_FLAT : 0; }
 
-uint32_t FrameLookFlags(int32_t look) { return DrawnLook(look) == blFlat ? DFCS_FLAT : 0; }
+// Visual-style states of the combo and spin buttons.
+int32_t NormalOrDisabledThemeState(int32_t state) { return state == bstDisabled ? 4 : 1; }
 
 } // namespace
 
@@ -232,9 +234,6 @@ void DrawStyledSelection(TCanvas& canvas, TColor fillFrom, TColor fillTo, TColor
 
 // ---- buttons ----------------------------------------------------------------------
 
-// This platform has no visual-style library to draw with.
-bool VisualStylesDrawable() { return false; }
-
 void DrawComboButton(TCanvas& canvas, const TRect& rect, const TColorTones& tones, int32_t state, int32_t look)
 {
     TRect button = Rect(rect.Right - 17 - 2, rect.Top + 1, rect.Right - 2, rect.Bottom - 1);
@@ -251,6 +250,8 @@ void DrawComboButton(TCanvas& canvas, const TRect& rect, const TColorTones& tone
         canvas.Polygon(triangle);
         return;
     }
+    if (look == blVisualStyle && DrawThemePart(canvas, nullptr, u"combobox", 1, NormalOrDisabledThemeState(state), button))
+        return;
     DrawFrameControl(canvas, button,
         DFC_SCROLL, DFCS_SCROLLCOMBOBOX | FrameLookFlags(look) | (state == bstDisabled ? DFCS_INACTIVE : 0));
 }
@@ -263,6 +264,9 @@ void DrawPushButton(TCanvas& canvas, const TRect& rect, const TColorTones& tones
         canvas.Rectangle(rect);
         return;
     }
+    // States 1 normal, 2 hot, 3 down, 4 disabled.
+    if (look == blVisualStyle && DrawThemePart(canvas, nullptr, u"button", 1, state + 1, rect))
+        return;
     uint32_t flags = DFCS_BUTTONPUSH | FrameLookFlags(look);
     if (state == bstHot)
         flags |= DFCS_HOT;
@@ -294,6 +298,13 @@ void DrawSpinButtons(TCanvas& canvas, const TRect& rect, const TColorTones& tone
         canvas.Polygon(upArrow);
         canvas.Polygon(downArrow);
         return;
+    }
+    if (look == blVisualStyle) {
+        // The styled halves meet at the middle.
+        const int32_t themeState = NormalOrDisabledThemeState(state);
+        if (DrawThemePart(canvas, nullptr, u"spin", 1, themeState, up)
+            && DrawThemePart(canvas, nullptr, u"spin", 2, themeState, Rect(column.Left, mid, column.Right, column.Bottom)))
+            return;
     }
     const uint32_t flags = FrameLookFlags(look) | (state == bstDisabled ? DFCS_INACTIVE : 0);
     DrawFrameControl(canvas, up, DFC_SCROLL, DFCS_SCROLLUP | flags);

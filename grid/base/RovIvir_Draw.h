@@ -74,10 +74,8 @@ void DrawStyledSelection(TCanvas& canvas, TColor fillFrom, TColor fillTo, TColor
     int32_t position);
 
 // ---- buttons ------------------------------------------------------------------
-// The themed look is drawn only where a visual-style library exists; this
-// platform has none, so every caller asking for it gets the classic look.
-bool VisualStylesDrawable();
-
+// The visual-style look (blVisualStyle) is drawn while a style is active
+// (VisualStylesActive); otherwise the classic look stands in for it.
 void DrawComboButton(TCanvas& canvas, const TRect& rect, const TColorTones& tones, int32_t state, int32_t look);
 void DrawPushButton(TCanvas& canvas, const TRect& rect, const TColorTones& tones, int32_t state, int32_t look);
 void DrawSpinButtons(TCanvas& canvas, const TRect& rect, const TColorTones& tones, int32_t state, int32_t look);

@@ -267,26 +267,29 @@ bool TControlList::HasHandle(const QWidget* handle) const
 // ---- TArrowWindow --------------------------------------------------------
 
 TArrowWindow::TArrowWindow(TWinControl* owner, TArrowDirection direction)
-    : TCustomControl(owner), FDir(direction), FArrow(ArrowOutlines[direction]), FRegion(PolygonRegion(FArrow))
+    : TForm(owner), FOwnerControl(owner), FDir(direction), FArrow(ArrowOutlines[direction]), FRegion(PolygonRegion(FArrow))
 {
-    // Painted inside the outline only; an erase would fill the whole rectangle.
-    SetControlStyle(ControlStyle() << csOpaque);
+    SetBorderStyle(bsNone);
+    SetWindowKind(wkOverlay);
+    // The window's background is its colour; the region cuts it to the arrow.
     SetColor(clLime);
     const TRect box = FRegion.BoundingRect();
     SetBounds(0, 0, box.Right, box.Bottom);
-    SetVisible(false);
-    SetParent(owner);
 }
 
 TArrowWindow::~TArrowWindow() = default;
 
-void TArrowWindow::Paint()
+void TArrowWindow::CreateWnd()
 {
-    TCanvas& canvas = Canvas();
-    canvas.SetClipRegion(FRegion);
-    canvas.Brush().SetColor(Color());
-    canvas.Pen().SetColor(Color());
-    canvas.Rectangle(ClientRect());
+    TForm::CreateWnd();
+    SetWindowRegion(&FRegion);
+}
+
+void TArrowWindow::SetVisible(bool visible)
+{
+    if (visible && FOwnerControl)
+        SetPopupParent(FOwnerControl->ParentForm());
+    TForm::SetVisible(visible);
 }
 
 // ---- TFilePicture --------------------------------------------------------
@@ -333,8 +336,5 @@ void TFilePicture::DrawPicture(TCanvas& canvas, const TRect& rect) const
 
 bool ThemesAvailable()
 {
-    if (!IsWinXPOrLater() || !IsComCtl6()) return false;
-    const TThemeLibrary& library = DudThemeLibrary();
-    const auto isThemeActive = library.EntryAs<TIsThemeActiveProc>(teIsThemeActive);
-    return library.Loaded() && isThemeActive && isThemeActive() != 0;
+    return IsWinXPOrLater() && IsComCtl6() && VisualStylesActive();
 }

@@ -5,6 +5,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Region.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Forms.h"
 
 #include <array>
 #include <cstdint>
@@ -116,12 +117,11 @@ private:
 
 enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
 
-// The small lime arrow that marks where a dragged column or row will land.
-// The platform has neither panels nor shaped pop-up windows yet, so the
-// arrow is a child of its owner, placed in the owner's client coordinates,
-// and paints only inside its outline; the rest of its rectangle shows the
-// owner beneath.
-class TArrowWindow : public TCustomControl {
+// The small lime arrow that marks where a dragged column or row will land:
+// a window of its own, shaped to the arrow, placed in screen coordinates
+// above the form of the control that owns it. It takes neither the
+// activation nor the mouse, so the drag under it goes on undisturbed.
+class TArrowWindow : public TForm {
 public:
     TArrowWindow(TWinControl* owner, TArrowDirection direction);
     ~TArrowWindow() override;
@@ -132,10 +132,14 @@ public:
     // The pixels inside the outline (winding fill), the window's visible shape.
     const TRegion& ArrowRegion() const { return FRegion; }
 
+    // Shown above the form its owner sits on at that moment.
+    void SetVisible(bool visible) override;
+
 protected:
-    void Paint() override;
+    void CreateWnd() override;
 
 private:
+    TWinControl* FOwnerControl;
     TArrowDirection FDir;
     std::array<TPoint, 7> FArrow;
     TRegion FRegion;

@@ -1,5 +1,6 @@
 #include "grid/base/ZUZEdit.h"
 
+#include "grid/base/DudXPVS.h"
 #include "grid/base/EditButtonLayout.h"
 #include "grid/base/FocusControlLink.h"
 
@@ -31,12 +32,10 @@ void TDudSpeedButton::CMMouseLeave(TMessage& message)
     Invalidate();
 }
 
-// The visual-style look is never taken: this platform reports no styles.
-void TDudSpeedButton::Paint()
+// The face in the first look that applies; rect becomes the area inside its
+// edges.
+void TDudSpeedButton::DrawFace(TCanvas& canvas, TRect& rect, bool pressed)
 {
-    TCanvas& canvas = Canvas();
-    TRect rect = ClientRect();
-    const bool pressed = State() == bsDown || State() == bsExclusive;
     const auto* owner = dynamic_cast<const TZuzEditButton*>(Parent());
     if (owner && owner->ButtonColor() != clNone) {
         if (!Flat())
@@ -44,14 +43,25 @@ void TDudSpeedButton::Paint()
         canvas.Brush().SetStyle(bsSolid);
         canvas.Brush().SetColor(pressed ? owner->ButtonColorDown() : FHot ? owner->ButtonColorHot() : owner->ButtonColor());
         canvas.FillRect(rect);
-    } else if (Flat()) {
+        return;
+    }
+    if (IsWinXP() && DrawThemePart(canvas, Parent(), u"button", 1, pressed ? 3 : FHot ? 2 : 1, rect))
+        return;
+    if (Flat()) {
         DrawEdge(canvas, rect, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
         rect.Inflate(-1, -1);
-    } else {
-        DrawFrameControl(canvas, rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-        // The face inside the two-pixel edges.
-        rect.Inflate(-2, -2);
+        return;
     }
+    DrawFrameControl(canvas, rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    // The face inside the two-pixel edges.
+    rect.Inflate(-2, -2);
+}
+
+void TDudSpeedButton::Paint()
+{
+    TCanvas& canvas = Canvas();
+    TRect rect = ClientRect();
+    DrawFace(canvas, rect, State() == bsDown || State() == bsExclusive);
     const int32_t downShift = State() == bsDown ? 1 : 0;
     if (Glyph().Width() > 0 && Glyph().Height() > 0) {
         TBitmap glyph(Glyph());
@@ -241,14 +251,12 @@ void TZuzEditBtn::Resize()
 void TZuzEditBtn::SetEditRect()
 {
     const int32_t margin = BorderStyle() == bsNone ? 3 : 1;
-    const int32_t inset = BorderInset();
-    const int32_t clientWidth = Width() - 2 * inset;
-    const int32_t clientHeight = Height() - 2 * inset;
-    int32_t right = clientWidth - FButton->Width() - 5 - FUnitSize;
+    const TRect client = InsideBorder(*this, BorderInset());
+    int32_t right = client.Width() - FButton->Width() - 5 - FUnitSize;
     if (FUnitSize > 0)
         right -= 3;
-    TRect rect = Rect(margin, margin, right, clientHeight + 1);
-    rect.Offset(inset, inset);
+    TRect rect = Rect(margin, margin, right, client.Height() + 1);
+    rect.Offset(client.Left, client.Top);
     TCustomMaskEdit::SetEditRect(rect);
 }
 
@@ -302,7 +310,8 @@ void TZuzUnitEditBtn::ButtonClicked(TComponent*)
     TPopupMenu menu(nullptr);
     for (int32_t index = 0; index < FUnits.Count(); ++index)
         menu.Items().Add(FUnits[index])->SetTag(index + 1);
-    const TMenuItem* chosen = UiServices().PopupMenu(menu, ClientToScreen({ ClientWidth() - 15, ClientHeight() }));
+    const TRect client = InsideBorder(*this, BorderInset());
+    const TMenuItem* chosen = UiServices().PopupMenu(menu, ClientToScreen({ client.Right - 15, client.Bottom }));
     if (chosen)
         Perform(WM_COMMAND, chosen->Tag());
 }
@@ -330,7 +339,9 @@ void TZuzUnitEditBtn::PaintWindow(QPainter& painter)
     canvas.SetFont(Font());
     canvas.Brush().SetStyle(bsClear);
     const int32_t buttonWidth = Button()->Width();
-    TRect rect = Rect(ClientWidth() - buttonWidth - 3 - UnitSize(), 2, ClientWidth() - buttonWidth - 3, ClientHeight());
+    const TRect client = InsideBorder(*this, BorderInset());
+    TRect rect = Rect(client.Width() - buttonWidth - 3 - UnitSize(), 2, client.Width() - buttonWidth - 3, client.Height());
+    rect.Offset(client.Left, client.Top);
     canvas.DrawText(FUnitID, rect, DT_EDITCONTROL);
     canvas.EndPaint();
 }

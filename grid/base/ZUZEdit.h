@@ -19,6 +19,8 @@ protected:
     void Paint() override;
 
 private:
+    void DrawFace(TCanvas& canvas, TRect& rect, bool pressed);
+
     bool FIsWinXP = false;
     bool FHot = false;
 };

@@ -1,7 +1,7 @@
 #include "grid/base/ZuzCombo.h"
 
 #include "grid/base/DudStyleIF.h"
-#include "platform/graphics/CanvasExtras.h"
+#include "grid/base/DudXPVS.h"
 #include "platform/ui/Forms.h"
 
 namespace {
@@ -10,16 +10,6 @@ namespace {
 constexpr int32_t SystemScrollBarWidth = 17;
 constexpr int32_t MinButtonWidth = 14;
 constexpr int32_t MaxButtonWidth = 32;
-// The frame of a disabled control in the themed look that does not keep its
-// normal frame: red 127, green 157, blue 185.
-constexpr TColor DisabledThemedBorderColor = 0xB99D7F;
-
-void FrameWith(TCanvas& canvas, const TRect& rect, TColor color)
-{
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(color);
-    canvas.FrameRect(rect);
-}
 
 } // namespace
 
@@ -83,6 +73,7 @@ void TZuzCustomCombo::SetFlat(bool flat)
     if (flat == FFlat)
         return;
     FFlat = flat;
+    SetCtl3D(!flat);
     if (FFlatParentColor && FFlat) {
         if (Parent())
             TCustomComboBox::SetColor(Parent()->Color());
@@ -184,6 +175,7 @@ void TZuzCustomCombo::CreateLabel()
     FreeNotification(FLabel);
     if (Parent())
         FLabel->SetParent(Parent());
+    FLabel->SetFocusControl(this);
     FLabel->SetFont(FLabelFont);
     FLabel->SetParentFont(ParentFont());
 }
@@ -196,41 +188,9 @@ void TZuzCustomCombo::UpdateLabel()
     TRect measured = Rect(0, 0, 1000, 255);
     FLabel->Canvas().SetFont(FLabel->Font());
     FLabel->Canvas().DrawText(FLabel->Caption(), measured, DT_CALCRECT | DT_HIDEPREFIX);
-    const int32_t labelWidth = measured.Width();
-    const int32_t margin = FLabelMargin;
-    const TRect control = BoundsRect();
-    const int32_t height = FLabel->Height();
-    const int32_t width = FLabel->Width();
-    const int32_t centredTop = height > control.Height() ? control.Top - (height - control.Height()) / 2
-                                                        : control.Top + (control.Height() - height) / 2;
-    const int32_t centredLeft = width < control.Width() ? control.Left + (control.Width() - width) / 2
-                                                       : control.Left - (width - control.Width()) / 2;
-    const int32_t bottomTop = control.Top + control.Height() - height;
-    const int32_t above = control.Top - height - margin;
-    const int32_t below = control.Top + control.Height() + margin;
-    const int32_t leftOf = control.Left - labelWidth - margin;
-    const int32_t rightOf = control.Left + control.Width() + margin;
-    struct TPlace {
-        int32_t Top;
-        int32_t Left;
-    };
-    const TPlace places[] = {
-        { control.Top, leftOf }, // lpLeftTop
-        { centredTop, leftOf }, // lpLeftCenter
-        { bottomTop, leftOf }, // lpLeftBottom
-        { above, control.Left }, // lpTopLeft
-        { below, control.Left }, // lpBottomLeft
-        { control.Top, control.Left - margin }, // lpLeftTopLeft
-        { centredTop, control.Left - margin }, // lpLeftCenterLeft
-        { bottomTop, control.Left - margin }, // lpLeftBottomLeft
-        { above, centredLeft }, // lpTopCenter
-        { below, centredLeft }, // lpBottomCenter
-        { control.Top, rightOf }, // lpRightTop
-        { centredTop, rightOf }, // lpRightCenter
-        { bottomTop, rightOf }, // lpRighBottom
-    };
-    const TPlace& place = places[FLabelPosition];
-    FLabel->SetBounds(place.Left, place.Top, width, height);
+    const TPoint place = LabelPlacement(FLabelPosition, BoundsRect(), measured.Width(),
+        TSize { FLabel->Width(), FLabel->Height() }, FLabelMargin);
+    FLabel->SetBounds(place.X, place.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }
 
@@ -393,14 +353,7 @@ void TZuzCustomCombo::CMParentFontChanged(TMessage& message)
 
 // ---- painting
 
-bool TZuzCustomCombo::UseThemes() const
-{
-    if (!FIsThemed)
-        return false;
-    const TThemeLibrary& library = DudThemeLibrary();
-    const auto isThemeActive = library.EntryAs<TIsThemeActiveProc>(teIsThemeActive);
-    return library.Loaded() && isThemeActive && isThemeActive() != 0;
-}
+bool TZuzCustomCombo::UseThemes() const { return FIsThemed && VisualStylesActive(); }
 
 bool TZuzCustomCombo::IsActive() const { return FMouseInControl || Screen->ActiveControl() == this; }
 
@@ -409,131 +362,65 @@ bool TZuzCustomCombo::IsFocusBorderShown() const
     return (FMouseInControl || Screen->ActiveControl() == this) && FFocusBorder;
 }
 
-bool TZuzCustomCombo::CustomPainted() const
-{
-    return FFlat || FButtonColor != clNone || FBorderColor != clNone || (FFocusBorderColor != clNone && FHasFocus)
-        || (!Enabled() && UseThemes() && !FDisabledBorder);
-}
-
 // The frame and drop button are drawn at the end of the paint, where the
 // platform would paint the non-client area.
 void TZuzCustomCombo::Paint()
 {
     TCanvas& canvas = Canvas();
-    if (!(FIsVista && FButtonColor == clNone) && CustomPainted()) {
+    const TComboLook look = Look();
+    const TComboPainter painter(look, ComboEditorLook);
+    if (!(FIsVista && FButtonColor == clNone) && painter.CustomPainted()) {
         const TCanvasClip clip = canvas.SaveClip();
         if (Style() != csSimple) {
             canvas.Brush().SetStyle(bsSolid);
             canvas.Brush().SetColor(Color());
             canvas.FillRect(ClientRect());
-            DrawButton(canvas);
+            painter.DrawButton(canvas);
         }
         TCustomComboBox::Paint();
         canvas.RestoreClip(clip);
-        DrawBorders(canvas);
+        painter.DrawBorders(canvas);
         return;
     }
     TCustomComboBox::Paint();
-    if (FFlat || (!Enabled() && UseThemes() && !FDisabledBorder) || (FFocusBorderColor != clNone && Focused())
+    if (FFlat || (!Enabled() && look.UseThemes && !FDisabledBorder) || (FFocusBorderColor != clNone && Focused())
         || FBorderColor != clNone)
-        DrawBorders(canvas);
+        painter.DrawBorders(canvas);
 }
 
-void TZuzCustomCombo::DrawButton(TCanvas& canvas)
+TComboLook TZuzCustomCombo::Look() const
 {
-    TRect rect = Rect(0, 0, Width(), Height());
-    rect.Left += ClientWidth() - FButtonWidth + 2;
-    rect.Inflate(-1, -1);
-    const bool mouseDown = IsMouseButtonDown(mbRight) || IsMouseButtonDown(mbLeft);
-    if (FButtonColor != clNone) {
-        TColor face = FButtonColor;
-        if (FButtonHover)
-            face = FButtonColorHot;
-        if (mouseDown && FButtonHover)
-            face = FButtonColorDown;
-        rect = Rect(rect.Left - 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
-        canvas.Brush().SetStyle(bsSolid);
-        canvas.Brush().SetColor(face);
-        canvas.FillRect(rect);
-        canvas.Pen().SetColor(FButtonBorderColor);
-        canvas.MoveTo(rect.Left, rect.Top);
-        canvas.LineTo(rect.Left, rect.Bottom);
-        const TColor arrowColor = mouseDown && FButtonTextColorDown != clNone ? FButtonTextColorDown : FButtonTextColor;
-        canvas.Brush().SetColor(arrowColor);
-        canvas.Pen().SetColor(arrowColor);
-        const TPoint arrow[] = { { rect.Left + 4, rect.Top + 7 }, { rect.Left + 10, rect.Top + 7 }, { rect.Left + 7, rect.Top + 10 } };
-        canvas.Polygon(arrow);
-    } else if (!UseThemes()) {
-        // With an active visual style the platform's themed button stays.
-        DrawFrameControl(canvas, Rect(rect.Left - 4, rect.Top + 1, rect.Right, rect.Bottom - 1), DFC_SCROLL,
-            DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
-    }
-    canvas.ExcludeClipRect(Rect(ClientWidth() - FButtonWidth - 4, 0, ClientWidth() + 2, ClientHeight()));
-}
-
-void TZuzCustomCombo::DrawBorders(TCanvas& canvas)
-{
-    if ((Enabled() && !FFlat && FBorderColor == clNone && FFocusBorderColor == clNone)
-        || (FIsVista && FBorderColor == clNone))
-        return;
-    DrawBorder(canvas);
-    if (Style() != csSimple && !(FIsWinXP && UseThemes()))
-        DrawFlatButton(canvas);
-}
-
-void TZuzCustomCombo::DrawBorder(TCanvas& canvas)
-{
-    const TRect whole = Rect(0, 0, Width(), Height());
-    if (!Enabled() && FIsThemed && !FDisabledBorder) {
-        FrameWith(canvas, whole, DisabledThemedBorderColor);
-        return;
-    }
-    if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) {
-        FrameWith(canvas, whole, FBorderColor);
-        return;
-    }
-    if (FFocusBorderColor != clNone) {
-        if (FHasFocus)
-            FrameWith(canvas, whole, FFocusBorderColor);
-        return;
-    }
-    const bool focusBorder = IsFocusBorderShown();
-    const TColor outer = focusBorder ? clBtnFace : Parent() ? Parent()->Color() : clBtnFace;
-    const TColor inner = Color();
-    TRect rect = whole;
-    if (focusBorder) {
-        DrawEdge(canvas, rect, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-        FrameWith(canvas, rect, outer);
-        FrameWith(canvas, Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1), inner);
-    } else {
-        FrameWith(canvas, rect, outer);
-        rect.Inflate(-1, -1);
-        rect.Right -= FButtonWidth;
-        FrameWith(canvas, rect, outer);
-        rect.Inflate(-1, -1);
-        FrameWith(canvas, rect, inner);
-        rect.Right += FButtonWidth;
-    }
-    if (FFlat && FFlatLineColor != clNone) {
-        canvas.Pen().SetColor(FFlatLineColor);
-        canvas.Pen().SetStyle(psSolid);
-        canvas.Pen().SetWidth(1);
-        canvas.MoveTo(rect.Left - 2, Height() - 1);
-        canvas.LineTo(rect.Right - FButtonWidth - 1, Height() - 1);
-    }
-}
-
-// Outside hover and focus the drop button loses its 3-D edges.
-void TZuzCustomCombo::DrawFlatButton(TCanvas& canvas)
-{
-    const TCanvasClip clip = canvas.SaveClip();
-    canvas.ExcludeClipRect(Rect(ClientWidth() - FButtonWidth + 4, 4, ClientWidth() - 4, ClientHeight() - 4));
-    TRect rect = Rect(ClientWidth() - FButtonWidth - 2, 0, Width(), Height());
-    rect.Inflate(-2, -2);
-    if (!IsActive()) {
-        canvas.Brush().SetStyle(bsSolid);
-        canvas.Brush().SetColor(clBtnFace);
-        canvas.FillRect(Rect(rect.Left, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
-    }
-    canvas.RestoreClip(clip);
+    TComboLook look;
+    look.Width = Width();
+    look.Height = Height();
+    look.ClientWidth = ClientWidth();
+    look.ClientHeight = ClientHeight();
+    look.ButtonWidth = FButtonWidth;
+    look.Enabled = Enabled();
+    look.Flat = FFlat;
+    look.Simple = Style() == csSimple;
+    look.IsThemed = FIsThemed;
+    look.UseThemes = UseThemes();
+    look.IsWinXP = FIsWinXP;
+    look.IsVista = FIsVista;
+    look.HasFocus = FHasFocus;
+    look.Active = IsActive();
+    look.FocusBorderShown = IsFocusBorderShown();
+    look.ButtonHover = FButtonHover;
+    look.MouseButtonDown = IsMouseButtonDown(mbRight) || IsMouseButtonDown(mbLeft);
+    look.DroppedDown = DroppedDown();
+    look.DisabledBorder = FDisabledBorder;
+    look.Color = Color();
+    look.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
+    look.BorderColor = FBorderColor;
+    look.FocusBorderColor = FFocusBorderColor;
+    look.FlatLineColor = FFlatLineColor;
+    look.ButtonColor = FButtonColor;
+    look.ButtonColorHot = FButtonColorHot;
+    look.ButtonColorDown = FButtonColorDown;
+    look.ButtonBorderColor = FButtonBorderColor;
+    look.ButtonTextColor = FButtonTextColor;
+    look.ButtonTextColorDown = FButtonTextColorDown;
+    look.Window = this;
+    return look;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/StdCtrls.h"
 
+#include <array>
 #include <memory>
 
 enum TLabelPosition {
@@ -18,6 +19,94 @@ enum TLabelPosition {
     lpRightTop,
     lpRightCenter,
     lpRighBottom
+};
+
+// Where a caption label of labelSize goes beside a control at control
+// (parent coordinates): its top-left. captionWidth is the width the label's
+// text is measured at, which the positions left of the control step back by.
+TPoint LabelPlacement(TLabelPosition position, const TRect& control, int32_t captionWidth, TSize labelSize,
+    int32_t margin);
+
+// What a combo-like control paints its frame and drop button from. The combo
+// editor fills it from its own state; the date pickers fill it from theirs.
+struct TComboLook {
+    // The window's size and its client size.
+    int32_t Width = 0;
+    int32_t Height = 0;
+    int32_t ClientWidth = 0;
+    int32_t ClientHeight = 0;
+    int32_t ButtonWidth = 0;
+    bool Enabled = true;
+    bool Flat = false;
+    // csSimple: no drop button.
+    bool Simple = false;
+    // The common controls draw styles; UseThemes: and a style is active.
+    bool IsThemed = false;
+    bool UseThemes = false;
+    bool IsWinXP = false;
+    bool IsVista = false;
+    bool HasFocus = false;
+    // The mouse is over the control or it is the active control.
+    bool Active = false;
+    bool FocusBorderShown = false;
+    bool ButtonHover = false;
+    bool MouseButtonDown = false;
+    bool DroppedDown = false;
+    bool DisabledBorder = true;
+    TColor Color = clWindow;
+    // The parent's brush colour (button face without a parent).
+    TColor ParentColor = clBtnFace;
+    TColor BorderColor = clNone;
+    TColor FocusBorderColor = clNone;
+    TColor FlatLineColor = clNone;
+    TColor ButtonColor = clNone;
+    TColor ButtonColorHot = clNone;
+    TColor ButtonColorDown = clNone;
+    TColor ButtonBorderColor = clNone;
+    TColor ButtonTextColor = clNone;
+    TColor ButtonTextColorDown = clNone;
+    // The window a visual style is drawn for.
+    const TWinControl* Window = nullptr;
+};
+
+// The few points in which the date pickers paint otherwise than the combo.
+struct TComboLookVariant {
+    // Left edge of a custom-coloured button face, from the button rectangle.
+    int32_t ButtonFaceLeft;
+    // The drop arrow of a custom-coloured button, from its rectangle's top-left.
+    std::array<TPoint, 3> Arrow;
+    // The classic drop button is drawn 4 pixels wider and 1 lower at both ends.
+    bool ClassicButtonMoved;
+    // A flat control with FlatLineColor gets its underline.
+    bool FlatUnderline;
+    // While active the flat button gets a raised edge (flat while dropped
+    // down) instead of losing its edges.
+    bool RaisedWhenActive;
+};
+
+extern const TComboLookVariant ComboEditorLook;
+extern const TComboLookVariant DatePickerLook;
+
+// The painting steps of the combo editor, one routine each, for every
+// control that looks like it.
+class TComboPainter {
+public:
+    TComboPainter(const TComboLook& look, const TComboLookVariant& variant) : FLook(look), FVariant(variant) { }
+
+    // The frame and drop button are painted at all: any of the flat look,
+    // custom colours, a focus frame while focused, or a themed disabled frame.
+    bool CustomPainted() const;
+    // The drop button, then its area is cut from the canvas's clip region.
+    void DrawButton(TCanvas& canvas) const;
+    void DrawBorders(TCanvas& canvas) const;
+    void DrawBorder(TCanvas& canvas) const;
+    void DrawFlatButton(TCanvas& canvas) const;
+
+private:
+    int32_t ThemedButtonState() const;
+
+    const TComboLook& FLook;
+    const TComboLookVariant& FVariant;
 };
 
 // A combo box that paints its own frame and drop button: a flat look,
@@ -71,8 +160,6 @@ public:
     void SetDisabledBorder(bool disabledBorder) { FDisabledBorder = disabledBorder; }
     bool FocusLabel() const { return FFocusLabel; }
     void SetFocusLabel(bool focusLabel) { FFocusLabel = focusLabel; }
-    bool AutoComplete() const { return FAutoComplete; }
-    void SetAutoComplete(bool autoComplete) { FAutoComplete = autoComplete; }
 
     TColor ButtonColor() const { return FButtonColor; }
     void SetButtonColor(TColor color) { FButtonColor = color; }
@@ -121,6 +208,8 @@ protected:
     void WMKillFocus(TMessage& message) override;
 
     bool UseThemes() const;
+    // The state the painting steps work from.
+    TComboLook Look() const;
     bool IsActive() const;
     bool IsFocusBorderShown() const;
     bool ButtonHover() const { return FButtonHover; }
@@ -128,11 +217,6 @@ protected:
     bool HasFocus() const { return FHasFocus; }
 
 private:
-    bool CustomPainted() const;
-    void DrawButton(TCanvas& canvas);
-    void DrawBorders(TCanvas& canvas);
-    void DrawBorder(TCanvas& canvas);
-    void DrawFlatButton(TCanvas& canvas);
     void CreateLabel();
     void UpdateLabel();
     void LabelFontChanged();
@@ -177,7 +261,6 @@ private:
     TColor FButtonColorHot = clNone;
     TColor FButtonTextColorDown = clNone;
     bool FIsVista = false;
-    bool FAutoComplete = true;
 };
 
 class TZuzComboBox : public TZuzCustomCombo {

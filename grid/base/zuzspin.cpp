@@ -1,10 +1,12 @@
 #include "grid/base/zuzspin.h"
 
+#include "grid/base/DudXPVS.h"
 #include "grid/base/EditButtonLayout.h"
 #include "grid/base/FocusControlLink.h"
 
 #include "platform/core/FloatUtils.h"
 #include "platform/core/SysUtils.h"
+#include "platform/graphics/CanvasExtras.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,31 +32,6 @@ TBitmap ArrowGlyph(const char* const (&rows)[6])
         for (int32_t x = 0; x < 9; ++x)
             glyph.Canvas().SetPixels(x, y, rows[y][x] == '#' ? clBlack : GlyphBackground);
     return glyph;
-}
-
-// The classic scroll-bar button pointing left or right. Stands in for the
-// shared frame-control routine until it is available.
-void DrawScrollArrowButton(TCanvas& canvas, TRect rect, bool right, bool pushed, bool flat)
-{
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(clBtnFace);
-    canvas.FillRect(rect);
-    if (flat || pushed) {
-        canvas.Brush().SetColor(clBtnShadow);
-        canvas.FrameRect(rect);
-    } else {
-        Frame3D(canvas, rect, clBtnFace, cl3DDkShadow, 1);
-        Frame3D(canvas, rect, clBtnHighlight, clBtnShadow, 1);
-    }
-    const int32_t shift = pushed ? 1 : 0;
-    const int32_t middleX = (rect.Left + rect.Right) / 2 + shift;
-    const int32_t middleY = (rect.Top + rect.Bottom) / 2 + shift;
-    const int32_t tipX = right ? middleX + 2 : middleX - 2;
-    const int32_t baseX = right ? middleX - 1 : middleX + 1;
-    const TPoint arrow[] = { { baseX, middleY - 3 }, { tipX, middleY }, { baseX, middleY + 3 } };
-    canvas.Brush().SetColor(clBtnText);
-    canvas.Pen().SetColor(clBtnText);
-    canvas.Polygon(arrow);
 }
 
 bool Unbounded(double minimum, double maximum) { return minimum == maximum; }
@@ -184,8 +161,13 @@ void TDudTimerSpeedButton::Paint()
         canvas.Polygon(points);
         return;
     }
+    // Visual-style parts by direction: left 4, right 3, up 1, down 2.
+    static constexpr int32_t ThemeParts[] = { 4, 3, 1, 2 };
+    if (FIsWinXP && DrawThemePart(canvas, owner, u"spin", ThemeParts[FButtonDirection], down ? 3 : FHasMouse ? 2 : 1, rect))
+        return;
     if (FButtonDirection == bdLeft || FButtonDirection == bdRight) {
-        DrawScrollArrowButton(canvas, rect, FButtonDirection == bdRight, down, Flat());
+        const uint32_t arrow = FButtonDirection == bdLeft ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT;
+        DrawFrameControl(canvas, rect, DFC_SCROLL, arrow | (down ? DFCS_PUSHED : 0) | (Flat() ? DFCS_FLAT : 0));
         return;
     }
     TSpeedButton::Paint();
@@ -793,10 +775,8 @@ void TZuzSpinEdit::Resize()
 void TZuzSpinEdit::SetEditRect()
 {
     const int32_t margin = BorderStyle() == bsNone ? 3 : 0;
-    const int32_t inset = BorderInset();
-    const int32_t clientWidth = Width() - 2 * inset;
-    const int32_t clientHeight = Height() - 2 * inset;
-    TRect rect = Rect(margin, margin, clientWidth - FButton->Width() - 2 - margin, clientHeight + 1);
-    rect.Offset(inset, inset);
+    const TRect client = InsideBorder(*this, BorderInset());
+    TRect rect = Rect(margin, margin, client.Width() - FButton->Width() - 2 - margin, client.Height() + 1);
+    rect.Offset(client.Left, client.Top);
     TCustomMaskEdit::SetEditRect(rect);
 }

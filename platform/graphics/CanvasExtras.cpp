@@ -32,19 +32,36 @@ private:
     TBrush FBrush;
 };
 
-enum class TArrowDirection { adUp, adDown };
+enum class TFrameArrow { faUp, faDown, faLeft, faRight };
 
-// A solid triangle of rows 2n-1, 2n-3 .. 1 pixels wide, centred in rect.
-void DrawArrow(TCanvas& canvas, const TRect& rect, TArrowDirection direction, TColor color, int32_t shift)
+TFrameArrow ScrollArrowDirection(uint32_t state)
 {
-    const int32_t rows = std::max(1, std::min(rect.Width(), rect.Height()) / 4);
+    switch (state & 0xF) {
+    case DFCS_SCROLLUP: return TFrameArrow::faUp;
+    case DFCS_SCROLLLEFT: return TFrameArrow::faLeft;
+    case DFCS_SCROLLRIGHT: return TFrameArrow::faRight;
+    default: return TFrameArrow::faDown;
+    }
+}
+
+// A solid triangle of lines 2n-1, 2n-3 .. 1 pixels long, centred in rect:
+// rows for up and down, columns for left and right.
+void DrawArrow(TCanvas& canvas, const TRect& rect, TFrameArrow direction, TColor color, int32_t shift)
+{
+    const int32_t lines = std::max(1, std::min(rect.Width(), rect.Height()) / 4);
+    const bool vertical = direction == TFrameArrow::faUp || direction == TFrameArrow::faDown;
+    const bool pointsBack = direction == TFrameArrow::faUp || direction == TFrameArrow::faLeft;
     const int32_t centreX = rect.Left + rect.Width() / 2 + shift;
-    const int32_t top = rect.Top + (rect.Height() - rows) / 2 + shift;
+    const int32_t centreY = rect.Top + rect.Height() / 2 + shift;
+    const int32_t first = (vertical ? rect.Top + (rect.Height() - lines) / 2 : rect.Left + (rect.Width() - lines) / 2) + shift;
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(color);
-    for (int32_t row = 0; row < rows; ++row) {
-        const int32_t half = direction == TArrowDirection::adDown ? rows - 1 - row : row;
-        canvas.FillRect(Rect(centreX - half, top + row, centreX + half + 1, top + row + 1));
+    for (int32_t line = 0; line < lines; ++line) {
+        const int32_t half = pointsBack ? line : lines - 1 - line;
+        if (vertical)
+            canvas.FillRect(Rect(centreX - half, first + line, centreX + half + 1, first + line + 1));
+        else
+            canvas.FillRect(Rect(first + line, centreY - half, first + line + 1, centreY + half + 1));
     }
 }
 
@@ -68,8 +85,7 @@ void DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t kind, uint32_
     }
     if (kind != DFC_SCROLL)
         return;
-    const uint32_t arrow = state & 0xF;
-    const TArrowDirection direction = arrow == DFCS_SCROLLUP ? TArrowDirection::adUp : TArrowDirection::adDown;
+    const TFrameArrow direction = ScrollArrowDirection(state);
     const int32_t shift = pushed ? 1 : 0;
     if (state & DFCS_INACTIVE) {
         DrawArrow(canvas, rect, direction, clBtnHighlight, shift + 1);

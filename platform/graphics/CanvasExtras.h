@@ -9,6 +9,8 @@ constexpr uint32_t DFC_SCROLL = 3;
 constexpr uint32_t DFC_BUTTON = 4;
 constexpr uint32_t DFCS_SCROLLUP = 0x0;
 constexpr uint32_t DFCS_SCROLLDOWN = 0x1;
+constexpr uint32_t DFCS_SCROLLLEFT = 0x2;
+constexpr uint32_t DFCS_SCROLLRIGHT = 0x3;
 constexpr uint32_t DFCS_SCROLLCOMBOBOX = 0x5;
 constexpr uint32_t DFCS_BUTTONPUSH = 0x10;
 constexpr uint32_t DFCS_INACTIVE = 0x100;
@@ -17,7 +19,7 @@ constexpr uint32_t DFCS_HOT = 0x1000;
 constexpr uint32_t DFCS_FLAT = 0x4000;
 
 // The classic frame controls: a push button, or a scroll-bar button with its
-// arrow (up, down, or the combo box's drop arrow). Raised 3-D edges, sunken
+// arrow (up, down, left, right, or the combo box's drop arrow). Raised 3-D edges, sunken
 // when pushed, a one-pixel shadow frame when flat; the arrow is grey with a
 // white echo when inactive. The canvas pen and brush are left as they were.
 void DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t kind, uint32_t state);

@@ -211,9 +211,14 @@ public:
     // "&x" shows x underlined unless ShowAccelChar is false.
     bool ShowAccelChar() const { return FShowAccelChar; }
     void SetShowAccelChar(bool showAccelChar);
+    // The control the label's accelerator ("&Name") gives the focus to.
+    TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(TWinControl* control);
 
 protected:
     void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void CMDialogChar(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
     // The text drawn, with its accelerator marks resolved.
@@ -229,6 +234,7 @@ private:
     bool FWordWrap = false;
     bool FTransparent = false;
     bool FShowAccelChar = true;
+    TWinControl* FFocusControl = nullptr;
 };
 
 class TLabel : public TCustomLabel {
@@ -372,6 +378,14 @@ public:
     TCustomListBox* DropList() const;
     bool OwnerDraw() const;
     void Clear();
+    // A drop-down box completes typed text with the first item it begins
+    // (case ignored); the completed part stays selected, so the next
+    // character replaces it and Backspace removes it.
+    bool AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool autoComplete) { FAutoComplete = autoComplete; }
+    // A sunken 3-D frame; off, a flat one-pixel frame.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool ctl3D);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
@@ -401,6 +415,9 @@ private:
     void CreateDropForm();
     void OpenList();
     bool ListKey(uint16_t key);
+    void TypeCharacter(TChar character);
+    // The length of the typed part of a completed text, -1 without one.
+    int32_t TypedLength() const { return Text() == FCompletion ? FTypedLength : -1; }
 
     TStringList FItems;
     TComboBoxStyle FStyle = csDropDown;
@@ -414,6 +431,11 @@ private:
     std::unique_ptr<TForm> FDropForm;
     TComboDropList* FDropList = nullptr;
     TTypedSearch FSearch;
+    bool FAutoComplete = true;
+    bool FCtl3D = true;
+    // The text as completed and how much of it was typed.
+    String FCompletion;
+    int32_t FTypedLength = -1;
 };
 
 class TComboBox : public TCustomComboBox {

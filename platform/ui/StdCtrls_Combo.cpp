@@ -83,6 +83,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style)
 void TCustomComboBox::SetItemIndex(int32_t itemIndex)
 {
     FItemIndex = itemIndex >= 0 && itemIndex < FItems.Count() ? itemIndex : -1;
+    FCompletion.clear();
     SetText(FItemIndex >= 0 ? FItems[FItemIndex] : String());
     Invalidate();
 }
@@ -324,14 +325,7 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
         }
         // A drop-down box edits its text; a list box selects by typed prefix.
         if (FStyle == csDropDown) {
-            if (character == 8)
-                SetText(Text().chopped(Text().isEmpty() ? 0 : 1));
-            else if (character >= 0x20)
-                SetText(Text() + QChar(character));
-            else
-                return;
-            FItemIndex = FItems.IndexOf(Text());
-            Change();
+            TypeCharacter(character);
             return;
         }
         if (character > 0x20)
@@ -342,6 +336,42 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
         break;
     }
     TCustomControl::DefaultHandler(message);
+}
+
+void TCustomComboBox::TypeCharacter(TChar character)
+{
+    const int32_t typedLength = TypedLength();
+    const String typed = typedLength >= 0 ? Text().left(typedLength) : Text();
+    if (character == 8) {
+        // Backspace takes the completed part first, then a typed character.
+        SetText(typedLength >= 0 && typedLength < Text().size() ? typed : typed.chopped(typed.isEmpty() ? 0 : 1));
+        FItemIndex = FItems.IndexOf(Text());
+    } else if (character >= 0x20) {
+        const String text = typed + QChar(character);
+        int32_t match = -1;
+        if (FAutoComplete)
+            for (int32_t index = 0; index < FItems.Count() && match < 0; ++index)
+                if (FItems[index].startsWith(text, Qt::CaseInsensitive))
+                    match = index;
+        if (match >= 0) {
+            SetText(FItems[match]);
+            FCompletion = Text();
+            FTypedLength = static_cast<int32_t>(text.size());
+            FItemIndex = match;
+        } else {
+            SetText(text);
+            FItemIndex = FItems.IndexOf(Text());
+        }
+    } else
+        return;
+    Invalidate();
+    Change();
+}
+
+void TCustomComboBox::SetCtl3D(bool ctl3D)
+{
+    FCtl3D = ctl3D;
+    Invalidate();
 }
 
 void TCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
@@ -368,10 +398,17 @@ void TCustomComboBox::Paint()
     TCanvas& canvas = Canvas();
     const TRect client = ClientRect();
     canvas.Brush().SetColor(Enabled() ? Color() : clBtnFace);
-    canvas.Pen().SetColor(clBtnShadow);
-    canvas.Rectangle(client);
+    if (FCtl3D) {
+        canvas.FillRect(client);
+        TRect edge = client;
+        DrawEdge(canvas, edge, EDGE_SUNKEN, BF_RECT);
+    } else {
+        canvas.Pen().SetColor(clBtnShadow);
+        canvas.Rectangle(client);
+    }
+    const int32_t frame = FCtl3D ? 2 : 1;
     const int32_t buttonWidth = 17;
-    const TRect button = Rect(client.Right - buttonWidth - 1, 1, client.Right - 1, client.Bottom - 1);
+    const TRect button = Rect(client.Right - buttonWidth - frame, frame, client.Right - frame, client.Bottom - frame);
     canvas.Brush().SetColor(clBtnFace);
     canvas.FillRect(button);
     canvas.Brush().SetColor(clBtnText);
@@ -398,5 +435,19 @@ void TCustomComboBox::Paint()
     canvas.SetFont(Font());
     canvas.Font().SetColor(!Enabled() ? clGrayText : focused ? clHighlightText : Font().Color());
     canvas.DrawText(Text(), textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    const int32_t typedLength = TypedLength();
+    if (Focused() && FStyle == csDropDown && typedLength >= 0 && typedLength < Text().size()) {
+        // The completed part shows selected.
+        const String completed = Text().mid(typedLength);
+        TRect selected = textRect;
+        selected.Left += canvas.TextWidth(Text().left(typedLength));
+        selected.Right = std::min(selected.Left + canvas.TextWidth(completed), textRect.Right);
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Brush().SetColor(clHighlight);
+        canvas.FillRect(selected);
+        canvas.Brush().SetStyle(bsClear);
+        canvas.Font().SetColor(clHighlightText);
+        canvas.DrawText(completed, selected, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
 }
 

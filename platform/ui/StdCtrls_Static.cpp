@@ -48,6 +48,33 @@ void TCustomLabel::SetShowAccelChar(bool showAccelChar)
     Invalidate();
 }
 
+void TCustomLabel::SetFocusControl(TWinControl* control)
+{
+    if (FFocusControl)
+        FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = control;
+    if (FFocusControl)
+        FFocusControl->FreeNotification(this);
+}
+
+void TCustomLabel::Notification(TComponent* component, TOperation operation)
+{
+    TGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == FFocusControl)
+        FFocusControl = nullptr;
+}
+
+void TCustomLabel::CMDialogChar(TMessage& message)
+{
+    if (FFocusControl && Enabled() && FShowAccelChar && IsAccel(static_cast<uint32_t>(message.WParam), Caption())
+        && FFocusControl->CanFocus()) {
+        FFocusControl->SetFocus();
+        message.Result = 1;
+        return;
+    }
+    TGraphicControl::CMDialogChar(message);
+}
+
 String TCustomLabel::DisplayText() const { return Caption(); }
 
 uint32_t TCustomLabel::DrawTextFlags() const

@@ -1,4 +1,5 @@
 #include "grid/base/RovIvir_Draw.h"
+#include "grid/base/DudXPVS.h"
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Resources.h"
@@ -414,7 +415,7 @@ TEST(Buttons, ClassicAndFlatFramesAndTheThemedLookFallsToClassic)
     DrawPushButton(pushed.Canvas(), Rect(0, 0, 20, 10), tones, bstDown, blClassic);
     EXPECT_EQ(Pixel(pushed, 0, 0), ColorToRGB(clBtnShadow));
 
-    EXPECT_FALSE(VisualStylesDrawable());
+    EXPECT_FALSE(VisualStylesActive());
     for (int32_t state = bstNormal; state <= bstDisabled; ++state) {
         SCOPED_TRACE(state);
         TBitmap themed(30, 20);

@@ -1,9 +1,11 @@
 #include "grid/base/VidEri.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -65,8 +67,8 @@ TEST(ArrowWindow, OutlinesEachDirectionWithItsTip)
         TArrowWindow arrow(&form, c.direction);
         EXPECT_EQ(arrow.Dir(), c.direction);
         EXPECT_EQ(arrow.Arrow()[0], c.firstPoint);
-        EXPECT_EQ(arrow.Parent(), &form);
         EXPECT_EQ(arrow.Owner(), &form);
+        EXPECT_EQ(arrow.WindowKind(), wkOverlay);
         EXPECT_FALSE(arrow.Visible());
         EXPECT_EQ(arrow.Color(), clLime);
         for (const TPoint& point : c.inside) EXPECT_TRUE(arrow.ArrowRegion().Contains(point)) << point.X << "," << point.Y;
@@ -77,19 +79,34 @@ TEST(ArrowWindow, OutlinesEachDirectionWithItsTip)
     }
 }
 
-TEST(ArrowWindow, PaintsOnlyInsideItsOutline)
+TEST(ArrowWindow, IsAShapedWindowOverItsOwnersFormPlacedOnTheScreen)
 {
     TForm form(nullptr);
-    form.SetBounds(0, 0, 100, 100);
-    TArrowWindow arrow(&form, arrUp);
+    form.SetBounds(50, 50, 200, 150);
+    auto* grid = new TPanel(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 100, 100);
+    form.Show();
+    QApplication::processEvents();
+    TArrowWindow arrow(grid, arrUp);
+    // Above the grid's top edge: outside the grid and its form's client area.
+    arrow.SetBounds(70, 40, arrow.Width(), arrow.Height());
     arrow.Show();
+    QApplication::processEvents();
+    ASSERT_TRUE(arrow.Widget()->isWindow());
+    EXPECT_EQ(arrow.OwnerWindow(), &form);
+    EXPECT_EQ(arrow.Widget()->geometry().topLeft(), QPoint(70, 40));
+    EXPECT_EQ(Screen->ActiveForm(), &form);
+    const QRegion shape = arrow.Widget()->mask();
+    for (const TPoint point : { Point(5, 2), Point(5, 8), Point(2, 4) })
+        EXPECT_TRUE(shape.contains(QPoint(point.X, point.Y))) << point.X << "," << point.Y;
+    for (const TPoint point : { Point(0, 0), Point(1, 8), Point(9, 8) })
+        EXPECT_FALSE(shape.contains(QPoint(point.X, point.Y))) << point.X << "," << point.Y;
     const QImage image = arrow.Widget()->grab().toImage();
     ASSERT_FALSE(image.isNull());
-    const QRgb lime = qRgb(0, 255, 0);
-    EXPECT_EQ(image.pixel(5, 2) & 0xFFFFFF, lime & 0xFFFFFF);
-    EXPECT_EQ(image.pixel(5, 8) & 0xFFFFFF, lime & 0xFFFFFF);
-    EXPECT_NE(image.pixel(0, 0) & 0xFFFFFF, lime & 0xFFFFFF);
-    EXPECT_NE(image.pixel(1, 8) & 0xFFFFFF, lime & 0xFFFFFF);
+    EXPECT_EQ(image.pixel(5, 2) & 0xFFFFFF, qRgb(0, 255, 0) & 0xFFFFFF);
+    arrow.Hide();
+    EXPECT_FALSE(arrow.Widget()->isVisible());
 }
 
 namespace {

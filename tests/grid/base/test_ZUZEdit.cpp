@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
+
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -193,6 +197,42 @@ TEST_F(UnitEditTest, MenuChoiceChangesTheUnitAndReportsOnlyAChange)
     EXPECT_EQ(Edit->UnitID(), "km");
     EXPECT_EQ(Changes, (std::vector<std::string> { "km" }));
     EXPECT_EQ(clicks, (std::vector<TComponent*> { Edit, Edit, Edit }));
+}
+
+TEST_F(UnitEditTest, MenuOpensAtTheBottomRightInsideTheBorder)
+{
+    Services.AnswerPopup("");
+    Edit->ButtonClicked(Edit);
+    ASSERT_EQ(Services.Requests().size(), 1u);
+    // 120 by 24 with a 2-pixel sunken border: the client area is 116 by 20.
+    EXPECT_EQ(Services.Requests()[0].Point, Edit->ClientToScreen({ 2 + 116 - 15, 2 + 20 }));
+}
+
+TEST_F(UnitEditTest, UnitIsDrawnTwoPixelsBeforeTheButtonInsideTheBorder)
+{
+    Edit->SetBounds(10, 10, 140, 24);
+    Edit->SetUnitID("m");
+    Edit->SetText("");
+    QImage image(Edit->Width(), Edit->Height(), QImage::Format_RGB32);
+    Edit->Widget()->render(&image);
+    // The client area inside the 2-pixel border is 136 wide, the button 18:
+    // the unit's box is x 97..117 and y from 4, the button begins at 119.
+    ASSERT_EQ(Edit->Button()->Left(), 119);
+    const QRgb background = image.pixel(10, 10);
+    int32_t left = image.width();
+    int32_t right = -1;
+    int32_t top = image.height();
+    for (int32_t y = 2; y < image.height() - 2; ++y)
+        for (int32_t x = 2; x < Edit->Button()->Left(); ++x)
+            if (image.pixel(x, y) != background) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+            }
+    EXPECT_GE(left, 97);
+    EXPECT_LE(left, 99);
+    EXPECT_LT(right, 117);
+    EXPECT_GE(top, 4);
 }
 
 TEST_F(UnitEditTest, CommandsOutsideTheUnitListAreIgnored)

@@ -180,6 +180,32 @@ TEST_F(ZuzComboTest, LabelIsPlacedByItsPosition)
     EXPECT_EQ(label->Left(), 320 + margin) << "moving the combo moves its label";
 }
 
+TEST_F(ZuzComboTest, LabelAcceleratorFocusesTheCombo)
+{
+    auto* other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 10, 80, 21);
+    Combo->SetLabelCaption("&Name");
+    EXPECT_EQ(Combo->ComboLabel()->FocusControl(), Combo);
+    Form->Show();
+    QApplication::processEvents();
+    other->SetFocus();
+    ASSERT_FALSE(Combo->Focused());
+    EXPECT_EQ(Form->Perform(CM_DIALOGCHAR, u'n'), 1);
+    EXPECT_TRUE(Combo->Focused());
+}
+
+TEST_F(ZuzComboTest, FlatTurnsTheThreeDimensionalFrameOffAndBackOn)
+{
+    EXPECT_TRUE(Combo->Ctl3D());
+    EXPECT_TRUE(Combo->AutoComplete());
+    for (const bool flat : { true, false, true }) {
+        SCOPED_TRACE(flat);
+        Combo->SetFlat(flat);
+        EXPECT_EQ(Combo->Ctl3D(), !flat);
+    }
+}
+
 TEST_F(ZuzComboTest, LabelFollowsEnabledAndVisibleUnlessAlwaysEnabled)
 {
     Combo->SetLabelCaption("Label");

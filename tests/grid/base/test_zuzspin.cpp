@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -363,6 +364,33 @@ TEST_F(SpinEditTest, HorizontalDirectionPutsDownLeftAndUpRight)
     EXPECT_EQ(button->UpButton()->ButtonDirection(), bdRight);
     EXPECT_EQ(button->DownButton()->ButtonDirection(), bdLeft);
     EXPECT_LT(button->DownButton()->Left(), button->UpButton()->Left());
+}
+
+TEST_F(SpinEditTest, HorizontalArrowsPointLeftAndRight)
+{
+    Spin->SetDirection(spHorizontal);
+    TZuzSpinButton* button = Spin->Button();
+    QImage image(button->Width(), button->Height(), QImage::Format_RGB32);
+    button->Widget()->render(&image);
+    const QRgb arrow = QColor(Qt::black).rgb();
+    // The arrow's pixels in its first and last column: the tip column has fewer.
+    auto tipAndBase = [&](const TControl* arrowButton) {
+        std::vector<int> columns;
+        for (int32_t x = arrowButton->Left(); x < arrowButton->Left() + arrowButton->Width(); ++x) {
+            int count = 0;
+            for (int32_t y = arrowButton->Top() + 2; y < arrowButton->Top() + arrowButton->Height() - 2; ++y)
+                count += image.pixel(x, y) == arrow ? 1 : 0;
+            if (count > 0 && x > arrowButton->Left() + 1 && x < arrowButton->Left() + arrowButton->Width() - 2)
+                columns.push_back(count);
+        }
+        return columns;
+    };
+    const std::vector<int> left = tipAndBase(button->DownButton());
+    const std::vector<int> right = tipAndBase(button->UpButton());
+    ASSERT_GE(left.size(), 2u);
+    ASSERT_GE(right.size(), 2u);
+    EXPECT_LT(left.front(), left.back());
+    EXPECT_GT(right.front(), right.back());
 }
 
 TEST(SpinButton, ArrowKeysClickAndSpaceClicksTheMarkedButtonWhichMovesOnlyForATabStop)

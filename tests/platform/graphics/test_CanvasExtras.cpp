@@ -54,16 +54,32 @@ TEST(FrameControl, EdgesAndArrowsByKindAndState)
 
 TEST(FrameControl, ArrowPointsItsWay)
 {
-    TBitmap up(17, 17);
-    DrawFrameControl(up.Canvas(), Rect(0, 0, 17, 17), DFC_SCROLL, DFCS_SCROLLUP);
-    TBitmap down(17, 17);
-    DrawFrameControl(down.Canvas(), Rect(0, 0, 17, 17), DFC_SCROLL, DFCS_SCROLLDOWN);
-    // Four rows: 1, 3, 5, 7 pixels for up; the reverse for down.
+    // Four lines of 1, 3, 5, 7 pixels from the tip: rows 6..9 for up and
+    // down, columns 6..9 for left and right.
+    struct TCase {
+        const char* Name;
+        uint32_t State;
+        TRect FirstLine;
+        int FirstPixels;
+        TRect LastLine;
+        int LastPixels;
+    };
+    const TCase cases[] = {
+        { "up", DFCS_SCROLLUP, Rect(0, 6, 17, 7), 1, Rect(0, 9, 17, 10), 7 },
+        { "down", DFCS_SCROLLDOWN, Rect(0, 6, 17, 7), 7, Rect(0, 9, 17, 10), 1 },
+        { "left", DFCS_SCROLLLEFT, Rect(6, 0, 7, 17), 1, Rect(9, 0, 10, 17), 7 },
+        { "right", DFCS_SCROLLRIGHT, Rect(6, 0, 7, 17), 7, Rect(9, 0, 10, 17), 1 },
+        { "right pushed moves by one", DFCS_SCROLLRIGHT | DFCS_PUSHED, Rect(7, 0, 8, 17), 7, Rect(10, 0, 11, 17), 1 },
+        { "left flat", DFCS_SCROLLLEFT | DFCS_FLAT, Rect(6, 0, 7, 17), 1, Rect(9, 0, 10, 17), 7 },
+    };
     const TColor text = ColorToRGB(clBtnText);
-    EXPECT_EQ(CountColor(up, Rect(0, 6, 17, 7), text), 1);
-    EXPECT_EQ(CountColor(up, Rect(0, 9, 17, 10), text), 7);
-    EXPECT_EQ(CountColor(down, Rect(0, 6, 17, 7), text), 7);
-    EXPECT_EQ(CountColor(down, Rect(0, 9, 17, 10), text), 1);
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        TBitmap bitmap(17, 17);
+        DrawFrameControl(bitmap.Canvas(), Rect(0, 0, 17, 17), DFC_SCROLL, testCase.State);
+        EXPECT_EQ(CountColor(bitmap, testCase.FirstLine, text), testCase.FirstPixels);
+        EXPECT_EQ(CountColor(bitmap, testCase.LastLine, text), testCase.LastPixels);
+    }
 }
 
 TEST(Pie, SectorClockwiseFromTwelve)

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+
+#include <vector>
 
 namespace {
 
@@ -157,6 +161,74 @@ TEST_F(ComboFixture, TypedPrefixChoosesInTheClosedBoxAndHighlightsInTheOpenList)
     EXPECT_EQ(Combo->ItemIndex(), 1) << "the open list only highlights";
     Combo->Perform(WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(Combo->ItemIndex(), 3);
+}
+
+TEST_F(ComboFixture, DropDownBoxCompletesTypedTextWithTheFirstItemItBegins)
+{
+    Combo->Items().SetCommaText("alpha,beta,Bravo,bravado");
+    Combo->SetStyle(csDropDown);
+    struct TStep {
+        TChar Character;
+        const char* Text;
+        int32_t ItemIndex;
+    };
+    struct TCase {
+        const char* Name;
+        bool AutoComplete;
+        std::vector<TStep> Steps;
+    };
+    const TCase cases[] = {
+        { "completes and replaces the completion",
+            true,
+            { { u'b', "beta", 1 }, { u'r', "Bravo", 2 }, { u'a', "Bravo", 2 }, { u'v', "Bravo", 2 }, { u'a', "bravado", 3 } } },
+        { "backspace takes the completion, then a character",
+            true,
+            { { u'b', "beta", 1 }, { 8, "b", -1 }, { 8, "", -1 }, { u'a', "alpha", 0 } } },
+        { "no item begins the text", true, { { u'x', "x", -1 }, { u'b', "xb", -1 } } },
+        { "off", false, { { u'b', "b", -1 }, { u'e', "be", -1 } } },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        Combo->SetAutoComplete(testCase.AutoComplete);
+        Combo->SetItemIndex(-1);
+        int changes = 0;
+        Combo->OnChange = [&](TComponent*) { ++changes; };
+        for (const TStep& step : testCase.Steps) {
+            SCOPED_TRACE(testing::Message() << "typed " << static_cast<int>(step.Character));
+            Combo->Perform(WM_CHAR, step.Character);
+            EXPECT_EQ(Combo->Text(), step.Text);
+            EXPECT_EQ(Combo->ItemIndex(), step.ItemIndex);
+        }
+        EXPECT_EQ(changes, static_cast<int>(testCase.Steps.size()));
+    }
+}
+
+TEST_F(ComboFixture, Ctl3DGivesASunkenFrameAndOffAFlatOne)
+{
+    Form.Show();
+    QApplication::processEvents();
+    struct TCase {
+        bool Ctl3D;
+        TColor Outer;
+        TColor Inner;
+    };
+    const TCase cases[] = {
+        { true, clBtnShadow, cl3DDkShadow },
+        { false, clBtnShadow, clWindow },
+    };
+    EXPECT_TRUE(Combo->Ctl3D());
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Ctl3D);
+        Combo->SetCtl3D(testCase.Ctl3D);
+        QImage image(Combo->Width(), Combo->Height(), QImage::Format_RGB32);
+        Combo->Widget()->render(&image);
+        const auto colorAt = [&](int x, int y) {
+            const QRgb rgb = image.pixel(x, y);
+            return static_cast<TColor>(qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16);
+        };
+        EXPECT_EQ(colorAt(0, 0), ColorToRGB(testCase.Outer));
+        EXPECT_EQ(colorAt(1, 1), ColorToRGB(testCase.Inner));
+    }
 }
 
 TEST_F(ComboFixture, OwnerDrawnEntriesAreDrawnByTheBoxsHandler)

@@ -1,5 +1,6 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScriptedUiServices.h"
+#include "platform/ui/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
@@ -243,6 +244,46 @@ TEST_F(InputTest, CharactersAreOfferedAsAcceleratorsFirst)
     Log.clear();
     Press(Qt::Key_S, Qt::AltModifier, "s");
     EXPECT_EQ(Log, (std::vector<std::string> { "first:down 83", "ok:accel" }));
+}
+
+TEST_F(InputTest, LabelAcceleratorFocusesItsControl)
+{
+    struct TCase {
+        const char* Name;
+        bool Linked;
+        bool Enabled;
+        bool ShowAccelChar;
+        bool Focused;
+    };
+    const TCase cases[] = {
+        { "linked", true, true, true, true },
+        { "no control", false, true, true, false },
+        { "disabled label", true, false, true, false },
+        { "prefix shown as typed", true, true, false, false },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        First->SetFocus();
+        QApplication::processEvents();
+        auto label = std::make_unique<TLabel>(nullptr);
+        label->SetCaption("&Name");
+        label->SetParent(Form.get());
+        label->SetFocusControl(testCase.Linked ? Second : nullptr);
+        label->SetEnabled(testCase.Enabled);
+        label->SetShowAccelChar(testCase.ShowAccelChar);
+        Press(Qt::Key_N, Qt::NoModifier, "n");
+        QApplication::processEvents();
+        EXPECT_EQ(Second->Focused(), testCase.Focused);
+    }
+}
+
+TEST_F(InputTest, LabelForgetsAFreedFocusControl)
+{
+    TLabel label(nullptr);
+    label.SetFocusControl(Second);
+    delete Second;
+    Second = nullptr;
+    EXPECT_EQ(label.FocusControl(), nullptr);
 }
 
 TEST_F(InputTest, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst)
