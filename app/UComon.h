@@ -122,3 +122,27 @@ inline bool Is_KNX_Group_Address(const String& Text) { return !Text.contains(u'.
 // Reads Text as a real number after turning both "," and "." into Separator;
 // on failure Value is 1.0 and the result false.
 bool Conv_Float(const String& Text, QChar Separator, float& Value);
+
+// ---- row operations of the table editors
+// A table is a column grid with titles in row 0 and row numbers in column 0;
+// the data columns (hidden ones included) start at 1. RowCount never changes:
+// the texts move between rows.
+
+class TDudColumnGrid;
+
+// Moves the rows from Row on one down (the last row's texts are lost) and
+// clears Row; with Put_Y its first data column gets "Y".
+void Grid_Insert_Row(int32_t Row, TDudColumnGrid& grid, bool Put_Y);
+// Moves the rows after Row one up and clears the last row.
+void Grid_Delete_Row(int32_t Row, TDudColumnGrid& grid);
+// Keeps the texts of the row's data columns in Copy_Row_List.
+void Grid_Copy_Row(TDudColumnGrid& grid, int32_t Row);
+// Pastes Copy_Row_List into the row: refused without a copy in this dialog
+// (Do_Copy) or from a table of another width, asked first over a used row
+// (check boxes always hold a state and do not count).
+void Grid_Paste_Row(TDudColumnGrid& grid, int32_t Row, bool Do_Copy);
+// With the option on, Enter goes to the next data cell (wrapping to the first
+// row) and is consumed, so the grid does not act on it too.
+void Grid_Enter_Next_Cell(TDudColumnGrid& grid, char16_t& Key);
+// With the option on, a double-click on a title fits the column.
+void Grid_DblClick_AutoSize(TDudColumnGrid& grid, int32_t ARow, int32_t ACol);

@@ -577,6 +577,20 @@ public:
     int32_t RealCol() const { return GetRealCol(); }
     int32_t RemapColToReal(int32_t displayCol) const;
     int32_t RemapColToDispl(int32_t realCol) const;
+    // The width of a real column, kept for a hidden one; setting it sizes a
+    // shown column on screen and only records it for a hidden one.
+    int32_t GetAllColWidths(int32_t realCol) const;
+    void SetAllColWidths(int32_t realCol, int32_t width);
+
+    // ---- sizing to the content
+    // Fits the column to its widest cell (never narrower with SizeGrowOnly),
+    // then adds padding within the column width limits.
+    void AutoSizeCol(int32_t aCol, int32_t padding);
+    void FitColumnWidth(int32_t aCol, bool growOnly);
+    // The width of the widest line of a cell's displayed text in its font.
+    int32_t MeasureCellText(int32_t realCol, int32_t aCol, int32_t aRow);
+    int32_t TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    int32_t TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
     // ---- hidden rows
     void HideRow(int32_t rowIndex) { HideRows(rowIndex, rowIndex); }

@@ -7,19 +7,20 @@
 // Update locking, cells over all columns and rows, cell colours, and the
 // row and column insertion and removal that the grid's own operations use.
 
+// The lock counts whether or not the grid shows: a dialog hidden between
+// the two calls must not be left locked for good. Only the repaint waits
+// for a visible grid.
 void TDudStringGrid::BeginUpdate()
 {
-    if (!Visible())
-        return;
     ++FUpdateCount;
 }
 
 void TDudStringGrid::EndUpdate()
 {
-    if (!Visible() || FUpdateCount == 0)
+    if (FUpdateCount == 0)
         return;
     --FUpdateCount;
-    if (FUpdateCount == 0 && (ComponentState() & csDestroying) == 0) {
+    if (FUpdateCount == 0 && Visible() && (ComponentState() & csDestroying) == 0) {
         FSelChange = false;
         Invalidate();
     }

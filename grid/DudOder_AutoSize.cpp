@@ -1,0 +1,83 @@
+#include "grid/DudOder.h"
+
+#include "grid/base/RovIvir.h"
+
+#include <algorithm>
+
+int32_t TDudStringGrid::MeasureCellText(int32_t realCol, int32_t aCol, int32_t aRow)
+{
+    String text = GetCellEx(realCol, aRow);
+    GetDisplText(realCol, aRow, text);
+    if (text.isEmpty())
+        return 0;
+    TBrush brush;
+    TFont font = aRow < FixedRows() || aCol < FixedCols() ? FixedFont() : Font();
+    GetCellColor(realCol, aRow, TGridDrawState {}, brush, font);
+    TCanvas& canvas = Canvas();
+    canvas.SetFont(font);
+    int32_t widest = 0;
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        String line = text.mid(start, end - start);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        widest = std::max(widest, canvas.TextWidth(line));
+        start = end + 1;
+    }
+    return widest;
+}
+
+void TDudStringGrid::FitColumnWidth(int32_t aCol, bool growOnly)
+{
+    const int32_t realCol = RemapColToReal(aCol);
+    int32_t firstRow = 0;
+    int32_t lastRow = RowCount() - 1;
+    if (ColumnSize().Rows() == arNormal) {
+        firstRow = FixedRows();
+        lastRow = RowCount() - FixedFooters() - 1;
+    } else if (ColumnSize().Rows() == arFixed) {
+        lastRow = FixedRows() - 1;
+    }
+    const bool dropDownRoom = ControlLookDropDownAlwaysVisible();
+    int32_t widest = 0;
+    for (int32_t row = firstRow; row <= lastRow; ++row) {
+        if (IsXMergedCell(aCol, row))
+            continue;
+        int32_t width = GetCellGraphicSize(realCol, row).X + MeasureCellText(realCol, aCol, row);
+        if (dropDownRoom && HasComboBox(aCol, row))
+            width += 16;
+        if (FilterDropDownAuto() && row == FilterDropDownRow() && GetColumnFilter(aCol))
+            width += 12;
+        widest = std::max(widest, width);
+    }
+    int32_t width = widest + TotalXOffset() + 2 * GridLineWidth() + 2;
+    if (growOnly && ColWidths(aCol) >= width)
+        return;
+    DoUpdateAutoColumnSize(aCol, width);
+    SetColWidths(aCol, ClampToLimits(width, MinColWidth(), MaxColWidth()));
+}
+
+void TDudStringGrid::AutoSizeCol(int32_t aCol, int32_t padding)
+{
+    FitColumnWidth(aCol, SizeGrowOnly());
+    if (padding != 0)
+        SetColWidths(aCol, ClampToLimits(ColWidths(aCol) + padding, MinColWidth(), MaxColWidth()));
+}
+
+int32_t TDudStringGrid::GetAllColWidths(int32_t realCol) const
+{
+    if (realCol >= 0 && realCol < MaxHideableColumns && IsHiddenColumn(realCol))
+        return FAllColWidths[static_cast<size_t>(realCol)];
+    return ColWidths(RemapColToDispl(realCol));
+}
+
+void TDudStringGrid::SetAllColWidths(int32_t realCol, int32_t width)
+{
+    if (realCol >= 0 && realCol < MaxHideableColumns && IsHiddenColumn(realCol))
+        FAllColWidths[static_cast<size_t>(realCol)] = static_cast<int16_t>(width);
+    else
+        SetColWidths(RemapColToDispl(realCol), width);
+}

@@ -1,0 +1,248 @@
+#include "grid/DudCGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The column grid with its per-cell questions open to the test.
+class TProbeColumnGrid : public TDudColumnGrid {
+public:
+    using TDudColumnGrid::TDudColumnGrid;
+    using TDudColumnGrid::CanEditCell;
+    using TDudColumnGrid::GetCellType;
+    using TDudColumnGrid::GetCheckTrue;
+    using TDudColumnGrid::HasComboBox;
+    using TDudColumnGrid::GetCellEditorType;
+    using TDudColumnGrid::GetFloatFormat;
+};
+
+// A grid as the table editors have them: a title row and a row-number column.
+std::unique_ptr<TProbeColumnGrid> MakeGrid(int32_t cols = 4, int32_t rows = 5)
+{
+    auto grid = std::make_unique<TProbeColumnGrid>(nullptr);
+    grid->SetColCount(cols);
+    grid->SetRowCount(rows);
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    return grid;
+}
+
+TEST(GridColumnItemTest, ItemsOfANewGridFollowTheGridsLook)
+{
+    auto grid = std::make_unique<TDudColumnGrid>(nullptr);
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetSize(8);
+    grid->Font().Assign(font);
+    grid->SetColor(clWindow);
+    grid->SetColCount(grid->ColCount() + 1);
+    TGridColumnItem* item = grid->Columns().Items(grid->ColCount() - 1);
+    EXPECT_EQ(grid->Columns().Count(), grid->ColCount());
+    EXPECT_EQ(item->CheckTrue(), "Y");
+    EXPECT_EQ(item->CheckFalse(), "N");
+    EXPECT_EQ(item->DropDownCount(), 8);
+    EXPECT_EQ(item->SpinStep(), 1);
+    EXPECT_EQ(item->PrintBorders(), (TCellBorders { cbTop, cbLeft, cbRight, cbBottom }));
+    EXPECT_EQ(item->BorderPen().Color(), clSilver);
+    EXPECT_EQ(item->ColumnPopupType(), cpFixedCellsRClick);
+    EXPECT_TRUE(item->PrintFontCustom());
+}
+
+TEST(GridColumnItemTest, ADetachedItemHasNoWidthAndNoColour)
+{
+    TGridColumnItem item(nullptr);
+    item.SetWidth(80);
+    EXPECT_EQ(item.Width(), 0);
+    EXPECT_EQ(item.Color(), 0u);
+}
+
+TEST(GridColumnItemTest, DisplayNameUsesTheNameWhenThereIsOne)
+{
+    auto grid = MakeGrid(5);
+    grid->Columns().Items(3)->SetName("Price");
+    EXPECT_EQ(grid->Columns().Items(3)->DisplayName(), "Col 3: Price");
+    EXPECT_EQ(grid->Columns().Items(2)->DisplayName(), "Column 2");
+}
+
+TEST(GridColumnItemTest, HeaderWritesTheTitleCellAndRebuildsTheHeaderList)
+{
+    auto grid = MakeGrid(4);
+    grid->Columns().Items(1)->SetHeader("Name");
+    grid->Columns().Items(2)->SetHeader("Value");
+    EXPECT_EQ(grid->Cells(2, 0), "Value");
+    EXPECT_EQ(grid->ColumnHeaders().Count(), 4);
+    EXPECT_EQ(grid->ColumnHeaders().Strings(1), "Name");
+    EXPECT_EQ(grid->ColumnHeaders().Strings(2), "Value");
+
+    auto untitled = MakeGrid(4);
+    untitled->SetFixedRows(0);
+    untitled->Columns().Items(2)->SetHeader("Value");
+    EXPECT_EQ(untitled->Cells(2, 0), "");
+    EXPECT_EQ(untitled->ColumnHeaders().Strings(2), "Value");
+}
+
+TEST(GridColumnItemTest, WidthGoesToTheGridAndAHiddenColumnKeepsIt)
+{
+    auto grid = MakeGrid(5);
+    grid->Columns().Items(2)->SetWidth(80);
+    EXPECT_EQ(grid->ColWidths(2), 80);
+    EXPECT_EQ(grid->Columns().Items(2)->Width(), 80);
+    grid->HideColumn(2);
+    EXPECT_EQ(grid->Columns().Items(2)->Width(), 80);
+    grid->Columns().Items(2)->SetWidth(90);
+    EXPECT_TRUE(grid->IsHiddenColumn(2));
+    EXPECT_EQ(grid->Columns().Items(2)->Width(), 90);
+}
+
+TEST(GridColumnItemTest, AssignCopiesSettingsButNotTheGridsWidthOrPopupType)
+{
+    auto first = MakeGrid(4);
+    auto second = MakeGrid(4);
+    TGridColumnItem* source = first->Columns().Items(1);
+    source->SetWidth(120);
+    source->SetHeader("Head");
+    source->SetEditor(edComboList);
+    source->ComboItems().Add("a");
+    source->SetDefIdx(3);
+    source->SetColumnPopupType(cpAllCellsLClick);
+    source->SetCheckTrue("1");
+    TGridColumnItem* target = second->Columns().Items(1);
+    const int32_t width = second->ColWidths(1);
+    target->Assign(*source);
+    EXPECT_EQ(second->ColWidths(1), width);
+    EXPECT_EQ(target->Header(), "Head");
+    EXPECT_EQ(second->Cells(1, 0), "");
+    EXPECT_EQ(target->Editor(), edComboList);
+    EXPECT_EQ(target->ComboItems().Count(), 1);
+    EXPECT_EQ(target->DefIdx(), 3);
+    EXPECT_EQ(target->CheckTrue(), "1");
+    EXPECT_EQ(target->ColumnPopupType(), cpFixedCellsRClick);
+}
+
+TEST(GridColumnCollectionTest, AddedColumnLooksLikeTheLastButHasNoTitleOrChoices)
+{
+    auto grid = MakeGrid(3);
+    TGridColumnItem* last = grid->Columns().Items(2);
+    last->SetEditor(edDataCheckBox);
+    last->SetAlignment(taCenter);
+    last->SetHeader("Fast Packet");
+    last->ComboItems().Add("x");
+    TGridColumnItem* added = grid->Columns().Add();
+    EXPECT_EQ(grid->ColCount(), 4);
+    EXPECT_EQ(added->Editor(), edDataCheckBox);
+    EXPECT_EQ(added->Alignment(), taCenter);
+    EXPECT_EQ(added->Header(), "");
+    EXPECT_EQ(added->ComboItems().Count(), 0);
+}
+
+TEST(GridColumnCollectionTest, CountFollowsColCountBothWays)
+{
+    auto grid = MakeGrid(9);
+    grid->Columns().Items(8)->SetEditor(edDataCheckBox);
+    grid->Columns().Items(8)->SetCheckTrue("T");
+    grid->SetColCount(11);
+    ASSERT_EQ(grid->Columns().Count(), 11);
+    EXPECT_EQ(grid->Columns().Items(10)->Editor(), edDataCheckBox);
+    EXPECT_EQ(grid->Columns().Items(10)->CheckTrue(), "T");
+    grid->SetColCount(9);
+    EXPECT_EQ(grid->Columns().Count(), 9);
+
+    grid->Columns().Delete(8);
+    EXPECT_EQ(grid->ColCount(), 8);
+    // A collection left with no more items than fixed columns keeps the grid.
+    while (grid->Columns().Count() > 1)
+        grid->Columns().Delete(grid->Columns().Count() - 1);
+    EXPECT_EQ(grid->ColCount(), 2);
+}
+
+TEST(GridColumnCollectionTest, HiddenColumnsKeepTheirItems)
+{
+    auto grid = MakeGrid(5);
+    grid->Columns().Items(3)->SetName("third");
+    grid->HideColumn(2);
+    EXPECT_EQ(grid->ColCount(), 4);
+    EXPECT_EQ(grid->Columns().Count(), 5);
+    EXPECT_EQ(grid->Columns().Items(grid->RealColIndex(2))->Name(), "third");
+}
+
+TEST(ColumnGridTest, PerCellAnswersComeFromTheColumn)
+{
+    auto grid = MakeGrid(5);
+    TGridColumnItem* readOnly = grid->Columns().Items(1);
+    readOnly->SetReadOnly(true);
+    TGridColumnItem* fixed = grid->Columns().Items(2);
+    fixed->SetFixed(true);
+    TGridColumnItem* combo = grid->Columns().Items(3);
+    combo->SetEditor(edComboEdit);
+    TGridColumnItem* check = grid->Columns().Items(4);
+    check->SetEditor(edDataCheckBox);
+    check->SetCheckTrue("Y");
+    grid->OnGetCheckTrue = [](TDudStringGrid*, int32_t, int32_t, String& value) { value = "1"; };
+
+    struct Case {
+        int32_t col;
+        int32_t row;
+        bool canEdit;
+        bool hasCombo;
+        const char* checkTrue;
+        TCellType type;
+    };
+    const Case cases[] = {
+        { 1, 1, false, false, "Y", ctEmpty },
+        { 2, 1, false, false, "Y", ctEmpty },
+        { 3, 1, true, true, "Y", ctEmpty },
+        { 4, 1, true, false, "Y", ctDataCheckBox },
+        { 4, 0, false, false, "1", ctEmpty },
+        { 0, 2, false, false, "1", ctEmpty },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.col << "," << entry.row);
+        bool canEdit = true;
+        grid->CanEditCell(entry.col, entry.row, canEdit);
+        EXPECT_EQ(canEdit, entry.canEdit);
+        EXPECT_EQ(grid->HasComboBox(entry.col, entry.row), entry.hasCombo);
+        String value;
+        grid->GetCheckTrue(entry.col, entry.row, value);
+        EXPECT_EQ(value, entry.checkTrue);
+        EXPECT_EQ(grid->GetCellType(entry.col, entry.row), entry.type);
+    }
+}
+
+TEST(ColumnGridTest, VersionIsTheColumnGrids)
+{
+    TDudColumnGrid grid(nullptr);
+    EXPECT_EQ(grid.GetVersionNr(), 0x03010301);
+    EXPECT_EQ(grid.GetVersionString(), "3.1.3.1 Aug, 2012");
+}
+
+TEST(ColumnGridTest, AColumnsFloatFormatStaysWithTheColumn)
+{
+    auto grid = MakeGrid(4);
+    grid->SetFloatFormat("%.1f");
+    grid->Columns().Items(2)->SetFloatFormat("%.2f");
+    TEditorType editor = edNormal;
+    grid->GetCellEditorType(2, 1, editor);
+    EXPECT_EQ(grid->GetFloatFormat(2, 1), "%.2f");
+    EXPECT_EQ(grid->GetFloatFormat(1, 1), "%.1f");
+    EXPECT_EQ(grid->FloatFormat(), "%.1f");
+}
+
+TEST(ColumnGridTest, UpdateLockSurvivesHidingTheGridInBetween)
+{
+    auto grid = MakeGrid(4);
+    grid->SetVisible(true);
+    grid->BeginUpdate();
+    grid->SetVisible(false);
+    grid->EndUpdate();
+    grid->SetVisible(true);
+    EXPECT_EQ(grid->UpdateCount(), 0);
+    grid->SetVisible(false);
+    grid->BeginUpdate();
+    EXPECT_EQ(grid->UpdateCount(), 1);
+    grid->EndUpdate();
+    EXPECT_EQ(grid->UpdateCount(), 0);
+}
+
+} // namespace
