@@ -61,8 +61,9 @@ bool TCustomIniFile::ValueExists(const String& section, const String& ident) con
 TMemIniFile::TMemIniFile(const String& fileName) : TCustomIniFile(fileName)
 {
     if (!fileName.isEmpty() && FileExists(fileName)) {
-        const TBytes bytes = ReadFileBytes(fileName);
-        Parse(String::fromUtf8(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+        TStringList lines;
+        lines.LoadFromFile(fileName);
+        SetStrings(lines);
     }
 }
 

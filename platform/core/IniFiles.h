@@ -44,7 +44,10 @@ private:
 // empty) and written back whole and atomically by UpdateFile. Sections and
 // values keep their order, comments and blank lines are kept, values are
 // stored as they are (no quoting or escaping; blanks around names and values
-// are dropped on reading). The file is UTF-8 with CR LF line ends.
+// are dropped on reading). The file is read in the encoding its byte-order
+// mark names, else as UTF-8 when it is valid UTF-8, else as Windows-1252
+// (EConvertError when the bytes break the encoding their mark names), and
+// written as UTF-8 with CR LF line ends.
 // A name or value that could not be read back as written (a line break, an
 // '=' in a name, a ']' in a section name) is refused with EConvertError.
 class TMemIniFile : public TCustomIniFile {

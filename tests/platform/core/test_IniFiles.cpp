@@ -51,6 +51,39 @@ TEST(IniFiles, RoundTripKeepsOrderCommentsAndValuesAsWritten)
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "grid.ini" });
 }
 
+TEST(IniFiles, ReadsTheFileInTheEncodingItIsWrittenIn)
+{
+    struct TCase {
+        const char* Name;
+        std::string Bytes;
+    };
+    // "[Name]" then "Unit=Crême" in each encoding.
+    const TCase cases[] = {
+        { "UTF-8", "[Name]\r\nUnit=Cr\xC3\xAAme\r\n" },
+        { "UTF-8 with mark", "\xEF\xBB\xBF[Name]\r\nUnit=Cr\xC3\xAAme\r\n" },
+        { "Windows-1252", "[Name]\r\nUnit=Cr\xEAme\r\n" },
+        { "UTF-16LE", std::string("\xFF\xFE[\0N\0a\0m\0e\0]\0\r\0\n\0U\0n\0i\0t\0=\0C\0r\0\xEA\0m\0e\0", 38) },
+    };
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/encoded.ini";
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        WriteFileAtomic(fileName, reinterpret_cast<const uint8_t*>(testCase.Bytes.data()), testCase.Bytes.size());
+        TMemIniFile ini(fileName);
+        EXPECT_EQ(ini.ReadString("Name", "Unit", ""), QStringLiteral("Cr\u00EAme"));
+        TStringList sections;
+        ini.ReadSections(sections);
+        EXPECT_EQ(sections.CommaText(), "Name");
+    }
+
+    // A mark the bytes then break is refused, and the file stays as it was.
+    const std::string broken = "\xEF\xBB\xBF[Name]\r\nUnit=Cr\xEAme\r\n";
+    WriteFileAtomic(fileName, reinterpret_cast<const uint8_t*>(broken.data()), broken.size());
+    EXPECT_THROW(TMemIniFile { fileName }, EConvertError);
+    const TBytes kept = ReadFileBytes(fileName);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), broken);
+}
+
 TEST(IniFiles, MissingEntriesGiveTheDefault)
 {
     QTemporaryDir temp;
