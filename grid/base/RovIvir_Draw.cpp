@@ -3,6 +3,7 @@
 #include "grid/base/DudXPVS.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/Format.h"
 #include "platform/core/Math.h"
 #include "platform/core/SysUtils.h"
 #include "platform/graphics/Bitmap.h"
@@ -395,111 +396,48 @@ void DrawRangeIndicator(TCanvas& canvas, const TRect& rect, int32_t value, TColo
 
 namespace {
 
-// One conversion of a format: "%" [-] [width] [. precision] letter.
-struct TFormatSpec {
-    bool LeftJustify = false;
-    int32_t Width = 0;
-    int32_t Precision = -1;
-    QChar Conversion;
-    qsizetype Length = 0;
-};
-
-TFormatSpec ParseFormatSpec(const String& format, qsizetype start)
+// The type letter of the format's first conversion, in lower case; none
+// when the format has no conversion.
+QChar FirstConversion(const String& format)
 {
-    TFormatSpec spec;
-    qsizetype index = start + 1;
-    auto readNumber = [&format, &index] {
-        int32_t number = 0;
-        while (index < format.size() && format[index].isDigit()) {
-            number = std::min(number * 10 + format[index].digitValue(), 99);
+    static const String flagsAndSizes = QStringLiteral("0123456789*:.-");
+    for (qsizetype index = 0; index < format.size(); ++index) {
+        if (format[index] != u'%')
+            continue;
+        ++index;
+        if (index < format.size() && format[index] == u'%')
+            continue;
+        while (index < format.size() && flagsAndSizes.contains(format[index]))
             ++index;
-        }
-        return number;
-    };
-    if (index < format.size() && format[index] == u'-') {
-        spec.LeftJustify = true;
-        ++index;
+        return index < format.size() ? format[index].toLower() : QChar();
     }
-    spec.Width = readNumber();
-    if (index < format.size() && format[index] == u'.') {
-        ++index;
-        spec.Precision = readNumber();
-    }
-    if (index < format.size())
-        spec.Conversion = format[index++].toLower();
-    spec.Length = index - start;
-    return spec;
+    return {};
 }
 
-// The digits of the rounded magnitude. A value past the 64-bit range is
-// whole already, so it is written out instead of rounded.
-String RoundedMagnitudeText(double value)
+// The value rounded. A value past the 64-bit range is whole already, so it
+// is written out instead of rounded.
+String RoundedText(double value)
 {
     constexpr double Int64Limit = 9223372036854775807.0;
     if (std::abs(value) >= Int64Limit)
-        return String::number(std::abs(value), 'f', 0);
-    const int64_t number = Round(value);
-    return String::number(number < 0 ? -number : number);
-}
-
-String RoundedText(double value)
-{
-    const String digits = RoundedMagnitudeText(value);
-    return value < 0 && digits != u'0' ? u'-' + digits : digits;
-}
-
-String FormatNumberBySpec(const TFormatSpec& spec, double value)
-{
-    String text;
-    if (spec.Conversion == u'd' || spec.Conversion == u'u') {
-        text = RoundedMagnitudeText(value);
-        const bool negative = value < 0 && text != u'0';
-        if (spec.Precision > text.size())
-            text = String(spec.Precision - text.size(), u'0') + text;
-        if (negative)
-            text.prepend(u'-');
-    } else if (spec.Conversion == u'e') {
-        text = String::number(value, 'e', spec.Precision < 0 ? 15 : spec.Precision);
-    } else if (spec.Conversion == u'g') {
-        text = String::number(value, 'g', spec.Precision < 0 ? 15 : spec.Precision);
-    } else {
-        text = String::number(value, 'f', spec.Precision < 0 ? 2 : spec.Precision);
-    }
-    if (text.size() < spec.Width)
-        text = spec.LeftJustify ? text.leftJustified(spec.Width) : text.rightJustified(spec.Width);
-    return text;
+        return String::number(value, 'f', 0);
+    return String::number(Round(value));
 }
 
 } // namespace
 
-// Any conversion other than a numeric one stays as text, so no format can
-// ask for an argument that is not there.
 String FormatProgressValue(const String& format, double value)
 {
-    String result;
-    bool filled = false;
-    qsizetype index = 0;
-    while (index < format.size()) {
-        if (format[index] != u'%') {
-            result += format[index++];
-            continue;
-        }
-        if (index + 1 < format.size() && format[index + 1] == u'%') {
-            result += u'%';
-            index += 2;
-            continue;
-        }
-        const TFormatSpec spec = ParseFormatSpec(format, index);
-        static const String numericConversions = QStringLiteral("dufegnm");
-        if (!filled && !spec.Conversion.isNull() && numericConversions.contains(spec.Conversion)) {
-            result += FormatNumberBySpec(spec, value);
-            filled = true;
-        } else {
-            result += format.mid(index, spec.Length);
-        }
-        index += spec.Length;
+    const QChar conversion = FirstConversion(format);
+    try {
+        if (conversion == u'd' || conversion == u'u')
+            return Format(format, { Round(value) });
+        return Format(format, { value });
+    } catch (const Exception&) {
+        // A format that one value cannot fill (or a value no integer holds)
+        // shows as written: painting a cell must not fail.
+        return format;
     }
-    return result;
 }
 
 void DrawProgressBar(TCanvas& canvas, TRect rect, TColor fillColor, bool printing, TColor borderColor,

@@ -117,8 +117,9 @@ void DrawErrorUnderline(const TCharPositions& positions, TCanvas& canvas, int32_
     int32_t offset);
 void DrawRangeIndicator(TCanvas& canvas, const TRect& rect, int32_t value, TColor positiveColor,
     TColor negativeColor, bool showValue, int32_t range);
-// The progress text: the format's first numeric conversion filled with
-// value, rounded for "d" and "u", as it is for "f", "e", "g", "n" and "m".
+// The progress text: Format with value as its one argument, rounded when
+// the first conversion is "d" or "u"; the format as written when it does not
+// take that one value.
 String FormatProgressValue(const String& format, double value);
 void DrawProgressBar(TCanvas& canvas, TRect rect, TColor fillColor, bool printing, TColor borderColor,
     const String& format, int32_t max, int32_t min, int32_t marginY, int32_t marginX, double value,
