@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 TChangeLink::~TChangeLink()
 {
@@ -129,4 +130,40 @@ void TImageList::Clear()
         return;
     FImages.clear();
     Change();
+}
+
+// ---- TImageListReference
+
+TImageListReference::TImageListReference(TComponent& user, std::function<void()> onChange)
+    : FUser(user), FOnChange(std::move(onChange))
+{
+    FChangeLink.OnChange = [this](TImageList*) { FOnChange(); };
+}
+
+void TImageListReference::SetImages(TImageList* images)
+{
+    if (images == FImages)
+        return;
+    if (FImages) {
+        FImages->UnRegisterChanges(&FChangeLink);
+        FImages->RemoveFreeNotification(&FUser);
+    }
+    FImages = images;
+    if (FImages) {
+        FImages->FreeNotification(&FUser);
+        FImages->RegisterChanges(&FChangeLink);
+    }
+    FOnChange();
+}
+
+void TImageListReference::Notification(const TComponent* component, TOperation operation)
+{
+    if (operation != opRemove || !component || component != FImages)
+        return;
+    // A list being freed is past its own destructor by now and has let its
+    // links go; only a list that lives on is told.
+    if (FChangeLink.Sender() == FImages)
+        FImages->UnRegisterChanges(&FChangeLink);
+    FImages = nullptr;
+    FOnChange();
 }

@@ -68,3 +68,24 @@ private:
     std::vector<QImage> FImages;
     std::vector<TChangeLink*> FLinks;
 };
+
+// A component's hold on an image list it uses without owning it: the list's
+// free notification and its changes are followed, and onChange runs when the
+// pictures change, another list is set, or the list is freed (and forgotten).
+class TImageListReference {
+public:
+    TImageListReference(TComponent& user, std::function<void()> onChange);
+    TImageListReference(const TImageListReference&) = delete;
+    TImageListReference& operator=(const TImageListReference&) = delete;
+
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* images);
+    // Called from the user's Notification.
+    void Notification(const TComponent* component, TOperation operation);
+
+private:
+    TComponent& FUser;
+    TImageList* FImages = nullptr;
+    TChangeLink FChangeLink;
+    std::function<void()> FOnChange;
+};

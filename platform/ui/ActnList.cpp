@@ -131,22 +131,17 @@ void TCustomAction::SetChecked(bool checked)
 
 // ---- TActionList
 
+TActionList::TActionList(TComponent* owner) : TComponent(owner), FImages(*this, [this] { ImagesChanged(); }) { }
+
 TActionList::~TActionList()
 {
     for (TContainedAction* action : FActions)
         action->FActionList = nullptr;
 }
 
-void TActionList::SetImages(TImageList* images)
+// The controls of the actions may take their pictures from the list.
+void TActionList::ImagesChanged()
 {
-    if (images == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = images;
-    if (FImages)
-        FImages->FreeNotification(this);
-    // The controls of the actions may take their pictures from the new list.
     for (size_t index = 0; index < FActions.size(); ++index)
         FActions[index]->Change();
 }
@@ -154,8 +149,7 @@ void TActionList::SetImages(TImageList* images)
 void TActionList::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
-        SetImages(nullptr);
+    FImages.Notification(component, operation);
 }
 
 TContainedAction* TActionList::Actions(int32_t index) const

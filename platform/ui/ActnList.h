@@ -96,12 +96,13 @@ public:
 // other when it is freed.
 class TActionList : public TComponent {
 public:
-    explicit TActionList(TComponent* owner) : TComponent(owner) { }
+    explicit TActionList(TComponent* owner);
     ~TActionList() override;
 
-    // Not owned; freeing the image list clears it.
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* images);
+    // Not owned; freeing the image list clears it. Its changes, and setting
+    // another, reach the actions' controls.
+    TImageList* Images() const { return FImages.Images(); }
+    void SetImages(TImageList* images) { FImages.SetImages(images); }
 
     int32_t ActionCount() const { return static_cast<int32_t>(FActions.size()); }
     TContainedAction* Actions(int32_t index) const;
@@ -114,6 +115,8 @@ private:
     void AddAction(TContainedAction* action);
     void RemoveAction(TContainedAction* action);
 
-    TImageList* FImages = nullptr;
+    void ImagesChanged();
+
     std::vector<TContainedAction*> FActions;
+    TImageListReference FImages;
 };

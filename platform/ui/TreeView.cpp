@@ -284,7 +284,8 @@ void DottedLine(TCanvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
 
 } // namespace
 
-TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner), FNodes(this)
+TCustomTreeView::TCustomTreeView(TComponent* owner)
+    : TCustomControl(owner), FNodes(this), FImages(*this, [this] { Invalidate(); })
 {
     FScrollBar = std::make_unique<TScrollBarHost>(Widget(), false, [this](intptr_t code, int32_t thumb) {
         Perform(WM_VSCROLL, MakeScrollWParam(code, thumb));
@@ -553,23 +554,10 @@ void TCustomTreeView::SetItemHeight(int32_t itemHeight)
     NodesChanged();
 }
 
-void TCustomTreeView::SetImages(TImageList* images)
-{
-    if (images == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = images;
-    if (FImages)
-        FImages->FreeNotification(this);
-    Invalidate();
-}
-
 void TCustomTreeView::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
-    if (operation == opRemove && component == FImages)
-        SetImages(nullptr);
+    FImages.Notification(component, operation);
 }
 
 int32_t TCustomTreeView::ButtonX(int32_t level) const { return 2 + FIndent * (level + (FShowRoot ? 1 : 0)) - FIndent / 2; }
@@ -577,7 +565,8 @@ int32_t TCustomTreeView::ButtonX(int32_t level) const { return 2 + FIndent * (le
 int32_t TCustomTreeView::TextX(int32_t level) const
 {
     const int32_t left = 2 + FIndent * (level + (FShowRoot ? 1 : 0));
-    return FImages ? left + FImages->Width() + TextPadding : left;
+    const TImageList* images = Images();
+    return images ? left + images->Width() + TextPadding : left;
 }
 
 TRect TCustomTreeView::TextRect(const TRow& row, int32_t rowIndex) const
@@ -767,14 +756,15 @@ void TCustomTreeView::Paint()
     canvas.Rectangle(Rect(0, 0, Width(), Height()));
     const auto& rows = Rows();
     const int32_t right = ClientWidth() - 2;
+    const TImageList* images = Images();
     for (int32_t index = FTopRow; index < static_cast<int32_t>(rows.size()); ++index) {
         const int32_t top = 2 + (index - FTopRow) * FItemHeight;
         if (top >= Height() - 2)
             break;
         const TRow& row = rows[static_cast<size_t>(index)];
         PaintLines(canvas, row, top);
-        if (FImages && row.Node->ImageIndex() >= 0)
-            FImages->Draw(canvas, TextX(row.Level) - FImages->Width() - TextPadding, top + (FItemHeight - FImages->Height()) / 2,
+        if (images && row.Node->ImageIndex() >= 0)
+            images->Draw(canvas, TextX(row.Level) - images->Width() - TextPadding, top + (FItemHeight - images->Height()) / 2,
                 row.Node->ImageIndex(), Enabled());
         TRect textRect = TextRect(row, index);
         const bool selected = row.Node == FSelected;

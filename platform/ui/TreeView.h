@@ -174,9 +174,9 @@ public:
     void SetIndent(int32_t indent);
     int32_t ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int32_t itemHeight);
-    // Not owned; freeing the list clears it.
-    TImageList* Images() const { return FImages; }
-    void SetImages(TImageList* images);
+    // Not owned; freeing the list clears it, its changes repaint the tree.
+    TImageList* Images() const { return FImages.Images(); }
+    void SetImages(TImageList* images) { FImages.SetImages(images); }
     // The rows that fit in the client area.
     int32_t VisibleRowCount() const;
     bool ScrollBarShown() const;
@@ -236,7 +236,7 @@ private:
     TTreeNode* FSelected = nullptr;
     std::unique_ptr<TScrollBarHost> FScrollBar;
     TTypedSearch FSearch;
-    TImageList* FImages = nullptr;
+    TImageListReference FImages;
     mutable std::vector<TRow> FRows;
     mutable bool FRowsValid = false;
     int32_t FTopRow = 0;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,21 @@ namespace {
 class TPlainControl : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;
+};
+
+// Counts the action changes it follows.
+class TCountingControl : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+    int32_t Changes = 0;
+
+protected:
+    void ActionChange(TBasicAction* sender, bool checkDefaults) override
+    {
+        ++Changes;
+        TCustomControl::ActionChange(sender, checkDefaults);
+    }
 };
 
 class ActionTest : public testing::Test {
@@ -202,11 +218,37 @@ TEST_F(ActionTest, ActionListAndActionsForgetEachOtherWhenFreed)
     EXPECT_EQ(second.Index(), -1);
 }
 
-TEST_F(ActionTest, FreeingTheImageListClearsTheListsImages)
+TEST_F(ActionTest, ImageListChangesReachTheActionsControlsAndAFreedListIsForgotten)
 {
     TActionList list(nullptr);
+    TAction action(nullptr);
+    action.SetActionList(&list);
+    auto* control = new TCountingControl(Form.get());
+    control->SetAction(&action);
     auto images = std::make_unique<TImageList>(nullptr);
-    list.SetImages(images.get());
-    images.reset();
-    EXPECT_EQ(list.Images(), nullptr);
+    TImageList other(nullptr);
+
+    struct TStep {
+        const char* Name;
+        std::function<void()> Run;
+        TImageList* Images;
+        int32_t Changes;
+    };
+    const TStep steps[] = {
+        { "set", [&] { list.SetImages(images.get()); }, images.get(), 1 },
+        { "set again", [&] { list.SetImages(images.get()); }, images.get(), 0 },
+        { "pictures change", [&] { images->SetSize(8, 8); }, images.get(), 1 },
+        { "another list", [&] { list.SetImages(&other); }, &other, 1 },
+        { "the old list changes", [&] { images->SetSize(4, 4); }, &other, 0 },
+        { "back", [&] { list.SetImages(images.get()); }, images.get(), 1 },
+        { "freed", [&] { images.reset(); }, nullptr, 1 },
+        { "the other list changes", [&] { other.SetSize(4, 4); }, nullptr, 0 },
+    };
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(step.Name);
+        control->Changes = 0;
+        step.Run();
+        EXPECT_EQ(list.Images(), step.Images);
+        EXPECT_EQ(control->Changes, step.Changes);
+    }
 }
