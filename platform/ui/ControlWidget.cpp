@@ -652,3 +652,7 @@ void TControlWidget::PaintNonClient(QPainter& painter)
     Guarded([&] { FControl->Perform(WM_NCPAINT, reinterpret_cast<intptr_t>(FWindowCanvas.get())); });
     FWindowCanvas->EndPaint();
 }
+
+TPaintScope::TPaintScope(TCanvas& canvas, QPainter& painter) : FCanvas(canvas) { FCanvas.BeginPaint(&painter); }
+
+TPaintScope::~TPaintScope() { FCanvas.EndPaint(); }

@@ -86,3 +86,15 @@ void SetKeyboardShiftState(TShiftState state);
 void HintRequested(TControl& control, TPoint point);
 void HintPointerMoved(TControl& control, TPoint point);
 void HintPointerLeft(const TControl& control);
+
+// Binds a canvas to the paint event's painter for the length of a paint.
+class TPaintScope {
+public:
+    TPaintScope(TCanvas& canvas, QPainter& painter);
+    ~TPaintScope();
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+
+private:
+    TCanvas& FCanvas;
+};

@@ -1120,22 +1120,6 @@ void TWinControl::CMColorChanged(TMessage& message)
 
 // ---- TCustomControl, TGraphicControl
 
-namespace {
-
-// Binds a canvas to the paint event's painter for the length of a paint.
-class TPaintScope {
-public:
-    TPaintScope(TCanvas& canvas, QPainter& painter) : FCanvas(canvas) { FCanvas.BeginPaint(&painter); }
-    ~TPaintScope() { FCanvas.EndPaint(); }
-    TPaintScope(const TPaintScope&) = delete;
-    TPaintScope& operator=(const TPaintScope&) = delete;
-
-private:
-    TCanvas& FCanvas;
-};
-
-} // namespace
-
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) { }
 TCustomControl::TCustomControl(TComponent* owner, bool topLevel) : TWinControl(owner, topLevel) { }
 TCustomControl::~TCustomControl() = default;

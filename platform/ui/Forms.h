@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/ui/Controls.h"
-#include "platform/ui/Hints.h"
 #include "platform/ui/Monitors.h"
 
 #include <functional>
@@ -63,6 +62,10 @@ constexpr intptr_t SC_RESTORE = 0xF120;
 constexpr intptr_t WA_INACTIVE = 0;
 constexpr intptr_t WA_ACTIVE = 1;
 constexpr intptr_t WA_CLICKACTIVE = 2;
+
+class THintWindow;
+// A hint-window class (Hints.h): makes a window of that class, owned by owner.
+using THintWindowClass = THintWindow* (*)(TComponent* owner);
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;

@@ -140,11 +140,10 @@ void TApplication::CancelHint() { HideHint(); }
 
 // ---- THintWindow
 
-THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner, true)
+THintWindow::THintWindow(TComponent* owner) : TForm(owner)
 {
-    QWidget* widget = Widget();
-    widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-    widget->setAttribute(Qt::WA_ShowWithoutActivating);
+    SetBorderStyle(bsNone);
+    SetWindowKind(wkHint);
     SetColor(clInfoBk);
 }
 
@@ -171,14 +170,17 @@ void THintWindow::ActivateHint(TRect rect, const String& hint)
         rect = Bounds(left, top, rect.Width(), rect.Height());
     }
     SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
-    Widget()->show();
-    Widget()->raise();
+    ShowNoActivate();
     Invalidate();
 }
 
 void THintWindow::ActivateHintData(TRect rect, const String& hint, void*) { ActivateHint(rect, hint); }
 
-void THintWindow::ReleaseHandle() { Widget()->hide(); }
+void THintWindow::PaintWindow(QPainter& painter)
+{
+    const TPaintScope scope(FCanvas, painter);
+    Paint();
+}
 
 void THintWindow::Paint()
 {

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "platform/ui/Controls.h"
-
-class THintWindow;
-
-// A hint-window class: makes a window of that class, owned by owner.
-using THintWindowClass = THintWindow* (*)(TComponent* owner);
+#include "platform/ui/Forms.h"
 
 template <typename T>
 THintWindow* NewHintWindow(TComponent* owner)
@@ -40,9 +35,10 @@ struct THintInfo {
 String GetShortHint(const String& hint);
 String GetLongHint(const String& hint);
 
-// The window a hint shows in: plain text (never markup) on HintColor,
-// shown on top without taking the activation.
-class THintWindow : public TCustomControl {
+// The window a hint shows in: plain text (never markup) on HintColor, a
+// form of kind wkHint, so showing it moves neither the activation nor the
+// focus.
+class THintWindow : public TForm {
 public:
     explicit THintWindow(TComponent* owner);
     ~THintWindow() override;
@@ -53,8 +49,14 @@ public:
     virtual void ActivateHint(TRect rect, const String& hint);
     virtual void ActivateHintData(TRect rect, const String& hint, void* data);
     // Hides the window.
-    void ReleaseHandle();
+    void ReleaseHandle() { Hide(); }
+
+    TCanvas& Canvas() { return FCanvas; }
 
 protected:
-    void Paint() override;
+    virtual void Paint();
+    void PaintWindow(QPainter& painter) override;
+
+private:
+    TCanvas FCanvas;
 };

@@ -1,4 +1,5 @@
 #include "platform/ui/Forms.h"
+#include "platform/ui/Hints.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,13 @@ public:
 
     static inline std::vector<std::string> Shown;
     static inline TRect LastRect;
+    static inline TRecordingHintWindow* Last = nullptr;
 
     void ActivateHint(TRect rect, const String& hint) override
     {
         Shown.push_back(hint.toStdString());
         LastRect = rect;
+        Last = this;
         THintWindow::ActivateHint(rect, hint);
     }
 };
@@ -164,4 +167,55 @@ TEST_F(HintsTest, TheHintWindowShowsPlainTextWithoutTakingTheActivation)
     EXPECT_EQ(window.BoundsRect(), Bounds(20, 20, marked.Width(), marked.Height()));
     window.ReleaseHandle();
     EXPECT_FALSE(window.Widget()->isVisible());
+}
+
+TEST_F(HintsTest, ShowingAHintMovesNeitherTheActivationNorTheFocus)
+{
+    // A control that logs the focus and activation messages of its window.
+    class TFocusLog : public TCustomControl {
+    public:
+        using TCustomControl::TCustomControl;
+        std::vector<std::string> Log;
+
+    protected:
+        void WndProc(TMessage& message) override
+        {
+            if (message.Msg == WM_SETFOCUS || message.Msg == WM_KILLFOCUS || message.Msg == CM_EXIT
+                || message.Msg == CM_ENTER)
+                Log.push_back(std::to_string(message.Msg));
+            TCustomControl::WndProc(message);
+        }
+    };
+    auto* focused = new TFocusLog(Form.get());
+    focused->SetBounds(10, 100, 50, 20);
+    focused->SetTabStop(true);
+    focused->SetParent(Form.get());
+    focused->SetFocus();
+    std::vector<std::string> activations;
+    Form->OnActivate = [&](TComponent*) { activations.push_back("activate"); };
+    Form->OnDeactivate = [&](TComponent*) { activations.push_back("deactivate"); };
+    for (int turn = 0; turn < 5; ++turn)
+        QApplication::processEvents();
+    ASSERT_TRUE(Form->Active());
+    ASSERT_TRUE(focused->Focused());
+    focused->Log.clear();
+    activations.clear();
+
+    Rest(*Halves, { 20, 5 });
+    for (int turn = 0; turn < 5; ++turn)
+        QApplication::processEvents();
+    ASSERT_EQ(TRecordingHintWindow::Shown.size(), 1U);
+    const TRecordingHintWindow* window = TRecordingHintWindow::Last;
+    EXPECT_EQ(window->WindowKind(), wkHint);
+    EXPECT_TRUE(window->Widget()->isVisible());
+    EXPECT_FALSE(window->Active());
+    EXPECT_EQ(Screen->ActiveForm(), Form.get());
+    Application->CancelHint();
+    QApplication::processEvents();
+
+    EXPECT_FALSE(window->Widget()->isVisible());
+    EXPECT_EQ(Screen->ActiveForm(), Form.get());
+    EXPECT_TRUE(focused->Focused());
+    EXPECT_TRUE(focused->Log.empty());
+    EXPECT_TRUE(activations.empty());
 }
