@@ -3,15 +3,10 @@
 #include "platform/ui/Forms.h"
 
 #include <QApplication>
+#include <QApplicationStateChangeEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <memory>
 
 // Qt blocks input to every window that is neither a popup nor a transient
 // child of the modal window, so an owned form is a child window of its
@@ -41,30 +36,37 @@ Qt::WindowFlags WindowFlagsOfKind(const TForm& form, Qt::WindowFlags borderFlags
     return flags;
 }
 
-// Closes the non-activating popups a press lands outside of, and activates
-// an inactive window of ours that is pressed (the window manager may not),
-// which closes activating popups through their deactivation.
+// Closes the non-activating popups a press lands outside of, and those
+// open when the application loses the activation (they never have it, so
+// no deactivation of their own tells them). Activates an inactive window of
+// ours that is pressed (the window manager may not), which closes
+// activating popups through their deactivation.
 class TPopupCloser : public QObject {
 public:
     using QObject::QObject;
 
-    static void Pressed(QWindow* window)
+    // Every open non-activating popup but those owning keep (all when null).
+    static void CloseNoActivatePopups(const TForm* keep)
     {
         std::vector<QPointer<QWidget>> windows;
-        TForm* pressed = nullptr;
-        for (int32_t index = 0; index < Screen->FormCount(); ++index) {
-            TForm* form = Screen->Forms(index);
-            windows.emplace_back(form->Widget());
-            if (form->Widget()->windowHandle() == window)
-                pressed = form;
-        }
-        // A popup's OnClose may free forms, the pressed one included.
-        const QPointer<QWidget> pressedWindow = pressed ? pressed->Widget() : nullptr;
+        for (int32_t index = 0; index < Screen->FormCount(); ++index)
+            windows.emplace_back(Screen->Forms(index)->Widget());
+        // A popup's OnClose may free forms.
         for (const QPointer<QWidget>& widget : windows) {
             auto* form = dynamic_cast<TForm*>(TControl::FromWidget(widget));
-            if (form && form->Visible() && form->WindowKind() == wkNoActivatePopup && !form->OwnsWindow(pressed))
+            if (form && form->Visible() && form->WindowKind() == wkNoActivatePopup && !form->OwnsWindow(keep))
                 form->Close();
         }
+    }
+
+    static void Pressed(QWindow* window)
+    {
+        TForm* pressed = nullptr;
+        for (int32_t index = 0; index < Screen->FormCount() && !pressed; ++index)
+            if (Screen->Forms(index)->Widget()->windowHandle() == window)
+                pressed = Screen->Forms(index);
+        const QPointer<QWidget> pressedWindow = pressed ? pressed->Widget() : nullptr;
+        CloseNoActivatePopups(pressed);
         if (!pressedWindow)
             return;
         if (pressed->Visible() && pressed->ActivatesOnShow() && !pressed->Active())
@@ -76,38 +78,12 @@ protected:
     {
         if (event->type() == QEvent::MouseButtonPress && watched->isWindowType())
             Guarded([&] { Pressed(static_cast<QWindow*>(watched)); });
+        else if (event->type() == QEvent::ApplicationStateChange
+            && static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive)
+            Guarded([] { CloseNoActivatePopups(nullptr); });
         return false;
     }
 };
-
-namespace {
-
-struct TFreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-
-// An X display composites when a compositing manager owns the selection
-// _NET_WM_CM_S<screen>.
-bool X11Composites()
-{
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
-        return false;
-    xcb_connection_t* connection = x11->connection();
-    const QByteArray display = qgetenv("DISPLAY");
-    const qsizetype dot = display.lastIndexOf('.');
-    const QByteArray screen = dot > display.lastIndexOf(':') ? display.mid(dot + 1) : QByteArray("0");
-    const QByteArray name = "_NET_WM_CM_S" + screen;
-    const std::unique_ptr<xcb_intern_atom_reply_t, TFreeReply> atom(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr));
-    if (!atom || atom->atom == XCB_NONE)
-        return false;
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, TFreeReply> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr));
-    return owner && owner->owner != XCB_NONE;
-}
-
-} // namespace
 
 bool WindowSystemBlends()
 {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QApplicationStateChangeEvent>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
@@ -121,6 +122,14 @@ TEST_F(ComboFixture, NotificationOrderOfChoosingWithKeysAndMouseAndOfCancelling)
             },
             { "dropdown", "closeup", "click 0", "select 0" }, 0 },
         { "the same item again fires no choice", [&] { Combo->DropDown(); ClickItem(0); }, { "dropdown", "closeup" }, 0 },
+        { "the application losing the activation closes without a choice",
+            [&] {
+                Combo->DropDown();
+                Combo->Perform(WM_KEYDOWN, VK_END);
+                QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+                QCoreApplication::sendEvent(QCoreApplication::instance(), &inactive);
+            },
+            { "dropdown", "closeup" }, 0 },
     };
     for (const Case& entry : cases) {
         SCOPED_TRACE(entry.name);

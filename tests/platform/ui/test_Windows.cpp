@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QApplicationStateChangeEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -278,6 +279,29 @@ TEST(Windows, WindowsOfKindsThatNeverActivateLeaveTheActivationAlone)
         EXPECT_EQ(Screen->ActiveForm(), &main);
         EXPECT_TRUE(window->Widget()->windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ((window->Widget()->windowFlags() & Qt::WindowTransparentForInput) != 0, kind == wkOverlay);
+    }
+}
+
+TEST(Windows, WhenTheApplicationLosesTheActivationItsNonActivatingPopupsClose)
+{
+    TForm main(nullptr);
+    main.Show();
+    ASSERT_TRUE(RunUntil([&] { return main.Active(); }));
+    struct TCase {
+        TWindowKind Kind;
+        bool Closes;
+    };
+    const TCase cases[] = { { wkNoActivatePopup, true }, { wkHint, false }, { wkOverlay, false }, { wkNormal, false } };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(static_cast<int>(testCase.Kind));
+        const std::unique_ptr<TForm> window = MakePopup(testCase.Kind, "window");
+        window->SetPopupParent(&main);
+        window->ShowNoActivate();
+        Settle();
+        QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &inactive);
+        EXPECT_EQ(window->Visible(), !testCase.Closes);
+        EXPECT_TRUE(main.Visible());
     }
 }
 
