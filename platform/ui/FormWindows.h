@@ -1,6 +1,7 @@
 #pragma once
 
-// Window kinds and ownership of forms; used only inside the layer.
+// Window kinds and ownership of forms, and what they ask of an X display;
+// used only inside the layer.
 
 #include <Qt>
 
@@ -13,3 +14,8 @@ Qt::WindowFlags WindowFlagsOfKind(const TForm& form, Qt::WindowFlags borderFlags
 bool WindowSystemBlends();
 // Makes sure a press outside an open popup closes it (once per application).
 void WatchOutsideClicks();
+// True when an X display has a compositing manager; false elsewhere.
+bool X11Composites();
+// Makes the windows made from now on use the screen's colormap on X
+// (once per application; elsewhere nothing).
+void UseScreenColormaps();

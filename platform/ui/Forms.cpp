@@ -63,6 +63,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner, true)
     SetBounds(0, 0, 320, 240);
     Screen->FForms.push_back(this);
     WatchOutsideClicks();
+    UseScreenColormaps();
 }
 
 TForm::~TForm()
