@@ -49,6 +49,12 @@ public:
     using Exception::Exception;
 };
 
+// An operation the object's present state does not allow.
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class ERangeError : public Exception {
 public:
     using Exception::Exception;

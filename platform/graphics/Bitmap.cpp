@@ -38,7 +38,7 @@ void WriteImage(const QImage& image, const String& fileName, const char* default
 
 } // namespace
 
-TBitmapCanvas::TBitmapCanvas(TBitmap& bitmap) : FBitmap(bitmap) { }
+TBitmapCanvas::TBitmapCanvas(TBitmap& bitmap) : FBitmap(bitmap) { SetDevice({ .Kind = dkBitmap }); }
 
 TBitmapCanvas::~TBitmapCanvas() { Release(); }
 
@@ -60,9 +60,9 @@ void TBitmapCanvas::Release()
 {
     if (FOwnPainter) {
         const TCanvasClip clip = SaveClip();
+        EndPaint();
         FOwnPainter->end();
         FOwnPainter.reset();
-        EndPaint();
         RestoreClip(clip);
     }
 }

@@ -1,12 +1,16 @@
 #include "platform/graphics/Canvas.h"
 
+#include "platform/core/Exception.h"
+#include "platform/core/Math.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/QtGraphics.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QScreen>
 
 #include <array>
 #include <cstdlib>
@@ -245,22 +249,147 @@ std::vector<TTextLine> LayOutText(const String& source, uint32_t flags, int widt
 
 TCanvas::TCanvas()
 {
-    FFont.OnChange = [this](TFont*) { FQFont.reset(); };
+    FFont.OnChange = [this](TFont*) { FontMappingChanged(); };
 }
 
 TCanvas::~TCanvas() = default;
 
+void TCanvas::FontMappingChanged()
+{
+    FQFont.reset();
+    FFontApplied = false;
+}
+
 const QFont& TCanvas::CurrentFont()
 {
-    if (!FQFont)
-        FQFont = std::make_unique<QFont>(ToQFont(FFont));
+    if (!FQFont) {
+        if (FMapping.IsIdentity()) {
+            FQFont = std::make_unique<QFont>(ToQFont(FFont));
+        } else {
+            TFont device(FFont);
+            const int32_t height = FMapping.HeightToDevice(FFont.Height());
+            device.SetHeight(FFont.Height() < 0 ? -std::max(height, 1) : height);
+            FQFont = std::make_unique<QFont>(ToQFont(device));
+        }
+    }
     return *FQFont;
 }
 
+void TCanvas::SetDevice(const TCanvasDevice& device)
+{
+    FDevice = device;
+    if (device.PixelsPerInchY != FFont.PixelsPerInch()) {
+        const int32_t points = FFont.Size();
+        FFont.SetPixelsPerInch(device.PixelsPerInchY);
+        FFont.SetSize(points);
+    }
+    if (FMapping.Mode() != MM_TEXT && FMapping.Mode() != MM_ANISOTROPIC)
+        SetMapMode(FMapping.Mode());
+}
+
+int32_t TCanvas::GetDeviceCaps(int32_t index)
+{
+    TSize pixels = FDevice.PrintableSize;
+    if (FDevice.Kind == dkBitmap) {
+        const QImage* image = SourceImage();
+        pixels = image ? TSize { image->width(), image->height() } : TSize {};
+    } else if (FDevice.Kind == dkScreen) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        pixels = screen ? TSize { screen->size().width(), screen->size().height() } : TSize {};
+    }
+    const TSize paper = FDevice.Kind == dkPrinter ? FDevice.PhysicalSize : pixels;
+    switch (index) {
+    case HORZSIZE:
+        return MulDiv(pixels.cx, 254, FDevice.PixelsPerInchX * 10);
+    case VERTSIZE:
+        return MulDiv(pixels.cy, 254, FDevice.PixelsPerInchY * 10);
+    case HORZRES:
+        return pixels.cx;
+    case VERTRES:
+        return pixels.cy;
+    case BITSPIXEL:
+        return 32;
+    case LOGPIXELSX:
+        return FDevice.PixelsPerInchX;
+    case LOGPIXELSY:
+        return FDevice.PixelsPerInchY;
+    case PHYSICALWIDTH:
+        return FDevice.Kind == dkPrinter ? paper.cx : 0;
+    case PHYSICALHEIGHT:
+        return FDevice.Kind == dkPrinter ? paper.cy : 0;
+    case PHYSICALOFFSETX:
+        return FDevice.Kind == dkPrinter ? FDevice.PhysicalOffset.X : 0;
+    case PHYSICALOFFSETY:
+        return FDevice.Kind == dkPrinter ? FDevice.PhysicalOffset.Y : 0;
+    default:
+        return 0;
+    }
+}
+
+int32_t TCanvas::SetMapMode(int32_t mode)
+{
+    const int32_t previous = FMapping.Mode();
+    if (!FMapping.SetMode(mode, FDevice.PixelsPerInchX, FDevice.PixelsPerInchY))
+        return 0;
+    FontMappingChanged();
+    return previous;
+}
+
+bool TCanvas::SetWindowOrgEx(int32_t x, int32_t y, TPoint* previous)
+{
+    if (previous)
+        *previous = FMapping.WindowOrg();
+    FMapping.SetWindowOrg({ x, y });
+    return true;
+}
+
+bool TCanvas::SetViewportOrgEx(int32_t x, int32_t y, TPoint* previous)
+{
+    if (previous)
+        *previous = FMapping.ViewportOrg();
+    FMapping.SetViewportOrg({ x, y });
+    return true;
+}
+
+bool TCanvas::SetWindowExtEx(int32_t x, int32_t y, TSize* previous)
+{
+    if (previous)
+        *previous = FMapping.WindowExt();
+    const bool done = FMapping.SetWindowExt({ x, y });
+    FontMappingChanged();
+    return done;
+}
+
+bool TCanvas::SetViewportExtEx(int32_t x, int32_t y, TSize* previous)
+{
+    if (previous)
+        *previous = FMapping.ViewportExt();
+    const bool done = FMapping.SetViewportExt({ x, y });
+    FontMappingChanged();
+    return done;
+}
+
+void TCanvas::LPtoDP(std::span<TPoint> points) const
+{
+    for (TPoint& point : points)
+        point = FMapping.ToDevice(point);
+}
+
+void TCanvas::DPtoLP(std::span<TPoint> points) const
+{
+    for (TPoint& point : points)
+        point = FMapping.ToLogical(point);
+}
+
+// The paint session is one save and restore of the painter, so the state a
+// canvas leaves behind does not leak into whoever painted before or after.
 void TCanvas::BeginPaint(QPainter* painter)
 {
     FPainter = painter;
+    FComposition = -1;
+    FFontApplied = false;
     if (FPainter) {
+        FPainter->save();
         FPainter->setRenderHint(QPainter::Antialiasing, false);
         ApplyClip();
     }
@@ -268,29 +397,63 @@ void TCanvas::BeginPaint(QPainter* painter)
 
 void TCanvas::EndPaint()
 {
+    if (FPainter && FPainter->isActive())
+        FPainter->restore();
     FPainter = nullptr;
     FClip.reset();
+}
+
+QPainter* TCanvas::Painter()
+{
+    QPainter* painter = RequirePainter();
+    if (!painter) {
+        DrawingWithoutPainter();
+        return nullptr;
+    }
+    UseComposition(*painter, QPainter::CompositionMode_SourceOver);
+    FComposition = -1;
+    FFontApplied = false;
+    return painter;
+}
+
+// A window draws only while it paints; drawing at any other time would be
+// lost on the next paint, so a caller doing it has a fault to find.
+void TCanvas::DrawingWithoutPainter() const
+{
+#ifndef NDEBUG
+    if (FDevice.Kind == dkScreen)
+        throw EInvalidOperation(QStringLiteral("Canvas does not allow drawing"));
+#endif
+}
+
+void TCanvas::UseComposition(QPainter& painter, int mode)
+{
+    if (FComposition == mode)
+        return;
+    painter.setCompositionMode(static_cast<QPainter::CompositionMode>(mode));
+    FComposition = mode;
 }
 
 template <typename Operation>
 void TCanvas::Paint(Operation&& operation)
 {
     QPainter* painter = RequirePainter();
-    if (!painter)
+    if (!painter) {
+        DrawingWithoutPainter();
         return;
-    painter->save();
+    }
     operation(*painter);
-    painter->restore();
 }
 
 void TCanvas::ApplyPen(QPainter& painter)
 {
     if (FPen.Style() == psClear || FPen.Mode() == pmNop) {
         painter.setPen(Qt::NoPen);
+        UseComposition(painter, QPainter::CompositionMode_SourceOver);
         return;
     }
     QPen pen(PenColorFor(FPen));
-    pen.setWidth(std::max(FPen.Width(), 1));
+    pen.setWidth(std::max(FMapping.WidthToDevice(FPen.Width()), 1));
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(FPen.Width() > 1 ? Qt::RoundCap : Qt::FlatCap);
     switch (FPen.Style()) {
@@ -310,7 +473,7 @@ void TCanvas::ApplyPen(QPainter& painter)
         break;
     }
     painter.setPen(pen);
-    painter.setCompositionMode(CompositionFor(FPen.Mode()));
+    UseComposition(painter, CompositionFor(FPen.Mode()));
 }
 
 void TCanvas::ApplyBrush(QPainter& painter)
@@ -323,8 +486,12 @@ void TCanvas::ApplyBrush(QPainter& painter)
 
 void TCanvas::ApplyFont(QPainter& painter)
 {
-    painter.setFont(CurrentFont());
+    if (!FFontApplied) {
+        painter.setFont(CurrentFont());
+        FFontApplied = true;
+    }
     painter.setPen(ToQColor(FFont.Color()));
+    UseComposition(painter, QPainter::CompositionMode_SourceOver);
 }
 
 void TCanvas::DrawPenPixels(std::span<const TPoint> points, bool lastPixel)
@@ -332,7 +499,14 @@ void TCanvas::DrawPenPixels(std::span<const TPoint> points, bool lastPixel)
     if (points.size() < 2 || FPen.Style() == psClear || FPen.Mode() == pmNop)
         return;
     Paint([&](QPainter& painter) {
-        if (FPen.Width() > 1) {
+        std::vector<TPoint> mapped;
+        if (!FMapping.IsIdentity()) {
+            mapped.reserve(points.size());
+            for (const TPoint& point : points)
+                mapped.push_back(ToDevice(point));
+            points = mapped;
+        }
+        if (FMapping.WidthToDevice(FPen.Width()) > 1) {
             ApplyPen(painter);
             QPolygon polygon;
             for (const TPoint& point : points)
@@ -360,7 +534,7 @@ void TCanvas::DrawPenPixels(std::span<const TPoint> points, bool lastPixel)
             pixels.swap(dashed);
         }
         painter.setPen(QPen(PenColorFor(FPen), 1));
-        painter.setCompositionMode(CompositionFor(FPen.Mode()));
+        UseComposition(painter, CompositionFor(FPen.Mode()));
         painter.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
     });
 }
@@ -385,24 +559,32 @@ void TCanvas::Polygon(std::span<const TPoint> points)
         ApplyPen(painter);
         ApplyBrush(painter);
         QPolygon polygon;
-        for (const TPoint& point : points)
-            polygon << QPoint(point.X, point.Y);
+        for (const TPoint& point : points) {
+            const TPoint device = ToDevice(point);
+            polygon << QPoint(device.X, device.Y);
+        }
         painter.drawPolygon(polygon);
     });
 }
 
-void TCanvas::FillRect(const TRect& rect)
+void TCanvas::FillRect(const TRect& logical)
 {
-    if (FBrush.Style() == bsClear || rect.IsEmpty())
-        return;
-    Paint([&](QPainter& painter) { painter.fillRect(ToQRect(rect), ToQColor(FBrush.Color())); });
-}
-
-void TCanvas::FrameRect(const TRect& rect)
-{
+    const TRect rect = ToDevice(logical);
     if (FBrush.Style() == bsClear || rect.IsEmpty())
         return;
     Paint([&](QPainter& painter) {
+        UseComposition(painter, QPainter::CompositionMode_SourceOver);
+        painter.fillRect(ToQRect(rect), ToQColor(FBrush.Color()));
+    });
+}
+
+void TCanvas::FrameRect(const TRect& logical)
+{
+    const TRect rect = ToDevice(logical);
+    if (FBrush.Style() == bsClear || rect.IsEmpty())
+        return;
+    Paint([&](QPainter& painter) {
+        UseComposition(painter, QPainter::CompositionMode_SourceOver);
         const QColor color = ToQColor(FBrush.Color());
         painter.fillRect(QRect(rect.Left, rect.Top, rect.Width(), 1), color);
         painter.fillRect(QRect(rect.Left, rect.Bottom - 1, rect.Width(), 1), color);
@@ -415,36 +597,40 @@ void TCanvas::FrameRect(const TRect& rect)
 // pixel less on the right and bottom, which the same Qt rectangle gives.
 void TCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
+    const TRect rect = ToDevice(Rect(left, top, right, bottom));
     Paint([&](QPainter& painter) {
         ApplyPen(painter);
         ApplyBrush(painter);
-        painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+        painter.drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
     });
 }
 
 void TCanvas::RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t ellipseWidth,
     int32_t ellipseHeight)
 {
+    const TRect rect = ToDevice(Rect(left, top, right, bottom));
     Paint([&](QPainter& painter) {
         ApplyPen(painter);
         ApplyBrush(painter);
-        painter.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), ellipseWidth / 2.0,
-            ellipseHeight / 2.0);
+        painter.drawRoundedRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1),
+            FMapping.WidthToDevice(ellipseWidth) / 2.0, FMapping.HeightToDevice(ellipseHeight) / 2.0);
     });
 }
 
 void TCanvas::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
+    const TRect rect = ToDevice(Rect(left, top, right, bottom));
     Paint([&](QPainter& painter) {
         ApplyPen(painter);
         ApplyBrush(painter);
-        painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+        painter.drawEllipse(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
     });
 }
 
 // Inverts every other pixel of the outline, so a second call removes it.
-void TCanvas::DrawFocusRect(const TRect& rect)
+void TCanvas::DrawFocusRect(const TRect& logical)
 {
+    const TRect rect = ToDevice(logical);
     if (rect.IsEmpty())
         return;
     std::vector<QPoint> pixels;
@@ -463,7 +649,7 @@ void TCanvas::DrawFocusRect(const TRect& rect)
             add(rect.Right - 1, y);
     }
     Paint([&](QPainter& painter) {
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        UseComposition(painter, QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(QColor(255, 255, 255), 1));
         painter.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
     });
@@ -471,41 +657,67 @@ void TCanvas::DrawFocusRect(const TRect& rect)
 
 TColor TCanvas::Pixels(int32_t x, int32_t y)
 {
+    const TPoint device = ToDevice(Point(x, y));
     const QImage* image = SourceImage();
-    if (!image || !image->valid(x, y))
+    if (!image || !image->valid(device.X, device.Y))
         return clNone;
-    return FromQRgb(image->pixel(x, y));
+    return FromQRgb(image->pixel(device.X, device.Y));
 }
 
 void TCanvas::SetPixels(int32_t x, int32_t y, TColor color)
 {
-    Paint([&](QPainter& painter) { painter.fillRect(QRect(x, y, 1, 1), ToQColor(color)); });
+    const TPoint device = ToDevice(Point(x, y));
+    Paint([&](QPainter& painter) {
+        UseComposition(painter, QPainter::CompositionMode_SourceOver);
+        painter.fillRect(QRect(device.X, device.Y, 1, 1), ToQColor(color));
+    });
 }
 
-void TCanvas::FillTextBackground(QPainter& painter, const TRect& rect)
+void TCanvas::FillTextBackground(QPainter& painter, const TRect& deviceRect)
 {
-    if (FBrush.Style() == bsSolid)
-        painter.fillRect(ToQRect(rect), ToQColor(FBrush.Color()));
+    if (FBrush.Style() == bsSolid) {
+        UseComposition(painter, QPainter::CompositionMode_SourceOver);
+        painter.fillRect(ToQRect(deviceRect), ToQColor(FBrush.Color()));
+    }
+}
+
+// Text whose line box lies inside the clip rectangle is drawn without
+// clipping, which spares the painter a state save for the common cell text.
+void TCanvas::DrawTextAt(QPainter& painter, const TRect& deviceClip, TPoint devicePoint, const String& text)
+{
+    const QFontMetrics metrics(CurrentFont());
+    const TRect box = Bounds(devicePoint.X, devicePoint.Y, metrics.horizontalAdvance(text), metrics.height());
+    const bool inside = box.Left >= deviceClip.Left && box.Top >= deviceClip.Top && box.Right <= deviceClip.Right
+        && box.Bottom <= deviceClip.Bottom;
+    if (!inside) {
+        painter.save();
+        painter.setClipRect(ToQRect(deviceClip), Qt::IntersectClip);
+    }
+    ApplyFont(painter);
+    painter.drawText(QPoint(devicePoint.X, devicePoint.Y + metrics.ascent()), text);
+    if (!inside)
+        painter.restore();
 }
 
 void TCanvas::TextOut(int32_t x, int32_t y, const String& text)
 {
-    const TSize extent = TextExtent(text);
+    const TPoint device = ToDevice(Point(x, y));
     Paint([&](QPainter& painter) {
-        FillTextBackground(painter, Bounds(x, y, extent.cx, extent.cy));
+        const QFontMetrics metrics(CurrentFont());
+        FillTextBackground(painter, Bounds(device.X, device.Y, metrics.horizontalAdvance(text), metrics.height()));
         ApplyFont(painter);
-        painter.drawText(QPoint(x, y + QFontMetrics(CurrentFont()).ascent()), text);
+        painter.drawText(QPoint(device.X, device.Y + metrics.ascent()), text);
     });
-    FPenPos = { x + extent.cx, y };
+    FPenPos = { x + TextExtent(text).cx, y };
 }
 
 void TCanvas::TextRect(const TRect& rect, int32_t x, int32_t y, const String& text)
 {
+    const TRect deviceRect = ToDevice(rect);
+    const TPoint device = ToDevice(Point(x, y));
     Paint([&](QPainter& painter) {
-        painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
-        FillTextBackground(painter, rect);
-        ApplyFont(painter);
-        painter.drawText(QPoint(x, y + QFontMetrics(CurrentFont()).ascent()), text);
+        FillTextBackground(painter, deviceRect);
+        DrawTextAt(painter, deviceRect, device, text);
     });
 }
 
@@ -515,30 +727,36 @@ int32_t TCanvas::TextHeight(const String& text) { return TextExtent(text).cy; }
 TSize TCanvas::TextExtent(const String& text)
 {
     const QFontMetrics metrics(CurrentFont());
-    return { metrics.horizontalAdvance(text), metrics.height() };
+    return { FMapping.WidthToLogical(metrics.horizontalAdvance(text)), FMapping.HeightToLogical(metrics.height()) };
 }
 
-int32_t TCanvas::DrawText(const String& text, TRect& rect, uint32_t flags)
+int32_t TCanvas::DrawText(const String& text, TRect& logicalRect, uint32_t flags)
 {
     const QFontMetrics metrics(CurrentFont());
     const TTextMeasure measure(metrics, (flags & DT_EXPANDTABS) != 0);
     const int lineHeight = metrics.height();
+    // Measured rectangles grow from the logical top-left corner in the
+    // direction the mapping gives each axis.
+    auto calculated = [&](int width, int height) {
+        const TPoint corner = ToDevice(logicalRect.TopLeft());
+        const TRect device = FMapping.ToLogical(Bounds(corner.X, corner.Y, width, height));
+        logicalRect.Right = logicalRect.Left + (device.Right - device.Left);
+        logicalRect.Bottom = logicalRect.Top + (device.Bottom - device.Top);
+    };
     if (text.isEmpty()) {
-        if (flags & DT_CALCRECT) {
-            rect.Right = rect.Left;
-            rect.Bottom = rect.Top + ((flags & DT_SINGLELINE) ? lineHeight : 0);
-        }
-        return (flags & DT_SINGLELINE) ? lineHeight : 0;
+        if (flags & DT_CALCRECT)
+            calculated(0, (flags & DT_SINGLELINE) ? lineHeight : 0);
+        return FMapping.HeightToLogical((flags & DT_SINGLELINE) ? lineHeight : 0);
     }
+    const TRect rect = ToDevice(logicalRect);
     const std::vector<TTextLine> lines = LayOutText(text, flags, rect.Width(), measure);
     const int height = lineHeight * static_cast<int>(lines.size());
     if (flags & DT_CALCRECT) {
         int widest = 0;
         for (const TTextLine& line : lines)
             widest = std::max(widest, line.Width);
-        rect.Right = rect.Left + widest;
-        rect.Bottom = rect.Top + height;
-        return height;
+        calculated(widest, height);
+        return FMapping.HeightToLogical(height);
     }
     int top = rect.Top;
     if (flags & DT_SINGLELINE) {
@@ -547,16 +765,27 @@ int32_t TCanvas::DrawText(const String& text, TRect& rect, uint32_t flags)
         else if (flags & DT_BOTTOM)
             top = rect.Bottom - lineHeight;
     }
+    auto lineLeft = [&](const TTextLine& line) {
+        if (flags & DT_CENTER)
+            return rect.Left + (rect.Width() - line.Width) / 2;
+        if (flags & DT_RIGHT)
+            return rect.Right - line.Width;
+        return rect.Left;
+    };
+    bool clipped = false;
+    if (!(flags & DT_NOCLIP)) {
+        clipped = top < rect.Top || top + height > rect.Bottom;
+        for (const TTextLine& line : lines)
+            clipped = clipped || lineLeft(line) < rect.Left || lineLeft(line) + line.Width > rect.Right;
+    }
     Paint([&](QPainter& painter) {
-        if (!(flags & DT_NOCLIP))
+        if (clipped) {
+            painter.save();
             painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
+        }
         int y = top;
         for (const TTextLine& line : lines) {
-            int x = rect.Left;
-            if (flags & DT_CENTER)
-                x = rect.Left + (rect.Width() - line.Width) / 2;
-            else if (flags & DT_RIGHT)
-                x = rect.Right - line.Width;
+            const int x = lineLeft(line);
             FillTextBackground(painter, Bounds(x, y, line.Width, lineHeight));
             ApplyFont(painter);
             if (line.Text.contains(u'\t')) {
@@ -576,8 +805,10 @@ int32_t TCanvas::DrawText(const String& text, TRect& rect, uint32_t flags)
             }
             y += lineHeight;
         }
+        if (clipped)
+            painter.restore();
     });
-    return height;
+    return FMapping.HeightToLogical(height);
 }
 
 void TCanvas::Draw(int32_t x, int32_t y, const TGraphic& graphic)
@@ -597,15 +828,19 @@ void TCanvas::DrawImage(const TRect& dest, const QImage& image, const QRect& sou
     // Drawing a bitmap onto its own canvas: Qt cannot paint a device onto
     // itself, so the source is copied first.
     QPainter* painter = RequirePainter();
-    if (!painter)
+    if (!painter) {
+        DrawingWithoutPainter();
         return;
+    }
     const bool self = painter->device() == &image;
     const QImage copy = self ? image.copy(source) : QImage();
-    Paint([&](QPainter& target) {
+    const QRect target = ToQRect(ToDevice(dest));
+    Paint([&](QPainter& targetPainter) {
+        UseComposition(targetPainter, QPainter::CompositionMode_SourceOver);
         if (self)
-            target.drawImage(ToQRect(dest), copy);
+            targetPainter.drawImage(target, copy);
         else
-            target.drawImage(ToQRect(dest), image, source);
+            targetPainter.drawImage(target, image, source);
     });
 }
 
@@ -613,7 +848,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
 {
     const QImage* image = source.SourceImage();
     if (image)
-        DrawImage(dest, *image, ToQRect(sourceRect));
+        DrawImage(dest, *image, ToQRect(source.ToDevice(sourceRect)));
 }
 
 void TCanvas::ApplyClip()
@@ -626,17 +861,18 @@ void TCanvas::ApplyClip()
         FPainter->setClipping(false);
 }
 
-void TCanvas::SetClipRect(const TRect& rect) { SetClipRegion(TRegion(rect)); }
+void TCanvas::SetClipRect(const TRect& rect) { SetClipRegion(TRegion(ToDevice(rect))); }
 
 void TCanvas::IntersectClipRect(const TRect& rect)
 {
-    SetClipRegion(FClip ? FClip->Intersected(TRegion(rect)) : TRegion(rect));
+    const TRegion region(ToDevice(rect));
+    SetClipRegion(FClip ? FClip->Intersected(region) : region);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& rect)
 {
     const TRegion whole(Rect(-32768, -32768, 32767, 32767));
-    SetClipRegion((FClip ? *FClip : whole).Subtracted(TRegion(rect)));
+    SetClipRegion((FClip ? *FClip : whole).Subtracted(TRegion(ToDevice(rect))));
 }
 
 void TCanvas::SetClipRegion(const TRegion& region)

@@ -2,12 +2,15 @@
 
 #include "platform/core/Math.h"
 
+// A font taken from another resolution keeps its point size, so a screen font
+// given to a printer's canvas prints as large as it looks.
 void TFont::Assign(const TFont& source)
 {
     if (&source == this)
         return;
     FName = source.FName;
-    FHeight = source.FHeight;
+    FHeight = source.FPixelsPerInch == FPixelsPerInch ? source.FHeight
+                                                      : -MulDiv(source.Size(), FPixelsPerInch, 72);
     FStyle = source.FStyle;
     FColor = source.FColor;
     FOrientation = source.FOrientation;
@@ -36,9 +39,17 @@ void TFont::SetHeight(int32_t height)
     Changed();
 }
 
-int32_t TFont::Size() const { return -MulDiv(FHeight, 72, ScreenPixelsPerInch); }
+int32_t TFont::Size() const { return -MulDiv(FHeight, 72, FPixelsPerInch); }
 
-void TFont::SetSize(int32_t points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch, 72)); }
+void TFont::SetSize(int32_t points) { SetHeight(-MulDiv(points, FPixelsPerInch, 72)); }
+
+void TFont::SetPixelsPerInch(int32_t pixelsPerInch)
+{
+    if (pixelsPerInch <= 0 || pixelsPerInch == FPixelsPerInch)
+        return;
+    FPixelsPerInch = pixelsPerInch;
+    Changed();
+}
 
 void TFont::SetStyle(TFontStyles style)
 {

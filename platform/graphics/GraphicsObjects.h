@@ -14,7 +14,8 @@ using enum TFontStyle;
 constexpr int32_t ScreenPixelsPerInch = 96;
 
 // A font as the platform describes one. Height < 0 is the character height in
-// pixels, Height > 0 the cell height (with internal leading); Size is points.
+// pixels, Height > 0 the cell height (with internal leading); Size is points
+// at the font's PixelsPerInch (the screen's, or the device's a canvas draws on).
 class TFont {
 public:
     TFont() = default;
@@ -41,6 +42,9 @@ public:
     // Tenths of a degree, counter-clockwise.
     int32_t Orientation() const { return FOrientation; }
     void SetOrientation(int32_t orientation);
+    int32_t PixelsPerInch() const { return FPixelsPerInch; }
+    // Keeps Height: the same pixels make a different point size.
+    void SetPixelsPerInch(int32_t pixelsPerInch);
 
     std::function<void(TFont* sender)> OnChange;
 
@@ -52,6 +56,7 @@ private:
     TFontStyles FStyle;
     TColor FColor = clWindowText;
     int32_t FOrientation = 0;
+    int32_t FPixelsPerInch = ScreenPixelsPerInch;
 };
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };

@@ -18,11 +18,6 @@ class TForm;
 class TPopupMenu;
 class TWinControl;
 
-class EInvalidOperation : public Exception {
-public:
-    using Exception::Exception;
-};
-
 enum class TControlStyleFlag {
     csAcceptsControls,
     csCaptureMouse,

@@ -1,6 +1,14 @@
 #include "platform/ui/Cursors.h"
 
+#include "platform/graphics/QtGraphics.h"
+#include "platform/ui/CursorResources.h"
+#include "platform/ui/Forms.h"
+
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
+
+#include <map>
 
 namespace {
 
@@ -33,7 +41,54 @@ constexpr TCursorShape CursorShapes[] = {
     { crSizeAll, Qt::SizeAllCursor },
 };
 
+struct TResourceCursor {
+    TBitmapMaker Maker;
+    TPoint HotSpot;
+};
+
+std::map<String, TResourceCursor>& ResourceCursors()
+{
+    static std::map<String, TResourceCursor> cursors;
+    return cursors;
+}
+
+std::map<TCursor, HCURSOR>& ScreenCursors()
+{
+    static std::map<TCursor, HCURSOR> cursors;
+    return cursors;
+}
+
 } // namespace
+
+void RegisterResourceCursor(const String& name, TBitmapMaker maker, TPoint hotSpot)
+{
+    ResourceCursors()[name.toUpper()] = { std::move(maker), hotSpot };
+}
+
+HCURSOR LoadCursor(const String& name)
+{
+    const auto found = ResourceCursors().find(name.toUpper());
+    if (found == ResourceCursors().end())
+        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(name));
+    auto cursor = std::make_shared<TCursorImage>();
+    found->second.Maker(cursor->Picture);
+    cursor->HotSpot = found->second.HotSpot;
+    return cursor;
+}
+
+HCURSOR TScreen::Cursors(TCursor index) const
+{
+    const auto found = ScreenCursors().find(index);
+    return found == ScreenCursors().end() ? nullptr : found->second;
+}
+
+void TScreen::SetCursors(TCursor index, HCURSOR cursor)
+{
+    if (cursor)
+        ScreenCursors()[index] = std::move(cursor);
+    else
+        ScreenCursors().erase(index);
+}
 
 Qt::CursorShape CursorShapeOf(TCursor cursor)
 {
@@ -43,10 +98,20 @@ Qt::CursorShape CursorShapeOf(TCursor cursor)
     return Qt::ArrowCursor;
 }
 
+QCursor QCursorOf(TCursor cursor)
+{
+    const HCURSOR custom = cursor > 0 ? Screen->Cursors(cursor) : nullptr;
+    if (!custom || custom->Picture.Empty())
+        return QCursor(CursorShapeOf(cursor));
+    const TBitmap& picture = custom->Picture;
+    const QImage image = WithColorKey(picture.Image(), FromQRgb(picture.Image().pixel(0, picture.Height() - 1)));
+    return QCursor(QPixmap::fromImage(image), custom->HotSpot.X, custom->HotSpot.Y);
+}
+
 void ApplyCursor(QWidget& widget, TCursor cursor)
 {
     if (cursor == crDefault)
         widget.unsetCursor();
     else
-        widget.setCursor(CursorShapeOf(cursor));
+        widget.setCursor(QCursorOf(cursor));
 }

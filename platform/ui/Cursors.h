@@ -9,4 +9,6 @@
 class QWidget;
 
 Qt::CursorShape CursorShapeOf(TCursor cursor);
+// A standard shape, or the picture the program put into the screen's slot.
+QCursor QCursorOf(TCursor cursor);
 void ApplyCursor(QWidget& widget, TCursor cursor);

@@ -589,5 +589,5 @@ void TScreen::SetCursor(TCursor cursor)
         QGuiApplication::restoreOverrideCursor();
     FCursor = cursor;
     if (FCursor != crDefault)
-        QGuiApplication::setOverrideCursor(QCursor(CursorShapeOf(FCursor)));
+        QGuiApplication::setOverrideCursor(QCursorOf(FCursor));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/CursorResources.h"
 #include "platform/ui/Monitors.h"
 
 #include <functional>
@@ -331,6 +332,9 @@ public:
     // crDefault lets each control show its own cursor.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
+    // The program's own cursors in positive slots (null when a slot is empty).
+    HCURSOR Cursors(TCursor index) const;
+    void SetCursors(TCursor index, HCURSOR cursor);
 
     int32_t FormCount() const { return static_cast<int32_t>(FForms.size()); }
     TForm* Forms(int32_t index) const { return FForms.at(static_cast<size_t>(index)); }
