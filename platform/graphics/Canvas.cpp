@@ -855,10 +855,13 @@ void TCanvas::ApplyClip()
 {
     if (!FPainter)
         return;
+    // Lifting the clip with setClipping(false) would leave the raster
+    // engine's clip object disabled, and the next region set into it would
+    // not clip; NoClip drops that object instead.
     if (FClip)
         FPainter->setClipRegion(FClip->Native());
     else
-        FPainter->setClipping(false);
+        FPainter->setClipRegion(QRegion(), Qt::NoClip);
 }
 
 void TCanvas::SetClipRect(const TRect& rect) { SetClipRegion(TRegion(ToDevice(rect))); }

@@ -170,6 +170,15 @@ TEST(Canvas, ClipRectangleLimitsDrawingUntilRestored)
     canvas.RestoreClip(saved);
     canvas.FillRect(Rect(0, 1, 8, 2));
     EXPECT_EQ(Row(bitmap, 1, clRed), "########");
+
+    // A clip of several rectangles set again after the clip was lifted holds
+    // as the first one did.
+    canvas.ExcludeClipRect(Rect(2, 0, 4, 2));
+    canvas.RestoreClip(saved);
+    canvas.ExcludeClipRect(Rect(4, 0, 6, 2));
+    canvas.Brush().SetColor(clBlue);
+    canvas.FillRect(Rect(0, 0, 8, 2));
+    EXPECT_EQ(Row(bitmap, 0, clBlue), "####..##");
 }
 
 TEST(Canvas, DrawTextCalcRectMeasuresLinesAndWordBreaks)
