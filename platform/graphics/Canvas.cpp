@@ -247,9 +247,36 @@ std::vector<TTextLine> LayOutText(const String& source, uint32_t flags, int widt
 
 } // namespace
 
+namespace {
+
+// What the font drawn with is made from; the colour goes to the pen instead.
+struct TFontFace {
+    String Name;
+    int32_t Height = 0;
+    TFontStyles Style;
+    int32_t Orientation = 0;
+    int32_t PixelsPerInch = 0;
+    bool operator==(const TFontFace&) const = default;
+};
+
+TFontFace FaceOf(const TFont& font)
+{
+    return { font.Name(), font.Height(), font.Style(), font.Orientation(), font.PixelsPerInch() };
+}
+
+} // namespace
+
+// Cells painted in alternating text colours would otherwise make the font
+// anew and hand it to the painter for every cell.
 TCanvas::TCanvas()
 {
-    FFont.OnChange = [this](TFont*) { FontMappingChanged(); };
+    FFont.OnChange = [this, face = FaceOf(FFont)](TFont*) mutable {
+        TFontFace changed = FaceOf(FFont);
+        if (changed == face)
+            return;
+        face = std::move(changed);
+        FontMappingChanged();
+    };
 }
 
 TCanvas::~TCanvas() = default;

@@ -181,6 +181,36 @@ TEST(Canvas, ClipRectangleLimitsDrawingUntilRestored)
     EXPECT_EQ(Row(bitmap, 0, clBlue), "####..##");
 }
 
+// Changing only the colour keeps the font drawn with; every other change of
+// the canvas font reaches what is drawn and measured.
+TEST(Canvas, TextFollowsEveryChangeOfTheFont)
+{
+    TBitmap bitmap = WhiteBitmap(40, 30);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().SetStyle(bsClear);
+    auto count = [&](int32_t left, TColor color) {
+        int32_t found = 0;
+        for (int32_t y = 0; y < bitmap.Height(); ++y)
+            for (int32_t x = left; x < left + 20; ++x)
+                found += canvas.Pixels(x, y) == color ? 1 : 0;
+        return found;
+    };
+    canvas.Font().SetColor(clRed);
+    canvas.TextOut(0, 0, "H");
+    canvas.Font().SetColor(clBlue);
+    canvas.TextOut(20, 0, "H");
+    EXPECT_GT(count(0, clRed), 0);
+    EXPECT_EQ(count(0, clBlue), 0);
+    EXPECT_GT(count(20, clBlue), 0);
+
+    const int32_t height = canvas.TextHeight("H");
+    canvas.Font().SetHeight(2 * canvas.Font().Height());
+    EXPECT_GT(canvas.TextHeight("H"), height);
+    const int32_t width = canvas.TextWidth("WWW");
+    canvas.Font().SetStyle({ fsBold });
+    EXPECT_GT(canvas.TextWidth("WWW"), width);
+}
+
 TEST(Canvas, DrawTextCalcRectMeasuresLinesAndWordBreaks)
 {
     TBitmap bitmap = WhiteBitmap(10, 10);
