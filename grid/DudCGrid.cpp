@@ -1,5 +1,7 @@
 #include "grid/DudCGrid.h"
 
+#include "grid/DudOder_ControlLook.h"
+
 // ---- TGridColumnItem -------------------------------------------------------
 
 TGridColumnItem::TGridColumnItem(TCollection* collection) : TCollectionItem(collection)
@@ -285,7 +287,8 @@ void TGridColumnCollection::ResetOrganization()
 
 TDudColumnGrid::TDudColumnGrid(TComponent* owner)
     : TDudStringGrid(owner), FColumnCollection(CreateColumnCollection()),
-      FSaveCol(std::make_unique<TGridColumnItem>(nullptr))
+      FSaveCol(std::make_unique<TGridColumnItem>(nullptr)),
+      FVirtCheckGraphic(std::make_unique<TCellGraphic>())
 {
     SyncColumnsQuietly();
 }
@@ -522,12 +525,15 @@ String TDudColumnGrid::GetFloatFormat(int32_t aCol, int32_t aRow)
     return TDudStringGrid::GetFloatFormat(aCol, aRow);
 }
 
-TCellType TDudColumnGrid::GetCellType(int32_t aCol, int32_t aRow)
+TCellGraphic* TDudColumnGrid::GetCellGraphic(int32_t aCol, int32_t aRow)
 {
-    const TCellType type = TDudStringGrid::GetCellType(aCol, aRow);
-    if (type == ctEmpty && IsDataCell(aCol, aRow) && ItemOf(aCol)->Editor() == edDataCheckBox)
-        return ctDataCheckBox;
-    return type;
+    TCellGraphic* graphic = TDudStringGrid::GetCellGraphic(aCol, aRow);
+    if (graphic || GetGraphicObjectEx(aCol, aRow) || !IsDataCell(aCol, aRow)
+        || ItemOf(aCol)->Editor() != edDataCheckBox)
+        return graphic;
+    FVirtCheckGraphic->SetCellType(ctVirtCheckBox);
+    FVirtCheckGraphic->SetCellTransparent(ControlLook().ControlStyle() == TControlLook::csFlat);
+    return FVirtCheckGraphic.get();
 }
 
 namespace {

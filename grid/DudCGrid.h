@@ -273,6 +273,9 @@ public:
     void UpdateColumnHeaders();
     // Whether (col, row) is a cell of a data column in a data row.
     bool IsDataCell(int32_t aCol, int32_t aRow) const;
+    // Data cells of a data-check-box column answer the grid's shared
+    // virtual check box, whose state is the cell text.
+    TCellGraphic* GetCellGraphic(int32_t aCol, int32_t aRow) override;
 
     int32_t GetVersionNr() const override { return 0x03010301; }
     String GetVersionString() const override;
@@ -299,7 +302,6 @@ protected:
     void GetCheckTrue(int32_t aCol, int32_t aRow, String& value) override;
     void GetCheckFalse(int32_t aCol, int32_t aRow, String& value) override;
     String GetFloatFormat(int32_t aCol, int32_t aRow) override;
-    TCellType GetCellType(int32_t aCol, int32_t aRow) override;
     void DoUpdateColumnSize(int32_t aCol, int32_t& width) override;
     void DoUpdateAutoColumnSize(int32_t aCol, int32_t& width) override;
     void SyncColumnHeaders() override;
@@ -315,6 +317,7 @@ private:
 
     std::unique_ptr<TGridColumnCollection> FColumnCollection;
     std::unique_ptr<TGridColumnItem> FSaveCol;
+    std::unique_ptr<TCellGraphic> FVirtCheckGraphic;
     bool FColMoving = false;
     bool FAutoFilterDisplay = false;
 };

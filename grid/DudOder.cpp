@@ -55,7 +55,8 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
       FFixedFont(std::make_unique<TFont>()),
       FActiveCellFont(std::make_unique<TFont>()),
       cf(std::make_unique<TFont>()),
-      FRowIndicator(std::make_unique<TBitmap>())
+      FRowIndicator(std::make_unique<TBitmap>()),
+      FCellGraphic(std::make_unique<TCellGraphic>())
 {
     FVisibleCol.fill(true);
     FVUVGradTo = ColorToRGB(clBtnFace);

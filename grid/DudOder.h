@@ -10,6 +10,7 @@
 // nothing and writes nothing, so descendants and dialogs bind to the final
 // declaration.
 
+#include "grid/DudOder_CellGraphic.h"
 #include "grid/DudOder_GridSettings.h"
 #include "grid/DudOder_Types.h"
 #include "grid/base/BaseGrid.h"
@@ -22,10 +23,10 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
-class TCellGraphic;
 class TGridItem;
 class TFilter;
 class TSortSettings;
@@ -531,6 +532,9 @@ public:
     virtual void GetCheckTrue(int32_t aCol, int32_t aRow, String& value);
     virtual void GetCheckFalse(int32_t aCol, int32_t aRow, String& value);
     virtual bool GetColumnFilter(int32_t column);
+    // The alignment a cell's text is drawn with: the grid's defaults,
+    // numbers to the right with AutoNumAlign, the cell's own, then the hook.
+    void ResolveCellAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign);
     // The grid's Font for a cell without properties; else a scratch font
     // loaded from them, overwritten by the next call.
     const TFont& GetCellFont(int32_t aCol, int32_t aRow);
@@ -550,17 +554,94 @@ public:
     virtual void ExportNotification(TGridExportState, int32_t) { }
     virtual void ImportNotification(TGridImportState, int32_t) { }
 
-    // ---- cell graphics
+    // ---- cell graphics (real column, display row)
+    // A cell without graphic, or holding an object of another class, answers
+    // null and ctEmpty; column 0 answers the shared row check box while rows
+    // are selected by check box.
     virtual TCellType GetCellType(int32_t aCol, int32_t aRow);
     virtual TCellGraphic* GetCellGraphic(int32_t aCol, int32_t aRow);
+    TIntList* GetCellImages(int32_t aCol, int32_t aRow);
+    // Replaces whatever graphic the cell had.
+    TCellGraphic& CreateCellGraphic(int32_t aCol, int32_t aRow);
+    bool RemoveCellGraphic(int32_t aCol, int32_t aRow);
+    bool RemoveCellGraphicOfType(int32_t aCol, int32_t aRow, TCellType cellType);
+    // Tests the graphic of the base cell of the merge the cell belongs to.
+    bool IsBaseCellTypeIn(int32_t aCol, int32_t aRow, std::initializer_list<TCellType> types);
+    // Cells that take a click as a control.
+    bool IsControlCell(int32_t aCol, int32_t aRow);
+    // Cells whose graphic is drawn from the cell's data.
+    bool IsDataGraphicCell(int32_t aCol, int32_t aRow);
+    intptr_t CellGraphicSortKey(int32_t aCol, int32_t aRow);
     virtual TPoint GetCellGraphicSize(int32_t aCol, int32_t aRow);
-    virtual TPoint CalcCellGraphicSize(int32_t aCol, int32_t aRow);
-    virtual TPoint CalcPrintGraphicSize(TCanvas& canvas, int32_t aCol, int32_t aRow);
-    virtual void ToggleCellCheck(int32_t aCol, int32_t aRow) { (void)aCol, (void)aRow; }
-    // The state of the check box in the cell (real row); false when the cell
-    // holds none.
+    // The screen size a graphic asks of its cell; extraHeight is taken from
+    // the height a picture may use.
+    virtual TPoint CalcCellGraphicSize(int32_t aCol, int32_t aRow, int32_t extraHeight = 0);
+    virtual TPoint CalcPrintGraphicSize(int32_t aCol, int32_t aRow, int32_t width, int32_t height, double scale);
+    // A button's place on screen from the offset stored when it was drawn;
+    // aCol is a display column.
+    TRect GetCellGraphicRect(int32_t aCol, int32_t aRow);
+    TRect GetExpandButtonRect(int32_t aCol, int32_t aRow);
+    bool IsSortIndicatorRow(int32_t aCol, int32_t aRow);
+    // The grid's shared graphic of the column-0 row check box.
+    TCellGraphic& RowCheckGraphic() const { return *FCellGraphic; }
+
+    // ---- check boxes, radio buttons, balloons, expand buttons
+    // Display rows unless said otherwise. Adding at a cell outside the grid
+    // raises EDudOderError "Invalid cell".
+    void AddCheckBox(int32_t aCol, int32_t aRow, bool state, bool data);
+    void AddCheckBox(int32_t aCol, int32_t aRow, TCheckBoxState state);
+    void AddCheckBoxColumn(int32_t aCol, bool defaultState = false, bool dataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int32_t aCol, TCheckBoxState state);
+    void RemoveCheckBoxColumn(int32_t aCol);
+    void RemoveCheckBox(int32_t aCol, int32_t aRow);
+    bool HasCheckBox(int32_t aCol, int32_t aRow);
+    bool HasDataCheckBox(int32_t aCol, int32_t aRow);
+    bool IsInCheckBox(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
+    // The state of the check box in the cell, by real row (a hidden row is
+    // read from the hidden-row store); false when the cell holds none.
+    bool GetCheckBoxState(int32_t aCol, int32_t aRow, TCheckBoxState& state);
     bool GetCheckBoxState(int32_t aCol, int32_t aRow, bool& value);
-    virtual void SelectRadioButtonCell(int32_t aCol, int32_t aRow) { (void)aCol, (void)aRow; }
+    bool IsChecked(int32_t aCol, int32_t aRow);
+    // By real row; raises no change event.
+    bool SetCheckBoxState(int32_t aCol, int32_t aRow, bool state);
+    bool SetCheckBoxState(int32_t aCol, int32_t aRow, TCheckBoxState state);
+    static TCheckBoxState BoolToCheckBoxState(bool checked) { return checked ? cbChecked : cbUnchecked; }
+    bool ToggleCheckBox(int32_t aCol, int32_t aRow) { return ToggleCellCheck(aCol, aRow, false); }
+    // The mouse and keyboard toggle through here with askCanEdit set.
+    virtual bool ToggleCellCheck(int32_t aCol, int32_t aRow, bool askCanEdit);
+    bool ApplyCheckState(int32_t aCol, int32_t aRow, bool value);
+    void CheckAll(int32_t aCol);
+    void UnCheckAll(int32_t aCol);
+    void AddRadioButton(int32_t aCol, int32_t aRow, bool state);
+    void AddRadioButtonColumn(int32_t aCol);
+    void RemoveRadioButton(int32_t aCol, int32_t aRow);
+    void RemoveRadioButtonColumn(int32_t aCol);
+    bool HasRadioButton(int32_t aCol, int32_t aRow);
+    bool IsRadioButtonChecked(int32_t aCol, int32_t aRow);
+    bool SetRadioButtonState(int32_t aCol, int32_t aRow, bool state);
+    void SetRadioButtonColumnIndex(int32_t aCol, int32_t index);
+    int32_t GetRadioButtonColumnIndex(int32_t aCol);
+    virtual bool SelectRadioButtonCell(int32_t aCol, int32_t aRow, bool askCanEdit);
+    // A group of options inside one cell; dirRadio other than 0 lays them
+    // side by side. AddRadio refers to the list, CreateRadio owns a new one.
+    void AddRadio(int32_t aCol, int32_t aRow, int32_t dirRadio, int32_t idxRadio, TStrings* options);
+    TStrings& CreateRadio(int32_t aCol, int32_t aRow, int32_t dirRadio, int32_t idxRadio);
+    bool GetRadioIdx(int32_t aCol, int32_t aRow, int32_t& idxRadio);
+    bool SetRadioIdx(int32_t aCol, int32_t aRow, int32_t idxRadio);
+    TStrings* GetRadioStrings(int32_t aCol, int32_t aRow);
+    bool IsRadio(int32_t aCol, int32_t aRow);
+    void RemoveRadio(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctRadio); }
+    void AdvanceRadioSelection(int32_t aCol, int32_t aRow, bool askCanEdit);
+    void AddBalloon(int32_t aCol, int32_t aRow, const String& title, const String& text, TBalloonIcon icon);
+    void RemoveBalloon(int32_t aCol, int32_t aRow);
+    bool HasBalloon(int32_t aCol, int32_t aRow);
+    bool IsBalloon(int32_t aCol, int32_t aRow, String& title, String& text, TBalloonIcon& icon);
+    void AddExpand(int32_t aCol, int32_t aRow, int32_t expandedHeight);
+    void RemoveExpand(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctExpand); }
+    bool HasExpand(int32_t aCol, int32_t aRow);
+    bool ToggleExpand(int32_t aCol, int32_t aRow);
+    bool GetExpandState(int32_t aCol, int32_t aRow);
+    int32_t GetExpandHeight(int32_t aCol, int32_t aRow, bool expanded);
 
     // ---- hidden columns
     void HideColumn(int32_t colIndex) { HideColumns(colIndex, colIndex); }
@@ -758,7 +839,7 @@ public:
     virtual void DoFilterCheck(int32_t) { }
     virtual void PaintDesignHelper() { }
     virtual void DesignHelperClick() { }
-    virtual void DoCheckBoxChange(int32_t, int32_t, bool) { }
+    virtual void DoCheckBoxChange(int32_t aCol, int32_t aRow, bool state);
     virtual void DoRatingChange(int32_t, int32_t, double&, bool&) { }
     virtual void DoColorSelect(int32_t, int32_t, TColor, const String&) { }
     virtual void DoImageSelect(int32_t, int32_t, int32_t) { }
@@ -1264,6 +1345,14 @@ private:
     // Moves texts, cell properties and height; the source row is left empty.
     void MoveRowCells(int32_t fromRow, int32_t toRow);
     void ApplyActiveCellLook(int32_t aCol, int32_t aRow, TBrush& brush, TFont& font) const;
+    // The graphic of a cell by real row, also inside a hidden row.
+    TCellGraphic* GraphicOfRealRow(int32_t aCol, int32_t realRow);
+    String CheckText(int32_t aCol, int32_t aRow, bool checked);
+    void CheckControlCell(int32_t aCol, int32_t aRow) const;
+    // New check boxes and radio buttons: flat, before the text, placed
+    // vertically as the grid aligns its texts.
+    TCellVAlign ControlVAlign() const;
+    int32_t FirstCheckRow() const;
 
     // Owned settings objects
     std::unique_ptr<TPrintSettings> FPrintSettings;
@@ -1314,6 +1403,7 @@ private:
     std::unique_ptr<TFont> FActiveCellFont;
     std::unique_ptr<TFont> cf;
     std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TCellGraphic> FCellGraphic;
     // Row and column selection flags, indexed by row (column).
     std::vector<uint8_t> FRowSelect;
     std::vector<uint8_t> FColSelect;

@@ -193,7 +193,7 @@ TEST(ColumnGridTest, PerCellAnswersComeFromTheColumn)
         { 1, 1, false, false, "Y", ctEmpty },
         { 2, 1, false, false, "Y", ctEmpty },
         { 3, 1, true, true, "Y", ctEmpty },
-        { 4, 1, true, false, "Y", ctDataCheckBox },
+        { 4, 1, true, false, "Y", ctVirtCheckBox },
         { 4, 0, false, false, "1", ctEmpty },
         { 0, 2, false, false, "1", ctEmpty },
     };
