@@ -1,4 +1,6 @@
 #include "grid/DudOder.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/ui/Grab.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,5 +59,41 @@ void BM_StringGridFillAllCellsWithHiddenColumn(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * Rows * Cols);
 }
 BENCHMARK(BM_StringGridFillAllCellsWithHiddenColumn)->Unit(benchmark::kMillisecond);
+
+void FillWithText(TBaseGrid& grid)
+{
+    const String text = QStringLiteral("cell text");
+    for (int32_t row = 0; row < grid.RowCount(); ++row)
+        for (int32_t col = 0; col < Cols; ++col)
+            grid.SetCells(col, row, text);
+}
+
+template <class TGrid>
+void PaintViewport(benchmark::State& state)
+{
+    TGrid grid(nullptr);
+    grid.SetColCount(Cols);
+    grid.SetRowCount(static_cast<int32_t>(state.range(0)));
+    grid.SetBounds(0, 0, 800, 600);
+    FillWithText(grid);
+    TBitmap image;
+    for (auto _ : state)
+        GrabControl(grid, image);
+}
+
+// One 800 x 600 viewport of a filled 10-column grid, painted through the
+// string grid's painter and through the base grid's own, at 1,000 and
+// 100,000 rows: the time must not grow with the rows.
+void BM_StringGridPaintViewport(benchmark::State& state)
+{
+    PaintViewport<TDudStringGrid>(state);
+}
+BENCHMARK(BM_StringGridPaintViewport)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+void BM_BaseGridPaintViewport(benchmark::State& state)
+{
+    PaintViewport<TBaseGrid>(state);
+}
+BENCHMARK(BM_BaseGridPaintViewport)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

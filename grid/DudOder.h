@@ -11,6 +11,7 @@
 // declaration.
 
 #include "grid/DudOder_CellGraphic.h"
+#include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_GridSettings.h"
 #include "grid/DudOder_Types.h"
 #include "grid/base/BaseGrid.h"
@@ -30,7 +31,6 @@
 class TGridItem;
 class TFilter;
 class TSortSettings;
-class TControlLook;
 class TFloatingFooter;
 class TGrouping;
 class TBalloonSettings;
@@ -44,6 +44,13 @@ class TGridChangeNotifier;
 class TRichEdit;
 class TFooterPanel;
 class TSearchPanel;
+
+// percent of a over b in each channel: 100 or more gives a, below 1 (or a
+// none) gives b, b none gives a.
+TColor BlendColors(TColor a, TColor b, int32_t percent);
+TColor BlendColorsIf(TColor a, TColor b, bool mix, int32_t percent);
+
+struct TCellPaint;
 
 // Real columns that take part in hiding; the visibility table has one entry
 // more, which stays shown.
@@ -585,6 +592,27 @@ public:
     // The grid's shared graphic of the column-0 row check box.
     TCellGraphic& RowCheckGraphic() const { return *FCellGraphic; }
 
+    // ---- painting
+    // The look of a cell (display column when remap is set) on screen or in
+    // print: font, colours, gradient, selection, word wrap and alignment.
+    void GetVisualProperties(int32_t aCol, int32_t aRow, TGridDrawState& state, bool print, bool select, bool remap,
+        TBrush& brush, TColor& colorTo, TColor& mirrorColor, TColor& mirrorColorTo, TFont& font, TAlignment& alignment,
+        TVAlignment& vAlignment, bool& wordWrap, TCellGradientDirection& gradientDirection) override;
+    // The font part of the look, for measuring: aCol decides fixed, rCol
+    // gives the cell properties.
+    void GetFontProperties(int32_t aCol, int32_t rCol, int32_t aRow, TGridDrawState state, TFont& font,
+        TBrush& brush);
+    // The cell's graphic with its placement and the size it takes; textBeside
+    // is false when the graphic stands for the text.
+    TCellGraphic* GetCellGraphicLayout(int32_t aCol, int32_t aRow, TCellVAlign& vAlign, TCellHAlign& hAlign,
+        bool& textBeside, int32_t& height, int32_t& width);
+    void DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool checked, TCheckBoxState state, bool triState,
+        TControlLook::TControlStyle style, bool grayed, bool enabled);
+    // count options of items (index -1: the one equal to the cell text).
+    void DrawRadioGroup(TCanvas& canvas, const TRect& rect, bool upward, double scale,
+        TControlLook::TControlStyle style, int32_t aRow, int32_t aCol, bool selected, const TStrings* items,
+        bool disabled, bool horizontal, int32_t index, int32_t count);
+
     // ---- check boxes, radio buttons, balloons, expand buttons
     // Display rows unless said otherwise. Adding at a cell outside the grid
     // raises EDudOderError "Invalid cell".
@@ -1060,6 +1088,8 @@ protected:
         TCellGradientDirection& gradientDirection) override;
     bool SelectCell(int32_t aCol, int32_t aRow) override;
     void Resize() override;
+    void Paint() override;
+    void DrawCellContent(TCanvas& canvas, int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override;
     // The editor works on the base cell of a merge, in its real column.
     String GetEditText(int32_t aCol, int32_t aRow) override;
     void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
@@ -1353,6 +1383,56 @@ private:
     // vertically as the grid aligns its texts.
     TCellVAlign ControlVAlign() const;
     int32_t FirstCheckRow() const;
+
+    // ---- painting steps
+    // The look values the selection steps change together.
+    struct TCellLook {
+        TBrush& Brush;
+        TColor& ColorTo;
+        TColor& MirrorColor;
+        TColor& MirrorColorTo;
+        TFont& Font;
+        TGridDrawState& State;
+    };
+    void PaintEditorFrame();
+    void PaintOutsideCells();
+    void PaintBackgroundFixed(TCanvas& canvas, const TRect& rect);
+    void PaintBackgroundTiled(TCanvas& canvas, const TRect& rect);
+    static void ApplyCellFont(const TCellProperties& props, TFont& font);
+    // True when the cell has a colour of its own.
+    bool LookFromCellProperties(int32_t col, int32_t aRow, TBrush& brush, TColor& colorTo, TFont& font,
+        bool& wordWrap, TCellGradientDirection& gradientDirection);
+    void LookFromGrid(int32_t aCol, int32_t aRow, bool print, TBrush& brush);
+    void ApplySelectionLook(TCellLook& look) const;
+    void SelectByRowList(TCellLook& look, int32_t aRow, int32_t realRow);
+    void SelectByColList(TCellLook& look, int32_t aCol, int32_t col);
+    void DrawCellBorders(TCanvas& canvas, int32_t col, int32_t aRow, const TRect& rect);
+    bool FixedCellHovered(int32_t aCol, int32_t aRow) const;
+    void PaintCellScrollBar(TCellPaint& cell);
+    void ApplyCellLook(TCellPaint& cell);
+    void DrawFixedCellBackground(TCellPaint& cell);
+    void DrawRowIndicator(TCellPaint& cell);
+    void DrawListViewHeader(TCellPaint& cell);
+    void DrawModifiedMarker(TCellPaint& cell);
+    void DrawAlwaysVisibleButtons(TCellPaint& cell);
+    void DrawTextOfCell(TCellPaint& cell);
+    void DrawClassicFixedEdges(TCellPaint& cell);
+    void DrawRaisedFixedLines(TCellPaint& cell);
+    void DrawBlackBoxLines(TCanvas& canvas, const TRect& rect, TColor color);
+    void DrawSoftFixedLines(TCellPaint& cell);
+    void DrawRightFixedColumnLines(TCellPaint& cell);
+    void DrawNodeTreeLines(TCellPaint& cell);
+    void DrawGraphicOfCell(TCellPaint& cell);
+    void DrawFocusFrame(TCellPaint& cell);
+    void DrawCellText(TCellPaint& cell);
+    void DrawFilterButton(TCellPaint& cell);
+    void DrawCellBackgroundPicture(TCellPaint& cell);
+    void DrawSelectionFrame(TCellPaint& cell);
+    void DrawFormattedCellText(TCellPaint& cell, TRect& area, const String& text, int32_t kind);
+    void DrawPlainCellText(TCellPaint& cell, TRect& area, String text);
+    void DrawCellGraphic(TCellPaint& cell, TRect rect);
+    void DrawControlGraphic(TCellPaint& cell, const TRect& rect);
+    void DrawBorlandCheck(TCanvas& canvas, const TRect& rect, bool checked, bool enabled);
 
     // Owned settings objects
     std::unique_ptr<TPrintSettings> FPrintSettings;

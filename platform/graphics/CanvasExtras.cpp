@@ -65,6 +65,55 @@ void DrawArrow(TCanvas& canvas, const TRect& rect, TFrameArrow direction, TColor
     }
 }
 
+constexpr uint32_t ButtonKindMask = 0x1F;
+
+// Start row of each of the seven tick columns, three pixels tall each.
+constexpr int32_t TickRows[] = { 2, 3, 4, 3, 2, 1, 0 };
+
+void DrawCheckFrame(TCanvas& canvas, const TRect& rect, uint32_t state)
+{
+    const bool inactive = (state & DFCS_INACTIVE) != 0;
+    const bool thirdState = (state & DFCS_BUTTON3STATE) != 0 && (state & DFCS_CHECKED) != 0;
+    TRect box = rect;
+    canvas.Brush().SetStyle(bsSolid);
+    if (state & DFCS_FLAT) {
+        canvas.Brush().SetColor(clBtnShadow);
+        canvas.FrameRect(box);
+        box.Inflate(-1, -1);
+    } else {
+        DrawEdge(canvas, box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    }
+    canvas.Brush().SetColor(inactive || thirdState || (state & DFCS_PUSHED) ? clBtnFace : clWindow);
+    canvas.FillRect(box);
+    if (!(state & DFCS_CHECKED))
+        return;
+    canvas.Brush().SetColor(inactive || thirdState ? clGrayText : clWindowText);
+    const int32_t left = box.Left + (box.Width() - 7) / 2;
+    const int32_t top = box.Top + (box.Height() - 7) / 2;
+    for (int32_t column = 0; column < 7; ++column)
+        canvas.FillRect(Rect(left + column, top + TickRows[column], left + column + 1, top + TickRows[column] + 3));
+}
+
+void DrawRadioFrame(TCanvas& canvas, const TRect& rect, uint32_t state)
+{
+    const bool inactive = (state & DFCS_INACTIVE) != 0;
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetColor(clBtnShadow);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(inactive ? clBtnFace : clWindow);
+    canvas.Ellipse(rect);
+    if (!(state & DFCS_CHECKED))
+        return;
+    const int32_t dot = std::max(2, rect.Width() / 3);
+    const int32_t left = rect.Left + (rect.Width() - dot) / 2;
+    const int32_t top = rect.Top + (rect.Height() - dot) / 2;
+    const TColor color = inactive ? clGrayText : clWindowText;
+    canvas.Pen().SetColor(color);
+    canvas.Brush().SetColor(color);
+    canvas.Ellipse(left, top, left + dot, top + dot);
+}
+
 } // namespace
 
 void DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t kind, uint32_t state)
@@ -72,6 +121,14 @@ void DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t kind, uint32_
     if (rect.IsEmpty())
         return;
     const TToolsKeeper keeper(canvas);
+    if (kind == DFC_BUTTON && (state & ButtonKindMask) == DFCS_BUTTONRADIO) {
+        DrawRadioFrame(canvas, rect, state);
+        return;
+    }
+    if (kind == DFC_BUTTON && (state & ButtonKindMask) != DFCS_BUTTONPUSH) {
+        DrawCheckFrame(canvas, rect, state);
+        return;
+    }
     const bool pushed = (state & DFCS_PUSHED) != 0;
     if (state & DFCS_FLAT) {
         canvas.Brush().SetStyle(bsSolid);

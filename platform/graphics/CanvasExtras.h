@@ -12,7 +12,11 @@ constexpr uint32_t DFCS_SCROLLDOWN = 0x1;
 constexpr uint32_t DFCS_SCROLLLEFT = 0x2;
 constexpr uint32_t DFCS_SCROLLRIGHT = 0x3;
 constexpr uint32_t DFCS_SCROLLCOMBOBOX = 0x5;
+constexpr uint32_t DFCS_BUTTONCHECK = 0x0;
+constexpr uint32_t DFCS_BUTTONRADIO = 0x4;
+constexpr uint32_t DFCS_BUTTON3STATE = 0x8;
 constexpr uint32_t DFCS_BUTTONPUSH = 0x10;
+constexpr uint32_t DFCS_CHECKED = 0x400;
 constexpr uint32_t DFCS_INACTIVE = 0x100;
 constexpr uint32_t DFCS_PUSHED = 0x200;
 constexpr uint32_t DFCS_HOT = 0x1000;
@@ -21,7 +25,10 @@ constexpr uint32_t DFCS_FLAT = 0x4000;
 // The classic frame controls: a push button, or a scroll-bar button with its
 // arrow (up, down, left, right, or the combo box's drop arrow). Raised 3-D edges, sunken
 // when pushed, a one-pixel shadow frame when flat; the arrow is grey with a
-// white echo when inactive. The canvas pen and brush are left as they were.
+// white echo when inactive. A check box (sunken box, or a shadow frame when
+// flat, with a tick when checked, a grey tick on face colour for the third
+// state) and a radio button (a ring with a dot when checked) fill rect. The
+// canvas pen and brush are left as they were.
 void DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t kind, uint32_t state);
 
 // A sector of the ellipse in box, outlined with the pen (both radii and the

@@ -157,3 +157,36 @@ TEST(BitmapColors, OpaqueRegionLeavesOutTheClearPixels)
         EXPECT_EQ(region.Contains(testCase.Point), testCase.Inside) << testCase.Point.X << "," << testCase.Point.Y;
     EXPECT_EQ(region.BoundingRect(), Rect(1, 0, 4, 3));
 }
+
+TEST(FrameControl, CheckAndRadioShowTheirState)
+{
+    struct TCase {
+        const char* Name;
+        uint32_t State;
+        TColor Fill;
+        TColor Mark;
+        int MarkPixels;
+    };
+    // A 15-pixel box: the tick is seven columns of three pixels.
+    const TCase cases[] = {
+        { "check", DFCS_BUTTONCHECK, clWindow, clWindowText, 0 },
+        { "checked", DFCS_BUTTONCHECK | DFCS_CHECKED, clWindow, clWindowText, 21 },
+        { "checked flat", DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_FLAT, clWindow, clWindowText, 21 },
+        { "mixed", DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_BUTTON3STATE, clBtnFace, clGrayText, 21 },
+        { "checked inactive", DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE, clBtnFace, clGrayText, 21 },
+    };
+    for (const TCase& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        TBitmap bitmap(20, 20);
+        bitmap.Canvas().Brush().SetColor(clRed);
+        DrawFrameControl(bitmap.Canvas(), Rect(2, 2, 17, 17), DFC_BUTTON, testCase.State);
+        EXPECT_EQ(bitmap.Canvas().Pixels(5, 5), ColorToRGB(testCase.Fill));
+        EXPECT_EQ(CountColor(bitmap, Rect(4, 4, 15, 15), ColorToRGB(testCase.Mark)), testCase.MarkPixels);
+        EXPECT_EQ(bitmap.Canvas().Brush().Color(), clRed);
+    }
+    TBitmap radio(20, 20);
+    DrawFrameControl(radio.Canvas(), Rect(2, 2, 17, 17), DFC_BUTTON, DFCS_BUTTONRADIO);
+    EXPECT_EQ(radio.Canvas().Pixels(9, 9), ColorToRGB(clWindow));
+    DrawFrameControl(radio.Canvas(), Rect(2, 2, 17, 17), DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+    EXPECT_EQ(radio.Canvas().Pixels(9, 9), ColorToRGB(clWindowText));
+}

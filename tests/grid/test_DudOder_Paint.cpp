@@ -1,0 +1,264 @@
+#include "grid/DudOder.h"
+#include "grid/DudOder_ControlLook.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Grab.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Columns 60 px and rows 20 px: cell (c, r) spans x = 60c .. 60c + 59 and
+// y = 20r .. 20r + 19, its last pixel row and column the grid lines.
+class StringGridPaintTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 400, 300);
+        Grid = new TDudStringGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetScrollBars(ssNone);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(8);
+        Grid->SetDefaultColWidth(60);
+        Grid->SetDefaultRowHeight(20);
+        Grid->SetBounds(0, 0, 300, 160);
+        Grid->SetColor(clWhite);
+        Grid->SetFixedColor(clSilver);
+        Grid->SetOptions(Grid->Options() << goEditing);
+        Grid->ControlLook().SetControlStyle(TControlLook::csClassic);
+        Grid->ControlLook().SetCheckSize(15);
+        Form->Show();
+        QApplication::processEvents();
+    }
+
+    TCanvas& Grab()
+    {
+        GrabControl(*Grid, Image);
+        return Image.Canvas();
+    }
+
+    // Pixels of one colour inside a rectangle.
+    int32_t CountColor(const TRect& area, TColor color)
+    {
+        TCanvas& canvas = Grab();
+        const TColor wanted = ColorToRGB(color);
+        int32_t count = 0;
+        for (int32_t y = area.Top; y < area.Bottom; ++y)
+            for (int32_t x = area.Left; x < area.Right; ++x)
+                count += canvas.Pixels(x, y) == wanted ? 1 : 0;
+        return count;
+    }
+
+    // Pixels darker than mid grey: text however it is smoothed.
+    int32_t CountDark(const TRect& area)
+    {
+        TCanvas& canvas = Grab();
+        int32_t count = 0;
+        for (int32_t y = area.Top; y < area.Bottom; ++y)
+            for (int32_t x = area.Left; x < area.Right; ++x)
+                count += IsDark(canvas.Pixels(x, y)) ? 1 : 0;
+        return count;
+    }
+
+    static bool IsDark(TColor color)
+    {
+        const TColor rgb = ColorToRGB(color);
+        return (rgb & 0xFF) + ((rgb >> 8) & 0xFF) + ((rgb >> 16) & 0xFF) < 300;
+    }
+
+    // The check box of a cell sits 3 px in from the cell's top-left corner;
+    // inside its 2-px sunken frame only the tick is drawn in text colour.
+    TRect CheckInterior(int32_t aCol, int32_t aRow) const
+    {
+        const TRect cell = Grid->CellRect(aCol, aRow);
+        return Rect(cell.Left + 5, cell.Top + 5, cell.Left + 16, cell.Top + 16);
+    }
+
+    std::unique_ptr<TForm> Form;
+    TDudStringGrid* Grid = nullptr;
+    TBitmap Image;
+};
+
+TEST_F(StringGridPaintTest, DataCheckBoxColumnPaintsItsState)
+{
+    Grid->AddCheckBoxColumn(2, false, true);
+    EXPECT_EQ(CountColor(CheckInterior(2, 3), clWindowText), 0);
+    Grid->ToggleCellCheck(2, 3, true);
+    EXPECT_EQ(Grid->Cells(2, 3), "Y");
+    EXPECT_EQ(CountColor(CheckInterior(2, 3), clWindowText), 21);
+    EXPECT_EQ(CountColor(CheckInterior(2, 4), clWindowText), 0);
+    // The text stands for the box: no "Y" is written beside it.
+    const TRect cell = Grid->CellRect(2, 3);
+    EXPECT_EQ(CountDark(Rect(cell.Left + 20, cell.Top + 2, cell.Right - 2, cell.Bottom - 2)), 0);
+    Grid->ToggleCellCheck(2, 3, true);
+    EXPECT_EQ(CountColor(CheckInterior(2, 3), clWindowText), 0);
+}
+
+TEST_F(StringGridPaintTest, CheckBoxLooksDrawTheirOwnTick)
+{
+    struct Case {
+        const char* name;
+        TControlLook::TControlStyle style;
+        TColor tick;
+    };
+    const Case cases[] = {
+        { "classic", TControlLook::csClassic, clWindowText },
+        { "flat", TControlLook::csFlat, clWindowText },
+        { "xp", TControlLook::csWinXP, TColor(0x21A121) },
+    };
+    Grid->AddCheckBox(1, 2, true, false);
+    Grid->AddCheckBox(1, 3, false, false);
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->ControlLook().SetControlStyle(entry.style);
+        EXPECT_EQ(CountColor(CheckInterior(1, 2), entry.tick), 21);
+        EXPECT_EQ(CountColor(CheckInterior(1, 3), entry.tick), 0);
+    }
+}
+
+// A balloon on a check box shares the field that marks a mixed box; the box
+// must still show its own state.
+TEST_F(StringGridPaintTest, BalloonDoesNotGrayACheckBox)
+{
+    Grid->AddCheckBox(1, 2, true, false);
+    Grid->AddBalloon(1, 2, QStringLiteral("title"), QStringLiteral("text"), biInfo);
+    Grid->AddCheckBox(1, 3, true, false);
+    Grid->GetCellGraphic(1, 3)->SetCellAngle(1);
+    EXPECT_EQ(CountColor(CheckInterior(1, 2), clWindowText), 21);
+    EXPECT_EQ(CountColor(CheckInterior(1, 3), clGrayText), 21);
+}
+
+TEST_F(StringGridPaintTest, CellsPaintTheColoursOfTheirState)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TDudStringGrid&)> setup;
+        int32_t col;
+        int32_t row;
+        TColor expected;
+    };
+    const Case cases[] = {
+        { "plain", [](TDudStringGrid&) { }, 3, 4, clWhite },
+        { "own colour", [](TDudStringGrid& g) { g.SetColors(3, 4, clAqua); }, 3, 4, clAqua },
+        { "classic fixed", [](TDudStringGrid& g) { g.SetLook(glClassic); }, 2, 0, clSilver },
+        { "fixed ignores a check box's colour",
+            [](TDudStringGrid& g) {
+                g.SetLook(glClassic);
+                g.AddCheckBox(2, 0, false, false);
+                g.SetColors(2, 0, clAqua);
+            },
+            2, 0, clSilver },
+        { "selected",
+            [](TDudStringGrid& g) {
+                g.SetSelectionColor(clLime);
+                g.SetSelection(TGridRect { 1, 2, 3, 4 });
+            },
+            3, 4, clLime },
+        { "selection mixed with own colour",
+            [](TDudStringGrid& g) {
+                g.SetSelectionColor(clLime);
+                g.SetSelectionColorMixer(true);
+                g.SetSelectionColorMixerFactor(50);
+                g.SetColors(3, 4, clBlue);
+                g.SetSelection(TGridRect { 1, 2, 3, 4 });
+            },
+            3, 4, BlendColors(clLime, clBlue, 50) },
+        { "band",
+            [](TDudStringGrid& g) {
+                g.Bands().SetPrimaryColor(clYellow);
+                g.Bands().SetActive(true);
+            },
+            3, 1, clYellow },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        SetUp();
+        entry.setup(*Grid);
+        const TRect cell = Grid->CellRect(entry.col, entry.row);
+        EXPECT_EQ(Grab().Pixels(cell.Right - 10, cell.Top + 10), ColorToRGB(entry.expected));
+    }
+}
+
+TEST_F(StringGridPaintTest, FixedCellsOfTheXpLookRunTheirGradientDownwards)
+{
+    const auto brightness = [](TColor color) {
+        const TColor rgb = ColorToRGB(color);
+        return (rgb & 0xFF) + ((rgb >> 8) & 0xFF) + ((rgb >> 16) & 0xFF);
+    };
+    Grid->SetLook(glXP);
+    const TRect cell = Grid->CellRect(2, 0);
+    TCanvas& canvas = Grab();
+    EXPECT_GT(brightness(canvas.Pixels(cell.Left + 20, cell.Top + 3)),
+        brightness(canvas.Pixels(cell.Left + 20, cell.Bottom - 4)));
+}
+
+TEST(BlendColorsTest, MixerRules)
+{
+    struct Case {
+        TColor a;
+        TColor b;
+        int32_t percent;
+        TColor expected;
+    };
+    const Case cases[] = {
+        { clLime, clBlue, 100, clLime },
+        { clLime, clBlue, 0, clBlue },
+        { clNone, clBlue, 50, clBlue },
+        { clLime, clNone, 50, clLime },
+        { 0x0000C8, 0x000064, 50, 0x000096 },
+        { 0x00FF00, 0x000000, 25, 0x004000 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.a << " " << entry.b << " " << entry.percent);
+        EXPECT_EQ(BlendColors(entry.a, entry.b, entry.percent), entry.expected);
+    }
+    EXPECT_EQ(BlendColorsIf(clLime, clBlue, false, 50), clLime);
+}
+
+TEST_F(StringGridPaintTest, TextFollowsItsAlignment)
+{
+    Grid->SetCells(2, 3, QStringLiteral("iii"));
+    const TRect cell = Grid->CellRect(2, 3);
+    for (const TAlignment alignment : { taLeftJustify, taRightJustify, taCenter }) {
+        SCOPED_TRACE(static_cast<int>(alignment));
+        Grid->OnGetAlignment = [alignment](TDudStringGrid*, int32_t, int32_t, TAlignment& hAlign, TVAlignment&) {
+            hAlign = alignment;
+        };
+        TCanvas& canvas = Grab();
+        int32_t first = -1;
+        int32_t last = -1;
+        for (int32_t x = cell.Left; x < cell.Right - 1; ++x)
+            for (int32_t y = cell.Top; y < cell.Bottom - 1; ++y)
+                if (IsDark(canvas.Pixels(x, y))) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                }
+        ASSERT_GE(first, 0);
+        const int32_t leftGap = first - cell.Left;
+        const int32_t rightGap = cell.Right - 1 - last;
+        if (alignment == taLeftJustify)
+            EXPECT_LE(leftGap, 5);
+        else if (alignment == taRightJustify)
+            EXPECT_LE(rightGap, 5);
+        else
+            EXPECT_LE(std::abs(leftGap - rightGap), 3);
+    }
+}
+
+TEST_F(StringGridPaintTest, HiddenColumnsPaintTheRealColumnsCells)
+{
+    Grid->AddCheckBox(3, 2, true, false);
+    Grid->HideColumn(2);
+    EXPECT_EQ(CountColor(CheckInterior(2, 2), clWindowText), 21);
+}
+
+} // namespace
