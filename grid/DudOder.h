@@ -485,6 +485,40 @@ public:
     bool LockUpdate() const { return FUpdateCount > 0; }
     void SetLockUpdate(bool value);
     int32_t UpdateCount() const { return FUpdateCount; }
+    // Holds the grid's own repainting without touching the window; the reset
+    // drops every level at once, an open batch update included.
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+
+    // ---- selection queries
+    // Picked cells with disjunct cell selection, else the selection rectangle.
+    bool SelectedCells(int32_t aCol, int32_t aRow) const { return GetSelectedCells(aCol, aRow); }
+    bool GetSelectedCells(int32_t aCol, int32_t aRow) const;
+    void SetSelectedCells(int32_t aCol, int32_t aRow, bool value);
+    // Without disjunct cell selection the picked-cell list is rebuilt from
+    // the selection rectangle, column by column.
+    int32_t SelectedCellsCount();
+    TGridCoord SelectedCell(int32_t index) const;
+    // Counts reach across merged cells at the selection's edges.
+    int32_t SelectedColCount() const;
+    int32_t SelectedRowCount() const;
+    // -1 past the selected rows.
+    int32_t SelectedRow(int32_t index) const;
+    void ClearSelectedCells();
+    void ClearModifiedRows();
+    void InvalidateCellRange(const TGridRect& range);
+
+    // ---- column order
+    // Records the current order as the one to return to.
+    void SetColumnOrder();
+    // Where the column recorded at aCol is shown now.
+    int32_t ColumnPosition(int32_t aCol) const;
+    // The recorded index of the column shown at aPos.
+    int32_t ColumnAtPosition(int32_t aPos);
+    // Shows every hidden column and moves the columns back to the recorded order.
+    void ResetColumnOrder();
+    // The first real column whose title text is value (case-sensitive), -1 when none.
+    int32_t ColumnByHeader(const String& value) const;
 
     // ---- cells over all columns and rows, and cell looks
     // Real column and real row; a hidden row is read from its stored copy.
@@ -783,7 +817,6 @@ public:
     int32_t ColSelectCount() const;
     void SyncColSelectFromSelection(bool all);
     const TIntList& SelectedRows() const { return *FSelectedRows; }
-    int32_t SelectedRowCount() const { return FSelectedRows->Count(); }
     void SetRowModified(int32_t aRow, bool value);
     bool GetRowModified(int32_t aRow) const;
     bool RowModified(int32_t aRow) const { return GetRowModified(aRow); }
@@ -1093,6 +1126,8 @@ protected:
     // The editor works on the base cell of a merge, in its real column.
     String GetEditText(int32_t aCol, int32_t aRow) override;
     void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
+    // Display indexes; what belongs to the column moves along with it.
+    void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
 
     template <typename T>
     void SetRepainted(T& field, T value)
