@@ -1,6 +1,9 @@
 #include "grid/DudCGrid.h"
 
 #include "grid/DudOder_ControlLook.h"
+#include "grid/base/RovIvir.h"
+#include "platform/core/Format.h"
+#include "platform/ui/Menus.h"
 
 // ---- TGridColumnItem -------------------------------------------------------
 
@@ -76,8 +79,10 @@ void TGridColumnItem::SetHeader(const String& value)
     TStringList& headers = grid->ColumnHeaders();
     headers.BeginUpdate();
     headers.Clear();
-    for (int32_t i = 0; i < grid->Columns().Count(); ++i)
-        headers.Add(grid->Columns().Items(i)->Header());
+    // The own collection: a stream carrier's items stand for the grid's.
+    const TCollection& columns = *Collection();
+    for (int32_t i = 0; i < columns.Count(); ++i)
+        headers.Add(static_cast<const TGridColumnItem*>(columns.Items(i))->Header());
     headers.EndUpdate();
 }
 
@@ -445,8 +450,10 @@ void TDudColumnGrid::GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& pen, T
 
 void TDudColumnGrid::GetCellAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign)
 {
-    if (const TGridColumnItem* item = ItemOf(aCol))
-        hAlign = aRow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
+    if (const TGridColumnItem* item = ItemOf(aCol)) {
+        const TCellProperties* props = GetGridObject(aCol, aRow);
+        hAlign = props ? props->Alignment() : aRow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
+    }
     TDudStringGrid::GetCellAlignment(aCol, aRow, hAlign, vAlign);
 }
 
@@ -462,8 +469,12 @@ void TDudColumnGrid::GetSortFormat(int32_t aCol, TSortStyle& style, String& pref
 
 void TDudColumnGrid::GetCellEditorType(int32_t aCol, int32_t aRow, TEditorType& editor)
 {
-    if (InEditableArea(aCol, aRow))
-        editor = ItemOf(aCol)->Editor();
+    if (InEditableArea(aCol, aRow)) {
+        const TGridColumnItem* item = ItemOf(aCol);
+        editor = item->Editor();
+        SetEditLink(item->EditLink());
+        ControlLook().SetDropDownCount(item->DropDownCount());
+    }
     TDudStringGrid::GetCellEditorType(aCol, aRow, editor);
 }
 
@@ -560,4 +571,124 @@ void TDudColumnGrid::DoUpdateAutoColumnSize(int32_t aCol, int32_t& width)
     if (const TGridColumnItem* item = ItemOf(aCol))
         ClampToColumnSize(width, item->AutoMinSize(), item->AutoMaxSize());
     TDudStringGrid::DoUpdateAutoColumnSize(aCol, width);
+}
+
+void TDudColumnGrid::Notification(TComponent* component, TOperation operation)
+{
+    TDudStringGrid::Notification(component, operation);
+    if (operation != opRemove || !FColumnCollection)
+        return;
+    for (int32_t i = 0; i < FColumnCollection->Count(); ++i) {
+        TGridColumnItem* item = FColumnCollection->Items(i);
+        if (item->FColumnPopup && item->FColumnPopup == dynamic_cast<TPopupMenu*>(component))
+            item->FColumnPopup = nullptr;
+    }
+}
+
+void TDudColumnGrid::GetDefaultCellProps(int32_t aCol, int32_t aRow, TFont& font, TBrush& brush, TColor& colorTo,
+    TColor& mirrorColor, TColor& mirrorColorTo, TAlignment& alignment, TVAlignment& vAlignment, bool& wordWrap,
+    TCellGradientDirection& gradientDirection)
+{
+    const TGridColumnItem* item = ItemOf(aCol);
+    if (!item) {
+        TDudStringGrid::GetDefaultCellProps(aCol, aRow, font, brush, colorTo, mirrorColor, mirrorColorTo, alignment,
+            vAlignment, wordWrap, gradientDirection);
+        return;
+    }
+    font.Assign(item->Font());
+    brush.SetColor(item->Color());
+    colorTo = clNone;
+    mirrorColor = clNone;
+    mirrorColorTo = clNone;
+    alignment = aRow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
+    vAlignment = VAlignment();
+    wordWrap = WordWrap();
+    gradientDirection = GradientVertical;
+    // Stored colours would hide the fixed and band looks painted under them.
+    if (IsFixed(aCol, aRow) || (Bands().Active() && item->ShowBands())) {
+        brush.SetColor(clNone);
+        colorTo = clNone;
+    }
+}
+
+String TDudColumnGrid::GetFormattedCell(int32_t aCol, int32_t aRow)
+{
+    const TGridColumnItem* item = ItemOf(aCol);
+    if (!item)
+        return TDudStringGrid::GetFormattedCell(aCol, aRow);
+    String floatFormat = item->FloatFormat();
+    const String text = Cells(aCol, aRow);
+    const int32_t kind = ClassifyNumberText(text);
+    bool isFloat = kind == ntInteger || kind == ntDecimal;
+    if (OnGetFloatFormat)
+        OnGetFloatFormat(this, aCol, aRow, isFloat, floatFormat);
+    if (floatFormat.isEmpty() || !isFloat)
+        return text;
+    // A format the value cannot fill shows the text as it is.
+    try {
+        return Format(floatFormat, { GetFloats(aCol, aRow) });
+    } catch (const Exception&) {
+        return text;
+    }
+}
+
+void TDudColumnGrid::GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font)
+{
+    if (const TGridColumnItem* item = ItemOf(aCol)) {
+        if (!IsDataCell(aCol, aRow)) {
+            font.Assign(PrintSettings().FixedFont());
+        } else {
+            if (item->Fixed())
+                brush.SetColor(FixedColor());
+            else if (!(item->ShowBands() && Bands().Active() && Bands().Print()))
+                brush.SetColor(item->PrintColor());
+            const TCellProperties* props = GetGridObject(aCol, aRow);
+            if (props && props->BrushColor() != clNone)
+                brush.SetColor(props->BrushColor());
+            if (!item->PrintFontCustom()) {
+                font.Assign(PrintSettings().Font());
+            } else {
+                font.Assign(item->PrintFont());
+                if (props) {
+                    if (props->FontColor() != clNone)
+                        font.SetColor(props->FontColor());
+                    if (props->FontStyle() != TFontStyles {})
+                        font.SetStyle(props->FontStyle());
+                    if (props->FontSize() != 0)
+                        font.SetSize(props->FontSize());
+                    if (!props->FontName().isEmpty())
+                        font.SetName(props->FontName());
+                }
+            }
+        }
+    }
+    TDudStringGrid::GetCellPrintColor(aCol, aRow, state, brush, font);
+}
+
+void TDudColumnGrid::ColWidthsChanged()
+{
+    TDudStringGrid::ColWidthsChanged();
+    if ((ComponentState() & (csLoading | csDestroying)) != 0 || !FColumnCollection)
+        return;
+    for (int32_t column = 0; column < ColCount(); ++column)
+        if (TGridColumnItem* item = ItemOf(RealColIndex(column)))
+            item->FWidth = ColWidths(column);
+}
+
+int32_t TDudColumnGrid::GetEditLimit()
+{
+    if (Col() < FColumnCollection->Count() && Col() >= FixedCols())
+        if (const TGridColumnItem* item = ItemOf(RealColIndex(Col())))
+            return item->EditLength();
+    return TDudStringGrid::GetEditLimit();
+}
+
+String TDudColumnGrid::GetEditMask(int32_t aCol, int32_t aRow)
+{
+    String mask;
+    if (aCol < FColumnCollection->Count() && aCol >= FixedCols())
+        if (const TGridColumnItem* item = ItemOf(RealColIndex(aCol)))
+            mask = item->EditMask();
+    const String own = TDudStringGrid::GetEditMask(aCol, aRow);
+    return own.isEmpty() ? mask : own;
 }

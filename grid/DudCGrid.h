@@ -11,6 +11,7 @@
 
 class TDudColumnGrid;
 class TPopupMenu;
+class TStream;
 
 enum TColumnPopupType {
     cpFixedCellsRClick,
@@ -269,6 +270,19 @@ public:
 
     // The first item named value (case-sensitive), null when none.
     TGridColumnItem* GetColumnByName(const String& value) const;
+    // Every column's settings; the grid does not change.
+    void SaveColumnsToStream(TStream& stream) const;
+    // Reads what SaveColumnsToStream wrote into the columns. The column count
+    // stays: stream items beyond the columns are skipped, columns beyond the
+    // stream's items keep their settings. A stream that is not a whole column
+    // stream raises EReadError before anything changes.
+    void LoadColumnsFromStream(TStream& stream);
+    // Each column's initial position, as integer keys CP0, CP1, ... of the
+    // section in the INI file named key.
+    void SaveColumnPositions(const String& key, const String& section) const;
+    // Moves the columns to the saved arrangement; a missing key or a value
+    // that is no column's position leaves the arrangement as it is.
+    void LoadColumnPositions(const String& key, const String& section);
     void SyncColumns();
     void UpdateColumnHeaders();
     // Whether (col, row) is a cell of a data column in a data row.
@@ -282,12 +296,32 @@ public:
 
     void RemoveCols(int32_t colIndex, int32_t count) override;
     void InsertCols(int32_t colIndex, int32_t count) override;
+    // The grouped column's settings wait in a detached item until ungrouping.
+    void Group(int32_t colIndex) override;
+    void UnGroup() override;
+    void SaveColPositions() override;
+    void LoadColPositions() override;
 
     TColumnPopupEvent OnColumnPopup;
     TAfterColumnMoved OnAfterColumnMoved;
 
 protected:
     virtual std::unique_ptr<TGridColumnCollection> CreateColumnCollection();
+
+    void Notification(TComponent* component, TOperation operation) override;
+    void GetDefaultCellProps(int32_t aCol, int32_t aRow, TFont& font, TBrush& brush, TColor& colorTo,
+        TColor& mirrorColor, TColor& mirrorColorTo, TAlignment& alignment, TVAlignment& vAlignment, bool& wordWrap,
+        TCellGradientDirection& gradientDirection) override;
+    String GetFormattedCell(int32_t aCol, int32_t aRow) override;
+    void GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font) override;
+    bool GetColumnFilter(int32_t column) override;
+    void DoFilterSelect(int32_t itemIndex) override;
+    // Display indexes; the item travels with its column.
+    void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
+    void ColWidthsChanged() override;
+    int32_t GetEditLimit() override;
+    String GetEditMask(int32_t aCol, int32_t aRow) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
 
     void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font) override;
     void GetCellBorder(int32_t aCol, int32_t aRow, TPen& pen, TCellBorders& borders) override;

@@ -1,8 +1,12 @@
 #include "grid/DudCGrid.h"
+#include "grid/DudOder_GridData.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/ScriptedUiServices.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -16,7 +20,33 @@ public:
     using TDudColumnGrid::HasComboBox;
     using TDudColumnGrid::GetCellEditorType;
     using TDudColumnGrid::GetFloatFormat;
+    using TDudColumnGrid::GetFormattedCell;
+    using TDudColumnGrid::GetCellAlignment;
+    using TDudColumnGrid::GetColumnFilter;
+    using TDudColumnGrid::DoFilterSelect;
+    using TDudColumnGrid::MouseDown;
+    using TDudColumnGrid::GetEditMask;
+
+    void SetFilterColumn(int32_t column) { FFilterCol = column; }
+    int32_t FilterColumn() const { return FFilterCol; }
 };
+
+// The names of the items in collection order.
+std::vector<String> ItemNames(const TDudColumnGrid& grid)
+{
+    std::vector<String> names;
+    for (int32_t i = 0; i < grid.Columns().Count(); ++i)
+        names.push_back(grid.Columns().Items(i)->Name());
+    return names;
+}
+
+std::vector<String> Names(std::initializer_list<const char*> names)
+{
+    std::vector<String> result;
+    for (const char* name : names)
+        result.push_back(QString::fromLatin1(name));
+    return result;
+}
 
 // A grid as the table editors have them: a title row and a row-number column.
 std::unique_ptr<TProbeColumnGrid> MakeGrid(int32_t cols = 4, int32_t rows = 5)
@@ -243,6 +273,194 @@ TEST(ColumnGridTest, UpdateLockSurvivesHidingTheGridInBetween)
     EXPECT_EQ(grid->UpdateCount(), 1);
     grid->EndUpdate();
     EXPECT_EQ(grid->UpdateCount(), 0);
+}
+
+TEST(ColumnGridTest, AMovedColumnTakesItsSettingsAndCellsAlong)
+{
+    struct Case {
+        const char* what;
+        int32_t hidden;
+        int32_t from;
+        int32_t to;
+        std::vector<String> names;
+        int32_t realFrom;
+        int32_t realTo;
+    };
+    const Case cases[] = {
+        { "right", -1, 1, 3, Names({ "c0", "c2", "c3", "c1", "c4" }), 1, 3 },
+        { "left", -1, 4, 1, Names({ "c0", "c4", "c1", "c2", "c3" }), 4, 1 },
+        { "past a hidden column", 2, 1, 3, Names({ "c0", "c2", "c3", "c4", "c1" }), 1, 4 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.what);
+        auto grid = MakeGrid(5, 30);
+        for (int32_t i = 0; i < 5; ++i) {
+            grid->Columns().Items(i)->SetName(QStringLiteral("c%1").arg(i));
+            grid->SetCells(i, 1, QStringLiteral("v%1").arg(i));
+        }
+        grid->Columns().Items(entry.realFrom)->SetEditor(edComboList);
+        grid->Columns().Items(entry.realFrom)->ComboItems().Add("choice");
+        grid->SetTopRow(10);
+        if (entry.hidden >= 0)
+            grid->HideColumn(entry.hidden);
+        std::vector<std::pair<int32_t, int32_t>> moves;
+        grid->OnAfterColumnMoved = [&](TDudColumnGrid*, int32_t from, int32_t to) { moves.emplace_back(from, to); };
+
+        grid->MoveColumn(entry.from, entry.to);
+
+        EXPECT_EQ(ItemNames(*grid), entry.names);
+        ASSERT_EQ(moves.size(), 1u);
+        EXPECT_EQ(moves[0], std::make_pair(entry.realFrom, entry.realTo));
+        const TGridColumnItem* moved = grid->Columns().Items(entry.realTo);
+        EXPECT_EQ(moved->Editor(), edComboList);
+        EXPECT_EQ(moved->ComboItems().Count(), 1);
+        EXPECT_EQ(grid->Cells(entry.realTo, 1), QStringLiteral("v%1").arg(entry.realFrom));
+        EXPECT_EQ(grid->TopRow(), 10);
+        EXPECT_EQ(grid->Columns().Count(), grid->ColCount() + grid->NumHiddenColumns());
+    }
+}
+
+TEST(ColumnGridTest, FloatFormatOfTheColumnShowsNumbersOnly)
+{
+    auto grid = MakeGrid(3);
+    grid->Columns().Items(1)->SetFloatFormat("%.2f");
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = { { "3", "3.00" }, { "2.5", "2.50" }, { "abc", "abc" }, { "1e5", "1e5" }, { "", "" } };
+    for (const auto& entry : cases) {
+        grid->SetCells(1, 1, entry.text);
+        EXPECT_EQ(grid->GetFormattedCell(1, 1), entry.shown) << entry.text;
+    }
+    grid->SetCells(2, 1, "3");
+    EXPECT_EQ(grid->GetFormattedCell(2, 1), "3");
+}
+
+TEST(ColumnGridTest, AlignmentComesFromTheColumnUnlessTheCellHasItsOwn)
+{
+    auto grid = MakeGrid(3);
+    grid->Columns().Items(1)->SetAlignment(taRightJustify);
+    grid->Columns().Items(1)->SetHeaderAlignment(taCenter);
+    grid->CellProperties(1, 2)->SetAlignment(taLeftJustify);
+    const struct {
+        int32_t row;
+        TAlignment expected;
+    } cases[] = { { 0, taCenter }, { 1, taRightJustify }, { 2, taLeftJustify } };
+    for (const auto& entry : cases) {
+        TAlignment hAlign = taLeftJustify;
+        TVAlignment vAlign = vtaTop;
+        grid->GetCellAlignment(1, entry.row, hAlign, vAlign);
+        EXPECT_EQ(hAlign, entry.expected) << entry.row;
+    }
+}
+
+TEST(ColumnGridTest, EditMaskAndLengthComeFromTheRealColumn)
+{
+    auto grid = MakeGrid(5);
+    grid->Columns().Items(3)->SetEditMask("000");
+    grid->HideColumn(2);
+    EXPECT_EQ(grid->GetEditMask(2, 1), "000");
+    EXPECT_EQ(grid->GetEditMask(1, 1), "");
+}
+
+TEST(ColumnGridTest, OnlyTheColumnsOwnFilterLinesMakeAFilterList)
+{
+    auto grid = MakeGrid(3);
+    grid->SetFilterDropDownAuto(true);
+    grid->SetCells(2, 1, "auto");
+    grid->Columns().Items(1)->Filter().Add("Big=>100");
+    grid->Columns().Items(1)->Filter().Add("Small");
+    EXPECT_TRUE(grid->GetColumnFilter(1));
+    ASSERT_EQ(grid->FilterList().Count(), 2);
+    EXPECT_EQ(grid->FilterList().Strings(0), "Big");
+    EXPECT_EQ(grid->FilterList().Strings(1), "Small");
+    EXPECT_FALSE(grid->GetColumnFilter(2));
+    EXPECT_FALSE(grid->GetColumnFilter(7));
+}
+
+TEST(ColumnGridTest, APickedFilterLineSetsNameAndCondition)
+{
+    struct Case {
+        int32_t column;
+        int32_t line;
+        const char* header;
+        const char* condition;
+        int32_t events;
+    };
+    const Case cases[] = {
+        { 1, 0, "Big", ">100", 1 },
+        { 1, 1, "Small", "Small", 1 },
+        { 1, 2, "", "", 0 },
+        { 9, 0, "", "", 0 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.column << "/" << entry.line);
+        auto grid = MakeGrid(3);
+        grid->SetAutoFilterDisplay(true);
+        grid->Columns().Items(1)->Filter().Add("Big=>100");
+        grid->Columns().Items(1)->Filter().Add("Small");
+        grid->Columns().Items(1)->SetFilterCaseSensitive(true);
+        int32_t events = 0;
+        grid->OnFilterSelect = [&](TDudStringGrid*, int32_t, int32_t, const String&, String&) { ++events; };
+        grid->SetFilterColumn(entry.column);
+        grid->DoFilterSelect(entry.line);
+        EXPECT_EQ(grid->FilterColumn(), -1);
+        EXPECT_EQ(events, entry.events);
+        EXPECT_EQ(grid->Columns().Items(1)->Header(), entry.header);
+        EXPECT_EQ(grid->Cells(1, 0), entry.header);
+        if (entry.events == 0) {
+            EXPECT_EQ(grid->Filter().Count(), 0);
+            continue;
+        }
+        EXPECT_TRUE(grid->FilterActive());
+        const TFilterData* filter = grid->Filter().GetColFilter(1);
+        EXPECT_EQ(filter->Condition(), entry.condition);
+        EXPECT_TRUE(filter->CaseSensitive());
+    }
+}
+
+TEST(ColumnGridTest, ColumnPopupFiresForItsButtonAndOpensInItsRows)
+{
+    struct Case {
+        TColumnPopupType type;
+        TMouseButton button;
+        int32_t row;
+        bool fires;
+        bool opens;
+    };
+    const Case cases[] = {
+        { cpFixedCellsRClick, TMouseButton::mbRight, 0, true, true },
+        { cpFixedCellsRClick, TMouseButton::mbRight, 1, true, false },
+        { cpFixedCellsRClick, TMouseButton::mbLeft, 0, false, false },
+        { cpNormalCellsLClick, TMouseButton::mbLeft, 1, true, true },
+        { cpNormalCellsLClick, TMouseButton::mbLeft, 0, true, false },
+        { cpAllCellsLClick, TMouseButton::mbLeft, 0, true, true },
+        { cpAllCellsRClick, TMouseButton::mbRight, 2, true, true },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.type << " row " << entry.row);
+        TScriptedUiServices services;
+        const TScopedUiServices scope(services);
+        auto grid = MakeGrid(4);
+        grid->SetBounds(0, 0, 400, 200);
+        grid->HideColumn(1);
+        TPopupMenu menu(nullptr);
+        TGridColumnItem* item = grid->Columns().Items(2);
+        item->SetColumnPopup(&menu);
+        item->SetColumnPopupType(entry.type);
+        std::vector<std::pair<int32_t, int32_t>> fired;
+        grid->OnColumnPopup = [&](TDudColumnGrid*, int32_t aCol, int32_t aRow, TPopupMenu* popup) {
+            EXPECT_EQ(popup, &menu);
+            fired.emplace_back(aCol, aRow);
+        };
+        const TRect cell = grid->CellRect(1, entry.row);
+        grid->MouseDown(entry.button, {}, cell.Left + 2, cell.Top + 2);
+        EXPECT_EQ(fired.size(), entry.fires ? 1u : 0u);
+        if (entry.fires) {
+            EXPECT_EQ(fired[0], std::make_pair(1, entry.row));
+        }
+        EXPECT_EQ(services.Requests().size(), entry.opens ? 1u : 0u);
+    }
 }
 
 } // namespace
