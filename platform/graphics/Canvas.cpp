@@ -65,6 +65,23 @@ void AppendLinePixels(std::vector<QPoint>& pixels, TPoint from, TPoint to)
     }
 }
 
+// The pixels of a horizontal or vertical segment, its end excluded, as one
+// rectangle; false for any other segment.
+bool AppendLineRun(std::vector<QRect>& runs, TPoint from, TPoint to)
+{
+    if (from.Y == to.Y && from.X != to.X) {
+        const int left = from.X < to.X ? from.X : to.X + 1;
+        runs.emplace_back(left, from.Y, std::abs(to.X - from.X), 1);
+        return true;
+    }
+    if (from.X == to.X && from.Y != to.Y) {
+        const int top = from.Y < to.Y ? from.Y : to.Y + 1;
+        runs.emplace_back(from.X, top, 1, std::abs(to.Y - from.Y));
+        return true;
+    }
+    return false;
+}
+
 QPainter::CompositionMode CompositionFor(TPenMode mode)
 {
     switch (mode) {
@@ -541,12 +558,20 @@ void TCanvas::DrawPenPixels(std::span<const TPoint> points, bool lastPixel)
             painter.drawPolyline(polygon);
             return;
         }
+        // Solid upright segments, the bulk of every grid's lines, go as
+        // one-pixel-wide rectangles: filling a run costs far less than
+        // plotting its pixels one by one, and covers the same pixels.
+        const TPenPattern* pattern = PatternOf(FPen.Style());
+        std::vector<QRect> runs;
         std::vector<QPoint> pixels;
-        for (size_t index = 1; index < points.size(); ++index)
+        for (size_t index = 1; index < points.size(); ++index) {
+            if (pattern == nullptr && AppendLineRun(runs, points[index - 1], points[index]))
+                continue;
             AppendLinePixels(pixels, points[index - 1], points[index]);
+        }
         if (lastPixel)
             pixels.emplace_back(points.back().X, points.back().Y);
-        if (const TPenPattern* pattern = PatternOf(FPen.Style())) {
+        if (pattern != nullptr) {
             std::vector<QPoint> dashed;
             int run = 0;
             int left = pattern->Runs[0];
@@ -560,8 +585,11 @@ void TCanvas::DrawPenPixels(std::span<const TPoint> points, bool lastPixel)
             }
             pixels.swap(dashed);
         }
-        painter.setPen(QPen(PenColorFor(FPen), 1));
+        const QColor color = PenColorFor(FPen);
         UseComposition(painter, CompositionFor(FPen.Mode()));
+        for (const QRect& run : runs)
+            painter.fillRect(run, color);
+        painter.setPen(QPen(color, 1));
         painter.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
     });
 }

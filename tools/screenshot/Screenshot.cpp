@@ -11,6 +11,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
 #include "tools/screenshot/ButtonsForm.h"
+#include "tools/screenshot/ColumnGridForm.h"
 #include "tools/screenshot/TabDragForm.h"
 #include "tools/screenshot/TabStripsForm.h"
 
@@ -100,12 +101,20 @@ TForm* MakeTabDragForm()
 void PrepareTabDragForm(TForm& form) { static_cast<TTabDragForm&>(form).HoldDraggedTab(); }
 void GrabTabDragForm(TForm& form, TBitmap& picture) { static_cast<TTabDragForm&>(form).GrabWithDragImage(picture); }
 
+TForm* MakeColumnGridForm()
+{
+    Kept.push_back(std::make_unique<TColumnGridForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareColumnGridForm(TForm& form) { static_cast<TColumnGridForm&>(form).EditCell(); }
+
 void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
     { "buttons", MakeButtonsForm, PrepareButtonsForm },
     { "tab-strips", MakeTabStripsForm, PrepareTabStripsForm },
     { "tab-drag", MakeTabDragForm, PrepareTabDragForm, GrabTabDragForm },
+    { "column-grid", MakeColumnGridForm, PrepareColumnGridForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
