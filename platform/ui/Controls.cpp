@@ -7,7 +7,9 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QPainter>
 #include <QThread>
 #include <QWidget>
@@ -1170,4 +1172,15 @@ uintptr_t SetTimer(TControl* control, uintptr_t id, uint32_t elapse)
 bool KillTimer(TControl* control, uintptr_t id)
 {
     return control && control->Widget() && static_cast<TControlWidget*>(control->Widget())->StopTimer(id);
+}
+
+TPoint GetCursorPos()
+{
+    const QPoint position = QCursor::pos();
+    return { position.x(), position.y() };
+}
+
+TControl* FindControlAtPos(TPoint screenPoint)
+{
+    return TControl::FromWidget(QApplication::widgetAt(QPoint(screenPoint.X, screenPoint.Y)));
 }

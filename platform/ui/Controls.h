@@ -237,12 +237,14 @@ protected:
     virtual void WMSetCursor(TMessage& message);
     virtual void WMSetRedraw(TMessage& message);
     virtual void WMCancelMode(TMessage& message);
+    // Turns a button or move message into MouseDown, MouseMove or MouseUp;
+    // a control that decides per message what the press does overrides it.
+    virtual void MouseMessage(TMessage& message);
 
 private:
     friend class TBasicAction;
     friend class TControlWidget;
     friend class TWinControl;
-    void MouseMessage(TMessage& message);
     void FontChanged();
     void ApplyWidgetVisibility();
     void SetBoundsQuietly(int32_t left, int32_t top, int32_t width, int32_t height);
@@ -427,3 +429,8 @@ bool PostMessage(TControl* control, uint32_t msg, intptr_t wParam = 0, intptr_t 
 uintptr_t SetTimer(TControl* control, uintptr_t id, uint32_t elapse);
 // False when the control had no such timer.
 bool KillTimer(TControl* control, uintptr_t id);
+
+// The pointer's position on the screen.
+TPoint GetCursorPos();
+// The control whose window shows at the screen point, or null.
+TControl* FindControlAtPos(TPoint screenPoint);
