@@ -252,6 +252,8 @@ void TDudStringGrid::Invalidate()
 
 void TDudStringGrid::Resize()
 {
+    if (SizeColumnsWithGrid())
+        return;
     TBaseGrid::Resize();
     if (OnResize)
         OnResize(this);

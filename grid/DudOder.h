@@ -44,6 +44,7 @@ class TGridChangeNotifier;
 class TRichEdit;
 class TFooterPanel;
 class TSearchPanel;
+struct THintInfo;
 
 // percent of a over b in each channel: 100 or more gives a, below 1 (or a
 // none) gives b, b none gives a.
@@ -730,6 +731,9 @@ public:
     // then adds padding within the column width limits.
     void AutoSizeCol(int32_t aCol, int32_t padding);
     void FitColumnWidth(int32_t aCol, bool growOnly);
+    // Remembers the widths and the grid width the columns scale from when
+    // ColumnSize.SynchWithGrid follows the grid's size.
+    void InitOrigColSizes();
     // The width of the widest line of a cell's displayed text in its font.
     int32_t MeasureCellText(int32_t realCol, int32_t aCol, int32_t aRow);
     int32_t TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
@@ -882,11 +886,13 @@ public:
     virtual TRect UsedCells() const;
     virtual bool DoCanAddRow() { return true; }
     virtual bool DoCanInsertRow(int32_t) { return true; }
-    virtual void WheelRowsMoved() { }
+    // Called after a wheel notch moved the current row by delta rows.
+    virtual void WheelRowsMoved(int32_t delta, bool& handled) { (void)delta, (void)handled; }
     virtual void GrowRowCount() { SetRowCount(RowCount() + 1); }
     virtual void CellSelectorClick(int32_t, int32_t) { }
     virtual void SetFormulaEditing(bool) { }
-    virtual void AdjustMouseSelection() { }
+    // The rectangle a select-all click is about to select.
+    virtual void AdjustMouseSelection(TGridRect& rect) { (void)rect; }
     virtual void MouseActionsChanged() { }
     virtual bool IsDesigning() const { return false; }
     virtual void InvalidateGrid() { Invalidate(); }
@@ -929,7 +935,8 @@ public:
 
     void ShowInplaceEdit();
     void HideInplaceEdit();
-    void ApplyColumnStretch(int32_t) { }
+    // Widens the column (-1: the last) to fill the grid's client width.
+    void ApplyColumnStretch(int32_t index);
     void ApplyScrollBarAlways(bool) { }
 
     // ---- events
@@ -1111,6 +1118,8 @@ public:
     TFitToPageEvent OnFitToPage;
 
     TGridNotifyEvent OnResize;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
     // ---- base grid hooks
@@ -1128,6 +1137,25 @@ protected:
     void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
     // Display indexes; what belongs to the column moves along with it.
     void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
+
+    // ---- mouse buttons, pointer, hints, wheel, timer, paint and size
+    void CreateWnd() override;
+    void MouseMessage(TMessage& message) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void CMMouseLeave(TMessage& message) override;
+    void CMHintShow(TMessage& message) override;
+    void CMMouseWheel(TMessage& message) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
+    void DefaultHandler(TMessage& message) override;
+    void PaintWindow(QPainter& painter) override;
+    bool HasCustomCellBorders() const override { return static_cast<bool>(OnGetCellBorder); }
+    bool IsHoverFixedCell(int32_t aCol, int32_t aRow) const;
+    // Text and place of the tooltip of the cell under HintInfo.CursorPos.
+    virtual void BuildCellHint(String& hintStr, THintInfo& hintInfo);
+    void WMTimer(TMessage& message);
 
     template <typename T>
     void SetRepainted(T& field, T value)
@@ -1280,6 +1308,8 @@ protected:
     int32_t PrevSizeY = 0;
 
     // Wheel
+    // Wheel delta not yet making a whole notch.
+    int32_t FWheelDelta = 0;
     int32_t wheelmsg = 0;
     int32_t wheelscrl = 0;
     bool wheelpan = false;
@@ -1384,6 +1414,19 @@ protected:
     TGridNotifyEvent FOnEndBlockFocus;
 
 private:
+    void WMLButtonDown(TMessage& message);
+    void WMLButtonUp(TMessage& message);
+    void WMLButtonDblClk(TMessage& message);
+    void WMRButtonDown(TMessage& message);
+    // The wheel's work for one whole notch.
+    void WheelNotch(bool down, const TMessage& message);
+    bool WheelStep(bool down, TShiftState shift, TPoint mousePos);
+    // The steps of a column grip, the stretch and the column scaling that
+    // come before the control's own resize; true when a stretch took it.
+    bool SizeColumnsWithGrid();
+    void SetHoverRowIdx(int32_t aRow);
+    void SetHoverFixedCell(int32_t aCol, int32_t aRow);
+    void RepaintBlinkingCells();
     bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
     // The floating footer row is the grid's last row while it is shown.
     bool FloatingFooterVisible() const;

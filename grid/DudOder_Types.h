@@ -103,7 +103,7 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THintShowLargeTextPos { hpCell, hpMouse };
 enum THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
-enum TMouseSelectMode { msNormal, msRow, msColumn };
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TDragScrollDirection { dsNone, dsUp, dsDown, dsLeft, dsRight };
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
@@ -202,6 +202,8 @@ using TSelectionResizeEvent = std::function<void(TDudStringGrid* sender, const T
     const TGridRect& selection)>;
 using TRowDisjunctSelectEvent = std::function<void(TDudStringGrid* sender, int32_t aRow, bool state, bool& allow)>;
 using TColumnSizingEvent = std::function<void(TDudStringGrid* sender, int32_t index, int32_t size)>;
+using TMouseWheelUpDownEvent = std::function<void(TDudStringGrid* sender, TShiftState shift, TPoint mousePos,
+    bool& handled)>;
 using TUpdateColumnSizeEvent = std::function<void(TDudStringGrid* sender, int32_t aCol, int32_t& width)>;
 
 using TCustomCompareEvent = std::function<void(TDudStringGrid* sender, const String& first, const String& second,

@@ -1,0 +1,278 @@
+#include "grid/DudOder.h"
+
+#include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_Footer.h"
+#include "grid/base/RovIvir.h"
+#include "platform/ui/Hints.h"
+
+#include <algorithm>
+
+// The pointer's side of the grid: hover highlights, the select mode a press
+// will use, the link cursor, sizing events and the tooltip of a cell.
+
+namespace {
+
+// Below the cell the pointer is on, the tooltip leaves the pointer this
+// much room.
+constexpr int32_t HintGap = 6;
+
+} // namespace
+
+bool TDudStringGrid::IsHoverFixedCell(int32_t aCol, int32_t aRow) const
+{
+    if (FHoverFixedCells == hfNone)
+        return false;
+    if (aCol < FixedCols())
+        return FHoverFixedCells == hfAll || FHoverFixedCells == hfFixedColumns;
+    if (aRow < FixedRows())
+        return FHoverFixedCells == hfAll || FHoverFixedCells == hfFixedRows;
+    return false;
+}
+
+void TDudStringGrid::SetHoverRowIdx(int32_t aRow)
+{
+    if (aRow == FHoverRowIdx)
+        return;
+    const int32_t old = FHoverRowIdx;
+    FHoverRowIdx = aRow;
+    if (old >= 0 && old < RowCount())
+        RepaintRow(old);
+    if (aRow >= 0)
+        RepaintRow(aRow);
+}
+
+void TDudStringGrid::SetHoverFixedCell(int32_t aCol, int32_t aRow)
+{
+    if (aCol == FHoverFixedX && aRow == FHoverFixedY)
+        return;
+    if (FHoverFixedX >= 0 && FHoverFixedY >= 0)
+        RepaintCell(FHoverFixedX, FHoverFixedY);
+    FHoverFixedX = aCol;
+    FHoverFixedY = aRow;
+    if (aCol >= 0 && aRow >= 0)
+        RepaintCell(aCol, aRow);
+}
+
+void TDudStringGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    int32_t aCol = -1;
+    int32_t aRow = -1;
+    MouseToCell(x, y, aCol, aRow);
+    FOldSelection = Selection();
+    if (aCol >= 0 && aRow == FixedRows() - 1 && IsHoverFixedCell(aCol, aRow)
+        && FControlLook->FixedGradientDownTo() != clNone)
+        RepaintCell(aCol, aRow);
+    FEditStart = true;
+    try {
+        TBaseGrid::MouseDown(button, shift, x, y);
+    } catch (...) {
+        FEditStart = false;
+        throw;
+    }
+    FEditStart = false;
+    if (shift.Contains(ssShift) && FSelectionRectangle) {
+        const TGridRect selection = Selection();
+        RepaintRect(TRect { selection.Left, selection.Top, selection.Right, selection.Bottom });
+    }
+}
+
+void TDudStringGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    int32_t aCol = -1;
+    int32_t aRow = -1;
+    MouseToCell(x, y, aCol, aRow);
+    FFilterCol = -1;
+    FDropDownDown = false;
+    // A border dragged out of the grid is let go without sizing anything.
+    if ((FGridState == gsColSizing && x > Width()) || (FGridState == gsRowSizing && y > Height())) {
+        FGridState = gsNormal;
+        Invalidate();
+        return;
+    }
+    const bool reports = button == mbLeft || (button == mbRight && FMouseActions->SelectOnRightClick());
+    TGridRect selection = Selection();
+    if (reports && !(selection == FOldSelection))
+        DoSelectionChanged(selection.Left, selection.Top, selection.Right, selection.Bottom);
+    TBaseGrid::MouseUp(button, shift, x, y);
+    if (aCol >= 0 && aRow == FixedRows() - 1 && IsHoverFixedCell(aCol, aRow)
+        && FControlLook->FixedGradientDownTo() != clNone)
+        RepaintCell(aCol, aRow);
+    if (!(Selection() == selection)) {
+        selection = Selection();
+        DoSelectionChanged(selection.Left, selection.Top, selection.Right, selection.Bottom);
+    }
+}
+
+void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
+{
+    if (shift.Contains(ssLeft) && FMouseKeepDown && FMouseActions->RangeSelectAndEdit()
+        && Options().Contains(goEditing) && !EditorMode())
+        SetOptions(Options() - TGridOptions { goEditing });
+
+    int32_t aCol = -1;
+    int32_t aRow = -1;
+    MouseToCell(x, y, aCol, aRow);
+    const bool onCell = aCol >= 0 && aRow >= 0;
+    if (onCell && HoverRow())
+        SetHoverRowIdx(aRow);
+    if (FHoverFixedCells != hfNone && !FNoMouseLeave) {
+        if (onCell && IsHoverFixedCell(aCol, aRow))
+            SetHoverFixedCell(aCol, aRow);
+        else
+            SetHoverFixedCell(-1, -1);
+    }
+
+    if (FMouseSelectStart >= 0 && FMouseSelectMode == msRow && FMouseActions->RowSelect()) {
+        const int32_t lastRow = RowCount() - FixedFooters() - 1;
+        if (aRow >= FixedRows() && aRow <= lastRow) {
+            SetSelection({ FixedCols(), std::max(FixedRows(), std::min(FMouseSelectStart, aRow)), ColCount() - 1,
+                std::max(FMouseSelectStart, aRow) });
+        }
+        if (y > Height() - 4)
+            SetTopRow(TopRow() + 1);
+        else if (FixedRows() > 0 && y < RowHeights(0) && TopRow() > FixedRows())
+            SetTopRow(TopRow() - 1);
+    } else if (FMouseSelectStart >= 0 && FMouseSelectMode == msColumn && FMouseActions->ColSelect()) {
+        if (aCol >= FixedCols() && aCol < ColCount()) {
+            SetSelection({ std::min(FMouseSelectStart, aCol), FixedRows(), std::max(FMouseSelectStart, aCol),
+                RowCount() - 1 });
+        }
+    }
+
+    if (FGridState == gsColSizing)
+        ColSized = true;
+    else if (FGridState == gsRowSizing)
+        Rowsized = true;
+    bool allow = true;
+    if (FGridState == gsColMoving && OnColumnMove)
+        OnColumnMove(this, Movecell.X, allow);
+    else if (FGridState == gsRowMoving && OnRowMove)
+        OnRowMove(this, Movecell.Y, allow);
+    if (!allow)
+        FGridState = gsNormal;
+
+    // The mode is the one the next press will use; a drag keeps the mode
+    // it started with.
+    const bool buttonHeld = shift.Contains(ssLeft) || shift.Contains(ssRight) || shift.Contains(ssMiddle);
+    if (!buttonHeld) {
+        FMouseSelectMode = msNormal;
+        TGridState sizing = gsNormal;
+        int32_t index = 0;
+        int32_t pos = 0;
+        int32_t ofs = 0;
+        CalcSizingState(x, y, sizing, index, pos, ofs);
+        const bool onBorder = sizing != gsNormal;
+        if (onCell && aCol < FixedCols() && aRow < FixedRows() && FMouseActions->AllSelect()) {
+            FMouseSelectMode = msAll;
+        } else if (onCell && aRow < FixedRows() && aCol >= FixedCols() && FMouseActions->ColSelect() && !onBorder) {
+            FMouseSelectMode = msColumn;
+        } else if (onCell && aCol < FixedCols() && aRow >= FixedRows() && FMouseActions->RowSelect() && !onBorder) {
+            const bool footerRow = FloatingFooterVisible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
+            if (aRow <= RowCount() - (footerRow ? 2 : 1))
+                FMouseSelectMode = msRow;
+        }
+    }
+
+    if (onCell && FLastHintPos.X >= 0) {
+        const TPoint base = BaseCell(aCol, aRow);
+        if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) {
+            Application->CancelHint();
+            FLastHintPos = { -1, -1 };
+        }
+    }
+
+    const TGridRect before = Selection();
+    TBaseGrid::MouseMove(shift, x, y);
+    if (FNavigation->KeepHorizScroll() && shift.Contains(ssLeft) && FGridState != gsColMoving)
+        SetLeftCol(FOldKeepLeftCol);
+
+    // The platform has set the sizing cursor where a border is; elsewhere a
+    // link takes the hand, and leaving it gives the grid's cursor back.
+    const bool link = onCell && FURLShow && FGridState == gsNormal && Cursor() != crHSplit && Cursor() != crVSplit
+        && IsUrlText(GetCellEx(RemapColToReal(aCol), aRow));
+    if (link && !Invokedchange) {
+        FOldCursor = Cursor();
+        Invokedchange = true;
+        SetCursor(crHandPoint);
+    } else if (!link && Invokedchange) {
+        Invokedchange = false;
+        SetCursor(FOldCursor);
+    }
+
+    if (FGridState == gsColSizing && Colclicked >= 0 && OnColumnSizing)
+        OnColumnSizing(this, Colclicked, x - CellRect(Colclicked, 0).Left - Clickposdx);
+    else if (FGridState == gsRowSizing && Rowclicked >= 0 && OnRowSizing)
+        OnRowSizing(this, Rowclicked, y - CellRect(0, Rowclicked).Top - Clickposdy);
+
+    const TGridRect after = Selection();
+    if (!(after == before))
+        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+void TDudStringGrid::CMMouseLeave(TMessage& message)
+{
+    TBaseGrid::CMMouseLeave(message);
+    FMouseSelectMode = msNormal;
+    FSizeFixed = false;
+    FSizeFixedR = false;
+    if (!FNoMouseLeave)
+        SetHoverFixedCell(-1, -1);
+    if (HoverRow())
+        SetHoverRowIdx(-1);
+}
+
+void TDudStringGrid::CMHintShow(TMessage& message)
+{
+    auto& info = *reinterpret_cast<THintInfo*>(message.LParam);
+    BuildCellHint(info.HintStr, info);
+    message.Result = 0;
+}
+
+void TDudStringGrid::BuildCellHint(String& hintStr, THintInfo& hintInfo)
+{
+    int32_t aCol = -1;
+    int32_t aRow = -1;
+    MouseToCell(hintInfo.CursorPos.X, hintInfo.CursorPos.Y, aCol, aRow);
+    if (FControlLook->HintMaxWidth() > 0)
+        hintInfo.HintMaxWidth = FControlLook->HintMaxWidth();
+    hintInfo.HintColor = FHintColor;
+    // Off the cells there is no cell to ask about: the grid's own hint
+    // stands.
+    if (aCol < 0 || aRow < 0)
+        return;
+
+    const TPoint base = BaseCell(aCol, aRow);
+    aCol = base.X;
+    aRow = base.Y;
+    FLastHintPos = { aCol, aRow };
+    const int32_t realCol = RemapColToReal(aCol);
+    const TRect cell = CellRect(aCol, aRow);
+    TPoint position { hintInfo.CursorPos.X, cell.Bottom + HintGap };
+
+    const bool footerRow = FloatingFooterVisible() && aRow == RowCount() - 1;
+    const bool dataCell = aCol >= FixedCols() && aRow >= FixedRows() && aCol < ColCount() - FFixedRightCols
+        && aRow < RowCount() - FFixedFooters && !footerRow;
+    if (FHintShowCells && dataCell) {
+        position = { cell.Left, cell.Top };
+        hintStr = FHTMLHint ? GetCellEx(realCol, aRow) : GetStrippedCell(realCol, aRow);
+    }
+    if (FHintShowLargeText) {
+        const String text = GetCellEx(realCol, aRow);
+        const bool markup = ClassifyCellText(text, true) == ckMarkup;
+        TCanvas& canvas = Canvas();
+        canvas.SetFont(aRow < FixedRows() || aCol < FixedCols() ? FixedFont() : Font());
+        const String shown = markup ? GetStrippedCell(realCol, aRow) : text;
+        if (canvas.TextWidth(shown) > cell.Right - cell.Left || canvas.TextHeight(shown) > cell.Bottom - cell.Top) {
+            hintStr = FHTMLHint || !markup ? text : shown;
+            if (FHintShowLargeTextPos == hpCell)
+                position = { cell.Left, cell.Top };
+        }
+    }
+    if (!footerRow) {
+        String wide;
+        DoGridHint(aCol, aRow, hintStr, wide);
+    }
+    hintInfo.HintPos = ClientToScreen(position);
+    // Leaving the cell asks again, so the next cell shows its own hint.
+    hintInfo.CursorRect = cell;
+}
