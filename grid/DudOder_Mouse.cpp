@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_Footer.h"
+#include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
 #include "grid/base/RovIvir.h"
 
@@ -182,6 +183,43 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
     bool canEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit();
     CanEditCell(realCol, aRow, canEdit);
 
+    const bool rowCheckColumn = aCol == 0 && FMouseActions->HotmailRowSelect();
+    const bool checkable = canEdit || FControlLook->CheckAlwaysActive() || rowCheckColumn;
+    const bool radio = HasRadioButton(realCol, aRow);
+    if (checkable && (radio || HasCheckBox(realCol, aRow)) && IsInCheckBox(realCol, aRow, point.X, point.Y)) {
+        HideInplaceEdit();
+        if (CanFocus())
+            SetFocus();
+        const int32_t realRow = RealRowIndex(aRow);
+        if (radio) {
+            SelectRadioButtonCell(realCol, aRow, true);
+            if (OnRadioButtonClick)
+                OnRadioButtonClick(this, realCol, aRow);
+        } else {
+            ToggleCellCheck(realCol, aRow, true);
+        }
+        if (FShowModified->Enabled()) {
+            SetRowModified(aRow, true);
+            RepaintCell(0, aRow);
+        }
+        bool state = false;
+        GetCheckBoxState(realCol, realRow, state);
+        if (!FNavigation->AlwaysEdit() && dataCell)
+            MoveColRow(aCol, aRow, true, true);
+        DoCheckBoxClick(aCol, aRow, state);
+        if (FHideFocusRect)
+            RepaintCell(aCol, aRow);
+        if (aRow < FixedRows() && FMouseActions->CheckAllCheck() && !radio) {
+            for (int32_t row = FixedRows(); row < RowCount(); ++row)
+                SetCheckBoxState(RemapColToReal(aCol), row, state);
+            Invalidate();
+        }
+        if (OnMouseDown)
+            OnMouseDown(this, mbLeft, KeyboardStateToShiftState(), point.X, point.Y);
+        Click();
+        return;
+    }
+
     const bool editOnDblClickOnly = FMouseActions->EditOnDblClickOnly();
     const bool hasCombo = dataCell && ControlLookDropDownAlwaysVisible() && HasComboBox(realCol, aRow);
     const bool mayEdit = canEdit || (editOnDblClickOnly && hasCombo);
@@ -312,8 +350,15 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
 
     if (dragEnded || aCol < 0 || aRow < 0)
         return;
-    if ((aCol >= FixedCols() || FSortSettings->FixedCols()) && FDblClk)
-        FDblClk = false;
+    if (aCol < FixedCols() && !FSortSettings->FixedCols())
+        return;
+    const int32_t realCol = RemapColToReal(aCol);
+    if (HasCheckBox(realCol, aRow) && OnCheckBoxMouseUp) {
+        bool state = false;
+        GetCheckBoxState(realCol, RealRowIndex(aRow), state);
+        OnCheckBoxMouseUp(this, realCol, aRow, state);
+    }
+    FDblClk = false;
 }
 
 void TDudStringGrid::WMLButtonDblClk(TMessage& message)
@@ -358,7 +403,7 @@ void TDudStringGrid::WMLButtonDblClk(TMessage& message)
     }
 
     TBaseGrid::MouseMessage(message);
-    if (OnDblClickCell)
+    if (OnDblClickCell && !(aRow >= 0 && IsControlCell(RemapColToReal(aCol), aRow)))
         OnDblClickCell(this, aRow, aCol);
     FForceSel = false;
 }

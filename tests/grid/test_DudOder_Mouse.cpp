@@ -267,6 +267,51 @@ TEST_F(GridMouseTest, DoubleClickOnATitleBorderFitsTheColumnToItsText)
     }
 }
 
+TEST_F(GridMouseTest, AClickTogglesADataCheckBoxOnlyInAnEditableColumn)
+{
+    Grid->Columns().Items(2)->SetEditor(edDataCheckBox);
+    Grid->Columns().Items(3)->SetEditor(edDataCheckBox);
+    Grid->Columns().Items(3)->SetReadOnly(true);
+    Grid->SetCells(2, 4, "N");
+    Grid->SetCells(3, 4, "N");
+    struct Case {
+        const char* name;
+        int32_t col;
+        const char* text;
+        int32_t cellClicks;
+        TGridCoord current;
+    };
+    const Case cases[] = {
+        { "editable column: toggled, made current, no cell click", 2, "Y", 0, { 2, 4 } },
+        { "clicked again: back", 2, "N", 0, { 2, 4 } },
+        { "read-only column: a plain cell click", 3, "N", 1, { 3, 4 } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->FocusCell(1, 1);
+        int32_t cellClicks = 0;
+        int32_t clicks = 0;
+        Grid->OnClickCell = [&](TDudStringGrid*, int32_t, int32_t) { ++cellClicks; };
+        Grid->OnClick = [&](TComponent*) { ++clicks; };
+        Click(Center(entry.col, 4));
+        EXPECT_EQ(Grid->Cells(entry.col, 4), entry.text);
+        EXPECT_EQ(cellClicks, entry.cellClicks);
+        EXPECT_GE(clicks, 1);
+        EXPECT_EQ((TGridCoord { Grid->Col(), Grid->Row() }), entry.current);
+    }
+}
+
+TEST_F(GridMouseTest, ADoubleClickOnACheckBoxIsNoCellDoubleClick)
+{
+    Grid->Columns().Items(2)->SetEditor(edDataCheckBox);
+    Grid->SetCells(2, 4, "N");
+    int32_t doubleClicks = 0;
+    Grid->OnDblClickCell = [&](TDudStringGrid*, int32_t, int32_t) { ++doubleClicks; };
+    DoubleClick(Center(2, 4));
+    EXPECT_EQ(doubleClicks, 0);
+    EXPECT_EQ(Grid->Cells(2, 4), "Y") << "the first press toggles, the double click does not toggle again";
+}
+
 TEST_F(GridMouseTest, RightClickCellFiresAlsoOutsideTheCells)
 {
     Grid->SetColCount(3);
