@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -481,6 +482,19 @@ TEST_F(GridMouseTest, TypedSearchLapsesAtTheFourthTick)
     EXPECT_EQ(Grid->FTimerTicks, ticks + 4);
     Grid->Perform(WM_TIMER, 7);
     EXPECT_EQ(Grid->FTimerTicks, ticks + 4) << "another timer is not the grid's";
+}
+
+TEST_F(GridMouseTest, HoveringMakesTheCellUnderThePointerCurrent)
+{
+    QCursor::setPos(Grid->Widget()->mapToGlobal(QPoint(Center(3, 6).X, Center(3, 6).Y)));
+    Grid->Perform(WM_TIMER, 111);
+    EXPECT_EQ(Grid->Row(), 1) << "only with Hovering";
+    Grid->SetHovering(true);
+    Grid->Perform(WM_TIMER, 111);
+    EXPECT_EQ((TGridCoord { Grid->Col(), Grid->Row() }), (TGridCoord { 3, 6 }));
+    QCursor::setPos(Grid->Widget()->mapToGlobal(QPoint(Center(0, 8).X, Center(0, 8).Y)));
+    Grid->Perform(WM_TIMER, 111);
+    EXPECT_EQ((TGridCoord { Grid->Col(), Grid->Row() }), (TGridCoord { 3, 6 })) << "not over a fixed cell";
 }
 
 TEST_F(GridMouseTest, BlinkFlipsThePhaseOnEachTick)
