@@ -624,6 +624,9 @@ public:
     TRect GetCellGraphicRect(int32_t aCol, int32_t aRow);
     TRect GetExpandButtonRect(int32_t aCol, int32_t aRow);
     bool IsSortIndicatorRow(int32_t aCol, int32_t aRow);
+    // Node level times the node indent of a row, in a grid with nodes.
+    int32_t GetRowIndent(int32_t aRow) const override;
+    bool HasNodes() const override { return FNumNodes > 0; }
     // The grid's shared graphic of the column-0 row check box.
     TCellGraphic& RowCheckGraphic() const { return *FCellGraphic; }
 
@@ -641,6 +644,12 @@ public:
     // is false when the graphic stands for the text.
     TCellGraphic* GetCellGraphicLayout(int32_t aCol, int32_t aRow, TCellVAlign& vAlign, TCellHAlign& hAlign,
         bool& textBeside, int32_t& height, int32_t& width);
+    // The sort glyph of column aCol centred at (x, y).
+    void DrawSortIndicator(TCanvas& canvas, int32_t aCol, int32_t x, int32_t y);
+    // A dotted line shown while a column or row is sized; the same call
+    // again takes it away.
+    void DrawColSizingLine(int32_t x);
+    void DrawRowSizingLine(int32_t y);
     void DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool checked, TCheckBoxState state, bool triState,
         TControlLook::TControlStyle style, bool grayed, bool enabled);
     // count options of items (index -1: the one equal to the cell text).
@@ -1511,6 +1520,13 @@ private:
     void DrawCellGraphic(TCellPaint& cell, TRect rect);
     void DrawControlGraphic(TCellPaint& cell, const TRect& rect);
     void DrawBorlandCheck(TCanvas& canvas, const TRect& rect, bool checked, bool enabled);
+    bool ShowsSortGlyph(int32_t col, int32_t aRow);
+    void DrawSortGlyphOfText(TCellPaint& cell, const TRect& area, const String& text);
+    void PaintSizingLines();
+
+    // The sizing lines shown, -1 for none.
+    int32_t FSizingLineX = -1;
+    int32_t FSizingLineY = -1;
 
     // Owned settings objects
     std::unique_ptr<TPrintSettings> FPrintSettings;

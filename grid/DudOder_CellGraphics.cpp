@@ -1,6 +1,7 @@
 #include "grid/DudOder.h"
 
 #include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_GridSettings.h"
 #include "grid/DudOder_SortSettings.h"
 #include "platform/core/Math.h"
 #include "platform/graphics/Bitmap.h"
@@ -388,6 +389,14 @@ TRect TDudStringGrid::GetExpandButtonRect(int32_t aCol, int32_t aRow)
         return TRect {};
     const TRect cell = CellRect(RemapColToDispl(aCol), aRow);
     return Rect(cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13);
+}
+
+int32_t TDudStringGrid::GetRowIndent(int32_t aRow) const
+{
+    if (!HasNodes() || aRow < 0)
+        return 0;
+    const TCellProperties* props = GetGridObject(0, aRow);
+    return props ? props->NodeLevel() * FCellNode->NodeIndent() : 0;
 }
 
 bool TDudStringGrid::IsSortIndicatorRow(int32_t aCol, int32_t aRow)

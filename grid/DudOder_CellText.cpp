@@ -1,11 +1,21 @@
 #include "grid/DudOder.h"
 
 #include "grid/base/RovIvir.h"
+#include "grid/base/RovIvir_Draw.h"
 #include "platform/core/Format.h"
 
 void TDudStringGrid::GetDisplText(int32_t aCol, int32_t aRow, String& value) const
 {
     TBaseGrid::GetDisplText(aCol, aRow, value);
+    if (!FURLShowInText)
+        return;
+    for (const char* prefix : { "HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://" }) {
+        String anchored;
+        if (AddUrlAnchor(value, QString::fromLatin1(prefix), anchored)) {
+            value = anchored;
+            return;
+        }
+    }
 }
 
 String TDudStringGrid::GetFormattedCell(int32_t aCol, int32_t aRow)

@@ -614,6 +614,9 @@ void TDudStringGrid::DrawFormattedCellText(TCellPaint& cell, TRect& area, const 
 void TDudStringGrid::DrawPlainCellText(TCellPaint& cell, TRect& area, String text)
 {
     TCanvas& canvas = cell.Canvas;
+    const TSortSettings& sort = *FSortSettings;
+    if (cell.HAlign == taCenter && cell.Row == sort.Row() && cell.Col == sort.Column() && sort.Show())
+        area.Left += 10;
     if (FURLShow && IsUrlText(text)) {
         if (!FURLFull)
             StripUrlScheme(text);
@@ -657,9 +660,38 @@ void TDudStringGrid::DrawPlainCellText(TCellPaint& cell, TRect& area, String tex
     }
     canvas.DrawText(text, area, flags);
     canvas.Brush().SetStyle(bsSolid);
+    if (ShowsSortGlyph(cell.Col, cell.Row))
+        DrawSortGlyphOfText(cell, area, text);
     TFontStyles style = canvas.Font().Style();
     style >> fsUnderline;
     canvas.Font().SetStyle(style);
+}
+
+bool TDudStringGrid::ShowsSortGlyph(int32_t col, int32_t aRow)
+{
+    const TSortSettings& sort = *FSortSettings;
+    if (!IsSortIndicatorRow(col, aRow) || FixedRows() == 0 || (col < FixedCols() && !sort.FixedCols()))
+        return false;
+    const int32_t position = FSortIndexes->FindIndex(col);
+    return (col == sort.Column() || position >= 0) && (position <= 0 || sort.IndexShow());
+}
+
+void TDudStringGrid::DrawSortGlyphOfText(TCellPaint& cell, const TRect& area, const String& text)
+{
+    const int32_t textWidth = std::max(0, std::min(area.Width() - 16, cell.Canvas.TextWidth(text)));
+    const bool glyphBefore = (cell.GraphicHAlign == haBeforeText && cell.HAlign == taLeftJustify)
+        || cell.GraphicHAlign == haLeft;
+    int32_t x = area.Left + textWidth + (glyphBefore ? cell.GraphicWidth : 0) + 10;
+    if (cell.HAlign == taRightJustify)
+        x = area.Right - textWidth - 10;
+    else if (cell.HAlign == taCenter)
+        x = area.Left + 8;
+    int32_t y = area.Top + 8;
+    if (cell.VAlign == vtaCenter)
+        y = (area.Top + area.Bottom) / 2;
+    else if (cell.VAlign == vtaBottom)
+        y = area.Bottom - 8;
+    DrawSortIndicator(cell.Canvas, cell.Col, x, y);
 }
 
 void TDudStringGrid::DrawCellGraphic(TCellPaint& cell, TRect rect)

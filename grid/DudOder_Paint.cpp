@@ -3,6 +3,7 @@
 #include "grid/DudOder_CellPaint.h"
 #include "grid/DudOder_Footer.h"
 #include "grid/DudOder_GridData.h"
+#include "grid/DudOder_SortSettings.h"
 #include "grid/base/RovIvir_Draw.h"
 #include "platform/core/Math.h"
 #include "platform/graphics/Bitmap.h"
@@ -61,6 +62,7 @@ void TDudStringGrid::Paint()
     Canvas().Pen().SetColor(clBlack);
     if (FBackGround->Bitmap().Width() > 0 || FBackGround->ColorTo() != clNone)
         PaintOutsideCells();
+    PaintSizingLines();
     PaintDesignHelper();
     if (OnPainted)
         OnPainted(this);
@@ -370,5 +372,104 @@ void TDudStringGrid::DrawCellBorders(TCanvas& canvas, int32_t col, int32_t aRow,
     }
     if (borders.Contains(cbBottom))
         line(bottom, area.Left - GridLineWidth() - 1, area.Bottom - 1, area.Right, area.Bottom - 1);
+    canvas.Pen().Assign(saved);
+}
+
+void TDudStringGrid::DrawSortIndicator(TCanvas& canvas, int32_t aCol, int32_t x, int32_t y)
+{
+    const TSortSettings& sort = *FSortSettings;
+    const auto drawGlyph = [&canvas](const TBitmap& source, int32_t left, int32_t top) {
+        TBitmap glyph(source);
+        glyph.SetTransparent(true);
+        canvas.Draw(left, top, glyph);
+    };
+    const auto line = [&canvas](TColor color, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+        canvas.Pen().SetColor(color);
+        canvas.MoveTo(x1, y1);
+        canvas.LineTo(x2, y2);
+    };
+    if (sort.IndexShow()) {
+        const int32_t position = FSortIndexes->FindIndex(aCol);
+        if (position < 0)
+            return;
+        const bool glyphs = sort.IndexUpGlyph().Width() > 0 && sort.IndexDownGlyph().Width() > 0;
+        const bool descending = !FSortIndexes->GetSortDirections(position);
+        canvas.Brush().SetColor(sort.IndexColor());
+        canvas.Pen().SetColor(clBlack);
+        if (glyphs) {
+            drawGlyph(descending ? sort.IndexUpGlyph() : sort.IndexDownGlyph(), x - 7, y - 7);
+        } else if (descending) {
+            const TPoint triangle[] = { { x - 7, y - 5 }, { x + 7, y - 5 }, { x, y + 8 } };
+            canvas.Polygon(triangle);
+        } else {
+            const TPoint triangle[] = { { x - 6, y + 8 }, { x + 6, y + 8 }, { x, y - 4 } };
+            canvas.Polygon(triangle);
+        }
+        TFont saved;
+        saved.Assign(canvas.Font());
+        canvas.Font().SetSize(6);
+        canvas.Font().SetColor(clBlack);
+        canvas.Brush().SetStyle(bsClear);
+        canvas.TextOut(x - 2, descending ? y - 4 : y - 2, String::number(position + 1));
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Font().Assign(saved);
+        return;
+    }
+    const bool glyphs = sort.UpGlyph().Width() > 0 && sort.DownGlyph().Width() > 0;
+    if (sort.Direction() == sdDescending) {
+        if (glyphs) {
+            drawGlyph(sort.DownGlyph(), x - 4, y - 4);
+            return;
+        }
+        line(clWhite, x + 4, y - 4, x, y + 4);
+        line(TColor(0x808080), x, y + 4, x - 4, y - 4);
+        line(TColor(0x808080), x - 4, y - 4, x + 4, y - 4);
+    } else {
+        if (glyphs) {
+            drawGlyph(sort.UpGlyph(), x - 4, y - 4);
+            return;
+        }
+        line(clWhite, x - 4, y + 4, x + 4, y + 4);
+        line(clWhite, x + 4, y + 4, x, y - 4);
+        line(TColor(0x808080), x, y - 4, x - 4, y + 4);
+    }
+    canvas.Pen().SetColor(clBlack);
+}
+
+void TDudStringGrid::DrawColSizingLine(int32_t x)
+{
+    FSizingLineX = FSizingLineX == x ? -1 : x;
+    Invalidate();
+}
+
+void TDudStringGrid::DrawRowSizingLine(int32_t y)
+{
+    FSizingLineY = FSizingLineY == y ? -1 : y;
+    Invalidate();
+}
+
+void TDudStringGrid::PaintSizingLines()
+{
+    // Lines cannot be drawn outside a paint here: the paint draws the one a
+    // sizing call left, and the next call at the same place takes it away.
+    // Exclusive-or with white inverts what lies under the line; with black
+    // it would leave every pixel as it was.
+    if (FSizingLineX < 0 && FSizingLineY < 0)
+        return;
+    TCanvas& canvas = Canvas();
+    TPen saved;
+    saved.Assign(canvas.Pen());
+    canvas.Pen().SetColor(clWhite);
+    canvas.Pen().SetStyle(psDot);
+    canvas.Pen().SetMode(pmXor);
+    canvas.Pen().SetWidth(1);
+    if (FSizingLineX >= 0) {
+        canvas.MoveTo(FSizingLineX, 0);
+        canvas.LineTo(FSizingLineX, std::max(Height(), CellRect(0, RowCount() - 1).Bottom));
+    }
+    if (FSizingLineY >= 0) {
+        canvas.MoveTo(0, FSizingLineY);
+        canvas.LineTo(std::max(Width(), CellRect(ColCount() - 1, 0).Right), FSizingLineY);
+    }
     canvas.Pen().Assign(saved);
 }

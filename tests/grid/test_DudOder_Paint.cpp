@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 #include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_SortSettings.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
@@ -259,6 +260,50 @@ TEST_F(StringGridPaintTest, HiddenColumnsPaintTheRealColumnsCells)
     Grid->AddCheckBox(3, 2, true, false);
     Grid->HideColumn(2);
     EXPECT_EQ(CountColor(CheckInterior(2, 2), clWindowText), 21);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StringGridPaintTest, SortGlyphMarksTheSortedHeader)
+{
+    Grid->SetCells(2, 0, QStringLiteral("Name"));
+    Grid->SortSettings().SetColumn(2);
+    const TRect cell = Grid->CellRect(2, 0);
+    const TRect inside = Rect(cell.Left + 2, cell.Top + 2, cell.Right - 2, cell.Bottom - 3);
+    EXPECT_EQ(CountColor(inside, TColor(0x808080)), 0);
+    Grid->SortSettings().SetShow(true);
+    Grid->Invalidate();
+    EXPECT_GE(CountColor(inside, TColor(0x808080)), 8);
+    const TRect other = Grid->CellRect(3, 0);
+    EXPECT_EQ(CountColor(Rect(other.Left + 2, other.Top + 2, other.Right - 2, other.Bottom - 3), TColor(0x808080)), 0);
+}
+
+TEST_F(StringGridPaintTest, SizingLineShowsUntilDrawnAgain)
+{
+    const TRect column = Rect(100, 45, 101, 55);
+    const int32_t before = CountColor(column, clWhite);
+    EXPECT_EQ(before, 10);
+    Grid->DrawColSizingLine(100);
+    EXPECT_LT(CountColor(column, clWhite), before);
+    Grid->DrawColSizingLine(100);
+    EXPECT_EQ(CountColor(column, clWhite), before);
+    const TRect row = Rect(70, 50, 80, 51);
+    Grid->DrawRowSizingLine(50);
+    EXPECT_LT(CountColor(row, clWhite), 10);
+    Grid->DrawRowSizingLine(50);
+    EXPECT_EQ(CountColor(row, clWhite), 10);
+}
+
+TEST(StringGridTextTest, AddressesInTextBecomeAnchors)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetCells(1, 1, QStringLiteral("see www.example.com"));
+    EXPECT_EQ(grid.Cells(1, 1), "see www.example.com");
+    grid.SetURLShowInText(true);
+    EXPECT_TRUE(grid.Cells(1, 1).contains(QStringLiteral("<a href")));
+    EXPECT_EQ(grid.GridCells(1, 1), "see www.example.com");
 }
 
 } // namespace
