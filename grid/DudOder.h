@@ -107,7 +107,12 @@ public:
     int32_t TopRow() const { return TBaseGrid::TopRow(); }
     void SetTopRow(int32_t value) { SetTopRowEx(value); }
     bool IntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool value) { FIntegralHeight = value; }
+    // Re-applies the bounds, which fit the height to whole rows when set.
+    void SetIntegralHeight(bool value)
+    {
+        FIntegralHeight = value;
+        SetBounds(Left(), Top(), Width(), Height());
+    }
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
     bool SizeWithForm() const { return FSizeWithForm; }
@@ -211,13 +216,13 @@ public:
     bool AnchorHint() const { return FAnchorHint; }
     void SetAnchorHint(bool value) { FAnchorHint = value; }
     TColor VUVGradientFrom() const { return FVUVGradFrom; }
-    void SetVUVGradientFrom(TColor value) { SetRepainted(FVUVGradFrom, value); }
+    void SetVUVGradientFrom(TColor value) { SetRepainted(FVUVGradFrom, ColorToRGB(value)); }
     TColor VUVGradientTo() const { return FVUVGradTo; }
-    void SetVUVGradientTo(TColor value) { SetRepainted(FVUVGradTo, value); }
+    void SetVUVGradientTo(TColor value) { SetRepainted(FVUVGradTo, ColorToRGB(value)); }
     TColor VUVGradientMirrorFrom() const { return FVUVGradMirrorFrom; }
-    void SetVUVGradientMirrorFrom(TColor value) { SetRepainted(FVUVGradMirrorFrom, value); }
+    void SetVUVGradientMirrorFrom(TColor value) { SetRepainted(FVUVGradMirrorFrom, ColorToRGB(value)); }
     TColor VUVGradientMirrorTo() const { return FVUVGradMirrorTo; }
-    void SetVUVGradientMirrorTo(TColor value) { SetRepainted(FVUVGradMirrorTo, value); }
+    void SetVUVGradientMirrorTo(TColor value) { SetRepainted(FVUVGradMirrorTo, ColorToRGB(value)); }
 
     // ---- hints
     TColor HintColor() const { return FHintColor; }
@@ -527,7 +532,38 @@ public:
     void SetAllCells(int32_t aCol, int32_t aRow, const String& value) { SetCellsEx(aCol, aRow, value); }
     String GetCellsEx(int32_t aCol, int32_t aRow) const;
     void SetCellsEx(int32_t aCol, int32_t aRow, const String& value);
+    // The stored text without display hooks; a hidden row must already hold the column.
+    String AllGridCells(int32_t aCol, int32_t aRow) const { return GetGridCellsEx(aCol, aRow); }
+    void SetAllGridCells(int32_t aCol, int32_t aRow, const String& value) { SetGridCellsEx(aCol, aRow, value); }
+    String GetGridCellsEx(int32_t aCol, int32_t aRow) const;
+    void SetGridCellsEx(int32_t aCol, int32_t aRow, const String& value);
+    String AllWideCells(int32_t aCol, int32_t aRow) const { return GetCellsEx(aCol, aRow); }
+    void SetAllWideCells(int32_t aCol, int32_t aRow, const String& value) { SetCellsEx(aCol, aRow, value); }
+    String WideCells(int32_t aCol, int32_t aRow) const { return GetCellEx(aCol, aRow); }
+    void SetWideCells(int32_t aCol, int32_t aRow, const String& value) { SetCellEx(aCol, aRow, value); }
+    // The user's object of a cell by real row, a hidden row's included.
+    void* AllObjects(int32_t aCol, int32_t aRow) const { return GetObjectsEx(aCol, aRow); }
+    void SetAllObjects(int32_t aCol, int32_t aRow, void* object) { SetObjectsEx(aCol, aRow, object); }
+    void* GetObjectsEx(int32_t aCol, int32_t aRow) const;
+    void SetObjectsEx(int32_t aCol, int32_t aRow, void* object);
+    // The cell properties of a cell by real row, null when it has none.
+    TCellProperties* GetRealCellObject(int32_t aCol, int32_t aRow) const;
+    // The stored cells of a hidden row, null when the row is shown.
+    TStrings* GetHiddenRowStrings(int32_t aRealRow) const;
+    // The cell of the row that held aRow before sorting.
+    String UnSortedCells(int32_t aCol, int32_t aRow) const { return GetUnSortedCell(aCol, aRow); }
+    String GetUnSortedCell(int32_t aCol, int32_t aRow) const;
+    void SetUnSortedCell(int32_t aCol, int32_t aRow, const String& value);
+    int32_t SortedRowIndex(int32_t aRow) const;
+    int32_t UnSortedRowIndex(int32_t aRow) const;
+    // The cell of the column recorded at aCol before the columns were moved.
+    String OriginalCells(int32_t aCol, int32_t aRow) const { return GetOriginalCells(aCol, aRow); }
+    String GetOriginalCells(int32_t aCol, int32_t aRow) const;
+    void SetOriginalCells(int32_t aCol, int32_t aRow, const String& value);
+    int32_t LinesInCell(int32_t aCol, int32_t aRow) const { return GetLinesInCell(aCol, aRow); }
+    int32_t GetLinesInCell(int32_t aCol, int32_t aRow) const;
     // The cell text as GetCellEx gives it, reduced to plain text.
+    String StrippedCells(int32_t aCol, int32_t aRow) const { return GetStrippedCell(aCol, aRow); }
     String GetStrippedCell(int32_t aCol, int32_t aRow) const;
     int32_t AllColCount() const { return ColCount() + FNumHidden; }
     int32_t AllRowCount() const { return TotalRowCount(); }
@@ -536,6 +572,26 @@ public:
     void SetColors(int32_t aCol, int32_t aRow, TColor color);
     void SetColorsTo(int32_t aCol, int32_t aRow, TColor color);
     void SetFontColors(int32_t aCol, int32_t aRow, TColor color);
+    TColor GetColorsTo(int32_t aCol, int32_t aRow) const;
+    TCellGradientDirection GetGradientDir(int32_t aCol, int32_t aRow) const;
+    void SetGradientDir(int32_t aCol, int32_t aRow, TCellGradientDirection value);
+    TColor GetFontColors(int32_t aCol, int32_t aRow) const;
+    TFontStyles GetFontStyles(int32_t aCol, int32_t aRow) const;
+    void SetFontStyles(int32_t aCol, int32_t aRow, TFontStyles value);
+    int32_t GetFontSizes(int32_t aCol, int32_t aRow) const;
+    void SetFontSizes(int32_t aCol, int32_t aRow, int32_t value);
+    String GetFontNames(int32_t aCol, int32_t aRow) const;
+    void SetFontNames(int32_t aCol, int32_t aRow, const String& value);
+    TAlignment GetAlignments(int32_t aCol, int32_t aRow) const;
+    void SetAlignments(int32_t aCol, int32_t aRow, TAlignment value);
+    void SetReadOnly(int32_t aCol, int32_t aRow, bool value);
+    // Creates the cell's properties, whose word wrap starts as the grid's.
+    bool GetWordWraps(int32_t aCol, int32_t aRow);
+    void SetWordWraps(int32_t aCol, int32_t aRow, bool value);
+    void SetCellFont(int32_t aCol, int32_t aRow, const TFont& font);
+    // Grows (shrinks) every column and row by x pixels while the zoom
+    // factor stays within -10..10; beyond that nothing changes.
+    void Zoom(int32_t x);
     void SetRowColor(int32_t aRow, TColor color);
     void SetRowColorTo(int32_t aRow, TColor color);
     void SetRowFontColor(int32_t aRow, TColor color);
@@ -876,7 +932,7 @@ public:
     virtual void PasteCell(int32_t, int32_t, const String&) { }
     virtual String CurrentCell();
     virtual void SetCurrentCell(const String& value);
-    virtual String GetCurrentCellText() { return CurrentCell(); }
+    virtual String GetCurrentCellText();
     virtual void SetCurrentCellText(const String& value);
     virtual void RestoreCellCache() { }
     virtual void DoPrintGetPageNum(int32_t, int32_t, String&) { }
@@ -1450,6 +1506,12 @@ private:
     int32_t StoredRowsBelow(int32_t realRow) const;
     // The store position of the last row stored under that index, or -1.
     int32_t StoredRowIndex(int32_t realRow) const;
+    // The row that held aRow before sorting.
+    int32_t UnSortedRow(int32_t aRow) const;
+    // The column recorded at aCol, where it is now.
+    int32_t OriginalColumn(int32_t aCol) const;
+    template <class T>
+    void SetCellLook(int32_t aCol, int32_t aRow, void (TCellProperties::*setter)(T), T value);
     int32_t SearchPanelHeight() const { return FSearchFooter->Visible() ? 32 : 0; }
     // The text without its markup tags; line break and rule tags become
     // line breaks.

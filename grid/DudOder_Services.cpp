@@ -92,8 +92,12 @@ void TDudStringGrid::SetFontColors(int32_t aCol, int32_t aRow, TColor color)
 
 void TDudStringGrid::SetRowColor(int32_t aRow, TColor color)
 {
-    for (int32_t column = FixedCols(); column < AllColCount(); ++column)
-        CellProperties(column, aRow)->SetBrushColor(color);
+    for (int32_t column = FixedCols(); column < AllColCount(); ++column) {
+        if (color == clNone && GetCellType(column, aRow) == ctNone)
+            FreeCellProps(column, aRow);
+        else
+            CellProperties(column, aRow)->SetBrushColor(color);
+    }
     RepaintRow(aRow);
 }
 
