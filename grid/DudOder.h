@@ -67,7 +67,7 @@ public:
     void Assign(const TPersistent& source) override;
     void Loaded() override;
     // Clears only the one-shot flag an editor change set; otherwise repaints.
-    void Invalidate();
+    void Invalidate() override;
 
     // ---- dimensions
     int32_t RowCount() const { return TBaseGrid::RowCount(); }

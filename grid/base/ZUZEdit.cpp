@@ -8,14 +8,6 @@
 #include "platform/ui/Menus.h"
 #include "platform/ui/UiServices.h"
 
-namespace {
-
-// The command code an edit sends its owner when its text changed; such a
-// command is no menu choice.
-constexpr int32_t EN_CHANGE = 768;
-
-} // namespace
-
 // ---- TDudSpeedButton
 
 void TDudSpeedButton::CMMouseEnter(TMessage& message)

@@ -167,8 +167,9 @@ public:
     // Paints at once (when shown).
     void Repaint();
     void Refresh() { Repaint(); }
-    // Asks for a paint later, from the event loop.
-    void Invalidate();
+    // Asks for a paint later, from the event loop. Every repaint the layer
+    // asks for comes here, so a descendant may hold or add to it.
+    virtual void Invalidate();
     // Carries out pending paints now.
     void Update();
     void BringToFront();

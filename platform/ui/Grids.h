@@ -19,10 +19,6 @@
 class QScrollBar;
 class TInplaceEdit;
 
-// The notification (WM_COMMAND code) by which the in-place editor tells its
-// grid of each change of its text; LParam is the editor as TWinControl*.
-constexpr int32_t EN_CHANGE = 0x0300;
-
 class EInvalidGridOperation : public Exception {
 public:
     using Exception::Exception;

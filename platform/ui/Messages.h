@@ -247,6 +247,8 @@ constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
 constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
 constexpr int32_t CBN_DROPDOWN = 7;
 constexpr int32_t CBN_CLOSEUP = 8;
+// An edit's text changed.
+constexpr int32_t EN_CHANGE = 0x0300;
 constexpr int32_t CommandCode(intptr_t wParam) { return static_cast<int32_t>((wParam >> 16) & 0xFFFF); }
 constexpr int32_t CommandId(intptr_t wParam) { return static_cast<int32_t>(wParam & 0xFFFF); }
 

@@ -1182,3 +1182,35 @@ TEST_F(GridTest, TheSecondPressOfADoubleClickOnlyRaisesTheDoubleClick)
     EXPECT_FALSE(Grid->EditorMode()) << "a press on the current cell would have opened the editor";
     EXPECT_EQ(TGridCoord({ Grid->Col(), Grid->Row() }), TGridCoord({ 2, 3 }));
 }
+
+// A grid that hears every repaint request, as a descendant holding one
+// back must.
+class TCountingGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    int32_t Requests = 0;
+    void Invalidate() override
+    {
+        ++Requests;
+        TStringGrid::Invalidate();
+    }
+};
+
+TEST(GridInvalidate, EveryRepaintTheGridAsksForReachesTheOverride)
+{
+    TForm form(nullptr);
+    auto* grid = new TCountingGrid(&form);
+    grid->SetParent(&form);
+    const std::vector<std::pair<const char*, std::function<void()>>> requests {
+        { "InvalidateGrid", [&] { grid->InvalidateGrid(); } },
+        { "FixedColor", [&] { grid->SetFixedColor(clRed); } },
+        { "Options", [&] { grid->SetOptions(grid->Options() + TGridOptions { goRowSelect }); } },
+        { "Color", [&] { grid->SetColor(clYellow); } },
+        { "a count cutting the current cell", [&] { grid->SetRowCount(2); } },
+    };
+    for (const auto& [name, request] : requests) {
+        grid->Requests = 0;
+        request();
+        EXPECT_GE(grid->Requests, 1) << name;
+    }
+}
