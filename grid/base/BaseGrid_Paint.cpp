@@ -107,7 +107,7 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
         && ((aCol >= fixedCols && fixedCols > 0 && rect.Left < fixedX)
             || (aRow >= fixedRows && fixedRows > 0 && rect.Top < fixedY));
     if (clipped)
-        canvas.IntersectClipRect(Rect(fixedX, fixedY, Width(), Height()));
+        canvas.IntersectClipRect(Rect(fixedX, fixedY, ClientWidth(), ClientHeight()));
 
     canvas.Pen().SetWidth(1);
     canvas.Font().Assign(Font());

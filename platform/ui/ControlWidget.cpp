@@ -578,7 +578,20 @@ bool TControlWidget::DispatchMouse(QMouseEvent& mouse)
     const TPoint point { position.x() - control.FNonClient.Left, position.y() - control.FNonClient.Top };
     if (mouse.type() == QEvent::MouseButtonPress)
         Application->CancelHint();
-    else if (mouse.type() == QEvent::MouseMove)
+    // The frame of a control takes no client mouse messages, unless the
+    // pointer left the client area with a button held or the capture.
+    const bool inFrame = control.FNonClient != TRect {} && !control.ClientRect().Contains(point);
+    const bool pressed = mouse.type() == QEvent::MouseButtonPress || mouse.type() == QEvent::MouseButtonDblClick;
+    if (inFrame && pressed && !control.MouseCapture())
+        FFramePress = true;
+    if (FFramePress) {
+        if (mouse.type() == QEvent::MouseButtonRelease && mouse.buttons() == Qt::NoButton)
+            FFramePress = false;
+        return true;
+    }
+    if (inFrame && mouse.type() == QEvent::MouseMove && mouse.buttons() == Qt::NoButton && !control.MouseCapture())
+        return true;
+    if (mouse.type() == QEvent::MouseMove)
         HintPointerMoved(control, point);
     if (!live.Alive())
         return true;

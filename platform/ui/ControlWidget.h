@@ -45,6 +45,9 @@ private:
     void PaintNonClient(QPainter& painter);
 
     TControl* FControl;
+    // A press that landed on the non-client frame: it and the moves and
+    // release that follow it are no client mouse messages.
+    bool FFramePress = false;
     std::map<uintptr_t, int> FTimers;
     std::unique_ptr<TCanvas> FWindowCanvas;
 };

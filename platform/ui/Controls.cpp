@@ -860,7 +860,9 @@ void TWinControl::HandleNeeded()
     if (TWinControl* parent = Parent())
         parent->HandleNeeded();
     FHandleAllocated = true;
-    UpdateNonClient();
+    // A frame narrows the client area as a resize would.
+    if (UpdateNonClient())
+        Resize();
     CreateWnd();
 }
 
@@ -876,18 +878,19 @@ void TWinControl::RecreateWnd()
 
 void TWinControl::DestroyWnd() { FWidget->StopTimers(); }
 
-void TWinControl::UpdateNonClient()
+bool TWinControl::UpdateNonClient()
 {
     TRect client = Rect(0, 0, Width(), Height());
     Perform(WM_NCCALCSIZE, 0, reinterpret_cast<intptr_t>(&client));
     const TRect frame = Rect(client.Left, client.Top, Width() - client.Right, Height() - client.Bottom);
     if (frame == FNonClient)
-        return;
+        return false;
     FNonClient = frame;
     for (TControl* child : FControls)
         child->PlaceWidget();
     AlignControls();
     Invalidate();
+    return true;
 }
 
 void TWinControl::WMNCCalcSize(TMessage&) { }

@@ -218,6 +218,8 @@ protected:
     virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
     // Used by the bridge when the window is moved or resized from outside.
     void UpdateBoundsFromWidget();
+    // Widths of the non-client frame on each side, as WM_NCCALCSIZE left it.
+    const TRect& NonClientFrame() const { return FNonClient; }
 
     virtual void CMMouseEnter(TMessage& message);
     virtual void CMMouseLeave(TMessage& message);
@@ -369,7 +371,8 @@ protected:
 private:
     friend class TControl;
     friend class TControlWidget;
-    void UpdateNonClient();
+    // Asks for the frame again; true when it changed.
+    bool UpdateNonClient();
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void CollectTabOrder(std::vector<TWinControl*>& list) const;

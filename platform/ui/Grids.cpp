@@ -492,7 +492,8 @@ void TCustomGrid::InvalidateRect(TGridRect cells)
     if (!AxisSpan(FCols, FFixedCols, FTopLeft.X, cells.Left, cells.Right, ClientWidth(), left, right)
         || !AxisSpan(FRows, FFixedRows, FTopLeft.Y, cells.Top, cells.Bottom, ClientHeight(), top, bottom))
         return;
-    Widget()->update(left, top, right - left, bottom - top);
+    const TRect& frame = NonClientFrame();
+    Widget()->update(frame.Left + left, frame.Top + top, right - left, bottom - top);
 }
 
 void TCustomGrid::InvalidateCell(int32_t aCol, int32_t aRow) { InvalidateRect({ aCol, aRow, aCol, aRow }); }

@@ -146,6 +146,13 @@ public:
     void SetScrollBars(TScrollStyle scrollBars);
     bool DefaultDrawing() const { return FDefaultDrawing; }
     void SetDefaultDrawing(bool defaultDrawing);
+    // bsSingle (the default) frames the grid in the non-client area: a
+    // sunken 2-pixel edge with Ctl3D (the default), else a 1-pixel line.
+    // Cells, mouse positions and the bars lie inside the frame.
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle borderStyle);
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool ctl3D);
 
     int32_t Col() const { return FCurrent.X; }
     void SetCol(int32_t col);
@@ -185,6 +192,12 @@ public:
     int32_t SetScrollPos(int32_t bar, int32_t position, bool redraw = true);
     // True while the grid shows that bar.
     bool ScrollBarVisible(int32_t bar) const;
+    // Shows or hides SB_HORZ, SB_VERT or SB_BOTH whatever the grid needs;
+    // the grid decides again when its counts, sizes or client area change.
+    bool ShowScrollBar(int32_t bar, bool show);
+    // ESB_DISABLE_BOTH greys a bar, which then sends no scroll requests;
+    // ESB_ENABLE_BOTH enables it. The state stays until set again.
+    bool EnableScrollBar(int32_t bar, uint32_t arrows);
 
     // The client area excludes the scroll bars shown.
     int32_t ClientWidth() const override;
@@ -229,6 +242,8 @@ protected:
     void Resize() override;
     void DefaultHandler(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
+    void WMNCCalcSize(TMessage& message) override;
+    void WMNCPaint(TMessage& message) override;
 
     // Makes (aCol, aRow) current; moves the anchor too unless extending a
     // range selection; scrolls it into view when show; then Click.
@@ -317,6 +332,9 @@ private:
     void ScrollBarReleased(int32_t bar);
     void ApplyScrollInfo(int32_t bar);
     void LayoutScrollBars();
+    // The client area changed by a bar shown or hidden by the program.
+    void ClientAreaChanged();
+    int32_t FrameWidth() const;
 
     // Editor
     // Loads the editor from the current cell and selects its text.
@@ -336,6 +354,8 @@ private:
     TGridOptions FOptions { goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect };
     TScrollStyle FScrollBars = ssBoth;
     bool FDefaultDrawing = true;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FCtl3D = true;
     TGridCoord FCurrent { 1, 1 };
     TGridCoord FAnchor { 1, 1 };
     TGridCoord FTopLeft { 1, 1 };

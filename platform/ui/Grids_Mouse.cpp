@@ -137,10 +137,11 @@ void TCustomGrid::StopAutoScroll()
 // the cells; this repaints the strip it covers.
 void TCustomGrid::InvalidateSizingLine()
 {
+    const TRect& frame = NonClientFrame();
     if (FGridState == gsColSizing)
-        Widget()->update(FSizingPos - 1, 0, 3, ClientHeight());
+        Widget()->update(frame.Left + FSizingPos - 1, frame.Top, 3, ClientHeight());
     else if (FGridState == gsRowSizing)
-        Widget()->update(0, FSizingPos - 1, ClientWidth(), 3);
+        Widget()->update(frame.Left, frame.Top + FSizingPos - 1, ClientWidth(), 3);
 }
 
 void TCustomGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)

@@ -110,9 +110,9 @@ void TCustomGrid::Paint()
         canvas.FillRect(Rect(right, 0, clientWidth, clientHeight));
     if (bottom < clientHeight)
         canvas.FillRect(Rect(0, bottom, std::min(right, clientWidth), clientHeight));
-    if (clientWidth < Width() && clientHeight < Height()) {
+    if (ScrollBarVisible(SB_HORZ) && ScrollBarVisible(SB_VERT)) {
         canvas.Brush().SetColor(clBtnFace);
-        canvas.FillRect(Rect(clientWidth, clientHeight, Width(), Height()));
+        canvas.FillRect(Rect(clientWidth, clientHeight, TCustomControl::ClientWidth(), TCustomControl::ClientHeight()));
     }
     PaintSizingLine();
 }

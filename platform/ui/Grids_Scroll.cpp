@@ -44,16 +44,56 @@ bool TCustomGrid::ScrollBarVisible(int32_t bar) const
     return (bar == SB_HORZ || bar == SB_VERT) && FScroll[bar]->Shown;
 }
 
+// The bars lie inside the frame, along the client area's right and bottom.
 int32_t TCustomGrid::ClientWidth() const
 {
     const int32_t extent = FScroll[SB_VERT] && FScroll[SB_VERT]->Shown ? Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-    return std::max(0, Width() - extent);
+    return std::max(0, TCustomControl::ClientWidth() - extent);
 }
 
 int32_t TCustomGrid::ClientHeight() const
 {
     const int32_t extent = FScroll[SB_HORZ] && FScroll[SB_HORZ]->Shown ? Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-    return std::max(0, Height() - extent);
+    return std::max(0, TCustomControl::ClientHeight() - extent);
+}
+
+bool TCustomGrid::ShowScrollBar(int32_t bar, bool show)
+{
+    if (bar != SB_HORZ && bar != SB_VERT && bar != SB_BOTH)
+        return false;
+    bool changed = false;
+    for (int32_t each : { SB_HORZ, SB_VERT })
+        if ((bar == SB_BOTH || bar == each) && FScroll[each]->Shown != show) {
+            FScroll[each]->Shown = show;
+            changed = true;
+        }
+    if (changed)
+        ClientAreaChanged();
+    return true;
+}
+
+bool TCustomGrid::EnableScrollBar(int32_t bar, uint32_t arrows)
+{
+    if ((bar != SB_HORZ && bar != SB_VERT && bar != SB_BOTH) || (arrows != ESB_ENABLE_BOTH && arrows != ESB_DISABLE_BOTH))
+        return false;
+    for (int32_t each : { SB_HORZ, SB_VERT })
+        if (bar == SB_BOTH || bar == each)
+            FScroll[each]->Bar->setEnabled(arrows == ESB_ENABLE_BOTH);
+    return true;
+}
+
+// The bars stay as the program set them: only the cells follow the new
+// client area.
+void TCustomGrid::ClientAreaChanged()
+{
+    const TGridCoord oldTopLeft = FTopLeft;
+    LayoutScrollBars();
+    FTopLeft = { std::clamp(FTopLeft.X, FFixedCols, MaxLeftCol()), std::clamp(FTopLeft.Y, FFixedRows, MaxTopRow()) };
+    UpdateScrollPos();
+    UpdateEdit();
+    Invalidate();
+    if (!(oldTopLeft == FTopLeft))
+        TopLeftChanged();
 }
 
 void TCustomGrid::SetScrollBars(TScrollStyle scrollBars)
@@ -110,10 +150,11 @@ void TCustomGrid::LayoutScrollBars()
     if (!FScroll[SB_HORZ])
         return;
     const int32_t extent = Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const TRect& frame = NonClientFrame();
     QScrollBar* horz = FScroll[SB_HORZ]->Bar;
     QScrollBar* vert = FScroll[SB_VERT]->Bar;
-    horz->setGeometry(0, Height() - extent, ClientWidth(), extent);
-    vert->setGeometry(Width() - extent, 0, extent, ClientHeight());
+    horz->setGeometry(frame.Left, frame.Top + ClientHeight(), ClientWidth(), extent);
+    vert->setGeometry(frame.Left + ClientWidth(), frame.Top, extent, ClientHeight());
     horz->setVisible(FScroll[SB_HORZ]->Shown);
     vert->setVisible(FScroll[SB_VERT]->Shown);
 }

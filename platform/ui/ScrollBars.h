@@ -7,6 +7,11 @@
 // Scroll bars and scroll information, with the platform's values.
 constexpr int32_t SB_HORZ = 0;
 constexpr int32_t SB_VERT = 1;
+constexpr int32_t SB_BOTH = 3;
+
+// EnableScrollBar: both arrows of a bar enabled, or both disabled.
+constexpr uint32_t ESB_ENABLE_BOTH = 0;
+constexpr uint32_t ESB_DISABLE_BOTH = 3;
 
 constexpr uint32_t SIF_RANGE = 0x01;
 constexpr uint32_t SIF_PAGE = 0x02;

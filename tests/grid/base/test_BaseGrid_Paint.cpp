@@ -48,7 +48,8 @@ protected:
 };
 
 // Columns 50 px and rows 20 px with no platform lines: cell (c, r) spans
-// x = 50c .. 50c + 49 and y = 20r .. 20r + 19.
+// x = 50c .. 50c + 49 and y = 20r .. 20r + 19 of the 300 x 200 client area
+// inside the grid's 2-pixel frame.
 class BaseGridPaintTest : public testing::Test {
 protected:
     void SetUp() override
@@ -65,7 +66,7 @@ protected:
         Grid->SetRowCount(10);
         Grid->SetDefaultColWidth(50);
         Grid->SetDefaultRowHeight(20);
-        Grid->SetBounds(0, 0, 300, 200);
+        Grid->SetBounds(0, 0, 304, 204);
         Grid->SetColor(clWhite);
         Grid->SetFixedColor(clSilver);
         Form->Show();
@@ -74,10 +75,20 @@ protected:
         QApplication::processEvents();
     }
 
+    // The client area as shown, so pixels are read in client coordinates.
+    void GrabClient(TBitmap& image)
+    {
+        TBitmap whole;
+        GrabControl(*Grid, whole);
+        const TPoint global = Grid->ClientToScreen({ 0, 0 });
+        const QPoint origin = Grid->Widget()->mapFromGlobal(QPoint(global.X, global.Y));
+        image.SetImage(whole.Image().copy(origin.x(), origin.y(), Grid->ClientWidth(), Grid->ClientHeight()));
+    }
+
     TColor PixelAt(int32_t x, int32_t y)
     {
         TBitmap image;
-        GrabControl(*Grid, image);
+        GrabClient(image);
         return image.Canvas().Pixels(x, y);
     }
 
@@ -97,7 +108,7 @@ protected:
 TEST_F(BaseGridPaintTest, DrawsItsOwnGridLinesInTheLastPixelsOfEachCell)
 {
     TBitmap image;
-    GrabControl(*Grid, image);
+    GrabClient(image);
     TCanvas& canvas = image.Canvas();
     // Cell (2, 2): background inside, line colour on its right and bottom edge.
     EXPECT_EQ(canvas.Pixels(110, 50), clWhite);
@@ -111,7 +122,7 @@ TEST_F(BaseGridPaintTest, DrawsItsOwnGridLinesInTheLastPixelsOfEachCell)
 
     // A cell its look makes fixed takes the fixed lines.
     Grid->LookFixedCell = { 2, 2 };
-    GrabControl(*Grid, image);
+    GrabClient(image);
     EXPECT_EQ(image.Canvas().Pixels(149, 50), TColor(0x808080));
     EXPECT_EQ(image.Canvas().Pixels(149, 70), TColor(0xC0C0C0));
 }
@@ -171,7 +182,7 @@ TEST_F(BaseGridPaintTest, SelectionAcrossColumnsHasClosedEndsOnly)
     Grid->SetOptions(Grid->Options() << goDrawFocusSelected);
     Grid->SetSelection({ 2, 2, 4, 2 });
     TBitmap image;
-    GrabControl(*Grid, image);
+    GrabClient(image);
     TCanvas& canvas = image.Canvas();
     // The outer frame closes the area at its left end only; the middle cell
     // and the right end are open on their left side.
@@ -180,7 +191,7 @@ TEST_F(BaseGridPaintTest, SelectionAcrossColumnsHasClosedEndsOnly)
     EXPECT_NE(canvas.Pixels(200, 50), TColor(0xFDDE99));
     // A single cell is closed on both sides.
     Grid->SetSelection({ 2, 4, 2, 4 });
-    GrabControl(*Grid, image);
+    GrabClient(image);
     EXPECT_EQ(image.Canvas().Pixels(100, 90), TColor(0xFDDE99));
 }
 
@@ -191,7 +202,7 @@ TEST_F(BaseGridPaintTest, ActiveAndHoverRowsTakeTheirColoursAndGradients)
     Grid->SetActiveRowShow(true);
     Grid->SetActiveRowColor(clYellow);
     TBitmap image;
-    GrabControl(*Grid, image);
+    GrabClient(image);
     EXPECT_EQ(image.Canvas().Pixels(110, 70), clYellow);
     // The current cell itself keeps the normal look.
     EXPECT_EQ(image.Canvas().Pixels(60, 70), clWhite);
@@ -202,7 +213,7 @@ TEST_F(BaseGridPaintTest, ActiveAndHoverRowsTakeTheirColoursAndGradients)
     Grid->SetActiveRowShow(false);
     Grid->FHoverRowIdx = 5;
     Grid->Invalidate();
-    GrabControl(*Grid, image);
+    GrabClient(image);
     // A vertical gradient from red at the top to blue at the bottom.
     EXPECT_EQ(image.Canvas().Pixels(110, 100), clRed);
     const TColor bottom = image.Canvas().Pixels(110, 118);
@@ -228,7 +239,7 @@ TEST_F(BaseGridPaintTest, MergeIsPaintedOnceAsOneRectanglePerPass)
     Grid->SetCells(2, 2, "M");
     Grid->ContentPaints.clear();
     TBitmap image;
-    GrabControl(*Grid, image);
+    GrabClient(image);
     EXPECT_EQ(Grid->ContentPaints[std::make_pair(2, 2)], 1);
     EXPECT_EQ(Grid->ContentRects[std::make_pair(2, 2)], Rect(101, 41, 249, 79));
     // No line inside the merged area; its outer edge has one.
@@ -240,7 +251,7 @@ TEST_F(BaseGridPaintTest, MergeIsPaintedOnceAsOneRectanglePerPass)
     // whole area, the others nothing.
     Grid->SetTopRow(3);
     Grid->ContentPaints.clear();
-    GrabControl(*Grid, image);
+    GrabClient(image);
     EXPECT_EQ(Grid->ContentPaints[std::make_pair(2, 2)], 1);
     EXPECT_EQ(Grid->TopRow(), 3);
     EXPECT_EQ(Grid->ContentRects[std::make_pair(2, 2)], Rect(101, 1, 249, 39));
@@ -258,7 +269,7 @@ TEST_F(BaseGridPaintTest, MergeIsPaintedOnceAsOneRectanglePerPass)
         Grid->PaintCell(offScreen.Canvas(), cell.X, cell.Y, Rect(0, 0, 150, 40), {});
     EXPECT_EQ(Grid->ContentPaints[std::make_pair(2, 2)], 4);
     Grid->ContentPaints.clear();
-    GrabControl(*Grid, image);
+    GrabClient(image);
     EXPECT_EQ(Grid->ContentPaints[std::make_pair(2, 2)], 1);
 }
 

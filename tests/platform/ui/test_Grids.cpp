@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 
 #include <functional>
@@ -72,8 +74,9 @@ protected:
     }
 };
 
-// Column extent 64 + 1 line, row extent 24 + 1: in 331 x 251 pixels the
-// fixed column and row leave 4 whole columns and 9 whole rows.
+// Column extent 64 + 1 line, row extent 24 + 1: in 331 x 251 client pixels
+// (inside the grid's 2-pixel frame) the fixed column and row leave 4 whole
+// columns and 9 whole rows. Points and pixels are in client coordinates.
 class GridTest : public testing::Test {
 protected:
     void SetUp() override
@@ -85,7 +88,7 @@ protected:
         Grid->SetScrollBars(ssNone);
         Grid->SetColCount(10);
         Grid->SetRowCount(100);
-        Grid->SetBounds(0, 0, 331, 251);
+        Grid->SetBounds(0, 0, 335, 255);
         Form->Show();
         QApplication::processEvents();
         ASSERT_TRUE(Grid->Focused());
@@ -102,10 +105,21 @@ protected:
     void Mouse(QEvent::Type type, int32_t x, int32_t y, Qt::MouseButtons buttons = Qt::LeftButton,
         Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
-        const QPointF local(x, y);
-        QMouseEvent event(type, local, Grid->Widget()->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+        const TPoint global = Grid->ClientToScreen({ x, y });
+        const QPointF local = Grid->Widget()->mapFromGlobal(QPointF(global.X, global.Y));
+        QMouseEvent event(type, local, QPointF(global.X, global.Y), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
             buttons, modifiers);
         QApplication::sendEvent(Grid->Widget(), &event);
+    }
+
+    // The grid as the screen shows it, frame and bars included; read with
+    // ClientPixel.
+    QImage Shot() const { return Grid->Widget()->grab().toImage(); }
+    QColor ClientPixel(const QImage& image, int32_t x, int32_t y) const
+    {
+        const TPoint global = Grid->ClientToScreen({ x, y });
+        const QPoint local = Grid->Widget()->mapFromGlobal(QPoint(global.X, global.Y));
+        return image.pixelColor(local);
     }
 
     void Click(int32_t x, int32_t y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
@@ -772,14 +786,14 @@ TEST_F(GridTest, DefaultDrawingShowsTextAndSelection)
     Grid->SetCells(2, 2, "W");
     Grid->MoveColRow(1, 3, true, true);
     Grid->MoveColRow(2, 3, false, true);
-    const QImage image = Grid->Widget()->grab().toImage();
-    EXPECT_EQ(image.pixelColor(70, 80), QColor(ToQColor(clHighlight))) << "the selected cell that is not current";
-    EXPECT_EQ(image.pixelColor(129, 60), QColor(ToQColor(clSilver))) << "the line between data cells";
-    EXPECT_EQ(image.pixelColor(64, 10), QColor(ToQColor(clBlack))) << "the line between fixed cells";
+    const QImage image = Shot();
+    EXPECT_EQ(ClientPixel(image, 70, 80), QColor(ToQColor(clHighlight))) << "the selected cell that is not current";
+    EXPECT_EQ(ClientPixel(image, 129, 60), QColor(ToQColor(clSilver))) << "the line between data cells";
+    EXPECT_EQ(ClientPixel(image, 64, 10), QColor(ToQColor(clBlack))) << "the line between fixed cells";
     bool textDrawn = false;
     for (int x = 130; x < 194 && !textDrawn; ++x)
         for (int y = 50; y < 74 && !textDrawn; ++y)
-            textDrawn = image.pixelColor(x, y) != QColor(ToQColor(clWindow));
+            textDrawn = ClientPixel(image, x, y) != QColor(ToQColor(clWindow));
     EXPECT_TRUE(textDrawn);
 }
 
@@ -860,7 +874,7 @@ TEST_F(GridTest, SmallGridsShowNoScrollBars)
     Grid->SetColCount(3);
     EXPECT_FALSE(Grid->ScrollBarVisible(SB_VERT));
     EXPECT_FALSE(Grid->ScrollBarVisible(SB_HORZ));
-    EXPECT_EQ(Grid->ClientWidth(), Grid->Width());
+    EXPECT_EQ(Grid->ClientWidth(), Grid->Width() - 4) << "only the frame takes room";
 }
 
 TEST_F(GridTest, CellsOutliveColumnCountButNotRowCount)
@@ -1050,9 +1064,9 @@ TEST_F(GridTest, SizingDrawsALineAndADescendantMayRefuseIt)
     // Inside row 2 of the blank column 2, clear of the current cell and of
     // the grid lines: a pixel differs from its neighbour 5 pixels right.
     const auto lineShown = [this](int32_t x) {
-        const QImage image = Grid->Widget()->grab().toImage();
+        const QImage image = Shot();
         for (int32_t y = 52; y < 72; ++y)
-            if (image.pixelColor(x, y) != image.pixelColor(x + 5, y))
+            if (ClientPixel(image, x, y) != ClientPixel(image, x + 5, y))
                 return true;
         return false;
     };
@@ -1164,9 +1178,9 @@ TEST_F(GridTest, TheFocusedCellIsDrawnSelectedAndFocusedOnlyWhileTheGridHasTheFo
         else
             Grid->SetFocus();
         QApplication::processEvents();
-        const QImage image = Grid->Widget()->grab().toImage();
+        const QImage image = Shot();
         EXPECT_EQ((Grid->DrawnStates[{ 2, 3 }]), entry.state);
-        EXPECT_EQ(image.pixelColor(140, 95) == QColor(ToQColor(clHighlight)), entry.highlighted);
+        EXPECT_EQ(ClientPixel(image, 140, 95) == QColor(ToQColor(clHighlight)), entry.highlighted);
     }
 }
 
@@ -1212,5 +1226,147 @@ TEST(GridInvalidate, EveryRepaintTheGridAsksForReachesTheOverride)
         grid->Requests = 0;
         request();
         EXPECT_GE(grid->Requests, 1) << name;
+    }
+}
+
+TEST(GridFrame, TheClientAreaLiesInsideTheFrameOfEachBorderStyle)
+{
+    struct Case {
+        const char* name;
+        TBorderStyle borderStyle;
+        bool ctl3D;
+        int32_t frame;
+        // The window's corner pixel and the one diagonally inside it.
+        TColor outer;
+        TColor inner;
+    };
+    const Case cases[] = {
+        { "single, 3-D: a sunken edge", bsSingle, true, 2, clBtnShadow, cl3DDkShadow },
+        { "single, flat: one line", bsSingle, false, 1, clWindowFrame, clBtnFace },
+        { "none", bsNone, true, 0, clBtnFace, clBtnFace },
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto* grid = new TTestGrid(&form);
+    grid->SetParent(&form);
+    grid->SetScrollBars(ssNone);
+    grid->SetColCount(10);
+    grid->SetRowCount(100);
+    grid->SetBounds(0, 0, 335, 255);
+    grid->SetOptions(grid->Options() + TGridOptions { goEditing });
+    form.Show();
+    QApplication::processEvents();
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        // Set on a shown grid, so the frame is asked for again.
+        grid->SetBorderStyle(entry.borderStyle);
+        grid->SetCtl3D(entry.ctl3D);
+        EXPECT_EQ(grid->ClientWidth(), 335 - 2 * entry.frame);
+        EXPECT_EQ(grid->ClientHeight(), 255 - 2 * entry.frame);
+        EXPECT_EQ(grid->CellRect(1, 1), Rect(65, 25, 129, 49)) << "cells are placed in client pixels";
+        const QPoint origin = grid->Widget()->mapToGlobal(QPoint(entry.frame, entry.frame));
+        EXPECT_EQ(grid->ClientToScreen({ 0, 0 }), TPoint({ origin.x(), origin.y() }));
+
+        const QImage image = grid->Widget()->grab().toImage();
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(ToQColor(entry.outer)));
+        EXPECT_EQ(image.pixelColor(1, 1), QColor(ToQColor(entry.inner)));
+        EXPECT_EQ(image.pixelColor(entry.frame + 64, entry.frame + 10), QColor(ToQColor(clBlack))) << "the line after fixed column 0";
+        EXPECT_EQ(image.pixelColor(entry.frame + 129, entry.frame + 30), QColor(ToQColor(clSilver))) << "the line after column 1";
+
+        grid->MoveColRow(1, 1, true, true);
+        grid->SetEditorMode(true);
+        ASSERT_NE(grid->InplaceEditor(), nullptr);
+        const TRect editor = grid->InplaceEditor()->BoundsRect();
+        const QPoint editorOrigin = grid->InplaceEditor()->Widget()->mapTo(grid->Widget(), QPoint(0, 0));
+        EXPECT_EQ(editorOrigin, QPoint(entry.frame + editor.Left, entry.frame + editor.Top)) << "the editor moves in with the cells";
+        grid->SetEditorMode(false);
+    }
+}
+
+TEST_F(GridTest, APressOnTheFrameHitsNoCell)
+{
+    // Window points on the 2-pixel frame of the 335 x 255 grid; without the
+    // frame the right and bottom ones would lie on partly shown cells.
+    const QPoint framePoints[] = { { 0, 100 }, { 100, 1 }, { 334, 100 }, { 100, 254 }, { 333, 253 } };
+    Grid->MoveColRow(2, 3, true, true);
+    int32_t presses = 0;
+    int32_t clicks = 0;
+    Grid->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int32_t, int32_t) { ++presses; };
+    Grid->OnClick = [&](TComponent*) { ++clicks; };
+    const auto send = [this](QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(local), Grid->Widget()->mapToGlobal(QPointF(local)), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(Grid->Widget(), &event);
+    };
+    for (const QPoint& point : framePoints) {
+        SCOPED_TRACE(std::to_string(point.x()) + "," + std::to_string(point.y()));
+        send(QEvent::MouseButtonPress, point, Qt::LeftButton);
+        send(QEvent::MouseMove, QPoint(150, 100), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, QPoint(150, 100), Qt::NoButton);
+        EXPECT_EQ(presses, 0);
+        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(Grid->Selection(), (TGridRect { 2, 3, 2, 3 })) << "neither the press nor the drag after it selects";
+    }
+    Click(135, 80);
+    EXPECT_EQ(presses, 1) << "a press inside the frame is the client's";
+    EXPECT_EQ(Grid->Selection(), (TGridRect { 2, 3, 2, 3 }));
+}
+
+TEST_F(GridTest, BarsAreShownHiddenEnabledAndDisabledEachOnItsOwn)
+{
+    Grid->SetScrollBars(ssBoth);
+    const int32_t extent = Grid->Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const auto barWidget = [this](Qt::Orientation orientation) -> QScrollBar* {
+        for (QScrollBar* bar : Grid->Widget()->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+            if (bar->orientation() == orientation)
+                return bar;
+        return nullptr;
+    };
+    QScrollBar* horz = barWidget(Qt::Horizontal);
+    QScrollBar* vert = barWidget(Qt::Vertical);
+    ASSERT_TRUE(horz && vert);
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        bool horzShown;
+        bool vertShown;
+        bool horzEnabled;
+        bool vertEnabled;
+    };
+    const Step steps[] = {
+        { "both needed", [] {}, true, true, true, true },
+        { "the horizontal one hidden", [&] { EXPECT_TRUE(Grid->ShowScrollBar(SB_HORZ, false)); }, false, true, true, true },
+        { "the vertical one greyed", [&] { EXPECT_TRUE(Grid->EnableScrollBar(SB_VERT, ESB_DISABLE_BOTH)); }, false, true, true, false },
+        { "both hidden", [&] { Grid->ShowScrollBar(SB_BOTH, false); }, false, false, true, false },
+        { "the vertical one back, still greyed", [&] { Grid->ShowScrollBar(SB_VERT, true); }, false, true, true, false },
+        { "a grid that fits decides again and hides it; the grey stays",
+            [&] {
+                Grid->SetRowCount(5);
+                Grid->SetColCount(3);
+            },
+            false, false, true, false },
+        { "bars shown over content that fits", [&] { Grid->ShowScrollBar(SB_BOTH, true); }, true, true, true, false },
+        { "both enabled", [&] { Grid->EnableScrollBar(SB_BOTH, ESB_ENABLE_BOTH); }, true, true, true, true },
+        { "a bar that does not exist", [&] { EXPECT_FALSE(Grid->ShowScrollBar(7, false)); }, true, true, true, true },
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.action();
+        QApplication::processEvents();
+        EXPECT_EQ(Grid->ScrollBarVisible(SB_HORZ), step.horzShown);
+        EXPECT_EQ(Grid->ScrollBarVisible(SB_VERT), step.vertShown);
+        EXPECT_EQ(horz->isVisible(), step.horzShown);
+        EXPECT_EQ(vert->isVisible(), step.vertShown);
+        EXPECT_EQ(horz->isEnabled(), step.horzEnabled);
+        EXPECT_EQ(vert->isEnabled(), step.vertEnabled);
+        const int32_t clientWidth = 331 - (step.vertShown ? extent : 0);
+        const int32_t clientHeight = 251 - (step.horzShown ? extent : 0);
+        EXPECT_EQ(Grid->ClientWidth(), clientWidth);
+        EXPECT_EQ(Grid->ClientHeight(), clientHeight);
+        if (step.vertShown) {
+            EXPECT_EQ(vert->geometry(), QRect(2 + clientWidth, 2, extent, clientHeight)) << "inside the frame, right of the cells";
+        }
+        if (step.horzShown) {
+            EXPECT_EQ(horz->geometry(), QRect(2, 2 + clientHeight, clientWidth, extent)) << "inside the frame, below the cells";
+        }
     }
 }

@@ -117,8 +117,8 @@ void Send(const TInput& input)
     }
 }
 
-// Columns 64 + 1 wide, rows 24 + 1 high: 4 whole data columns and 9 whole
-// data rows show. Cell (1, 1) holds "abc", (2, 1) "def".
+// Columns 64 + 1 wide, rows 24 + 1 high: inside the grid's 2-pixel frame 4
+// whole data columns and 9 whole data rows show. Cell (1, 1) holds "abc", (2, 1) "def".
 class GridEditorTest : public testing::Test {
 protected:
     void SetUp() override
@@ -130,7 +130,7 @@ protected:
         Grid->SetScrollBars(ssNone);
         Grid->SetColCount(10);
         Grid->SetRowCount(100);
-        Grid->SetBounds(0, 0, 331, 251);
+        Grid->SetBounds(0, 0, 335, 255);
         Grid->SetOptions(Grid->Options() + TGridOptions { goEditing });
         Grid->SetCells(1, 1, "abc");
         Grid->SetCells(2, 1, "def");
@@ -312,7 +312,7 @@ TEST_F(GridEditorTest, TheEditorsOwnFocusHandlingHasTheLastWord)
 {
     auto* grid = new TCaretAtEndGrid(Form.get());
     grid->SetParent(Form.get());
-    grid->SetBounds(0, 0, 331, 251);
+    grid->SetBounds(0, 0, 335, 255);
     grid->SetOptions(grid->Options() + TGridOptions { goEditing });
     grid->SetCells(1, 1, "abc");
     grid->SetFocus();
@@ -391,7 +391,7 @@ TEST_F(GridEditorTest, AWrappedTextOpensFromItsFirstLine)
 {
     auto* grid = new TWrappingGrid(Form.get());
     grid->SetParent(Form.get());
-    grid->SetBounds(0, 0, 331, 251);
+    grid->SetBounds(0, 0, 335, 255);
     grid->SetOptions(grid->Options() + TGridOptions { goEditing });
     grid->SetRowHeights(1, 100);
     grid->SetCells(1, 1, "one two three four five");
