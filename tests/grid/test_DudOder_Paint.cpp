@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QWidget>
 
 #include <cstdlib>
 #include <functional>
@@ -16,7 +18,8 @@
 namespace {
 
 // Columns 60 px and rows 20 px: cell (c, r) spans x = 60c .. 60c + 59 and
-// y = 20r .. 20r + 19, its last pixel row and column the grid lines.
+// y = 20r .. 20r + 19 of the 300 x 160 client area inside the grid's 2-px
+// frame, its last pixel row and column the grid lines.
 class StringGridPaintTest : public testing::Test {
 protected:
     void SetUp() override
@@ -30,7 +33,7 @@ protected:
         Grid->SetRowCount(8);
         Grid->SetDefaultColWidth(60);
         Grid->SetDefaultRowHeight(20);
-        Grid->SetBounds(0, 0, 300, 160);
+        Grid->SetBounds(0, 0, 304, 164);
         Grid->SetColor(clWhite);
         Grid->SetFixedColor(clSilver);
         Grid->SetOptions(Grid->Options() << goEditing);
@@ -40,9 +43,14 @@ protected:
         QApplication::processEvents();
     }
 
+    // The client area as shown, so pixels are read in client coordinates.
     TCanvas& Grab()
     {
-        GrabControl(*Grid, Image);
+        TBitmap whole;
+        GrabControl(*Grid, whole);
+        const TPoint global = Grid->ClientToScreen({ 0, 0 });
+        const QPoint origin = Grid->Widget()->mapFromGlobal(QPoint(global.X, global.Y));
+        Image.SetImage(whole.Image().copy(origin.x(), origin.y(), Grid->ClientWidth(), Grid->ClientHeight()));
         return Image.Canvas();
     }
 
