@@ -738,17 +738,20 @@ void TCanvas::FillTextBackground(QPainter& painter, const TRect& deviceRect)
 
 // Text whose line box lies inside the clip rectangle is drawn without
 // clipping, which spares the painter a state save for the common cell text.
+// The font goes in before the save: the canvas remembers what it applied,
+// and a restore taking it away again would leave a later fill or line in
+// the composition and a later text in the font the painter had before.
 void TCanvas::DrawTextAt(QPainter& painter, const TRect& deviceClip, TPoint devicePoint, const String& text)
 {
     const QFontMetrics metrics(CurrentFont());
     const TRect box = Bounds(devicePoint.X, devicePoint.Y, metrics.horizontalAdvance(text), metrics.height());
     const bool inside = box.Left >= deviceClip.Left && box.Top >= deviceClip.Top && box.Right <= deviceClip.Right
         && box.Bottom <= deviceClip.Bottom;
+    ApplyFont(painter);
     if (!inside) {
         painter.save();
         painter.setClipRect(ToQRect(deviceClip), Qt::IntersectClip);
     }
-    ApplyFont(painter);
     painter.drawText(QPoint(devicePoint.X, devicePoint.Y + metrics.ascent()), text);
     if (!inside)
         painter.restore();
@@ -834,6 +837,9 @@ int32_t TCanvas::DrawText(const String& text, TRect& logicalRect, uint32_t flags
             clipped = clipped || lineLeft(line) < rect.Left || lineLeft(line) + line.Width > rect.Right;
     }
     Paint([&](QPainter& painter) {
+        // As in DrawTextAt, the state the lines need is applied before the
+        // save, so the restore leaves the painter as the canvas believes.
+        ApplyFont(painter);
         if (clipped) {
             painter.save();
             painter.setClipRect(ToQRect(rect), Qt::IntersectClip);

@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 TBitmap WhiteBitmap(int32_t width, int32_t height)
@@ -209,6 +212,64 @@ TEST(Canvas, TextFollowsEveryChangeOfTheFont)
     const int32_t width = canvas.TextWidth("WWW");
     canvas.Font().SetStyle({ fsBold });
     EXPECT_GT(canvas.TextWidth("WWW"), width);
+}
+
+// Text that overflows its rectangle is clipped inside a save of the painter.
+// After it, fills and lines still draw over what lies beneath (not inverted
+// by a focus rectangle's composition from before the text), and later text
+// keeps the canvas font.
+TEST(Canvas, ClippedTextLeavesTheCanvasAsItFoundIt)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TCanvas&)> draw;
+    };
+    const Case cases[] = {
+        { "TextRect", [](TCanvas& canvas) { canvas.TextRect(Rect(0, 10, 12, 20), 0, 10, "overflowing text"); } },
+        { "DrawText",
+            [](TCanvas& canvas) {
+                TRect rect = Rect(0, 10, 12, 20);
+                canvas.DrawText("overflowing text", rect, DT_LEFT);
+            } },
+    };
+    // The ink height of a tall "H" on a canvas that drew nothing before.
+    const auto inkHeight = [](TBitmap& bitmap, int32_t left) {
+        int32_t top = bitmap.Height();
+        int32_t bottom = -1;
+        for (int32_t y = 0; y < bitmap.Height(); ++y)
+            for (int32_t x = left; x < left + 30; ++x)
+                if (bitmap.Canvas().Pixels(x, y) == clBlack) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return bottom - top + 1;
+    };
+    TBitmap fresh = WhiteBitmap(40, 60);
+    fresh.Canvas().Brush().SetStyle(bsClear);
+    fresh.Canvas().Font().SetHeight(-30);
+    fresh.Canvas().TextOut(0, 0, "H");
+    const int32_t tall = inkHeight(fresh, 0);
+    ASSERT_GT(tall, 15);
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        TBitmap bitmap = WhiteBitmap(100, 60);
+        TCanvas& canvas = bitmap.Canvas();
+        canvas.DrawFocusRect(Rect(0, 0, 4, 4));
+        canvas.Brush().SetStyle(bsClear);
+        canvas.Font().SetHeight(-30);
+        entry.draw(canvas);
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Brush().SetColor(clSilver);
+        canvas.FillRect(Rect(20, 0, 30, 5));
+        canvas.Pen().SetColor(clSilver);
+        canvas.MoveTo(35, 0);
+        canvas.LineTo(35, 5);
+        EXPECT_EQ(canvas.Pixels(25, 2), clSilver) << "a fill";
+        EXPECT_EQ(canvas.Pixels(35, 2), clSilver) << "a line";
+        canvas.Brush().SetStyle(bsClear);
+        canvas.TextOut(60, 0, "H");
+        EXPECT_EQ(inkHeight(bitmap, 60), tall) << "text after it";
+    }
 }
 
 TEST(Canvas, DrawTextCalcRectMeasuresLinesAndWordBreaks)
