@@ -4,6 +4,7 @@
 #include "grid/DudOder_FilterDropDown.h"
 #include "grid/DudOder_Footer.h"
 #include "grid/DudOder_GridData.h"
+#include "grid/DudOder_GridCombo.h"
 #include "grid/DudOder_SearchPanel.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
@@ -75,6 +76,10 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FProgressAppearance->OnChange = [this](TGridProgressAppearance*) { Invalidate(); };
     FFooterPanel = new TFooterPanel(this);
     FSearchPanel = new TSearchPanel(this);
+    EditCombo = new TGridCombo(this);
+    EditCombo->SetParent(this);
+    EditCombo->SetVisible(false);
+    EditCombo->SetEnabled(false);
     FFilterList->SetDuplicates(dupIgnore);
     FFilterList->SetSorted(true);
 
@@ -264,11 +269,6 @@ void TDudStringGrid::Resize()
 void TDudStringGrid::DisableEditing()
 {
     SetOptions(Options() - TGridOptions { goEditing });
-}
-
-bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
-{
-    return TBaseGrid::SelectCell(aCol, aRow);
 }
 
 TRect TDudStringGrid::UsedCells() const

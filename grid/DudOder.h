@@ -45,6 +45,8 @@ class TRichEdit;
 class TFooterPanel;
 class TSearchPanel;
 struct THintInfo;
+class TGridCombo;
+class TDudInplaceEdit;
 
 // percent of a over b in each channel: 100 or more gives a, below 1 (or a
 // none) gives b, b none gives a.
@@ -927,17 +929,19 @@ public:
     virtual void CalcFloatingFooter(int32_t) { }
     virtual void DoClickSort(int32_t) { }
     virtual void HandleF2Key() { }
-    virtual void StoreEditValue(int32_t, int32_t) { }
+    // Writes an edited value into a real column: through SetEditText, then
+    // into the cell store.
+    virtual void StoreEditValue(int32_t aCol, int32_t aRow, const String& value);
     virtual void AdjustKeySelection() { }
     virtual void PasteCell(int32_t, int32_t, const String&) { }
     virtual String CurrentCell();
     virtual void SetCurrentCell(const String& value);
     virtual String GetCurrentCellText();
     virtual void SetCurrentCellText(const String& value);
-    virtual void RestoreCellCache() { }
+    virtual void RestoreCellCache();
     virtual void DoPrintGetPageNum(int32_t, int32_t, String&) { }
-    virtual void DoGetEditorProp(int32_t, int32_t, TEditLink*) { }
-    virtual void DoCheckBoxClick(int32_t, int32_t, bool) { }
+    virtual void DoGetEditorProp(int32_t aCol, int32_t aRow, TEditLink* editLink);
+    virtual void DoCheckBoxClick(int32_t aCol, int32_t aRow, bool state);
     virtual void DoUpdateColumnSize(int32_t, int32_t&) { }
     virtual void DoUpdateAutoColumnSize(int32_t, int32_t&) { }
     virtual void SyncColumnHeaders() { }
@@ -947,9 +951,9 @@ public:
     virtual void PasteDone() { }
     virtual void MarkPastedRowsModified(int32_t, int32_t) { }
     virtual void RecalcFooterColumn(int32_t) { }
-    virtual void SaveOldCellState(int32_t, int32_t) { }
+    virtual void SaveOldCellState(int32_t aCol, int32_t aRow);
     virtual TRect UsedCells() const;
-    virtual bool DoCanAddRow() { return true; }
+    virtual bool DoCanAddRow();
     virtual bool DoCanInsertRow(int32_t) { return true; }
     // Called after a wheel notch moved the current row by delta rows.
     virtual void WheelRowsMoved(int32_t delta, bool& handled) { (void)delta, (void)handled; }
@@ -975,14 +979,14 @@ public:
     virtual void DoRatingChange(int32_t, int32_t, double&, bool&) { }
     virtual void DoColorSelect(int32_t, int32_t, TColor, const String&) { }
     virtual void DoImageSelect(int32_t, int32_t, int32_t) { }
-    virtual void DoCellChanging(int32_t, int32_t, int32_t, int32_t, bool&) { }
+    virtual void DoCellChanging(int32_t newCol, int32_t newRow, bool& allow);
     virtual void DoScrollCell(int32_t, int32_t, int32_t, int32_t, int32_t) { }
     virtual bool DoCanShowFixedDropDown(int32_t) { return false; }
     virtual void DoStartBlockFocus() { }
     virtual void DoEndBlockFocus() { }
     virtual TImageList* GetGridImageList() const { return FGridImages; }
     virtual void AssignCells(const TPersistent& source);
-    virtual bool ValidateCell(const String&) { return true; }
+    virtual bool ValidateCell(const String& newValue);
     virtual bool ValidateCellWide(const String&) { return true; }
     virtual void SubGroup(int32_t) { }
     virtual void SubUnGroup() { }
@@ -1002,6 +1006,44 @@ public:
     void HideInplaceEdit();
     // Widens the column (-1: the last) to fill the grid's client width.
     void ApplyColumnStretch(int32_t index);
+    // Ends the edit of a special editor on a key: hides and commits it, lets
+    // Tab and the arrows move the current cell, advances on Enter.
+    void DoneInplaceEdit(uint16_t key, TShiftState shift);
+    // OnEditingDone now; OnEditCellDone (real column, row) once the
+    // posted notice arrives.
+    void PostEditDone(int32_t aCol, int32_t aRow);
+    void Select() { SelectCell(Col(), Row()); }
+    void ShowCellEdit();
+    void HideCellEdit();
+    bool IsEditable(int32_t aCol, int32_t aRow);
+    // The default in-place text editor; null before its first use.
+    TDudInplaceEdit* NormalEdit() const;
+    bool LastValidation() const { return FLastValidation; }
+
+    // ---- the combo list all combo cells share
+    void AddComboString(const String& value);
+    void AddComboStringObject(const String& value, void* object);
+    bool RemoveComboString(const String& value);
+    void ClearComboString();
+    int32_t GetComboCount() const;
+    void SetComboSelection(int32_t index) { FComboIdx = index; }
+    bool SetComboSelectionString(const String& value);
+    void SetComboIndex(int32_t aCol, int32_t aRow, int32_t value);
+    int32_t GetComboIndex(int32_t aCol, int32_t aRow);
+
+    // ---- moving on after an edit, and the keyboard
+    // From (aCol, aRow) to the next cell by Navigation; force advances even
+    // without AdvanceOnEnter.
+    void AdvanceEdit(int32_t aCol, int32_t aRow, bool force, bool autoEdit, bool forward, bool continuing,
+        bool editMode);
+    // One Tab step; false when the Tab went on to the form.
+    bool NavigateTab(bool backward);
+    bool CanTabToCell(int32_t aCol, int32_t aRow);
+    int32_t FirstTabColumn(int32_t aRow);
+    int32_t LastTabColumn(int32_t aRow);
+    int32_t VisibleFixedRightCols() const;
+    bool IsLastDataRow() const;
+    void AutoAddRow();
     void ApplyScrollBarAlways(bool) { }
 
     // ---- events
@@ -1222,6 +1264,30 @@ protected:
     virtual void BuildCellHint(String& hintStr, THintInfo& hintInfo);
     void WMTimer(TMessage& message);
 
+    // ---- editing: which editor a cell gets, showing and committing it
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    int32_t GetEditLimit() override { return FMaxEditLength; }
+    void ShowCellEditorControl(int32_t aCol, int32_t aRow);
+    void CommitCellEditorControl(int32_t aCol, int32_t aRow);
+    bool BaseCellEditable(int32_t aCol, int32_t aRow);
+    // The editors keep Tab for themselves.
+    bool EditorWantsTab() const;
+    void RepaintActiveHeaderCells(int32_t oldCol, int32_t oldRow, int32_t newCol, int32_t newRow);
+
+    // ---- keyboard, focus and the window procedure
+    void WndProc(TMessage& message) override;
+    void WMKeyDown(TMessage& message) override;
+    void WMChar(TMessage& message) override;
+    void WMSetFocus(TMessage& message) override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    void KeyPress(TChar& key) override;
+    void Click() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void TopLeftChanged() override;
+
     template <typename T>
     void SetRepainted(T& field, T value)
     {
@@ -1301,6 +1367,9 @@ protected:
     bool FSpinUpClick = false;
     bool FSpinDnClick = false;
     bool FLastValidation = true;
+    bool FEditActive = false;
+    // The shared combo editor, created with the grid.
+    TGridCombo* EditCombo = nullptr;
     int32_t FLastTabCol = -1;
     int32_t FLastTabRow = -1;
 
@@ -1479,6 +1548,8 @@ protected:
     TGridNotifyEvent FOnEndBlockFocus;
 
 private:
+    friend class TDudInplaceEdit;
+    friend class TGridCombo;
     void WMLButtonDown(TMessage& message);
     void WMLButtonUp(TMessage& message);
     void WMLButtonDblClk(TMessage& message);
@@ -1493,6 +1564,14 @@ private:
     void SetHoverFixedCell(int32_t aCol, int32_t aRow);
     void RepaintBlinkingCells();
     bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
+    // The combo editor's text or item changed: one OnComboChange per change.
+    void ComboChanged();
+    void GridEditDone(int32_t aCol, int32_t aRow);
+    // One step of an advance; false when it ends in an added row without
+    // an editable cell.
+    bool AdvanceStep(int32_t& aCol, int32_t& aRow, bool forward);
+    // Opens the editor of the current cell with a typed character.
+    void StartEditWithChar(TChar key);
     // The floating footer row is the grid's last row while it is shown.
     bool FloatingFooterVisible() const;
     bool ControlLookDropDownAlwaysVisible() const;

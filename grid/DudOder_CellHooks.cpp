@@ -291,11 +291,6 @@ const TFont& TDudStringGrid::GetCellFont(int32_t aCol, int32_t aRow)
     return *cf;
 }
 
-bool TDudStringGrid::IsFixed(int32_t aCol, int32_t aRow) const
-{
-    return aCol < FixedCols() || aRow < FixedRows();
-}
-
 void TDudStringGrid::GetDefaultCellProps(int32_t aCol, int32_t aRow, TFont& font, TBrush& brush, TColor& colorTo,
     TColor& mirrorColor, TColor& mirrorColorTo, TAlignment& alignment, TVAlignment& vAlignment, bool& wordWrap,
     TCellGradientDirection& gradientDirection)

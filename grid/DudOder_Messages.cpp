@@ -34,6 +34,12 @@ void TDudStringGrid::DefaultHandler(TMessage& message)
         WMTimer(message);
         return;
     }
+    // Enter always belongs to the grid: a dialog's default button must not
+    // take it, whether or not the current cell can be edited.
+    if (message.Msg == CM_WANTSPECIALKEY && message.WParam == VK_RETURN) {
+        message.Result = 1;
+        return;
+    }
     TBaseGrid::DefaultHandler(message);
 }
 

@@ -323,6 +323,8 @@ void TDudStringGrid::SetEditText(int32_t aCol, int32_t aRow, const String& value
 
 void TDudStringGrid::ShowInplaceEdit()
 {
+    if (IsControlCell(RemapColToReal(Col()), Row()))
+        return;
     ScrollInView(Col(), Row());
     FEditText = Cells(RemapColToReal(Col()), Row());
     ShowEditor();
@@ -333,6 +335,7 @@ void TDudStringGrid::HideInplaceEdit()
     if (!EditMode && !EditorMode())
         return;
     HideEditor();
+    CommitCellEditorControl(Col(), Row());
     EditMode = false;
     SelectCell(Col(), Row());
 }

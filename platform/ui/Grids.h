@@ -208,7 +208,7 @@ public:
 protected:
     virtual void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) = 0;
     virtual bool SelectCell(int32_t aCol, int32_t aRow);
-    virtual bool CanEditShow() const;
+    virtual bool CanEditShow();
     virtual bool CanEditModify() { return true; }
     virtual bool CanEditAcceptKey(TChar key) const;
     virtual String GetEditText(int32_t aCol, int32_t aRow);

@@ -4,7 +4,7 @@
 
 // ---- the grid's side of editing
 
-bool TCustomGrid::CanEditShow() const
+bool TCustomGrid::CanEditShow()
 {
     return FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect) && FCurrent.X >= FFixedCols
         && FCurrent.Y >= FFixedRows && FCurrent.X < ColCount() && FCurrent.Y < RowCount();

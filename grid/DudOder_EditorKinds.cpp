@@ -1,0 +1,82 @@
+#include "grid/DudOder_EditorKinds.h"
+
+#include <array>
+
+namespace {
+
+struct TEditorKind {
+    TEditorType Kind;
+    TEditorRoute Route;
+};
+
+using enum TEditorRoute;
+
+// Switching a kind on is one line here, once its editor control exists.
+constexpr std::array<TEditorKind, edMaskEditBtn + 1> EditorKinds { {
+    { edNormal, erText },
+    { edSpinEdit, erNone },
+    { edComboEdit, erControl },
+    { edComboList, erControl },
+    { edEditBtn, erNone },
+    { edCheckBox, erNone },
+    { edDateEdit, erNone },
+    { edDateEditUpDown, erNone },
+    { edTimeEdit, erNone },
+    { edButton, erNone },
+    { edDataCheckBox, erToggle },
+    { edNumeric, erText },
+    { edPositiveNumeric, erText },
+    { edFloat, erText },
+    { edCapital, erText },
+    { edMixedCase, erText },
+    { edPassword, erText },
+    { edUnitEditBtn, erNone },
+    { edLowerCase, erText },
+    { edUpperCase, erText },
+    { edFloatSpinEdit, erNone },
+    { edTimeSpinEdit, erNone },
+    { edDateSpinEdit, erNone },
+    { edNumericEditBtn, erNone },
+    { edFloatEditBtn, erNone },
+    { edCustom, erNone },
+    { edRichEdit, erNone },
+    { edNone, erNone },
+    { edDateTimeEdit, erNone },
+    { edValidChars, erText },
+    { edTrackbarDropDown, erNone },
+    { edMemoDropDown, erNone },
+    { edCalculatorDropDown, erNone },
+    { edTimePickerDropDown, erNone },
+    { edDetailDropDown, erNone },
+    { edGridDropDown, erNone },
+    { edColorPickerDropDown, erNone },
+    { edImagePickerDropDown, erNone },
+    { edDudOderDropDown, erNone },
+    { edPositiveFloat, erText },
+    { edNumericUnitEditBtn, erNone },
+    { edFloatUnitEditBtn, erNone },
+    { edMaskEditBtn, erNone },
+} };
+
+constexpr bool InKindOrder()
+{
+    for (size_t index = 0; index < EditorKinds.size(); ++index)
+        if (static_cast<size_t>(EditorKinds[index].Kind) != index)
+            return false;
+    return true;
+}
+static_assert(InKindOrder());
+
+} // namespace
+
+uint32_t GridEditDoneMessage()
+{
+    static const uint32_t message = RegisterWindowMessage(QStringLiteral("GridEditDone"));
+    return message;
+}
+
+TEditorRoute EditorRoute(TEditorType kind)
+{
+    const auto index = static_cast<size_t>(kind);
+    return index < EditorKinds.size() ? EditorKinds[index].Route : erNone;
+}
