@@ -1,6 +1,7 @@
 #include "grid/DudCGrid.h"
 
 #include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_GridCombo.h"
 #include "grid/base/RovIvir.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Menus.h"
@@ -472,6 +473,10 @@ void TDudColumnGrid::GetCellEditorType(int32_t aCol, int32_t aRow, TEditorType& 
     if (InEditableArea(aCol, aRow)) {
         const TGridColumnItem* item = ItemOf(aCol);
         editor = item->Editor();
+        // One combo serves every combo column, so each column hands it its
+        // own choices before it opens.
+        EditCombo->Items().Assign(item->ComboItems());
+        EditCombo->SetDropDownCount(item->DropDownCount());
         SetEditLink(item->EditLink());
         ControlLook().SetDropDownCount(item->DropDownCount());
     }

@@ -83,10 +83,6 @@ protected:
         Grid->Columns().Items(ListEditCol)->SetEditor(edComboEdit);
         Grid->Columns().Items(ListEditCol)->ComboItems().SetText(QStringLiteral("One\nTwo"));
         Grid->Columns().Items(CheckCol)->SetEditor(edDataCheckBox);
-        // Each combo column offers its own list.
-        Grid->OnGetEditorProp = [this](TDudStringGrid*, int32_t aCol, int32_t, TEditLink*) {
-            Grid->EditCombo->Items().Assign(Grid->Columns().Items(aCol)->ComboItems());
-        };
         Grid->OnKeyPress = [this](TComponent*, TChar& key) {
             KeyPresses.push_back({ key, Grid->Cells(Grid->RealCol(), Grid->Row()).toStdString() });
         };
@@ -160,6 +156,33 @@ TEST_F(GridEditingTest, TypingOpensTheColumnsEditorWithThatCharacter)
         QApplication::processEvents();
         EXPECT_FALSE(Grid->EditCombo->Visible());
         EXPECT_EQ(Grid->Cells(c.col, 2), "");
+    }
+}
+
+TEST_F(GridEditingTest, EachComboColumnOpensWithItsOwnListAndHeight)
+{
+    Grid->Columns().Items(PickCol)->SetDropDownCount(3);
+    Grid->Columns().Items(ListEditCol)->SetDropDownCount(12);
+    struct Case {
+        int32_t col;
+        const char* items;
+        int32_t dropDownCount;
+    };
+    const Case cases[] = {
+        { PickCol, "Alpha\r\nBeta\r\nGamma\r\n", 3 },
+        { ListEditCol, "One\r\nTwo\r\n", 12 },
+        { PickCol, "Alpha\r\nBeta\r\nGamma\r\n", 3 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.col);
+        GoTo(c.col, 1);
+        Press(Qt::Key_F2);
+        QApplication::processEvents();
+        ASSERT_TRUE(Grid->EditCombo->Visible());
+        EXPECT_EQ(Grid->EditCombo->Items().Text().toStdString(), c.items);
+        EXPECT_EQ(Grid->EditCombo->DropDownCount(), c.dropDownCount);
+        Press(Qt::Key_Escape);
+        QApplication::processEvents();
     }
 }
 

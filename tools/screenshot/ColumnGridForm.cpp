@@ -71,8 +71,8 @@ TColumnGridForm::TColumnGridForm(TComponent* owner) : TForm(owner)
         FGrid->SetCells(4, row, QString::fromLatin1(values.Address));
     }
     const int32_t height = (FGrid->RowCount()) * (FGrid->DefaultRowHeight() + 1) + 4;
-    FGrid->SetBounds(Margin, Margin, width + 4, height);
-    SetClientWidth(2 * Margin + width + 4);
+    FGrid->SetBounds(Margin, Margin, width + 6, height);
+    SetClientWidth(2 * Margin + width + 6);
     SetClientHeight(2 * Margin + height);
 }
 
