@@ -654,16 +654,8 @@ void TDudColumnGrid::GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawStat
                 font.Assign(PrintSettings().Font());
             } else {
                 font.Assign(item->PrintFont());
-                if (props) {
-                    if (props->FontColor() != clNone)
-                        font.SetColor(props->FontColor());
-                    if (props->FontStyle() != TFontStyles {})
-                        font.SetStyle(props->FontStyle());
-                    if (props->FontSize() != 0)
-                        font.SetSize(props->FontSize());
-                    if (!props->FontName().isEmpty())
-                        font.SetName(props->FontName());
-                }
+                if (props)
+                    ApplyCellFont(*props, font);
             }
         }
     }

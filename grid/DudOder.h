@@ -1229,6 +1229,8 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
+    // Lays a cell's own font settings over the given font.
+    static void ApplyCellFont(const TCellProperties& props, TFont& font);
     // ---- base grid hooks
     bool IsFixed(int32_t aCol, int32_t aRow) const override;
     void GetDisplText(int32_t aCol, int32_t aRow, String& value) const override;
@@ -1626,7 +1628,6 @@ private:
     void PaintOutsideCells();
     void PaintBackgroundFixed(TCanvas& canvas, const TRect& rect);
     void PaintBackgroundTiled(TCanvas& canvas, const TRect& rect);
-    static void ApplyCellFont(const TCellProperties& props, TFont& font);
     // True when the cell has a colour of its own.
     bool LookFromCellProperties(int32_t col, int32_t aRow, TBrush& brush, TColor& colorTo, TFont& font,
         bool& wordWrap, TCellGradientDirection& gradientDirection);

@@ -108,14 +108,7 @@ void TDudStringGrid::GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState sta
     if (const TCellProperties* props = GetGridObject(aCol, aRow)) {
         if (ShowsCellBrush(GetCellType(aCol, aRow)) && props->BrushColor() != clNone)
             brush.SetColor(props->BrushColor());
-        if (props->FontColor() != clNone)
-            font.SetColor(props->FontColor());
-        if (props->FontStyle() != TFontStyles {})
-            font.SetStyle(props->FontStyle());
-        if (props->FontSize() != 0)
-            font.SetSize(props->FontSize());
-        if (!props->FontName().isEmpty())
-            font.SetName(props->FontName());
+        ApplyCellFont(*props, font);
     }
     if (OnGetCellColor)
         OnGetCellColor(this, aRow, aCol, state, brush, font);

@@ -2,6 +2,7 @@
 #include "grid/DudOder_TextEditor.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/Forms.h"
+#include "tests/support/KeyInput.h"
 
 #include <gtest/gtest.h>
 
@@ -17,22 +18,6 @@
 namespace {
 
 using TCell = std::pair<int32_t, int32_t>;
-
-void Press(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QKeyEvent event(type, key, modifiers, text);
-        QApplication::sendEvent(focus, &event);
-    }
-}
-
-void Type(const QString& text)
-{
-    for (const QChar character : text)
-        Press(Qt::Key_unknown, QString(character));
-}
 
 // Five data columns and three data rows under a title row and a number
 // column; the cells listed in ReadOnly cannot be edited.

@@ -5,6 +5,7 @@
 #include "platform/ui/Forms.h"
 
 #include "tests/support/RunUntil.h"
+#include "tests/support/KeyInput.h"
 
 #include <gtest/gtest.h>
 
@@ -42,23 +43,6 @@ protected:
         TCustomControl::CMDialogKey(message);
     }
 };
-
-// Keys go to the focused widget, pressed and released.
-void Press(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QKeyEvent event(type, key, modifiers, text);
-        QApplication::sendEvent(focus, &event);
-    }
-}
-
-void Type(const QString& text)
-{
-    for (const QChar character : text)
-        Press(Qt::Key_unknown, QString(character));
-}
 
 void Enter() { Press(Qt::Key_Return, QStringLiteral("\r")); }
 
