@@ -12,18 +12,6 @@
 
 namespace {
 
-// Where index ends up when the element at from moves to to.
-int32_t MovedIndex(int32_t index, int32_t from, int32_t to)
-{
-    if (index == from)
-        return to;
-    if (from < to && index > from && index <= to)
-        return index - 1;
-    if (to < from && index >= to && index < from)
-        return index + 1;
-    return index;
-}
-
 template <class Range>
 void Rotate(Range& range, int32_t from, int32_t to)
 {

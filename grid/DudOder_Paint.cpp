@@ -452,24 +452,8 @@ void TDudStringGrid::PaintSizingLines()
 {
     // Lines cannot be drawn outside a paint here: the paint draws the one a
     // sizing call left, and the next call at the same place takes it away.
-    // Exclusive-or with white inverts what lies under the line; with black
-    // it would leave every pixel as it was.
-    if (FSizingLineX < 0 && FSizingLineY < 0)
-        return;
-    TCanvas& canvas = Canvas();
-    TPen saved;
-    saved.Assign(canvas.Pen());
-    canvas.Pen().SetColor(clWhite);
-    canvas.Pen().SetStyle(psDot);
-    canvas.Pen().SetMode(pmXor);
-    canvas.Pen().SetWidth(1);
-    if (FSizingLineX >= 0) {
-        canvas.MoveTo(FSizingLineX, 0);
-        canvas.LineTo(FSizingLineX, std::max(Height(), CellRect(0, RowCount() - 1).Bottom));
-    }
-    if (FSizingLineY >= 0) {
-        canvas.MoveTo(0, FSizingLineY);
-        canvas.LineTo(std::max(Width(), CellRect(ColCount() - 1, 0).Right), FSizingLineY);
-    }
-    canvas.Pen().Assign(saved);
+    if (FSizingLineX >= 0)
+        DrawSizingLine({ FSizingLineX, 0 }, { FSizingLineX, std::max(Height(), CellRect(0, RowCount() - 1).Bottom) });
+    if (FSizingLineY >= 0)
+        DrawSizingLine({ 0, FSizingLineY }, { std::max(Width(), CellRect(ColCount() - 1, 0).Right), FSizingLineY });
 }

@@ -502,9 +502,6 @@ void TCustomGrid::InvalidateRow(int32_t aRow) { InvalidateRect({ 0, aRow, ColCou
 
 // ---- moving columns and rows
 
-namespace {
-
-// Where an item at index ends up when the item at from moves to to.
 int32_t MovedIndex(int32_t index, int32_t from, int32_t to)
 {
     if (index == from)
@@ -515,8 +512,6 @@ int32_t MovedIndex(int32_t index, int32_t from, int32_t to)
         return index + 1;
     return index;
 }
-
-} // namespace
 
 void TCustomGrid::MoveColumn(int32_t fromIndex, int32_t toIndex)
 {

@@ -206,6 +206,9 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    // A dotted line inverted over the cells, as sizing shows where a border
+    // will go.
+    void DrawSizingLine(TPoint from, TPoint to);
     virtual void DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) = 0;
     virtual bool SelectCell(int32_t aCol, int32_t aRow);
     virtual bool CanEditShow();
@@ -388,6 +391,9 @@ private:
 
     std::unique_ptr<TScrollBarState> FScroll[2];
 };
+
+// Where the item at index ends up when the item at from moves to to.
+int32_t MovedIndex(int32_t index, int32_t from, int32_t to);
 
 // The editor a grid lays over its current cell: a multi-line edit (one line
 // with a password character) on the editing core. Up, Down, PageUp,

@@ -120,8 +120,16 @@ void TCustomGrid::Paint()
 // A dotted line inverted over the cells where the sized border will go.
 void TCustomGrid::PaintSizingLine()
 {
-    if (FGridState != gsColSizing && FGridState != gsRowSizing)
-        return;
+    if (FGridState == gsColSizing)
+        DrawSizingLine({ FSizingPos, 0 }, { FSizingPos, ClientHeight() });
+    else if (FGridState == gsRowSizing)
+        DrawSizingLine({ 0, FSizingPos }, { ClientWidth(), FSizingPos });
+}
+
+// Exclusive-or with white inverts what lies under the line, so drawing it
+// again at the same place takes it away; with black it would change nothing.
+void TCustomGrid::DrawSizingLine(TPoint from, TPoint to)
+{
     TCanvas& canvas = Canvas();
     TPen saved;
     saved.Assign(canvas.Pen());
@@ -129,12 +137,7 @@ void TCustomGrid::PaintSizingLine()
     canvas.Pen().SetStyle(psDot);
     canvas.Pen().SetMode(pmXor);
     canvas.Pen().SetWidth(1);
-    if (FGridState == gsColSizing) {
-        canvas.MoveTo(FSizingPos, 0);
-        canvas.LineTo(FSizingPos, ClientHeight());
-    } else {
-        canvas.MoveTo(0, FSizingPos);
-        canvas.LineTo(ClientWidth(), FSizingPos);
-    }
+    canvas.MoveTo(from.X, from.Y);
+    canvas.LineTo(to.X, to.Y);
     canvas.SetPen(saved);
 }
