@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_GridCombo.h"
+#include "grid/DudOder_GridSpin.h"
 #include "grid/base/RovIvir.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Menus.h"
@@ -477,6 +478,10 @@ void TDudColumnGrid::GetCellEditorType(int32_t aCol, int32_t aRow, TEditorType& 
         // own choices before it opens.
         EditCombo->Items().Assign(item->ComboItems());
         EditCombo->SetDropDownCount(item->DropDownCount());
+        TGridSpin* spin = SpinEdit();
+        spin->SetMinValue(item->SpinMin());
+        spin->SetMaxValue(item->SpinMax());
+        spin->SetIncrement(item->SpinStep());
         SetEditLink(item->EditLink());
         ControlLook().SetDropDownCount(item->DropDownCount());
     }

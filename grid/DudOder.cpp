@@ -80,6 +80,7 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     EditCombo->SetParent(this);
     EditCombo->SetVisible(false);
     EditCombo->SetEnabled(false);
+    CreateCellControls();
     FFilterList->SetDuplicates(dupIgnore);
     FFilterList->SetSorted(true);
 

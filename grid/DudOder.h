@@ -47,6 +47,12 @@ class TSearchPanel;
 struct THintInfo;
 class TGridCombo;
 class TDudInplaceEdit;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridCheckBox;
+class TGridButton;
+class TGridEditorKeys;
 
 // percent of a over b in each channel: 100 or more gives a, below 1 (or a
 // none) gives b, b none gives a.
@@ -295,6 +301,10 @@ public:
     void SetOriginalCellValue(const String& value) { FOldCellText = value; }
     bool EditActive() const { return EditMode; }
     TEditorType CurrentEditor() const { return EditControl; }
+    // The cell follows the text, spin and button editors while the user
+    // types. The text editor switches it on when it opens.
+    bool ShowEditProcess() const { return FShowEditProcess; }
+    void SetShowEditProcess(bool value) { FShowEditProcess = value; }
 
     // ---- scrolling
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
@@ -945,7 +955,9 @@ public:
     virtual void DoUpdateColumnSize(int32_t, int32_t&) { }
     virtual void DoUpdateAutoColumnSize(int32_t, int32_t&) { }
     virtual void SyncColumnHeaders() { }
-    virtual void DoEllipsClick(int32_t, int32_t, String&) { }
+    // What the cell's button leaves in the editor: text, or what
+    // OnEllipsClick makes of it.
+    virtual String DoEllipsClick(const String& text);
     virtual bool MatchFilter(int32_t) { return true; }
     virtual void PasteStarted() { }
     virtual void PasteDone() { }
@@ -1272,6 +1284,16 @@ protected:
     int32_t GetEditLimit() override { return FMaxEditLength; }
     void ShowCellEditorControl(int32_t aCol, int32_t aRow);
     void CommitCellEditorControl(int32_t aCol, int32_t aRow);
+    // The spin, button, unit, check box and push button kinds of the two.
+    void ShowControlEditor(int32_t aCol, int32_t aRow, const TRect& rect, TColor color);
+    void CommitControlEditor(int32_t realCol, int32_t aRow);
+    // The shared spin editor, created on first use.
+    TGridSpin* SpinEdit();
+    // The check box, button, unit and push button editors, hidden.
+    void CreateCellControls();
+    // An editor's text changed: with ShowEditProcess the cell follows it
+    // while the user types. True when the change was taken here.
+    bool EditorTextChanged(const TMessage& message);
     bool BaseCellEditable(int32_t aCol, int32_t aRow);
     // The editors keep Tab for themselves.
     bool EditorWantsTab() const;
@@ -1372,6 +1394,13 @@ protected:
     bool FEditActive = false;
     // The shared combo editor, created with the grid.
     TGridCombo* EditCombo = nullptr;
+    // The other editor controls created with the grid.
+    TGridCheckBox* EditCheck = nullptr;
+    TGridEditBtn* EditBtn = nullptr;
+    TGridUnitEditBtn* UnitEditBtn = nullptr;
+    TGridButton* GridButton = nullptr;
+    // Created by SpinEdit() on first use.
+    TGridSpin* FEditSpin = nullptr;
     int32_t FLastTabCol = -1;
     int32_t FLastTabRow = -1;
 
@@ -1552,6 +1581,12 @@ protected:
 private:
     friend class TDudInplaceEdit;
     friend class TGridCombo;
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    friend class TGridEditorKeys;
     void WMLButtonDown(TMessage& message);
     void WMLButtonUp(TMessage& message);
     void WMLButtonDblClk(TMessage& message);

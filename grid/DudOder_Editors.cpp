@@ -150,6 +150,7 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
             PostMessage(EditCombo, WM_CHAR, FStartEditChar);
         EditCtrl = EditCombo;
     }
+    ShowControlEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
     FStartEditChar = 0;
 }
 
@@ -173,6 +174,7 @@ void TDudStringGrid::CommitCellEditorControl(int32_t aCol, int32_t aRow)
         EditCombo->SetEnabled(false);
         EditCombo->SetVisible(false);
     }
+    CommitControlEditor(realCol, aRow);
     if (EditControl != edNormal && FEditActive)
         PostEditDone(realCol, aRow);
     FBlockKill = false;

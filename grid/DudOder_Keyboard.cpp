@@ -28,6 +28,8 @@ void TDudStringGrid::WndProc(TMessage& message)
         GridEditDone(static_cast<int32_t>(message.WParam), static_cast<int32_t>(message.LParam));
         return;
     }
+    if (EditorTextChanged(message))
+        return;
     TBaseGrid::WndProc(message);
 }
 

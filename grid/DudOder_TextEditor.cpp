@@ -1,6 +1,7 @@
 #include "grid/DudOder_TextEditor.h"
 
 #include "grid/DudOder.h"
+#include "grid/DudOder_CharFilter.h"
 #include "grid/base/RovIvir.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/Clipbrd.h"
@@ -77,59 +78,7 @@ void TDudInplaceEdit::WMKillFocus(TMessage& message)
 TChar TDudInplaceEdit::FilterChar(TChar key, bool ctrl) const
 {
     const TDudStringGrid& grid = Grid();
-    const String text = Text();
-    // Backspace, Tab, Enter, Esc, and the clipboard and undo commands, which
-    // a paste then checks by the kind's rules.
-    const bool control = key == 8 || key == 9 || key == 13 || key == 27 || key == 3 || key == 22 || key == 24
-        || key == 26;
-    const auto isDigit = [](TChar c) { return c >= '0' && c <= '9'; };
-    const bool minusAllowed = !text.contains(QLatin1Char('-')) && SelStart() == 0;
-    switch (grid.EditControl) {
-    case edNormal:
-    case edPassword:
-        return key;
-    case edNumeric:
-        if (control || isDigit(key) || (key == '-' && minusAllowed))
-            return key;
-        MessageBeep(0);
-        return 0;
-    case edPositiveNumeric:
-        if (control || isDigit(key))
-            return key;
-        MessageBeep(0);
-        return 0;
-    case edFloat:
-    case edPositiveFloat: {
-        const bool signedKind = grid.EditControl == edFloat;
-        const bool accepted = control || isDigit(key) || key == ',' || key == '.' || (key == '-' && signedKind);
-        if (!accepted)
-            return ctrl ? key : TChar(0);
-        const QChar decimal = FormatSettings().DecimalSeparator;
-        if (QChar(key) == decimal && text.contains(decimal) && !SelText().contains(decimal))
-            return 0;
-        if (QChar(key) == FormatSettings().ThousandSeparator && QChar(key) != decimal)
-            return 0;
-        if (key == '-' && !minusAllowed && !SelText().contains(QLatin1Char('-'))) {
-            MessageBeep(0);
-            return 0;
-        }
-        return key;
-    }
-    case edCapital:
-    case edUpperCase:
-        return QChar(key).toUpper().unicode();
-    case edLowerCase:
-        return QChar(key).toLower().unicode();
-    case edMixedCase:
-        return key;
-    case edValidChars:
-        if (key == 8 || key == 13 || grid.ValidChars().contains(QChar(key)))
-            return key;
-        MessageBeep(0);
-        return 0;
-    default:
-        return 0;
-    }
+    return FilterTypedChar(grid.EditControl, key, ctrl, *this, grid.ValidChars());
 }
 
 void TDudInplaceEdit::WMChar(TMessage& message)

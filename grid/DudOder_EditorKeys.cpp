@@ -1,0 +1,48 @@
+#include "grid/DudOder_EditorKeys.h"
+
+void TGridEditorKeys::HideAndFocusGrid() const
+{
+    FGrid.HideInplaceEdit();
+    if (FGrid.CanFocus())
+        FGrid.SetFocus();
+}
+
+bool TGridEditorKeys::WriteAndValidate(const String& text, uint16_t& key) const
+{
+    FGrid.SetCurrentCellText(text);
+    if (FGrid.ValidateCell(text))
+        return true;
+    key = 0;
+    FGrid.FNoAutoAdvance = true;
+    return false;
+}
+
+bool TGridEditorKeys::TabToNextCell(uint16_t& key, TShiftState shift) const
+{
+    if (!FGrid.Options().Contains(goTabs)) {
+        PostMessage(&FGrid, WM_KEYDOWN, VK_TAB);
+        return false;
+    }
+    HideAndFocusGrid();
+    FGrid.NavigateTab(shift.Contains(ssShift));
+    key = 0;
+    return true;
+}
+
+void TGridEditorKeys::Done(uint16_t& key, TShiftState shift) const
+{
+    FGrid.DoneInplaceEdit(key, shift);
+    if (FGrid.Navigation().AdvanceOnEnter() && FGrid.Navigation().AdvanceAutoEdit())
+        FGrid.ShowInplaceEdit();
+    key = 0;
+}
+
+void TGridEditorKeys::TextChanged(TWinControl& editor, const String& text) const
+{
+    // Filling the editor as it opens is no change made by the user.
+    if (FGrid.FEditStart)
+        return;
+    FGrid.Perform(WM_COMMAND, MakeLParam(0, EN_CHANGE), reinterpret_cast<intptr_t>(&editor));
+    if (FGrid.OnEditChange)
+        FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), text);
+}
