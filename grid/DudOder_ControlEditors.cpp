@@ -118,7 +118,7 @@ void TDudStringGrid::ShowControlEditor(int32_t aCol, int32_t aRow, const TRect& 
             control = spin;
         } else if (IsButtonKind(kind)) {
             EditBtn->SetBounds(rect.Left, rect.Top, width, EditBtn->Height());
-            EditBtn->SetEditMask(kind == edMaskEditBtn ? GetEditMask(realCol, aRow) : String());
+            EditBtn->SetEditMask(kind == edMaskEditBtn ? GetEditMask(aCol, aRow) : String());
             EditBtn->SetText(text);
             EditBtn->SetMaxLength(FMaxEditLength);
             EditBtn->SetVisible(true);

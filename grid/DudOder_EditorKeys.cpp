@@ -37,6 +37,27 @@ void TGridEditorKeys::Done(uint16_t& key, TShiftState shift) const
     key = 0;
 }
 
+void TGridEditorKeys::CompleteFromLookup(TCustomEdit& edit) const
+{
+    if (edit.SelLength() != 0 || !FGrid.Lookup())
+        return;
+    const TStringList& items = FGrid.LookupItems();
+    const Qt::CaseSensitivity sensitivity = FGrid.LookupCaseSensitive() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const String typed = edit.Text().left(edit.SelStart());
+    if (typed.isEmpty())
+        return;
+    for (int32_t index = 0; index < items.Count(); ++index) {
+        const String item = items.Strings(index);
+        if (!item.startsWith(typed, sensitivity))
+            continue;
+        const String completed = typed + item.mid(typed.size(), 255);
+        edit.SetText(completed);
+        edit.SetSelStart(static_cast<int32_t>(typed.size()));
+        edit.SetSelLength(static_cast<int32_t>(completed.size() - typed.size()));
+        return;
+    }
+}
+
 void TGridEditorKeys::TextChanged(TWinControl& editor, const String& text) const
 {
     // Filling the editor as it opens is no change made by the user.

@@ -23,6 +23,9 @@ public:
     // Ends the edit with the key as the grid would take it, then reopens the
     // next cell's editor when the grid asks for that; consumes the key.
     void Done(uint16_t& key, TShiftState shift) const;
+    // Completes the text before the caret from the grid's lookup items and
+    // selects the completed tail.
+    void CompleteFromLookup(TCustomEdit& edit) const;
     // The editor's text changed: the grid hears of it first, then the
     // application.
     void TextChanged(TWinControl& editor, const String& text) const;

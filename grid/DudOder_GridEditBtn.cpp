@@ -3,6 +3,8 @@
 #include "grid/DudOder.h"
 #include "grid/DudOder_CharFilter.h"
 #include "grid/DudOder_EditorKeys.h"
+#include "grid/base/RovIvir.h"
+#include "platform/ui/Clipbrd.h"
 
 namespace {
 
@@ -44,6 +46,18 @@ bool TypedCharTaken(TMessage& message, const TCustomEdit& edit, TEditorType kind
     return key != 0;
 }
 
+// Pasted text obeys what typing obeys: the numeric and decimal kinds take
+// numbers only, and no kind goes past the length limit.
+bool PastedTextFits(const String& text, TEditorType filter, int32_t maxLength)
+{
+    if (maxLength > 0 && text.size() > maxLength)
+        return false;
+    if (filter == edNormal || text.isEmpty())
+        return true;
+    const int32_t kind = ClassifyNumberText(text);
+    return kind == ntInteger || (filter == edFloat && kind == ntDecimal);
+}
+
 bool LeavesEditor(uint16_t key)
 {
     return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_PRIOR || key == VK_NEXT
@@ -78,6 +92,7 @@ void TGridEditBtn::WndProc(TMessage& message)
 
 void TGridEditBtn::KeyDown(uint16_t& key, TShiftState shift)
 {
+    FWorkMode = key != VK_BACK && key != VK_DELETE;
     if (shift.Contains(ssCtrl)) {
         TZuzEditBtn::KeyDown(key, shift);
         return;
@@ -122,7 +137,10 @@ void TGridEditBtn::KeyUp(uint16_t& key, TShiftState shift)
 {
     if (FGrid->OnKeyUp)
         FGrid->OnKeyUp(FGrid, key, shift);
-    TZuzEditBtn::KeyUp(key, shift);
+    if (key != VK_RETURN)
+        TZuzEditBtn::KeyUp(key, shift);
+    if (FWorkMode)
+        TGridEditorKeys(*FGrid).CompleteFromLookup(*this);
 }
 
 void TGridEditBtn::KeyPress(TChar& key)
@@ -152,8 +170,42 @@ void TGridEditBtn::Change()
     TGridEditorKeys(*FGrid).TextChanged(*this, Text());
 }
 
+void TGridEditBtn::Paste()
+{
+    TDudStringGrid& grid = *FGrid;
+    bool allow = Clipboard().HasFormat(CF_UNICODETEXT);
+    String pasted = allow ? Clipboard().AsText() : String();
+    if (grid.OnClipboardPaste)
+        grid.OnClipboardPaste(&grid, pasted, allow);
+    if (allow && grid.OnClipboardBeforePasteCell)
+        grid.OnClipboardBeforePasteCell(&grid, grid.Col(), grid.Row(), pasted, allow);
+    if (!allow)
+        return;
+    // One line break ending the copied text is the copy's, not the cell's.
+    if (pasted.endsWith(QLatin1Char('\n'))) {
+        pasted.chop(1);
+        if (pasted.endsWith(QLatin1Char('\r')))
+            pasted.chop(1);
+    }
+    const int32_t start = SelStart();
+    const bool replacing = SelLength() > 0;
+    const String candidate = Text().left(start) + pasted + Text().mid(start + SelLength());
+    if (!PastedTextFits(candidate, FilterKind(grid.EditControl), MaxLength())) {
+        MessageBeep(0);
+        return;
+    }
+    SetText(candidate);
+    const auto end = static_cast<int32_t>(start + pasted.size());
+    SetSelection(replacing ? start : end, end);
+    grid.SetCurrentCellText(Text());
+}
+
 void TGridEditBtn::DefaultHandler(TMessage& message)
 {
+    if (message.Msg == WM_PASTE) {
+        Paste();
+        return;
+    }
     if (message.Msg == CM_WANTSPECIALKEY
         && (message.WParam == VK_RETURN || message.WParam == VK_ESCAPE
             || (message.WParam == VK_TAB && FGrid->EditorWantsTab()))) {
@@ -198,15 +250,12 @@ void TGridUnitEditBtn::KeyDown(uint16_t& key, TShiftState shift)
     }
     const bool tab = key == VK_TAB && FGrid->Options().Contains(goTabs);
     if (key == VK_RETURN || key == VK_UP || key == VK_DOWN || tab) {
-        if (!keys.WriteAndValidate(TextAndUnit(), key)) {
-            SetUnitID(String());
-            SetText(FGrid->CurrentCell());
-            SetTextAndUnit(FGrid->CurrentCell());
-            return;
-        }
+        const bool accepted = keys.WriteAndValidate(TextAndUnit(), key);
         SetUnitID(String());
         SetText(FGrid->CurrentCell());
         SetTextAndUnit(FGrid->CurrentCell());
+        if (!accepted)
+            return;
         if (tab && keys.TabToNextCell(key, shift))
             return;
     }

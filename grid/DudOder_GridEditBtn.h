@@ -30,8 +30,13 @@ protected:
 
 private:
     void ButtonClick();
+    // Pastes the clipboard's text where the caret or selection is, when it
+    // fits the kind and the length limit.
+    void Paste();
 
     TDudStringGrid* FGrid;
+    // Lookup completion is off after Backspace or Delete went down.
+    bool FWorkMode = true;
     bool FStopEditAfterClick = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "grid/DudOder.h"
 #include "grid/DudOder_CharFilter.h"
+#include "grid/DudOder_EditorKeys.h"
 #include "grid/base/RovIvir.h"
 #include "platform/core/FormatSettings.h"
 #include "platform/ui/Clipbrd.h"
@@ -223,23 +224,8 @@ void TDudInplaceEdit::KeyPress(TChar& key)
 
 void TDudInplaceEdit::DoChange()
 {
-    const TDudStringGrid& grid = Grid();
-    if (!FWorkmode || SelLength() != 0 || !grid.Lookup())
-        return;
-    const TStringList& items = grid.LookupItems();
-    const Qt::CaseSensitivity sensitivity = grid.LookupCaseSensitive() ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    const String typed = Text().left(SelStart());
-    if (typed.isEmpty())
-        return;
-    for (int32_t index = 0; index < items.Count(); ++index) {
-        const String item = items.Strings(index);
-        if (!item.startsWith(typed, sensitivity))
-            continue;
-        const String completed = typed + item.mid(typed.size(), 255);
-        SetText(completed);
-        SetSelection(static_cast<int32_t>(typed.size()), static_cast<int32_t>(completed.size()));
-        return;
-    }
+    if (FWorkmode)
+        TGridEditorKeys(Grid()).CompleteFromLookup(*this);
 }
 
 void TDudInplaceEdit::Change()

@@ -4,6 +4,7 @@
 #include "grid/DudOder_GridSpin.h"
 #include "platform/core/DateUtils.h"
 #include "platform/core/FormatSettings.h"
+#include "platform/ui/Clipbrd.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScriptedUiServices.h"
 
@@ -243,6 +244,13 @@ TEST_F(ControlEditorTest, SpinOpensWithTheColumnsBoundsAndStaysWithinThem)
         Settle();
         EXPECT_EQ(Grid->Cells(IntSpinCol, 2).toStdString(), c.written);
     }
+
+    Open(IntSpinCol, 3, "20");
+    TypeOver(Grid->SpinEdit(), "-7");
+    Grid->SetFocus();
+    Settle();
+    EXPECT_FALSE(Grid->SpinEdit()->Visible());
+    EXPECT_EQ(Grid->Cells(IntSpinCol, 3), "0") << "leaving by the focus writes within the bounds too";
 }
 
 TEST_F(ControlEditorTest, EscTakesTheCellsTextBack)
@@ -390,6 +398,104 @@ TEST_F(ControlEditorTest, RefusedValueKeepsTheEditorOnTheCell)
         Settle();
         EXPECT_FALSE(control->Visible());
         EXPECT_EQ(Grid->Cells(col, 1), "14");
+    }
+}
+
+TEST_F(ControlEditorTest, SpinClicksReportTheCellTheValueAndTheDirection)
+{
+    using TClick = std::tuple<int32_t, int32_t, double, bool>;
+    std::vector<TClick> clicks;
+    Grid->OnSpinClick = [&](TDudStringGrid*, int32_t aCol, int32_t aRow, int32_t value, bool up) {
+        clicks.emplace_back(aCol, aRow, value, up);
+    };
+    Grid->OnFloatSpinClick = [&](TDudStringGrid*, int32_t aCol, int32_t aRow, double value, bool up) {
+        clicks.emplace_back(aCol, aRow, value, up);
+    };
+    auto click = [](TDudTimerSpeedButton* button) {
+        button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(2, 2));
+        button->Perform(WM_LBUTTONUP, 0, MakeLParam(2, 2));
+    };
+    Open(IntSpinCol, 1, "20");
+    TGridSpin* spin = Grid->SpinEdit();
+    Press(Qt::Key_PageUp);
+    Press(Qt::Key_End);
+    click(spin->Button()->UpButton());
+    Press(Qt::Key_Escape);
+    Open(FloatSpinCol, 2, "2.5");
+    click(spin->Button()->DownButton());
+    EXPECT_EQ(spin->Text(), "2.4");
+    Press(Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(clicks, (std::vector<TClick> { { IntSpinCol, 1, 25, true }, { IntSpinCol, 1, 0, false },
+                          { IntSpinCol, 1, 5, true }, { FloatSpinCol, 2, 2.4, false } }));
+}
+
+TEST_F(ControlEditorTest, ButtonEditCompletesFromTheLookupListAndPastesOnlyWhatItsKindTakes)
+{
+    Grid->SetLookup(true);
+    Grid->LookupItems().Add("Beta");
+    Open(BtnCol, 1, "");
+    Press(Qt::Key_B, "b");
+    EXPECT_EQ(Grid->EditBtn->Text(), "beta");
+    EXPECT_EQ(Grid->EditBtn->SelText(), "eta");
+    Press(Qt::Key_Backspace, "\b");
+    EXPECT_EQ(Grid->EditBtn->Text(), "b") << "no completion after Backspace";
+    Press(Qt::Key_Escape);
+    Settle();
+
+    struct Case {
+        const char* name;
+        int32_t col;
+        const char* clipboard;
+        const char* text;
+    };
+    const Case cases[] = {
+        { "a number into a numeric editor, its line break dropped", NumBtnCol, "345\r\n", "345" },
+        { "letters into a numeric editor are refused", NumBtnCol, "3a", "5" },
+        { "a decimal into a numeric editor is refused", NumBtnCol, "3.5", "5" },
+        { "a decimal into a decimal editor", FloatBtnCol, "3.5", "3.5" },
+        { "anything into a plain editor", BtnCol, "a b", "a b" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(c.col, 2, "5");
+        Clipboard().SetAsText(c.clipboard);
+        Grid->EditBtn->SelectAll();
+        Grid->EditBtn->Perform(WM_PASTE);
+        EXPECT_EQ(Grid->EditBtn->Text().toStdString(), c.text);
+        EXPECT_EQ(Grid->Cells(c.col, 2).toStdString(), c.text) << "the cell follows a paste";
+        Press(Qt::Key_Escape);
+        Settle();
+    }
+}
+
+TEST_F(ControlEditorTest, MaskedButtonEditTakesTheMaskOfItsOwnColumnPastHiddenOnes)
+{
+    Grid->Columns().Items(MaskBtnCol)->SetEditMask("LL");
+    Grid->Columns().Items(UnitCol)->SetEditMask("99");
+    Grid->HideColumn(IntSpinCol);
+    Open(MaskBtnCol, 1, "ab");
+    EXPECT_EQ(Grid->EditBtn->EditMask(), "LL");
+    Press(Qt::Key_Escape);
+    Open(BtnCol, 1, "ab");
+    EXPECT_EQ(Grid->EditBtn->EditMask(), "");
+    Press(Qt::Key_Escape);
+}
+
+TEST_F(ControlEditorTest, CheckBoxOpensUncheckedAndItsStateIsNeverWritten)
+{
+    for (const bool toggle : { true, false }) {
+        SCOPED_TRACE(toggle);
+        Open(CheckCol, 2, "Option");
+        EXPECT_FALSE(Grid->EditCheck->Checked());
+        EXPECT_EQ(Grid->EditCheck->Caption(), "Option");
+        if (toggle)
+            Press(Qt::Key_Space, " ");
+        EXPECT_EQ(Grid->EditCheck->Checked(), toggle);
+        Enter();
+        Settle();
+        EXPECT_FALSE(Grid->EditCheck->Visible());
+        EXPECT_EQ(Grid->Cells(CheckCol, 2), "Option");
     }
 }
 
