@@ -95,9 +95,14 @@ void TGridSpin::KeyDown(uint16_t& key, TShiftState shift)
     }
     const TGridEditorKeys keys(*FGrid);
     if (key == VK_ESCAPE) {
-        SetText(FGrid->FCellCache);
+        // The cell gets its text back as it was, even one the spin cannot
+        // read as its value.
+        const String cache = FGrid->FCellCache;
+        SetText(cache);
         Reread();
         keys.HideAndFocusGrid();
+        FGrid->SetCurrentCell(cache);
+        FGrid->FCellCache = cache;
         key = 0;
         return;
     }

@@ -205,6 +205,38 @@ TEST_F(ControlEditorTest, EachKindOpensOverTheCellFilledFromItAndCommitsOnTheKey
     }
 }
 
+TEST_F(ControlEditorTest, TheCharacterThatOpensTheEditorIsTypedIntoItOnce)
+{
+    struct Case {
+        const char* name;
+        int32_t col;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        { "spin", IntSpinCol, "7", "7" },
+        { "edit with button", BtnCol, "q", "q" },
+        { "numeric button edit drops a letter", NumBtnCol, "q", "old" },
+        { "unit edit", UnitCol, "4", "4" },
+        { "check box takes no text", CheckCol, "q", "old" },
+        { "button takes no text", ButtonCol, "q", "old" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid->SetCells(c.col, 1, "old");
+        Grid->SetCol(c.col);
+        Grid->SetRow(1);
+        Type(c.typed);
+        Settle();
+        TWinControl* control = Control(c.col);
+        ASSERT_TRUE(control->Visible());
+        EXPECT_EQ(Shown(control).toStdString(), c.shown);
+        Press(Qt::Key_Escape);
+        Settle();
+        EXPECT_EQ(Grid->Cells(c.col, 1), "old");
+    }
+}
+
 TEST_F(ControlEditorTest, SpinOpensWithTheColumnsBoundsAndStaysWithinThem)
 {
     struct Case {
