@@ -231,6 +231,27 @@ public:
     void SetVUVGradientMirrorFrom(TColor value) { SetRepainted(FVUVGradMirrorFrom, ColorToRGB(value)); }
     TColor VUVGradientMirrorTo() const { return FVUVGradMirrorTo; }
     void SetVUVGradientMirrorTo(TColor value) { SetRepainted(FVUVGradMirrorTo, ColorToRGB(value)); }
+    // The fixed cells' gradients while hovered and pressed.
+    TColor VUVGradientHoverFrom() const { return FVUVGradHoverFrom; }
+    void SetVUVGradientHoverFrom(TColor value) { FVUVGradHoverFrom = value; }
+    TColor VUVGradientHoverTo() const { return FVUVGradHoverTo; }
+    void SetVUVGradientHoverTo(TColor value) { FVUVGradHoverTo = value; }
+    TColor VUVGradientHoverMirrorFrom() const { return FVUVGradHoverMirrorFrom; }
+    void SetVUVGradientHoverMirrorFrom(TColor value) { FVUVGradHoverMirrorFrom = value; }
+    TColor VUVGradientHoverMirrorTo() const { return FVUVGradHoverMirrorTo; }
+    void SetVUVGradientHoverMirrorTo(TColor value) { FVUVGradHoverMirrorTo = value; }
+    TColor VUVGradientHoverBorder() const { return FVUVGradHoverBorder; }
+    void SetVUVGradientHoverBorder(TColor value) { FVUVGradHoverBorder = value; }
+    TColor VUVGradientDownFrom() const { return FVUVGradDownFrom; }
+    void SetVUVGradientDownFrom(TColor value) { FVUVGradDownFrom = value; }
+    TColor VUVGradientDownTo() const { return FVUVGradDownTo; }
+    void SetVUVGradientDownTo(TColor value) { FVUVGradDownTo = value; }
+    TColor VUVGradientDownMirrorFrom() const { return FVUVGradDownMirrorFrom; }
+    void SetVUVGradientDownMirrorFrom(TColor value) { FVUVGradDownMirrorFrom = value; }
+    TColor VUVGradientDownMirrorTo() const { return FVUVGradDownMirrorTo; }
+    void SetVUVGradientDownMirrorTo(TColor value) { FVUVGradDownMirrorTo = value; }
+    TColor VUVGradientDownBorder() const { return FVUVGradDownBorder; }
+    void SetVUVGradientDownBorder(TColor value) { FVUVGradDownBorder = value; }
 
     // ---- hints
     TColor HintColor() const { return FHintColor; }
@@ -464,6 +485,7 @@ public:
     TFilter& Filter() const { return *FFilter; }
     void SetFilter(const TFilter& value);
     TSortSettings& SortSettings() const { return *FSortSettings; }
+    TSortIndexList& SortIndexes() const { return *FSortIndexes; }
     void SetSortSettings(const TSortSettings& value);
     TControlLook& ControlLook() const { return *FControlLook; }
     void SetControlLook(const TControlLook& value);

@@ -61,34 +61,36 @@ public:
     TColor ProgressBorderColor() const { return FProgressBorderColor; }
     void SetProgressBorderColor(TColor value) { FProgressBorderColor = value; }
 
+    // Each gradient colour goes on to the grid's own copy; a From, To or
+    // Border colour only when it is a colour.
     TColor FixedGradientTo() const { return FGradient.To; }
-    void SetFixedGradientTo(TColor value) { FGradient.To = value; }
+    void SetFixedGradientTo(TColor value);
     TColor FixedGradientFrom() const { return FGradient.From; }
-    void SetFixedGradientFrom(TColor value) { FGradient.From = value; }
+    void SetFixedGradientFrom(TColor value);
     TColor FixedGradientMirrorTo() const { return FGradient.MirrorTo; }
-    void SetFixedGradientMirrorTo(TColor value) { FGradient.MirrorTo = value; }
+    void SetFixedGradientMirrorTo(TColor value);
     TColor FixedGradientMirrorFrom() const { return FGradient.MirrorFrom; }
-    void SetFixedGradientMirrorFrom(TColor value) { FGradient.MirrorFrom = value; }
+    void SetFixedGradientMirrorFrom(TColor value);
     TColor FixedGradientHoverTo() const { return FGradient.HoverTo; }
-    void SetFixedGradientHoverTo(TColor value) { FGradient.HoverTo = value; }
+    void SetFixedGradientHoverTo(TColor value);
     TColor FixedGradientHoverFrom() const { return FGradient.HoverFrom; }
-    void SetFixedGradientHoverFrom(TColor value) { FGradient.HoverFrom = value; }
+    void SetFixedGradientHoverFrom(TColor value);
     TColor FixedGradientHoverMirrorTo() const { return FGradient.HoverMirrorTo; }
-    void SetFixedGradientHoverMirrorTo(TColor value) { FGradient.HoverMirrorTo = value; }
+    void SetFixedGradientHoverMirrorTo(TColor value);
     TColor FixedGradientHoverMirrorFrom() const { return FGradient.HoverMirrorFrom; }
-    void SetFixedGradientHoverMirrorFrom(TColor value) { FGradient.HoverMirrorFrom = value; }
+    void SetFixedGradientHoverMirrorFrom(TColor value);
     TColor FixedGradientHoverBorder() const { return FGradient.HoverBorder; }
-    void SetFixedGradientHoverBorder(TColor value) { FGradient.HoverBorder = value; }
+    void SetFixedGradientHoverBorder(TColor value);
     TColor FixedGradientDownTo() const { return FGradient.DownTo; }
-    void SetFixedGradientDownTo(TColor value) { FGradient.DownTo = value; }
+    void SetFixedGradientDownTo(TColor value);
     TColor FixedGradientDownFrom() const { return FGradient.DownFrom; }
-    void SetFixedGradientDownFrom(TColor value) { FGradient.DownFrom = value; }
+    void SetFixedGradientDownFrom(TColor value);
     TColor FixedGradientDownMirrorTo() const { return FGradient.DownMirrorTo; }
-    void SetFixedGradientDownMirrorTo(TColor value) { FGradient.DownMirrorTo = value; }
+    void SetFixedGradientDownMirrorTo(TColor value);
     TColor FixedGradientDownMirrorFrom() const { return FGradient.DownMirrorFrom; }
-    void SetFixedGradientDownMirrorFrom(TColor value) { FGradient.DownMirrorFrom = value; }
+    void SetFixedGradientDownMirrorFrom(TColor value);
     TColor FixedGradientDownBorder() const { return FGradient.DownBorder; }
-    void SetFixedGradientDownBorder(TColor value) { FGradient.DownBorder = value; }
+    void SetFixedGradientDownBorder(TColor value);
 
     bool FixedDropDownButton() const { return FFixedDropDownButton; }
     void SetFixedDropDownButton(bool value) { FFixedDropDownButton = value; }

@@ -1,6 +1,9 @@
 #include "grid/DudOder_SortSettings.h"
 
+#include "grid/DudOder.h"
 #include "grid/base/BaseGrid.h"
+#include "grid/base/VidEri.h"
+#include "platform/core/SysUtils.h"
 
 void TSortSettings::Assign(const TPersistent& source)
 {
@@ -58,4 +61,50 @@ void TSortSettings::SetHeaderLook(TColor& field, TColor value)
     field = value;
     if (FGrid && FGrid->FixedRows() > 0)
         FGrid->InvalidateRow(FGrid->FixedRows() - 1);
+}
+
+void TSortSettings::Remove()
+{
+    FColumn = -1;
+    auto* grid = dynamic_cast<TDudStringGrid*>(FGrid);
+    if (!grid)
+        return;
+    grid->SortIndexes().Clear();
+    grid->InvalidateRow(grid->FixedRows() - 1);
+}
+
+String TSortSettings::SaveToString() const
+{
+    if (FIndexShow) {
+        const auto* grid = dynamic_cast<const TDudStringGrid*>(FGrid);
+        return QStringLiteral("i;") + (grid ? grid->SortIndexes().SaveToString() : String());
+    }
+    return (FDirection == sdAscending ? QStringLiteral("u") : QStringLiteral("d")) + String::number(FColumn);
+}
+
+void TSortSettings::LoadFromString(const String& value)
+{
+    if (value.isEmpty())
+        return;
+    SetShow(true);
+    if (value.size() < 2)
+        throw Exception("Invalid sort settings specifier");
+    auto* grid = dynamic_cast<TDudStringGrid*>(FGrid);
+    if (value.contains(QStringLiteral("i;"))) {
+        FIndexShow = true;
+        const String indexes = value.mid(2);
+        if (!indexes.isEmpty() && grid) {
+            grid->SortIndexes().LoadFromString(indexes);
+            grid->QSortIndexed();
+        }
+        return;
+    }
+    FIndexShow = false;
+    FDirection = value.contains(u'u') ? sdAscending : sdDescending;
+    int32_t column = 0;
+    if (!TryStrToInt(value.mid(1), column))
+        return;
+    FColumn = column;
+    if (grid)
+        grid->QSort();
 }

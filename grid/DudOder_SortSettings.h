@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Persistent.h"
+#include "platform/core/Exception.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 
@@ -22,6 +23,12 @@ public:
     void Assign(const TPersistent& source) override;
 
     void ToggleDirection() { FDirection = FDirection == sdAscending ? sdDescending : sdAscending; }
+    // No sorted column any more; the grid's index sort is forgotten too.
+    void Remove();
+    // "u3"/"d3" for one sorted column, "i;" and the index list in index
+    // mode; reading it back sorts the grid again.
+    String SaveToString() const;
+    void LoadFromString(const String& value);
 
     bool Show() const { return FShow; }
     void SetShow(bool value);

@@ -1,6 +1,7 @@
 #include "AssignCases.h"
 
 #include "grid/DudDropDown_Appearance.h"
+#include "grid/DudOder.h"
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_FilterDropDown.h"
 #include "grid/DudOder_SortSettings.h"
@@ -135,6 +136,38 @@ TEST(ControlLookTest, AssignCopiesTheLookButNotTheSwitches)
         TAssignCase<T> { "DropDownFooter", [](T& s) { s.DropDownFooter().SetSizeGrip(false); },
             [](const T& s) { return !s.DropDownFooter().SizeGrip(); }, true },
     }, [] { return std::make_unique<T>(nullptr); });
+}
+
+TEST(ControlLookTest, GradientColoursReachTheGridsOwnCopies)
+{
+    TDudStringGrid grid(nullptr);
+    TControlLook& look = grid.ControlLook();
+    look.SetFixedGradientHoverFrom(clRed);
+    look.SetFixedGradientDownBorder(clBlue);
+    look.SetFixedGradientFrom(clGreen);
+    EXPECT_EQ(grid.VUVGradientHoverFrom(), clRed);
+    EXPECT_EQ(grid.VUVGradientDownBorder(), clBlue);
+    EXPECT_EQ(grid.VUVGradientFrom(), clGreen);
+    // No colour leaves the grid's From, To and Border as they were; a
+    // mirror colour goes on whatever it is.
+    look.SetFixedGradientHoverFrom(clNone);
+    look.SetFixedGradientFrom(clNone);
+    look.SetFixedGradientHoverMirrorTo(clRed);
+    look.SetFixedGradientHoverMirrorTo(clNone);
+    look.SetFixedGradientMirrorFrom(clRed);
+    look.SetFixedGradientMirrorFrom(clNone);
+    EXPECT_EQ(look.FixedGradientHoverFrom(), clNone);
+    EXPECT_EQ(grid.VUVGradientHoverFrom(), clRed);
+    EXPECT_EQ(grid.VUVGradientFrom(), clGreen);
+    EXPECT_EQ(grid.VUVGradientHoverMirrorTo(), clNone);
+    EXPECT_EQ(grid.VUVGradientMirrorFrom(), clNone);
+
+    // Assigning a look copies the colours but leaves the grid alone.
+    TControlLook other(nullptr);
+    other.SetFixedGradientDownTo(clYellow);
+    look.Assign(other);
+    EXPECT_EQ(look.FixedGradientDownTo(), clYellow);
+    EXPECT_EQ(grid.VUVGradientDownTo(), clNone);
 }
 
 TEST(FilterDropDownTest, DefaultsAssignAndPictureChanges)
