@@ -9,6 +9,8 @@
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
 #include "platform/graphics/Color.h"
+#include "platform/ui/ScrollBars.h"
+#include "platform/ui/SystemMetrics.h"
 
 TDudStringGrid::TDudStringGrid(TComponent* owner)
     : TBaseGrid(owner),
@@ -75,7 +77,12 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FFilterDropDown->OnChange = [this](TFilterDropDown*) { Invalidate(); };
     FProgressAppearance->OnChange = [this](TGridProgressAppearance*) { Invalidate(); };
     FFooterPanel = new TFooterPanel(this);
+    FFloatingFooter->SetFooterPanel(FFooterPanel);
     FSearchPanel = new TSearchPanel(this);
+    for (TControl* panel : { static_cast<TControl*>(FFooterPanel), static_cast<TControl*>(FSearchPanel) }) {
+        panel->SetAlign(alBottom);
+        panel->SetHeight(0);
+    }
     EditCombo = new TGridCombo(this);
     EditCombo->SetParent(this);
     EditCombo->SetVisible(false);
@@ -96,6 +103,7 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     SetHeight(250);
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
+    FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
 }
@@ -233,6 +241,8 @@ void TDudStringGrid::Loaded()
     TBaseGrid::Loaded();
     ShowColumnHeaders();
     ShowRowHeaders();
+    if (FAutoSize)
+        AutoSizeColumns(false, 4);
     FFixedRowsMin = TBaseGrid::FixedRows();
     FFixedColsMin = TBaseGrid::FixedCols();
     FMinRowHeight = DefaultRowHeight();
@@ -254,6 +264,8 @@ void TDudStringGrid::Invalidate()
         return;
     }
     TBaseGrid::Invalidate();
+    if (!IsLoading() && FloatingFooterVisible())
+        FFloatingFooter->Invalidate();
 }
 
 void TDudStringGrid::Resize()
@@ -263,8 +275,44 @@ void TDudStringGrid::Resize()
     TBaseGrid::Resize();
     if (OnResize)
         OnResize(this);
+    if (BackGroundIsGradient() && FBackGround->ColorTo() != clNone)
+        Invalidate();
     ApplyScrollBarAlways(false);
     CellControlsUpdate(false);
+}
+
+void TDudStringGrid::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    if (FIntegralHeight && FUpdateCount == 0 && DefaultRowHeight() > 0) {
+        const int32_t scrollBar = ColCount() > VisibleColCount() + FixedCols() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+        const int32_t border = BorderStyle() == bsSingle ? 2 : 0;
+        height = height - ((height - scrollBar - border) % DefaultRowHeight()) + border;
+    }
+    TBaseGrid::SetBounds(left, top, width, height);
+}
+
+void TDudStringGrid::ApplyScrollBarAlways(bool hideUnneeded)
+{
+    const bool rowsFit = VisibleRowCount() + FixedRows() >= RowCount();
+    const bool colsFit = VisibleColCount() + FixedCols() >= ColCount();
+    if (FScrollBarAlways != saNone) {
+        if (rowsFit)
+            ShowScrollBar(SB_VERT, FScrollBarAlways == saVert || FScrollBarAlways == saBoth);
+        if (colsFit)
+            ShowScrollBar(SB_HORZ, FScrollBarAlways == saHorz || FScrollBarAlways == saBoth);
+        // A bar kept only because it is always wanted has nothing to scroll.
+        if (ScrollBarVisible(SB_VERT))
+            EnableScrollBar(SB_VERT, rowsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+        if (ScrollBarVisible(SB_HORZ))
+            EnableScrollBar(SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+        return;
+    }
+    if (!hideUnneeded)
+        return;
+    if (rowsFit)
+        ShowScrollBar(SB_VERT, false);
+    if (colsFit)
+        ShowScrollBar(SB_HORZ, false);
 }
 
 void TDudStringGrid::DisableEditing()

@@ -76,6 +76,8 @@ public:
     void Loaded() override;
     // Clears only the one-shot flag an editor change set; otherwise repaints.
     void Invalidate() override;
+    // With IntegralHeight the client area holds whole rows.
+    void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
 
     // ---- dimensions
     int32_t RowCount() const { return TBaseGrid::RowCount(); }
@@ -829,6 +831,8 @@ public:
     // Fits the column to its widest cell (never narrower with SizeGrowOnly),
     // then adds padding within the column width limits.
     void AutoSizeCol(int32_t aCol, int32_t padding);
+    // Every column but the fixed ones unless doFixedCols, left to right.
+    void AutoSizeColumns(bool doFixedCols, int32_t padding);
     void FitColumnWidth(int32_t aCol, bool growOnly);
     // Remembers the widths and the grid width the columns scale from when
     // ColumnSize.SynchWithGrid follows the grid's size.
@@ -974,8 +978,9 @@ public:
     virtual void DoPrintGetPageNum(int32_t, int32_t, String&) { }
     virtual void DoGetEditorProp(int32_t aCol, int32_t aRow, TEditLink* editLink);
     virtual void DoCheckBoxClick(int32_t aCol, int32_t aRow, bool state);
-    virtual void DoUpdateColumnSize(int32_t, int32_t&) { }
-    virtual void DoUpdateAutoColumnSize(int32_t, int32_t&) { }
+    // After the user or automatic sizing: OnUpdateColumnSize may change the width.
+    virtual void DoUpdateColumnSize(int32_t aCol, int32_t& width);
+    virtual void DoUpdateAutoColumnSize(int32_t aCol, int32_t& width);
     virtual void SyncColumnHeaders() { }
     // What the cell's button leaves in the editor: text, or what
     // OnEllipsClick makes of it.
@@ -1078,7 +1083,9 @@ public:
     int32_t VisibleFixedRightCols() const;
     bool IsLastDataRow() const;
     void AutoAddRow();
-    void ApplyScrollBarAlways(bool) { }
+    // Shows the bars ScrollBarAlways asks for, disabled while all fits;
+    // without it, hideUnneeded hides a bar whose content fits.
+    void ApplyScrollBarAlways(bool hideUnneeded);
 
     // ---- events
     TGridColorEvent OnGetCellColor;

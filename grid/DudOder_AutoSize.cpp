@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_SortSettings.h"
 #include "grid/base/RovIvir.h"
 
 #include <algorithm>
@@ -51,6 +52,11 @@ void TDudStringGrid::FitColumnWidth(int32_t aCol, bool growOnly)
             width += 16;
         if (FilterDropDownAuto() && row == FilterDropDownRow() && GetColumnFilter(aCol))
             width += 12;
+        if (aCol == SortSettings().Column() && IsSortIndicatorRow(aCol, row))
+            width += 10;
+        // A graphic that fills the cell sets the width on its own.
+        if (const TCellGraphic* graphic = GetCellGraphic(realCol, row); graphic && graphic->CellHAlign() == haFull)
+            width = GetCellGraphicSize(realCol, row).X - (2 * GridLineWidth() + 2 + XYOffset().X);
         widest = std::max(widest, width);
     }
     int32_t width = widest + TotalXOffset() + 2 * GridLineWidth() + 2;
@@ -60,11 +66,31 @@ void TDudStringGrid::FitColumnWidth(int32_t aCol, bool growOnly)
     SetColWidths(aCol, ClampToLimits(width, MinColWidth(), MaxColWidth()));
 }
 
+void TDudStringGrid::DoUpdateColumnSize(int32_t aCol, int32_t& width)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, aCol, width);
+}
+
+void TDudStringGrid::DoUpdateAutoColumnSize(int32_t aCol, int32_t& width)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, aCol, width);
+}
+
 void TDudStringGrid::AutoSizeCol(int32_t aCol, int32_t padding)
 {
     FitColumnWidth(aCol, SizeGrowOnly());
     if (padding != 0)
         SetColWidths(aCol, ClampToLimits(ColWidths(aCol) + padding, MinColWidth(), MaxColWidth()));
+}
+
+void TDudStringGrid::AutoSizeColumns(bool doFixedCols, int32_t padding)
+{
+    const int32_t first = doFixedCols ? 0 : FixedCols();
+    const int32_t last = doFixedCols ? ColCount() - 1 : ColCount() - FixedRightCols() - 1;
+    for (int32_t column = first; column <= last; ++column)
+        AutoSizeCol(column, padding);
 }
 
 int32_t TDudStringGrid::GetAllColWidths(int32_t realCol) const

@@ -1,5 +1,7 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_Footer.h"
+
 #include <algorithm>
 
 namespace {
@@ -111,6 +113,7 @@ void TDudStringGrid::SetDefaultRowHeight(int32_t value)
     TBaseGrid::SetDefaultRowHeight(value);
     if (IsDesigning())
         FFixedRowHeight = value;
+    FFloatingFooter->SetHeight(value);
 }
 
 void TDudStringGrid::SetFixedRowHeight(int32_t value)
@@ -138,6 +141,8 @@ void TDudStringGrid::SetWordWrap(bool value)
 {
     TBaseGrid::SetWordWrap(value);
     FWordWrapEx = value;
+    if (InplaceEditor())
+        InplaceEditor()->SetWordWrap(value);
     if (FUpdateCount == 0)
         Invalidate();
 }
@@ -177,6 +182,8 @@ void TDudStringGrid::SetShowSelection(bool value)
 void TDudStringGrid::SetMaxEditLength(int32_t value)
 {
     FMaxEditLength = value;
+    if (InplaceEditor())
+        InplaceEditor()->SetMaxLength(value);
 }
 
 void TDudStringGrid::SetSpreadSheet(bool value)
@@ -192,6 +199,8 @@ void TDudStringGrid::SetSpreadSheet(bool value)
 void TDudStringGrid::SetAutoSize(bool value)
 {
     FAutoSize = value;
+    if (value && !IsLoading())
+        AutoSizeColumns(false, 10);
 }
 
 void TDudStringGrid::SetFlat(bool value)

@@ -1,5 +1,7 @@
 #include "grid/DudOder_Footer.h"
 
+#include "grid/DudOder.h"
+
 void TFloatingFooter::Assign(const TPersistent& source)
 {
     const auto* other = dynamic_cast<const TFloatingFooter*>(&source);
@@ -52,19 +54,27 @@ void TFloatingFooter::SetVisible(bool value)
 void TFloatingFooter::SetFooterStyle(TFooterStyle value)
 {
     FFooterStyle = value;
-    if (FGrid)
+    if (FGrid) {
+        FGrid->SetHideLastRow(value == fsFixedLastRow && FVisible);
         FGrid->Invalidate();
+    }
     Invalidate();
 }
 
+// The last row moves into the footer while it shows as fixed cells there.
 void TFloatingFooter::ApplyLayout()
 {
     if (FFooterPanel) {
         FFooterPanel->SetHeight(FVisible ? FHeight - 1 : 0);
         FFooterPanel->SetVisible(FVisible);
     }
-    if (FGrid)
-        FGrid->Invalidate();
+    if (!FGrid)
+        return;
+    const bool lastRowInFooter = FVisible && FFooterStyle == fsFixedLastRow;
+    if (auto* grid = dynamic_cast<TDudStringGrid*>(FGrid))
+        grid->SetFixedFooters(lastRowInFooter ? 1 : 0);
+    FGrid->SetHideLastRow(lastRowInFooter);
+    FGrid->Invalidate();
 }
 
 void TFloatingFooter::SetShowHint(bool value)

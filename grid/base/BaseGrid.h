@@ -295,6 +295,9 @@ public:
     ~TBaseGrid() override;
 
     // ---- looks
+    // The last row is left out of the cells, as a footer shows it instead.
+    bool HideLastRow() const { return FHideLastRow; }
+    void SetHideLastRow(bool value) { FHideLastRow = value; }
     bool DefaultDrawing() const { return FDefaultDrawing; }
     void SetDefaultDrawing(bool defaultDrawing) { FDefaultDrawing = defaultDrawing; }
     // The grid draws its own lines of this width; the platform grid's are

@@ -198,6 +198,7 @@ public:
     // ESB_DISABLE_BOTH greys a bar, which then sends no scroll requests;
     // ESB_ENABLE_BOTH enables it. The state stays until set again.
     bool EnableScrollBar(int32_t bar, uint32_t arrows);
+    bool ScrollBarEnabled(int32_t bar) const;
 
     // The client area excludes the scroll bars shown.
     int32_t ClientWidth() const override;

@@ -82,6 +82,11 @@ bool TCustomGrid::EnableScrollBar(int32_t bar, uint32_t arrows)
     return true;
 }
 
+bool TCustomGrid::ScrollBarEnabled(int32_t bar) const
+{
+    return (bar == SB_HORZ || bar == SB_VERT) && FScroll[bar]->Bar->isEnabled();
+}
+
 // The bars stay as the program set them: only the cells follow the new
 // client area.
 void TCustomGrid::ClientAreaChanged()

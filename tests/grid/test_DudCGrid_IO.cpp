@@ -225,6 +225,19 @@ TEST(ColumnPositionsTest, SavedArrangementIsRebuiltOnAGridInTheInitialOrder)
         EXPECT_EQ(target->Columns().Items(i)->DefIdx(), (i + 1) % 4);
 }
 
+TEST(ColumnPositionsTest, ResetOrganizationBringsMovedColumnsBackInOrder)
+{
+    auto grid = OrganizedGrid();
+    // From 0 1 2 3 to 2 0 3 1.
+    grid->MoveColumn(2, 0);
+    grid->MoveColumn(3, 2);
+    ASSERT_EQ(Titles(*grid), (std::vector<String> { "T2", "T0", "T3", "T1" }));
+    grid->Columns().ResetOrganization();
+    EXPECT_EQ(Titles(*grid), (std::vector<String> { "T0", "T1", "T2", "T3" }));
+    for (int32_t i = 0; i < 4; ++i)
+        EXPECT_EQ(grid->Cells(i, 0), QStringLiteral("T%1").arg(i));
+}
+
 TEST(ColumnPositionsTest, AnIncompleteOrForeignArrangementChangesNothing)
 {
     struct Case {

@@ -1,4 +1,6 @@
 #include "grid/DudOder.h"
+#include "platform/ui/ScrollBars.h"
+#include "platform/ui/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,68 @@ TEST(DudOder, AssignCopiesSettingsDimensionsAndCellsFromAGridOnly)
     untouched.Assign(other);
     untouched.AssignCells(other);
     EXPECT_EQ(untouched.RowCount(), 10);
+}
+
+TEST(DudOder, IntegralHeightLeavesRoomForWholeRows)
+{
+    const int32_t bar = GetSystemMetrics(SM_CYHSCROLL);
+    const struct {
+        const char* Name;
+        int32_t ColCount;
+        TBorderStyle Border;
+        int32_t Asked;
+        int32_t Expected;
+    } cases[] = {
+        { "198 is a multiple of 22", 5, bsSingle, 200, 202 },
+        { "no border", 5, bsNone, 200, 200 - 200 % 22 },
+        { "a horizontal bar takes room", 40, bsSingle, 200, 200 - (200 - bar - 2) % 22 + 2 },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        TDudStringGrid grid(nullptr);
+        grid.SetColCount(entry.ColCount);
+        grid.SetBorderStyle(entry.Border);
+        grid.SetHeight(entry.Asked);
+        EXPECT_EQ(grid.Height(), entry.Asked);
+        grid.SetIntegralHeight(true);
+        grid.SetHeight(entry.Asked);
+        EXPECT_EQ(grid.Height(), entry.Expected);
+    }
+}
+
+TEST(DudOder, ScrollBarAlwaysShowsTheBarsItNamesDisabledWhileAllFits)
+{
+    const struct {
+        TScrollBarAlways Always;
+        bool Vertical;
+        bool Horizontal;
+    } cases[] = { { saBoth, true, true }, { saVert, true, false }, { saHorz, false, true } };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Always);
+        TDudStringGrid grid(nullptr);
+        grid.SetScrollBarAlways(entry.Always);
+        grid.SetRowCount(3);
+        EXPECT_EQ(grid.ScrollBarVisible(SB_VERT), entry.Vertical);
+        EXPECT_EQ(grid.ScrollBarVisible(SB_HORZ), entry.Horizontal);
+        if (entry.Vertical) {
+            EXPECT_FALSE(grid.ScrollBarEnabled(SB_VERT));
+        }
+        // Once the rows no longer fit the bar scrolls them.
+        grid.SetRowCount(500);
+        EXPECT_TRUE(grid.ScrollBarVisible(SB_VERT));
+        EXPECT_TRUE(grid.ScrollBarEnabled(SB_VERT));
+    }
+}
+
+TEST(DudOder, AutoSizeFitsTheNormalColumnsWithARoomyMargin)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetColWidths(0, 50);
+    grid.SetAutoSize(true);
+    EXPECT_EQ(grid.ColWidths(0), 50);
+    // Empty cells: margins 2 x 2, two grid lines and 2, then 10 more.
+    for (int32_t column = 1; column < grid.ColCount(); ++column)
+        EXPECT_EQ(grid.ColWidths(column), 18) << column;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "grid/DudOder_Footer.h"
 
+#include "grid/DudOder.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,6 +89,36 @@ TEST(FloatingFooterTest, ColumnCalcLivesInTheLastRowAndReadingCreatesNothing)
     footer.SetColumnCalc(1, acSUM);
     EXPECT_EQ(grid.GetCellProperties(1, 4)->CalcType(), acSUM);
     EXPECT_EQ(footer.GetColumnCalc(1), acSUM);
+}
+
+TEST(FloatingFooterTest, TheGridsFooterTakesTheRowHeightAndTheLastRowAsFixedCells)
+{
+    TDudStringGrid grid(nullptr);
+    EXPECT_EQ(grid.FloatingFooter().Height(), 22);
+    grid.SetDefaultRowHeight(30);
+    EXPECT_EQ(grid.FloatingFooter().Height(), 30);
+
+    const struct {
+        bool Visible;
+        TFooterStyle Style;
+        int32_t FixedFooters;
+        bool HideLastRow;
+    } cases[] = {
+        { true, fsFixedLastRow, 1, true },
+        { true, fsColumnPreview, 0, false },
+        { false, fsFixedLastRow, 0, false },
+        { true, fsCustomPaint, 0, false },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.Visible << " " << entry.Style);
+        grid.FloatingFooter().SetFooterStyle(entry.Style);
+        grid.FloatingFooter().SetVisible(entry.Visible);
+        EXPECT_EQ(grid.FixedFooters(), entry.FixedFooters);
+        EXPECT_EQ(grid.HideLastRow(), entry.HideLastRow);
+    }
+    // The style alone moves the last row in and out of the footer as well.
+    grid.FloatingFooter().SetFooterStyle(fsFixedLastRow);
+    EXPECT_TRUE(grid.HideLastRow());
 }
 
 } // namespace

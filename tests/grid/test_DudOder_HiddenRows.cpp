@@ -147,4 +147,32 @@ TEST(DudOderHiddenRows, AGridDestroyedWithHiddenRowsFreesTheirCells)
     EXPECT_EQ(grid.NumHiddenRows(), 3);
 }
 
+TEST(DudOderHiddenRows, UnHideSelectionRestoresWhatStillFitsElseTheFirstDataCell)
+{
+    const struct {
+        const char* Name;
+        int32_t RowsMeanwhile;
+        TGridRect Expected;
+    } cases[] = {
+        { "still fits", 10, TGridRect { 2, 3, 3, 5 } },
+        { "rows gone", 2, TGridRect { 1, 1, 1, 1 } },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        TDudStringGrid grid(nullptr);
+        grid.SetOptions(grid.Options() + TGridOptions { goRangeSelect });
+        grid.SetSelection(TGridRect { 2, 3, 3, 5 });
+        grid.HideSelection();
+        EXPECT_EQ(grid.Selection().Left, grid.ColCount());
+        EXPECT_EQ(grid.Selection().Top, grid.RowCount());
+        grid.SetRowCount(entry.RowsMeanwhile);
+        grid.UnHideSelection();
+        const TGridRect selection = grid.Selection();
+        EXPECT_EQ(selection.Left, entry.Expected.Left);
+        EXPECT_EQ(selection.Top, entry.Expected.Top);
+        EXPECT_EQ(selection.Right, entry.Expected.Right);
+        EXPECT_EQ(selection.Bottom, entry.Expected.Bottom);
+    }
+}
+
 } // namespace
