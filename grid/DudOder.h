@@ -1316,6 +1316,8 @@ protected:
     // The spin, button, unit, check box and push button kinds of the two.
     void ShowControlEditor(int32_t aCol, int32_t aRow, const TRect& rect, TColor color);
     void CommitControlEditor(int32_t realCol, int32_t aRow);
+    // The control that edits the kind; null for kinds it does not serve.
+    TWinControl* ControlEditorOf(TEditorType kind) const;
     // The shared spin editor, created on first use.
     TGridSpin* SpinEdit();
     // The check box, button, unit and push button editors, hidden.

@@ -174,12 +174,30 @@ void TDudStringGrid::ShowControlEditor(int32_t aCol, int32_t aRow, const TRect& 
         EditCtrl = control;
 }
 
+TWinControl* TDudStringGrid::ControlEditorOf(TEditorType kind) const
+{
+    if (IsSpinKind(kind))
+        return FEditSpin;
+    if (IsButtonKind(kind))
+        return EditBtn;
+    if (IsUnitKind(kind))
+        return UnitEditBtn;
+    if (kind == edCheckBox)
+        return EditCheck;
+    if (kind == edButton)
+        return GridButton;
+    return nullptr;
+}
+
 void TDudStringGrid::CommitControlEditor(int32_t realCol, int32_t aRow)
 {
     const TEditorType kind = EditControl;
-    TWinControl* control = nullptr;
-    if (IsSpinKind(kind) && FEditSpin) {
-        control = FEditSpin;
+    TWinControl* control = ControlEditorOf(kind);
+    // Once hidden the editor has been written: a second commit would write
+    // it into whatever cell is current by then.
+    if (!control || !control->Visible())
+        return;
+    if (IsSpinKind(kind)) {
         if (FEditSpin->AllowEmptyValue() && Trim(FEditSpin->Text()).isEmpty()) {
             SetGridCell(realCol, aRow, String());
         } else if (kind == edSpinEdit) {
@@ -200,20 +218,11 @@ void TDudStringGrid::CommitControlEditor(int32_t realCol, int32_t aRow)
             else
                 StoreEditValue(realCol, aRow, FEditSpin->Text());
         }
-    } else if (IsButtonKind(kind)) {
-        control = EditBtn;
-        if (EditMode)
-            StoreEditValue(realCol, aRow, EditBtn->Text());
+    } else if (IsButtonKind(kind) && EditMode) {
+        StoreEditValue(realCol, aRow, EditBtn->Text());
     } else if (IsUnitKind(kind)) {
-        control = UnitEditBtn;
         StoreEditValue(realCol, aRow, UnitEditBtn->TextAndUnit());
-    } else if (kind == edCheckBox) {
-        control = EditCheck;
-    } else if (kind == edButton) {
-        control = GridButton;
     }
-    if (!control)
-        return;
     EditMode = false;
     // The grid keeps the focus when its editor goes away under it.
     if (control->Focused() && CanFocus()) {

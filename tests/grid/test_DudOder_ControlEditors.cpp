@@ -411,6 +411,48 @@ TEST_F(ControlEditorTest, UnitEditSplitsValueAndUnitAndReportsAUnitChange)
     EXPECT_EQ(changes, (std::vector<TChange> { { UnitCol, 2, "km" } }));
 }
 
+TEST_F(ControlEditorTest, WithHiddenColumnsTheValueAndTheDoneReportLandInTheRealColumn)
+{
+    Grid->HideColumn(IntSpinCol);
+    std::vector<std::pair<int32_t, int32_t>> done;
+    Grid->OnEditCellDone = [&](TDudStringGrid*, int32_t aCol, int32_t aRow) { done.push_back({ aCol, aRow }); };
+    const int32_t cols[] = { FloatSpinCol, BtnCol, UnitCol, CheckCol };
+    for (const int32_t col : cols) {
+        SCOPED_TRACE(col);
+        Open(col, 2, "7");
+        EXPECT_EQ(Shown(Control(col)), "7");
+        TypeOver(Control(col), "8");
+        Enter();
+        Settle();
+        Grid->HideCellEdit();
+        Settle();
+    }
+    EXPECT_EQ(Grid->Cells(FloatSpinCol, 2), "8.00");
+    EXPECT_EQ(Grid->Cells(BtnCol, 2), "8");
+    EXPECT_EQ(Grid->Cells(UnitCol, 2), "8");
+    EXPECT_EQ(Grid->Cells(CheckCol, 2), "7");
+    EXPECT_EQ(Grid->Cells(FloatSpinCol - 1, 2), "") << "nothing lands in the display column";
+    EXPECT_EQ(Grid->Cells(TimeSpinCol, 2), "") << "a second commit leaves the cell the grid moved on to alone";
+    EXPECT_EQ(Grid->Cells(NumUnitCol, 2), "");
+    const std::vector<std::pair<int32_t, int32_t>> once { { FloatSpinCol, 2 }, { BtnCol, 2 }, { UnitCol, 2 }, { CheckCol, 2 } };
+    EXPECT_EQ(done, once) << "one report per edit, a second commit reports nothing";
+}
+
+TEST_F(ControlEditorTest, TabWithGoTabsWritesAndMovesToTheNextCell)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions { goTabs });
+    for (const int32_t col : { int32_t { IntSpinCol }, int32_t { BtnCol }, int32_t { UnitCol } }) {
+        SCOPED_TRACE(col);
+        Open(col, 1, "3");
+        TypeOver(Control(col), "6");
+        Press(Qt::Key_Tab, "\t");
+        Settle();
+        EXPECT_FALSE(Control(col)->Visible());
+        EXPECT_EQ(Grid->Cells(col, 1), "6");
+        EXPECT_EQ(std::make_pair(Grid->RealCol(), Grid->Row()), std::make_pair(col + 1, 1));
+    }
+}
+
 TEST_F(ControlEditorTest, RefusedValueKeepsTheEditorOnTheCell)
 {
     Grid->OnCellValidate = [](TDudStringGrid*, int32_t, int32_t, String& value, bool& valid) {
