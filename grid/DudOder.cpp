@@ -9,6 +9,7 @@
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
 #include "platform/graphics/Color.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -106,10 +107,21 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
+
+    if (auto* form = dynamic_cast<TForm*>(owner); form && !IsDesigning()) {
+        FOnResize = form->OnResize;
+        ResizeAssigned = static_cast<bool>(FOnResize);
+        form->OnResize = [this](TComponent* sender) { FormResize(sender); };
+        PrevSizeX = form->Width();
+        PrevSizeY = form->Height();
+    }
 }
 
 TDudStringGrid::~TDudStringGrid()
 {
+    // A form going away takes its handlers along; one that stays gets its own back.
+    if (auto* form = dynamic_cast<TForm*>(Owner()); form && (form->ComponentState() & csDestroying) == 0 && !IsDesigning())
+        form->OnResize = FOnResize;
     FClearTextOnly = false;
     FSaveHiddenCells = false;
     UnHideColumnsAll();
@@ -255,6 +267,8 @@ void TDudStringGrid::Loaded()
     }
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
     ApplyScrollBarAlways(false);
+    InitOrigColSizes();
+    SetColumnOrder();
 }
 
 void TDudStringGrid::Invalidate()
@@ -279,6 +293,26 @@ void TDudStringGrid::Resize()
         Invalidate();
     ApplyScrollBarAlways(false);
     CellControlsUpdate(false);
+}
+
+void TDudStringGrid::FormResize(TComponent* sender)
+{
+    if (IsDesigning() || (ComponentState() & csDestroying) != 0)
+        return;
+    if (const auto* form = dynamic_cast<const TForm*>(sender); form && FSizeWithForm) {
+        const int32_t width = form->Width() + Width() - PrevSizeX;
+        const int32_t height = form->Height() + Height() - PrevSizeY;
+        if (width > 0 && height > 0) {
+            SetWidth(width);
+            SetHeight(height);
+            PrevSizeX = form->Width();
+            PrevSizeY = form->Height();
+        }
+    }
+    // The form's own handler reports its own failures.
+    if (FOnResize)
+        FOnResize(sender);
+    ApplyColumnStretch(FColumnSize->StretchColumn());
 }
 
 void TDudStringGrid::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height)

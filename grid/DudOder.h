@@ -1280,6 +1280,9 @@ protected:
         TCellGradientDirection& gradientDirection) override;
     bool SelectCell(int32_t aCol, int32_t aRow) override;
     void Resize() override;
+    // Installed as the owner form's resize handler: grows the grid with
+    // the form (SizeWithForm), then the form's own handler runs.
+    void FormResize(TComponent* sender);
     void Paint() override;
     void DrawCellContent(TCanvas& canvas, int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state) override;
     // The editor works on the base cell of a merge, in its real column.
@@ -1606,6 +1609,9 @@ protected:
     int32_t FLastDesignChoice = -1;
     bool FBlockCellChange = false;
     bool ResizeAssigned = false;
+    // The owner form's own resize handler, called on by FormResize and put
+    // back when the grid goes.
+    TNotifyEvent FOnResize;
     TGridNotifyEvent FOnStartBlockFocus;
     TGridNotifyEvent FOnEndBlockFocus;
 

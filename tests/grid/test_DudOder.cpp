@@ -1,4 +1,5 @@
 #include "grid/DudOder.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -144,6 +145,30 @@ TEST(DudOder, AutoSizeFitsTheNormalColumnsWithARoomyMargin)
     // Empty cells: margins 2 x 2, two grid lines and 2, then 10 more.
     for (int32_t column = 1; column < grid.ColCount(); ++column)
         EXPECT_EQ(grid.ColWidths(column), 18) << column;
+}
+
+TEST(DudOder, TheGridTakesOverItsFormsResizeAndGivesItBack)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 320, 240);
+    int32_t formResized = 0;
+    form.OnResize = [&](TComponent*) { ++formResized; };
+    auto* grid = new TDudStringGrid(&form);
+    grid->SetSizeWithForm(true);
+    form.SetWidth(420);
+    form.SetHeight(300);
+    EXPECT_EQ(formResized, 2);
+    EXPECT_EQ(grid->Width(), 500);
+    EXPECT_EQ(grid->Height(), 310);
+    delete grid;
+    form.SetWidth(320);
+    EXPECT_EQ(formResized, 3);
+
+    // A failure of the form's own handler reaches the caller.
+    TForm failing(nullptr);
+    failing.OnResize = [](TComponent*) { throw Exception("resize failed"); };
+    new TDudStringGrid(&failing);
+    EXPECT_THROW(failing.SetWidth(500), Exception);
 }
 
 } // namespace
