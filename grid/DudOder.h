@@ -16,6 +16,7 @@
 #include "grid/DudOder_Types.h"
 #include "grid/base/BaseGrid.h"
 #include "grid/base/DudStyleIF.h"
+#include "grid/base/PictureContainer.h"
 #include "grid/base/VidEri.h"
 #include "grid/base/VidEri_Options.h"
 #include "grid/base/zuzcheck.h"
@@ -203,6 +204,8 @@ public:
     void SetDisabledFontColor(TColor value) { SetRepainted(FDisabledFontColor, value); }
     TImageList* GridImages() const { return FGridImages; }
     void SetGridImages(TImageList* value) { FGridImages = value; }
+    TPictureContainer* PictureContainer() const { return FPictureContainer; }
+    void SetPictureContainer(TPictureContainer* value) { FPictureContainer = value; }
     TBitmap& RowIndicator() const { return *FRowIndicator; }
     void SetRowIndicator(const TBitmap& value);
     bool EnableBlink() const { return FEnableBlink; }
@@ -450,7 +453,9 @@ public:
     void SetIsPrintPreview(bool value) { FIsPrintPreview = value; }
     const String& IncrSearchText() const { return SearchInc; }
     bool UseHTMLHints() const { return FUseHTMLHints; }
-    void SetUseHTMLHints(bool value) { FUseHTMLHints = value; }
+    // The hint window class is the application's: every hint of the program
+    // renders markup while it is set.
+    void SetUseHTMLHints(bool value);
     int32_t FindCol() const { return FFindCol; }
     void SetFindCol(int32_t value) { FFindCol = value; }
     int32_t FindRow() const { return FFindRow; }
@@ -1666,8 +1671,8 @@ private:
     template <class T>
     void SetCellLook(int32_t aCol, int32_t aRow, void (TCellProperties::*setter)(T), T value);
     int32_t SearchPanelHeight() const { return FSearchFooter->Visible() ? 32 : 0; }
-    // The text without its markup tags; line break and rule tags become
-    // line breaks.
+    // A marked-up text without its tags, line break and rule tags becoming
+    // CR LF; a text that is no markup as it is, whatever "<" it holds.
     static String StrippedMarkup(const String& text);
     void ColumnHeadersChanged();
     void RowHeadersChanged();
@@ -1844,6 +1849,7 @@ private:
     bool FAutoThemeAdapt = false;
     TColor FDisabledFontColor = clSilver;
     TImageList* FGridImages = nullptr;
+    TPictureContainer* FPictureContainer = nullptr;
     bool FEnableBlink = false;
     bool FShowDesignHelper = true;
     TColor FURLColor = clBlue;

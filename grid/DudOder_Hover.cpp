@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_Footer.h"
+#include "grid/DudOder_HTMLHintWindow.h"
 #include "grid/base/RovIvir.h"
 #include "platform/ui/Hints.h"
 
@@ -241,6 +242,7 @@ void TDudStringGrid::BuildCellHint(String& hintStr, THintInfo& hintInfo)
     if (aCol < 0 || aRow < 0)
         return;
 
+    WideHintFontName() = Font().Name();
     const TPoint base = BaseCell(aCol, aRow);
     aCol = base.X;
     aRow = base.Y;
@@ -271,6 +273,11 @@ void TDudStringGrid::BuildCellHint(String& hintStr, THintInfo& hintInfo)
     if (!footerRow) {
         String wide;
         DoGridHint(aCol, aRow, hintStr, wide);
+    }
+    const int32_t kind = ClassifyCellText(hintStr, true);
+    if ((kind == ckMarkup || kind == ckWide) && FUseInternalHintClass) {
+        hintInfo.HintWindowClass = HintWindowClassOf<THTMLHintWindow>;
+        hintInfo.HintData = static_cast<TComponent*>(this);
     }
     hintInfo.HintPos = ClientToScreen(position);
     // Leaving the cell asks again, so the next cell shows its own hint.

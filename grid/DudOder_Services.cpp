@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 
+#include "grid/base/MarkupText.h"
 #include "grid/base/RovIvir.h"
 
 #include <algorithm>
@@ -36,26 +37,7 @@ void TDudStringGrid::SetLockUpdate(bool value)
 
 String TDudStringGrid::StrippedMarkup(const String& text)
 {
-    if (ClassifyCellText(text, true) != ckMarkup)
-        return text;
-    String plain;
-    plain.reserve(text.size());
-    for (qsizetype position = 0; position < text.size(); ++position) {
-        if (text[position] != QLatin1Char('<')) {
-            plain += text[position];
-            continue;
-        }
-        const qsizetype close = text.indexOf(QLatin1Char('>'), position);
-        if (close < 0) {
-            plain += text.mid(position);
-            break;
-        }
-        const String tag = text.mid(position + 1, close - position - 1).trimmed().toUpper();
-        if (tag.startsWith(QLatin1String("BR")) || tag.startsWith(QLatin1String("HR")))
-            plain += QLatin1Char('\n');
-        position = close;
-    }
-    return plain;
+    return ClassifyCellText(text, true) == ckMarkup ? MarkupToText(text) : text;
 }
 
 String TDudStringGrid::GetStrippedCell(int32_t aCol, int32_t aRow) const

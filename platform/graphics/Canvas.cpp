@@ -250,9 +250,19 @@ std::vector<TTextLine> LayOutText(const String& source, uint32_t flags, int widt
         for (TTextLine& line : lines) {
             if (line.Width <= width)
                 continue;
-            String cut = line.Text;
-            while (!cut.isEmpty() && measure.Width(cut + ellipsis) > width)
-                cut.chop(1);
+            // The longest start that fits with the ellipsis, found by halving
+            // so that a long line is measured a few times, not once per
+            // character.
+            qsizetype fitting = 0;
+            qsizetype tooLong = line.Text.size();
+            while (tooLong - fitting > 1) {
+                const qsizetype middle = fitting + (tooLong - fitting) / 2;
+                if (measure.Width(line.Text.left(middle) + ellipsis) > width)
+                    tooLong = middle;
+                else
+                    fitting = middle;
+            }
+            const String cut = line.Text.left(fitting);
             if (line.Underline >= cut.size())
                 line.Underline = -1;
             line.Text = cut + ellipsis;

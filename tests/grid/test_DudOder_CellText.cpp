@@ -52,10 +52,10 @@ TEST(DudOderCellText, SavedCellsLoseTheirMarkupUnlessKept)
     EXPECT_EQ(saved, QStringLiteral("<b>bold</b><br>next"));
     grid.SetSaveWithHTML(false);
     grid.DoSaveCell(1, 1, saved);
-    EXPECT_EQ(saved, QStringLiteral("bold\nnext"));
+    EXPECT_EQ(saved, QStringLiteral("bold\r\nnext"));
     grid.OnSaveCell = [](TDudStringGrid*, int32_t, int32_t, String& value) { value += QStringLiteral("!"); };
     grid.DoSaveCell(1, 1, saved);
-    EXPECT_EQ(saved, QStringLiteral("bold\nnext!"));
+    EXPECT_EQ(saved, QStringLiteral("bold\r\nnext!"));
 }
 
 TEST(DudOderCellText, LoadedCellsPassTheEvent)
