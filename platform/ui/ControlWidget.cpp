@@ -558,7 +558,7 @@ bool TControlWidget::Dispatch(QEvent* event)
         if (event->type() == PostedMessageType()) {
             TMessage message = static_cast<TPostedMessageEvent&>(*event).Message;
             if (!windowed || !DispatchPostedKey(*windowed, message))
-                control.WndProc(message);
+                control.WindowProc()(message);
             return true;
         }
         return false;

@@ -1,5 +1,6 @@
 #include "platform/ui/Controls.h"
 
+#include "platform/core/Math.h"
 #include "platform/graphics/QtGraphics.h"
 #include "platform/ui/ActnList.h"
 #include "platform/ui/ControlWidget.h"
@@ -91,8 +92,27 @@ TControl* TControl::FromWidget(const QWidget* widget)
 intptr_t TControl::Perform(uint32_t msg, intptr_t wParam, intptr_t lParam)
 {
     TMessage message { msg, wParam, lParam, 0 };
-    WndProc(message);
+    if (FWindowProc)
+        FWindowProc(message);
+    else
+        WndProc(message);
     return message.Result;
+}
+
+TWndMethod TControl::WindowProc()
+{
+    if (FWindowProc)
+        return FWindowProc;
+    return [this](TMessage& message) { WndProc(message); };
+}
+
+void TControl::ChangeScale(int32_t m, int32_t d)
+{
+    if (m == d || d == 0)
+        return;
+    SetBounds(MulDiv(FLeft, m, d), MulDiv(FTop, m, d), MulDiv(FWidth, m, d), MulDiv(FHeight, m, d));
+    if (!FParentFont)
+        FFont.SetSize(MulDiv(FFont.Size(), m, d));
 }
 
 void TControl::WndProc(TMessage& message)
@@ -796,10 +816,20 @@ void TWinControl::Broadcast(TMessage& message)
 {
     const std::vector<TControl*> children = FControls;
     for (TControl* child : children) {
-        child->WndProc(message);
+        child->WindowProc()(message);
         if (message.Result != 0)
             return;
     }
+}
+
+void TWinControl::ChangeScale(int32_t m, int32_t d)
+{
+    if (m == d || d == 0)
+        return;
+    TControl::ChangeScale(m, d);
+    const std::vector<TControl*> children = FControls;
+    for (TControl* child : children)
+        child->ChangeScale(m, d);
 }
 
 void TWinControl::AlignControls()

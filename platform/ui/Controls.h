@@ -78,6 +78,7 @@ using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift
 using TMouseWheelEvent = std::function<void(TComponent* sender, TShiftState shift, int32_t wheelDelta, TPoint mousePos, bool& handled)>;
 using TKeyEvent = std::function<void(TComponent* sender, uint16_t& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, TChar& key)>;
+using TWndMethod = std::function<void(TMessage& message)>;
 
 // A control: a QWidget driven through window messages. Every Qt event the
 // widget receives becomes a message to WndProc (or a paint), inside Guarded,
@@ -90,6 +91,17 @@ public:
     intptr_t Perform(uint32_t msg, intptr_t wParam = 0, intptr_t lParam = 0);
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message);
+    // The procedure every message to the control goes through: WndProc,
+    // unless another one was installed to borrow the control's messages. An
+    // installer saves the one it replaces, passes on what it does not take,
+    // and puts it back when done.
+    TWndMethod WindowProc();
+    void SetWindowProc(TWndMethod windowProc) { FWindowProc = std::move(windowProc); }
+
+    // Scales the control by m/d, as when its form's font changes: position,
+    // size and, unless it follows its parent's, the font size. Nothing when
+    // m equals d.
+    virtual void ChangeScale(int32_t m, int32_t d);
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* parent);
@@ -254,6 +266,7 @@ private:
     void PlaceWidget();
 
     std::unique_ptr<TControlWidget> FWidget;
+    TWndMethod FWindowProc;
     TWinControl* FParent = nullptr;
     int32_t FLeft = 0;
     int32_t FTop = 0;
@@ -323,6 +336,8 @@ public:
     void RecreateWnd();
 
     void WndProc(TMessage& message) override;
+    // Scales the children along with the control.
+    void ChangeScale(int32_t m, int32_t d) override;
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;

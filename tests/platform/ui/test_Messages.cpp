@@ -287,3 +287,59 @@ TEST_F(MessagesTest, TheCursorIsAskedForEachPointerMove)
     EXPECT_EQ(probe->Widget()->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(probe->Cursor(), crCross);
 }
+
+TEST_F(MessagesTest, AnInstalledWindowProcedureSeesEveryMessageFirstUntilRestored)
+{
+    TProbe* probe = MakeProbe("probe", Form.get());
+    Form->Show();
+    std::vector<uint32_t> seen;
+    const TWndMethod saved = probe->WindowProc();
+    probe->SetWindowProc([&](TMessage& message) {
+        if (message.Msg == WM_TIMER) {
+            seen.push_back(message.Msg);
+            return;
+        }
+        saved(message);
+    });
+    probe->Perform(WM_TIMER, 7);
+    PostMessage(probe, WM_TIMER, 8);
+    ASSERT_TRUE(RunUntil([&] { return seen.size() == 2; }));
+    EXPECT_TRUE(probe->Timers.empty());
+
+    probe->SetWindowProc(saved);
+    probe->Perform(WM_TIMER, 9);
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_EQ(probe->Timers, std::vector<uintptr_t> { 9 });
+}
+
+TEST_F(MessagesTest, ChangeScaleScalesBoundsFontAndChildren)
+{
+    struct Case {
+        int32_t m;
+        int32_t d;
+        TRect bounds;
+        TRect childBounds;
+        int32_t fontSize;
+    };
+    // The parent lies at (10, 10, 100x60) with a 10-point font of its own;
+    // its child at (4, 6, 20x10) follows the parent's font.
+    const Case cases[] = {
+        { 3, 2, Bounds(15, 15, 150, 90), Bounds(6, 9, 30, 15), 15 },
+        { 1, 2, Bounds(5, 5, 50, 30), Bounds(2, 3, 10, 5), 5 },
+        { 5, 5, Bounds(10, 10, 100, 60), Bounds(4, 6, 20, 10), 10 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.m << "/" << c.d);
+        TProbe* parent = MakeProbe("parent", Form.get());
+        parent->Font().SetSize(10);
+        TProbe* child = MakeProbe("child", parent);
+        child->SetBounds(4, 6, 20, 10);
+        parent->ChangeScale(c.m, c.d);
+        EXPECT_EQ(parent->BoundsRect(), c.bounds);
+        EXPECT_EQ(child->BoundsRect(), c.childBounds);
+        EXPECT_EQ(parent->Font().Size(), c.fontSize);
+        EXPECT_TRUE(child->ParentFont());
+        EXPECT_EQ(child->Font().Size(), c.fontSize);
+        std::unique_ptr<TProbe> gone(parent);
+    }
+}
