@@ -1,9 +1,11 @@
 #include "grid/DudCGrid.h"
 
 #include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_EditLink.h"
 #include "grid/DudOder_GridCombo.h"
 #include "grid/DudOder_GridSpin.h"
 #include "grid/base/RovIvir.h"
+#include "platform/core/Math.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Menus.h"
 
@@ -86,6 +88,13 @@ void TGridColumnItem::SetHeader(const String& value)
     for (int32_t i = 0; i < columns.Count(); ++i)
         headers.Add(static_cast<const TGridColumnItem*>(columns.Items(i))->Header());
     headers.EndUpdate();
+}
+
+void TGridColumnItem::SetEditLink(TEditLink* value)
+{
+    FEditLink = value;
+    if (TDudColumnGrid* grid = Grid(); grid && value)
+        value->FreeNotification(grid);
 }
 
 void TGridColumnItem::SetFont(const TFont& value)
@@ -592,7 +601,23 @@ void TDudColumnGrid::Notification(TComponent* component, TOperation operation)
         TGridColumnItem* item = FColumnCollection->Items(i);
         if (item->FColumnPopup && item->FColumnPopup == dynamic_cast<TPopupMenu*>(component))
             item->FColumnPopup = nullptr;
+        if (item->FEditLink && item->FEditLink == component)
+            item->FEditLink = nullptr;
     }
+}
+
+// Hidden columns' items scale too: they show again at the grid's new scale.
+void TDudColumnGrid::ChangeScale(int32_t m, int32_t d)
+{
+    TDudStringGrid::ChangeScale(m, d);
+    if (m == d || d == 0)
+        return;
+    for (int32_t i = 0; i < FColumnCollection->Count(); ++i) {
+        TGridColumnItem* item = FColumnCollection->Items(i);
+        item->Font().SetSize(MulDiv(item->Font().Size(), m, d));
+        item->HeaderFont().SetSize(MulDiv(item->HeaderFont().Size(), m, d));
+    }
+    Invalidate();
 }
 
 void TDudColumnGrid::GetDefaultCellProps(int32_t aCol, int32_t aRow, TFont& font, TBrush& brush, TColor& colorTo,

@@ -59,7 +59,8 @@ public:
     int32_t EditLength() const { return FEditLength; }
     void SetEditLength(int32_t value) { FEditLength = value; }
     TEditLink* EditLink() const { return FEditLink; }
-    void SetEditLink(TEditLink* value) { FEditLink = value; }
+    // The column grid hears of the link's removal, wherever the link lives.
+    void SetEditLink(TEditLink* value);
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
     void SetFont(const TFont& value);
@@ -257,6 +258,8 @@ public:
     ~TDudColumnGrid() override;
 
     void Loaded() override;
+    // Every column's fonts scale with the grid.
+    void ChangeScale(int32_t m, int32_t d) override;
 
     TGridColumnCollection& Columns() { return *FColumnCollection; }
     const TGridColumnCollection& Columns() const { return *FColumnCollection; }

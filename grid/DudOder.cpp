@@ -71,6 +71,7 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FMouseActions->OnInvalidate = [this](TMouseActions*) { InvalidateGrid(); };
     FMouseActions->OnDisableEdit = [this](TMouseActions*) { DisableEditing(); };
     FBands->OnChange = [this](TBands*) { Invalidate(); };
+    FSearchFooter->OnChange = [this](TSearchFooter*) { UpdateSearchPanel(); };
     FColumnHeaders->OnChange = [this](TStringList*) { ColumnHeadersChanged(); };
     FRowHeaders->OnChange = [this](TStringList*) { RowHeadersChanged(); };
     FMergedColumns->OnChange = [this](TIntList*, int32_t, int32_t) { MergedColumnsChanged(); };

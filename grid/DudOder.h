@@ -1057,6 +1057,11 @@ public:
     // posted notice arrives.
     void PostEditDone(int32_t aCol, int32_t aRow);
     void Select() { SelectCell(Col(), Row()); }
+    // A left click on the cell made by the grid itself: its own press and
+    // release run, the application's mouse handlers do not.
+    void SimulateCellClick(int32_t aCol, int32_t aRow);
+    // Lays the search panel out by the search footer's settings.
+    void UpdateSearchPanel();
     void ShowCellEdit();
     void HideCellEdit();
     bool IsEditable(int32_t aCol, int32_t aRow);
@@ -1340,6 +1345,8 @@ protected:
 
     // ---- keyboard, focus and the window procedure
     void WndProc(TMessage& message) override;
+    // The current edit link is forgotten when it goes away.
+    void Notification(TComponent* component, TOperation operation) override;
     void WMKeyDown(TMessage& message) override;
     void WMChar(TMessage& message) override;
     void WMSetFocus(TMessage& message) override;
@@ -1629,6 +1636,19 @@ private:
     friend class TGridCheckBox;
     friend class TGridButton;
     friend class TGridEditorKeys;
+    friend class TEditLink;
+    // Edit link: shown over the cell or on its popup form, and committed.
+    void ShowEditLink(const TRect& cellRect, int32_t realCol, int32_t aRow, TColor color, const TFont& font,
+        const String& text);
+    void CommitEditLink(int32_t realCol, int32_t aRow);
+    // The window procedure lent by an in-place edit link's control.
+    void EditLinkControlWndProc(TMessage& message);
+    TWndMethod FGridControlWndProc;
+    // Steps of the window procedure.
+    bool HandleCommand(TMessage& message);
+    void EndEnhancedMove();
+    // The proportional scroll bars are not built: the platform's bars show.
+    void UpdateProportionalScrollBars() { }
     void WMLButtonDown(TMessage& message);
     void WMLButtonUp(TMessage& message);
     void WMLButtonDblClk(TMessage& message);

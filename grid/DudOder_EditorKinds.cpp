@@ -38,7 +38,7 @@ constexpr std::array<TEditorKind, edMaskEditBtn + 1> EditorKinds { {
     { edDateSpinEdit, erControl },
     { edNumericEditBtn, erControl },
     { edFloatEditBtn, erControl },
-    { edCustom, erNone },
+    { edCustom, erControl },
     { edRichEdit, erNone },
     { edNone, erNone },
     { edDateTimeEdit, erNone },

@@ -71,6 +71,12 @@ bool TDudStringGrid::CanEditShow()
 
 void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
 {
+    // A custom cell without a link is not edited at all.
+    if (EditControl == edCustom && !FEditLink) {
+        EditMode = false;
+        FStartEditChar = 0;
+        return;
+    }
     FEditing = true;
     FSpecialEditor = true;
     FEditActive = true;
@@ -95,8 +101,12 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
         alignment, vAlignment, wordWrap, gradientDirection);
 
     EditCtrl = nullptr;
-    FLastValidation = true;
+    // A link keeps a refusal until its key handling has seen it.
+    if (EditControl != edCustom)
+        FLastValidation = true;
     const String text = GetEditText(aCol, aRow);
+    if (EditControl == edCustom)
+        ShowEditLink(rect, realCol, aRow, brush.Color() == clNone ? Color() : brush.Color(), font, text);
     if (EditControl == edComboEdit || EditControl == edComboList) {
         const bool pickList = EditControl == edComboList;
         EditMode = true;
@@ -174,6 +184,8 @@ void TDudStringGrid::CommitCellEditorControl(int32_t aCol, int32_t aRow)
         EditCombo->SetEnabled(false);
         EditCombo->SetVisible(false);
     }
+    if (EditControl == edCustom)
+        CommitEditLink(realCol, aRow);
     CommitControlEditor(realCol, aRow);
     if (EditControl != edNormal && FEditActive)
         PostEditDone(realCol, aRow);

@@ -1,7 +1,6 @@
 #include "grid/DudOder.h"
 
 #include "grid/DudOder_ControlLook.h"
-#include "grid/DudOder_EditorKinds.h"
 #include "grid/DudOder_GridCombo.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_TextEditor.h"
@@ -21,17 +20,6 @@ bool IsArrowKey(uint16_t key)
 }
 
 } // namespace
-
-void TDudStringGrid::WndProc(TMessage& message)
-{
-    if (message.Msg == GridEditDoneMessage() && (ComponentState() & csDestroying) == 0) {
-        GridEditDone(static_cast<int32_t>(message.WParam), static_cast<int32_t>(message.LParam));
-        return;
-    }
-    if (EditorTextChanged(message))
-        return;
-    TBaseGrid::WndProc(message);
-}
 
 bool TDudStringGrid::IsLastDataRow() const
 {

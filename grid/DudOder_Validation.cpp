@@ -124,8 +124,12 @@ void TDudStringGrid::DoExit()
 
 void TDudStringGrid::WMSetFocus(TMessage& message)
 {
-    if (InvokedFocusChange)
+    // The focus an edit link's popup hands back is taken once without
+    // opening anything; the next focus change is the grid's own again.
+    if (InvokedFocusChange) {
+        InvokedFocusChange = false;
         return;
+    }
     TBaseGrid::WMSetFocus(message);
     if (GetCellType(RemapColToReal(Col()), Row()) == ctCheckBox)
         return;

@@ -245,6 +245,8 @@ constexpr uint32_t WM_COMMAND = 0x0111;
 constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
 constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
+constexpr int32_t CBN_SELCHANGE = 1;
+constexpr int32_t CBN_EDITCHANGE = 5;
 constexpr int32_t CBN_DROPDOWN = 7;
 constexpr int32_t CBN_CLOSEUP = 8;
 // An edit's text changed.

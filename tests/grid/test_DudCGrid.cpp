@@ -463,4 +463,37 @@ TEST(ColumnGridTest, ColumnPopupFiresForItsButtonAndOpensInItsRows)
     }
 }
 
+TEST(ColumnGridTest, ChangeScaleScalesEveryColumnsFonts)
+{
+    struct Case {
+        int32_t m;
+        int32_t d;
+        int32_t fontSize;
+        int32_t headerSize;
+    };
+    // Column fonts of 10 and header fonts of 12 points, one column hidden.
+    const Case cases[] = {
+        { 3, 2, 15, 18 },
+        { 1, 2, 5, 6 },
+        { 96, 96, 10, 12 },
+        { 120, 96, 13, 15 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.m << "/" << c.d);
+        auto grid = MakeGrid(5);
+        for (int32_t i = 0; i < grid->Columns().Count(); ++i) {
+            grid->Columns().Items(i)->Font().SetSize(10);
+            grid->Columns().Items(i)->HeaderFont().SetSize(12);
+        }
+        grid->HideColumn(2);
+        grid->ChangeScale(c.m, c.d);
+        ASSERT_EQ(grid->Columns().Count(), 5);
+        for (int32_t i = 0; i < grid->Columns().Count(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(grid->Columns().Items(i)->Font().Size(), c.fontSize);
+            EXPECT_EQ(grid->Columns().Items(i)->HeaderFont().Size(), c.headerSize);
+        }
+    }
+}
+
 } // namespace
