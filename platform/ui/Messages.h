@@ -243,6 +243,10 @@ uint32_t RegisterWindowMessage(const String& name);
 // is the same notification reflected to the control it concerns.
 constexpr uint32_t WM_COMMAND = 0x0111;
 constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
+// Notifications of the common controls: the code in WParam; CN_NOTIFY is
+// the notification reflected to the control it concerns.
+constexpr uint32_t WM_NOTIFY = 0x004E;
+constexpr uint32_t CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
 constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
 constexpr int32_t CBN_SELCHANGE = 1;
