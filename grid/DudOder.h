@@ -47,6 +47,8 @@ class TFooterPanel;
 class TSearchPanel;
 struct THintInfo;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TDudInplaceEdit;
 class TGridSpin;
 class TGridEditBtn;
@@ -331,6 +333,11 @@ public:
     // types. The text editor switches it on when it opens.
     bool ShowEditProcess() const { return FShowEditProcess; }
     void SetShowEditProcess(bool value) { FShowEditProcess = value; }
+    // The date picker editor of the date and time kinds, made on first use.
+    TGridDatePicker* DateTimePicker();
+    void EnsureDatePicker();
+    // The date-and-time editor, made on first use.
+    TGridDateTimePicker* DateAndTimePicker();
 
     // ---- scrolling
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
@@ -1447,6 +1454,14 @@ protected:
     TGridButton* GridButton = nullptr;
     // Created by SpinEdit() on first use.
     TGridSpin* FEditSpin = nullptr;
+    // The date editors, made on first use.
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    // The open date editor: its cell text converted, the user changed the
+    // value, Esc asked for the cell to stay as it was.
+    bool FDateEditParsed = false;
+    bool FDateEditChanged = false;
+    bool FDateEditRestored = false;
     int32_t FLastTabCol = -1;
     int32_t FLastTabRow = -1;
 
@@ -1649,6 +1664,8 @@ private:
     void EndEnhancedMove();
     // The proportional scroll bars are not built: the platform's bars show.
     void UpdateProportionalScrollBars() { }
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
     void WMLButtonDown(TMessage& message);
     void WMLButtonUp(TMessage& message);
     void WMLButtonDblClk(TMessage& message);
@@ -1665,6 +1682,11 @@ private:
     bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
     // The combo editor's text or item changed: one OnComboChange per change.
     void ComboChanged();
+    // The cell text a date editor opens with; false (and now) when it is
+    // empty or no date.
+    bool CellDateValue(const String& text, double& value);
+    void ShowDateEditor(int32_t aCol, int32_t aRow, const TRect& rect, TColor color);
+    void CommitDateEditor(int32_t realCol, int32_t aRow);
     void GridEditDone(int32_t aCol, int32_t aRow);
     // One step of an advance; false when it ends in an added row without
     // an editable cell.

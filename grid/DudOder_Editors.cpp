@@ -18,6 +18,11 @@ bool FlatLook(TGridLook look)
     return look != glClassic && look != glCustom;
 }
 
+bool IsDateEditorKind(TEditorType kind)
+{
+    return kind == edDateEdit || kind == edDateEditUpDown || kind == edTimeEdit || kind == edDateTimeEdit;
+}
+
 } // namespace
 
 TInplaceEdit* TDudStringGrid::CreateEditor()
@@ -161,6 +166,8 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
         EditCtrl = EditCombo;
     }
     ShowControlEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
+    if (IsDateEditorKind(EditControl))
+        ShowDateEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
     FStartEditChar = 0;
 }
 
@@ -187,6 +194,8 @@ void TDudStringGrid::CommitCellEditorControl(int32_t aCol, int32_t aRow)
     if (EditControl == edCustom)
         CommitEditLink(realCol, aRow);
     CommitControlEditor(realCol, aRow);
+    if (IsDateEditorKind(EditControl))
+        CommitDateEditor(realCol, aRow);
     if (EditControl != edNormal && FEditActive)
         PostEditDone(realCol, aRow);
     FBlockKill = false;
