@@ -12,6 +12,7 @@
 #include "platform/ui/Grab.h"
 #include "tools/screenshot/ButtonsForm.h"
 #include "tools/screenshot/ColumnGridForm.h"
+#include "tools/screenshot/DatePickerForm.h"
 #include "tools/screenshot/TabDragForm.h"
 #include "tools/screenshot/TabStripsForm.h"
 
@@ -108,6 +109,14 @@ TForm* MakeColumnGridForm()
 }
 void PrepareColumnGridForm(TForm& form) { static_cast<TColumnGridForm&>(form).EditCell(); }
 
+TForm* MakeDatePickerForm()
+{
+    Kept.push_back(std::make_unique<TDatePickerForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareDatePickerForm(TForm& form) { static_cast<TDatePickerForm&>(form).OpenCalendar(); }
+void GrabDatePickerForm(TForm& form, TBitmap& picture) { static_cast<TDatePickerForm&>(form).GrabWithCalendar(picture); }
+
 void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
@@ -115,6 +124,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "tab-strips", MakeTabStripsForm, PrepareTabStripsForm },
     { "tab-drag", MakeTabDragForm, PrepareTabDragForm, GrabTabDragForm },
     { "column-grid", MakeColumnGridForm, PrepareColumnGridForm },
+    { "date-pickers", MakeDatePickerForm, PrepareDatePickerForm, GrabDatePickerForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
