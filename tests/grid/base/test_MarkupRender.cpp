@@ -54,6 +54,18 @@ struct TMarkupCall {
     }
 };
 
+// A picture of one colour, loaded through a file as pictures are.
+void LoadSolid(THTMLPicture& picture, TColor color, int32_t width, int32_t height)
+{
+    TBitmap solid(width, height);
+    solid.Canvas().Brush().SetColor(color);
+    solid.Canvas().FillRect(Rect(0, 0, width, height));
+    const QString file = QDir::temp().filePath(QStringLiteral("markup-solid-%1.png").arg(QCoreApplication::applicationPid()));
+    solid.SaveToFile(file);
+    picture.LoadFromFile(file);
+    QFile::remove(file);
+}
+
 class MarkupRender : public ::testing::Test {
 protected:
     MarkupRender()
@@ -291,13 +303,7 @@ TEST_F(MarkupRender, DrawsPicturesByName)
     TPictureContainer container(nullptr);
     TPictureItem* item = container.Items().Add();
     item->SetName(QStringLiteral("Logo"));
-    TBitmap red(8, 6);
-    red.Canvas().Brush().SetColor(clRed);
-    red.Canvas().FillRect(Rect(0, 0, 8, 6));
-    const QString file = QDir::temp().filePath(QStringLiteral("markup-logo-%1.png").arg(QCoreApplication::applicationPid()));
-    red.SaveToFile(file);
-    item->Picture().LoadFromFile(file);
-    QFile::remove(file);
+    LoadSolid(item->Picture(), clRed, 8, 6);
     ASSERT_FALSE(item->Picture().IsEmpty());
 
     struct TCase {
@@ -317,6 +323,24 @@ TEST_F(MarkupRender, DrawsPicturesByName)
         EXPECT_EQ(call.ExtentX, entry.ExtentX) << entry.Text;
     }
     EXPECT_EQ(Pixel(Box.Left + 2, Box.Top + 1), clRed);
+}
+
+TEST_F(MarkupRender, BodyBackgroundKeepsTheCallersClip)
+{
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->SetName(QStringLiteral("tile"));
+    LoadSolid(item->Picture(), clRed, 4, 4);
+    Canvas().SetClipRect(Rect(0, 0, 100, 100));
+    TMarkupCall call;
+    call.Pictures = &container;
+    call.Run(Canvas(), QStringLiteral("<BODY BACKGROUND=\"tile\">x"), Box);
+    EXPECT_EQ(Pixel(50, 50), clRed);
+    EXPECT_EQ(Pixel(200, 200), clWhite);
+    Canvas().Brush().SetColor(clBlue);
+    Canvas().FillRect(Rect(0, 0, 400, 300));
+    EXPECT_EQ(Pixel(5, 5), clBlue);
+    EXPECT_EQ(Pixel(200, 200), clWhite);
 }
 
 TEST_F(MarkupRender, MalformedAndHugeTextsEndQuickly)
