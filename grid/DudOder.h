@@ -56,6 +56,7 @@ class TGridUnitEditBtn;
 class TGridCheckBox;
 class TGridButton;
 class TGridEditorKeys;
+class TDudRichEdit;
 
 // percent of a over b in each channel: 100 or more gives a, below 1 (or a
 // none) gives b, b none gives a.
@@ -1076,6 +1077,16 @@ public:
     TDudInplaceEdit* NormalEdit() const;
     bool LastValidation() const { return FLastValidation; }
 
+    // ---- rich-text cells: the bytes of an RTF document, one character each
+    // The hidden editor that converts and draws rich-text cells, and the one
+    // that edits them; both made on first use.
+    TDudRichEdit* RichEdit();
+    TDudRichEdit* InplaceRichEdit();
+    void CellToRich(int32_t aCol, int32_t aRow, TRichEdit* richEditor);
+    String RichToString(TRichEdit* richEditor) const;
+    void RichToCell(int32_t aCol, int32_t aRow, TRichEdit* richEditor);
+    void DrawRichCell(int32_t aCol, int32_t aRow, const TRect& rect, TCanvas& canvas);
+
     // ---- the combo list all combo cells share
     void AddComboString(const String& value);
     void AddComboStringObject(const String& value, void* object);
@@ -1462,6 +1473,8 @@ protected:
     bool FDateEditParsed = false;
     bool FDateEditChanged = false;
     bool FDateEditRestored = false;
+    TDudRichEdit* FRichEdit = nullptr;
+    TDudRichEdit* FInplaceRichEdit = nullptr;
     int32_t FLastTabCol = -1;
     int32_t FLastTabRow = -1;
 
@@ -1666,6 +1679,9 @@ private:
     void UpdateProportionalScrollBars() { }
     friend class TGridDatePicker;
     friend class TGridDateTimePicker;
+    friend class TDudRichEdit;
+    void ShowRichEditor(const TRect& rect, int32_t realCol, int32_t aRow, TColor color, const TFont& font);
+    void CommitRichEditor(int32_t realCol, int32_t aRow);
     void WMLButtonDown(TMessage& message);
     void WMLButtonUp(TMessage& message);
     void WMLButtonDblClk(TMessage& message);

@@ -606,8 +606,12 @@ void TDudStringGrid::DrawSelectionFrame(TCellPaint& cell)
 
 void TDudStringGrid::DrawFormattedCellText(TCellPaint& cell, TRect& area, const String& text, int32_t kind)
 {
-    // Markup and rich text need their renderers, which the grid does not
-    // have yet: such cells show no text.
+    if (kind == ckRichText) {
+        DrawRichCell(cell.Col, cell.Row, area, cell.Canvas);
+        return;
+    }
+    // Markup needs its renderer, which the grid does not have yet: such
+    // cells show no text.
     (void)cell, (void)area, (void)text, (void)kind;
 }
 

@@ -39,7 +39,7 @@ constexpr std::array<TEditorKind, edMaskEditBtn + 1> EditorKinds { {
     { edNumericEditBtn, erControl },
     { edFloatEditBtn, erControl },
     { edCustom, erControl },
-    { edRichEdit, erNone },
+    { edRichEdit, erControl },
     { edNone, erNone },
     { edDateTimeEdit, erControl },
     { edValidChars, erText },

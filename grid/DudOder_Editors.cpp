@@ -168,6 +168,10 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
     ShowControlEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
     if (IsDateEditorKind(EditControl))
         ShowDateEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
+    if (EditControl == edRichEdit) {
+        EditMode = true;
+        ShowRichEditor(rect, realCol, aRow, brush.Color() == clNone ? Color() : brush.Color(), font);
+    }
     FStartEditChar = 0;
 }
 
@@ -196,6 +200,8 @@ void TDudStringGrid::CommitCellEditorControl(int32_t aCol, int32_t aRow)
     CommitControlEditor(realCol, aRow);
     if (IsDateEditorKind(EditControl))
         CommitDateEditor(realCol, aRow);
+    if (EditControl == edRichEdit)
+        CommitRichEditor(realCol, aRow);
     if (EditControl != edNormal && FEditActive)
         PostEditDone(realCol, aRow);
     FBlockKill = false;

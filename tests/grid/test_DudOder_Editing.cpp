@@ -487,7 +487,7 @@ TEST_F(GridEditingTest, AChoiceInTheOpenListEndsTheEditWhenTheGridAsks)
 
 TEST_F(GridEditingTest, KindsWithoutAnEditorShowNothingAndWriteNothing)
 {
-    const TEditorType kinds[] = { edNone, edTrackbarDropDown, edMemoDropDown, edCustom, edRichEdit, edColorPickerDropDown };
+    const TEditorType kinds[] = { edNone, edTrackbarDropDown, edMemoDropDown, edCustom, edColorPickerDropDown };
     for (const TEditorType kind : kinds) {
         SCOPED_TRACE(static_cast<int>(kind));
         Grid->Columns().Items(LastCol)->SetEditor(kind);

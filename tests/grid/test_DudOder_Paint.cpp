@@ -270,6 +270,31 @@ TEST_F(StringGridPaintTest, HiddenColumnsPaintTheRealColumnsCells)
     EXPECT_EQ(CountColor(CheckInterior(2, 2), clWindowText), 21);
 }
 
+// The text of an RTF document in its colour and alignment, not its code.
+TEST_F(StringGridPaintTest, RichTextCellsDrawTheirFormattedText)
+{
+    const auto reddish = [this](const TRect& area) {
+        TCanvas& canvas = Grab();
+        int32_t count = 0;
+        for (int32_t y = area.Top; y < area.Bottom; ++y)
+            for (int32_t x = area.Left; x < area.Right; ++x) {
+                const TColor rgb = ColorToRGB(canvas.Pixels(x, y));
+                count += (rgb & 0xFF) > 150 && ((rgb >> 8) & 0xFF) < 110 && ((rgb >> 16) & 0xFF) < 110 ? 1 : 0;
+            }
+        return count;
+    };
+    const TRect cell = Grid->CellRect(2, 3);
+    const TRect left = Rect(cell.Left + 1, cell.Top + 1, cell.Left + 30, cell.Bottom - 1);
+    const TRect right = Rect(cell.Right - 30, cell.Top + 1, cell.Right - 1, cell.Bottom - 1);
+    Grid->SetCells(2, 3, QStringLiteral(R"({\rtf1{\colortbl ;\red255\green0\blue0;}\cf1\b WW})"));
+    EXPECT_GT(reddish(left), 5);
+    EXPECT_EQ(reddish(right), 0);
+    EXPECT_EQ(CountDark(right), 0);
+    Grid->SetCells(2, 3, QStringLiteral(R"({\rtf1{\colortbl ;\red255\green0\blue0;}\qr\cf1\b WW})"));
+    EXPECT_EQ(reddish(left), 0);
+    EXPECT_GT(reddish(right), 5);
+}
+
 } // namespace
 
 namespace {

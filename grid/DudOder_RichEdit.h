@@ -1,0 +1,38 @@
+#pragma once
+
+// The rich edit a string grid converts, draws and edits its rich-text cells
+// with. The grid owns two: a hidden one for converting and drawing, and the
+// in-place editor of edRichEdit cells. The in-place editor hands Tab, Up
+// and Down back to the grid, writes the cell when the focus leaves it, and
+// on Esc leaves the cell as it was.
+
+#include "platform/ui/RichEdit.h"
+
+class TDudStringGrid;
+
+class TDudRichEdit : public TRichEdit {
+public:
+    // The owner is the grid.
+    explicit TDudRichEdit(TComponent* owner);
+
+    void ReCreate() { RecreateWnd(); }
+    // Raised and lowered characters: the selection 40 twips above or below
+    // the baseline, or on it.
+    void SelNormal();
+    void SelSubscript();
+    void SelSuperscript();
+    bool IsSelNormal() const;
+    bool IsSelSubscript() const;
+    bool IsSelSuperscript() const;
+
+protected:
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void DoExit() override;
+    void DefaultHandler(TMessage& message) override;
+
+private:
+    void SetSelOffset(int32_t offset);
+    bool InPlace() const;
+
+    TDudStringGrid* FGrid;
+};
