@@ -1,6 +1,7 @@
 #include "grid/DudOder_DatePickers.h"
 
 #include "grid/DudOder.h"
+#include "grid/DudOder_EditorKeys.h"
 
 namespace {
 
@@ -64,9 +65,7 @@ void TGridDatePicker::KeyDown(uint16_t& key, TShiftState shift)
     if (key == VK_ESCAPE) {
         ShowCellValue(grid.CurrentCell());
         grid.FDateEditRestored = true;
-        grid.HideInplaceEdit();
-        if (grid.CanFocus())
-            grid.SetFocus();
+        TGridEditorKeys(grid).HideAndFocusGrid();
         key = 0;
         return;
     }
@@ -78,24 +77,13 @@ void TGridDatePicker::KeyDown(uint16_t& key, TShiftState shift)
             return;
     }
     if (key == VK_TAB && grid.EditorWantsTab()) {
-        if (!WriteAndValidate(key))
+        if (!WriteAndValidate(key) || TGridEditorKeys(grid).TabToNextCell(key, shift))
             return;
-        if (grid.Options().Contains(goTabs)) {
-            grid.HideInplaceEdit();
-            if (grid.CanFocus())
-                grid.SetFocus();
-            grid.NavigateTab(shift.Contains(ssShift));
-            key = 0;
-            return;
-        }
-        PostMessage(&grid, WM_KEYDOWN, VK_TAB);
     }
-    if (!FOldDropped) {
-        grid.DoneInplaceEdit(key, shift);
-        if (grid.Navigation().AdvanceOnEnter() && grid.Navigation().AdvanceAutoEdit())
-            grid.ShowInplaceEdit();
-    }
-    key = 0;
+    if (FOldDropped)
+        key = 0;
+    else
+        TGridEditorKeys(grid).Done(key, shift);
 }
 
 void TGridDatePicker::KeyPress(TChar& key)
@@ -223,25 +211,19 @@ void TGridDateTimePicker::KeyDown(uint16_t& key, TShiftState shift)
     if (key == VK_ESCAPE) {
         SetDateTime(grid.FOriginalDateTime);
         grid.FDateEditRestored = true;
-        grid.HideInplaceEdit();
-        if (grid.CanFocus())
-            grid.SetFocus();
+        TGridEditorKeys(grid).HideAndFocusGrid();
         key = 0;
         return;
     }
     if (key == VK_RETURN) {
-        grid.HideInplaceEdit();
-        if (grid.CanFocus())
-            grid.SetFocus();
+        TGridEditorKeys(grid).HideAndFocusGrid();
         if (grid.Navigation().AdvanceOnEnter())
             grid.AdvanceEdit(grid.Col(), grid.Row(), false, true, true, false, false);
         key = 0;
         return;
     }
     if (grid.EditorWantsTab()) {
-        grid.HideInplaceEdit();
-        if (grid.CanFocus())
-            grid.SetFocus();
+        TGridEditorKeys(grid).HideAndFocusGrid();
         grid.NavigateTab(shift.Contains(ssShift));
         key = 0;
         return;

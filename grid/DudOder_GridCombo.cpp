@@ -1,6 +1,7 @@
 #include "grid/DudOder_GridCombo.h"
 
 #include "grid/DudOder.h"
+#include "grid/DudOder_EditorKeys.h"
 
 #include <algorithm>
 
@@ -105,26 +106,15 @@ void TGridCombo::KeyDown(uint16_t& key, TShiftState shift)
     }
     if (key == VK_ESCAPE) {
         ShowCellText();
-        grid.HideInplaceEdit();
-        if (grid.CanFocus())
-            grid.SetFocus();
+        TGridEditorKeys(grid).HideAndFocusGrid();
         key = 0;
         return;
     }
     if ((key == VK_RETURN || key == VK_UP || key == VK_DOWN) && !WriteAndValidate(key))
         return;
     if (key == VK_TAB && grid.EditorWantsTab()) {
-        if (!WriteAndValidate(key))
+        if (!WriteAndValidate(key) || TGridEditorKeys(grid).TabToNextCell(key, shift))
             return;
-        if (grid.Options().Contains(goTabs)) {
-            grid.HideInplaceEdit();
-            if (grid.CanFocus())
-                grid.SetFocus();
-            grid.NavigateTab(shift.Contains(ssShift));
-            key = 0;
-            return;
-        }
-        PostMessage(&grid, WM_KEYDOWN, VK_TAB);
     }
     if (listKeys) {
         TMouseActions& actions = grid.MouseActions();
@@ -140,10 +130,7 @@ void TGridCombo::KeyDown(uint16_t& key, TShiftState shift)
         TZuzComboBox::KeyDown(key, shift);
         return;
     }
-    grid.DoneInplaceEdit(key, shift);
-    if (grid.Navigation().AdvanceOnEnter() && grid.Navigation().AdvanceAutoEdit())
-        grid.ShowInplaceEdit();
-    key = 0;
+    TGridEditorKeys(grid).Done(key, shift);
 }
 
 void TGridCombo::KeyPress(TChar& key)

@@ -15,20 +15,8 @@ TGridSpin::TGridSpin(TComponent* owner) : TZuzSpinEdit(owner), FGrid(dynamic_cas
 
 void TGridSpin::Reread()
 {
-    switch (SpinType()) {
-    case sptNormal:
-        SetValue(Value());
-        break;
-    case sptFloat:
-        SetFloatValue(FloatValue());
-        break;
-    case sptDate:
-        SetDateValue(DateValue());
-        break;
-    case sptTime:
-        SetTimeValue(TimeValue());
-        break;
-    }
+    // Setting the kind again makes the spin re-read its text by that kind.
+    SetSpinType(SpinType());
 }
 
 void TGridSpin::FireSpinClick(bool up)
