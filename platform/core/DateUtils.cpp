@@ -263,6 +263,32 @@ private:
         FPosition = index;
         return digits > 0;
     }
+    // A date written with the month's name ("14 Mar 2026") reads back as
+    // the month's number; long names first, as a short one is their prefix.
+    bool ScanNumberOrMonth(int& number, int& digits)
+    {
+        if (ScanNumber(number, digits)) return true;
+        for (const auto* names : { &FSettings.LongMonthNames, &FSettings.ShortMonthNames })
+            for (size_t month = 0; month < names->size(); ++month)
+                if (ScanWord((*names)[month])) {
+                    number = static_cast<int>(month) + 1;
+                    digits = 2;
+                    return true;
+                }
+        return false;
+    }
+    // A short date that parts its fields by blanks alone ("d mmm yyyy")
+    // is read with any run of blanks between them; a '/' in the format
+    // stands for the date separator.
+    bool ScanDateSeparator()
+    {
+        const String& format = FSettings.ShortDateFormat;
+        if (FSettings.DateSeparator != u' ' && (format.contains(u'/') || format.contains(FSettings.DateSeparator)))
+            return ScanChar(FSettings.DateSeparator);
+        const qsizetype start = FPosition;
+        ScanBlanks();
+        return FPosition > start;
+    }
     int ScanDayHalf()
     {
         if (ScanWord(FSettings.TimeAMString) || ScanWord(QStringLiteral("AM"))) return 0;
@@ -295,11 +321,11 @@ bool TDateScanner::ScanDate(TDateTime& date)
     const TDateOrder order = DateOrderOf(FSettings.ShortDateFormat);
     int first = 0, second = 0, third = 0;
     int firstDigits = 0, secondDigits = 0, thirdDigits = 0;
-    if (!(ScanNumber(first, firstDigits) && ScanChar(FSettings.DateSeparator) && ScanNumber(second, secondDigits)))
+    if (!(ScanNumberOrMonth(first, firstDigits) && ScanDateSeparator() && ScanNumberOrMonth(second, secondDigits)))
         return false;
     int year = 0, month = 0, day = 0;
-    if (ScanChar(FSettings.DateSeparator)) {
-        if (!ScanNumber(third, thirdDigits)) return false;
+    if (ScanDateSeparator()) {
+        if (!ScanNumberOrMonth(third, thirdDigits)) return false;
         int yearDigits = thirdDigits;
         switch (order) {
         case TDateOrder::MDY: year = third; month = first; day = second; break;

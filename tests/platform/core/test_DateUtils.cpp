@@ -159,6 +159,44 @@ TEST(DateUtils, ReadsTypedDatesInThePatternOrder)
     EXPECT_THROW(StrToDate(QStringLiteral("13/1/2024"), UsSettings()), EConvertError);
 }
 
+// A locale whose short date names the month writes dates that must read
+// back, or a date editor opened on such a cell would start at another day.
+TEST(DateUtils, ReadsBackDatesWrittenWithTheMonthsName)
+{
+    struct Case {
+        const char* pattern;
+        char separator;
+    };
+    const Case cases[] = {
+        { "d mmm yyyy", ' ' },
+        // The separator a locale without one in its short date is given.
+        { "d mmm yyyy", '/' },
+        { "dd-mmmm-yyyy", '-' },
+        { "mmm d yyyy", ' ' },
+        { "yyyy mmmm d", ' ' },
+    };
+    const TDateTime dates[] = { EncodeDate(2026, 3, 2), EncodeDate(2026, 5, 14), EncodeDate(1999, 12, 31) };
+    for (const Case& c : cases) {
+        TFormatSettings settings;
+        settings.ShortDateFormat = String::fromUtf8(c.pattern);
+        settings.DateSeparator = QChar::fromLatin1(c.separator);
+        for (const TDateTime date : dates) {
+            const String text = DateToStr(date, settings);
+            SCOPED_TRACE(text.toStdString());
+            TDateTime value = -7;
+            EXPECT_TRUE(TryStrToDate(text, value, settings));
+            EXPECT_EQ(value, date);
+        }
+    }
+    TFormatSettings settings;
+    settings.ShortDateFormat = QStringLiteral("d mmm yyyy");
+    settings.DateSeparator = u' ';
+    TDateTime value = -7;
+    EXPECT_FALSE(TryStrToDate(QStringLiteral("14 Marx 2026"), value, settings));
+    EXPECT_FALSE(TryStrToDate(QStringLiteral("14Mar2026"), value, settings));
+    EXPECT_EQ(value, -7);
+}
+
 TEST(DateUtils, PlacesTwoDigitYearsByTheCenturyWindow)
 {
     int currentYear = 0, month = 0, day = 0;
