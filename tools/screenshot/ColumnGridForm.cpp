@@ -2,18 +2,13 @@
 
 #include "grid/DudCGrid.h"
 #include "platform/ui/Messages.h"
+#include "tools/screenshot/DemoColumnGrid.h"
 
 #include <iterator>
 
 namespace {
 
-struct TColumnSetting {
-    const char* Header;
-    TEditorType Editor;
-    int32_t Width;
-};
-
-constexpr TColumnSetting ColumnSettings[] = {
+constexpr TDemoColumn ColumnSettings[] = {
     { "", edNormal, 28 },
     { "Name", edNormal, 150 },
     { "Profile", edComboList, 110 },
@@ -38,28 +33,13 @@ constexpr TRowValues Rows[] = {
 
 constexpr const char* Profiles[] = { "A5-02-05", "A5-06-02", "A5-07-01", "D5-00-01", "F6-02-01" };
 
-constexpr int32_t Margin = 8;
-
 } // namespace
 
 TColumnGridForm::TColumnGridForm(TComponent* owner) : TForm(owner)
 {
     SetCaption(QStringLiteral("Column grid"));
-    FGrid = new TDudColumnGrid(this);
-    FGrid->SetParent(this);
-    FGrid->SetColCount(static_cast<int32_t>(std::size(ColumnSettings)));
-    FGrid->SetRowCount(static_cast<int32_t>(std::size(Rows)) + 1);
-    FGrid->SetOptions(FGrid->Options() << goEditing);
-    FGrid->SetScrollBars(ssNone);
-    int32_t width = 0;
-    for (int32_t index = 0; index < static_cast<int32_t>(std::size(ColumnSettings)); ++index) {
-        const TColumnSetting& setting = ColumnSettings[index];
-        TGridColumnItem& column = *FGrid->Columns().Items(index);
-        column.SetHeader(QString::fromLatin1(setting.Header));
-        column.SetEditor(setting.Editor);
-        column.SetWidth(setting.Width);
-        width += setting.Width + 1;
-    }
+    const TDemoGrid demo = MakeDemoColumnGrid(*this, ColumnSettings, static_cast<int32_t>(std::size(Rows)));
+    FGrid = demo.Grid;
     for (const char* profile : Profiles)
         FGrid->Columns().Items(2)->ComboItems().Add(QString::fromLatin1(profile));
     for (int32_t row = 1; row <= static_cast<int32_t>(std::size(Rows)); ++row) {
@@ -70,10 +50,8 @@ TColumnGridForm::TColumnGridForm(TComponent* owner) : TForm(owner)
         FGrid->SetCells(3, row, QString::fromLatin1(values.Active));
         FGrid->SetCells(4, row, QString::fromLatin1(values.Address));
     }
-    const int32_t height = (FGrid->RowCount()) * (FGrid->DefaultRowHeight() + 1) + 4;
-    FGrid->SetBounds(Margin, Margin, width + 6, height);
-    SetClientWidth(2 * Margin + width + 6);
-    SetClientHeight(2 * Margin + height);
+    SetClientWidth(2 * DemoMargin + demo.Width);
+    SetClientHeight(2 * DemoMargin + demo.Height);
 }
 
 void TColumnGridForm::EditCell()

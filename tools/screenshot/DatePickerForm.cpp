@@ -5,18 +5,13 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Grab.h"
 #include "platform/ui/MonthCalendar.h"
+#include "tools/screenshot/DemoColumnGrid.h"
 
 #include <iterator>
 
 namespace {
 
-struct TColumnSetting {
-    const char* Header;
-    TEditorType Editor;
-    int32_t Width;
-};
-
-constexpr TColumnSetting ColumnSettings[] = {
+constexpr TDemoColumn ColumnSettings[] = {
     { "", edNormal, 28 },
     { "Service", edNormal, 140 },
     { "Due", edDateEdit, 96 },
@@ -40,7 +35,6 @@ constexpr TRowValues Rows[] = {
     { "Shore power test", 0, -1, 0 },
 };
 
-constexpr int32_t Margin = 8;
 // Room below the grid for the dropped calendar.
 constexpr int32_t CalendarRoom = 170;
 
@@ -49,21 +43,8 @@ constexpr int32_t CalendarRoom = 170;
 TDatePickerForm::TDatePickerForm(TComponent* owner) : TForm(owner)
 {
     SetCaption(QStringLiteral("Date editors"));
-    FGrid = new TDudColumnGrid(this);
-    FGrid->SetParent(this);
-    FGrid->SetColCount(static_cast<int32_t>(std::size(ColumnSettings)));
-    FGrid->SetRowCount(static_cast<int32_t>(std::size(Rows)) + 1);
-    FGrid->SetOptions(FGrid->Options() << goEditing);
-    FGrid->SetScrollBars(ssNone);
-    int32_t width = 0;
-    for (int32_t index = 0; index < static_cast<int32_t>(std::size(ColumnSettings)); ++index) {
-        const TColumnSetting& setting = ColumnSettings[index];
-        TGridColumnItem& column = *FGrid->Columns().Items(index);
-        column.SetHeader(QString::fromLatin1(setting.Header));
-        column.SetEditor(setting.Editor);
-        column.SetWidth(setting.Width);
-        width += setting.Width + 1;
-    }
+    const TDemoGrid demo = MakeDemoColumnGrid(*this, ColumnSettings, static_cast<int32_t>(std::size(Rows)));
+    FGrid = demo.Grid;
     for (int32_t row = 1; row <= static_cast<int32_t>(std::size(Rows)); ++row) {
         const TRowValues& values = Rows[row - 1];
         FGrid->SetCells(0, row, QString::number(row));
@@ -76,10 +57,8 @@ TDatePickerForm::TDatePickerForm(TComponent* owner) : TForm(owner)
             FGrid->SetCells(4, row, FormatDateTime(settings.ShortDateFormat + u' ' + settings.ShortTimeFormat,
                 EncodeDate(2026, 3, values.LoggedDay) + EncodeTime(16, 45, 0, 0)));
     }
-    const int32_t height = FGrid->RowCount() * (FGrid->DefaultRowHeight() + 1) + 4;
-    FGrid->SetBounds(Margin, Margin, width + 6, height);
-    SetClientWidth(2 * Margin + width + 6);
-    SetClientHeight(2 * Margin + height + CalendarRoom);
+    SetClientWidth(2 * DemoMargin + demo.Width);
+    SetClientHeight(2 * DemoMargin + demo.Height + CalendarRoom);
 }
 
 void TDatePickerForm::OpenCalendar()
