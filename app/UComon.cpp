@@ -2,6 +2,7 @@
 
 #include "app/USettings.h"
 #include "app/lang/ULanguage.h"
+#include "enocean/UEnOcean_Catalog.h"
 #include "platform/core/FileUtils.h"
 #include "platform/os/Process.h"
 
@@ -37,6 +38,7 @@ String File_NMEA_Rec_Frames;
 String File_NMEA_Send_Frames;
 
 std::unique_ptr<TStringList> Copy_Row_List;
+std::unique_ptr<TCatalog_EnOcean> EEP_Catalog;
 
 String Program_Folder;
 
@@ -78,6 +80,8 @@ void Start_Workspace(const String& exeFolder, TXMLDocument& document)
     Open_Remembered_Project();
     Set_Files();
     Copy_Row_List = std::make_unique<TStringList>();
+    EEP_Catalog = std::make_unique<TCatalog_EnOcean>();
+    EEP_Catalog->Read_Cat_EnOcean_XML(Cat_EnOcean_Path + QStringLiteral("/eep.xml"));
 }
 
 void Create_Program_Folders(const String& exeFolder)

@@ -42,6 +42,12 @@ extern String File_NMEA_Send_Frames;
 
 extern std::unique_ptr<TStringList> Copy_Row_List;
 
+class TCatalog_EnOcean;
+// The one EnOcean profile catalog, read at start from CAT_EnOcean/eep.xml
+// beside the executable. Empty when that file is missing or unreadable; its
+// Read_Error then says why, for whoever needs a profile from it.
+extern std::unique_ptr<TCatalog_EnOcean> EEP_Catalog;
+
 // The folder the program's files live in: the executable's, set by the entry
 // routine before the main window is created; tests put a folder of their own.
 extern String Program_Folder;
@@ -54,7 +60,7 @@ class TXMLDocument;
 // The workspace as the program starts in exeFolder: the program folders, the
 // settings file read through document, this build's identity, the text table
 // in the chosen language, the last project when its folder still exists, the
-// project-file paths and an empty copied-row buffer.
+// project-file paths, an empty copied-row buffer and the EnOcean profile catalog.
 void Start_Workspace(const String& exeFolder, TXMLDocument& document);
 
 // Exe_Path and the four program folders beside it, each created when missing

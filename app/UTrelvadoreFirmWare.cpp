@@ -241,7 +241,7 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
 void TFTrelvadoreFirmWare::Update_Device()
 {
     try {
-        Bin_Builder().Compile_Bin_Files(XML1, { File_ParGen, File_NMEA_Rec_Frames, File_NMEA_Send_Frames, File_EnOcean });
+        Bin_Builder().Compile_Bin_Files(XML1, { File_ParGen, File_NMEA_Rec_Frames, File_NMEA_Send_Frames, File_EnOcean }, *EEP_Catalog);
         Bin_Builder().Save_Bin_Files(Project_Path);
     } catch (const Exception& error) {
         MessageDlg(error.Message(), mtError, mbOKOnly);

@@ -1,4 +1,5 @@
 #include "device/USaveBincc.h"
+#include "enocean/UEnOcean_Catalog.h"
 #include "platform/xml/XMLDocument.h"
 
 #include <benchmark/benchmark.h>
@@ -50,8 +51,9 @@ void BM_Build_Images(benchmark::State& state)
 {
     TXMLDocument document;
     TBin_Builder builder;
+    const TCatalog_EnOcean catalog;
     for (auto _ : state) {
-        builder.Compile_Bin_Files(document, Project().Sources);
+        builder.Compile_Bin_Files(document, Project().Sources, catalog);
         benchmark::DoNotOptimize(builder.Bank2().data());
     }
 }

@@ -1,14 +1,272 @@
 #include "device/UEnOcean_Area.h"
 
-#include "platform/core/ByteBuffer.h"
+#include "device/USaveBincc.h"
+#include "enocean/UEnOcean_Catalog.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
+#include "platform/xml/XMLDocument.h"
 
-// The device tables need the EnOcean model and its catalog; until the
-// project can hold devices, every project has the area of one without any:
-// no devices, and the device table's address right after the header.
-TBytes Compile_EnOcean_Area(TXMLDocument&, const String&, uint32_t base)
+namespace {
+
+bool Is_Element(const TXMLNode& node) { return node.Kind() == TXMLNodeKind::Element; }
+
+uint32_t Low_32(const TXMLNode& node, const char16_t* name)
 {
-    TByteBuffer area = TByteBuffer::Growing();
-    area.WriteU32(0, 0);
-    area.WriteU32(4, base + 8);
-    return area.Bytes();
+    return static_cast<uint32_t>(node.AttributeInt64Strict(String::fromUtf16(name)));
+}
+
+uint8_t Low_8(const TXMLNode& node, const char16_t* name)
+{
+    return static_cast<uint8_t>(node.AttributeIntStrict(String::fromUtf16(name)));
+}
+
+String Profile_Name(uint32_t rorg, int32_t func, int32_t type)
+{
+    return IntToHex(rorg, 2) + u'-' + IntToHex(static_cast<uint32_t>(func), 2) + u'-' + IntToHex(static_cast<uint32_t>(type), 2);
+}
+
+// What the device is called in a message: its position and its identifier.
+String Device_Name(int32_t number, const TXMLNode& entry)
+{
+    return QStringLiteral("device %1 (Id \"%2\")").arg(number).arg(entry.AttributeText(QStringLiteral("Id")));
+}
+
+// A catalog value below 0 matches no case of the image.
+bool Same_Case(const TEnOcean_Case_Info& item, const TCase& found)
+{
+    return found.CaseIdSize() >= 0 && found.CaseIdOffset() >= 0 && found.CaseId() >= 0
+        && item.InCaseIdSize == static_cast<uint32_t>(found.CaseIdSize()) && item.InCaseIdOffset == static_cast<uint32_t>(found.CaseIdOffset())
+        && item.InCase == static_cast<uint32_t>(found.CaseId());
+}
+
+struct TProfile_Source {
+    const String& File;
+    const TCatalog_EnOcean& Catalog;
+    String Device;
+};
+
+void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLNode& variable)
+{
+    TEnOcean_Var_Info record;
+    record.BitSize = Low_32(variable, u"BitSize");
+    record.BitOffset = Low_32(variable, u"BitOffs");
+    record.Position = Low_32(variable, u"Position");
+    record.Size = Low_32(variable, u"BitStart");
+    for (TEnOcean_Case_Info& item : profile.CaseTable) {
+        if (Same_Case(item, found)) {
+            item.InVarTable.push_back(record);
+            ++item.InVarNum;
+            return;
+        }
+    }
+    TEnOcean_Case_Info item;
+    item.InCaseIdSize = static_cast<uint32_t>(found.CaseIdSize());
+    item.InCaseIdOffset = static_cast<uint32_t>(found.CaseIdOffset());
+    item.InCase = static_cast<uint32_t>(found.CaseId());
+    item.InVarNum = 1;
+    item.InVarTable.push_back(record);
+    profile.CaseTable.push_back(std::move(item));
+    profile.CaseNum = static_cast<uint32_t>(profile.CaseTable.size());
+}
+
+TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& source)
+{
+    TEnOcean_Eep_Info profile;
+    profile.Rorg = Low_32(entry, u"RorgNum");
+    const int32_t func = entry.AttributeIntStrict(QStringLiteral("FuncNum"));
+    const int32_t type = entry.AttributeIntStrict(QStringLiteral("TypeNum"));
+    const String name = Profile_Name(profile.Rorg, func, type);
+    const TXMLNode variables = entry.ChildNode(QStringLiteral("VariablesList"));
+    if (!variables)
+        throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3: the profile has no list of variables.").arg(source.File, source.Device, name));
+    for (TXMLNode variable = variables.Child(0); variable; variable = variable.NextSibling()) {
+        if (!Is_Element(variable))
+            continue;
+        const int32_t caseIndex = variable.AttributeInt(QStringLiteral("CaseInd"), 0);
+        const TCase* found = source.Catalog.Get_CaseObj(static_cast<int32_t>(profile.Rorg), func, type, caseIndex);
+        if (!found) {
+            String reason = QStringLiteral("the EnOcean profile catalog has no case %1 of this profile").arg(caseIndex + 1);
+            if (!source.Catalog.Read_Error().isEmpty())
+                reason += QStringLiteral(" (%1)").arg(source.Catalog.Read_Error());
+            throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3, variable \"%4\": %5, so the variable cannot be placed in the image.")
+                                       .arg(source.File, source.Device, name, variable.AttributeText(QStringLiteral("Data")), reason));
+        }
+        Place_Variable(profile, *found, variable);
+    }
+    return profile;
+}
+
+TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& source)
+{
+    TEnOcean_ID_Info device;
+    device.Id = Low_32(entry, u"Id");
+    device.SecurityOption = static_cast<uint32_t>(entry.AttributeIntStrict(QStringLiteral("Secure_Type")));
+    TEnOcean_Security_Info& security = device.Security_Info;
+    if (device.SecurityOption != 0) {
+        (device.SecurityOption == 1 ? security.PreSharedKey : security.PrivateKey) = entry.AttributeText(QStringLiteral("Key"));
+    }
+    if (device.SecurityOption > 1) {
+        security.RollingCode = Low_32(entry, u"RollCode");
+        security.RLCAlgorithm = Low_8(entry, u"RollCodeAlg");
+        security.RLCTx = Low_8(entry, u"RollCodeTx");
+        security.MACAlgorithm = Low_8(entry, u"CMACAlg");
+        security.DataEncryption = Conv_Data_Encryption(entry.AttributeIntStrict(QStringLiteral("DataCript")));
+        security.SenderIsPTM = Low_8(entry, u"PTM");
+    }
+    if (const TXMLNode list = entry.ChildNode(QStringLiteral("UnidirectionalList"))) {
+        for (TXMLNode profile = list.Child(0); profile; profile = profile.NextSibling()) {
+            if (Is_Element(profile))
+                device.UniEepTable.push_back(Read_Profile(profile, source));
+        }
+    }
+    device.UniEepNum = static_cast<uint32_t>(device.UniEepTable.size());
+    return device;
+}
+
+void Write_Key(TByteBuffer& image, size_t position, const String& key)
+{
+    for (size_t index = 0; index < EnOcean_Key_Size; ++index)
+        image.WriteU8(position + index, index < static_cast<size_t>(key.size()) ? static_cast<uint8_t>(key[static_cast<qsizetype>(index)].unicode()) : 0);
+}
+
+template <typename TVisit>
+void For_Each_Profile(const std::vector<TEnOcean_ID_Info>& devices, TVisit visit)
+{
+    for (const TEnOcean_ID_Info& device : devices) {
+        for (const auto* table : { &device.UniEepTable, &device.SAEepTable })
+            for (const TEnOcean_Eep_Info& profile : *table)
+                visit(profile);
+    }
+}
+
+} // namespace
+
+uint8_t Conv_Data_Encryption(int32_t DataCript)
+{
+    switch (DataCript) {
+    case 1:
+        return 3;
+    case 2:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+void TEnOcean_Tables::Read_EnOcean_Devices(TXMLDocument& XML1, const String& fileName, const TCatalog_EnOcean& catalog, uint32_t base)
+{
+    FDevices.clear();
+    FBase = base;
+    if (FileExists(fileName)) {
+        XML1.LoadFromFile(fileName);
+        const TXMLNode list = XML1.TopElement(QStringLiteral("EnOcean")).ChildNode(QStringLiteral("DevicesList"));
+        // Whatever devices such a file holds would be missing from the image.
+        if (!list)
+            throw EBin_Build_Error(QStringLiteral("The file \"%1\" holds no EnOcean device list.").arg(fileName));
+        int32_t number = 0;
+        for (TXMLNode entry = list.Child(0); entry; entry = entry.NextSibling()) {
+            if (!Is_Element(entry))
+                continue;
+            const TProfile_Source source { fileName, catalog, Device_Name(++number, entry) };
+            try {
+                FDevices.push_back(Read_Device(entry, source));
+            } catch (const EConvertError& error) {
+                throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2: %3").arg(fileName, source.Device, error.Message()));
+            }
+        }
+    }
+    Compute_Addresses();
+}
+
+uint64_t TEnOcean_Tables::Area_Size() const
+{
+    uint64_t size = EnOcean_Header_Size + (EnOcean_Device_Size + EnOcean_Security_Size) * FDevices.size();
+    For_Each_Profile(FDevices, [&size](const TEnOcean_Eep_Info& profile) {
+        size += EnOcean_Eep_Size + EnOcean_Case_Size * profile.CaseTable.size();
+        for (const TEnOcean_Case_Info& item : profile.CaseTable)
+            size += EnOcean_Var_Size * (item.InVarTable.size() + item.OutVarTable.size());
+    });
+    return size;
+}
+
+// Addresses wrap at 32 bits like the device's; a project too large for the
+// image is refused before they are used.
+void TEnOcean_Tables::Compute_Addresses()
+{
+    const auto count = static_cast<uint32_t>(FDevices.size());
+    uint32_t address = FBase + EnOcean_Header_Size + (EnOcean_Device_Size + EnOcean_Security_Size) * count;
+    for (uint32_t index = 0; index < count; ++index) {
+        TEnOcean_ID_Info& device = FDevices[index];
+        device.SecAdd = FBase + EnOcean_Header_Size + EnOcean_Device_Size * count + EnOcean_Security_Size * index;
+        device.UniEepAdd = address;
+        device.SAEepAdd = address + EnOcean_Eep_Size * device.UniEepNum;
+        address += EnOcean_Eep_Size * static_cast<uint32_t>(device.UniEepTable.size() + device.SAEepTable.size());
+    }
+    for (TEnOcean_ID_Info& device : FDevices) {
+        for (auto* table : { &device.UniEepTable, &device.SAEepTable }) {
+            for (TEnOcean_Eep_Info& profile : *table) {
+                profile.CaseAdd = address;
+                address += EnOcean_Case_Size * static_cast<uint32_t>(profile.CaseTable.size());
+            }
+        }
+    }
+    for (TEnOcean_ID_Info& device : FDevices) {
+        for (auto* table : { &device.UniEepTable, &device.SAEepTable }) {
+            for (TEnOcean_Eep_Info& profile : *table) {
+                for (TEnOcean_Case_Info& item : profile.CaseTable) {
+                    item.InVarAdd = address;
+                    item.OutVarAdd = address + EnOcean_Var_Size * item.InVarNum;
+                    address += EnOcean_Var_Size * (item.InVarNum + item.OutVarNum);
+                }
+            }
+        }
+    }
+}
+
+size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position) const
+{
+    const auto u32 = [&image, &position](uint32_t value) {
+        image.WriteU32(position, value);
+        position += 4;
+    };
+    u32(static_cast<uint32_t>(FDevices.size()));
+    u32(FBase + EnOcean_Header_Size);
+    for (const TEnOcean_ID_Info& device : FDevices) {
+        for (uint32_t value : { device.Id, device.SecurityOption, device.SecAdd, device.UniEepNum, device.UniEepAdd, device.SAEepNum, device.SAEepAdd })
+            u32(value);
+    }
+    for (const TEnOcean_ID_Info& device : FDevices) {
+        const TEnOcean_Security_Info& security = device.Security_Info;
+        Write_Key(image, position, security.PreSharedKey);
+        Write_Key(image, position + EnOcean_Key_Size, security.PrivateKey);
+        position += 2 * EnOcean_Key_Size;
+        u32(security.RollingCode);
+        for (uint8_t value : { security.RLCAlgorithm, security.RLCTx, security.MACAlgorithm, security.DataEncryption, security.SenderIsPTM, security.UnusedChar })
+            image.WriteU8(position++, value);
+        image.WriteU16(position, security.UnusedShort);
+        position += 2;
+    }
+    For_Each_Profile(FDevices, [&u32](const TEnOcean_Eep_Info& profile) {
+        u32(profile.Rorg);
+        u32(profile.CaseNum);
+        u32(profile.CaseAdd);
+    });
+    For_Each_Profile(FDevices, [&u32](const TEnOcean_Eep_Info& profile) {
+        for (const TEnOcean_Case_Info& item : profile.CaseTable) {
+            for (uint32_t value : { item.InCaseIdSize, item.InCaseIdOffset, item.InCase, item.InVarNum, item.InVarAdd, item.OutCaseIdSize,
+                     item.OutCaseIdOffset, item.OutCase, item.OutVarNum, item.OutVarAdd })
+                u32(value);
+        }
+    });
+    For_Each_Profile(FDevices, [&u32](const TEnOcean_Eep_Info& profile) {
+        for (const TEnOcean_Case_Info& item : profile.CaseTable) {
+            for (const auto* table : { &item.InVarTable, &item.OutVarTable }) {
+                for (const TEnOcean_Var_Info& variable : *table) {
+                    for (uint32_t value : { variable.BitSize, variable.BitOffset, variable.Position, variable.Size })
+                        u32(value);
+                }
+            }
+        }
+    });
+    return position;
 }

@@ -1,6 +1,5 @@
 #include "device/USaveBincc.h"
 
-#include "device/UEnOcean_Area.h"
 #include "device/UParGen_File.h"
 #include "platform/core/FileUtils.h"
 #include "platform/xml/XMLDocument.h"
@@ -291,7 +290,7 @@ size_t TBin_Builder::Write_NMEA_Tables(TByteBuffer& image, size_t position) cons
     return position;
 }
 
-void TBin_Builder::Compile_Bin_Files(TXMLDocument& XML1, const TBin_Sources& files)
+void TBin_Builder::Compile_Bin_Files(TXMLDocument& XML1, const TBin_Sources& files, const TCatalog_EnOcean& catalog)
 {
     Init_Param_Block();
     Clear_NMEA_Tables();
@@ -303,16 +302,17 @@ void TBin_Builder::Compile_Bin_Files(TXMLDocument& XML1, const TBin_Sources& fil
     Param_Block.WriteU32(EnOcean_Address_Offset, EnOcean_Area_Address);
     Read_NMEA_Frames(XML1, files);
     Param_Block.WriteU32(EnOcean_Present_Offset, 1);
-    const TBytes area = Compile_EnOcean_Area(XML1, files.EnOcean, EnOcean_Area_Address);
-    if (Tables_Size + area.size() > Bank_Capacity)
+    FEnOcean.Read_EnOcean_Devices(XML1, files.EnOcean, catalog, EnOcean_Area_Address);
+    const uint64_t areaSize = FEnOcean.Area_Size();
+    if (Tables_Size + areaSize > Bank_Capacity)
         throw EBin_Build_Error(QStringLiteral("The EnOcean configuration \"%1\" needs %2 bytes, more than the %3 bytes the image holds after the frame tables.")
-                                   .arg(files.EnOcean).arg(area.size()).arg(Bank_Capacity - Tables_Size));
+                                   .arg(files.EnOcean).arg(areaSize).arg(Bank_Capacity - Tables_Size));
 
     TByteBuffer bank1 = TByteBuffer::Fixed(Bank_Capacity);
     Append_Param_Block(bank1, 0);
     TByteBuffer bank2 = TByteBuffer::Fixed(Bank_Capacity);
     const size_t position = Write_NMEA_Tables(bank2, 0);
-    bank2.WriteBytes(position, area.data(), area.size());
+    FEnOcean.Write_EnOcean_Tables(bank2, position);
     FBank1 = bank1.Bytes();
     FBank2 = bank2.Bytes();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "device/UEnOcean_Area.h"
 #include "platform/core/ByteBuffer.h"
 #include "platform/core/Exception.h"
 
 #include <array>
 #include <cstdint>
 
+class TCatalog_EnOcean;
 class TXMLDocument;
 class TXMLNode;
 
@@ -61,10 +63,11 @@ class TBin_Builder {
 public:
     TBin_Builder();
 
-    // Builds both images in memory. A file that does not parse, or a project
-    // beyond the limits of the images (EBin_Build_Error), leaves the images of
-    // the previous build in place.
-    void Compile_Bin_Files(TXMLDocument& XML1, const TBin_Sources& files);
+    // Builds both images in memory, placing the EnOcean variables through the
+    // catalog. A file that does not parse, or a project the images cannot
+    // hold whole (EBin_Build_Error), leaves the images of the previous build
+    // in place.
+    void Compile_Bin_Files(TXMLDocument& XML1, const TBin_Sources& files, const TCatalog_EnOcean& catalog);
     // Writes bin/bank1.bin and bin/bank2.bin into the project folder, creating
     // bin when missing. Both are written aside first and renamed together, so
     // the device never gets a new bank beside an old one. EInOutError naming
@@ -73,6 +76,7 @@ public:
 
     const TBytes& Bank1() const { return FBank1; }
     const TBytes& Bank2() const { return FBank2; }
+    const TEnOcean_Tables& EnOcean_Tables() const { return FEnOcean; }
     uint32_t NMEA_Timeout_Ms() const { return FNMEA_Timeout_Ms; }
 
 private:
@@ -89,6 +93,7 @@ private:
     TByteBuffer Param_Block = TByteBuffer::Fixed(Param_Block_Size);
     TNMEA_Table FReceive;
     TNMEA_Table FSend;
+    TEnOcean_Tables FEnOcean;
     uint32_t FNMEA_Timeout_Ms = 0;
     TBytes FBank1;
     TBytes FBank2;

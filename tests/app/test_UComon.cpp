@@ -2,6 +2,7 @@
 
 #include "TestFolder.h"
 #include "app/lang/ULanguage.h"
+#include "enocean/UEnOcean_Catalog.h"
 #include "platform/os/Clock.h"
 #include "platform/xml/XMLDocument.h"
 
@@ -210,6 +211,21 @@ TEST_F(StartWorkspaceTest, FirstStartInAnEmptyFolder)
     Project_Indicator(first, second);
     EXPECT_EQ(first, u"None Configuration Opened ");
     EXPECT_EQ(second, u"Use Step1 to open or create new configuration");
+}
+
+TEST_F(StartWorkspaceTest, ReadsTheProfileCatalogBesideTheProgramOnce)
+{
+    Start_Workspace(FExe.Path(), FDocument);
+    ASSERT_TRUE(EEP_Catalog);
+    EXPECT_TRUE(EEP_Catalog->List_Rorg.empty());
+    EXPECT_TRUE(EEP_Catalog->Read_Error().contains(QStringLiteral("CAT_EnOcean/eep.xml")));
+
+    FExe.Write("CAT_EnOcean/eep.xml", "<profile><rorg><number>0xF6</number><title>RPS</title></rorg></profile>");
+    Start_Workspace(FExe.Path(), FDocument);
+    ASSERT_TRUE(EEP_Catalog);
+    EXPECT_EQ(EEP_Catalog->Rorg_SL.Count(), 1);
+    EXPECT_EQ(EEP_Catalog->Get_Rorg_Name_Str(0xF6), u"0xF6 : RPS");
+    EXPECT_TRUE(EEP_Catalog->Read_Error().isEmpty());
 }
 
 TEST_F(StartWorkspaceTest, ReopensTheLastProjectInTheRememberedLanguage)

@@ -1,5 +1,7 @@
 #include "device/USaveBincc.h"
 
+#include "enocean/UEnOcean_Catalog.h"
+
 #include "platform/xml/XMLDocument.h"
 #include "tests/app/TestFolder.h"
 
@@ -21,7 +23,7 @@ protected:
         return { FProject.File("ParGen.xml"), FProject.File("NMEA_Rec_Frames.xml"), FProject.File("NMEA_Send_Frames.xml"),
             FProject.File("EnOcean.xml") };
     }
-    void Build() { FBuilder.Compile_Bin_Files(FDocument, Sources()); }
+    void Build() { FBuilder.Compile_Bin_Files(FDocument, Sources(), FCatalog); }
     static TByte_List At(const TBytes& image, size_t offset, size_t size)
     {
         return TByte_List(image.begin() + static_cast<ptrdiff_t>(offset), image.begin() + static_cast<ptrdiff_t>(offset + size));
@@ -47,6 +49,7 @@ protected:
     TTestFolder FProject;
     TXMLDocument FDocument;
     TBin_Builder FBuilder;
+    TCatalog_EnOcean FCatalog;
 };
 
 struct TBlock_Case {

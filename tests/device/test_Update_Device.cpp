@@ -2,6 +2,7 @@
 
 #include "device/UBoot_Job.h"
 #include "device/USaveBincc.h"
+#include "enocean/UEnOcean_Catalog.h"
 
 using UpdateDeviceTest = DeviceTest;
 
@@ -98,6 +99,15 @@ TEST_F(UpdateDeviceTest, AProjectThatCannotBeBuiltOrWrittenSaysWhyAndOffersNoUpd
                 exe.Write("PROJECTS/Plant/bin", "not a folder");
             },
             { "bin" }, "PROJECTS/Plant/bin" },
+        // The program folder of the test holds no profile catalog.
+        { "EnOcean variables without a catalog",
+            [](const TTestFolder& exe) {
+                exe.Write("PROJECTS/Plant/EnOcean.xml",
+                    R"(<EnOcean><DevicesList><Device Id="5" Secure_Type="0" Key="" RollCode="" RollCodeAlg="0" RollCodeTx="0" CMACAlg="0" DataCript="0" PTM="0">)"
+                    R"(<UnidirectionalList><RorgFuncType RorgNum="246" FuncNum="2" TypeNum="1"><VariablesList><Variable CaseInd="0" Data="Energy Bow" BitOffs="3" BitSize="1" Position="0" BitStart="0"/>)"
+                    R"(</VariablesList></RorgFuncType></UnidirectionalList><SmartACKList/><Remote/></Device></DevicesList></EnOcean>)");
+            },
+            { "EnOcean.xml", "F6-02-01", "Energy Bow", "eep.xml" }, "PROJECTS/Plant/EnOcean.xml" },
     };
     for (const TCase& entry : cases) {
         SCOPED_TRACE(entry.Name);
@@ -125,4 +135,28 @@ TEST_F(UpdateDeviceTest, TheImagesAreWrittenEvenWhenTheUpdateIsCancelled)
     EXPECT_EQ(FExe.Read("PROJECTS/Plant/bin/bank1.bin").size(), 2048U);
     EXPECT_EQ(FExe.Read("PROJECTS/Plant/bin/bank2.bin").size(), 32776U);
     EXPECT_EQ(Modal_Requests(FServices), 1U);
+}
+
+TEST_F(UpdateDeviceTest, TheEnOceanDevicesGoIntoTheSecondImage)
+{
+    FExe.Write("CAT_EnOcean/eep.xml",
+        "<profile><rorg><number>0xF6</number><title>RPS</title><func><number>0x02</number><title>Rocker</title><type><number>0x01</number>"
+        "<title>Style 1</title><case><title>Pressed</title><datafield><data>Energy Bow</data><bitoffs>3</bitoffs><bitsize>1</bitsize></datafield>"
+        "<condition><statusfield><value>1</value><bitoffs>2</bitoffs><bitsize>1</bitsize></statusfield></condition></case></type></func></rorg></profile>");
+    ASSERT_TRUE(EEP_Catalog->Read_Cat_EnOcean_XML(FExe.File("CAT_EnOcean/eep.xml")));
+    FExe.Write("PROJECTS/Plant/EnOcean.xml",
+        R"(<EnOcean><DevicesList><Device Id="0x0180ABCD" Secure_Type="1" Key="abc" RollCode="" RollCodeAlg="0" RollCodeTx="0" CMACAlg="0" DataCript="0" PTM="0">)"
+        R"(<UnidirectionalList><RorgFuncType RorgNum="246" FuncNum="2" TypeNum="1"><VariablesList><Variable CaseInd="0" Data="Energy Bow" BitOffs="3" BitSize="1" Position="7" BitStart="2"/>)"
+        R"(</VariablesList></RorgFuncType></UnidirectionalList><SmartACKList/><Remote/></Device></DevicesList></EnOcean>)");
+    FServices.Clear();
+    FServices.AnswerModal(mrCancel);
+    FWindow->Btn_CreateBin->Click();
+    const std::string bank2 = FExe.Read("PROJECTS/Plant/bin/bank2.bin");
+    ASSERT_EQ(bank2.size(), 0x8008U + 72 + 12 + 40 + 16);
+    EXPECT_EQ(bank2.substr(0x8000, 16), std::string("\x01\0\0\0\x08\x80\x08\0\xCD\xAB\x80\x01\x01\0\0\0", 16));
+    EXPECT_EQ(bank2.substr(0x8008 + 28, 4), "abc" + std::string(1, '\0'));
+    // The case record: identified by status value 0x20, one variable.
+    EXPECT_EQ(bank2.substr(0x8008 + 72 + 12, 16), std::string("\0\0\0\0\0\0\0\0\x20\0\0\0\x01\0\0\0", 16));
+    EXPECT_EQ(bank2.substr(0x8008 + 72 + 12 + 40), std::string("\x01\0\0\0\x03\0\0\0\x07\0\0\0\x02\0\0\0", 16));
+    EXPECT_TRUE(FServices.Messages().empty());
 }

@@ -1,0 +1,363 @@
+#include "enocean/UEnOcean_Catalog.h"
+
+#include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
+#include "platform/xml/XMLDocument.h"
+
+namespace {
+
+constexpr int32_t Rorg_Statusfields = 246;
+constexpr int32_t Rorg_Datafields = 210;
+
+// An element's value: its one text or character-data node, "" when empty or
+// absent. Anything else inside it (elements, text mixed with other nodes)
+// makes it unreadable.
+bool Element_Text(const TXMLNode& element, String& text)
+{
+    text.clear();
+    if (!element || element.ChildCount() == 0)
+        return true;
+    const TXMLNode only = element.Child(0);
+    if (only.NextSibling() || (only.Kind() != TXMLNodeKind::Text && only.Kind() != TXMLNodeKind::CData))
+        return false;
+    text = only.Text();
+    return true;
+}
+
+bool Child_Text(const TXMLNode& parent, const char16_t* name, String& text)
+{
+    return Element_Text(parent.ChildNode(String::fromUtf16(name)), text);
+}
+
+// Numbers default to 0: absent, empty or not a number.
+bool Child_Number(const TXMLNode& parent, const char16_t* name, int32_t& number)
+{
+    String text;
+    if (!Child_Text(parent, name, text))
+        return false;
+    number = StrToIntDef(text, 0);
+    return true;
+}
+
+// Descriptions are free text: one that is not plain text is left empty, and
+// costs its data field nothing.
+String Plain_Text(const TXMLNode& parent, const char16_t* name)
+{
+    String text;
+    return Child_Text(parent, name, text) ? text : String();
+}
+
+bool Read_Number_Title(const TXMLNode& element, int32_t& number, String& title)
+{
+    return Child_Number(element, u"number", number) && Child_Text(element, u"title", title);
+}
+
+bool Is(const TXMLNode& node, const char16_t* name)
+{
+    return node.Kind() == TXMLNodeKind::Element && node.NodeName() == QStringView(name);
+}
+
+// A status field as three bytes: only the low 8 bits of each number count.
+bool Byte_Value(const TXMLNode& parent, const char16_t* name, uint8_t& value)
+{
+    int32_t number = 0;
+    if (!Child_Number(parent, name, number))
+        return false;
+    value = static_cast<uint8_t>(number);
+    return true;
+}
+
+// Reads every child element called name into a new TChild; add takes those
+// whose reading succeeded.
+template <typename TChild, typename TRead, typename TAdd>
+void Read_Children(const TXMLNode& element, const char16_t* name, TRead read, TAdd add)
+{
+    for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
+        if (!Is(child, name))
+            continue;
+        auto item = std::make_unique<TChild>();
+        if (read(*item, child))
+            add(std::move(item));
+    }
+}
+
+} // namespace
+
+String EnOcean_Number_Str(int32_t number, const String& title)
+{
+    return QStringLiteral("0x") + IntToHex(static_cast<uint32_t>(number), 2) + QStringLiteral(" : ") + title;
+}
+
+bool TDataField::Read_DataField_XML(const TXMLNode& element)
+{
+    if (!Child_Text(element, u"data", FData) || !Child_Text(element, u"shortcut", FShortcut))
+        return false;
+    FDescription = Plain_Text(element, u"description");
+    FInfo = Plain_Text(element, u"info");
+    return Child_Number(element, u"bitoffs", FBitOffs) && Child_Number(element, u"bitsize", FBitSize);
+}
+
+void TCase::Add_DataField(std::unique_ptr<TDataField> field)
+{
+    DataField_SL.Add(field->Data() + QStringLiteral(" : ") + IntToStr(field->BitOffs()) + QStringLiteral(", ")
+        + IntToStr(field->BitSize()));
+    List_DataField.push_back(std::move(field));
+}
+
+bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int32_t)
+{
+    if (!Child_Text(element, u"title", FTitle))
+        return false;
+    for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
+        if (Is(child, u"datafield")) {
+            if (child.ChildNode(QStringLiteral("reserved")))
+                continue;
+            auto field = std::make_unique<TDataField>();
+            if (field->Read_DataField_XML(child))
+                Add_DataField(std::move(field));
+        } else if (Is(child, u"condition") && (RorgNum == Rorg_Statusfields || RorgNum == Rorg_Datafields)) {
+            if (!Read_Condition(child, RorgNum))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool TCase::Read_Condition(const TXMLNode& condition, int32_t RorgNum)
+{
+    FCaseId = 0;
+    FCaseIdOffset = 0;
+    FCaseIdSize = 0;
+    if (RorgNum == Rorg_Statusfields) {
+        uint32_t caseId = 0;
+        for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
+            if (!Is(field, u"statusfield"))
+                continue;
+            // Each status field stands alone: a missing value, offset or size is 0.
+            uint8_t value = 0, bitOffs = 0, bitSize = 0;
+            if (!Byte_Value(field, u"value", value))
+                return false;
+            if (value == 0)
+                continue;
+            if (!Byte_Value(field, u"bitoffs", bitOffs) || !Byte_Value(field, u"bitsize", bitSize))
+                return false;
+            // Offsets count from the most significant bit of one byte.
+            if (bitSize != 0)
+                caseId += static_cast<uint32_t>(value) << (static_cast<uint8_t>(7 - bitOffs) % 32);
+        }
+        FCaseId = static_cast<int32_t>(caseId);
+        return true;
+    }
+    for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
+        if (!Is(field, u"datafield"))
+            continue;
+        const struct {
+            const char16_t* Name;
+            int32_t* Target;
+        } values[] = { { u"value", &FCaseId }, { u"bitoffs", &FCaseIdOffset }, { u"bitsize", &FCaseIdSize } };
+        for (const auto& value : values) {
+            if (field.ChildNode(String::fromUtf16(value.Name)) && !Child_Number(field, value.Name, *value.Target))
+                return false;
+        }
+    }
+    return true;
+}
+
+void TType::Add_Case(std::unique_ptr<TCase> item)
+{
+    Case_SL.Add(IntToStr(static_cast<int64_t>(List_Case.size()) + 1) + QStringLiteral(" -> ") + item->Title());
+    List_Case.push_back(std::move(item));
+}
+
+bool TType::Read_Type_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum)
+{
+    if (!Read_Number_Title(element, FNumber, FTitle))
+        return false;
+    Read_Children<TCase>(element, u"case",
+        [&](TCase& item, const TXMLNode& child) { return item.Read_Case_XML(child, RorgNum, FuncNum, FNumber); },
+        [this](std::unique_ptr<TCase> item) { Add_Case(std::move(item)); });
+    return true;
+}
+
+void TFunc::Add_Type(std::unique_ptr<TType> item)
+{
+    Type_SL.Add(EnOcean_Number_Str(item->Number(), item->Title()));
+    List_Type.push_back(std::move(item));
+}
+
+bool TFunc::Read_Func_XML(const TXMLNode& element, int32_t RorgNum)
+{
+    if (!Read_Number_Title(element, FNumber, FTitle))
+        return false;
+    // A type is kept even when its own reading failed.
+    Read_Children<TType>(element, u"type",
+        [&](TType& item, const TXMLNode& child) {
+            item.Read_Type_XML(child, RorgNum, FNumber);
+            return true;
+        },
+        [this](std::unique_ptr<TType> item) { Add_Type(std::move(item)); });
+    return true;
+}
+
+void TRorg::Add_Func(std::unique_ptr<TFunc> item)
+{
+    Func_SL.Add(EnOcean_Number_Str(item->Number(), item->Title()));
+    List_Func.push_back(std::move(item));
+}
+
+bool TRorg::Read_Rorg_XML(const TXMLNode& element)
+{
+    if (!Read_Number_Title(element, FNumber, FTitle))
+        return false;
+    Read_Children<TFunc>(element, u"func", [this](TFunc& item, const TXMLNode& child) { return item.Read_Func_XML(child, FNumber); },
+        [this](std::unique_ptr<TFunc> item) { Add_Func(std::move(item)); });
+    return true;
+}
+
+void TCatalog_EnOcean::Add_Rorg(std::unique_ptr<TRorg> item)
+{
+    Rorg_SL.Add(EnOcean_Number_Str(item->Number(), item->Title()));
+    List_Rorg.push_back(std::move(item));
+}
+
+bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const String& fileName)
+{
+    FRead_Error.clear();
+    if (!FileExists(fileName)) {
+        FRead_Error = QStringLiteral("The EnOcean profile catalog \"%1\" does not exist.").arg(fileName);
+        return false;
+    }
+    TXMLDocument document;
+    try {
+        document.LoadFromFile(fileName);
+    } catch (const EXMLError& error) {
+        FRead_Error = QStringLiteral("The EnOcean profile catalog cannot be read: %1").arg(error.Message());
+        return false;
+    }
+    const TXMLNode profile = document.TopElement(QStringLiteral("profile"));
+    Read_Children<TRorg>(profile, u"rorg", [](TRorg& item, const TXMLNode& child) { return item.Read_Rorg_XML(child); },
+        [this](std::unique_ptr<TRorg> item) { Add_Rorg(std::move(item)); });
+    return true;
+}
+
+const TRorg* TCatalog_EnOcean::First_Rorg(int32_t RorgNum) const
+{
+    const int32_t index = Get_RorgNum_Index(RorgNum);
+    return index < 0 ? nullptr : List_Rorg[static_cast<size_t>(index)].get();
+}
+
+namespace {
+
+template <typename TList>
+int32_t Number_Index(const TList& list, int32_t number)
+{
+    for (size_t index = 0; index < list.size(); ++index) {
+        if (list[index]->Number() == number)
+            return static_cast<int32_t>(index);
+    }
+    return -1;
+}
+
+bool Holds_Case(const TType& type, int32_t CaseIndex)
+{
+    return CaseIndex >= 0 && static_cast<size_t>(CaseIndex) < type.List_Case.size();
+}
+
+} // namespace
+
+int32_t TCatalog_EnOcean::Get_RorgNum_Index(int32_t RorgNum) const { return Number_Index(List_Rorg, RorgNum); }
+
+int32_t TCatalog_EnOcean::Get_FuncNum_Index(int32_t RorgNum, int32_t FuncNum) const
+{
+    const TRorg* rorg = First_Rorg(RorgNum);
+    return rorg ? Number_Index(rorg->List_Func, FuncNum) : -1;
+}
+
+int32_t TCatalog_EnOcean::Get_TypeNum_Index(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum) const
+{
+    const int32_t funcIndex = Get_FuncNum_Index(RorgNum, FuncNum);
+    if (funcIndex < 0)
+        return -1;
+    return Number_Index(First_Rorg(RorgNum)->List_Func[static_cast<size_t>(funcIndex)]->List_Type, TypeNum);
+}
+
+int32_t TCatalog_EnOcean::Get_DataField_Index(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum, int32_t CaseIndex, const String& Data) const
+{
+    const int32_t funcIndex = Get_FuncNum_Index(RorgNum, FuncNum);
+    if (funcIndex < 0)
+        return -1;
+    for (const auto& type : First_Rorg(RorgNum)->List_Func[static_cast<size_t>(funcIndex)]->List_Type) {
+        if (type->Number() != TypeNum || !Holds_Case(*type, CaseIndex))
+            continue;
+        const auto& fields = type->List_Case[static_cast<size_t>(CaseIndex)]->List_DataField;
+        for (size_t index = 0; index < fields.size(); ++index) {
+            if (fields[index]->Data() == Data)
+                return static_cast<int32_t>(index);
+        }
+        return -1;
+    }
+    return -1;
+}
+
+const TType* TCatalog_EnOcean::Type_With_Case(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum, int32_t CaseIndex) const
+{
+    for (const auto& rorg : List_Rorg) {
+        if (rorg->Number() != RorgNum)
+            continue;
+        for (const auto& func : rorg->List_Func) {
+            if (func->Number() != FuncNum)
+                continue;
+            for (const auto& type : func->List_Type) {
+                if (type->Number() == TypeNum && Holds_Case(*type, CaseIndex))
+                    return type.get();
+            }
+        }
+    }
+    return nullptr;
+}
+
+const TCase* TCatalog_EnOcean::Get_CaseObj(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum, int32_t CaseIndex) const
+{
+    const TType* type = Type_With_Case(RorgNum, FuncNum, TypeNum, CaseIndex);
+    return type ? type->List_Case[static_cast<size_t>(CaseIndex)].get() : nullptr;
+}
+
+String TCatalog_EnOcean::Get_Rorg_Name_Str(int32_t RorgNum) const
+{
+    const int32_t index = Get_RorgNum_Index(RorgNum);
+    return index < 0 ? String() : Rorg_SL[index];
+}
+
+String TCatalog_EnOcean::Get_Func_Name_Str(int32_t RorgNum, int32_t FuncNum) const
+{
+    for (const auto& rorg : List_Rorg) {
+        if (rorg->Number() != RorgNum)
+            continue;
+        const int32_t index = Number_Index(rorg->List_Func, FuncNum);
+        if (index >= 0)
+            return rorg->Func_SL[index];
+    }
+    return {};
+}
+
+String TCatalog_EnOcean::Get_Type_Name_Str(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum) const
+{
+    for (const auto& rorg : List_Rorg) {
+        if (rorg->Number() != RorgNum)
+            continue;
+        for (const auto& func : rorg->List_Func) {
+            if (func->Number() != FuncNum)
+                continue;
+            const int32_t index = Number_Index(func->List_Type, TypeNum);
+            if (index >= 0)
+                return func->Type_SL[index];
+        }
+    }
+    return {};
+}
+
+String TCatalog_EnOcean::Get_Case_Name_Str(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum, int32_t CaseIndex) const
+{
+    const TType* type = Type_With_Case(RorgNum, FuncNum, TypeNum, CaseIndex);
+    return type ? type->Case_SL[CaseIndex] : String();
+}
