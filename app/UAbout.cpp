@@ -43,7 +43,7 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner)
     Image2->SetBounds(16, 16, 81, 81);
     Image2->SetStretch(true);
     Draw_About_Picture(Image2->Picture().Bitmap());
-    Image2->SetCursor(crHandPoint);
+    Set_Maker_Link(*Image2);
     Image2->OnClick = [this](TComponent* sender) { Label4Click(sender); };
 
     for (const TAbout_Label& entry : About_Labels) {
@@ -63,7 +63,7 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner)
         this->*entry.Field = label;
     }
     Label4->SetCaption(Maker_Web_Address());
-    Label4->SetCursor(crHandPoint);
+    Set_Maker_Link(*Label4);
     Label4->SetParentFont(false);
     Label4->Font().SetName(QStringLiteral("Verdana"));
     Label4->Font().SetHeight(-11);
@@ -98,4 +98,4 @@ void TFAbout::FormShow(TComponent*)
     SetClientHeight(148);
 }
 
-void TFAbout::Label4Click(TComponent*) { UiServices().OpenLink(Home_Page_Url()); }
+void TFAbout::Label4Click(TComponent*) { Open_Maker_Page(Home_Page_Url()); }

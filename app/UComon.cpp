@@ -4,7 +4,6 @@
 #include "app/lang/ULanguage.h"
 #include "enocean/UEnOcean_Catalog.h"
 #include "platform/core/FileUtils.h"
-#include "platform/os/Process.h"
 
 String Project_Name;
 String Project_Path;
@@ -139,7 +138,7 @@ void Project_Indicator(String& firstLine, String& secondLine)
     }
 }
 
-void Start_Program(const String& NomeSW, const String&, uint8_t, uint32_t limitMs)
+TProgramRun Start_Program(const String& NomeSW, const String&, uint8_t, uint32_t limitMs)
 {
     String program = NomeSW;
     if (!FileExists(program)) {
@@ -148,11 +147,11 @@ void Start_Program(const String& NomeSW, const String&, uint8_t, uint32_t limitM
         String found = FindNameNoCase(folder, name);
         if (found.isEmpty() && SameText(ExtractFileExt(name), QStringLiteral(".exe")))
             found = FindNameNoCase(folder, ChangeFileExt(name, String()));
-        if (found.isEmpty())
-            return;
-        program = folder + found;
+        // Not found: the start fails and says so.
+        if (!found.isEmpty())
+            program = folder + found;
     }
-    StartProgramAndWait(program, limitMs, 10);
+    return StartProgramAndWait(program, limitMs, 10);
 }
 
 bool Split_IP_Address(const String& Text, String& P1, String& P2, String& P3, String& P4)

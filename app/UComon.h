@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/StringList.h"
+#include "platform/os/Process.h"
 
 #include <cstdint>
 #include <memory>
@@ -89,12 +90,13 @@ void Project_Indicator(String& firstLine, String& secondLine);
 inline bool Update_Timer_Wanted() { return Opt_Enable_Internet && Opt_Enable_Update; }
 
 // Runs NomeSW and waits for it to end, at most limitMs (150 s), without
-// handling any window message meanwhile. A Windows program name ending in ".exe" is also
-// looked for without that extension, and without regard to case. Parameter
-// and the window state tipo have no use on this platform: the one caller
-// passes none and the updater opens no window of its own.
+// handling any window message meanwhile; tells whether it ran, ended or was
+// left running. A Windows program name ending in ".exe" is also looked for
+// without that extension, and without regard to case. Parameter and the
+// window state tipo have no use on this platform: the one caller passes none
+// and the updater opens no window of its own.
 inline constexpr uint32_t Start_Program_Limit_Ms = 150000;
-void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
+TProgramRun Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
 
 // Splits an IPv4 address written as four dotted numbers into its parts,
 // trimmed; true when there are four and each is an integer from 0 to 255. On

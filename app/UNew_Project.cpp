@@ -18,6 +18,7 @@ TFNew_Project::TFNew_Project(TComponent* owner) : TForm(owner)
     Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrNone);
     Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
+    Btn_Cancel->SetCancel(true);
     Label1 = new TLabel(this);
     Label1->SetName(QStringLiteral("Label1"));
     Label1->SetParent(this);

@@ -14,6 +14,8 @@ public:
     void FormCreate(TComponent* Sender);
     void FormShow(TComponent* Sender);
     void ListBox1Click(TComponent* Sender);
+    // Enter chooses the selected line, as OK does.
+    void ListBox1KeyPress(TComponent* Sender, TChar& Key);
     void Load_Existing_Configuration();
     void Set_Lang();
 

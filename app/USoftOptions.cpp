@@ -45,6 +45,7 @@ TFSoftOptions::TFSoftOptions(TComponent* owner) : TForm(owner)
     Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrNone);
     Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
+    Btn_Cancel->SetCancel(true);
 
     PC_Options = new TPageControl(this);
     PC_Options->SetName(QStringLiteral("PC_Options"));
@@ -248,7 +249,7 @@ void TFSoftOptions::CB_En_ConClick(TComponent*) { Update_CheckBox(); }
 void TFSoftOptions::Update_CheckBox()
 {
     CB_Update->SetEnabled(CB_En_Con->Checked());
-    Btn_Check_Update->SetEnabled(CB_Update->Enabled() && CB_Update->Checked());
+    Btn_Check_Update->SetEnabled(CB_Update->Enabled() && CB_Update->Checked() && Maker_Server_Known());
 }
 
 void TFSoftOptions::Btn_OKClick(TComponent*)

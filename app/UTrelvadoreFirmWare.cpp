@@ -123,7 +123,7 @@ TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
     Shape1->Pen().SetColor(clSilver);
 
     L_Morvane = New_Label(this, "L_Morvane", L_Step[Step_Rows_Shown - 1]->Top(), 565);
-    L_Morvane->SetCursor(crHandPoint);
+    Set_Maker_Link(*L_Morvane);
     L_Morvane->SetParentFont(false);
     L_Morvane->Font().SetName(QStringLiteral("Verdana"));
     L_Morvane->Font().SetHeight(-11);
@@ -251,7 +251,7 @@ void TFTrelvadoreFirmWare::Update_Device()
     UiServices().ShowModal(*FBoot);
 }
 
-void TFTrelvadoreFirmWare::L_MorvaneClick(TComponent*) { UiServices().OpenLink(Home_Page_Url()); }
+void TFTrelvadoreFirmWare::L_MorvaneClick(TComponent*) { Open_Maker_Page(Home_Page_Url()); }
 
 void TFTrelvadoreFirmWare::LL_UpdateLinkClick(TComponent*, const String& Link, TSysLinkType)
 {
@@ -320,9 +320,9 @@ void TFTrelvadoreFirmWare::Change_Language()
     FParGen->Set_Lang();
 }
 
-void TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs)
+TProgramRun TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs)
 {
-    ::Start_Program(NomeSW, Parameter, tipo, limitMs);
+    return ::Start_Program(NomeSW, Parameter, tipo, limitMs);
 }
 
 void TFTrelvadoreFirmWare::Set_Update_Timer() { Timer_Update->SetEnabled(Update_Timer_Wanted()); }

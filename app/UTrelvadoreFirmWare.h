@@ -37,7 +37,7 @@ public:
     // update; a project that cannot be built or written says why instead.
     void Update_Device();
     // Runs the external updater for the update dialog.
-    void Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
+    TProgramRun Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
 
     TLabel* L_SW_Code = nullptr;
     TLabel* L_SW_Desc = nullptr;

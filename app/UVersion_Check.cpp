@@ -3,15 +3,18 @@
 #include "platform/core/SysUtils.h"
 #include "platform/net/HttpClient.h"
 
-#ifndef TRELVADOR_MAKER_SERVER
-#define TRELVADOR_MAKER_SERVER "http://127.0.0.1:9"
+#include "platform/ui/Controls.h"
+#include "platform/ui/UiServices.h"
+
+#ifndef TRELVADOR_MAKER_URL
+#define TRELVADOR_MAKER_URL ""
 #endif
 
 namespace {
 
 String& Server()
 {
-    static String address = QStringLiteral(TRELVADOR_MAKER_SERVER);
+    static String address = QStringLiteral(TRELVADOR_MAKER_URL);
     return address;
 }
 
@@ -32,6 +35,14 @@ String Maker_Web_Address()
     const String address = Maker_Server();
     const qsizetype scheme = address.indexOf(QStringLiteral("://"));
     return scheme < 0 ? address : address.sliced(scheme + 3);
+}
+
+void Set_Maker_Link(TControl& control) { control.SetCursor(Maker_Server_Known() ? crHandPoint : crDefault); }
+
+void Open_Maker_Page(const String& url)
+{
+    if (Maker_Server_Known())
+        UiServices().OpenLink(url);
 }
 
 String Home_Page_Url() { return Maker_Server() + QStringLiteral("/HOME/default.asp?frompg=SC-TX209"); }
@@ -80,6 +91,8 @@ void Setup_Version_Client(THttpClient& client)
 
 bool Check_Version(const THttpClient& client)
 {
+    if (!Maker_Server_Known())
+        return false;
     const THttpReply reply = client.Get(Version_Query_Url());
     return reply.Success && Is_Newer_Version(reply.Text());
 }

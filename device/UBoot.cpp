@@ -7,7 +7,6 @@
 #include "device/UBoot_Job.h"
 #include "device/UBoot_Ping.h"
 #include "platform/net/IcmpClient.h"
-#include "platform/os/SerialPorts.h"
 #include "platform/ui/UiServices.h"
 
 TFBoot* FBoot = nullptr;
@@ -18,6 +17,9 @@ constexpr int32_t Client_Width = 449;
 constexpr int32_t Octet_Left = 12;
 constexpr int32_t Octet_Step = 60;
 constexpr int32_t Octet_Width = 45;
+// The device list: two columns of 180 pixels, their lines and the frame.
+constexpr int32_t Device_Column_Width = 180;
+constexpr int32_t Device_Grid_Width = 2 * Device_Column_Width + 7;
 
 TPanel* New_Panel(TForm* form, const char* name, int32_t height)
 {
@@ -77,6 +79,12 @@ TFBoot::TFBoot(TComponent* owner) : TForm(owner)
     P_Eth_Search = New_Panel(this, "P_Eth_Search", 200);
     L_List_Device = New_Control<TLabel>(P_Eth_Search, "L_List_Device", 12, 4, 300, 16);
     Btn_Search = New_Small_Button(P_Eth_Search, "Btn_Search", 347, 2);
+    ACG_List_Devices = New_Control<TDudColumnGrid>(P_Eth_Search, "ACG_List_Devices", 12, 24, Device_Grid_Width, 146);
+    ACG_List_Devices->SetColCount(2);
+    ACG_List_Devices->SetFixedCols(0);
+    ACG_List_Devices->SetRowCount(2);
+    for (int32_t column = 0; column < 2; ++column)
+        ACG_List_Devices->Columns().Items(column)->SetWidth(Device_Column_Width);
     CB_Find_All_MRV = New_Control<TCheckBox>(P_Eth_Search, "CB_Find_All_MRV", 12, 176, 300, 17);
     CB_Find_All_MRV->SetChecked(true);
 
@@ -102,6 +110,7 @@ TFBoot::TFBoot(TComponent* owner) : TForm(owner)
     Btn_Update->SetLeft(Client_Width - 12 - 180);
     Btn_Update->OnClick = [this](TComponent* sender) { Btn_UpdateClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 204, mrCancel);
+    Btn_Cancel->SetCancel(true);
 
     Ping = std::make_unique<TIcmpClient>();
 
@@ -126,6 +135,9 @@ void TFBoot::Set_Lang()
     L_List_Device->SetCaption(texts[909]);
     Btn_Search->SetCaption(texts[910]);
     Btn_Search->SetHint(texts[929]);
+    ACG_List_Devices->Columns().Items(0)->SetHeader(texts[911]);
+    ACG_List_Devices->Columns().Items(1)->SetHeader(texts[912]);
+    ACG_List_Devices->SetHint(texts[930]);
     CB_Find_All_MRV->SetCaption(texts[913]);
     CB_Find_All_MRV->SetHint(texts[931]);
     L_Update_Option->SetCaption(texts[914]);
@@ -254,7 +266,21 @@ void TFBoot::Ethernet_Update()
     Update_Option_Index = CB_Update_Options->ItemIndex();
     Update_Read_Back = CB_Update_Option_Read_Back->Checked();
     Compile_XML_Parameter_New_Boot();
-    FTrelvadoreFirmWare->Start_Program(Exe_Path + QStringLiteral("/Ethernet_Update.exe"), String(), 0, Updater_Limit_Ms);
+    const String updater = Exe_Path + QStringLiteral("/Ethernet_Update.exe");
+    Report_Updater_Run(updater, FTrelvadoreFirmWare->Start_Program(updater, String(), 0, Updater_Limit_Ms));
+}
+
+void TFBoot::Report_Updater_Run(const String& updater, const TProgramRun& run) const
+{
+    // The updater reports the transfer itself; only a run that never took
+    // place, or that the dialog stopped waiting for, needs saying here.
+    if (run.Outcome == TProgramOutcome::NotStarted)
+        MessageDlg(QStringLiteral("The updater \"%1\" cannot be started: %2.").arg(updater, run.Error), mtError, mbOKOnly);
+    else if (run.Outcome == TProgramOutcome::StillRunning)
+        MessageDlg(QStringLiteral("The updater \"%1\" is still running after %2 s; the update is left to it.")
+                       .arg(updater)
+                       .arg(Updater_Limit_Ms / 1000),
+            mtWarning, mbOKOnly);
 }
 
 void TFBoot::Btn_UpdateClick(TComponent*)
@@ -274,7 +300,8 @@ void TFBoot::Btn_COM_ListClick(TComponent*) { update_ComPort(); }
 void TFBoot::update_ComPort()
 {
     CB_COM_Port->Items().Clear();
-    for (const TSerialPort& port : ProbeSerialPorts())
-        CB_COM_Port->Items().Add(port.Number > 0 ? QStringLiteral("COM%1").arg(port.Number) : port.Name);
+    const std::unique_ptr<TStringList> ports = Get_ComPort_List();
+    for (int32_t index = 0; index < ports->Count(); ++index)
+        CB_COM_Port->Items().Add(QStringLiteral("COM") + (*ports)[index]);
     CB_COM_Port->SetItemIndex(0);
 }

@@ -2,6 +2,7 @@
 
 #include "app/UComon.h"
 #include "controls/LbButton.h"
+#include "grid/DudCGrid.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
@@ -48,6 +49,7 @@ public:
     TPanel* P_Eth_Search = nullptr;
     TLabel* L_List_Device = nullptr;
     TLbButton* Btn_Search = nullptr;
+    TDudColumnGrid* ACG_List_Devices = nullptr;
     TCheckBox* CB_Find_All_MRV = nullptr;
     TPanel* P_Options = nullptr;
     TLabel* L_Update_Option = nullptr;
@@ -65,6 +67,7 @@ public:
 private:
     void Show_Layout(TPanel* first, std::vector<TPanel*> tabOrder);
     void Ethernet_Update();
+    void Report_Updater_Run(const String& updater, const TProgramRun& run) const;
     String Typed_Address() const;
 
     std::unique_ptr<TPinger> Ping;

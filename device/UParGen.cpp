@@ -59,6 +59,7 @@ TFParGen::TFParGen(TComponent* owner) : TForm(owner)
     Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrNone);
     Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrNone);
+    Btn_Cancel->SetCancel(true);
     Btn_Cancel->OnClick = [this](TComponent* sender) { Btn_CancelClick(sender); };
 
     CPG = new TCategoryPanelGroup(this);
@@ -128,6 +129,10 @@ void TFParGen::Create_Panel(int32_t panel)
         case TRow_Kind::Combo: {
             auto* combo = New_Control<TComboBox>(this, category.Panel, String::fromLatin1(info.Input));
             combo->SetStyle(csDropDownList);
+            for (const char* entry : Pick_List_Entries(info.Input))
+                combo->Items().Add(String::fromLatin1(entry));
+            if (combo->Items().Count() > 0)
+                combo->SetItemIndex(0);
             combo->OnChange = changed;
             combo->OnSelect = changed;
             row.Inputs.push_back(combo);
@@ -198,7 +203,7 @@ void TFParGen::Move_GroupBoxs()
 void TFParGen::Apply_Rule(TCategory& category)
 {
     const bool dhcp = Key_Box(pkDHCP_Cable)->Checked();
-    const bool bacnetIP = Combo("CB_BACnet_Slave_Type")->ItemIndex() <= 0;
+    const bool bacnetIP = Combo("CB_BACnet_Slave_Type")->ItemIndex() == 0;
     const bool tls = Box("CB_TLS_Enable")->Checked();
     for (TPanel_Row& row : category.Rows) {
         switch (row.Info->Group) {
@@ -234,7 +239,8 @@ void TFParGen::Apply_Rule(TCategory& category)
             // the gateway octets do not follow their own box.
             for (TWinControl* input : row.Inputs)
                 input->SetEnabled(!dhcp);
-            row.Label->SetEnabled(!dhcp);
+            if (row.Info->Kind == TRow_Kind::Box_Octets)
+                row.Label->SetEnabled(!dhcp);
         }
     }
     if (category.Info->Rule == TPanel_Rule::Ethernet_Connection)
@@ -252,6 +258,7 @@ void TFParGen::Reflow(TCategory& category)
     const int32_t header = CPG->HeaderHeight();
     int32_t top = Row_First_Top;
     int32_t bottom = 0;
+    const TPanel_Row* previous = nullptr;
     for (TPanel_Row& row : category.Rows) {
         row.Label->SetVisible(row.Shown);
         for (TWinControl* input : row.Inputs)
@@ -260,6 +267,11 @@ void TFParGen::Reflow(TCategory& category)
             dot->SetVisible(row.Shown);
         if (!row.Shown)
             continue;
+        // The client authentication box keeps its distance from the server
+        // certificate's edit, which stands 3 pixels above its label.
+        if (previous && previous->Info->Group == TRow_Group::Server_Cert)
+            top -= 3;
+        previous = &row;
         const bool boxed = row.Inputs.empty() || dynamic_cast<TCheckBox*>(row.Label) != nullptr;
         row.Label->SetBounds(Row_Label_Left, header + top, Row_Input_Left - Row_Label_Left - 4, boxed ? Box_Height : Label_Height);
         if (row.Inputs.empty())

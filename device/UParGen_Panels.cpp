@@ -193,6 +193,52 @@ constexpr TRow_Info DeviceNet_Slave_Rows[] = {
 };
 
 
+constexpr const char* Serial_Kinds[] = { "RS232", "RS485" };
+constexpr const char* Serial_Baudrates[] = { "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200" };
+constexpr const char* Parities[] = { "None", "Even", "Odd" };
+constexpr const char* Stop_Bits[] = { "1", "2" };
+// Entry 0 is BACnet/IP; any other is MS/TP.
+constexpr const char* BACnet_Types[] = { "BACnet/IP", "BACnet MS/TP" };
+constexpr const char* MSTP_Baudrates[] = { "9600", "19200", "38400", "76800" };
+constexpr const char* KNX_Types[] = { "TP", "IP" };
+constexpr const char* QoS_Levels[] = { "0", "1", "2" };
+constexpr const char* PROFIBUS_Baudrates[] = { "AutoBaudrate" };
+constexpr const char* CAN_Baudrates[] = { "10K", "20K", "50K", "62.5K", "100K", "125K", "250K", "500K", "800K", "1000K" };
+constexpr const char* DeviceNet_Baudrates[] = { "125K", "250K", "500K" };
+
+struct TPick_List {
+    std::string_view Input;
+    std::span<const char* const> Entries;
+};
+
+constexpr TPick_List Pick_Lists[] = {
+    { "CB_Serial_Serial", Serial_Kinds },
+    { "CB_Serial_Baudrate", Serial_Baudrates },
+    { "CB_Serial_Parity", Parities },
+    { "CB_Serial_StopBits", Stop_Bits },
+    { "CB_ModbusSlave_Serial", Serial_Kinds },
+    { "CB_ModbusSlave_Baudrate", Serial_Baudrates },
+    { "CB_ModbusSlave_Parity", Parities },
+    { "CB_ModbusSlave_StopBits", Stop_Bits },
+    { "CB_ModbusMaster_Serial", Serial_Kinds },
+    { "CB_ModbusMaster_Baudrate", Serial_Baudrates },
+    { "CB_ModbusMaster_Parity", Parities },
+    { "CB_ModbusMaster_StopBits", Stop_Bits },
+    { "CB_BACnet_Slave_Type", BACnet_Types },
+    { "CB_BACnet_Slave_Baudrate", MSTP_Baudrates },
+    { "CB_BACnet_Slave_Parity", Parities },
+    { "CB_BACnet_Master_Type", BACnet_Types },
+    { "CB_BACnet_Master_Baudrate", MSTP_Baudrates },
+    { "CB_BACnet_Master_Parity", Parities },
+    { "CB_KNX_Type", KNX_Types },
+    { "CB_MQTT_Will_QoS", QoS_Levels },
+    { "CB_PROFIBUS_Baudrate", PROFIBUS_Baudrates },
+    { "CB_CAN_Baudrate", CAN_Baudrates },
+    { "CB_CANopen_Baudrate", CAN_Baudrates },
+    { "CB_DeviceNet_Master_Baudrate", DeviceNet_Baudrates },
+    { "CB_DeviceNet_Slave_Baudrate", DeviceNet_Baudrates },
+};
+
 const TPanel_Info Panels[Panel_Count] = {
     { "CP_Ethernet_Connection", 770, TPanel_Rule::Ethernet_Connection, Ethernet_Connection_Rows },
     { "CP_Ethernet", 465, TPanel_Rule::Ethernet, Ethernet_Rows },
@@ -239,3 +285,11 @@ constexpr std::span<const TPanel_Id> Models[Model_Count] = {
 const TPanel_Info& Panel_Info(int32_t panel) { return Panels[panel]; }
 
 std::span<const TPanel_Id> Model_Panels(int32_t model) { return Models[model]; }
+
+std::span<const char* const> Pick_List_Entries(std::string_view input)
+{
+    for (const TPick_List& list : Pick_Lists)
+        if (list.Input == input)
+            return list.Entries;
+    return {};
+}

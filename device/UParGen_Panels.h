@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 // The category panels of the communication-parameter dialog, one per
 // protocol of the model family, and which of them each model shows.
@@ -61,6 +62,11 @@ enum TModel : int32_t { TX201, TX202, TX203, TX204, TX205, TX206, TX207, TX208, 
 
 // The panels of a model from the top.
 std::span<const TPanel_Id> Model_Panels(int32_t model);
+
+// The entries of the pick list named input on the panels of the other
+// models, the first of them chosen when the dialog is made; empty for any
+// other name (the NMEA 2000 bit rates come with their file key).
+std::span<const char* const> Pick_List_Entries(std::string_view input);
 
 // The model this build configures.
 inline constexpr TModel Built_Model = TX209;

@@ -6,7 +6,9 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -140,29 +142,51 @@ TBytes ReadFileBytes(const String& fileName)
     return TBytes(content.begin(), content.end());
 }
 
-void WriteFileAtomic(const String& fileName, const uint8_t* data, size_t size)
+namespace {
+
+// Writes the file through a temporary file beside it: whether it failed, at
+// which step, and the system's reason.
+struct TWrite_Failure {
+    bool Failed = false;
+    bool Created = true;
+    String Reason;
+};
+
+TWrite_Failure TryWriteFileAtomic(const String& fileName, const uint8_t* data, size_t size)
 {
     QSaveFile file(fileName);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
+        return { true, false, file.errorString() };
     const auto length = static_cast<qint64>(size);
     if (file.write(reinterpret_cast<const char*>(data), length) != length) {
         const String reason = file.errorString();
         file.cancelWriting();
-        throw EInOutError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, reason));
+        return { true, true, reason };
     }
-    if (!file.commit()) throw EInOutError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, file.errorString()));
+    if (!file.commit())
+        return { true, true, file.errorString() };
+    return {};
 }
 
-namespace {
-
-bool Rename(const String& from, const String& to)
+// The system's reason of a failed rename, or an empty text.
+String Rename(const String& from, const String& to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return String::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
+
+void WriteFileAtomic(const String& fileName, const uint8_t* data, size_t size)
+{
+    const TWrite_Failure failure = TryWriteFileAtomic(fileName, data, size);
+    if (!failure.Created)
+        throw EInOutError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, failure.Reason));
+    if (failure.Failed)
+        throw EInOutError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, failure.Reason));
+}
 
 void WriteFilesAtomic(const std::vector<TFileContent>& files)
 {
@@ -182,27 +206,26 @@ void WriteFilesAtomic(const std::vector<TFileContent>& files)
         for (size_t index = 0; index < written; ++index)
             QFile::remove(temporary(files[index]));
     };
-    const auto fail = [&](const TFileContent& file) {
+    const auto fail = [&](const TFileContent& file, const String& reason) {
         rollBack();
-        throw EInOutError(QStringLiteral("Cannot write file \"%1\"").arg(file.FileName));
+        throw EInOutError(QStringLiteral("Cannot write file \"%1\": %2").arg(file.FileName, reason));
     };
     for (const TFileContent& file : files) {
-        try {
-            WriteFileAtomic(temporary(file), file.Bytes);
-        } catch (const EInOutError&) {
-            fail(file);
-        }
+        const TWrite_Failure failure = TryWriteFileAtomic(temporary(file), file.Bytes.data(), file.Bytes.size());
+        if (failure.Failed)
+            fail(file, failure.Reason);
         ++written;
     }
     for (const TFileContent& file : files) {
         existed[setAside] = QFileInfo::exists(file.FileName);
-        if (existed[setAside] && !Rename(file.FileName, previous(file)))
-            fail(file);
+        if (existed[setAside])
+            if (const String reason = Rename(file.FileName, previous(file)); !reason.isEmpty())
+                fail(file, reason);
         ++setAside;
     }
     for (const TFileContent& file : files) {
-        if (!Rename(temporary(file), file.FileName))
-            fail(file);
+        if (const String reason = Rename(temporary(file), file.FileName); !reason.isEmpty())
+            fail(file, reason);
         ++placed;
     }
     for (size_t index = 0; index < files.size(); ++index)

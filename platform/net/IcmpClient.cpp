@@ -123,7 +123,9 @@ int32_t TIcmpClient::Echo(uint32_t address, const std::string& payload, uint16_t
 }
 
 // The ping program numbers its echo itself and counts only echo replies to
-// it; it cannot carry our data, so it sends as many bytes of its own.
+// it; it cannot carry our data, so it sends as many bytes of its own. Its
+// time-out is in whole seconds on many systems, so the program is stopped
+// once the receive time-out has passed: no reply in time.
 int32_t TIcmpClient::EchoByProgram(uint32_t address, const std::string& payload) const
 {
     const uint64_t seconds = std::max<uint64_t>(1, (uint64_t { ReceiveTimeout() } + 999) / 1000);
@@ -133,10 +135,10 @@ int32_t TIcmpClient::EchoByProgram(uint32_t address, const std::string& payload)
                                DottedDecimal(address) });
     if (!ping.waitForStarted())
         throw EIcmpError(QString("The ping program \"%1\" could not be started.").arg(FPingProgram));
-    if (!ping.waitForFinished(static_cast<int>(std::min<uint64_t>(seconds * 1000 + 5000, INT_MAX)))) {
+    if (!ping.waitForFinished(static_cast<int>(std::min<uint64_t>(ReceiveTimeout(), INT_MAX)))) {
         ping.kill();
         ping.waitForFinished();
-        throw EIcmpError("The ping program did not end.");
+        return 0;
     }
     if (ping.exitStatus() == QProcess::NormalExit && ping.exitCode() == 0)
         return IcmpHeaderSize + static_cast<int32_t>(payload.size());

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -41,8 +42,10 @@ TProgramRun StartProgramAndWait(const String& path, uint32_t limitMs, uint32_t p
 {
     TProgramRun run;
     const QByteArray file = path.toLocal8Bit();
-    if (file.isEmpty())
+    if (file.isEmpty()) {
+        run.Error = QString::fromLocal8Bit(std::strerror(ENOENT));
         return run;
+    }
     char* const arguments[] = { const_cast<char*>(file.constData()), nullptr };
     // The program starts with every signal unblocked and handled by default,
     // whatever this process has set for itself.
@@ -57,8 +60,10 @@ TProgramRun StartProgramAndWait(const String& path, uint32_t limitMs, uint32_t p
     pid_t pid = 0;
     const int failure = posix_spawn(&pid, file.constData(), nullptr, &attributes, arguments, environ);
     posix_spawnattr_destroy(&attributes);
-    if (failure != 0)
+    if (failure != 0) {
+        run.Error = QString::fromLocal8Bit(std::strerror(failure));
         return run;
+    }
     run.ProcessId = pid;
 
     const uint32_t start = GetTickCount();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UComon.h"
+#include "app/UVersion_Check.h"
 
 #include <gtest/gtest.h>
 
@@ -60,4 +61,6 @@ inline void Reset_Workspace()
     Update_Option_Index = 0;
     Update_Read_Back = false;
     Opt_Enable_Internet = Opt_Enable_Update = Opt_Jump_Field_Tables = Opt_Double_Click_Auto_Size = false;
+    // The tests' maker: on loopback, where nothing answers.
+    Set_Maker_Server(QStringLiteral("http://127.0.0.1:9"));
 }

@@ -158,8 +158,10 @@ TEST_F(StartProgramTest, ReturnsAtOnceWhenTheProgramIsMissing)
 {
     TFakeClock clock;
     TClockScope scope(clock);
-    Start_Program(FFolder.File("Ethernet_Update.exe"), String(), 0);
+    const TProgramRun run = Start_Program(FFolder.File("Ethernet_Update.exe"), String(), 0);
     EXPECT_EQ(clock.TickCount(), 0u);
+    EXPECT_EQ(run.Outcome, TProgramOutcome::NotStarted);
+    EXPECT_EQ(run.Error, u"No such file or directory");
 }
 
 TEST_F(StartProgramTest, GivesUpAfter150SecondsAndLeavesTheProgramRunning)
@@ -169,7 +171,7 @@ TEST_F(StartProgramTest, GivesUpAfter150SecondsAndLeavesTheProgramRunning)
     TFakeClock clock;
     {
         TClockScope scope(clock);
-        Start_Program(FFolder.File("Ethernet_Update"), String(), 0);
+        EXPECT_EQ(Start_Program(FFolder.File("Ethernet_Update"), String(), 0).Outcome, TProgramOutcome::StillRunning);
     }
     EXPECT_GE(clock.TickCount(), 150000u);
     EXPECT_LT(clock.TickCount(), 150100u);

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include <memory>
 
 namespace {
@@ -273,6 +276,26 @@ TEST_F(MainWindowTest, OpenPreselectsTheOpenProjectAndOpensTheChoice)
     EXPECT_EQ(window->L_Name_Conf_L2->Caption(), u"Canal");
 }
 
+TEST_F(MainWindowTest, OpenStartsOnTheListAndEnterThereChoosesTheLine)
+{
+    for (const char* folder : { "PROJECTS/Alpha", "PROJECTS/Boat" })
+        std::filesystem::create_directories(FExe.Native(folder));
+    const auto window = Create();
+    FOpenConf->Show();
+    Application->ProcessMessages();
+    EXPECT_EQ(Screen->ActiveControl(), FOpenConf->ListBox1);
+    for (const auto& [key, text] : { std::pair { Qt::Key_Down, QString() }, std::pair { Qt::Key_Return, QString(u'\r') } }) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(QApplication::focusWidget(), &release);
+        Application->ProcessMessages();
+    }
+    EXPECT_EQ(FOpenConf->Name_Conf, u"Boat");
+    EXPECT_EQ(FOpenConf->ModalResult(), mrOk);
+    FOpenConf->Hide();
+}
+
 TEST_F(MainWindowTest, OpenWithNoProjectFolderLeavesNoProjectOpen)
 {
     const auto window = Create();
@@ -383,6 +406,40 @@ TEST_F(VersionTimerTest, TheNoticeAndTheMakerLinkOpenTheirPages)
     ASSERT_EQ(FServices.Requests().size(), 2u);
     EXPECT_EQ(FServices.Requests()[0].Text, Download_Page_Url());
     EXPECT_EQ(FServices.Requests()[1].Text, Home_Page_Url());
+}
+
+TEST_F(VersionTimerTest, WithoutAMakerServerThereIsNoAddressNoLinkAndNoCheck)
+{
+    Set_Maker_Server(String());
+    const auto window = Create();
+    EXPECT_TRUE(window->L_Morvane->Caption().isEmpty());
+    EXPECT_TRUE(FAbout->Label4->Caption().isEmpty());
+    for (const TControl* link : std::initializer_list<const TControl*> { window->L_Morvane, FAbout->Label4, FAbout->Image2 })
+        EXPECT_EQ(link->Cursor(), crDefault) << link->Name().toStdString();
+    window->L_MorvaneClick(window->L_Morvane);
+    FAbout->Label4Click(FAbout->Label4);
+    window->Timer_Update->SetEnabled(true);
+    window->Timer_UpdateTimer(window->Timer_Update);
+    EXPECT_FALSE(window->LL_Update->Visible());
+    EXPECT_TRUE(FServices.Requests().empty());
+
+    Opt_Enable_Internet = Opt_Enable_Update = true;
+    FSoftOptions->FormShow(FSoftOptions);
+    EXPECT_TRUE(FSoftOptions->CB_Update->Enabled());
+    EXPECT_FALSE(FSoftOptions->Btn_Check_Update->Enabled());
+}
+
+TEST_F(VersionTimerTest, WithAMakerServerItsAddressIsALink)
+{
+    Set_Maker_Server(QStringLiteral("http://127.0.0.1:9"));
+    const auto window = Create();
+    EXPECT_EQ(window->L_Morvane->Caption(), u"127.0.0.1:9");
+    EXPECT_EQ(window->L_Morvane->Cursor(), crHandPoint);
+    EXPECT_EQ(FAbout->Label4->Caption(), u"127.0.0.1:9");
+    EXPECT_EQ(FAbout->Image2->Cursor(), crHandPoint);
+    Opt_Enable_Internet = Opt_Enable_Update = true;
+    FSoftOptions->FormShow(FSoftOptions);
+    EXPECT_TRUE(FSoftOptions->Btn_Check_Update->Enabled());
 }
 
 } // namespace

@@ -107,3 +107,18 @@ TEST_F(KeyboardTest, APickListChangesItsEntryWithHomeEndAndArrowsWithoutOpening)
     EXPECT_TRUE(FParGen->Is_Change);
     FParGen->Hide();
 }
+
+TEST_F(KeyboardTest, EscapeCancelsTheDialogsFromTheirFirstField)
+{
+    FBoot->Form_Type = 1;
+    for (TForm* dialog : std::initializer_list<TForm*> { FNew_Project, FOpenConf, FParGen, FBoot }) {
+        SCOPED_TRACE(dialog->Name().toStdString());
+        dialog->SetModalResult(mrNone);
+        dialog->Show();
+        Application->ProcessMessages();
+        Press(Qt::Key_Escape);
+        EXPECT_EQ(dialog->ModalResult(), mrCancel);
+        dialog->Hide();
+        Application->ProcessMessages();
+    }
+}

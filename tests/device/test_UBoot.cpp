@@ -167,6 +167,45 @@ TEST_F(BootTest, TheUpdaterIsGivenUpOnAtItsTimeLimit)
     EXPECT_GE(elapsed, 1000U);
     EXPECT_LT(elapsed, 1100U);
     EXPECT_FALSE(std::filesystem::exists(FExe.Native("late")));
+    ASSERT_EQ(FServices.Messages().size(), 1U);
+    EXPECT_TRUE(FServices.Messages()[0].contains(u"Ethernet_Update"));
+    EXPECT_TRUE(FServices.Messages()[0].contains(u"still running after 1 s"));
+}
+
+TEST_F(BootTest, AnUpdaterThatCannotBeStartedIsNamedWithTheReason)
+{
+    struct TCase {
+        const char* Name;
+        bool Present; // there, but without the right to run it
+        const char16_t* Reason;
+    };
+    const TCase cases[] = {
+        { "missing", false, u"No such file or directory" },
+        { "not executable", true, u"Permission denied" },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        std::filesystem::remove(FExe.Native("Ethernet_Update"));
+        std::filesystem::remove(FExe.Native("Ethernet_Update.xml"));
+        if (entry.Present) {
+            Write_Updater("touch ran");
+            std::filesystem::permissions(FExe.Native("Ethernet_Update"),
+                std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        }
+        FServices.Clear();
+        Fake_Pinger({ 64 });
+        FBoot->Form_Type = 1;
+        FBoot->FormShow(FBoot);
+        Set_Octets("127", "0", "0", "1");
+        FBoot->Btn_Update->Click();
+        ASSERT_EQ(FServices.Messages().size(), 1U);
+        const String message = FServices.Messages()[0];
+        EXPECT_TRUE(message.contains(FExe.Path() + QStringLiteral("/Ethernet_Update"))) << message.toStdString();
+        EXPECT_TRUE(message.contains(Str(entry.Reason))) << message.toStdString();
+        EXPECT_TRUE(std::filesystem::exists(FExe.Native("Ethernet_Update.xml")));
+        EXPECT_FALSE(std::filesystem::exists(FExe.Native("ran")));
+        EXPECT_EQ(FBoot->ModalResult(), mrNone);
+    }
 }
 
 TEST_F(BootTest, AJobFileThatCannotBeWrittenStartsNoUpdater)
@@ -192,6 +231,10 @@ TEST_F(BootTest, TheSerialLayoutStoresTheChoicesAndRunsNothing)
     EXPECT_EQ(FBoot->ClientHeight(), 232);
     EXPECT_TRUE(FBoot->P_Serial->Visible());
     EXPECT_FALSE(FBoot->P_IP_Address->Visible());
+    const std::unique_ptr<TStringList> ports = Get_ComPort_List();
+    ASSERT_EQ(FBoot->CB_COM_Port->Items().Count(), ports->Count());
+    for (int32_t index = 0; index < ports->Count(); ++index)
+        EXPECT_EQ(FBoot->CB_COM_Port->Items()[index], QStringLiteral("COM") + (*ports)[index]);
     FBoot->CB_Update_Options->SetItemIndex(1);
     FBoot->CB_Update_Option_Read_Back->SetChecked(false);
     FBoot->Btn_Update->Click();
@@ -211,5 +254,39 @@ TEST_F(BootTest, ALanguageChangeRelabelsBothDialogsButNotThePanelHeadings)
     EXPECT_EQ(dynamic_cast<TLabel*>(FParGen->FindComponent(QStringLiteral("L_Ethernet_IP")))->Caption(), Str(u"Indirizzo IP"));
     EXPECT_EQ(FParGen->Category_Panel(cpEthernet)->Caption(), Str(u"3. Ethernet"));
     EXPECT_EQ(FBoot->Btn_Update->Caption(), Str(u"Aggiorna"));
+    Lang_Texts().Load_Default_Texts();
+}
+
+TEST_F(BootTest, TheHiddenSearchPanelHoldsTheDeviceListWithItsTitles)
+{
+    struct TCase {
+        const char* Language_File; // nullptr: the defaults
+        const char16_t* Titles[2];
+        const char16_t* Hint;
+    };
+    const TCase cases[] = {
+        { nullptr, { u"IP Address", u"MAC Address" }, u"Select a device in the list" },
+        { "STR911 = Indirizzo\nSTR912 = MAC\nSTR930 = Scegli un dispositivo\n", { u"Indirizzo", u"MAC" }, u"Scegli un dispositivo" },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Language_File ? "translated" : "defaults");
+        if (entry.Language_File) {
+            FExe.Write("LANGUAGE/Italiano.lng", entry.Language_File);
+            ASSERT_TRUE(Lang_Texts().Read_Lang_File(FExe.File("LANGUAGE/Italiano.lng")));
+            FWindow->Change_Language();
+        }
+        FBoot->Form_Type = 1;
+        FBoot->FormShow(FBoot);
+        TDudColumnGrid* grid = FBoot->ACG_List_Devices;
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(grid->Parent(), FBoot->P_Eth_Search);
+        EXPECT_FALSE(FBoot->P_Eth_Search->Visible());
+        ASSERT_EQ(grid->ColCount(), 2);
+        for (int32_t column = 0; column < 2; ++column) {
+            EXPECT_EQ(grid->Columns().Items(column)->Header(), Str(entry.Titles[column]));
+            EXPECT_EQ(grid->Columns().Items(column)->Width(), 180);
+        }
+        EXPECT_EQ(grid->Hint(), Str(entry.Hint));
+    }
     Lang_Texts().Load_Default_Texts();
 }

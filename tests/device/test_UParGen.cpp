@@ -106,11 +106,69 @@ TEST_F(ParGenTest, PanelRulesShowAndEnableRows)
     box("CB_TLS_En_Client_Auth")->SetChecked(true);
     EXPECT_TRUE(shown("E_TLS_Client_Key_Password"));
     EXPECT_FALSE(shown("E_TLS_Server_Cert"));
+    const auto top = [&](const char* name) { return dynamic_cast<TControl*>(dialog.FindComponent(String::fromLatin1(name)))->Top(); };
+    EXPECT_EQ(top("CB_TLS_En_Client_Auth"), top("CB_TLS_En_Server_Auth") + Row_Step);
+    box("CB_TLS_En_Server_Auth")->SetChecked(true);
+    EXPECT_TRUE(shown("E_TLS_Server_Cert"));
+    EXPECT_EQ(top("E_TLS_Server_Cert"), top("L_TLS_Server_Cert") - 3);
+    EXPECT_EQ(top("CB_TLS_En_Client_Auth"), top("E_TLS_Server_Cert") + Row_Step);
+    EXPECT_EQ(top("L_TLS_Client_Cert"), top("CB_TLS_En_Client_Auth") + Row_Step);
 
+    // The BACnet type starts at BACnet/IP; any other entry is MS/TP.
     TFParGen bacnet(nullptr);
     bacnet.Order_TAB_Panels(TX205);
     bacnet.Move_GroupBoxs();
-    EXPECT_FALSE(bacnet.Category_Panel(cpEthernet)->Visible());
+    TComboBox* type = dynamic_cast<TComboBox*>(bacnet.FindComponent(QStringLiteral("CB_BACnet_Slave_Type")));
+    const auto bacnetShown = [&](const char* name) { return dynamic_cast<TControl*>(bacnet.FindComponent(String::fromLatin1(name)))->Visible(); };
+    for (const int32_t entry : { 0, 1, 0 }) {
+        SCOPED_TRACE(entry);
+        type->SetItemIndex(entry);
+        bacnet.Move_GroupBoxs();
+        EXPECT_EQ(type->Text(), entry == 0 ? Str(u"BACnet/IP") : Str(u"BACnet MS/TP"));
+        EXPECT_EQ(bacnetShown("E_BACnet_Slave_IP1"), entry == 0);
+        EXPECT_EQ(bacnetShown("E_BACnet_Slave_MAC"), entry != 0);
+        EXPECT_EQ(bacnet.Category_Panel(cpEthernet)->Visible(), entry != 0);
+    }
+}
+
+TEST_F(ParGenTest, ThePickListsOfTheOtherModelsOfferTheirEntriesFromTheFirst)
+{
+    const struct {
+        const char* Name;
+        std::vector<const char*> Entries;
+    } cases[] = {
+        { "CB_Serial_Serial", { "RS232", "RS485" } },
+        { "CB_ModbusSlave_Parity", { "None", "Even", "Odd" } },
+        { "CB_ModbusMaster_StopBits", { "1", "2" } },
+        { "CB_BACnet_Slave_Type", { "BACnet/IP", "BACnet MS/TP" } },
+        { "CB_MQTT_Will_QoS", { "0", "1", "2" } },
+        { "CB_PROFIBUS_Baudrate", { "AutoBaudrate" } },
+    };
+    TFParGen& dialog = *FParGen;
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        const auto* combo = dynamic_cast<TComboBox*>(dialog.FindComponent(String::fromLatin1(entry.Name)));
+        ASSERT_NE(combo, nullptr);
+        std::vector<String> expected;
+        for (const char* text : entry.Entries)
+            expected.push_back(String::fromLatin1(text));
+        std::vector<String> items;
+        for (int32_t index = 0; index < combo->Items().Count(); ++index)
+            items.push_back(combo->Items()[index]);
+        EXPECT_EQ(items, expected);
+        EXPECT_EQ(combo->ItemIndex(), 0);
+    }
+    // No pick list of any panel is left empty.
+    for (int32_t panel = 0; panel < Panel_Count; ++panel)
+        for (const TRow_Info& row : Panel_Info(panel).Rows)
+            if (row.Kind == TRow_Kind::Combo) {
+                const auto* combo = dynamic_cast<TComboBox*>(dialog.FindComponent(String::fromLatin1(row.Input)));
+                EXPECT_GT(combo->Items().Count(), 0) << row.Input;
+                if (combo != dialog.CB_NMEA2000_Baudrate) {
+                    EXPECT_EQ(combo->ItemIndex(), 0) << row.Input;
+                }
+            }
+    EXPECT_FALSE(dialog.Is_Change);
 }
 
 TEST_F(ParGenTest, DHCPDisablesTheAddressWhateverTheGatewayBox)
@@ -125,6 +183,8 @@ TEST_F(ParGenTest, DHCPDisablesTheAddressWhateverTheGatewayBox)
     dialog.Key_Box(pkEN_GAT)->SetChecked(false);
     dialog.Key_Box(pkDHCP_Cable)->SetChecked(true);
     EXPECT_EQ(enabled(), std::vector<bool>(13, false));
+    for (const char* label : { "L_Ethernet_IP", "L_Ethernet_SM" })
+        EXPECT_TRUE(dynamic_cast<TControl*>(dialog.FindComponent(String::fromLatin1(label)))->Enabled()) << label;
     dialog.Key_Box(pkDHCP_Cable)->SetChecked(false);
     EXPECT_EQ(enabled(), std::vector<bool>(13, true));
     EXPECT_FALSE(dialog.Key_Box(pkDHCP_WiFi)->Enabled());
@@ -210,12 +270,32 @@ TEST_F(ParGenTest, ControlloDatiShowsTheFirstFailureInTheOrderOfTheChecks)
 
 TEST_F(ParGenTest, AFailedCheckKeepsTheDialogOpenAndTheFileUntouched)
 {
-    Show([](TFParGen& dialog) {
-        dialog.Key_Edit(pkIP1)->SetText(QStringLiteral("256"));
-        dialog.Btn_OK->Click();
-        EXPECT_EQ(dialog.ModalResult(), mrNone);
-    });
-    EXPECT_FALSE(std::filesystem::exists(FExe.Native("PROJECTS/Plant/ParGen.xml")));
+    struct TCase {
+        const char* Name;
+        const char* Address;
+        bool File_Is_A_Folder;
+        const char16_t* Word; // of the one message
+    };
+    const TCase cases[] = {
+        { "a value out of range", "256", false, u"IP Address 1 must be between 0 and 255" },
+        { "a file that cannot be written", "10", true, u"ParGen.xml" },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        FServices.Clear();
+        std::filesystem::remove_all(FExe.Native("PROJECTS/Plant/ParGen.xml"));
+        if (entry.File_Is_A_Folder)
+            std::filesystem::create_directories(FExe.Native("PROJECTS/Plant/ParGen.xml/x"));
+        Show([&](TFParGen& dialog) {
+            dialog.Key_Edit(pkIP1)->SetText(String::fromLatin1(entry.Address));
+            dialog.Btn_OK->Click();
+            EXPECT_EQ(dialog.ModalResult(), mrNone);
+        });
+        ASSERT_EQ(FServices.Messages().size(), 1U);
+        EXPECT_TRUE(FServices.Messages()[0].contains(Str(entry.Word))) << FServices.Messages()[0].toStdString();
+        EXPECT_EQ(std::filesystem::is_directory(FExe.Native("PROJECTS/Plant/ParGen.xml")), entry.File_Is_A_Folder);
+        EXPECT_FALSE(std::filesystem::is_regular_file(FExe.Native("PROJECTS/Plant/ParGen.xml")));
+    }
 }
 
 TEST_F(ParGenTest, CancelAsksOnlyWhenSomethingChanged)

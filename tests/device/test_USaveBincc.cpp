@@ -225,6 +225,8 @@ TEST_F(BinBuilderTest, SendRows)
         { "fast packet of 233", R"(<row Priority="2" PGN="1" SA="1" FP="Y" TP_NByte="233"/>)", 0x08000101, 0, 233, 1, 0x05 },
         { "fast packet of 234", R"(<row Priority="2" PGN="1" SA="1" FP="Y" TP_NByte="234"/>)", 0x08000101, 0, 234, 1, 0x07 },
         { "single frame of 8", R"(<row Priority="0" PGN="1" SA="1" TP_NByte="8" On_Request="Y" On_Data_Change="y"/>)", 0x101, 0, 8, 0, 0x61 },
+        { "on request only", R"(<row Priority="0" PGN="1" SA="1" On_Request="Y"/>)", 0x101, 0, 8, 0, 0x41 },
+        { "on data change only", R"(<row Priority="0" PGN="1" SA="1" On_Data_Change="y"/>)", 0x101, 0, 8, 0, 0x21 },
         { "bad PGN keeps the shift", R"(<row Priority="2" PGN="x" SA="10"/>)", 0x0800000A, 0, 8, 0, 0x01 },
         { "bad timer leaves 0", R"(<row Priority="1" PGN="2" SA="3" On_Timer="Y" SendTimer=""/>)", 0x04000203, 0, 8, 0, 0x11 },
     };
@@ -308,6 +310,13 @@ TEST_F(BinBuilderTest, CountsBeyondSixteenBitsAreRefused)
             EXPECT_TRUE(error.Message().contains(QStringLiteral("65535"))) << error.Message().toStdString();
         }
     }
+
+    // The largest total that fits is taken.
+    std::filesystem::remove(FProject.Native("NMEA_Send_Frames.xml"));
+    Write_Frames("NMEA_Rec_Frames.xml", R"(<row TP_NByte="65534"/><row TP_NByte="1"/>)");
+    Build();
+    EXPECT_EQ(U16(FBuilder.Bank2(), 32 + 0x0C), 65534);
+    EXPECT_EQ(U32(FBuilder.Bank1(), 0x074), 65535U);
 }
 
 TEST_F(BinBuilderTest, ATruncatedFileEndsTheBuildNamingIt)

@@ -93,6 +93,9 @@ TEST_F(UpdateDeviceTest, AProjectThatCannotBeBuiltOrWrittenSaysWhyAndOffersNoUpd
                 std::filesystem::create_directories(exe.Native("PROJECTS/Plant/bin/bank2.bin.new/x"));
             },
             { "bank2.bin" }, "PROJECTS/Plant/bin/bank1.bin" },
+        { "a first bank that cannot be written names the reason",
+            [](const TTestFolder& exe) { std::filesystem::create_directories(exe.Native("PROJECTS/Plant/bin/bank1.bin.new/x")); },
+            { "bank1.bin\": ", "directory" }, "PROJECTS/Plant/bin/bank1.bin" },
         { "a bin that is a file",
             [](const TTestFolder& exe) {
                 std::filesystem::remove_all(exe.Native("PROJECTS/Plant/bin"));

@@ -1,6 +1,7 @@
 #include "platform/net/IcmpClient.h"
 #include "platform/net/IcmpPacket.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -249,6 +250,23 @@ TEST(TIcmpClient, RunsThePingProgramForOneEchoAndReadsItsOutcome)
         QFile written(arguments);
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         EXPECT_EQ(written.readAll(), "-c 1 -W 4294968 -n -s 1 127.0.0.1\n");
+    }
+    {
+        SCOPED_TRACE("a program slower than the receive time-out");
+        QFile script(folder.filePath("ping"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write("#!/bin/sh\nsleep 3\nexit 0\n");
+        script.close();
+        TIcmpClient client;
+        client.SetMethod(TIcmpMethod::PingProgram);
+        client.SetPingProgram(folder.filePath("ping"));
+        client.SetHost("127.0.0.1");
+        client.SetReceiveTimeout(400);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(client.Ping("x"), 0);
+        EXPECT_GE(timer.elapsed(), 400);
+        EXPECT_LT(timer.elapsed(), 1500);
     }
     TIcmpClient client;
     client.SetMethod(TIcmpMethod::PingProgram);
