@@ -13,6 +13,7 @@
 #include "grid/DudOder_CellGraphic.h"
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_GridSettings.h"
+#include "grid/DudOder_SortSettings.h"
 #include "grid/DudOder_Types.h"
 #include "grid/base/BaseGrid.h"
 #include "grid/base/DudStyleIF.h"
@@ -25,6 +26,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -57,6 +59,8 @@ class TGridCheckBox;
 class TGridButton;
 class TGridEditorKeys;
 class TDudRichEdit;
+class TSortKeys;
+struct TSortColumnKeys;
 
 // percent of a over b in each channel: 100 or more gives a, below 1 (or a
 // none) gives b, b none gives a.
@@ -968,7 +972,30 @@ public:
     virtual void InsertCols(int32_t colIndex, int32_t count);
     virtual void RemoveCols(int32_t colIndex, int32_t count);
     virtual void ClearRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
-    virtual void TrimRect(int32_t, int32_t, int32_t, int32_t) { }
+    virtual void TrimRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
+    void TrimColumn(int32_t aCol);
+    void TrimRow(int32_t aRow);
+    void TrimAll();
+    void ColorRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2, TColor color);
+    void ClearCols(int32_t colIndex, int32_t count);
+    void ClearNormalRows(int32_t rowIndex, int32_t count);
+    void ClearNormalCols(int32_t colIndex, int32_t count);
+    void ClearNormalCells();
+    // Every cell, hidden columns included; ClearAll also the hidden rows.
+    void Clear();
+    void ClearAll();
+    void ClearSelection();
+    void AddColumn();
+    void RemoveCheckedRows(int32_t checkBoxColumn, bool removeChecked);
+    // Keeps the first of rows whose texts in the column are equal, case
+    // not counting.
+    void RemoveDuplicates(int32_t aCol, bool doCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
     virtual void SortSwapRows(int32_t row1, int32_t row2);
     void DeleteRowRange(int32_t fromRow, int32_t count, bool withControls);
     void InsertRowRange(int32_t fromRow, int32_t count, bool withControls);
@@ -982,7 +1009,7 @@ public:
     // into the cell store.
     virtual void StoreEditValue(int32_t aCol, int32_t aRow, const String& value);
     virtual void AdjustKeySelection() { }
-    virtual void PasteCell(int32_t, int32_t, const String&) { }
+    virtual void PasteCell(int32_t aCol, int32_t aRow, const String& value);
     virtual String CurrentCell();
     virtual void SetCurrentCell(const String& value);
     virtual String GetCurrentCellText();
@@ -1006,7 +1033,7 @@ public:
     virtual void SaveOldCellState(int32_t aCol, int32_t aRow);
     virtual TRect UsedCells() const;
     virtual bool DoCanAddRow();
-    virtual bool DoCanInsertRow(int32_t) { return true; }
+    virtual bool DoCanInsertRow(int32_t aRow);
     // Called after a wheel notch moved the current row by delta rows.
     virtual void WheelRowsMoved(int32_t delta, bool& handled) { (void)delta, (void)handled; }
     virtual void GrowRowCount() { SetRowCount(RowCount() + 1); }
@@ -1047,11 +1074,28 @@ public:
     virtual void SaveColPositions() { }
     virtual void LoadColPositions() { }
     virtual void SetStyle(TVUVStyle) { }
-    virtual void QSort() { }
-    virtual void QSortIndexed() { }
-    virtual void QSortGroup() { }
-    virtual void QSortGroupIndexed() { }
-    virtual void QUnSort() { }
+    // Sorting: on SortSettings.Column, on the index list, inside each
+    // expanded group of the deepest outline level, and back to the order
+    // the rows had.
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    void Sort(int32_t aCol, TSortDirection direction);
+    void SortByColumn(int32_t aCol);
+    // Rows left..right only, on one column or on the index list.
+    void QuickSort(int32_t aCol, int32_t left, int32_t right);
+    void QuickSortIndexed(int32_t left, int32_t right);
+    // Exchanges the two rows when they are out of the current direction.
+    void SortLine(int32_t aCol, int32_t aRow1, int32_t aRow2, bool& swapped);
+    void InitSortXRef();
+    // -1, 0 or 1: the two rows' cells in the column by its sort style.
+    int32_t CompareCells(int32_t aCol, int32_t aRow1, int32_t aRow2, TSortDirection dir);
+    int32_t CompareRows(int32_t aCol, int32_t aRow1, int32_t aRow2);
+    int32_t CompareRowsIndexed(int32_t index, int32_t aRow1, int32_t aRow2);
+    int32_t CompareCount() const { return Compares; }
+    int32_t SwapCount() const { return Swaps; }
     virtual void CalcFooter(int32_t) { }
 
     void ShowInplaceEdit();
@@ -1111,6 +1155,13 @@ public:
     int32_t VisibleFixedRightCols() const;
     bool IsLastDataRow() const;
     void AutoAddRow();
+    // The selection as tab-separated text on the clipboard; a cut empties
+    // the editable cells after, a paste writes text from the top-left cell.
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    String GetSelectionAsText();
+    String GetRectAsText(const TGridRect& rect);
     // Shows the bars ScrollBarAlways asks for, disabled while all fits;
     // without it, hideUnneeded hides a bar whose content fits.
     void ApplyScrollBarAlways(bool hideUnneeded);
@@ -1375,6 +1426,20 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void TopLeftChanged() override;
+    // The steps of a key while the grid has the focus.
+    void ScrollOnlyKey(uint16_t key);
+    void ControlCellKey(uint16_t key, int32_t realCol);
+    bool HomeEndKeyDown(uint16_t key, TShiftState shift, int32_t leftCol);
+    bool SkipFixedCellsKey(uint16_t key);
+    void KeyDownTail(uint16_t key, TShiftState shift, int32_t entryCol, int32_t entryRow);
+    void InsertRowByKey();
+    void DeleteRowByKey();
+    void SelectAllByKey();
+    void MoveSelectedRowsByKey(bool down);
+    void CursorAdvanceKey(uint16_t key);
+    void TabTo(int32_t aCol, int32_t aRow);
+    void TabToBase(int32_t aCol, int32_t aRow);
+    bool TabStep(bool backward, bool& again);
 
     template <typename T>
     void SetRepainted(T& field, T value)
@@ -1656,6 +1721,32 @@ protected:
     TGridNotifyEvent FOnEndBlockFocus;
 
 private:
+    // ---- sorting
+    class TSortScope;
+    String SortText(int32_t aCol, int32_t aRow);
+    TSortColumnKeys* SortKeysOf(int32_t aCol);
+    TSortStyle DefaultSortStyle() const;
+    bool SortNumber(int32_t aCol, int32_t aRow, const String& text, const String& prefix, const String& suffix,
+        bool financial, double& value);
+    int8_t AutomaticSortClass(int32_t aCol, int32_t aRow, const String& text);
+    std::vector<int32_t> SortedRowOrder(int32_t left, int32_t right, const std::function<bool(int32_t, int32_t)>& before);
+    void ApplyRowOrder(int32_t left, const std::vector<int32_t>& order);
+    void SortGroups(bool indexed);
+    bool IsNodeRow(int32_t aRow);
+    int32_t NodeLevelOf(int32_t aRow) const;
+    // ---- row and column edits
+    class TFooterHold;
+    void EmptyRowCells(int32_t aRow);
+    void MoveStoreRow(int32_t fromIndex, int32_t toIndex);
+    void ShiftCellControls(int32_t fromRealRow, int32_t delta);
+    void DropCellControls(int32_t fromRealRow, int32_t toRealRow);
+    void RemoveRowRange(int32_t rowIndex, int32_t count, bool trueRemoval, bool freeCells);
+    void ColumnLayout(std::vector<uint8_t>& visible, std::vector<int32_t>& widths) const;
+    void SetColumnLayout(const std::vector<uint8_t>& visible, const std::vector<int32_t>& widths);
+    bool IsRowSelectedForRemoval(int32_t aRow);
+    // The texts and numbers of the sort that runs; null between sorts.
+    TSortKeys* FSortKeys = nullptr;
+
     friend class TDudInplaceEdit;
     friend class TGridCombo;
     friend class TGridSpin;

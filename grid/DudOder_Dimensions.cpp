@@ -31,13 +31,20 @@ void TDudStringGrid::SetRowCount(int32_t value)
     if (oldCount == TBaseGrid::FixedRows() && FFixedRowAlways && FSelHidden)
         UnHideSelection();
 
-    // The floating footer row is the last one: take its texts before the
-    // count changes, since a lower count empties the rows it cuts off.
+    // The floating footer row is the last one: take its texts and cell
+    // properties (its calculations) before the count changes, since a lower
+    // count empties the rows it cuts off.
     const bool moveFooter = FloatingFooterVisible() && value != oldCount && oldCount > 0;
     std::vector<String> footerTexts;
-    if (moveFooter)
-        for (int32_t column = 0; column < AllColCount(); ++column)
+    std::vector<std::unique_ptr<TCellProperties>> footerProps;
+    if (moveFooter) {
+        for (int32_t column = 0; column < AllColCount(); ++column) {
             footerTexts.push_back(GetGridCell(column, oldCount - 1));
+            footerProps.push_back(ExtractGridObject(column, oldCount - 1));
+            if (!footerTexts.back().isEmpty())
+                SetGridCell(column, oldCount - 1, String());
+        }
+    }
 
     TBaseGrid::SetRowCount(value);
     if (FFixedRowAlways && FFixedRowsMin < RowCount())
@@ -47,14 +54,11 @@ void TDudStringGrid::SetRowCount(int32_t value)
     ApplyScrollBarAlways(false);
 
     if (moveFooter) {
-        if (oldCount - 1 < RowCount()) {
-            const bool nilObjects = FNilObjects;
-            FNilObjects = true;
-            ClearRows(oldCount - 1, 1);
-            FNilObjects = nilObjects;
-        }
-        for (int32_t column = 0; column < static_cast<int32_t>(footerTexts.size()); ++column)
+        for (int32_t column = 0; column < static_cast<int32_t>(footerTexts.size()); ++column) {
             SetGridCell(column, RowCount() - 1, footerTexts[static_cast<size_t>(column)]);
+            if (footerProps[static_cast<size_t>(column)])
+                SetGridObject(column, RowCount() - 1, std::move(footerProps[static_cast<size_t>(column)]));
+        }
         CalcFooter(-1);
     }
 }

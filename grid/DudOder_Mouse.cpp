@@ -5,6 +5,7 @@
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
 #include "grid/base/RovIvir.h"
+#include "platform/os/Clock.h"
 
 #include <cstdlib>
 
@@ -353,12 +354,101 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
     if (aCol < FixedCols() && !FSortSettings->FixedCols())
         return;
     const int32_t realCol = RemapColToReal(aCol);
-    if (HasCheckBox(realCol, aRow) && OnCheckBoxMouseUp) {
+    const bool checkBox = HasCheckBox(realCol, aRow);
+    if (checkBox && OnCheckBoxMouseUp) {
         bool state = false;
         GetCheckBoxState(realCol, RealRowIndex(aRow), state);
         OnCheckBoxMouseUp(this, realCol, aRow, state);
     }
-    FDblClk = false;
+    // The up of a double click that sized a column does not sort.
+    if (FDblClk) {
+        FDblClk = false;
+        return;
+    }
+    const TRect cell = CellRect(aCol, aRow);
+    if (aRow == 0 && Options().Contains(goColSizing) && (point.X - cell.Left < 4 || cell.Right - point.X < 4))
+        return;
+    if (GetColumnFilter(realCol) && cell.Right - point.X < 16)
+        return;
+    int32_t downCol = -1;
+    int32_t downRow = -1;
+    MouseToCell(Clickposx, Clickposy, downCol, downRow);
+    const int32_t sortRow = FSortSettings->Row();
+    if (aRow != sortRow || downRow != sortRow || FixedRows() == 0 || checkBox || !FSortSettings->Show()
+        || RowCount() <= 2)
+        return;
+    // A click on the sort row: the same column turns round (or, with UndoSort,
+    // comes back unsorted), another column sorts in the initial direction; in
+    // index mode the key held adds the column to the index list.
+    const auto headerClickSort = [this](int32_t realCol, TShiftState shift) {
+        HideInplaceEdit();
+        if (FSortRowXRef->Count() != RowCount())
+            InitSortXRef();
+        const int32_t leftCol = LeftCol();
+        const bool keepScroll = Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll();
+        if (keepScroll)
+            BeginUpdate();
+        const uint32_t started = Clock().TickCount();
+        TSortSettings& settings = *FSortSettings;
+        if (settings.IndexShow()) {
+            const bool addKey = settings.IndexSortKey() == ikCtrl ? shift.Contains(ssCtrl) : shift.Contains(ssShift);
+            const bool initialAscending = settings.InitSortDirection() == sdAscending;
+            if (addKey) {
+                if (FSortIndexes->FindIndex(realCol) >= 0)
+                    FSortIndexes->ToggleIndex(realCol);
+                else
+                    FSortIndexes->AddIndex(realCol, initialAscending);
+            } else if (FSortIndexes->Count() == 1 && FSortIndexes->SortColumns(0) == realCol) {
+                FSortIndexes->ToggleIndex(realCol);
+            } else {
+                FSortIndexes->Clear();
+                FSortIndexes->AddIndex(realCol, initialAscending);
+            }
+            if (HasNodes())
+                QSortGroupIndexed();
+            else
+                QSortIndexed();
+            settings.SetColumn(FSortIndexes->Count() > 0 ? FSortIndexes->SortColumns(0) : -1);
+        } else {
+            bool sort = true;
+            if (settings.Column() == realCol) {
+                if (settings.UndoSort() && settings.Direction() != settings.InitSortDirection()) {
+                    QUnSort();
+                    settings.SetColumn(-1);
+                    settings.SetDirection(settings.InitSortDirection());
+                    sort = false;
+                } else {
+                    settings.ToggleDirection();
+                }
+            } else {
+                settings.SetColumn(realCol);
+                settings.SetDirection(settings.InitSortDirection());
+            }
+            if (sort && HasNodes())
+                QSortGroup();
+            else if (sort)
+                QSort();
+        }
+        if (keepScroll) {
+            SetLeftCol(leftCol);
+            EndUpdate();
+        }
+        SortTime = static_cast<int32_t>(Clock().TickCount() - started);
+        if (FNumCellControls > 0)
+            CellControlsUpdate(true);
+        Invalidate();
+        DoClickSort(settings.Column());
+        if (OnClickSort)
+            OnClickSort(this, settings.Column());
+    };
+    bool doSort = !IsIgnoredColumn(realCol);
+    if (OnCanSort)
+        OnCanSort(this, realCol, doSort);
+    if (!doSort) {
+        RepaintCell(aCol, aRow);
+        return;
+    }
+    headerClickSort(realCol, KeyboardStateToShiftState());
 }
 
 void TDudStringGrid::WMLButtonDblClk(TMessage& message)

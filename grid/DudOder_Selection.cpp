@@ -349,8 +349,33 @@ void TDudStringGrid::MoveRows(int32_t fromIndex, int32_t toIndex, int32_t count)
     }
     if (fromIndex + count < toIndex)
         toIndex -= count;
+    // The modified and enabled marks travel with their rows.
+    const int32_t realFrom = RemapRowToReal(fromIndex);
+    const auto takeMarks = [&](TIntList& list) {
+        std::vector<int32_t> marks;
+        for (int32_t offset = 0; offset < count; ++offset) {
+            const int32_t index = realFrom;
+            marks.push_back(index < list.Count() ? list.Items(index) : 0);
+            if (index < list.Count())
+                list.Delete(index);
+        }
+        return marks;
+    };
+    const std::vector<int32_t> modified = takeMarks(*FModifiedRows);
+    const std::vector<int32_t> enabled = takeMarks(*FEnabledRows);
     RemoveRowsEx(fromIndex, count);
-    InsertRows(toIndex, count, true);
+    InsertRowRange(toIndex, count, true);
+    const int32_t realTo = RemapRowToReal(toIndex);
+    const auto putMarks = [&](TIntList& list, const std::vector<int32_t>& marks) {
+        if (std::all_of(marks.begin(), marks.end(), [](int32_t mark) { return mark == 0; }) && realTo >= list.Count())
+            return;
+        while (list.Count() < realTo)
+            list.Add(0);
+        for (int32_t offset = 0; offset < count; ++offset)
+            list.Insert(realTo + offset, marks[static_cast<size_t>(offset)]);
+    };
+    putMarks(*FModifiedRows, modified);
+    putMarks(*FEnabledRows, enabled);
     for (int32_t offset = 0; offset < count; ++offset) {
         TRowCopy& copy = rows[static_cast<size_t>(offset)];
         for (int32_t column = 0; column < static_cast<int32_t>(copy.Texts.size()); ++column) {

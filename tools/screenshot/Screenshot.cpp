@@ -13,6 +13,7 @@
 #include "tools/screenshot/ButtonsForm.h"
 #include "tools/screenshot/ColumnGridForm.h"
 #include "tools/screenshot/DatePickerForm.h"
+#include "tools/screenshot/SortGridForm.h"
 #include "tools/screenshot/TabDragForm.h"
 #include "tools/screenshot/TabStripsForm.h"
 
@@ -117,6 +118,13 @@ TForm* MakeDatePickerForm()
 void PrepareDatePickerForm(TForm& form) { static_cast<TDatePickerForm&>(form).OpenCalendar(); }
 void GrabDatePickerForm(TForm& form, TBitmap& picture) { static_cast<TDatePickerForm&>(form).GrabWithCalendar(picture); }
 
+TForm* MakeSortGridForm()
+{
+    Kept.push_back(std::make_unique<TSortGridForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareSortGridForm(TForm& form) { static_cast<TSortGridForm&>(form).SortByName(); }
+
 void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
@@ -125,6 +133,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "tab-drag", MakeTabDragForm, PrepareTabDragForm, GrabTabDragForm },
     { "column-grid", MakeColumnGridForm, PrepareColumnGridForm },
     { "date-pickers", MakeDatePickerForm, PrepareDatePickerForm, GrabDatePickerForm },
+    { "sort-grid", MakeSortGridForm, PrepareSortGridForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
