@@ -299,6 +299,31 @@ String CutToWidth(TCanvas& canvas, String caption, int32_t available)
     return caption;
 }
 
+uint32_t CaptionFlags(const TLbButtonFace& face)
+{
+    uint32_t flags = DT_WORDBREAK;
+    if (face.Alignment == taRightJustify)
+        flags |= DT_RIGHT;
+    else if (face.Alignment == taCenter)
+        flags |= DT_CENTER;
+    return flags;
+}
+
+// The caption of a bsShape button: centred over the whole button.
+void DrawShapeCaption(TCanvas& canvas, int32_t width, int32_t height, const TLbButtonFace& face)
+{
+    if (face.Font)
+        canvas.SetFont(*face.Font);
+    canvas.Brush().SetStyle(bsClear);
+    const int32_t shift = face.Enabled && face.Down ? 1 : 0;
+    const int32_t available = std::max(width - 8, 0);
+    const String caption = face.WordWrap ? face.Caption : CutToWidth(canvas, face.Caption, available);
+    TRect bounds = Rect(0, 0, available, 0);
+    const int32_t textHeight = canvas.DrawText(caption, bounds, CaptionFlags(face) | DT_CALCRECT);
+    TRect textRect = Rect(shift, (height - textHeight) / 2 + shift, width, height);
+    canvas.DrawText(caption, textRect, DT_WORDBREAK | DT_CENTER);
+}
+
 } // namespace
 
 TColor LbBlendHotTrack(TColor face, TColor hot, int32_t step)
@@ -359,11 +384,7 @@ void DrawLbButtonFace(TCanvas& canvas, int32_t width, int32_t height, const TLbB
             canvas.Draw(x, y, cell);
     };
 
-    uint32_t flags = DT_WORDBREAK;
-    if (face.Alignment == taRightJustify)
-        flags |= DT_RIGHT;
-    else if (face.Alignment == taCenter)
-        flags |= DT_CENTER;
+    const uint32_t flags = CaptionFlags(face);
     auto measure = [&](const String& text, int32_t available, int32_t& textWidth) {
         TRect bounds = Rect(0, 0, available, 0);
         const int32_t textHeight = canvas.DrawText(text, bounds, flags | DT_CALCRECT);
@@ -375,13 +396,8 @@ void DrawLbButtonFace(TCanvas& canvas, int32_t width, int32_t height, const TLbB
     const int32_t w = width;
     const int32_t h = height;
     if (face.Style == bsShape) {
-        const int32_t available = std::max(w - 8, 0);
-        const String caption = fit(available);
-        int32_t textWidth = 0;
-        const int32_t textHeight = measure(caption, available, textWidth);
         drawGlyph((w - glyphWidth) / 2, (h - glyphHeight) / 2);
-        TRect textRect = Rect(shift, (h - textHeight) / 2 + shift, w, h);
-        canvas.DrawText(caption, textRect, DT_WORDBREAK | DT_CENTER);
+        DrawShapeCaption(canvas, w, h, face);
     } else {
         int32_t available = std::max(w - 8, 0);
         int32_t textLeft = shift + 4;
@@ -488,7 +504,8 @@ void TLbButton::StopFadeThread()
 
 void TLbButton::FadeStep()
 {
-    if ((ComponentState() & csDestroying))
+    // A step already on its way when the mouse came back finds it hovering.
+    if ((ComponentState() & csDestroying) || bCursorOnButton)
         return;
     --FHotTrackStep;
     if (FHotTrackStep <= 0) {
@@ -659,6 +676,10 @@ void TLbButton::Paint()
     face.NumGlyphs = FNumGlyphs;
     face.HotTrackStep = FHotTrackStep;
 
+    // A bsShape caption goes on the button's own canvas, over what shows
+    // through: smoothed onto the key colour its edges would keep a purple fringe.
+    if (FStyle == bsShape)
+        face.Caption.clear();
     TCanvas& canvas = bitmap.Canvas();
     if (FStyle == bsOld && focused) {
         // A focused old-style button wears a black frame around a smaller face.
@@ -673,6 +694,10 @@ void TLbButton::Paint()
         DrawLbButtonFace(canvas, w, h, face);
     }
     Canvas().Draw(0, 0, bitmap);
+    if (FStyle == bsShape) {
+        face.Caption = Caption();
+        DrawShapeCaption(Canvas(), w, h, face);
+    }
     if (focused && Enabled() && FStyle != bsShape)
         Canvas().DrawFocusRect(Rect(4, 4, w - 4, h - 4));
 }
@@ -737,6 +762,9 @@ void TLbButton::CMMouseEnter(TMessage&)
     if (!AcceptsPointer())
         return;
     bCursorOnButton = true;
+    // A fade still running stops, so the hovered button keeps its highlight.
+    if (FThread && !FThread->Suspended())
+        FThread->Suspend();
     FHotTrackStep = 8;
     Repaint();
     if (OnMouseEnter)

@@ -201,7 +201,9 @@ TSlantTabContentLayout TSlantTabControl::CalculateRects() const
 THitTestArea TSlantTabControl::GetHitTestArea(int32_t mouseX, int32_t mouseY)
 {
     const ISlantTabPolygons polygons = GetPolygons();
-    if (CloseButtonVisible() && ScrolledRect(BidiRect(GetCloseButonRect())).Contains({ mouseX, mouseY }))
+    // Where the button is drawn: a button left alone on a narrow tab is centred.
+    const TSlantTabContentLayout layout = CalculateRects();
+    if (layout.CloseButtonVisible && layout.CloseButtonRect.Contains({ mouseX, mouseY }))
         return htCloseButton;
     for (int32_t index = 0; index < polygons->PolygonCount(); ++index)
         if (PointInPolygon(polygons->GetPolygons(index).Polygon, mouseX, mouseY))

@@ -375,13 +375,18 @@ void TCustomSlantTabs::DoChange(TSlantTab* tab, TTabChangeType changeType)
             break;
         case tcDeactivated: {
             SetControlDrawState(*tab->TabControl(), dsNotActive, false);
+            // One offer each way: a tab whose activation is refused is not passed over for the next one.
             const int32_t index = FTabs->IndexOf(tab);
             for (int32_t at = index + 1; at < FTabs->Count() && !FTabs->ActiveTab(); ++at)
-                if (FTabs->Items(at)->Visible())
+                if (FTabs->Items(at)->Visible()) {
                     FTabs->Items(at)->SetActive(true);
+                    break;
+                }
             for (int32_t at = index - 1; at >= 0 && !FTabs->ActiveTab(); --at)
-                if (FTabs->Items(at)->Visible())
+                if (FTabs->Items(at)->Visible()) {
                     FTabs->Items(at)->SetActive(true);
+                    break;
+                }
             break;
         }
         case tcPinned:

@@ -229,13 +229,20 @@ protected:
     virtual void DoStateChange(TSlantTabStates previous, TSlantTabStates current);
     virtual void DoShowHint(const THitTestResult& hit, String& hintText, int32_t& hintTimeout);
     virtual void DoTabDblClick(TSlantTab* tab);
+    virtual void DoBeginTabDrag(TSlantTab* tab, bool& allow);
+    virtual void DoMouseLeave();
     virtual void DoTabDragStart(TSlantTab* tab, bool& allow);
+    virtual void DoTabDragOver(int32_t x, int32_t y, TDragState state, const std::shared_ptr<TDragTabObject>& dragTabObject, bool& accept);
+    virtual void DoTabDragDrop(int32_t x, int32_t y, const std::shared_ptr<TDragTabObject>& dragTabObject, bool cancelled,
+        TTabDropOptions& tabDropOptions);
+    virtual void DoTabDragEnd(int32_t mouseX, int32_t mouseY, bool cancelled);
     virtual void DoTabDragDropped(const std::shared_ptr<TDragTabObject>& dragTabObject, TSlantTab* newTab);
     virtual void DoScroll();
     virtual void DoScrollWidthChanged();
     virtual void DoAnimateStyle(TBaseSlantTabsControl& control, TDrawState newDrawState, uint32_t& animationTimeMS, TSlantTabsEaseType& easeType);
     virtual void DoAnimateMovement(TBaseSlantTabsControl& control, uint32_t& animationTimeMS, TSlantTabsEaseType& easeType);
     virtual void DoSetTabWidth(TSlantTabControl& tabControl, int32_t& tabWidth);
+    virtual void ShowTabMenu(TComponent* sender, TPoint mousePos);
     virtual void TabMenuItemClick(TMenuItem* sender);
     virtual void DoNeedDragImageControl(TSlantTab* tab, TWinControl*& dragControl);
     virtual void DoCreateDragForm(TSlantTab* tab, std::unique_ptr<TForm>& dragForm);
@@ -243,6 +250,11 @@ protected:
     // The picture of tab for a drag outside every strip, as the drag options
     // ask for; null for none (the cursor alone shows the drag).
     virtual std::unique_ptr<TForm> CreateDragForm(TSlantTab* tab);
+    // Whether a tab dragged over the point (x, y) may be dropped here.
+    virtual bool InsideDropArea(int32_t x, int32_t y);
+
+    // A second drag-start hook for derived strips, asked before the drag begins.
+    TTabDragStartEvent FOnBeginTabDrag;
 
 private:
     // Keeps a reference to an image list that is cleared when the list goes.
@@ -264,6 +276,7 @@ private:
     void PositionTabs(int32_t& x, int32_t tabWidth, int32_t endSpace, bool pinned);
     void PositionTabsAfterDelete(int32_t& x);
     void AdjustScrollOffsetToWidth(bool force);
+    void ClampScrollOffset();
     void ScrollTimerTick();
     void SmartResizeTimerTick();
     void SetTabClipRegion(TGPGraphics& canvas);
@@ -316,6 +329,8 @@ private:
     TSlantTabsEaseType FMovementEaseType = ttNone;
     uint32_t FMovementAnimationTime = 0;
     int32_t FMaxAddButtonRight = 0;
+    // The end of scrolling the scroll buttons' look was last set for.
+    int32_t FDrawStatesMaxScrollOffset = 0;
     uint32_t FNextModifiedGlowAnimateTickCount = 0;
     uint32_t FNextSpinnerAnimateTickCount = 0;
     bool FControlConstructed = false;

@@ -179,6 +179,14 @@ TSlantTab* TSlantTabsList::Insert(int32_t index)
     return tab;
 }
 
+void TSlantTabsList::SetItem(int32_t index, const TSlantTab& value)
+{
+    TSlantTab* tab = Items(index);
+    tab->Assign(value);
+    // The tab of this list reports, not value, which may belong to another strip.
+    tab->DoChanged(tcAdded);
+}
+
 int32_t TSlantTabsList::IndexOf(const TSlantTab* tab) const
 {
     for (int32_t index = 0; index < Count(); ++index)

@@ -86,6 +86,8 @@ public:
     TSlantTab* Insert(int32_t index);
     TSlantTab* Items(int32_t index) const { return static_cast<TSlantTab*>(TCollection::Items(index)); }
     TSlantTab* operator[](int32_t index) const { return Items(index); }
+    // Copies value into the tab at index, which then reports itself as added.
+    void SetItem(int32_t index, const TSlantTab& value);
     int32_t IndexOf(const TSlantTab* tab) const;
     void Move(int32_t oldIndex, int32_t newIndex);
     // Removes the tab, or marks it while its closing animation runs (a second

@@ -3,6 +3,8 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
 
+#include <exception>
+
 void TCustomSlantTabs::BeginDrag(int32_t mouseX, int32_t mouseY)
 {
     ClearTabDeletionStates();
@@ -41,37 +43,51 @@ void TCustomSlantTabs::BeginDrag(int32_t mouseX, int32_t mouseY)
     TabDragOver(*this, mouseX, mouseY, dsDragEnter, FDragTabObject, accept);
 }
 
+namespace {
+
+// Runs one step of ending a drag; an error is kept for later (the first one
+// wins) so that the steps after it still run.
+template <typename TStep> void Guarded(std::exception_ptr& error, TStep&& step)
+{
+    try {
+        step();
+    } catch (...) {
+        if (!error)
+            error = std::current_exception();
+    }
+}
+
+} // namespace
+
 void TCustomSlantTabs::EndDrag(int32_t mouseX, int32_t mouseY, bool cancelled)
 {
     const std::shared_ptr<TDragTabObject> drag = FDragTabObject;
     TTabDropOptions options;
-    const auto clearDrag = [&] {
+    std::exception_ptr error;
+    if (drag) {
+        Guarded(error, [&] { DropDraggedTab(drag, mouseX, mouseY, cancelled, options); });
+        // Both strips hear of the end, also after a handler's error.
+        if (ISlantTabDockControl* dock = drag->DockControl)
+            Guarded(error, [&] { dock->TabDragEnd(mouseX, mouseY, cancelled); });
+        Guarded(error, [&] { TabDragEnd(mouseX, mouseY, cancelled); });
         // The picture goes with the drag, whoever still holds the payload.
-        if (drag)
-            drag->DragForm.reset();
-        FDragTabObject.reset();
-        FActiveDragTabObject.reset();
-        FDragTabControl = nullptr;
-        FOwnDragTabControl.reset();
-        FDragCancelled = false;
-    };
-    // A handler's error ends the drag as well, without deleting anything.
-    try {
-        if (drag)
-            DropDraggedTab(drag, mouseX, mouseY, cancelled, options);
-    } catch (...) {
-        clearDrag();
-        RemoveState(stsDragging);
-        throw;
+        drag->DragForm.reset();
     }
-    clearDrag();
-    // The options act on the dragged tab, wherever it is and whichever tab is active.
-    if (drag && options.Contains(tdDeleteDraggedTab)) {
+    FDragTabObject.reset();
+    FActiveDragTabObject.reset();
+    FDragTabControl = nullptr;
+    FOwnDragTabControl.reset();
+    FDragCancelled = false;
+    // The options act on the dragged tab, wherever it is and whichever tab is
+    // active; after an error nothing is deleted, as the copy may be missing.
+    if (drag && !error && options.Contains(tdDeleteDraggedTab)) {
         const int32_t index = FTabs->IndexOf(drag->DragTab);
         if (index >= 0)
-            DeleteTabByIndex(index);
+            Guarded(error, [&] { DeleteTabByIndex(index); });
     }
     RemoveState(stsDragging);
+    if (error)
+        std::rethrow_exception(error);
 }
 
 void TCustomSlantTabs::DropDraggedTab(const std::shared_ptr<TDragTabObject>& drag, int32_t mouseX, int32_t mouseY, bool cancelled,
@@ -79,17 +95,18 @@ void TCustomSlantTabs::DropDraggedTab(const std::shared_ptr<TDragTabObject>& dra
 {
     SetCursor(drag->OriginalCursor);
     ISlantTabDockControl* dock = drag->DockControl;
+    if (!dock) {
+        options = cancelled ? TTabDropOptions {} : TTabDropOptions { tdDeleteDraggedTab };
+        TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
+        if (cancelled)
+            options = {};
+        return;
+    }
+    options = dock == this ? TTabDropOptions { tdMoveTab } : TTabDropOptions { tdDeleteDraggedTab, tdCreateDroppedTab };
     TSlantTab* newTab = nullptr;
-    if (dock) {
-        options = dock == this ? TTabDropOptions { tdMoveTab } : TTabDropOptions { tdDeleteDraggedTab, tdCreateDroppedTab };
-        try {
-            dock->TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
-        } catch (...) {
-            // The strip under the pointer lets go of the drag all the same.
-            bool accept = true;
-            dock->TabDragOver(*this, mouseX, mouseY, dsDragLeave, drag, accept);
-            throw;
-        }
+    std::exception_ptr error;
+    Guarded(error, [&] {
+        dock->TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
         // A cancelled drag never copies or deletes: the tab goes back.
         if (cancelled)
             options = {};
@@ -105,27 +122,28 @@ void TCustomSlantTabs::DropDraggedTab(const std::shared_ptr<TDragTabObject>& dra
             AddState(stsCancellingDrag);
             Redraw();
         }
+    });
+    // The strip under the pointer lets go of the drag all the same.
+    Guarded(error, [&] {
         bool accept = true;
         dock->TabDragOver(*this, mouseX, mouseY, dsDragLeave, drag, accept);
-        if (newTab)
-            dock->GetControl().DoTabDragDropped(drag, newTab);
-    } else {
-        options = cancelled ? TTabDropOptions {} : TTabDropOptions { tdDeleteDraggedTab };
-        TabDragDrop(*this, mouseX, mouseY, drag, cancelled, options);
-        if (cancelled)
-            options = {};
-    }
-    if (dock)
-        dock->TabDragEnd(mouseX, mouseY, cancelled);
-    TabDragEnd(mouseX, mouseY, cancelled);
+    });
+    if (newTab)
+        Guarded(error, [&] { dock->GetControl().DoTabDragDropped(drag, newTab); });
+    if (error)
+        std::rethrow_exception(error);
+}
+
+bool TCustomSlantTabs::InsideDropArea(int32_t x, int32_t y)
+{
+    // The source strip takes its own tab back only over the tab area.
+    return !HasState(stsDragging) || FOptions->DragDrop().DragType() == dtNone || RightToLeftRect(FTabContainerRect).Contains({ x, y });
 }
 
 void TCustomSlantTabs::TabDragOver(TCustomSlantTabs&, int32_t x, int32_t y, TDragState state, const std::shared_ptr<TDragTabObject>& dragTabObject, bool& accept)
 {
-    accept = !HasState(stsDragging) || FOptions->DragDrop().DragType() == dtNone
-        || RightToLeftRect(FTabContainerRect).Contains({ x, y }) || FOptions->Display().TabContainer().OverlayButtons();
-    if (OnTabDragOver)
-        OnTabDragOver(this, x, y, state, dragTabObject, accept);
+    accept = InsideDropArea(x, y);
+    DoTabDragOver(x, y, state, dragTabObject, accept);
     AddState(stsControlPositionsInvalidated);
     if (!accept && state != dsDragLeave)
         return;
@@ -190,8 +208,7 @@ void TCustomSlantTabs::TabDragDrop(TCustomSlantTabs&, int32_t x, int32_t y, cons
         const TRect& rect = FDragTabControl->ControlRect();
         FDragTabControl->SetPosition({ rect.Left + FScrollOffset, rect.Top, rect.Right + FScrollOffset, rect.Bottom }, 0, ttNone);
     }
-    if (OnTabDragDrop)
-        OnTabDragDrop(this, x, y, dragTabObject, cancelled, tabDropOptions);
+    DoTabDragDrop(x, y, dragTabObject, cancelled, tabDropOptions);
 }
 
 TSlantTab* TCustomSlantTabs::InsertDroppedTab()
@@ -214,10 +231,14 @@ TSlantTab* TCustomSlantTabs::InsertDroppedTab()
         tab->SetTag(source.Tag());
         tab->SetVisible(source.Visible());
         tab->SetModified(source.Modified());
-        const int32_t target = std::clamp(drag->DropTabIndex, 0, FTabs->Count() - 1);
-        FTabs->Move(FTabs->IndexOf(tab), target);
+        // Pinning moves a tab to the end of the pinned run, so it comes before the move to the drop index.
         if (source.Pinned() != tab->Pinned())
             tab->SetPinned(source.Pinned());
+        // A handler may have changed the index: the tab stays in the run it belongs to, pinned tabs leading.
+        const int32_t pinnedRun = LastPinnedIndex() + 1;
+        const int32_t target = tab->Pinned() ? std::clamp(drag->DropTabIndex, 0, pinnedRun - 1)
+                                             : std::clamp(drag->DropTabIndex, pinnedRun, FTabs->Count() - 1);
+        FTabs->Move(FTabs->IndexOf(tab), target);
         if (FDragTabControl)
             tab->TabControl()->SetPosition(FDragTabControl->ControlRect(), 0, ttNone);
         tab->SetActive(true);
@@ -232,10 +253,37 @@ TSlantTab* TCustomSlantTabs::InsertDroppedTab()
 
 void TCustomSlantTabs::TabDragEnd(int32_t mouseX, int32_t mouseY, bool cancelled)
 {
-    if (OnTabDragEnd)
-        OnTabDragEnd(this, mouseX, mouseY, cancelled);
+    std::exception_ptr error;
+    Guarded(error, [&] { DoTabDragEnd(mouseX, mouseY, cancelled); });
     AddState(stsControlPositionsInvalidated);
     Redraw();
+    if (error)
+        std::rethrow_exception(error);
+}
+
+void TCustomSlantTabs::DoTabDragOver(int32_t x, int32_t y, TDragState state, const std::shared_ptr<TDragTabObject>& dragTabObject, bool& accept)
+{
+    if (OnTabDragOver)
+        OnTabDragOver(this, x, y, state, dragTabObject, accept);
+}
+
+void TCustomSlantTabs::DoTabDragDrop(int32_t x, int32_t y, const std::shared_ptr<TDragTabObject>& dragTabObject, bool cancelled,
+    TTabDropOptions& tabDropOptions)
+{
+    if (OnTabDragDrop)
+        OnTabDragDrop(this, x, y, dragTabObject, cancelled, tabDropOptions);
+}
+
+void TCustomSlantTabs::DoTabDragEnd(int32_t mouseX, int32_t mouseY, bool cancelled)
+{
+    if (OnTabDragEnd)
+        OnTabDragEnd(this, mouseX, mouseY, cancelled);
+}
+
+void TCustomSlantTabs::DoBeginTabDrag(TSlantTab* tab, bool& allow)
+{
+    if (FOnBeginTabDrag)
+        FOnBeginTabDrag(this, tab, allow);
 }
 
 void TCustomSlantTabs::DoTabDragDropped(const std::shared_ptr<TDragTabObject>& dragTabObject, TSlantTab* newTab)

@@ -193,6 +193,7 @@ void TCustomSlantTabs::CalculateTabPositions()
     if (FScrollWidth != FPreviousScrollWidth)
         DoScrollWidthChanged();
     FPreviousScrollWidth = FScrollWidth;
+    ClampScrollOffset();
     RemoveState(stsCancellingDrag);
     RemoveState(stsCompletingDrag);
     RemoveState(stsResizing);
@@ -330,6 +331,20 @@ void TCustomSlantTabs::SetScrollOffset(int32_t value)
     UpdateControlDrawStates(true);
     Redraw();
     DoScroll();
+}
+
+// Tabs hidden or removed while the strip is scrolled would leave blank space
+// after the last tab. A smart delete keeps it until the mouse leaves, so that
+// the next close button stays under the mouse, and a drag until it ends.
+void TCustomSlantTabs::ClampScrollOffset()
+{
+    const int32_t maximum = MaxScrollOffset();
+    const bool keep = HasState(stsDeletingUnPinnedTabs) || HasState(stsDragging) || FActiveDragTabObject;
+    if (!keep && FScrollOffset > maximum)
+        SetScrollOffset(maximum);
+    else if (maximum != FDrawStatesMaxScrollOffset)
+        // The scroll buttons look disabled at the ends, wherever the end now is.
+        UpdateControlDrawStates(true);
 }
 
 void TCustomSlantTabs::ScrollIntoView(TSlantTab* tab)

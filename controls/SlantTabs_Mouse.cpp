@@ -73,6 +73,7 @@ void TCustomSlantTabs::UpdateControlDrawStates(bool force)
         FLastHitTestResult = hit;
         const bool rightToLeft = IsRightToLeft(FBiDiMode);
         const int32_t maximum = MaxScrollOffset();
+        FDrawStatesMaxScrollOffset = maximum;
         const bool leftDisabled = rightToLeft ? FScrollOffset == maximum : FScrollOffset == 0;
         const bool rightDisabled = rightToLeft ? FScrollOffset == 0 : FScrollOffset == maximum;
         SetControlDrawState(*FScrollButtonLeftControl, leftDisabled ? dsDisabled : dsActive, true);
@@ -173,8 +174,12 @@ void TCustomSlantTabs::MouseMove(TShiftState shift, int32_t x, int32_t y)
     const int32_t threshold = drag.DragStartPixels();
     if (!HasState(stsDragging) && drag.DragType() != dtNone && HasState(stsMouseDown) && FMouseDownHitTest.HitTestArea == htTab
         && FMouseButton == mbLeft && hit.HitTestArea == htTab
-        && (std::abs(x - FMouseDownPoint.X) >= threshold || std::abs(y - FMouseDownPoint.Y) >= threshold))
-        BeginDrag(FMouseDownPoint.X, FMouseDownPoint.Y);
+        && (std::abs(x - FMouseDownPoint.X) >= threshold || std::abs(y - FMouseDownPoint.Y) >= threshold)) {
+        bool allow = true;
+        DoBeginTabDrag(hit.TabIndex >= 0 ? FTabs->Items(hit.TabIndex) : nullptr, allow);
+        if (allow)
+            BeginDrag(FMouseDownPoint.X, FMouseDownPoint.Y);
+    }
     if (!FDragTabObject) {
         UpdateControlDrawStates(false);
         if (FOptions->Display().TabMouseGlow().Visible() && (hit.HitTestArea == htTab || hit.HitTestArea == htCloseButton))
@@ -245,7 +250,7 @@ void TCustomSlantTabs::MouseUp(TMouseButton button, TShiftState shift, int32_t x
         } else if (hit.HitTestArea == htAddButton && FMouseDownHitTest.HitTestArea == htAddButton) {
             DoButtonAddClick();
             AddState(stsControlPositionsInvalidated);
-        } else if (FMouseButton == mbLeft && button == mbLeft && hit.HitTestArea == htCloseButton && FMouseDownHitTest.HitTestArea == htCloseButton
+        } else if (FMouseButton == mbLeft && hit.HitTestArea == htCloseButton && FMouseDownHitTest.HitTestArea == htCloseButton
             && hit.TabIndex == FMouseDownHitTest.TabIndex && hit.TabIndex >= 0) {
             TSlantTab* tab = FTabs->Items(hit.TabIndex);
             bool close = true;
@@ -281,11 +286,12 @@ void TCustomSlantTabs::MouseLeave()
     FLastMouseX = -1;
     FLastMouseY = -1;
     UpdateControlDrawStates(false);
-    if (HasState(stsDeletingUnPinnedTabs))
-        FCancelTabSmartResizeTimer->SetEnabled(true);
+    FCancelTabSmartResizeTimer->SetEnabled(true);
     Redraw();
-    TCustomControl::MouseLeave();
+    DoMouseLeave();
 }
+
+void TCustomSlantTabs::DoMouseLeave() { TCustomControl::MouseLeave(); }
 
 void TCustomSlantTabs::WndProc(TMessage& message)
 {
@@ -349,9 +355,15 @@ void TCustomSlantTabs::WMContextMenu(TMessage& message)
         PopupMenu()->SetPopupComponent(this);
         PopupMenu()->Popup(point.X, point.Y);
     } else if (FOptions->Behaviour().UseBuiltInPopupMenu() && !FDragTabObject) {
-        std::unique_ptr<TPopupMenu> menu = BuildTabMenu();
-        menu->Popup(point.X, point.Y);
+        ShowTabMenu(this, point);
     }
+}
+
+void TCustomSlantTabs::ShowTabMenu(TComponent*, TPoint mousePos)
+{
+    // Held here, not by the strip: an item's click may open the menu again.
+    const std::unique_ptr<TPopupMenu> menu = BuildTabMenu();
+    menu->Popup(mousePos.X, mousePos.Y);
 }
 
 std::unique_ptr<TPopupMenu> TCustomSlantTabs::BuildTabMenu()

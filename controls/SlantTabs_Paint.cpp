@@ -56,8 +56,7 @@ const TBitmap& TCustomSlantTabs::DrawCanvas()
         TSlantTabsLookAndFeelStyle& container = FLookAndFeel->TabsContainer();
         for (int32_t index = 0; index < count; ++index) {
             collected[index]->FillRectangle(container.GetBrush(ClientRect()), ToGPRectF(ClientRect()));
-            if (container.OutlineSize() > 0)
-                collected[index]->DrawRectangle(container.GetPen(), ToGPRectF(ClientRect()));
+            collected[index]->DrawRectangle(container.GetPen(), ToGPRectF(ClientRect()));
         }
     }
     DoAfterDrawItem(g2, ClientRect(), itBackground, -1);

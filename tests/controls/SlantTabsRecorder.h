@@ -56,8 +56,8 @@ public:
     TOptions& GetOptions() override { return Options; }
     TImageList* GetImages() const override { return nullptr; }
     TImageList* GetImagesOverlay() const override { return nullptr; }
-    TImageList* GetImagesSpinnerDownload() const override { return nullptr; }
-    TImageList* GetImagesSpinnerUpload() const override { return nullptr; }
+    TImageList* GetImagesSpinnerDownload() const override { return SpinnerImages; }
+    TImageList* GetImagesSpinnerUpload() const override { return SpinnerImages; }
 
     std::vector<TReport> Reports;
     std::vector<std::pair<TSlantTab*, TSlantTab*>> Asked;
@@ -67,6 +67,7 @@ public:
     int32_t ClientWidth = 300;
     TBiDiMode BiDi = bdLeftToRight;
     ISlantTabPolygons Hook;
+    TImageList* SpinnerImages = nullptr;
     TOptions Options;
     TSlantTabsLookAndFeel Look;
 };

@@ -276,6 +276,8 @@ TEST_F(LbButtonTest, DialogKeysClickDefaultAndCancelButtons)
     ok->SetDefault(true);
     TProbeButton* cancel = AddButton("cancel", 40);
     cancel->SetCancel(true);
+    // A second Default button: the key stops at the first that takes it.
+    AddButton("later", 70)->SetDefault(true);
     ShowForm();
     ASSERT_TRUE(Edit->Focused());
 
@@ -351,12 +353,18 @@ TEST_F(LbButtonTest, CaptionAcceleratorClicks)
 {
     TProbeButton* save = AddButton("save", 10);
     save->SetCaption(QStringLiteral("&Save"));
+    // The same accelerator on a later button: only the first one clicks.
+    TProbeButton* send = AddButton("send", 40);
+    send->SetCaption(QStringLiteral("&Send"));
     ShowForm();
     Press(Qt::Key_S, Qt::AltModifier, QStringLiteral("s"));
     EXPECT_EQ(Clicks, (std::vector<std::string> { "save" }));
     save->SetVisible(false);
     Press(Qt::Key_S, Qt::AltModifier, QStringLiteral("s"));
-    EXPECT_EQ(Clicks.size(), 1u);
+    EXPECT_EQ(Clicks, (std::vector<std::string> { "save", "send" }));
+    send->SetVisible(false);
+    Press(Qt::Key_S, Qt::AltModifier, QStringLiteral("s"));
+    EXPECT_EQ(Clicks.size(), 2u);
 }
 
 TEST_F(LbButtonTest, PopupMenuShowsUnderTheBottomLeftCornerOnClick)
@@ -465,6 +473,30 @@ TEST_F(LbButtonTest, SlowDeceaseFadesThroughEveryLevelAndParksTheThread)
     EXPECT_NE(button->FadeThread(), nullptr);
 }
 
+TEST_F(LbButtonTest, AMouseComingBackDuringAFadeKeepsTheFullHighlight)
+{
+    TProbeButton* button = AddButton("b", 10);
+    button->SetCaption({});
+    button->SetHotTrackColor(clYellow);
+    button->SetSlowDecease(true);
+    ShowForm();
+    button->Perform(CM_MOUSEENTER);
+    button->Perform(CM_MOUSELEAVE);
+    QElapsedTimer waited;
+    waited.start();
+    while (button->HotTrackStep() > 5 && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_LE(button->HotTrackStep(), 5);
+    ASSERT_GT(button->HotTrackStep(), 0) << "the fade is still running";
+    button->Perform(CM_MOUSEENTER);
+    waited.restart();
+    while (waited.elapsed() < 400)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(button->HotTrackStep(), 8);
+    EXPECT_TRUE(button->FadeThread()->Suspended());
+    EXPECT_EQ(CentreOf(*button), clYellow);
+}
+
 TEST_F(LbButtonTest, FocusedButtonDrawsTheFocusRectangleAndOldStyleItsBlackFrame)
 {
     TProbeButton* button = AddButton("b", 10);
@@ -511,4 +543,29 @@ TEST_F(LbButtonTest, TransparentStylesLeaveTheParentBackground)
     }
     button->SetStyle(bsNormal);
     EXPECT_EQ(button->ExStyle(), 0u);
+}
+
+TEST_F(LbButtonTest, AShapeCaptionBlendsIntoWhatShowsThroughWithoutAFringe)
+{
+    Form->SetColor(clRed);
+    TProbeButton* button = AddButton("b", 10);
+    button->SetCaption(QStringLiteral("Shape"));
+    button->SetStyle(bsShape);
+    button->Font().SetColor(clBlack);
+    button->Font().SetHeight(-16);
+    TBitmap image;
+    GrabControl(*Form, image);
+    // Red behind, black ink: every pixel between them has no blue at all; on
+    // the key colour the smoothed edges would turn purple.
+    int32_t inked = 0;
+    int32_t mostBlue = 0;
+    for (int32_t y = 10; y < 33; ++y)
+        for (int32_t x = 150; x < 250; ++x) {
+            const TColor color = image.Canvas().Pixels(x, y);
+            mostBlue = std::max(mostBlue, int32_t { GetBValue(color) });
+            if (GetRValue(color) < 0x60)
+                ++inked;
+        }
+    EXPECT_GT(inked, 20) << "the caption shows";
+    EXPECT_LT(mostBlue, 16);
 }

@@ -322,6 +322,104 @@ TEST(LbButtonFace, GlyphAndCaptionPlacementFollowLayoutAndAlignment)
     }
 }
 
+namespace {
+
+// Columns [first, last] of the black caption ink in the rows [top, bottom), or {-1, -1}.
+std::pair<int32_t, int32_t> InkColumns(TFaceImage& image, int32_t width, int32_t top, int32_t bottom)
+{
+    std::pair<int32_t, int32_t> columns { -1, -1 };
+    for (int32_t x = 0; x < width; ++x)
+        for (int32_t y = top; y < bottom; ++y) {
+            const TColor c = image.At(x, y);
+            if (GetRValue(c) < 0x60 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60) {
+                if (columns.first < 0)
+                    columns.first = x;
+                columns.second = x;
+                break;
+            }
+        }
+    return columns;
+}
+
+// Columns [first, last] of the blue glyph cell on row y.
+std::pair<int32_t, int32_t> GlyphColumns(TFaceImage& image, int32_t width, int32_t y)
+{
+    std::pair<int32_t, int32_t> columns { -1, -1 };
+    for (int32_t x = 0; x < width; ++x)
+        if (image.At(x, y) == clBlue) {
+            if (columns.first < 0)
+                columns.first = x;
+            columns.second = x;
+        }
+    return columns;
+}
+
+} // namespace
+
+TEST(LbButtonFace, ACentredGlyphSitsBesideTheCaptionAndTheTwoAreCentredTogether)
+{
+    // The dialogs' buttons: one-cell glyph, centred, a short caption.
+    const TBitmap strip = Strip(1);
+    TFont font;
+    font.SetColor(clBlack);
+    font.SetHeight(-16);
+    for (const TLbButtonLayout layout : { blGlyphLeft, blGlyphRight }) {
+        SCOPED_TRACE(layout == blGlyphLeft ? "glyph left" : "glyph right");
+        TLbButtonFace face = PlainFace(bsEncarta);
+        face.Caption = QStringLiteral("OK");
+        face.Font = &font;
+        face.Glyph = &strip;
+        face.NumGlyphs = 1;
+        face.Alignment = taCenter;
+        face.Layout = layout;
+        TFaceImage image(120, 60, face);
+        const auto glyph = GlyphColumns(image, 120, 30);
+        ASSERT_EQ(glyph.second - glyph.first, 23);
+        const auto ink = layout == blGlyphLeft ? InkColumns(image, 120, 18, 42) : InkColumns(image, glyph.first, 18, 42);
+        ASSERT_GE(ink.first, 0);
+        const int32_t gap = layout == blGlyphLeft ? ink.first - glyph.second - 1 : glyph.first - ink.second - 1;
+        EXPECT_GE(gap, 3);
+        EXPECT_LE(gap, 5);
+        const int32_t blockLeft = std::min(glyph.first, ink.first);
+        const int32_t blockRight = std::max(glyph.second, ink.second);
+        EXPECT_NEAR(blockLeft + blockRight + 1, 120, 6) << "glyph and caption together sit in the middle";
+    }
+}
+
+TEST(LbButtonFace, EncartaCaptionTurnsBoldWhilePressedOthersShift)
+{
+    TFont font;
+    font.SetColor(clBlack);
+    font.SetHeight(-16);
+    struct Case {
+        TLbButtonStyle style;
+        int32_t shift;
+        bool wider;
+    };
+    const Case cases[] = { { bsEncarta, 0, true }, { bsNormal, 1, false } };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(static_cast<int>(entry.style));
+        TLbButtonFace face = PlainFace(entry.style);
+        face.Caption = QStringLiteral("OK");
+        face.Font = &font;
+        face.Enabled = true;
+        TFaceImage up(120, 40, face);
+        face.Down = true;
+        TFaceImage down(120, 40, face);
+        const auto upInk = InkColumns(up, 120, 2, 38);
+        const auto downInk = InkColumns(down, 120, 2, 38);
+        ASSERT_GE(upInk.first, 0);
+        const int32_t upWidth = upInk.second - upInk.first;
+        const int32_t downWidth = downInk.second - downInk.first;
+        if (entry.wider) {
+            EXPECT_GT(downWidth, upWidth);
+        } else {
+            EXPECT_EQ(downWidth, upWidth);
+            EXPECT_EQ(downInk.first, upInk.first + entry.shift);
+        }
+    }
+}
+
 TEST(LbButtonFace, DisabledCaptionTurnsGreyExceptInShapeStyle)
 {
     TFont font;

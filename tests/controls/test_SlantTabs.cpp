@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+
 #include <filesystem>
 #include <string>
 
@@ -226,22 +229,29 @@ TEST(SlantTabsLayout, SpreadsTheEndSpaceOverTheFirstTabs)
     struct TCase {
         int32_t Width;
         int32_t Tabs;
+        bool PinnedWithText;
         std::vector<int32_t> Lefts;
         int32_t TabWidth;
         int32_t ScrollWidth;
         TTabDisplayState Display;
     };
     const TCase cases[] = {
-        { 100, 3, { 0, 29, 57 }, 43, 85, tdCompressed },
-        { 500, 2, { 0, 200 }, 215, 400, tdNormal },
-        { 400, 2, { 0, 193 }, 207, 385, tdCompressed },
-        { 100, 5, { 0, 25, 50, 75, 100 }, 40, 125, tdScrolling },
+        { 100, 3, false, { 0, 29, 57 }, 43, 85, tdCompressed },
+        { 500, 2, false, { 0, 200 }, 215, 400, tdNormal },
+        { 400, 2, false, { 0, 193 }, 207, 385, tdCompressed },
+        { 100, 5, false, { 0, 25, 50, 75, 100 }, 40, 125, tdScrolling },
+        // A pinned tab showing its text shares the space; the spare pixel goes to the first unpinned tab.
+        { 100, 3, true, { 0, 28, 57 }, 43, 85, tdCompressed },
     };
     for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Width);
+        SCOPED_TRACE(std::to_string(c.Width) + (c.PinnedWithText ? " pinned" : ""));
         TStripRig rig(c.Tabs, c.Width);
         rig.Strip.Options().Scrolling().SetEnabled(false);
         rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+        if (c.PinnedWithText) {
+            rig.Strip.Options().Display().Tabs().SetShowPinnedTabText(true);
+            rig.Strip.Tabs()[0]->SetPinned(true);
+        }
         rig.Layout();
         for (int32_t index = 0; index < c.Tabs; ++index) {
             EXPECT_EQ(rig.End(index).Left, c.Lefts[size_t(index)]);
@@ -320,6 +330,10 @@ TEST(SlantTabsScrolling, ActivatingATabScrollsItIntoView)
     rig.Layout();
     rig.Strip.SetActiveTabIndex(0);
     EXPECT_EQ(rig.Strip.ScrollOffset(), 0);
+    // Tab 2 ends at 465; the area is 266 wide and keeps the overlap in view.
+    rig.Strip.SetActiveTabIndex(2);
+    EXPECT_EQ(rig.Strip.ScrollOffset(), 465 - 266 + 15);
+    rig.Strip.SetActiveTabIndex(0);
     rig.Strip.SetActiveTabIndex(5);
     EXPECT_EQ(rig.Strip.ScrollOffset(), rig.Strip.MaxScrollOffset());
     EXPECT_LE(rig.End(5).Right - rig.Strip.ScrollOffset(), rig.Strip.TabContainerRect().Right + 15);
@@ -327,6 +341,100 @@ TEST(SlantTabsScrolling, ActivatingATabScrollsItIntoView)
     EXPECT_EQ(rig.Strip.ScrollOffset(), rig.End(2).Left);
     rig.Strip.SetActiveTabIndex(0);
     EXPECT_EQ(rig.Strip.ScrollOffset(), 0);
+}
+
+TEST(SlantTabsScrolling, NoBlankSpaceStaysAfterTheLastTab)
+{
+    struct TCase {
+        const char* Name;
+        std::function<void(TStripRig&)> Act;
+        int32_t Offset;
+    };
+    // Six tabs of 150 in a 266-pixel area, scrolled to the end (649).
+    const TCase cases[] = {
+        { "hiding the last two tabs", [](TStripRig& r) { r.Strip.Tabs()[4]->SetVisible(false); r.Strip.Tabs()[5]->SetVisible(false); }, 349 },
+        { "widening", [](TStripRig& r) { r.Strip.SetWidth(600); }, 900 - 566 + 15 },
+        { "narrowing", [](TStripRig& r) { r.Strip.SetWidth(250); }, 649 },
+        { "deleting a tab", [](TStripRig& r) { r.Strip.DeleteTabByIndex(0); }, 499 },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TStripRig rig(6, 300);
+        DialogSettings(rig.Strip);
+        rig.Layout();
+        rig.Strip.SetScrollOffset(10000);
+        ASSERT_EQ(rig.Strip.ScrollOffset(), 649);
+        c.Act(rig);
+        rig.Layout();
+        EXPECT_EQ(rig.Strip.ScrollOffset(), c.Offset);
+        rig.Strip.UpdateControlDrawStates(true);
+        EXPECT_EQ(rig.Strip.ScrollButtonRightControl().DrawState() == dsDisabled, c.Offset == rig.Strip.MaxScrollOffset());
+    }
+}
+
+// Waits for the strip's smart-resize timer, which runs on real time.
+bool WaitForSmartResizeEnd(TCustomSlantTabs& strip)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (strip.HasState(stsDeletingUnPinnedTabs) && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return !strip.HasState(stsDeletingUnPinnedTabs);
+}
+
+void ShortSmartResizeDelay(TCustomSlantTabs& strip)
+{
+    strip.Options().Behaviour().SetTabSmartDeleteResizeCancelDelay(20);
+    // The timer takes the delay with the next reported change.
+    strip.Options().Display().Tabs().SetTabOverlap(14);
+    strip.Options().Display().Tabs().SetTabOverlap(15);
+}
+
+TEST(SlantTabsLayout, ClosingATabKeepsTheWidthsUntilTheMouseHasLeft)
+{
+    TStripRig rig(4, 400);
+    rig.Strip.Options().Scrolling().SetEnabled(false);
+    rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+    ShortSmartResizeDelay(rig.Strip);
+    rig.Layout();
+    const TRect second = rig.End(1);
+    const TRect third = rig.End(2);
+    ASSERT_EQ(second.Width(), 96 + 15);
+    rig.Press(rig.CloseButton(1));
+    rig.Release(rig.CloseButton(1));
+    ASSERT_EQ(rig.Shape(), "AC[D]");
+    rig.Layout();
+    // The next close button comes to lie under the mouse.
+    EXPECT_EQ(rig.End(1), second);
+    EXPECT_EQ(rig.End(2), Rect(second.Right - 15, 4, second.Right - 15 + third.Width(), 30));
+    EXPECT_EQ(rig.Strip.HitTest(rig.CloseButton(1)), (THitTestResult { 1, htCloseButton }));
+
+    rig.Strip.Perform(CM_MOUSEENTER);
+    rig.Strip.Perform(CM_MOUSELEAVE);
+    ASSERT_TRUE(WaitForSmartResizeEnd(rig.Strip));
+    rig.Layout();
+    EXPECT_EQ(rig.End(1).Width(), 128 + 15) << "the three tabs share the strip again";
+    EXPECT_EQ(rig.End(2).Left, 2 * 128 + 1);
+}
+
+TEST(SlantTabsScrolling, AfterASmartCloseTheStripScrollsBackWhenTheMouseHasLeft)
+{
+    TStripRig rig(6, 300);
+    DialogSettings(rig.Strip);
+    ShortSmartResizeDelay(rig.Strip);
+    rig.Layout();
+    rig.Strip.SetScrollOffset(10000);
+    rig.Layout();
+    ASSERT_EQ(rig.Strip.ScrollOffset(), 649);
+    const TPoint close = rig.CloseButton(4);
+    rig.Press(close);
+    rig.Release(close);
+    ASSERT_EQ(rig.Strip.Tabs().Count(), 5);
+    rig.Layout();
+    EXPECT_EQ(rig.Strip.ScrollOffset(), 649) << "kept while the mouse may close the next tab";
+    rig.Strip.Perform(CM_MOUSELEAVE);
+    ASSERT_TRUE(WaitForSmartResizeEnd(rig.Strip));
+    EXPECT_EQ(rig.Strip.ScrollOffset(), 5 * 150 - 266 + 15) << "at once, before the next layout";
 }
 
 TEST(SlantTabsMouse, ClicksMapToTheActiveTabAndEvents)
@@ -646,6 +754,90 @@ TEST(SlantTabsDrag, ReleasingOutsideEveryStripDeletesOnlyTheDraggedTab)
     EXPECT_EQ(rig.Shape(), "A[B]");
 }
 
+TEST(SlantTabsDrag, TheSourceStripTakesItsTabBackOnlyOverTheTabArea)
+{
+    struct TCase {
+        TPoint At;
+        bool Accepted;
+    };
+    const TCase cases[] = { { { 100, 15 }, true }, { { 100, 2 }, false }, { { 395, 15 }, false } };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.At.X) + "," + std::to_string(c.At.Y));
+        TStripRig rig(3, 400);
+        rig.Strip.Options().Scrolling().SetAutoHideButtons(false);
+        rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+        rig.Strip.Options().DragDrop().SetDragType(dtWithinContainer);
+        ASSERT_TRUE(rig.Strip.Options().Display().TabContainer().OverlayButtons());
+        rig.Layout();
+        ASSERT_FALSE(rig.Strip.TabContainerRect().Contains({ 395, 15 })) << "the scroll buttons lie outside the tab area";
+        std::vector<bool> accepted;
+        rig.Strip.OnTabDragOver = [&](TCustomSlantTabs*, int32_t, int32_t, TDragState state, const std::shared_ptr<TDragTabObject>&, bool& accept) {
+            if (state == dsDragMove)
+                accepted.push_back(accept);
+        };
+        const TPoint from = rig.Centre(1);
+        rig.Press(from);
+        rig.Move({ from.X + 5, from.Y });
+        accepted.clear();
+        rig.Move(c.At);
+        EXPECT_EQ(accepted, std::vector<bool> { c.Accepted });
+        rig.Release(c.At);
+    }
+}
+
+// A strip of a kind that hooks the drag and the mouse.
+class THookedStrip final : public TCustomSlantTabs {
+public:
+    explicit THookedStrip(TComponent* owner) : TCustomSlantTabs(owner)
+    {
+        FOnBeginTabDrag = [this](TCustomSlantTabs*, TSlantTab*, bool& allow) { allow = AllowDrag; };
+    }
+    bool AllowDrag = true;
+    std::vector<std::string> Calls;
+
+protected:
+    void DoBeginTabDrag(TSlantTab* tab, bool& allow) override
+    {
+        Calls.push_back("begin " + tab->Caption().toStdString());
+        TCustomSlantTabs::DoBeginTabDrag(tab, allow);
+    }
+    void DoTabDragEnd(int32_t, int32_t, bool cancelled) override { Calls.push_back(cancelled ? "end cancelled" : "end"); }
+    void DoMouseLeave() override
+    {
+        Calls.push_back("leave");
+        TCustomSlantTabs::DoMouseLeave();
+    }
+};
+
+TEST(SlantTabsDrag, DerivedStripsHookTheStartAndEndOfADragAndTheMouseLeaving)
+{
+    for (const bool allow : { false, true }) {
+        SCOPED_TRACE(allow ? "allowed" : "refused");
+        THookedStrip strip(nullptr);
+        strip.SetWidth(400);
+        strip.Options().Scrolling().SetEnabled(false);
+        strip.Options().DragDrop().SetDragType(dtWithinContainer);
+        for (const char* caption : { "A", "B" })
+            strip.Tabs().Add()->SetCaption(QString::fromLatin1(caption));
+        strip.CalculateButtonRects();
+        strip.CalculateTabPositions();
+        strip.AllowDrag = allow;
+        bool leftEvent = false;
+        strip.OnMouseLeave = [&](TComponent*) { leftEvent = true; };
+        const TRect b = strip.ScrolledRect(strip.Tabs()[1]->TabControl()->ControlRect());
+        const TPoint at { (b.Left + b.Right) / 2, 20 };
+        strip.Perform(WM_LBUTTONDOWN, 0, PointToLParam(at));
+        strip.Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam({ at.X + 5, at.Y }));
+        EXPECT_EQ(strip.HasState(stsDragging), allow);
+        strip.Perform(WM_LBUTTONUP, 0, PointToLParam({ at.X + 5, at.Y }));
+        strip.Perform(CM_MOUSELEAVE);
+        const std::vector<std::string> expected = allow ? std::vector<std::string> { "begin B", "end", "end", "leave" }
+                                                        : std::vector<std::string> { "begin B", "leave" };
+        EXPECT_EQ(strip.Calls, expected);
+        EXPECT_TRUE(leftEvent);
+    }
+}
+
 TEST(SlantTabsAnimation, MovementFollowsTheClock)
 {
     TStripRig rig(1, 400, true);
@@ -755,6 +947,128 @@ TEST(SlantTabsPaint, FillsOutlinesAndTheBaseLine)
     EXPECT_FALSE(Near(rig.Pixel((active.Left + active.Right) / 2, baseLineY), RGB(109, 136, 169), 30)) << "the active tab lies over it";
     // Where tabs 0 and 1 overlap, the active tab 1 is drawn on top.
     EXPECT_TRUE(Near(rig.Pixel(inactive.Right - 4, 26), rig.Pixel((active.Left + active.Right) / 2, 26), 6));
+}
+
+// The darkest channel value met in the columns [left, right) of the rows [top, bottom).
+int32_t DarkestIn(const TBitmap& picture, int32_t left, int32_t right, int32_t top, int32_t bottom)
+{
+    TBitmap copy;
+    copy.Assign(picture);
+    int32_t darkest = 255;
+    for (int32_t y = top; y < bottom; ++y)
+        for (int32_t x = left; x < right; ++x) {
+            const TColor color = copy.Canvas().Pixels(x, y);
+            darkest = std::min({ darkest, int32_t { GetRValue(color) }, int32_t { GetGValue(color) }, int32_t { GetBValue(color) } });
+        }
+    return darkest;
+}
+
+TEST(SlantTabsPaint, ScrollButtonsLookDisabledWhereNothingIsLeftToScroll)
+{
+    struct TCase {
+        const char* Name;
+        TBiDiMode Mode;
+        int32_t Offset;
+        bool LeftDisabled, RightDisabled;
+    };
+    const TCase cases[] = {
+        { "unscrolled", bdLeftToRight, 0, true, false },
+        { "half way", bdLeftToRight, 300, false, false },
+        { "at the end", bdLeftToRight, 10000, false, true },
+        { "unscrolled, right to left", bdRightToLeft, 0, false, true },
+        { "at the end, right to left", bdRightToLeft, 10000, true, false },
+    };
+    // The body's top rows: opaque when it can be pressed, the container showing through when not.
+    const TColor active = RGB(205, 214, 223);
+    const TColor disabled = RGB(150, 176, 216);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TStripRig rig(6, 300);
+        DialogSettings(rig.Strip);
+        rig.Strip.Options().Display().TabContainer().SetTransparentBackground(false);
+        // Tabs clipped to their area: the buttons show the container through them.
+        rig.Strip.Options().Display().TabContainer().SetOverlayButtons(false);
+        rig.Strip.SetBiDiMode(c.Mode);
+        rig.Layout();
+        // The arrivals are over (the last one scrolled into view) before the test scrolls.
+        rig.Strip.AnimateTimerTick(nullptr);
+        rig.Strip.SetScrollOffset(c.Offset);
+        rig.Clock.Advance(1000);
+        rig.Strip.AnimateTimerTick(nullptr);
+        EXPECT_EQ(rig.Strip.ScrollButtonLeftControl().DrawState() == dsDisabled, c.LeftDisabled);
+        EXPECT_EQ(rig.Strip.ScrollButtonRightControl().DrawState() == dsDisabled, c.RightDisabled);
+        if (c.Mode == bdLeftToRight) {
+            const TRect left = rig.Strip.ScrollButtonLeftControl().EndRect();
+            const TRect right = rig.Strip.ScrollButtonRightControl().EndRect();
+            EXPECT_TRUE(Near(rig.Pixel(left.Left + 2, left.Top + 2), c.LeftDisabled ? disabled : active, 12));
+            EXPECT_TRUE(Near(rig.Pixel(right.Left + 2, right.Top + 2), c.RightDisabled ? disabled : active, 12));
+        }
+    }
+}
+
+TEST(SlantTabsPaint, CaptionsFadeOutTowardsTheirEnd)
+{
+    for (const TBiDiMode mode : { bdLeftToRight, bdRightToLeft }) {
+        SCOPED_TRACE(mode == bdLeftToRight ? "left to right" : "right to left");
+        TStripRig rig(1, 400);
+        rig.Strip.Options().Scrolling().SetEnabled(false);
+        rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+        rig.Strip.Options().Display().TabContainer().SetTransparentBackground(false);
+        rig.Strip.SetBiDiMode(mode);
+        rig.Strip.Tabs()[0]->SetCaption(QString(60, u'W'));
+        const TBitmap& picture = rig.Strip.DrawCanvas();
+        const TRect text = rig.Strip.Tabs()[0]->TabControl()->CalculateRects().TextRect;
+        ASSERT_GT(text.Width(), 100);
+        const int32_t top = text.Top + 7;
+        const int32_t bottom = text.Bottom - 6;
+        const int32_t start = DarkestIn(picture, text.Left, text.Left + 5, top, bottom);
+        const int32_t middle = DarkestIn(picture, text.Left + text.Width() * 2 / 5, text.Left + text.Width() * 2 / 5 + 10, top, bottom);
+        const int32_t end = DarkestIn(picture, text.Right - 5, text.Right, top, bottom);
+        EXPECT_LT(middle, 90) << "the caption is fully drawn away from its end";
+        // The last 15 per cent fade: at the right, or at the left when read from the right.
+        EXPECT_GT(mode == bdLeftToRight ? end : start, 170);
+        EXPECT_LT(mode == bdLeftToRight ? start : end, 90);
+    }
+}
+
+TEST(SlantTabsPaint, OverlapsShowOnlyTheTabOnTop)
+{
+    TStripRig rig(3, 400);
+    rig.Strip.Options().Scrolling().SetEnabled(false);
+    rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+    rig.Strip.Options().Display().TabContainer().SetTransparentBackground(false);
+    rig.Layout();
+    // Tabs 0 [0, 143) and 1 [129, 272) overlap; both see-through, neither active.
+    ASSERT_EQ(rig.End(0).Right, 143);
+    ASSERT_EQ(rig.End(1).Left, 129);
+    rig.Strip.DrawCanvas();
+    EXPECT_TRUE(Near(rig.Pixel(136, 26), rig.Pixel(60, 26), 3)) << "tab 1 leaves out the part of tab 0 drawn over it";
+}
+
+TEST(SlantTabsPaint, CloseButtonShowsARedDiscWhenHotOrPressed)
+{
+    struct TCase {
+        TDrawState State;
+        bool Disc;
+        TColor Colour;
+    };
+    const TCase cases[] = { { dsNotActive, false, 0 }, { dsHot, true, RGB(223, 147, 146) }, { dsDown, true, RGB(193, 53, 53) } };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(int(c.State));
+        TStripRig rig(1, 400);
+        rig.Strip.Options().Scrolling().SetEnabled(false);
+        rig.Strip.Options().Display().AddButton().SetVisibility(avNone);
+        rig.Strip.Options().Display().TabContainer().SetTransparentBackground(false);
+        rig.Strip.DrawCanvas();
+        rig.Strip.Tabs()[0]->TabControl()->SetCloseButtonState(c.State);
+        // Inside the circle, above the cross.
+        const TPoint centre = rig.CloseButton(0);
+        const TColor inside = rig.Pixel(centre.X, centre.Y - 5);
+        if (c.Disc)
+            EXPECT_TRUE(Near(inside, c.Colour, 12)) << std::hex << inside;
+        else
+            EXPECT_TRUE(Near(inside, rig.Pixel(centre.X - 20, centre.Y - 5), 3)) << "a clear circle shows the tab";
+    }
 }
 
 TEST(SlantTabsPaint, SeeThroughStripShowsItsParent)

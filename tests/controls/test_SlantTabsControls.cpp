@@ -3,6 +3,7 @@
 
 #include "SlantTabsRecorder.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/os/Clock.h"
 
 #include <gtest/gtest.h>
@@ -233,6 +234,11 @@ TEST(SlantTabControl, ContentLayoutAndHitTest)
     const TSlantTabContentLayout alone = narrow.Control->CalculateRects();
     EXPECT_FALSE(alone.TextVisible);
     EXPECT_EQ(alone.CloseButtonRect.Left, 20 - 7) << "a close button alone is centred";
+    // It is hit where it is drawn (13 to 27), not where it would sit beside a caption (8 to 22).
+    EXPECT_EQ(narrow.Control->GetHitTestArea(25, 17), htCloseButton);
+    EXPECT_EQ(narrow.Control->GetHitTestArea(13, 17), htCloseButton);
+    EXPECT_EQ(narrow.Control->GetHitTestArea(10, 17), htTab);
+    EXPECT_EQ(narrow.Control->GetHitTestArea(27, 17), htTab);
 }
 
 TEST(SlantTabControl, SpinnersStepAndWrap)
@@ -254,6 +260,21 @@ TEST(SlantTabControl, SpinnersStepAndWrap)
     EXPECT_FALSE(none.Control->AnimateSpinner());
     none.Tab->SetSpinnerState(tssImageUpload);
     EXPECT_FALSE(none.Control->AnimateSpinner()) << "no image list, nothing to step";
+
+    // Upload pictures run backwards, download pictures forwards, each wrapping round.
+    TImageList images(nullptr);
+    for (int32_t count = 0; count < 3; ++count)
+        images.Add(TBitmap(16, 16));
+    const TCase pictures[] = { { tssImageUpload, 0, 2 }, { tssImageUpload, 2, 1 }, { tssImageDownload, 2, 0 }, { tssImageDownload, 0, 1 } };
+    for (const TCase& c : pictures) {
+        SCOPED_TRACE(std::to_string(int(c.State)) + " from " + std::to_string(c.From));
+        TTabRig rig(Rect(0, 4, 100, 30));
+        rig.Strip.SpinnerImages = &images;
+        rig.Tab->SetSpinnerState(c.State);
+        rig.Control->SetSpinnerImageIndex(c.From);
+        EXPECT_TRUE(rig.Control->AnimateSpinner());
+        EXPECT_EQ(rig.Control->SpinnerImageIndex(), c.To);
+    }
 }
 
 TEST(SlantTabControl, ModifiedGlowSweepsAcrossOncePerPeriod)
@@ -275,6 +296,21 @@ TEST(SlantTabControl, ModifiedGlowSweepsAcrossOncePerPeriod)
     rig.Clock.Advance(1000);
     rig.Control->AnimateModified();
     EXPECT_EQ(rig.Control->ModifiedPosition(), 100 - 150);
+
+    // The knight rider goes right to left first, then back, each period.
+    TTabRig knight(Rect(0, 4, 100, 30));
+    TSlantTabModifiedDisplayOptions& sweep = knight.Strip.Options.Display().TabModifiedGlow();
+    sweep.SetEaseType(ttLinearTween);
+    sweep.SetStyle(msKnightRider);
+    knight.Tab->SetModified(true);
+    const int32_t positions[] = { 100, 0, -100, 0, 100 };
+    for (size_t step = 0; step < std::size(positions); ++step) {
+        SCOPED_TRACE(step);
+        knight.Control->AnimateModified();
+        EXPECT_EQ(knight.Control->ModifiedPosition(), positions[step]);
+        // Half a period of 4000 ms; past the period the sweep restarts the other way.
+        knight.Clock.Advance(step % 2 == 0 ? 2000 : 2001);
+    }
 }
 
 TEST(SlantTabControl, WidthFromContentIsMeasuredOncePerCaption)

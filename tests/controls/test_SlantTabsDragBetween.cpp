@@ -147,6 +147,38 @@ TEST(SlantTabsDragBetween, DroppingOnAnotherStripMovesTheTabThere)
     EXPECT_EQ(strips.Right.ActiveDragTabObject(), nullptr);
 }
 
+TEST(SlantTabsDragBetween, APinnedTabLandsInThePinnedRun)
+{
+    struct TCase {
+        const char* Name;
+        int32_t HandlerIndex;
+        const char* Right;
+    };
+    const TCase cases[] = {
+        { "at the slot the layout opened", -1, "X[A]YZ" },
+        { "past the pinned run, as a handler asked", 3, "XY[A]Z" },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTwoStrips strips;
+        strips.Right.Tabs().Add()->SetCaption(QStringLiteral("Z"));
+        strips.Left.Tabs()[0]->SetPinned(true);
+        strips.Right.Tabs()[0]->SetPinned(true);
+        strips.Right.Tabs()[1]->SetPinned(true);
+        strips.Left.DrawCanvas();
+        strips.Right.DrawCanvas();
+        if (c.HandlerIndex >= 0)
+            strips.Right.OnTabDragDrop = [&](TCustomSlantTabs*, int32_t, int32_t, const std::shared_ptr<TDragTabObject>& drag, bool, TTabDropOptions&) {
+                drag->DropTabIndex = c.HandlerIndex;
+            };
+        // Over the right strip's second pinned tab.
+        strips.Drag(strips.Centre(strips.Left, 0), { 480 + 60, 20 }, false);
+        EXPECT_EQ(TTwoStrips::Shape(strips.Right), c.Right);
+        EXPECT_EQ(strips.Right.LastPinnedIndex(), 2);
+        EXPECT_TRUE(strips.Left.Tabs()[0]->MarkedForDeletion()) << "the source closes its tab";
+    }
+}
+
 TEST(SlantTabsDragBetween, CancellingOverAnotherStripLosesNothing)
 {
     TTwoStrips strips;
@@ -383,12 +415,19 @@ TEST(SlantTabsDragImage, AnErrorInADropHandlerEndsTheDragWithoutLosingTheTab)
         TTwoStrips strips;
         strips.Left.Options().DragDrop().SetDragDisplay(ddTab);
         (overRight ? strips.Right : strips.Left).OnTabDragDrop = refuse;
+        std::vector<std::string> ends;
+        for (TSlantTabs* strip : { &strips.Left, &strips.Right })
+            strip->OnTabDragEnd = [&ends, &strips](TCustomSlantTabs* sender, int32_t, int32_t, bool) {
+                ends.push_back(sender == &strips.Left ? "left" : "right");
+            };
         const TPoint target = overRight ? TPoint { 480 + 200, 20 } : TPoint { 440, 300 };
         strips.Start(strips.Centre(strips.Left, 2));
         strips.MoveTo({ 440, 300 });
         ASSERT_TRUE(strips.Held && strips.Held->DragForm);
         strips.MoveTo(target);
         EXPECT_THROW(strips.Finish(target, false), Exception);
+        // The strips hear of the end all the same.
+        EXPECT_EQ(ends, overRight ? (std::vector<std::string> { "right", "left" }) : (std::vector<std::string> { "left" }));
         EXPECT_EQ(strips.Held->DragForm, nullptr);
         EXPECT_FALSE(strips.Left.HasState(stsDragging));
         EXPECT_EQ(strips.Right.ActiveDragTabObject(), nullptr);
