@@ -1,6 +1,7 @@
 #include "controls/SlantTabsClasses.h"
 
 #include "SlantTabsRecorder.h"
+#include "platform/core/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,20 @@ TEST(SlantTabsList, ReportsEveryTabAddedOnceItIsWhole)
     EXPECT_EQ(first->ImageIndex(), -1);
     EXPECT_TRUE(first->Visible());
     TSlantTabsList other(&strip);
-    EXPECT_EQ(tabs.IndexOf(other.Add()), -1);
+    TSlantTab* foreign = other.Add();
+    EXPECT_EQ(tabs.IndexOf(foreign), -1);
+
+    // Copying a tab into an index: the list's own tab takes the values and reports.
+    foreign->SetCaption(QStringLiteral("Z"));
+    foreign->SetTag(7);
+    strip.Reports.clear();
+    tabs.SetItem(1, *foreign);
+    EXPECT_EQ(first->Caption(), QStringLiteral("Z"));
+    EXPECT_EQ(first->Tag(), 7);
+    ASSERT_FALSE(strip.Reports.empty());
+    EXPECT_EQ(strip.Reports.back(), (TReport { first, tcAdded }));
+    EXPECT_EQ(tabs.Count(), 2);
+    EXPECT_THROW(tabs.SetItem(2, *foreign), EListError);
 }
 
 TEST(SlantTabsList, ActivatingAsksTheStripOnceAndDeactivatesTheOthers)
