@@ -10,15 +10,9 @@ namespace {
 
 bool Is_Element(const TXMLNode& node) { return node.Kind() == TXMLNodeKind::Element; }
 
-uint32_t Low_32(const TXMLNode& node, const char16_t* name)
-{
-    return static_cast<uint32_t>(node.AttributeInt64Strict(String::fromUtf16(name)));
-}
+uint32_t Low_32(const TXMLNode& node, const char* name) { return static_cast<uint32_t>(node.AttributeInt64Strict(name)); }
 
-uint8_t Low_8(const TXMLNode& node, const char16_t* name)
-{
-    return static_cast<uint8_t>(node.AttributeIntStrict(String::fromUtf16(name)));
-}
+uint8_t Low_8(const TXMLNode& node, const char* name) { return static_cast<uint8_t>(node.AttributeIntStrict(name)); }
 
 String Profile_Name(uint32_t rorg, int32_t func, int32_t type)
 {
@@ -28,7 +22,7 @@ String Profile_Name(uint32_t rorg, int32_t func, int32_t type)
 // What the device is called in a message: its position and its identifier.
 String Device_Name(int32_t number, const TXMLNode& entry)
 {
-    return QStringLiteral("device %1 (Id \"%2\")").arg(number).arg(entry.AttributeText(QStringLiteral("Id")));
+    return QStringLiteral("device %1 (Id \"%2\")").arg(number).arg(entry.AttributeText("Id"));
 }
 
 // A catalog value below 0 matches no case of the image.
@@ -39,19 +33,23 @@ bool Same_Case(const TEnOcean_Case_Info& item, const TCase& found)
         && item.InCase == static_cast<uint32_t>(found.CaseId());
 }
 
+// Where a profile comes from; the names are made only for a message.
 struct TProfile_Source {
     const String& File;
     const TCatalog_EnOcean& Catalog;
-    String Device;
+    int32_t Number;
+    const TXMLNode& Entry;
+
+    String Device() const { return Device_Name(Number, Entry); }
 };
 
 void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLNode& variable)
 {
     TEnOcean_Var_Info record;
-    record.BitSize = Low_32(variable, u"BitSize");
-    record.BitOffset = Low_32(variable, u"BitOffs");
-    record.Position = Low_32(variable, u"Position");
-    record.Size = Low_32(variable, u"BitStart");
+    record.BitSize = Low_32(variable, "BitSize");
+    record.BitOffset = Low_32(variable, "BitOffs");
+    record.Position = Low_32(variable, "Position");
+    record.Size = Low_32(variable, "BitStart");
     for (TEnOcean_Case_Info& item : profile.CaseTable) {
         if (Same_Case(item, found)) {
             item.InVarTable.push_back(record);
@@ -72,24 +70,25 @@ void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLNo
 TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& source)
 {
     TEnOcean_Eep_Info profile;
-    profile.Rorg = Low_32(entry, u"RorgNum");
-    const int32_t func = entry.AttributeIntStrict(QStringLiteral("FuncNum"));
-    const int32_t type = entry.AttributeIntStrict(QStringLiteral("TypeNum"));
-    const String name = Profile_Name(profile.Rorg, func, type);
-    const TXMLNode variables = entry.ChildNode(QStringLiteral("VariablesList"));
+    profile.Rorg = Low_32(entry, "RorgNum");
+    const int32_t func = entry.AttributeIntStrict("FuncNum");
+    const int32_t type = entry.AttributeIntStrict("TypeNum");
+    const TXMLNode variables = entry.ChildNode("VariablesList");
     if (!variables)
-        throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3: the profile has no list of variables.").arg(source.File, source.Device, name));
+        throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3: the profile has no list of variables.")
+                                   .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type)));
     for (TXMLNode variable = variables.Child(0); variable; variable = variable.NextSibling()) {
         if (!Is_Element(variable))
             continue;
-        const int32_t caseIndex = variable.AttributeInt(QStringLiteral("CaseInd"), 0);
+        const int32_t caseIndex = variable.AttributeInt("CaseInd", 0);
         const TCase* found = source.Catalog.Get_CaseObj(static_cast<int32_t>(profile.Rorg), func, type, caseIndex);
         if (!found) {
             String reason = QStringLiteral("the EnOcean profile catalog has no case %1 of this profile").arg(caseIndex + 1);
             if (!source.Catalog.Read_Error().isEmpty())
                 reason += QStringLiteral(" (%1)").arg(source.Catalog.Read_Error());
             throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3, variable \"%4\": %5, so the variable cannot be placed in the image.")
-                                       .arg(source.File, source.Device, name, variable.AttributeText(QStringLiteral("Data")), reason));
+                                       .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type),
+                                           variable.AttributeText("Data"), reason));
         }
         Place_Variable(profile, *found, variable);
     }
@@ -99,21 +98,21 @@ TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& sou
 TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& source)
 {
     TEnOcean_ID_Info device;
-    device.Id = Low_32(entry, u"Id");
-    device.SecurityOption = static_cast<uint32_t>(entry.AttributeIntStrict(QStringLiteral("Secure_Type")));
+    device.Id = Low_32(entry, "Id");
+    device.SecurityOption = static_cast<uint32_t>(entry.AttributeIntStrict("Secure_Type"));
     TEnOcean_Security_Info& security = device.Security_Info;
     if (device.SecurityOption != 0) {
-        (device.SecurityOption == 1 ? security.PreSharedKey : security.PrivateKey) = entry.AttributeText(QStringLiteral("Key"));
+        (device.SecurityOption == 1 ? security.PreSharedKey : security.PrivateKey) = entry.AttributeText("Key");
     }
     if (device.SecurityOption > 1) {
-        security.RollingCode = Low_32(entry, u"RollCode");
-        security.RLCAlgorithm = Low_8(entry, u"RollCodeAlg");
-        security.RLCTx = Low_8(entry, u"RollCodeTx");
-        security.MACAlgorithm = Low_8(entry, u"CMACAlg");
-        security.DataEncryption = Conv_Data_Encryption(entry.AttributeIntStrict(QStringLiteral("DataCript")));
-        security.SenderIsPTM = Low_8(entry, u"PTM");
+        security.RollingCode = Low_32(entry, "RollCode");
+        security.RLCAlgorithm = Low_8(entry, "RollCodeAlg");
+        security.RLCTx = Low_8(entry, "RollCodeTx");
+        security.MACAlgorithm = Low_8(entry, "CMACAlg");
+        security.DataEncryption = Conv_Data_Encryption(entry.AttributeIntStrict("DataCript"));
+        security.SenderIsPTM = Low_8(entry, "PTM");
     }
-    if (const TXMLNode list = entry.ChildNode(QStringLiteral("UnidirectionalList"))) {
+    if (const TXMLNode list = entry.ChildNode("UnidirectionalList")) {
         for (TXMLNode profile = list.Child(0); profile; profile = profile.NextSibling()) {
             if (Is_Element(profile))
                 device.UniEepTable.push_back(Read_Profile(profile, source));
@@ -159,7 +158,7 @@ void TEnOcean_Tables::Read_EnOcean_Devices(TXMLDocument& XML1, const String& fil
     FBase = base;
     if (FileExists(fileName)) {
         XML1.LoadFromFile(fileName);
-        const TXMLNode list = XML1.TopElement(QStringLiteral("EnOcean")).ChildNode(QStringLiteral("DevicesList"));
+        const TXMLNode list = XML1.TopElement(QStringLiteral("EnOcean")).ChildNode("DevicesList");
         // Whatever devices such a file holds would be missing from the image.
         if (!list)
             throw EBin_Build_Error(QStringLiteral("The file \"%1\" holds no EnOcean device list.").arg(fileName));
@@ -167,11 +166,11 @@ void TEnOcean_Tables::Read_EnOcean_Devices(TXMLDocument& XML1, const String& fil
         for (TXMLNode entry = list.Child(0); entry; entry = entry.NextSibling()) {
             if (!Is_Element(entry))
                 continue;
-            const TProfile_Source source { fileName, catalog, Device_Name(++number, entry) };
+            const TProfile_Source source { fileName, catalog, ++number, entry };
             try {
                 FDevices.push_back(Read_Device(entry, source));
             } catch (const EConvertError& error) {
-                throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2: %3").arg(fileName, source.Device, error.Message()));
+                throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2: %3").arg(fileName, source.Device(), error.Message()));
             }
         }
     }

@@ -24,13 +24,10 @@ bool Element_Text(const TXMLNode& element, String& text)
     return true;
 }
 
-bool Child_Text(const TXMLNode& parent, const char16_t* name, String& text)
-{
-    return Element_Text(parent.ChildNode(String::fromUtf16(name)), text);
-}
+bool Child_Text(const TXMLNode& parent, const char* name, String& text) { return Element_Text(parent.ChildNode(name), text); }
 
 // Numbers default to 0: absent, empty or not a number.
-bool Child_Number(const TXMLNode& parent, const char16_t* name, int32_t& number)
+bool Child_Number(const TXMLNode& parent, const char* name, int32_t& number)
 {
     String text;
     if (!Child_Text(parent, name, text))
@@ -41,7 +38,7 @@ bool Child_Number(const TXMLNode& parent, const char16_t* name, int32_t& number)
 
 // Descriptions are free text: one that is not plain text is left empty, and
 // costs its data field nothing.
-String Plain_Text(const TXMLNode& parent, const char16_t* name)
+String Plain_Text(const TXMLNode& parent, const char* name)
 {
     String text;
     return Child_Text(parent, name, text) ? text : String();
@@ -49,16 +46,12 @@ String Plain_Text(const TXMLNode& parent, const char16_t* name)
 
 bool Read_Number_Title(const TXMLNode& element, int32_t& number, String& title)
 {
-    return Child_Number(element, u"number", number) && Child_Text(element, u"title", title);
+    return Child_Number(element, "number", number) && Child_Text(element, "title", title);
 }
 
-bool Is(const TXMLNode& node, const char16_t* name)
-{
-    return node.Kind() == TXMLNodeKind::Element && node.NodeName() == QStringView(name);
-}
 
 // A status field as three bytes: only the low 8 bits of each number count.
-bool Byte_Value(const TXMLNode& parent, const char16_t* name, uint8_t& value)
+bool Byte_Value(const TXMLNode& parent, const char* name, uint8_t& value)
 {
     int32_t number = 0;
     if (!Child_Number(parent, name, number))
@@ -70,10 +63,10 @@ bool Byte_Value(const TXMLNode& parent, const char16_t* name, uint8_t& value)
 // Reads every child element called name into a new TChild; add takes those
 // whose reading succeeded.
 template <typename TChild, typename TRead, typename TAdd>
-void Read_Children(const TXMLNode& element, const char16_t* name, TRead read, TAdd add)
+void Read_Children(const TXMLNode& element, const char* name, TRead read, TAdd add)
 {
     for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
-        if (!Is(child, name))
+        if (!child.IsElementNamed(name))
             continue;
         auto item = std::make_unique<TChild>();
         if (read(*item, child))
@@ -90,11 +83,11 @@ String EnOcean_Number_Str(int32_t number, const String& title)
 
 bool TDataField::Read_DataField_XML(const TXMLNode& element)
 {
-    if (!Child_Text(element, u"data", FData) || !Child_Text(element, u"shortcut", FShortcut))
+    if (!Child_Text(element, "data", FData) || !Child_Text(element, "shortcut", FShortcut))
         return false;
-    FDescription = Plain_Text(element, u"description");
-    FInfo = Plain_Text(element, u"info");
-    return Child_Number(element, u"bitoffs", FBitOffs) && Child_Number(element, u"bitsize", FBitSize);
+    FDescription = Plain_Text(element, "description");
+    FInfo = Plain_Text(element, "info");
+    return Child_Number(element, "bitoffs", FBitOffs) && Child_Number(element, "bitsize", FBitSize);
 }
 
 void TCase::Add_DataField(std::unique_ptr<TDataField> field)
@@ -106,16 +99,16 @@ void TCase::Add_DataField(std::unique_ptr<TDataField> field)
 
 bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int32_t)
 {
-    if (!Child_Text(element, u"title", FTitle))
+    if (!Child_Text(element, "title", FTitle))
         return false;
     for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
-        if (Is(child, u"datafield")) {
-            if (child.ChildNode(QStringLiteral("reserved")))
+        if (child.IsElementNamed("datafield")) {
+            if (child.ChildNode("reserved"))
                 continue;
             auto field = std::make_unique<TDataField>();
             if (field->Read_DataField_XML(child))
                 Add_DataField(std::move(field));
-        } else if (Is(child, u"condition") && (RorgNum == Rorg_Statusfields || RorgNum == Rorg_Datafields)) {
+        } else if (child.IsElementNamed("condition") && (RorgNum == Rorg_Statusfields || RorgNum == Rorg_Datafields)) {
             if (!Read_Condition(child, RorgNum))
                 return false;
         }
@@ -131,15 +124,15 @@ bool TCase::Read_Condition(const TXMLNode& condition, int32_t RorgNum)
     if (RorgNum == Rorg_Statusfields) {
         uint32_t caseId = 0;
         for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
-            if (!Is(field, u"statusfield"))
+            if (!field.IsElementNamed("statusfield"))
                 continue;
             // Each status field stands alone: a missing value, offset or size is 0.
             uint8_t value = 0, bitOffs = 0, bitSize = 0;
-            if (!Byte_Value(field, u"value", value))
+            if (!Byte_Value(field, "value", value))
                 return false;
             if (value == 0)
                 continue;
-            if (!Byte_Value(field, u"bitoffs", bitOffs) || !Byte_Value(field, u"bitsize", bitSize))
+            if (!Byte_Value(field, "bitoffs", bitOffs) || !Byte_Value(field, "bitsize", bitSize))
                 return false;
             // Offsets count from the most significant bit of one byte.
             if (bitSize != 0)
@@ -149,14 +142,14 @@ bool TCase::Read_Condition(const TXMLNode& condition, int32_t RorgNum)
         return true;
     }
     for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
-        if (!Is(field, u"datafield"))
+        if (!field.IsElementNamed("datafield"))
             continue;
         const struct {
-            const char16_t* Name;
+            const char* Name;
             int32_t* Target;
-        } values[] = { { u"value", &FCaseId }, { u"bitoffs", &FCaseIdOffset }, { u"bitsize", &FCaseIdSize } };
+        } values[] = { { "value", &FCaseId }, { "bitoffs", &FCaseIdOffset }, { "bitsize", &FCaseIdSize } };
         for (const auto& value : values) {
-            if (field.ChildNode(String::fromUtf16(value.Name)) && !Child_Number(field, value.Name, *value.Target))
+            if (field.ChildNode(value.Name) && !Child_Number(field, value.Name, *value.Target))
                 return false;
         }
     }
@@ -173,7 +166,7 @@ bool TType::Read_Type_XML(const TXMLNode& element, int32_t RorgNum, int32_t Func
 {
     if (!Read_Number_Title(element, FNumber, FTitle))
         return false;
-    Read_Children<TCase>(element, u"case",
+    Read_Children<TCase>(element, "case",
         [&](TCase& item, const TXMLNode& child) { return item.Read_Case_XML(child, RorgNum, FuncNum, FNumber); },
         [this](std::unique_ptr<TCase> item) { Add_Case(std::move(item)); });
     return true;
@@ -190,7 +183,7 @@ bool TFunc::Read_Func_XML(const TXMLNode& element, int32_t RorgNum)
     if (!Read_Number_Title(element, FNumber, FTitle))
         return false;
     // A type is kept even when its own reading failed.
-    Read_Children<TType>(element, u"type",
+    Read_Children<TType>(element, "type",
         [&](TType& item, const TXMLNode& child) {
             item.Read_Type_XML(child, RorgNum, FNumber);
             return true;
@@ -209,7 +202,7 @@ bool TRorg::Read_Rorg_XML(const TXMLNode& element)
 {
     if (!Read_Number_Title(element, FNumber, FTitle))
         return false;
-    Read_Children<TFunc>(element, u"func", [this](TFunc& item, const TXMLNode& child) { return item.Read_Func_XML(child, FNumber); },
+    Read_Children<TFunc>(element, "func", [this](TFunc& item, const TXMLNode& child) { return item.Read_Func_XML(child, FNumber); },
         [this](std::unique_ptr<TFunc> item) { Add_Func(std::move(item)); });
     return true;
 }
@@ -235,7 +228,7 @@ bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const String& fileName)
         return false;
     }
     const TXMLNode profile = document.TopElement(QStringLiteral("profile"));
-    Read_Children<TRorg>(profile, u"rorg", [](TRorg& item, const TXMLNode& child) { return item.Read_Rorg_XML(child); },
+    Read_Children<TRorg>(profile, "rorg", [](TRorg& item, const TXMLNode& child) { return item.Read_Rorg_XML(child); },
         [this](std::unique_ptr<TRorg> item) { Add_Rorg(std::move(item)); });
     return true;
 }

@@ -59,22 +59,22 @@ void Read_Profiles(const TXMLNode& list, TRorFunTyp_List& profiles)
         if (!Is_Element(entry))
             continue;
         auto profile = std::make_unique<TRorFunTyp>();
-        profile->SetRorgNum(entry.AttributeIntStrict(QStringLiteral("RorgNum")));
-        profile->SetFuncNum(entry.AttributeIntStrict(QStringLiteral("FuncNum")));
-        profile->SetTypeNum(entry.AttributeIntStrict(QStringLiteral("TypeNum")));
-        const TXMLNode variables = entry.ChildNode(QStringLiteral("VariablesList"));
+        profile->SetRorgNum(entry.AttributeIntStrict("RorgNum"));
+        profile->SetFuncNum(entry.AttributeIntStrict("FuncNum"));
+        profile->SetTypeNum(entry.AttributeIntStrict("TypeNum"));
+        const TXMLNode variables = entry.ChildNode("VariablesList");
         if (!variables)
             throw EEnOcean_Load_Stop(QStringLiteral("its profile %1 has no list of variables").arg(profiles.size() + 1));
         for (TXMLNode item = variables.Child(0); item; item = item.NextSibling()) {
             if (!Is_Element(item))
                 continue;
             auto variable = std::make_unique<TVarEnOcean>();
-            variable->SetCaseIndex(item.AttributeIntStrict(QStringLiteral("CaseInd")));
-            variable->SetData(item.AttributeText(QStringLiteral("Data")));
-            variable->SetBitOffs(item.AttributeIntStrict(QStringLiteral("BitOffs")));
-            variable->SetBitSize(item.AttributeIntStrict(QStringLiteral("BitSize")));
-            variable->SetPosition(item.AttributeIntStrict(QStringLiteral("Position")));
-            variable->SetBitStart(item.AttributeIntStrict(QStringLiteral("BitStart")));
+            variable->SetCaseIndex(item.AttributeIntStrict("CaseInd"));
+            variable->SetData(item.AttributeText("Data"));
+            variable->SetBitOffs(item.AttributeIntStrict("BitOffs"));
+            variable->SetBitSize(item.AttributeIntStrict("BitSize"));
+            variable->SetPosition(item.AttributeIntStrict("Position"));
+            variable->SetBitStart(item.AttributeIntStrict("BitStart"));
             profile->VariableList.push_back(std::move(variable));
         }
         profiles.push_back(std::move(profile));
@@ -84,18 +84,18 @@ void Read_Profiles(const TXMLNode& list, TRorFunTyp_List& profiles)
 std::unique_ptr<TDevice_EnOcean> Read_Device(const TXMLNode& entry)
 {
     auto device = std::make_unique<TDevice_EnOcean>();
-    device->SetId(entry.AttributeText(QStringLiteral("Id")));
-    device->SetSecure_Type(entry.AttributeIntStrict(QStringLiteral("Secure_Type")));
-    device->SetKey(entry.AttributeText(QStringLiteral("Key")));
-    device->SetRollCode(entry.AttributeText(QStringLiteral("RollCode")));
-    device->SetRollCodeAlg(entry.AttributeIntStrict(QStringLiteral("RollCodeAlg")));
-    device->SetRollCodeTx(entry.AttributeIntStrict(QStringLiteral("RollCodeTx")));
-    device->SetCMACAlg(entry.AttributeIntStrict(QStringLiteral("CMACAlg")));
-    device->SetDataCript(entry.AttributeIntStrict(QStringLiteral("DataCript")));
-    device->SetPTM(entry.AttributeIntStrict(QStringLiteral("PTM")));
-    if (const TXMLNode list = entry.ChildNode(QStringLiteral("UnidirectionalList")))
+    device->SetId(entry.AttributeText("Id"));
+    device->SetSecure_Type(entry.AttributeIntStrict("Secure_Type"));
+    device->SetKey(entry.AttributeText("Key"));
+    device->SetRollCode(entry.AttributeText("RollCode"));
+    device->SetRollCodeAlg(entry.AttributeIntStrict("RollCodeAlg"));
+    device->SetRollCodeTx(entry.AttributeIntStrict("RollCodeTx"));
+    device->SetCMACAlg(entry.AttributeIntStrict("CMACAlg"));
+    device->SetDataCript(entry.AttributeIntStrict("DataCript"));
+    device->SetPTM(entry.AttributeIntStrict("PTM"));
+    if (const TXMLNode list = entry.ChildNode("UnidirectionalList"))
         Read_Profiles(list, device->UnidirectionalList);
-    if (const TXMLNode list = entry.ChildNode(QStringLiteral("SmartACKList")))
+    if (const TXMLNode list = entry.ChildNode("SmartACKList"))
         Read_Profiles(list, device->SmartACKList);
     return device;
 }
@@ -137,7 +137,7 @@ TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& de
     } catch (const EXMLError& error) {
         return Stopped(error.Message());
     }
-    const TXMLNode list = document.TopElement(QStringLiteral("EnOcean")).ChildNode(QStringLiteral("DevicesList"));
+    const TXMLNode list = document.TopElement(QStringLiteral("EnOcean")).ChildNode("DevicesList");
     if (!list)
         return Stopped(QStringLiteral("The file \"%1\" holds no EnOcean device list.").arg(fileName));
     int32_t number = 0;
@@ -148,7 +148,7 @@ TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& de
         try {
             devices.push_back(Read_Device(entry));
         } catch (const Exception& error) {
-            const std::optional<String> id = entry.Attribute(QStringLiteral("Id"));
+            const std::optional<String> id = entry.Attribute("Id");
             const String named = id ? QStringLiteral(" (Id \"%1\")").arg(*id) : String();
             TEnOcean_Load_Result result = Stopped(QStringLiteral("The file \"%1\" could be read only up to device %2%3: %4")
                     .arg(fileName, IntToStr(number), named, error.Message()));

@@ -5,6 +5,8 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -13,6 +15,14 @@ pugi::xml_node Wrap(pugi::xml_node_struct* node) { return pugi::xml_node(node); 
 std::string Utf8(const String& text) { return text.toStdString(); }
 
 String FromUtf8(const char* text) { return String::fromUtf8(text); }
+
+bool TryStrToIntWide(const String& text, int64_t& value)
+{
+    int32_t narrow = 0;
+    if (!TryStrToInt(text, narrow)) return false;
+    value = narrow;
+    return true;
+}
 
 bool IsNameStart(QChar character)
 {
@@ -106,10 +116,18 @@ TXMLNode TXMLNode::Child(int32_t index) const
     return TXMLNode(child.internal_object());
 }
 
-TXMLNode TXMLNode::ChildNode(const String& name) const
+TXMLNode TXMLNode::ChildNode(const String& name) const { return ChildNode(Utf8(name).c_str()); }
+
+TXMLNode TXMLNode::ChildNode(const char* name) const
 {
     if (!FNode) return {};
-    return TXMLNode(Wrap(FNode).child(Utf8(name).c_str()).internal_object());
+    return TXMLNode(Wrap(FNode).child(name).internal_object());
+}
+
+bool TXMLNode::IsElementNamed(const char* name) const
+{
+    const pugi::xml_node node = Wrap(FNode);
+    return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
 }
 
 TXMLNode TXMLNode::Parent() const { return TXMLNode(Wrap(FNode).parent().internal_object()); }
@@ -151,15 +169,22 @@ void TXMLNode::SetText(const String& text)
     node.append_child(blanksOnly ? pugi::node_cdata : pugi::node_pcdata).set_value(Utf8(text).c_str());
 }
 
-std::optional<String> TXMLNode::Attribute(const String& name) const
+std::optional<String> TXMLNode::Attribute(const String& name) const { return Attribute(Utf8(name).c_str()); }
+
+std::optional<String> TXMLNode::Attribute(const char* name) const
 {
     if (!FNode) return std::nullopt;
-    const pugi::xml_attribute attribute = Wrap(FNode).attribute(Utf8(name).c_str());
+    const pugi::xml_attribute attribute = Wrap(FNode).attribute(name);
     if (!attribute) return std::nullopt;
     return FromUtf8(attribute.value());
 }
 
 int32_t TXMLNode::AttributeInt(const String& name, int32_t defaultValue) const
+{
+    return AttributeInt(Utf8(name).c_str(), defaultValue);
+}
+
+int32_t TXMLNode::AttributeInt(const char* name, int32_t defaultValue) const
 {
     const std::optional<String> text = Attribute(name);
     return text ? StrToIntDef(*text, defaultValue) : defaultValue;
@@ -171,29 +196,42 @@ int64_t TXMLNode::AttributeInt64(const String& name, int64_t defaultValue) const
     return text ? StrToInt64Def(*text, defaultValue) : defaultValue;
 }
 
-String TXMLNode::StrictAttribute(const String& name) const
-{
-    const std::optional<String> text = Attribute(name);
-    if (!text) throw EConvertError(QStringLiteral("The attribute \"%1\" is missing").arg(name));
-    return *text;
-}
+int32_t TXMLNode::AttributeIntStrict(const String& name) const { return AttributeIntStrict(Utf8(name).c_str()); }
 
-int32_t TXMLNode::AttributeIntStrict(const String& name) const
+int32_t TXMLNode::AttributeIntStrict(const char* name) const
 {
-    const String text = StrictAttribute(name);
-    int32_t value = 0;
-    if (!TryStrToInt(text, value))
-        throw EConvertError(QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(name, text));
-    return value;
-}
-
-int64_t TXMLNode::AttributeInt64Strict(const String& name) const
-{
-    const String text = StrictAttribute(name);
     int64_t value = 0;
-    if (!TryStrToInt64(text, value))
-        throw EConvertError(QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(name, text));
+    if (!StrictInteger(name, value, false)) throw EConvertError(NotAnInteger(name));
+    return static_cast<int32_t>(value);
+}
+
+int64_t TXMLNode::AttributeInt64Strict(const String& name) const { return AttributeInt64Strict(Utf8(name).c_str()); }
+
+int64_t TXMLNode::AttributeInt64Strict(const char* name) const
+{
+    int64_t value = 0;
+    if (!StrictInteger(name, value, true)) throw EConvertError(NotAnInteger(name));
     return value;
+}
+
+// Project files hold thousands of numeric attributes: a short one is read
+// through a string over a buffer on the stack, without a heap copy.
+bool TXMLNode::StrictInteger(const char* name, int64_t& value, bool wide) const
+{
+    const pugi::xml_attribute attribute = Wrap(FNode).attribute(name);
+    if (!attribute) throw EConvertError(QStringLiteral("The attribute \"%1\" is missing").arg(FromUtf8(name)));
+    const char* raw = attribute.value();
+    char16_t units[32];
+    size_t length = 0;
+    for (; raw[length] != 0 && length < std::size(units) && static_cast<unsigned char>(raw[length]) < 0x80; ++length)
+        units[length] = static_cast<char16_t>(raw[length]);
+    const String text = raw[length] == 0 ? String::fromRawData(reinterpret_cast<const QChar*>(units), static_cast<qsizetype>(length)) : FromUtf8(raw);
+    return wide ? TryStrToInt64(text, value) : TryStrToIntWide(text, value);
+}
+
+String TXMLNode::NotAnInteger(const char* name) const
+{
+    return QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(FromUtf8(name), AttributeText(name));
 }
 
 void TXMLNode::SetAttribute(const String& name, const String& value)

@@ -35,6 +35,11 @@ public:
     int32_t ChildCount() const;
     TXMLNode Child(int32_t index) const;      // null when out of range
     TXMLNode ChildNode(const String& name) const; // first child element of that name, or null
+    // Lookups by a UTF-8 name are the same without converting the name, for
+    // readers walking large files.
+    TXMLNode ChildNode(const char* name) const;
+    // True for an element of that name.
+    bool IsElementNamed(const char* name) const;
     TXMLNode Parent() const;
     TXMLNode NextSibling() const;
     // Appends a child element; EXMLError on a null node or a name XML cannot hold.
@@ -48,21 +53,27 @@ public:
 
     // Absent and empty are distinct: nullopt when the attribute is missing.
     std::optional<String> Attribute(const String& name) const;
+    std::optional<String> Attribute(const char* name) const;
     bool HasAttribute(const String& name) const { return Attribute(name).has_value(); }
     String AttributeText(const String& name) const { return Attribute(name).value_or(String()); }
+    String AttributeText(const char* name) const { return Attribute(name).value_or(String()); }
     // The integer conversion of typed text; defaultValue when absent or not a number.
     int32_t AttributeInt(const String& name, int32_t defaultValue = -1) const;
+    int32_t AttributeInt(const char* name, int32_t defaultValue = -1) const;
     int64_t AttributeInt64(const String& name, int64_t defaultValue = -1) const;
     // EConvertError naming the attribute when absent or not a number.
     int32_t AttributeIntStrict(const String& name) const;
+    int32_t AttributeIntStrict(const char* name) const;
     int64_t AttributeInt64Strict(const String& name) const;
+    int64_t AttributeInt64Strict(const char* name) const;
     void SetAttribute(const String& name, const String& value);
 
 private:
     friend class TXMLDocument;
 
     explicit TXMLNode(pugi::xml_node_struct* node) : FNode(node) { }
-    String StrictAttribute(const String& name) const;
+    bool StrictInteger(const char* name, int64_t& value, bool wide) const;
+    String NotAnInteger(const char* name) const;
 
     pugi::xml_node_struct* FNode = nullptr;
 };

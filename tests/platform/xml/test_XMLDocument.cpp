@@ -119,6 +119,18 @@ TEST(XMLDocument, AbsentAttributeIsDistinctFromEmpty)
             EXPECT_EQ(root.AttributeIntStrict(testCase.name), testCase.withDefault);
     }
     EXPECT_EQ(root.AttributeInt64Strict("big"), 0xFFFFFFFFFFLL);
+    // Names given as String find the same.
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        const String name = String::fromLatin1(testCase.name);
+        EXPECT_EQ(root.Attribute(name), root.Attribute(testCase.name));
+        EXPECT_EQ(root.AttributeInt(name), testCase.withDefault);
+        if (testCase.strictThrows)
+            EXPECT_THROW(root.AttributeIntStrict(name), EConvertError);
+        else
+            EXPECT_EQ(root.AttributeIntStrict(name), testCase.withDefault);
+    }
+    EXPECT_EQ(root.AttributeInt64Strict(QStringLiteral("big")), 0xFFFFFFFFFFLL);
 }
 
 TEST(XMLDocument, LookupsOnMissingNodesFailSoftly)
@@ -132,10 +144,15 @@ TEST(XMLDocument, LookupsOnMissingNodesFailSoftly)
     EXPECT_TRUE(root.Child(4).IsNull());
     EXPECT_TRUE(root.Child(-1).IsNull());
     EXPECT_EQ(root.Text(), "textx");
+    EXPECT_TRUE(root.Child(0).IsElementNamed("a"));
+    EXPECT_FALSE(root.Child(0).IsElementNamed("b"));
+    EXPECT_FALSE(root.Child(1).IsElementNamed(""));
+    EXPECT_EQ(root.ChildNode(QStringLiteral("b")), root.ChildNode("b"));
 
     const TXMLNode missing = root.ChildNode("none");
     EXPECT_TRUE(missing.IsNull());
     EXPECT_TRUE(missing.ChildNode("deeper").IsNull());
+    EXPECT_FALSE(missing.IsElementNamed("none"));
     EXPECT_EQ(missing.Text(), "");
     EXPECT_EQ(missing.ChildCount(), 0);
     EXPECT_EQ(missing.AttributeInt("x"), -1);
