@@ -6,6 +6,7 @@
 #include "app/lang/ULanguage.h"
 #include "device/UBoot_Job.h"
 #include "device/UBoot_Ping.h"
+#include "platform/core/FileUtils.h"
 #include "platform/net/IcmpClient.h"
 #include "platform/ui/UiServices.h"
 
@@ -273,12 +274,16 @@ void TFBoot::Ethernet_Update()
 void TFBoot::Report_Updater_Run(const String& updater, const TProgramRun& run) const
 {
     // The updater reports the transfer itself; only a run that never took
-    // place, or that the dialog stopped waiting for, needs saying here.
+    // place, or that the dialog stopped waiting for, needs saying here. It is
+    // named as the user installs it: without ".exe", in its folder.
+    const String name = ChangeFileExt(ExtractFileName(updater), String());
+    const String folder = ExcludeTrailingPathDelimiter(ExtractFilePath(updater));
     if (run.Outcome == TProgramOutcome::NotStarted)
-        MessageDlg(QStringLiteral("The updater \"%1\" cannot be started: %2.").arg(updater, run.Error), mtError, mbOKOnly);
+        MessageDlg(QStringLiteral("The updater \"%1\" in \"%2\" cannot be started: %3.").arg(name, folder, run.Error), mtError,
+            mbOKOnly);
     else if (run.Outcome == TProgramOutcome::StillRunning)
-        MessageDlg(QStringLiteral("The updater \"%1\" is still running after %2 s; the update is left to it.")
-                       .arg(updater)
+        MessageDlg(QStringLiteral("The updater \"%1\" in \"%2\" is still running after %3 s; the update is left to it.")
+                       .arg(name, folder)
                        .arg(Updater_Limit_Ms / 1000),
             mtWarning, mbOKOnly);
 }

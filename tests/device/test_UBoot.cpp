@@ -168,7 +168,7 @@ TEST_F(BootTest, TheUpdaterIsGivenUpOnAtItsTimeLimit)
     EXPECT_LT(elapsed, 1100U);
     EXPECT_FALSE(std::filesystem::exists(FExe.Native("late")));
     ASSERT_EQ(FServices.Messages().size(), 1U);
-    EXPECT_TRUE(FServices.Messages()[0].contains(u"Ethernet_Update"));
+    EXPECT_TRUE(FServices.Messages()[0].contains(QStringLiteral("\"Ethernet_Update\" in \"") + FExe.Path() + u'"'));
     EXPECT_TRUE(FServices.Messages()[0].contains(u"still running after 1 s"));
 }
 
@@ -200,7 +200,7 @@ TEST_F(BootTest, AnUpdaterThatCannotBeStartedIsNamedWithTheReason)
         FBoot->Btn_Update->Click();
         ASSERT_EQ(FServices.Messages().size(), 1U);
         const String message = FServices.Messages()[0];
-        EXPECT_TRUE(message.contains(FExe.Path() + QStringLiteral("/Ethernet_Update"))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("\"Ethernet_Update\" in \"") + FExe.Path() + u'"')) << message.toStdString();
         EXPECT_TRUE(message.contains(Str(entry.Reason))) << message.toStdString();
         EXPECT_TRUE(std::filesystem::exists(FExe.Native("Ethernet_Update.xml")));
         EXPECT_FALSE(std::filesystem::exists(FExe.Native("ran")));
