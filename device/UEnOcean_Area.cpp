@@ -122,12 +122,6 @@ TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& sourc
     return device;
 }
 
-void Write_Key(TByteBuffer& image, size_t position, const String& key)
-{
-    for (size_t index = 0; index < EnOcean_Key_Size; ++index)
-        image.WriteU8(position + index, index < static_cast<size_t>(key.size()) ? static_cast<uint8_t>(key[static_cast<qsizetype>(index)].unicode()) : 0);
-}
-
 template <typename TVisit>
 void For_Each_Profile(const std::vector<TEnOcean_ID_Info>& devices, TVisit visit)
 {
@@ -222,11 +216,15 @@ void TEnOcean_Tables::Compute_Addresses()
     }
 }
 
+// The area is laid out in memory first and copied into the image at once.
 size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position) const
 {
-    const auto u32 = [&image, &position](uint32_t value) {
-        image.WriteU32(position, value);
-        position += 4;
+    TBytes area;
+    area.reserve(static_cast<size_t>(Area_Size()));
+    const auto u8 = [&area](uint8_t value) { area.push_back(value); };
+    const auto u32 = [&area](uint32_t value) {
+        for (int shift = 0; shift < 32; shift += 8)
+            area.push_back(static_cast<uint8_t>(value >> shift));
     };
     u32(static_cast<uint32_t>(FDevices.size()));
     u32(FBase + EnOcean_Header_Size);
@@ -236,14 +234,15 @@ size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position
     }
     for (const TEnOcean_ID_Info& device : FDevices) {
         const TEnOcean_Security_Info& security = device.Security_Info;
-        Write_Key(image, position, security.PreSharedKey);
-        Write_Key(image, position + EnOcean_Key_Size, security.PrivateKey);
-        position += 2 * EnOcean_Key_Size;
+        for (const String* key : { &security.PreSharedKey, &security.PrivateKey }) {
+            for (qsizetype index = 0; index < static_cast<qsizetype>(EnOcean_Key_Size); ++index)
+                u8(index < key->size() ? static_cast<uint8_t>((*key)[index].unicode()) : 0);
+        }
         u32(security.RollingCode);
         for (uint8_t value : { security.RLCAlgorithm, security.RLCTx, security.MACAlgorithm, security.DataEncryption, security.SenderIsPTM, security.UnusedChar })
-            image.WriteU8(position++, value);
-        image.WriteU16(position, security.UnusedShort);
-        position += 2;
+            u8(value);
+        u8(static_cast<uint8_t>(security.UnusedShort));
+        u8(static_cast<uint8_t>(security.UnusedShort >> 8));
     }
     For_Each_Profile(FDevices, [&u32](const TEnOcean_Eep_Info& profile) {
         u32(profile.Rorg);
@@ -267,5 +266,6 @@ size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position
             }
         }
     });
-    return position;
+    image.WriteBytes(position, area.data(), area.size());
+    return position + area.size();
 }
