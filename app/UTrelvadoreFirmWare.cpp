@@ -16,6 +16,10 @@
 #include "device/USaveBincc.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
+#include "tables/UKNXAccess.h"
+#include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UReceiveNMEA.h"
+#include "tables/UTransmitNMEA.h"
 
 TFTrelvadoreFirmWare* FTrelvadoreFirmWare = nullptr;
 
@@ -232,6 +236,14 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
     } else if (Sender == Btn_Prm_Gen) {
         UiServices().ShowModal(*FParGen);
+    } else if (Sender == Btn_CAN_Rec_Frame) {
+        UiServices().ShowModal(*FReceiveNMEA);
+    } else if (Sender == Btn_CAN_Send_Frame) {
+        UiServices().ShowModal(*FTransmitNMEA);
+    } else if (Sender == Btn_KNX_Access) {
+        UiServices().ShowModal(*FKNXAccess);
+    } else if (Sender == Btn_Modbus_Set_Access) {
+        UiServices().ShowModal(*FModbus_TCP_Master_Set_Access);
     } else if (Sender == Btn_CreateBin) {
         Update_Device();
     }
@@ -318,6 +330,10 @@ void TFTrelvadoreFirmWare::Change_Language()
     FSoftOptions->Set_Lang();
     FBoot->Set_Lang();
     FParGen->Set_Lang();
+    FKNXAccess->Set_Lang();
+    FModbus_TCP_Master_Set_Access->Set_Lang();
+    FReceiveNMEA->Set_Lang();
+    FTransmitNMEA->Set_Lang();
 }
 
 TProgramRun TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs)

@@ -7,6 +7,10 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
+#include "tables/UKNXAccess.h"
+#include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UReceiveNMEA.h"
+#include "tables/UTransmitNMEA.h"
 
 int main(int argc, char** argv)
 {
@@ -19,6 +23,10 @@ int main(int argc, char** argv)
     Application->CreateForm(FSoftOptions);
     Application->CreateForm(FParGen);
     Application->CreateForm(FBoot);
+    Application->CreateForm(FKNXAccess);
+    Application->CreateForm(FModbus_TCP_Master_Set_Access);
+    Application->CreateForm(FReceiveNMEA);
+    Application->CreateForm(FTransmitNMEA);
     Application->Run();
     return 0;
 }

@@ -9,6 +9,10 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "platform/ui/ScriptedUiServices.h"
+#include "tables/UKNXAccess.h"
+#include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UReceiveNMEA.h"
+#include "tables/UTransmitNMEA.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +52,18 @@ protected:
         FBootForm = std::make_unique<TFBoot>(nullptr);
         FBoot = FBootForm.get();
         FBootForm->DoCreate();
+        Create_Form(FKNXForm, FKNXAccess);
+        Create_Form(FModbusForm, FModbus_TCP_Master_Set_Access);
+        Create_Form(FReceiveForm, FReceiveNMEA);
+        Create_Form(FTransmitForm, FTransmitNMEA);
         return window;
+    }
+    // A dialog made and created as the entry routine does, kept by the test.
+    template <typename T> static void Create_Form(std::unique_ptr<T>& kept, T*& instance)
+    {
+        kept = std::make_unique<T>(nullptr);
+        instance = kept.get();
+        kept->DoCreate();
     }
     // Answers the next modal showing of the New dialog with name typed and OK clicked.
     void Answer_New_Project(const String& name)
@@ -68,6 +83,10 @@ protected:
     std::unique_ptr<TFSoftOptions> FOptions;
     std::unique_ptr<TFParGen> FParGenForm;
     std::unique_ptr<TFBoot> FBootForm;
+    std::unique_ptr<TFKNXAccess> FKNXForm;
+    std::unique_ptr<TFModbus_TCP_Master_Set_Access> FModbusForm;
+    std::unique_ptr<TFReceiveNMEA> FReceiveForm;
+    std::unique_ptr<TFTransmitNMEA> FTransmitForm;
 
     TTestFolder FExe;
     TScriptedUiServices FServices;

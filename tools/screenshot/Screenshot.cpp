@@ -10,9 +10,14 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
+#include "tables/UKNXAccess.h"
+#include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UReceiveNMEA.h"
+#include "tables/UTransmitNMEA.h"
 #include "tools/screenshot/ButtonsForm.h"
 #include "tools/screenshot/ColumnGridForm.h"
 #include "tools/screenshot/DatePickerForm.h"
+#include "tools/screenshot/FrameRows.h"
 #include "tools/screenshot/SortGridForm.h"
 #include "tools/screenshot/TabDragForm.h"
 #include "tools/screenshot/TabStripsForm.h"
@@ -52,6 +57,10 @@ struct TShell {
         Application->CreateForm(FSoftOptions);
         Application->CreateForm(FParGen);
         Application->CreateForm(FBoot);
+        Application->CreateForm(FKNXAccess);
+        Application->CreateForm(FModbus_TCP_Master_Set_Access);
+        Application->CreateForm(FReceiveNMEA);
+        Application->CreateForm(FTransmitNMEA);
         // The device dialogs show the values of an open project.
         Project_Name = QStringLiteral("Harbour");
         Project_Path = Program_Folder + QStringLiteral("/PROJECTS/Harbour");
@@ -145,6 +154,8 @@ const TScreenshotForm ScreenshotForms[] = {
       [](TForm&) { Show_Options_Page(&TFSoftOptions::TS_Soft_Settings); } },
     { "communication", [] { return Shell_Form(FParGen); }, nullptr },
     { "update", [] { TForm* form = Shell_Form(FBoot); FBoot->Form_Type = 1; return form; }, nullptr },
+    { "receive-frames", [] { return Shell_Form(FReceiveNMEA); }, [](TForm&) { FillReceiveFrames(*FReceiveNMEA); } },
+    { "send-frames", [] { return Shell_Form(FTransmitNMEA); }, [](TForm&) { FillSendFrames(*FTransmitNMEA); } },
 };
 
 void Shoot(const TScreenshotForm& entry, const String& folder)
