@@ -185,7 +185,7 @@ void TTable_Editor::Reset_Rows()
     for (size_t index = 0; index < FGrids.size(); ++index) {
         TDudColumnGrid& grid = *FGrids[index];
         const TTable_Grid& info = FLayout.Grids[index];
-        const int32_t rows = info.Reset_Rows ? info.Reset_Rows : info.Data_Rows;
+        const int32_t rows = info.Reset_Rows ? info.Reset_Rows : grid.RowCount() - 1;
         const int32_t columns = grid.ColCount() + grid.NumHiddenColumns();
         grid.BeginUpdate();
         for (int32_t row = 1; row <= rows; ++row) {

@@ -30,7 +30,9 @@
 //   is its own: Show_Limits (limits and lists set at each showing),
 //   Check_Entry (the checks of one entry, through TEntry_Check, whose
 //   Ranges() runs a TRange_Check array) and, where needed, Begin_Check,
-//   Loaded_Cell, Saved_Cell, Delete_Row and Combo_Change.
+//   Loaded_Cell, Saved_Cell, Delete_Row, Combo_Change and the grid events.
+// A grid's row count may be changed at creation: the rows reset, loaded and
+// saved follow the grid, Data_Rows only sets its first size.
 
 enum TColumn_Hint_Rule {
     hrNone,          // no hint handler
@@ -54,7 +56,7 @@ inline constexpr const char* Required = nullptr;
 struct TTable_Grid {
     const char* Name;
     const char* Section;     // nullptr: the rows are children of the root
-    int32_t Data_Rows;
+    int32_t Data_Rows;       // the grid's first size; the grid's RowCount rules
     std::span<const TTable_Column> Columns;
     int32_t Key_Column;
     bool Key_Trimmed;        // a key of blanks ends the table
@@ -139,10 +141,11 @@ public:
     void Btn_InsRowClick(TComponent* Sender);
     void Btn_CopyRowClick(TComponent* Sender);
     void Btn_PasteRowClick(TComponent* Sender);
-    void ClickCell(TDudStringGrid* Sender, int32_t ARow, int32_t ACol);
-    void DblClickCell(TDudStringGrid* Sender, int32_t ARow, int32_t ACol);
-    void KeyPress(TComponent* Sender, TChar& Key);
-    void GridHint(TDudStringGrid* Sender, int32_t ARow, int32_t ACol, String& HintStr);
+    // The grid events; an editor that does more on some columns overrides them.
+    virtual void ClickCell(TDudStringGrid* Sender, int32_t ARow, int32_t ACol);
+    virtual void DblClickCell(TDudStringGrid* Sender, int32_t ARow, int32_t ACol);
+    virtual void KeyPress(TComponent* Sender, TChar& Key);
+    virtual void GridHint(TDudStringGrid* Sender, int32_t ARow, int32_t ACol, String& HintStr);
     void Set_Lang();
     // True when every entry of every grid passes.
     bool Controllo_dati();
@@ -185,6 +188,7 @@ protected:
 
     TTabSheet* Sheet(int32_t grid) const { return FSheets[static_cast<size_t>(grid)]; }
     TStringList& Hint_List(int32_t grid) { return *FHints[static_cast<size_t>(grid)]; }
+    int32_t Index_Of(const TDudStringGrid* grid) const;
 
 private:
     friend class TEntry_Check;
@@ -194,7 +198,6 @@ private:
     void Reset_Rows();
     void Load_File();
     bool Save_File();
-    int32_t Index_Of(const TDudStringGrid* grid) const;
 
     const TTable_Layout& FLayout;
     std::vector<TDudColumnGrid*> FGrids;

@@ -62,12 +62,13 @@ void TTable_Editor::Load_File()
             continue;
         }
         TDudColumnGrid& grid = *FGrids[index];
+        const int32_t capacity = grid.RowCount() - 1;
         grid.BeginUpdate();
         int32_t row = 0;
         for (TXMLNode node = section.Child(0); node; node = node.NextSibling()) {
             if (node.Kind() != TXMLNodeKind::Element)
                 continue;
-            if (++row > info.Data_Rows)
+            if (++row > capacity)
                 continue;
             for (size_t col = 1; col < info.Columns.size(); ++col) {
                 const TTable_Column& column = info.Columns[col];
@@ -84,9 +85,9 @@ void TTable_Editor::Load_File()
             }
         }
         grid.EndUpdate();
-        if (row > info.Data_Rows) {
-            Add_Line(report.Problems, Too_Many_Rows_Problem(sectionName, row, info.Data_Rows));
-            Add_Line(report.Shortfall, Too_Many_Rows_Problem(sectionName, row, info.Data_Rows));
+        if (row > capacity) {
+            Add_Line(report.Problems, Too_Many_Rows_Problem(sectionName, row, capacity));
+            Add_Line(report.Shortfall, Too_Many_Rows_Problem(sectionName, row, capacity));
         }
     }
     if (report.Missing > 0)
