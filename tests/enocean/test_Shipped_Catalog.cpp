@@ -41,7 +41,8 @@ TEST_F(ShippedCatalogTest, TheProfilesABuildingGatewayMeets)
         { 0xA5, 0x02, 0x30, "Temperature", 14, 10 }, { 0xA5, 0x04, 0x01, "Humidity", 8, 8 }, { 0xA5, 0x04, 0x01, "Temperature", 16, 8 },
         { 0xA5, 0x06, 0x01, "Illumination 1", 16, 8 }, { 0xA5, 0x07, 0x01, "PIR Status", 16, 8 }, { 0xA5, 0x09, 0x04, "Concentration", 8, 8 },
         { 0xA5, 0x10, 0x06, "Set point", 8, 8 }, { 0xA5, 0x12, 0x01, "Meter reading", 0, 24 }, { 0xA5, 0x38, 0x08, "Switching command", 31, 1 },
-        { 0xD2, 0x01, 0x12, "Output value", 17, 7 }, { 0xD2, 0x05, 0x00, "Vertical position", 1, 7 }, { 0xD2, 0x32, 0x02, "Channel 3", 32, 12 },
+        { 0xD2, 0x01, 0x12, "Output value", 17, 7 }, { 0xD2, 0x04, 0x08, "Battery autonomy", 25, 3 }, { 0xD2, 0x05, 0x00, "Vertical position", 1, 7 },
+        { 0xD2, 0x14, 0x41, "Contact", 67, 1 }, { 0xD2, 0x32, 0x02, "Channel 3", 32, 12 }, { 0xD2, 0xA0, 0x01, "Feedback", 6, 2 },
     };
     for (const auto& entry : profiles) {
         SCOPED_TRACE(FCatalog.Get_Type_Name_Str(entry.Rorg, entry.Func, entry.Type).toStdString() + " " + entry.Field);
