@@ -16,6 +16,76 @@ int64_t ParseInteger(const String& text)
     return value;
 }
 
+// A string as the text form writes it: quoted runs, with '' for a quote,
+// and #n for each control character, which a quoted run cannot hold.
+String QuotedText(const String& value)
+{
+    String text;
+    bool quoted = false;
+    for (const QChar character : value) {
+        const bool control = character.unicode() < 32;
+        if (control == quoted) {
+            text += u'\'';
+            quoted = !quoted;
+        }
+        if (control)
+            text += u'#' + String::number(character.unicode());
+        else
+            text += character == u'\'' ? QStringLiteral("''") : String(character);
+    }
+    if (quoted || text.isEmpty())
+        text += text.isEmpty() ? QStringLiteral("''") : QStringLiteral("'");
+    return text;
+}
+
+// The reverse of QuotedText; also takes #$hex, blanks between the parts and
+// characters beyond the control range written as #n.
+String UnquotedText(const String& text)
+{
+    String value;
+    qsizetype at = 0;
+    bool parts = false;
+    while (at < text.size()) {
+        const QChar character = text[at];
+        if (character == u' ' || character == u'\t') {
+            ++at;
+        } else if (character == u'\'') {
+            for (++at;; ++at) {
+                if (at >= text.size())
+                    throw BadValue(text);
+                if (text[at] == u'\'') {
+                    if (at + 1 < text.size() && text[at + 1] == u'\'') {
+                        value += u'\'';
+                        ++at;
+                        continue;
+                    }
+                    ++at;
+                    break;
+                }
+                value += text[at];
+            }
+            parts = true;
+        } else if (character == u'#') {
+            qsizetype end = ++at;
+            if (end < text.size() && text[end] == u'$')
+                ++end;
+            while (end < text.size() && (text[end].isDigit() || (text[at] == u'$' && QStringLiteral("abcdefABCDEF").contains(text[end]))))
+                ++end;
+            const int64_t code = ParseInteger(text.mid(at, end - at));
+            if (code < 0 || code > 0xFFFF)
+                throw BadValue(text);
+            value += QChar(char16_t(code));
+            at = end;
+            parts = true;
+        } else {
+            throw BadValue(text);
+        }
+    }
+    if (!parts)
+        throw BadValue(text);
+    return value;
+}
+
 } // namespace
 
 const char* const EaseTypeNames[23] = { "ttNone", "ttLinearTween", "ttEaseInQuad", "ttEaseOutQuad", "ttEaseInOutQuad", "ttEaseInCubic",
@@ -68,14 +138,7 @@ void TSlantTabsProperties::Float(const char* name, double value, std::function<v
 
 void TSlantTabsProperties::Text(const char* name, const String& value, std::function<void(const String&)> set)
 {
-    String quoted = value;
-    quoted.replace(u'\'', QStringLiteral("''"));
-    FEntries.push_back({ name, nullptr, u'\'' + quoted + u'\'', value.isEmpty(), [set](const String& text) {
-                            if (text.size() < 2 || !text.startsWith(u'\'') || !text.endsWith(u'\''))
-                                throw BadValue(text);
-                            String inner = text.mid(1, text.size() - 2);
-                            set(inner.replace(QStringLiteral("''"), QStringLiteral("'")));
-                        } });
+    FEntries.push_back({ name, nullptr, QuotedText(value), value.isEmpty(), [set](const String& text) { set(UnquotedText(text)); } });
 }
 
 void TSlantTabsProperties::Color(const char* name, TColor value, std::function<void(TColor)> set)

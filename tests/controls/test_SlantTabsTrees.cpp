@@ -192,6 +192,46 @@ TEST(SlantTabsText, LookIsWrittenWithQuotedNamesAndWithoutZeroSizes)
     EXPECT_EQ(ComponentToText(TabsLookAndFeelCarrier, other.Look), text);
 }
 
+TEST(SlantTabsText, StringsAreQuotedWithCharacterCodesAndReadBack)
+{
+    const String path = QStringLiteral("LookAndFeel.Tabs.DefaultFont.Name");
+    const auto load = [&](TRecordingStrip& strip, const String& value) {
+        TextToComponent(QStringLiteral("object TTabsLookAndFeel\n  ") + path + QStringLiteral(" = ") + value + QStringLiteral("\nend\n"),
+            TabsLookAndFeelCarrier, strip.Look);
+        return strip.Look.Tabs().DefaultFont().Name();
+    };
+    struct TCase {
+        const char* Written;
+        const char16_t* Name;
+    };
+    const TCase cases[] = {
+        { "'Segoe UI'", u"Segoe UI" },
+        { "'It''s'", u"It's" },
+        { "'A'#9'B'", u"A\tB" },
+        { "#$41 'x' #66", u"AxB" },
+        { "''", u"" },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Written);
+        TRecordingStrip strip;
+        EXPECT_EQ(load(strip, QString::fromLatin1(c.Written)), QString::fromUtf16(c.Name));
+    }
+    for (const char* bad : { "'open", "Segoe", "#", "'a'b", "#70000" }) {
+        SCOPED_TRACE(bad);
+        TRecordingStrip strip;
+        EXPECT_THROW(load(strip, QString::fromLatin1(bad)), Exception);
+    }
+
+    // A name with a quote and a line break stays on its line and comes back whole.
+    TRecordingStrip saved;
+    saved.Look.Tabs().DefaultFont().SetName(QStringLiteral("a'b\r\nc"));
+    const String text = ComponentToText(TabsLookAndFeelCarrier, saved.Look);
+    EXPECT_TRUE(text.contains(path + QStringLiteral(" = 'a''b'#13#10'c'\r\n")));
+    TRecordingStrip loaded;
+    TextToComponent(text, TabsLookAndFeelCarrier, loaded.Look);
+    EXPECT_EQ(loaded.Look.Tabs().DefaultFont().Name(), QStringLiteral("a'b\r\nc"));
+}
+
 TEST(SlantTabsText, LoadingRestoresWhatWasSavedAndTouchesOnlyNamedLeaves)
 {
     TRecordingStrip saved;

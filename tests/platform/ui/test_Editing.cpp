@@ -263,6 +263,15 @@ TEST_F(EditingTest, MemoWrapsAtWordsAndAnswersTheLineQueries)
         EXPECT_EQ(LParamX(memo->Perform(EM_CHARFROMPOS, 0, PointToLParam({ point.X + 1, point.Y + 1 }))), position);
     }
 
+    // A new width moves the soft breaks: wide enough, "gamma" joins the first line; narrow again, it wraps again.
+    const TRect wide = Rect(2, 2, 2 + canvas.TextWidth("alpha beta gamma") + 8, 110);
+    memo->Perform(EM_SETRECTNP, 0, reinterpret_cast<intptr_t>(&wide));
+    EXPECT_EQ(memo->Perform(EM_GETLINECOUNT), 3);
+    EXPECT_EQ(memo->Perform(EM_LINEFROMCHAR, 11), 0);
+    memo->Perform(EM_SETRECTNP, 0, reinterpret_cast<intptr_t>(&rect));
+    EXPECT_EQ(memo->Perform(EM_GETLINECOUNT), 4);
+    EXPECT_EQ(memo->Perform(EM_LINEFROMCHAR, 20), 3);
+
     memo->SetWordWrap(false);
     EXPECT_EQ(memo->Perform(EM_GETLINECOUNT), 3);
     EXPECT_EQ(memo->Perform(EM_LINEFROMCHAR, 11), 0);
