@@ -14,10 +14,15 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "device/USaveBincc.h"
+#include "platform/core/FileUtils.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
+#include "tables/UBACnet_EDE_File.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UProfibus_GSD.h"
+#include "tables/UProfinetFileName.h"
+#include "tables/UProfinetXML.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
 
@@ -147,6 +152,10 @@ TFTrelvadoreFirmWare::TFTrelvadoreFirmWare(TComponent* owner) : TForm(owner)
 
     Create_Buttons();
 
+    SD1 = new TSaveDialog(this);
+    SD1->SetName(QStringLiteral("SD1"));
+    SD1->SetFilter(QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv"));
+
     Timer_Update = new TTimer(this);
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(First_Check_Interval);
@@ -236,6 +245,12 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
     } else if (Sender == Btn_Prm_Gen) {
         UiServices().ShowModal(*FParGen);
+    } else if (Sender == Btn_PROFINET_XML) {
+        PROFINET_XML();
+    } else if (Sender == Btn_BACnet_EDE_File) {
+        BACnet_EDE_File();
+    } else if (Sender == Btn_PROFIBUS_GSD) {
+        Create_GSD_File();
     } else if (Sender == Btn_CAN_Rec_Frame) {
         UiServices().ShowModal(*FReceiveNMEA);
     } else if (Sender == Btn_CAN_Send_Frame) {
@@ -261,6 +276,37 @@ void TFTrelvadoreFirmWare::Update_Device()
     }
     FBoot->Form_Type = 1;
     UiServices().ShowModal(*FBoot);
+}
+
+void TFTrelvadoreFirmWare::PROFINET_XML()
+{
+    if (UiServices().ShowModal(*FProfinetFileName) == mrOk)
+        Save_GSDML_File(FProfinetFileName->Name_File_XML);
+}
+
+void TFTrelvadoreFirmWare::BACnet_EDE_File()
+{
+    SD1->SetInitialDir(Project_Path);
+    if (!SD1->Execute())
+        return;
+    String fileName = SD1->FileName();
+    if (UpperCase(fileName.right(4)) != u".CSV")
+        fileName += QStringLiteral(".csv");
+    if (FileExists(fileName) && MessageDlg(Lang_Texts()[31], mtConfirmation, mbYesNoCancel) != mrYes)
+        return;
+    BACnet_EDE_Export(XML1, fileName);
+}
+
+int32_t TFTrelvadoreFirmWare::Get_Type_BACnet()
+{
+    if (!FileExists(File_ParGen))
+        return 0;
+    try {
+        XML1.LoadFromFile(File_ParGen);
+    } catch (const EXMLError&) {
+        return 0;
+    }
+    return StrToIntDef(XML1.FirstNode().ChildNode(QStringLiteral("BACnet_Type")).Text(), 0);
 }
 
 void TFTrelvadoreFirmWare::L_MorvaneClick(TComponent*) { Open_Maker_Page(Home_Page_Url()); }
@@ -330,6 +376,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     FSoftOptions->Set_Lang();
     FBoot->Set_Lang();
     FParGen->Set_Lang();
+    FProfinetFileName->Set_Lang();
     FKNXAccess->Set_Lang();
     FModbus_TCP_Master_Set_Access->Set_Lang();
     FReceiveNMEA->Set_Lang();

@@ -3,6 +3,7 @@
 #include "app/UComon.h"
 #include "controls/LbButton.h"
 #include "platform/net/HttpClient.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/xml/XMLDocument.h"
@@ -36,6 +37,15 @@ public:
     // "Update Device UDP": builds and writes both images, then offers the
     // update; a project that cannot be built or written says why instead.
     void Update_Device();
+    // "PROFINET XML": the file-name dialog, then the GSDML export.
+    void PROFINET_XML();
+    // "BACnet EDE File": asks for the file (".csv" added unless the name
+    // ends so in any case), asks before an existing file is replaced and
+    // exports only on Yes.
+    void BACnet_EDE_File();
+    // The BACnet_Type entry of the project's ParGen.xml; 0 when the file or
+    // the entry is missing, unreadable or not an integer.
+    int32_t Get_Type_BACnet();
     // Runs the external updater for the update dialog.
     TProgramRun Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs = Start_Program_Limit_Ms);
 
@@ -66,6 +76,7 @@ public:
     TLbButton* Btn_PROFINET_XML = nullptr;
     TLbButton* Btn_BACnet_SetAccess = nullptr;
     TLbButton* Btn_BACnet_EDE_File = nullptr;
+    TSaveDialog* SD1 = nullptr;
     TLbButton* Btn_PROFIBUS_GSD = nullptr;
     TLbButton* Btn_KNX_Access = nullptr;
     TLbButton* Btn_Modbus_Set_Access = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/core/FileUtils.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UProfinetFileName.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FSoftOptions);
     Application->CreateForm(FParGen);
     Application->CreateForm(FBoot);
+    Application->CreateForm(FProfinetFileName);
     Application->CreateForm(FKNXAccess);
     Application->CreateForm(FModbus_TCP_Master_Set_Access);
     Application->CreateForm(FReceiveNMEA);

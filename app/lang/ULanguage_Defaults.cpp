@@ -876,6 +876,7 @@ constexpr TLang_Default Defaults[] = {
     { 1809, "Confirm and save the GSDML File" },
     { 1810, "Exit without save the GSDML File" },
     { 1811, "File already exists! Do you want to overwrite the file?" },
+    { 1812, "Error! The User part cannot hold / \\ : * ? \" < > | or control characters" },
     { 1900, "BACnet Set Access" },
     { 1901, "BACnet Set Access" },
     { 1902, "OK" },

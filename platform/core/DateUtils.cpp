@@ -467,8 +467,20 @@ int DayOfWeek(TDateTime date)
     return static_cast<int>(weekday) + 1;
 }
 
+namespace {
+
+const TDateTime* Fixed_Now = nullptr;
+
+} // namespace
+
+TNowScope::TNowScope(TDateTime now) : FPrevious(Fixed_Now), FNow(now) { Fixed_Now = &FNow; }
+
+TNowScope::~TNowScope() { Fixed_Now = FPrevious; }
+
 TDateTime Now()
 {
+    if (Fixed_Now)
+        return *Fixed_Now;
     const QDateTime now = QDateTime::currentDateTime();
     const QDate today = now.date();
     const QTime time = now.time();

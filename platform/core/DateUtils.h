@@ -23,8 +23,23 @@ void DecodeTime(TDateTime time, int& hour, int& minute, int& second, int& millis
 TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 // 1 = Sunday .. 7 = Saturday.
 int DayOfWeek(TDateTime date);
+// The local date and time, or the time a TNowScope fixed.
 TDateTime Now();
 TDateTime Date();
+
+// Fixes the time Now() and Date() answer for the scope's life (tests of what
+// a program writes with a date in it), then puts the previous answer back.
+class TNowScope {
+public:
+    explicit TNowScope(TDateTime now);
+    ~TNowScope();
+    TNowScope(const TNowScope&) = delete;
+    TNowScope& operator=(const TNowScope&) = delete;
+
+private:
+    const TDateTime* FPrevious;
+    TDateTime FNow;
+};
 
 // Pattern letters: d dd ddd dddd ddddd (short date) dddddd (long date),
 // m mm mmm mmmm, yy yyyy, h hh (12-hour when AM/PM, A/P or AMPM follows),

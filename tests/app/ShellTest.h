@@ -11,6 +11,7 @@
 #include "platform/ui/ScriptedUiServices.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UProfinetFileName.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
 
@@ -52,6 +53,7 @@ protected:
         FBootForm = std::make_unique<TFBoot>(nullptr);
         FBoot = FBootForm.get();
         FBootForm->DoCreate();
+        Create_Form(FProfinetName, FProfinetFileName);
         Create_Form(FKNXForm, FKNXAccess);
         Create_Form(FModbusForm, FModbus_TCP_Master_Set_Access);
         Create_Form(FReceiveForm, FReceiveNMEA);
@@ -83,6 +85,7 @@ protected:
     std::unique_ptr<TFSoftOptions> FOptions;
     std::unique_ptr<TFParGen> FParGenForm;
     std::unique_ptr<TFBoot> FBootForm;
+    std::unique_ptr<TFProfinetFileName> FProfinetName;
     std::unique_ptr<TFKNXAccess> FKNXForm;
     std::unique_ptr<TFModbus_TCP_Master_Set_Access> FModbusForm;
     std::unique_ptr<TFReceiveNMEA> FReceiveForm;

@@ -11,12 +11,14 @@
 #include "app/lang/ULanguage.h"
 #include "platform/ui/ScriptedUiServices.h"
 #include "platform/ui/Timer.h"
+#include "tables/UProfinetFileName.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -346,7 +348,8 @@ TEST_F(MainWindowTest, InformationShowsTheAboutBoxWithTheSoftwareIdentity)
 TEST_F(MainWindowTest, ChangeLanguageRelabelsTheWindowAndTheDialogs)
 {
     FExe.Write("LANGUAGE/Italiano.lng", "STR15 = Nuova Configurazione\nSTR100 = Crea Configurazione\n"
-                                        "STR200 = Apri Configurazione\nSTR10 = Usa il passo 1\n");
+                                        "STR200 = Apri Configurazione\nSTR10 = Usa il passo 1\n"
+                                        "STR1806 = Parte Utente\n");
     const auto window = Create();
     Load_Language_Texts(QStringLiteral("Italiano"));
     window->Change_Language();
@@ -354,8 +357,138 @@ TEST_F(MainWindowTest, ChangeLanguageRelabelsTheWindowAndTheDialogs)
     EXPECT_EQ(window->L_Name_Conf_L2->Caption(), u"Usa il passo 1");
     EXPECT_EQ(FNew_Project->Caption(), u"Crea Configurazione");
     EXPECT_EQ(FOpenConf->Caption(), u"Apri Configurazione");
+    EXPECT_EQ(FProfinetFileName->Label4->Caption(), u"Parte Utente");
     EXPECT_EQ(Language_Name, u"English");
     Lang_Texts().Load_Default_Texts();
+}
+
+// The export commands of the sibling models: their buttons stay hidden in
+// this build, their commands work.
+class ExportCommandTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        FWindow = Create();
+        Answer_New_Project(QStringLiteral("Plant"));
+        FWindow->Btn_New->Click();
+        ASSERT_TRUE(Project_Is_Open());
+        FServices.Clear();
+    }
+    std::string Project_File(const std::string& name) const { return FExe.Read("PROJECTS/Plant/" + name); }
+
+    std::unique_ptr<TFTrelvadoreFirmWare> FWindow;
+};
+
+TEST_F(ExportCommandTest, TheExportButtonsStayHiddenAndNeedAProject)
+{
+    for (TLbButton* button : { FWindow->Btn_PROFINET_XML, FWindow->Btn_BACnet_EDE_File, FWindow->Btn_PROFIBUS_GSD })
+        EXPECT_FALSE(button->Visible());
+    Project_Path.clear();
+    for (TLbButton* button : { FWindow->Btn_PROFINET_XML, FWindow->Btn_BACnet_EDE_File, FWindow->Btn_PROFIBUS_GSD })
+        FWindow->Btn_Click(button);
+    ASSERT_EQ(FServices.Requests().size(), 3u);
+    for (const TUiRequest& request : FServices.Requests())
+        EXPECT_EQ(request.Text, u"Error! Project not Valid");
+}
+
+TEST_F(ExportCommandTest, EDEFileNamesGetTheirExtension)
+{
+    const struct {
+        const char* Typed;
+        const char* Written;
+    } cases[] = {
+        { "objects", "objects.csv" },
+        { "OBJECTS.CSV", "OBJECTS.CSV" },
+        { "objects.Csv", "objects.Csv" },
+        { "objects.txt", "objects.txt.csv" },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Typed);
+        FServices.Clear();
+        FServices.AnswerSaveDialog(FExe.File(std::string("PROJECTS/Plant/") + entry.Typed));
+        FWindow->Btn_Click(FWindow->Btn_BACnet_EDE_File);
+        ASSERT_EQ(FServices.Requests().size(), 1u);
+        EXPECT_EQ(FServices.Requests()[0].File.InitialDir, Project_Path);
+        EXPECT_EQ(FServices.Requests()[0].File.Filter, u"CSV (MS-DOS) (*.csv)|*.csv");
+        EXPECT_EQ(Project_File(entry.Written).rfind("PROJECT_NAME; Morvane--Plant;;;;;;\r\n", 0), 0u);
+    }
+}
+
+TEST_F(ExportCommandTest, AnExistingEDEFileIsReplacedOnlyOnYes)
+{
+    FExe.Write("PROJECTS/Plant/ede.csv", "kept");
+    for (const TModalResult answer : { mrNo, mrCancel }) {
+        FServices.Clear();
+        FServices.AnswerSaveDialog(FExe.File("PROJECTS/Plant/ede"));
+        FServices.AnswerMessage(answer);
+        FWindow->BACnet_EDE_File();
+        ASSERT_EQ(FServices.Requests().size(), 2u);
+        EXPECT_EQ(FServices.Requests()[1].Text, u"The File already exists! Do you want to overwrite the file?");
+        EXPECT_EQ(FServices.Requests()[1].Buttons, mbYesNoCancel);
+        EXPECT_EQ(Project_File("ede.csv"), "kept");
+    }
+    FServices.AnswerSaveDialog(FExe.File("PROJECTS/Plant/ede.csv"));
+    FServices.AnswerMessage(mrYes);
+    FWindow->BACnet_EDE_File();
+    EXPECT_EQ(Project_File("ede.csv").rfind("PROJECT_NAME;", 0), 0u);
+
+    FServices.Clear();
+    FServices.AnswerSaveDialog(String());
+    FWindow->BACnet_EDE_File();
+    EXPECT_EQ(FServices.Requests().size(), 1u) << "a cancelled dialog asks nothing more";
+}
+
+TEST_F(ExportCommandTest, PROFINETXMLWritesTheComposedNameAfterOK)
+{
+    const String name = FProfinetFileName->L_XML_Fix1->Caption() + QStringLiteral("_north") + FProfinetFileName->L_XML_Fix2->Caption();
+    FServices.AnswerModal([](TForm& form) {
+        auto& dialog = dynamic_cast<TFProfinetFileName&>(form);
+        dialog.E_XML_User->SetText(QStringLiteral("north"));
+        dialog.Btn_OK->Click();
+        return dialog.ModalResult();
+    });
+    FServices.AnswerSaveDialog(FExe.File("PROJECTS/Plant/anything.xml"));
+    FWindow->Btn_Click(FWindow->Btn_PROFINET_XML);
+    ASSERT_EQ(FServices.Requests().size(), 2u);
+    EXPECT_EQ(FServices.Requests()[1].File.FileName, name);
+    EXPECT_EQ(Project_File(name.toStdString()).substr(0, 3), "\xEF\xBB\xBF");
+
+    FServices.Clear();
+    FServices.AnswerModal(mrCancel);
+    FWindow->PROFINET_XML();
+    EXPECT_EQ(FServices.Requests().size(), 1u) << "Cancel asks for no folder";
+}
+
+TEST_F(ExportCommandTest, PROFIBUSGSDAsksForItsOwnFile)
+{
+    FExe.Write("PROJECTS/Plant/ParGen.xml", "<Par_Gen><PROFINET_NB_IN>10</PROFINET_NB_IN></Par_Gen>");
+    FServices.AnswerSaveDialog(FExe.File("PROJECTS/Plant/station"));
+    FWindow->Btn_Click(FWindow->Btn_PROFIBUS_GSD);
+    EXPECT_NE(Project_File("station.gsd").find("Module=\"DO  (PORT1)    \" 0x82,0x09,0x00,0x01\r\n"), std::string::npos);
+}
+
+TEST_F(ExportCommandTest, GetTypeBACnetReadsParGen)
+{
+    const struct {
+        const char* Content; // null: no file
+        int32_t Type;
+    } cases[] = {
+        { nullptr, 0 },
+        { "<Par_Gen><BACnet_Type>1</BACnet_Type></Par_Gen>", 1 },
+        { "<Par_Gen><BACnet_Type>0x2</BACnet_Type></Par_Gen>", 2 },
+        { "<Par_Gen><BACnet_Type>MSTP</BACnet_Type></Par_Gen>", 0 },
+        { "<Par_Gen></Par_Gen>", 0 },
+        { "<Par_Gen><BACnet_Type>1</Par_Gen>", 0 },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Content ? entry.Content : "no file");
+        std::filesystem::remove(FExe.Native("PROJECTS/Plant/ParGen.xml"));
+        if (entry.Content)
+            FExe.Write("PROJECTS/Plant/ParGen.xml", entry.Content);
+        EXPECT_EQ(FWindow->Get_Type_BACnet(), entry.Type);
+    }
+    EXPECT_TRUE(FServices.Requests().empty());
 }
 
 class VersionTimerTest : public MainWindowTest {

@@ -253,3 +253,21 @@ TEST(DateUtils, ReadsDateAndTimeTogetherOrEitherAlone)
     EXPECT_DOUBLE_EQ(StrToDateTime(QStringLiteral("6:00"), us), 0.25);
     EXPECT_THROW(StrToDateTime(QStringLiteral("3/5/2024 noon"), us), EConvertError);
 }
+
+TEST(DateUtils, NowAnswersTheFixedTimeWithinItsScopesOnly)
+{
+    const TDateTime noon = EncodeDate(2026, 12, 11) + EncodeTime(12, 0, 0, 0);
+    const TDateTime evening = EncodeDate(2027, 1, 2) + EncodeTime(20, 30, 0, 0);
+    {
+        TNowScope fixed(noon);
+        EXPECT_EQ(Now(), noon);
+        EXPECT_EQ(Date(), EncodeDate(2026, 12, 11));
+        {
+            TNowScope inner(evening);
+            EXPECT_EQ(Now(), evening);
+        }
+        EXPECT_EQ(Now(), noon) << "the outer scope's time comes back";
+    }
+    EXPECT_GT(Now(), EncodeDate(2020, 1, 1)) << "the clock runs again";
+    EXPECT_NE(Now(), noon);
+}
