@@ -631,6 +631,7 @@ void TLbButton::SetEnabled(bool enabled)
 {
     TCustomControl::SetEnabled(enabled);
     bDown = false;
+    FPressedKey = 0;
     Repaint();
 }
 
@@ -832,20 +833,37 @@ void TLbButton::CMDialogKey(TMessage& message)
     message.Result = 1;
 }
 
+// A key the dialog handling used (a default button clicked, the focus
+// moved) does not press this button as well.
 void TLbButton::CNKeyDown(TMessage& message)
 {
     TCustomControl::CNKeyDown(message);
-    if (Enabled() && (message.WParam == VK_RETURN || message.WParam == VK_SPACE)) {
-        bDown = true;
-        Repaint();
-    }
+    if (message.Result != 0 || !Enabled() || (message.WParam != VK_RETURN && message.WParam != VK_SPACE))
+        return;
+    FPressedKey = static_cast<uint16_t>(message.WParam);
+    bDown = true;
+    Repaint();
 }
 
 void TLbButton::CNKeyUp(TMessage& message)
 {
     TCustomControl::CNKeyUp(message);
-    if ((message.WParam == VK_RETURN || message.WParam == VK_SPACE) && ClickSurvived())
+    if (FPressedKey == 0 || message.WParam != FPressedKey)
+        return;
+    FPressedKey = 0;
+    if (ClickSurvived())
         Repaint();
+}
+
+// The release of a key pressed here goes to wherever the focus went.
+void TLbButton::WMKillFocus(TMessage& message)
+{
+    TCustomControl::WMKillFocus(message);
+    if (FPressedKey == 0)
+        return;
+    FPressedKey = 0;
+    bDown = false;
+    Repaint();
 }
 
 void TLbButton::ActionChange(TBasicAction* sender, bool checkDefaults)

@@ -134,6 +134,7 @@ protected:
     void CMDialogKey(TMessage& message) override;
     void CNKeyDown(TMessage& message) override;
     void CNKeyUp(TMessage& message) override;
+    void WMKillFocus(TMessage& message) override;
     // An empty glyph takes the action's picture from its list's images.
     void ActionChange(TBasicAction* sender, bool checkDefaults) override;
 
@@ -172,6 +173,10 @@ private:
     bool FSlowDecease = false;
     bool bDown = false;
     bool bCursorOnButton = false;
+    // Enter or Space while its key-down went to this button: only the
+    // release of that key clicks, never one whose press went elsewhere (a
+    // press that closed a dialog over this button).
+    uint16_t FPressedKey = 0;
     std::unique_ptr<TLbButtonThread> FThread;
     int32_t FHotTrackStep = 0;
     // Expires with the button: a click handler may free it (closing its form).

@@ -108,6 +108,8 @@ void TGridButton::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int
 // cell's text back from before the button was pressed.
 void TGridButton::KeyDown(uint16_t& key, TShiftState shift)
 {
+    if (key == VK_SPACE)
+        FSpaceDown = true;
     if (!IsArrow(key) && key != VK_ESCAPE) {
         TCustomControl::KeyDown(key, shift);
         return;
@@ -125,8 +127,9 @@ void TGridButton::KeyDown(uint16_t& key, TShiftState shift)
 void TGridButton::KeyUp(uint16_t& key, TShiftState shift)
 {
     TCustomControl::KeyUp(key, shift);
-    if (key != VK_SPACE)
+    if (key != VK_SPACE || !FSpaceDown)
         return;
+    FSpaceDown = false;
     Pressed();
     if (CanFocus())
         SetFocus();
@@ -135,6 +138,7 @@ void TGridButton::KeyUp(uint16_t& key, TShiftState shift)
 
 void TGridButton::DoExit()
 {
+    FSpaceDown = false;
     TCustomControl::DoExit();
     FGrid->HideInplaceEdit();
 }

@@ -43,4 +43,7 @@ private:
 
     TDudStringGrid* FGrid;
     bool FDown = false;
+    // Only the release of a Space pressed on the button presses it, not one
+    // whose press went to the window it replaced.
+    bool FSpaceDown = false;
 };

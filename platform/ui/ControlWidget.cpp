@@ -468,7 +468,9 @@ bool TControlWidget::Dispatch(QEvent* event)
     case QEvent::InputMethodQuery:
         return AnswerInputMethodQuery(control, static_cast<QInputMethodQueryEvent&>(*event));
     case QEvent::KeyRelease:
-        if (windowed)
+        // A held key repeats its key-down alone; the key-up comes once, when
+        // the key is let go.
+        if (windowed && !static_cast<QKeyEvent&>(*event).isAutoRepeat())
             DispatchKeyRelease(*windowed, static_cast<QKeyEvent&>(*event));
         event->accept();
         return true;
@@ -492,9 +494,11 @@ bool TControlWidget::Dispatch(QEvent* event)
         return true;
     }
     case QEvent::Enter:
+        FPointerInside = true;
         control.Perform(CM_MOUSEENTER);
         return false;
     case QEvent::Leave:
+        FPointerInside = false;
         HintPointerLeft(control);
         control.Perform(CM_MOUSELEAVE);
         return false;
@@ -514,6 +518,13 @@ bool TControlWidget::Dispatch(QEvent* event)
     case QEvent::Hide:
         if (control.MouseCapture())
             control.SetMouseCapture(false);
+        // A window hiding under the pointer tells its controls nothing of
+        // the pointer; the control would still be hot when shown again.
+        if (FPointerInside) {
+            FPointerInside = false;
+            HintPointerLeft(control);
+            control.Perform(CM_MOUSELEAVE);
+        }
         return false;
     case QEvent::Timer: {
         const int timer = static_cast<QTimerEvent&>(*event).timerId();

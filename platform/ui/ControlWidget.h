@@ -48,6 +48,8 @@ private:
     // A press that landed on the non-client frame: it and the moves and
     // release that follow it are no client mouse messages.
     bool FFramePress = false;
+    // Between the pointer's enter and leave messages.
+    bool FPointerInside = false;
     std::map<uintptr_t, int> FTimers;
     std::unique_ptr<TCanvas> FWindowCanvas;
 };

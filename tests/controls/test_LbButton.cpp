@@ -1,5 +1,6 @@
 #include "controls/LbButton.h"
 #include "platform/os/Clock.h"
+#include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grab.h"
 #include "platform/ui/Menus.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -88,6 +90,16 @@ protected:
         QApplication::sendEvent(focus, &press);
         QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
         QApplication::sendEvent(focus, &release);
+    }
+
+    // One key event to the focused widget.
+    void Send(QEvent::Type type, Qt::Key key, bool autoRepeat = false)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
+        QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+        QApplication::sendEvent(focus, &event);
     }
 
     static TColor CentreOf(TControl& control)
@@ -349,6 +361,95 @@ TEST_F(LbButtonTest, AHiddenOrDisabledDefaultButtonConsumesEnter)
     EXPECT_FALSE(ok->IsDown());
 }
 
+// A key-up clicks only the button that took the key's key-down: a release
+// whose press went elsewhere (it closed a dialog over this button, or the
+// focus moved meanwhile) is no command of this button.
+TEST_F(LbButtonTest, AKeyUpClicksOnlyTheButtonThatTookItsKeyDown)
+{
+    enum TStep { DownEnter, UpEnter, DownSpace, UpSpace, RepeatSpace, RepeatReleaseSpace, FocusAway, FocusBack };
+    const struct {
+        const char* name;
+        std::vector<TStep> steps;
+        size_t clicks;
+        bool held = false;
+    } cases[] = {
+        { "Enter pressed and released", { DownEnter, UpEnter }, 1 },
+        { "Space pressed and released", { DownSpace, UpSpace }, 1 },
+        { "a release without its press", { UpEnter, UpSpace }, 0 },
+        { "the release of the other key", { DownSpace, UpEnter }, 0, true },
+        { "the other key's release, then its own", { DownSpace, UpEnter, UpSpace }, 1 },
+        { "a held key repeats its press and is released once", { DownSpace, RepeatReleaseSpace, RepeatSpace,
+                                                                  RepeatReleaseSpace, RepeatSpace, UpSpace },
+            1 },
+        { "the focus left between press and release", { DownEnter, FocusAway, FocusBack, UpEnter }, 0 },
+        { "released twice", { DownEnter, UpEnter, UpEnter }, 1 },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        SetUp();
+        Clicks.clear();
+        TProbeButton* button = AddButton("b", 10);
+        ShowForm();
+        button->SetFocus();
+        QApplication::processEvents();
+        for (const TStep step : entry.steps) {
+            switch (step) {
+            case DownEnter: Send(QEvent::KeyPress, Qt::Key_Return); break;
+            case UpEnter: Send(QEvent::KeyRelease, Qt::Key_Return); break;
+            case DownSpace: Send(QEvent::KeyPress, Qt::Key_Space); break;
+            case UpSpace: Send(QEvent::KeyRelease, Qt::Key_Space); break;
+            case RepeatSpace: Send(QEvent::KeyPress, Qt::Key_Space, true); break;
+            case RepeatReleaseSpace: Send(QEvent::KeyRelease, Qt::Key_Space, true); break;
+            case FocusAway: Edit->SetFocus(); break;
+            case FocusBack: button->SetFocus(); break;
+            }
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(Clicks.size(), entry.clicks);
+        EXPECT_EQ(button->IsDown(), entry.held) << "pressed while its key is held, and only then";
+    }
+}
+
+// The road a user met: Enter on a focused button opens a dialog; Enter in the
+// dialog closes it on its key-down (its default button); the release of
+// that second Enter reaches the first button again and must not open the
+// dialog once more.
+TEST_F(LbButtonTest, EnterThatClosesADialogDoesNotClickTheButtonBelowIt)
+{
+    TProbeButton* opener = AddButton("opener", 10);
+    TForm dialog(nullptr);
+    dialog.SetBounds(0, 0, 300, 120);
+    auto* edit = new TPlainEdit(&dialog);
+    edit->SetBounds(10, 10, 100, 20);
+    edit->SetParent(&dialog);
+    auto* ok = new TProbeButton(&dialog);
+    ok->SetBounds(10, 50, 100, 23);
+    ok->SetParent(&dialog);
+    ok->SetDefault(true);
+    ok->SetModalResult(mrOk);
+    std::vector<TModalResult> results;
+    opener->OnClick = [&](TComponent*) {
+        Clicks.push_back("opener");
+        dialog.SetActiveControl(edit);
+        PostMessage(edit, WM_KEYDOWN, VK_RETURN, 1);
+        results.push_back(dialog.ShowModal());
+    };
+    ShowForm();
+    opener->SetFocus();
+    QApplication::processEvents();
+    Send(QEvent::KeyPress, Qt::Key_Return);
+    Send(QEvent::KeyRelease, Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(results, (std::vector<TModalResult> { mrOk }));
+    // The release of the Enter that closed the dialog reaches the window the
+    // pointer rests on, back to the focused button.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(opener->Widget(), &release);
+    QApplication::processEvents();
+    EXPECT_EQ(Clicks, (std::vector<std::string> { "opener" }));
+    EXPECT_EQ(results.size(), 1u);
+}
+
 TEST_F(LbButtonTest, CaptionAcceleratorClicks)
 {
     TProbeButton* save = AddButton("save", 10);
@@ -365,6 +466,42 @@ TEST_F(LbButtonTest, CaptionAcceleratorClicks)
     send->SetVisible(false);
     Press(Qt::Key_S, Qt::AltModifier, QStringLiteral("s"));
     EXPECT_EQ(Clicks.size(), 2u);
+}
+
+// Two buttons whose captions share an accelerator: the offer of the key stops
+// at the first that takes it, wherever the buttons sit.
+TEST_F(LbButtonTest, TwoButtonsSharingAnAcceleratorNeverBothClick)
+{
+    auto* panel = new TPanel(Form.get());
+    panel->SetBounds(150, 100, 200, 60);
+    panel->SetParent(Form.get());
+    TProbeButton* save = AddButton("save", 10);
+    save->SetCaption(QStringLiteral("&Save"));
+    save->SetParent(panel);
+    save->SetBounds(5, 5, 100, 23);
+    TProbeButton* sort = AddButton("sort", 40);
+    sort->SetCaption(QStringLiteral("&Sort"));
+    TProbeButton* other = AddButton("other", 70);
+    ShowForm();
+    const struct {
+        const char* name;
+        TWinControl* focused;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<std::string> expected;
+    } cases[] = {
+        { "Alt with an edit focused", Edit, Qt::AltModifier, { "save" } },
+        { "the letter alone with a button focused", other, Qt::NoModifier, { "save" } },
+        { "the first one hidden", Edit, Qt::AltModifier, { "sort" } },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        save->SetVisible(std::string(entry.name) != "the first one hidden");
+        entry.focused->SetFocus();
+        QApplication::processEvents();
+        Clicks.clear();
+        Press(Qt::Key_S, entry.modifiers, QStringLiteral("s"));
+        EXPECT_EQ(Clicks, entry.expected);
+    }
 }
 
 TEST_F(LbButtonTest, PopupMenuShowsUnderTheBottomLeftCornerOnClick)
@@ -444,6 +581,25 @@ TEST_F(LbButtonTest, LeavingDropsTheHotColourAtOnceWithoutSlowDecease)
     EXPECT_EQ(CentreOf(*button), 0xEDF7F8u);
     EXPECT_EQ(events, (std::vector<std::string> { "enter", "exit" }));
     EXPECT_TRUE(button->FadeThread()->Suspended());
+}
+
+// A dialog closed by a click on its button hides under the pointer; shown
+// again, the button must not still wear its hot colour.
+TEST_F(LbButtonTest, AButtonHiddenUnderThePointerIsNotHotWhenShownAgain)
+{
+    TProbeButton* button = AddButton("b", 10);
+    button->SetColor(0xEDF7F8);
+    button->SetHotTrackColor(clYellow);
+    ShowForm();
+    const QPointF inside(5, 5);
+    QEnterEvent enter(inside, inside, button->Widget()->mapToGlobal(inside));
+    QApplication::sendEvent(button->Widget(), &enter);
+    ASSERT_EQ(button->HotTrackStep(), 8);
+    ASSERT_EQ(CentreOf(*button), clYellow);
+    Form->Hide();
+    EXPECT_EQ(button->HotTrackStep(), 0);
+    ShowForm();
+    EXPECT_EQ(CentreOf(*button), 0xEDF7F8u);
 }
 
 TEST_F(LbButtonTest, SlowDeceaseFadesThroughEveryLevelAndParksTheThread)
