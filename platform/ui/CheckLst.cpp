@@ -1,5 +1,7 @@
 #include "platform/ui/CheckLst.h"
 
+#include "platform/graphics/CanvasExtras.h"
+
 namespace {
 
 // The item state: the check in the low bits, the disabled flag above.
@@ -88,20 +90,5 @@ void TCheckListBox::DrawItem(int32_t index, TRect rect, TOwnerDrawState state)
     TCanvas& canvas = Canvas();
     const int32_t top = rect.Top + (rect.Height() - CheckWidth) / 2;
     const TRect box = Bounds(rect.Left + 2, top, CheckWidth, CheckWidth);
-    const TCheckBoxState check = State(index);
-    const bool enabled = Enabled() && ItemEnabled(index);
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(check == cbGrayed || !enabled ? clBtnFace : clWindow);
-    canvas.FillRect(box);
-    canvas.Brush().SetColor(clBtnShadow);
-    canvas.FrameRect(box);
-    if (check == cbUnchecked)
-        return;
-    // The classic tick: three pixels thick, down then up.
-    canvas.Pen().SetColor(check == cbGrayed || !enabled ? clGrayText : clWindowText);
-    for (int32_t row = 0; row < 3; ++row) {
-        canvas.MoveTo(box.Left + 3, box.Top + 5 + row);
-        canvas.LineTo(box.Left + 5, box.Top + 7 + row);
-        canvas.LineTo(box.Left + 10, box.Top + 2 + row);
-    }
+    DrawFrameControl(canvas, box, DFC_BUTTON, CheckBoxFrameState(State(index), Enabled() && ItemEnabled(index)) | DFCS_FLAT);
 }

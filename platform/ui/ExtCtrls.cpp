@@ -1,6 +1,5 @@
 #include "platform/ui/ExtCtrls.h"
 
-#include <QRegularExpression>
 
 // ---- TShape
 
@@ -180,25 +179,104 @@ TLinkLabel::TLinkLabel(TComponent* owner) : TCustomControl(owner)
 
 TLinkLabel::~TLinkLabel() = default;
 
+namespace {
+
+bool SameLetter(QChar character, char16_t lower) { return character.toLower().unicode() == lower; }
+
+// For every position of a caption, the first place at or after it where a
+// closing tag, a double and a single quote stand (-1: none): a tag left open
+// then costs one look-up instead of a scan to the end of the caption.
+struct TNextPlaces {
+    explicit TNextPlaces(const String& caption)
+    {
+        const auto length = static_cast<int32_t>(caption.size());
+        Close.assign(static_cast<size_t>(length) + 1, -1);
+        Double.assign(static_cast<size_t>(length) + 1, -1);
+        Single.assign(static_cast<size_t>(length) + 1, -1);
+        for (int32_t index = length - 1; index >= 0; --index) {
+            const auto at = static_cast<size_t>(index);
+            const bool close = index + 4 <= length && caption[index] == u'<' && caption[index + 1] == u'/'
+                && SameLetter(caption[index + 2], u'a') && caption[index + 3] == u'>';
+            Close[at] = close ? index : Close[at + 1];
+            Double[at] = caption[index] == u'"' ? index : Double[at + 1];
+            Single[at] = caption[index] == u'\'' ? index : Single[at + 1];
+        }
+    }
+    std::vector<int32_t> Close;
+    std::vector<int32_t> Double;
+    std::vector<int32_t> Single;
+};
+
+int32_t SkipSpaces(const String& text, int32_t index)
+{
+    while (index < text.size() && text[index].isSpace())
+        ++index;
+    return index;
+}
+
+// After "<a": blanks, "href", "=", a quoted target; the place after the
+// closing quote and the target, or -1.
+int32_t ParseHref(const String& caption, int32_t index, const TNextPlaces& next, String& href)
+{
+    const auto length = static_cast<int32_t>(caption.size());
+    const int32_t name = SkipSpaces(caption, index);
+    if (name == index || name + 4 > length)
+        return -1;
+    if (!SameLetter(caption[name], u'h') || !SameLetter(caption[name + 1], u'r') || !SameLetter(caption[name + 2], u'e')
+        || !SameLetter(caption[name + 3], u'f'))
+        return -1;
+    const int32_t equals = SkipSpaces(caption, name + 4);
+    if (equals >= length || caption[equals] != u'=')
+        return -1;
+    const int32_t quote = SkipSpaces(caption, equals + 1);
+    if (quote >= length || (caption[quote] != u'"' && caption[quote] != u'\''))
+        return -1;
+    const auto after = static_cast<size_t>(quote) + 1;
+    const int32_t closing = caption[quote] == u'"' ? next.Double[after] : next.Single[after];
+    if (closing < 0)
+        return -1;
+    href = caption.mid(quote + 1, closing - quote - 1);
+    return closing + 1;
+}
+
+} // namespace
+
+// Links are <a>text</a> or <a href="target">text</a> (single quotes too,
+// any case, blanks around the attribute); a tag without its closing "</a>"
+// stays plain text. One pass over the caption, however many tags are open.
 void TLinkLabel::Parse()
 {
-    static const QRegularExpression Anchor(
-        QStringLiteral(R"re(<a(?:\s+href\s*=\s*(?:"([^"]*)"|'([^']*)'))?\s*>(.*?)</a>)re"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     FPlainText.clear();
     FLinks.clear();
     const String& caption = Caption();
-    qsizetype position = 0;
-    for (auto match = Anchor.globalMatch(caption); match.hasNext();) {
-        const QRegularExpressionMatch found = match.next();
-        FPlainText += caption.mid(position, found.capturedStart() - position);
-        const String text = found.captured(3);
-        String href = found.captured(1).isNull() ? found.captured(2) : found.captured(1);
-        if (href.isEmpty())
+    const auto length = static_cast<int32_t>(caption.size());
+    const TNextPlaces next(caption);
+    int32_t position = 0;
+    for (int32_t start = 0; start + 1 < length; ++start) {
+        if (caption[start] != u'<' || !SameLetter(caption[start + 1], u'a'))
+            continue;
+        String href;
+        bool quoted = true;
+        int32_t tagEnd = ParseHref(caption, start + 2, next, href);
+        if (tagEnd < 0) {
+            quoted = false;
+            tagEnd = start + 2;
+        }
+        tagEnd = SkipSpaces(caption, tagEnd);
+        if (tagEnd >= length || caption[tagEnd] != u'>')
+            continue;
+        const int32_t textStart = tagEnd + 1;
+        const int32_t close = next.Close[static_cast<size_t>(textStart)];
+        if (close < 0)
+            continue;
+        const String text = caption.mid(textStart, close - textStart);
+        if (!quoted || href.isEmpty())
             href = text;
+        FPlainText += caption.mid(position, start - position);
         FLinks.push_back({ href, static_cast<int32_t>(FPlainText.size()), static_cast<int32_t>(text.size()) });
         FPlainText += text;
-        position = found.capturedEnd();
+        position = close + 4;
+        start = position - 1;
     }
     FPlainText += caption.mid(position);
 }
@@ -217,10 +295,18 @@ int32_t TLinkLabel::CharAtX(int32_t x) const
 {
     TCanvas& canvas = const_cast<TLinkLabel*>(this)->Canvas();
     canvas.SetFont(Font());
-    for (int32_t index = 0; index < FPlainText.size(); ++index)
-        if (x < 1 + canvas.TextWidth(FPlainText.left(index + 1)))
-            return index;
-    return -1;
+    // The first character whose end lies right of x; the widths of the
+    // leading parts grow with their length, so halving finds it.
+    auto low = 0;
+    auto high = static_cast<int32_t>(FPlainText.size());
+    while (low < high) {
+        const int32_t middle = low + (high - low) / 2;
+        if (x < 1 + canvas.TextWidth(FPlainText.left(middle + 1)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low < FPlainText.size() ? low : -1;
 }
 
 int32_t TLinkLabel::LinkAtPos(TPoint point) const

@@ -256,6 +256,11 @@ protected:
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 using enum TCheckBoxState;
 
+// The frame-control state (DrawFrameControl) that draws a check box in a
+// state: the classic tick when checked, a grey tick on the face colour when
+// mixed, grey on the face colour when disabled.
+uint32_t CheckBoxFrameState(TCheckBoxState state, bool enabled);
+
 // A check box. Every change of its state fires OnClick, whether made by the
 // user (click, space bar, accelerator) or by the program, as on the platform.
 class TCustomCheckBox : public TCustomControl {

@@ -1,8 +1,17 @@
 #include "platform/ui/StdCtrls.h"
 
+#include "platform/graphics/CanvasExtras.h"
+
 namespace {
 
 constexpr int32_t MarkSize = 13;
+
+uint32_t MarkState(bool round, TCheckBoxState state, bool enabled)
+{
+    if (!round)
+        return CheckBoxFrameState(state, enabled);
+    return DFCS_BUTTONRADIO | (state == cbChecked ? DFCS_CHECKED : 0) | (enabled ? 0 : DFCS_INACTIVE);
+}
 
 // The box or circle and the caption beside it, as check and radio buttons share.
 void PaintMarkAndCaption(TCustomControl& control, bool round, TCheckBoxState state, bool captionLeft)
@@ -10,22 +19,7 @@ void PaintMarkAndCaption(TCustomControl& control, bool round, TCheckBoxState sta
     TCanvas& canvas = control.Canvas();
     const int32_t top = (control.Height() - MarkSize) / 2;
     const int32_t left = captionLeft ? control.Width() - MarkSize : 0;
-    const TRect mark = Bounds(left, top, MarkSize, MarkSize);
-    canvas.Pen().SetColor(clBtnShadow);
-    canvas.Brush().SetColor(control.Enabled() ? clWindow : clBtnFace);
-    if (round)
-        canvas.Ellipse(mark.Left, mark.Top, mark.Right, mark.Bottom);
-    else
-        canvas.Rectangle(mark);
-    if (state != cbUnchecked) {
-        const TColor markColor = state == cbGrayed || !control.Enabled() ? clGrayText : clWindowText;
-        canvas.Brush().SetColor(markColor);
-        canvas.Pen().SetColor(markColor);
-        if (round)
-            canvas.Ellipse(mark.Left + 4, mark.Top + 4, mark.Right - 4, mark.Bottom - 4);
-        else
-            canvas.FillRect(Rect(mark.Left + 3, mark.Top + 3, mark.Right - 3, mark.Bottom - 3));
-    }
+    DrawFrameControl(canvas, Bounds(left, top, MarkSize, MarkSize), DFC_BUTTON, MarkState(round, state, control.Enabled()));
     canvas.SetFont(control.Font());
     if (!control.Enabled())
         canvas.Font().SetColor(clGrayText);
@@ -37,6 +31,18 @@ void PaintMarkAndCaption(TCustomControl& control, bool round, TCheckBoxState sta
 }
 
 } // namespace
+
+uint32_t CheckBoxFrameState(TCheckBoxState state, bool enabled)
+{
+    uint32_t flags = DFCS_BUTTONCHECK;
+    if (state != cbUnchecked)
+        flags |= DFCS_CHECKED;
+    if (state == cbGrayed)
+        flags |= DFCS_BUTTON3STATE;
+    if (!enabled)
+        flags |= DFCS_INACTIVE;
+    return flags;
+}
 
 // ---- TCustomCheckBox
 

@@ -3,13 +3,17 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Grab.h"
 #include "platform/ui/ScriptedUiServices.h"
 #include "platform/ui/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
+
+#include <vector>
 
 TEST(ComboBox, ItemIndexOutOfRangeSelectsNothingAndReadsMinusOne)
 {
@@ -67,6 +71,52 @@ TEST(CheckBox, OnClickFiresOnEveryChangeOfStateAlsoFromTheProgram)
     box.SetState(cbGrayed);
     EXPECT_EQ(clicks, 3);
     EXPECT_FALSE(box.Checked());
+}
+
+// The box is the classic sunken square: a tick of seven columns three pixels
+// tall when checked (never a filled square, which reads as mixed), and the
+// mixed state a grey tick on the face colour.
+TEST(CheckBox, DrawsTheClassicTickAndTheMixedStateGrey)
+{
+    struct TSample {
+        int X;
+        int Y;
+        TColor Color;
+    };
+    const struct {
+        const char* name;
+        TCheckBoxState state;
+        bool enabled;
+        std::vector<TSample> samples;
+    } cases[] = {
+        { "unchecked", cbUnchecked, true, { { 4, 4, clWindow }, { 3, 5, clWindow }, { 6, 8, clWindow } } },
+        { "checked", cbChecked, true,
+            { { 4, 4, clWindow }, { 3, 5, clWindowText }, { 5, 9, clWindowText }, { 9, 3, clWindowText },
+                { 8, 8, clWindow }, { 7, 4, clWindow }, { 3, 8, clWindow } } },
+        { "mixed", cbGrayed, true, { { 4, 4, clBtnFace }, { 3, 5, clGrayText }, { 9, 3, clGrayText }, { 8, 8, clBtnFace } } },
+        { "checked and disabled", cbChecked, false, { { 4, 4, clBtnFace }, { 5, 9, clGrayText }, { 8, 8, clBtnFace } } },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 200, 60);
+        auto* box = new TCheckBox(&form);
+        box->SetParent(&form);
+        box->SetBounds(10, 10, 97, 17);
+        box->SetState(entry.state);
+        box->SetEnabled(entry.enabled);
+        TBitmap image;
+        GrabControl(*box, image);
+        // The 13-pixel box sits at the left, centred in the 17-pixel height.
+        const int left = 0;
+        const int top = 2;
+        EXPECT_EQ(image.Canvas().Pixels(left, top), ColorToRGB(clBtnShadow)) << "outer edge";
+        EXPECT_EQ(image.Canvas().Pixels(left + 1, top + 1), ColorToRGB(cl3DDkShadow)) << "inner edge";
+        EXPECT_EQ(image.Canvas().Pixels(left + 12, top + 12), ColorToRGB(clBtnHighlight)) << "lit edge";
+        for (const TSample& sample : entry.samples)
+            EXPECT_EQ(image.Canvas().Pixels(left + sample.X, top + sample.Y), ColorToRGB(sample.Color))
+                << sample.X << "," << sample.Y;
+    }
 }
 
 TEST(RadioButton, CheckingOneUnchecksItsSiblings)
@@ -163,6 +213,64 @@ TEST(LinkLabel, ClickOnTheLinkTextGivesItsHref)
     EXPECT_TRUE(clicked.isEmpty());
     label->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(insideLink, 3));
     EXPECT_EQ(clicked, "https://example.invalid/help");
+}
+
+TEST(LinkLabel, CaptionMarkupGivesPlainTextAndLinks)
+{
+    struct TLinkSeen {
+        const char* href;
+        int32_t start;
+        int32_t length;
+    };
+    const struct {
+        const char* caption;
+        const char* plain;
+        std::vector<TLinkSeen> links;
+    } cases[] = {
+        { "no links", "no links", {} },
+        { "<a>site</a>", "site", { { "site", 0, 4 } } },
+        { "a <A HREF = 'x y' >b</A> c", "a b c", { { "x y", 2, 1 } } },
+        { "<a href=\"\">t</a>", "t", { { "t", 0, 1 } } },
+        { "<a href=\"u\">1</a><a>2</a>", "12", { { "u", 0, 1 }, { "2", 1, 1 } } },
+        { "open <a> never closed", "open <a> never closed", {} },
+        { "<a><a>x</a>", "<a>x", { { "<a>x", 0, 4 } } },
+        { "<a href=\"q>x</a>", "<a href=\"q>x</a>", {} },
+        { "<a href=x>y</a>", "<a href=x>y</a>", {} },
+        { "<ab>c</a>", "<ab>c</a>", {} },
+        { "<a>one\ntwo</a> end", "one\ntwo end", { { "one\ntwo", 0, 7 } } },
+    };
+    TForm form(nullptr);
+    auto* label = new TLinkLabel(&form);
+    label->SetParent(&form);
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.caption);
+        label->SetCaption(QString::fromUtf8(entry.caption));
+        EXPECT_EQ(label->PlainText(), QString::fromUtf8(entry.plain));
+        ASSERT_EQ(label->Links().size(), entry.links.size());
+        for (size_t index = 0; index < entry.links.size(); ++index) {
+            EXPECT_EQ(label->Links()[index].Href, QString::fromUtf8(entry.links[index].href));
+            EXPECT_EQ(label->Links()[index].Start, entry.links[index].start);
+            EXPECT_EQ(label->Links()[index].Length, entry.links[index].length);
+        }
+    }
+}
+
+// A language file may hold any text: tags left open cost no more than the
+// caption is long (a scan to the end for each was minutes for 100 KB).
+TEST(LinkLabel, OpenTagsParseInTimeLinearInTheCaption)
+{
+    TForm form(nullptr);
+    auto* label = new TLinkLabel(&form);
+    label->SetParent(&form);
+    String open;
+    for (int index = 0; index < 30000; ++index)
+        open += QStringLiteral("<a><a href=\"x\">");
+    QElapsedTimer timer;
+    timer.start();
+    label->SetCaption(open);
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_TRUE(label->Links().empty());
+    EXPECT_EQ(label->PlainText(), open);
 }
 
 TEST(SaveDialog, AsksThroughTheServicesAndAddsTheDefaultExtension)
