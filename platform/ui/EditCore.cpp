@@ -43,10 +43,23 @@ void TEditCore::SetRect(const TRect& rect)
 {
     if (rect == FRect)
         return;
-    // Only a new width can move the soft breaks.
-    if (rect.Width() != FRect.Width())
+    // Only a new width can move the soft breaks; a new height changes how
+    // many lines show.
+    const bool rewrap = rect.Width() != FRect.Width();
+    const bool resized = rewrap || rect.Height() != FRect.Height();
+    if (rewrap)
         FLaidOut = false;
     FRect = rect;
+    if (resized && FLaidOut)
+        KeepTopLineInRange();
+}
+
+// After the lines or the rectangle change, the first line shown is one that
+// leaves no room below the text, as the scroll bar allows.
+void TEditCore::KeepTopLineInRange() const
+{
+    const auto lines = static_cast<int32_t>(FLines.size());
+    FTopLine = std::clamp(FTopLine, 0, std::max(lines - VisibleLines(), 0));
 }
 
 void TEditCore::SetMultiLine(bool multiLine)
@@ -115,6 +128,7 @@ void TEditCore::Layout() const
             break;
         }
     }
+    KeepTopLineInRange();
 }
 
 // Lines break after their spaces; a word wider than the rectangle breaks

@@ -92,6 +92,7 @@ public:
 private:
     struct TMetrics;
     void Layout() const;
+    void KeepTopLineInRange() const;
     void WrapParagraph(int32_t start, int32_t end) const;
     String DisplayText(int32_t start, int32_t length) const;
     int32_t Advance(const String& display) const;
@@ -107,7 +108,8 @@ private:
     bool FWordWrap = false;
     TAlignment FAlignment = taLeftJustify;
     TChar FPasswordChar = 0;
-    int32_t FTopLine = 0;
+    // Laying out keeps it in range.
+    mutable int32_t FTopLine = 0;
     int32_t FScrollX = 0;
     String FComposition;
     int32_t FCompositionCursor = 0;

@@ -277,6 +277,45 @@ TEST_F(EditingTest, MemoWrapsAtWordsAndAnswersTheLineQueries)
     EXPECT_EQ(memo->Perform(EM_LINEFROMCHAR, 11), 0);
 }
 
+// However a wrapped memo changes its width (its bounds, its alignment in a
+// parent that is resized, the window resized by the user), its lines break
+// again at the new width and the first line shown stays in range.
+TEST_F(EditingTest, AWrappedMemoLaysOutItsLinesAgainWhenResized)
+{
+    const struct {
+        const char* name;
+        void (*resize)(TMemo& memo, int32_t width);
+    } cases[] = {
+        { "bounds", [](TMemo& memo, int32_t width) { memo.SetWidth(width); } },
+        { "aligned in its parent",
+            [](TMemo& memo, int32_t width) {
+                memo.SetAlign(alClient);
+                memo.Parent()->SetWidth(width);
+            } },
+        { "the window resized",
+            [](TMemo& memo, int32_t width) {
+                memo.SetAlign(alClient);
+                memo.Parent()->Widget()->resize(width, memo.Parent()->Height());
+                QApplication::processEvents();
+            } },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        TMemo* memo = Make<TMemo>(120, 60);
+        memo->SetText("alpha beta gamma delta epsilon zeta eta theta iota kappa lambda my ny xi omikron pi rho");
+        entry.resize(*memo, 120);
+        const intptr_t narrow = memo->Perform(EM_GETLINECOUNT);
+        ASSERT_GT(narrow, 3);
+        memo->Perform(EM_LINESCROLL, 0, narrow);
+        entry.resize(*memo, 390);
+        const intptr_t wide = memo->Perform(EM_GETLINECOUNT);
+        EXPECT_LT(wide, narrow);
+        EXPECT_LT(memo->Perform(EM_GETFIRSTVISIBLELINE), wide);
+        entry.resize(*memo, 120);
+        EXPECT_EQ(memo->Perform(EM_GETLINECOUNT), narrow);
+    }
+}
+
 TEST_F(EditingTest, MemoKeysMoveByLinesAndEnterBreaksTheLine)
 {
     TMemo* memo = Make<TMemo>(300, 120);
