@@ -6,6 +6,8 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -21,11 +23,82 @@ public:
     std::string FText;
 };
 
+struct TSection {
+    std::string_view Opening;
+    std::string_view Closing;
+};
+// The parts of an element's written form that are not text or tags.
+constexpr TSection Sections[] = { { "<![CDATA[", "]]>" }, { "<!--", "-->" }, { "<?", "?>" } };
+constexpr size_t CDataSection = 0;
+
+// The reader turns every CR in element text into LF (XML's line-end rule),
+// but not a CR written as a character reference; pugixml writes text's CR
+// raw. So in an element's written form each raw CR of text becomes "&#13;",
+// and one inside CDATA ends the section around the reference. A tag holds
+// no raw CR (attribute values escape it); comments and processing
+// instructions keep theirs.
+std::string EscapeCarriageReturns(const std::string& element)
+{
+    if (element.find('\r') == std::string::npos) return element;
+    std::string out;
+    out.reserve(element.size() + 16);
+    const std::string_view text(element);
+    const TSection* section = nullptr;
+    bool inTag = false;
+    bool quoted = false;
+    for (size_t index = 0; index < text.size(); ++index) {
+        const char character = text[index];
+        const std::string_view rest = text.substr(index);
+        if (section) {
+            if (rest.starts_with(section->Closing)) {
+                // The closing is copied whole, so it ends the section once.
+                out += section->Closing;
+                index += section->Closing.size() - 1;
+                section = nullptr;
+            } else if (character == '\r' && section == &Sections[CDataSection]) {
+                out += "]]>&#13;<![CDATA[";
+            } else {
+                out += character;
+            }
+            continue;
+        }
+        if (inTag) {
+            if (character == '"') quoted = !quoted;
+            else if (character == '>' && !quoted) inTag = false;
+            out += character;
+            continue;
+        }
+        if (character == '\r') {
+            out += "&#13;";
+            continue;
+        }
+        if (character == '<') {
+            const auto found = std::find_if(std::begin(Sections), std::end(Sections),
+                [&](const TSection& candidate) { return rest.starts_with(candidate.Opening); });
+            if (found != std::end(Sections)) {
+                section = found;
+                out += found->Opening;
+                index += found->Opening.size() - 1;
+                continue;
+            }
+            inTag = true;
+        }
+        out += character;
+    }
+    return out;
+}
+
+// Top-level nodes one by one: only elements hold text (a doctype's internal
+// subset is written as it was read).
 std::string Serialize(const pugi::xml_document& document)
 {
-    TStringWriter writer;
-    document.save(writer, "", SaveFormat, pugi::encoding_utf8);
-    return std::move(writer.FText);
+    std::string text;
+    for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+        TStringWriter writer;
+        node.print(writer, "", SaveFormat, pugi::encoding_utf8);
+        text += node.type() == pugi::node_element ? EscapeCarriageReturns(writer.FText) : writer.FText;
+    }
+    return text;
 }
 
 // Line and column (from 1) of a byte offset, for the message of a parse error.

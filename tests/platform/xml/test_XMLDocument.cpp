@@ -275,9 +275,12 @@ TEST(XMLDocument, BlanksAndLineBreaksReadBackByTheRules)
         { "tab and blanks", u"\t  ", u"\t  ", u"\t  " },
         { "blanks around", u" a ", u" a ", u" a " },
         { "line feed", u"a\nb", u"a\nb", u"a\nb" },
-        { "carriage return", u"a\rb", u"a\nb", u"a\rb" },
-        { "both", u"a\r\nb", u"a\nb", u"a\r\nb" },
-        { "line breaks only", u"\r\n", u"\n", u"\r\n" },
+        { "carriage return", u"a\rb", u"a\rb", u"a\rb" },
+        { "both", u"a\r\nb", u"a\r\nb", u"a\r\nb" },
+        { "line breaks only", u"\r\n", u"\r\n", u"\r\n" },
+        { "a carriage return alone", u"\r", u"\r", u"\r" },
+        { "returns at both ends", u"\ra ]]> b\r", u"\ra ]]> b\r", u"\ra ]]> b\r" },
+        { "blanks and returns", u" \r \r", u" \r \r", u" \r \r" },
     };
     for (const Case& testCase : cases) {
         SCOPED_TRACE(testCase.name);
@@ -289,7 +292,16 @@ TEST(XMLDocument, BlanksAndLineBreaksReadBackByTheRules)
         reread.LoadFromXML(document.XML());
         EXPECT_EQ(reread.FirstNode().ChildNode("t").Text(), String::fromUtf16(testCase.textReadBack));
         EXPECT_EQ(reread.FirstNode().AttributeText("a"), String::fromUtf16(testCase.attributeReadBack));
+        EXPECT_EQ(reread.XML(), document.XML()) << "written again, the text stays as it is";
     }
+    // A file's own line breaks in text follow XML's rule; a comment keeps
+    // its text as the reader gives it.
+    TXMLDocument foreign;
+    foreign.LoadFromXML("<r><t>a\r\nb\rc</t><![CDATA[\r\n]]><!--x\ry--></r>");
+    EXPECT_EQ(foreign.FirstNode().ChildNode("t").Text(), "a\nb\nc");
+    EXPECT_EQ(foreign.FirstNode().Text(), "a\nb\nc\n");
+    foreign.FirstNode().ChildNode("t").SetText("p\rq");
+    EXPECT_EQ(foreign.XML(), "<r><t>p&#13;q</t><![CDATA[\n]]><!--x\ny--></r>");
 }
 
 TEST(XMLDocument, DeepNestingIsReadAndReplacedWithoutRunningOutOfStack)
