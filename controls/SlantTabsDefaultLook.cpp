@@ -113,42 +113,109 @@ const TPenDefault PenDefaults[] = {
 
 const TGlowDefault GlowDefaults[] = { { ModifiedGlow, 130 }, { MouseGlow, 120 } };
 
+void ApplyStyle(TSlantTabsLookAndFeel& look, const TStyleDefault& d)
+{
+    TSlantTabsLookAndFeelStyle& style = d.Style(look);
+    style.SetStartColor(d.StartColor);
+    style.SetStopColor(d.StopColor);
+    style.SetStartAlpha(d.StartAlpha);
+    style.SetStopAlpha(d.StopAlpha);
+    style.SetOutlineColor(d.OutlineColor);
+    if (d.OutlineSize >= 0)
+        style.SetOutlineSize(d.OutlineSize);
+    style.SetOutlineAlpha(d.OutlineAlpha);
+}
+
+void ApplyFont(TSlantTabsLookAndFeel& look, const TFontDefault& d)
+{
+    TSlantTabsLookAndFeelBaseFont& font = d.Font(look);
+    font.SetName(QStringLiteral("Segoe UI"));
+    font.SetSize(9);
+    font.SetTextRendoringMode(TGPTextRenderingHint::ClearTypeGridFit);
+    font.SetColor(d.Color);
+    font.SetAlpha(d.Alpha);
+    if (d.UseDefaultFont >= 0)
+        static_cast<TSlantTabsLookAndFeelFont&>(font).SetUseDefaultFont(d.UseDefaultFont == 1);
+}
+
+void ApplyPen(TSlantTabsLookAndFeel& look, const TPenDefault& d)
+{
+    TSlantTabsLookAndFeelPen& pen = d.Pen(look);
+    pen.SetColor(d.Color);
+    pen.SetThickness(d.Thickness);
+    pen.SetAlpha(d.Alpha);
+}
+
+void ApplyGlow(TSlantTabsLookAndFeel& look, const TGlowDefault& d)
+{
+    TSlantTabsLookAndFeelGlow& glow = d.Glow(look);
+    glow.SetCentreColor(White);
+    glow.SetOutsideColor(White);
+    glow.SetCentreAlpha(d.CentreAlpha);
+    glow.SetOutsideAlpha(0);
+}
+
+enum class TDefaultKind { Style, Font, Pen, Glow };
+
+struct TDefaultStep {
+    TDefaultKind Kind;
+    size_t Index;
+};
+
+// Container, base line, modified glow, default font, mouse glow, each tab
+// state's font then style, close cross then circle, add button body then plus
+// sign, scroll button body then arrow: every step reports to the strip in this order.
+const TDefaultStep DefaultOrder[] = {
+    { TDefaultKind::Style, 0 },
+    { TDefaultKind::Pen, 0 },
+    { TDefaultKind::Glow, 0 },
+    { TDefaultKind::Font, 0 },
+    { TDefaultKind::Glow, 1 },
+    { TDefaultKind::Font, 1 },
+    { TDefaultKind::Style, 1 },
+    { TDefaultKind::Font, 2 },
+    { TDefaultKind::Style, 2 },
+    { TDefaultKind::Font, 3 },
+    { TDefaultKind::Style, 3 },
+    { TDefaultKind::Pen, 1 },
+    { TDefaultKind::Pen, 2 },
+    { TDefaultKind::Pen, 3 },
+    { TDefaultKind::Style, 4 },
+    { TDefaultKind::Style, 5 },
+    { TDefaultKind::Style, 6 },
+    { TDefaultKind::Style, 7 },
+    { TDefaultKind::Style, 8 },
+    { TDefaultKind::Style, 9 },
+    { TDefaultKind::Style, 10 },
+    { TDefaultKind::Style, 11 },
+    { TDefaultKind::Style, 12 },
+    { TDefaultKind::Style, 13 },
+    { TDefaultKind::Style, 14 },
+    { TDefaultKind::Style, 15 },
+    { TDefaultKind::Style, 16 },
+    { TDefaultKind::Style, 17 },
+    { TDefaultKind::Style, 18 },
+    { TDefaultKind::Style, 19 },
+    { TDefaultKind::Style, 20 },
+};
+
 } // namespace
 
 void SetDefaultLookAndFeel(TSlantTabsLookAndFeel& look)
 {
-    for (const TStyleDefault& d : StyleDefaults) {
-        TSlantTabsLookAndFeelStyle& style = d.Style(look);
-        style.SetStartColor(d.StartColor);
-        style.SetStopColor(d.StopColor);
-        style.SetStartAlpha(d.StartAlpha);
-        style.SetStopAlpha(d.StopAlpha);
-        style.SetOutlineColor(d.OutlineColor);
-        if (d.OutlineSize >= 0)
-            style.SetOutlineSize(d.OutlineSize);
-        style.SetOutlineAlpha(d.OutlineAlpha);
-    }
-    for (const TFontDefault& d : FontDefaults) {
-        TSlantTabsLookAndFeelBaseFont& font = d.Font(look);
-        font.SetName(QStringLiteral("Segoe UI"));
-        font.SetSize(9);
-        font.SetTextRendoringMode(TGPTextRenderingHint::ClearTypeGridFit);
-        font.SetColor(d.Color);
-        font.SetAlpha(d.Alpha);
-        if (d.UseDefaultFont >= 0)
-            static_cast<TSlantTabsLookAndFeelFont&>(font).SetUseDefaultFont(d.UseDefaultFont == 1);
-    }
-    for (const TPenDefault& d : PenDefaults) {
-        TSlantTabsLookAndFeelPen& pen = d.Pen(look);
-        pen.SetColor(d.Color);
-        pen.SetThickness(d.Thickness);
-        pen.SetAlpha(d.Alpha);
-    }
-    for (const TGlowDefault& d : GlowDefaults) {
-        TSlantTabsLookAndFeelGlow& glow = d.Glow(look);
-        glow.SetCentreColor(White);
-        glow.SetOutsideColor(White);
-        glow.SetCentreAlpha(d.CentreAlpha);
-        glow.SetOutsideAlpha(0);
-    }
+    for (const TDefaultStep& step : DefaultOrder)
+        switch (step.Kind) {
+        case TDefaultKind::Style:
+            ApplyStyle(look, StyleDefaults[step.Index]);
+            break;
+        case TDefaultKind::Font:
+            ApplyFont(look, FontDefaults[step.Index]);
+            break;
+        case TDefaultKind::Pen:
+            ApplyPen(look, PenDefaults[step.Index]);
+            break;
+        case TDefaultKind::Glow:
+            ApplyGlow(look, GlowDefaults[step.Index]);
+            break;
+        }
 }

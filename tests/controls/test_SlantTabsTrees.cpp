@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -146,6 +148,69 @@ TEST(SlantTabsLook, DefaultLookLeavesTheCloseCircleClearUntilHot)
     EXPECT_TRUE(strip.Look.Tabs().Active().Font().UseDefaultFont());
     EXPECT_FALSE(strip.Look.Tabs().Hot().Font().UseDefaultFont());
     EXPECT_EQ(strip.Look.Tabs().Spinners().Download().Color(), RGB(72, 139, 219));
+}
+
+// A strip that notes, at every report, which of the probed leaves have reached their value.
+class TOrderStrip final : public TRecordingStrip {
+public:
+    struct TProbe {
+        std::function<bool(TSlantTabsLookAndFeel&)> Reached;
+        std::function<void(TSlantTabsLookAndFeel&)> Spoil;
+    };
+    std::vector<TProbe> Probes;
+    std::vector<size_t> Order;
+
+    void DoChange(TSlantTab* tab, TTabChangeType change) override
+    {
+        TRecordingStrip::DoChange(tab, change);
+        for (size_t index = 0; index < Probes.size(); ++index)
+            if (std::find(Order.begin(), Order.end(), index) == Order.end() && Probes[index].Reached(Look))
+                Order.push_back(index);
+    }
+};
+
+TEST(SlantTabsLook, TheDefaultLookIsSetPartByPartInItsOrder)
+{
+    using L = TSlantTabsLookAndFeel;
+    const auto style = [](TSlantTabsLookAndFeelStyle& (*of)(L&), TColor colour) {
+        return TOrderStrip::TProbe { [of, colour](L& l) { return of(l).StartColor() == colour; }, [of](L& l) { of(l).SetStartColor(1); } };
+    };
+    const auto font = [](TSlantTabsLookAndFeelBaseFont& (*of)(L&), uint8_t alpha) {
+        return TOrderStrip::TProbe { [of, alpha](L& l) { return of(l).Alpha() == alpha; }, [of](L& l) { of(l).SetAlpha(1); } };
+    };
+    const auto glow = [](TSlantTabsLookAndFeelGlow& (*of)(L&), uint8_t alpha) {
+        return TOrderStrip::TProbe { [of, alpha](L& l) { return of(l).CentreAlpha() == alpha; }, [of](L& l) { of(l).SetCentreAlpha(1); } };
+    };
+    const auto pen = [](TSlantTabsLookAndFeelPen& (*of)(L&), TColor colour) {
+        return TOrderStrip::TProbe { [of, colour](L& l) { return of(l).Color() == colour; }, [of](L& l) { of(l).SetColor(1); } };
+    };
+    TOrderStrip strip;
+    strip.Probes = {
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.TabsContainer(); }, RGB(98, 146, 222)),
+        pen([](L& l) -> TSlantTabsLookAndFeelPen& { return l.Tabs().BaseLine(); }, RGB(109, 136, 169)),
+        glow([](L& l) -> TSlantTabsLookAndFeelGlow& { return l.Tabs().Modified(); }, 130),
+        font([](L& l) -> TSlantTabsLookAndFeelBaseFont& { return l.Tabs().DefaultFont(); }, 255),
+        glow([](L& l) -> TSlantTabsLookAndFeelGlow& { return l.Tabs().MouseGlow(); }, 120),
+        font([](L& l) -> TSlantTabsLookAndFeelBaseFont& { return l.Tabs().Active().Font(); }, 100),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.Tabs().Active().Style(); }, RGB(255, 255, 255)),
+        font([](L& l) -> TSlantTabsLookAndFeelBaseFont& { return l.Tabs().NotActive().Font(); }, 215),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.Tabs().NotActive().Style(); }, RGB(205, 217, 231)),
+        font([](L& l) -> TSlantTabsLookAndFeelBaseFont& { return l.Tabs().Hot().Font(); }, 215),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.Tabs().Hot().Style(); }, RGB(216, 226, 239)),
+        pen([](L& l) -> TSlantTabsLookAndFeelPen& { return l.CloseButton().Cross().Normal(); }, RGB(87, 93, 101)),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.CloseButton().Circle().Down(); }, RGB(193, 53, 53)),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.AddButton().Button().Normal(); }, RGB(196, 208, 218)),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.AddButton().PlusSign().Normal(); }, RGB(255, 255, 255)),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.ScrollButtons().Button().Normal(); }, RGB(206, 215, 224)),
+        style([](L& l) -> TSlantTabsLookAndFeelStyle& { return l.ScrollButtons().Arrow().Normal(); }, RGB(255, 255, 255)),
+    };
+    for (const TOrderStrip::TProbe& probe : strip.Probes)
+        probe.Spoil(strip.Look);
+    strip.Order.clear();
+    SetDefaultLookAndFeel(strip.Look);
+    std::vector<size_t> expected(strip.Probes.size());
+    std::iota(expected.begin(), expected.end(), size_t { 0 });
+    EXPECT_EQ(strip.Order, expected);
 }
 
 TEST(SlantTabsText, OptionsAreWrittenByPathInStreamingOrder)
