@@ -83,12 +83,13 @@ TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& sou
         const int32_t caseIndex = variable.AttributeInt("CaseInd", 0);
         const TCase* found = source.Catalog.Get_CaseObj(static_cast<int32_t>(profile.Rorg), func, type, caseIndex);
         if (!found) {
-            String reason = QStringLiteral("the EnOcean profile catalog has no case %1 of this profile").arg(caseIndex + 1);
+            String message = QStringLiteral("The file \"%1\", %2, profile %3, variable \"%4\": the EnOcean profile catalog has no case %5 "
+                                            "of this profile, so the variable cannot be placed in the image.")
+                                 .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type), variable.AttributeText("Data"),
+                                     IntToStr(caseIndex + 1));
             if (!source.Catalog.Read_Error().isEmpty())
-                reason += QStringLiteral(" (%1)").arg(source.Catalog.Read_Error());
-            throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3, variable \"%4\": %5, so the variable cannot be placed in the image.")
-                                       .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type),
-                                           variable.AttributeText("Data"), reason));
+                message += u' ' + source.Catalog.Read_Error();
+            throw EBin_Build_Error(message);
         }
         Place_Variable(profile, *found, variable);
     }
