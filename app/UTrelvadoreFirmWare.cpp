@@ -18,6 +18,7 @@
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
 #include "tables/UBACnet_EDE_File.h"
+#include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UProfibus_GSD.h"
@@ -377,6 +378,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     FBoot->Set_Lang();
     FParGen->Set_Lang();
     FProfinetFileName->Set_Lang();
+    FBACnet_Eng_Unit->Set_Lang();
     FKNXAccess->Set_Lang();
     FModbus_TCP_Master_Set_Access->Set_Lang();
     FReceiveNMEA->Set_Lang();

@@ -7,6 +7,7 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
+#include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UProfinetFileName.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FParGen);
     Application->CreateForm(FBoot);
     Application->CreateForm(FProfinetFileName);
+    Application->CreateForm(FBACnet_Eng_Unit);
     Application->CreateForm(FKNXAccess);
     Application->CreateForm(FModbus_TCP_Master_Set_Access);
     Application->CreateForm(FReceiveNMEA);

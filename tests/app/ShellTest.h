@@ -9,6 +9,7 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "platform/ui/ScriptedUiServices.h"
+#include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UProfinetFileName.h"
@@ -54,6 +55,7 @@ protected:
         FBoot = FBootForm.get();
         FBootForm->DoCreate();
         Create_Form(FProfinetName, FProfinetFileName);
+        Create_Form(FEngUnitForm, FBACnet_Eng_Unit);
         Create_Form(FKNXForm, FKNXAccess);
         Create_Form(FModbusForm, FModbus_TCP_Master_Set_Access);
         Create_Form(FReceiveForm, FReceiveNMEA);
@@ -86,6 +88,7 @@ protected:
     std::unique_ptr<TFParGen> FParGenForm;
     std::unique_ptr<TFBoot> FBootForm;
     std::unique_ptr<TFProfinetFileName> FProfinetName;
+    std::unique_ptr<TFBACnet_Eng_Unit> FEngUnitForm;
     std::unique_ptr<TFKNXAccess> FKNXForm;
     std::unique_ptr<TFModbus_TCP_Master_Set_Access> FModbusForm;
     std::unique_ptr<TFReceiveNMEA> FReceiveForm;
