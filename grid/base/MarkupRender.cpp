@@ -275,7 +275,7 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
                 if (context.Drawing()) {
                     DrawRun(run, context, width);
                 } else {
-                    TRect measured(0, 0, std::max(lineRect.Width(), 1), line.Height);
+                    TRect measured = Rect(0, 0, std::max(lineRect.Width(), 1), line.Height);
                     FCanvas.DrawText(run, measured,
                         DT_CALCRECT | DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (WordWrap ? 0 : DT_END_ELLIPSIS));
                     width = measured.Width();
@@ -351,7 +351,7 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
 
 void TMarkupRenderer::CloseFocusRect(int32_t right, int32_t bottom)
 {
-    TRect focus(FFocusStart.X, bottom - UnitHeight(), right, bottom);
+    TRect focus = Rect(FFocusStart.X, bottom - UnitHeight(), right, bottom);
     focus.Inflate(1, 0);
     FCanvas.DrawFocusRect(focus);
     FFocusOpen = false;
@@ -380,7 +380,7 @@ void TMarkupRenderer::DrawRun(const String& run, TLineContext& context, int32_t&
         FCanvas.Font().SetColor(color);
     }
     FCanvas.DrawText(run, runRect, flags);
-    TRect measured(0, 0, std::max(runRect.Width(), 1), runRect.Height());
+    TRect measured = Rect(0, 0, std::max(runRect.Width(), 1), runRect.Height());
     FCanvas.DrawText(run, measured, flags | DT_CALCRECT);
     width = measured.Width();
     if (Counters.InAnchor && Counters.AnchorCount == FocusLink + 1)
@@ -734,8 +734,8 @@ void TMarkupRenderer::ListItem(TLineContext& context)
     context.XAdvance += ListIndent * level;
     if (context.Drawing()) {
         const String bullet = level % 2 == 1 ? QStringLiteral("\u2022") : QStringLiteral("o");
-        TRect bulletRect(context.Left + ListIndent * level - ListIndent, context.LineRect.Top, context.LineRect.Right,
-            context.TextBottom);
+        TRect bulletRect = Rect(context.Left + ListIndent * level - ListIndent, context.LineRect.Top,
+            context.LineRect.Right, context.TextBottom);
         FCanvas.DrawText(bullet, bulletRect, DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     }
     context.Left += ListIndent * level;
@@ -946,7 +946,7 @@ void TMarkupRenderer::DrawControl(const TControlTag& control, int32_t width, int
         textIn(Rect(left + (combo ? 4 : 2), bottom - lineHeight + 4, left + width - (combo ? 18 : 0), bottom), DT_VCENTER,
             shown);
         if (combo) {
-            const TRect button(left + width - 18, bottom - lineHeight + 5, left + width - 1, bottom + 1);
+            const TRect button = Rect(left + width - 18, bottom - lineHeight + 5, left + width - 1, bottom + 1);
             if (!themed || !DrawThemePart(FCanvas, Window, u"combobox", 1, hot ? 2 : 1, button))
                 DrawFrameControl(FCanvas, button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
         }
@@ -961,7 +961,7 @@ void TMarkupRenderer::DrawControl(const TControlTag& control, int32_t width, int
                 DFCS_FLAT | (radio ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) | (checked ? DFCS_CHECKED : 0));
     } else if (type == QLatin1String("BUTTON")) {
         hitHeight = 24;
-        TRect button(left + 2, bottom - height, left + width - 2, bottom);
+        TRect button = Rect(left + 2, bottom - height, left + width - 2, bottom);
         const bool pushed = hot && ControlDown;
         if (!themed || !DrawThemePart(FCanvas, Window, u"button", 1, pushed ? 3 : hot ? 2 : 1, button))
             DrawFrameControl(FCanvas, button, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
