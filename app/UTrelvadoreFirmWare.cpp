@@ -24,6 +24,7 @@
 #include "tables/UProfibus_GSD.h"
 #include "tables/UProfinetFileName.h"
 #include "tables/UProfinetXML.h"
+#include "tables/UTopicTemplate.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
 
@@ -378,6 +379,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     FBoot->Set_Lang();
     FParGen->Set_Lang();
     FProfinetFileName->Set_Lang();
+    FTopicTemplate->Set_Lang();
     FBACnet_Eng_Unit->Set_Lang();
     FKNXAccess->Set_Lang();
     FModbus_TCP_Master_Set_Access->Set_Lang();

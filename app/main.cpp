@@ -12,6 +12,7 @@
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UProfinetFileName.h"
 #include "tables/UReceiveNMEA.h"
+#include "tables/UTopicTemplate.h"
 #include "tables/UTransmitNMEA.h"
 
 int main(int argc, char** argv)
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FSoftOptions);
     Application->CreateForm(FParGen);
     Application->CreateForm(FBoot);
+    Application->CreateForm(FTopicTemplate);
     Application->CreateForm(FProfinetFileName);
     Application->CreateForm(FBACnet_Eng_Unit);
     Application->CreateForm(FKNXAccess);

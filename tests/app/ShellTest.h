@@ -14,6 +14,7 @@
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UProfinetFileName.h"
 #include "tables/UReceiveNMEA.h"
+#include "tables/UTopicTemplate.h"
 #include "tables/UTransmitNMEA.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,7 @@ protected:
         FBootForm = std::make_unique<TFBoot>(nullptr);
         FBoot = FBootForm.get();
         FBootForm->DoCreate();
+        Create_Form(FTemplateForm, FTopicTemplate);
         Create_Form(FProfinetName, FProfinetFileName);
         Create_Form(FEngUnitForm, FBACnet_Eng_Unit);
         Create_Form(FKNXForm, FKNXAccess);
@@ -87,6 +89,7 @@ protected:
     std::unique_ptr<TFSoftOptions> FOptions;
     std::unique_ptr<TFParGen> FParGenForm;
     std::unique_ptr<TFBoot> FBootForm;
+    std::unique_ptr<TFTopicTemplate> FTemplateForm;
     std::unique_ptr<TFProfinetFileName> FProfinetName;
     std::unique_ptr<TFBACnet_Eng_Unit> FEngUnitForm;
     std::unique_ptr<TFKNXAccess> FKNXForm;
