@@ -101,16 +101,23 @@ TDudColumnGrid* TTable_Editor::Create_Grid(const TTable_Grid& info, TWinControl*
     auto* grid = new TDudColumnGrid(this);
     grid->SetName(QString::fromLatin1(info.Name));
     grid->SetParent(parent);
+    // White cells, not the dialog's colour: the columns take the grid's
+    // colour when they are made.
+    grid->SetParentColor(false);
+    grid->SetColor(clWindow);
     grid->SetColCount(static_cast<int32_t>(info.Columns.size()));
     grid->SetRowCount(info.Data_Rows + 1);
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
     grid->SetOptions(grid->Options() << goEditing);
     grid->SetShowHint(true);
+    // One line per cell, as the rows are drawn one text high.
+    grid->SetWordWrap(false);
     for (size_t index = 0; index < info.Columns.size(); ++index) {
         const TTable_Column& column = info.Columns[index];
         TGridColumnItem& item = *grid->Columns().Items(static_cast<int32_t>(index));
         item.SetEditor(column.Editor);
+        item.SetColor(clWindow);
         item.SetWidth(column.Width);
         if (column.Editor == edDataCheckBox)
             item.SetAlignment(taCenter);
