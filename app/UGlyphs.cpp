@@ -69,6 +69,35 @@ void Draw_Close(TCanvas& canvas)
     Bar(canvas, 22, 10, 10, 22, 2.2);
 }
 
+// Adding and removing: a green plus and a red minus on a disc of their colour.
+void Draw_Add(TCanvas& canvas)
+{
+    Fill_Shape(canvas, RGB(40, 150, 60));
+    canvas.Ellipse(1, 1, 31, 31);
+    Fill_Shape(canvas, clWhite);
+    canvas.Rectangle(8, 14, 24, 18);
+    canvas.Rectangle(14, 8, 18, 24);
+}
+
+void Draw_Remove(TCanvas& canvas)
+{
+    Fill_Shape(canvas, RGB(200, 40, 40));
+    canvas.Ellipse(1, 1, 31, 31);
+    Fill_Shape(canvas, clWhite);
+    canvas.Rectangle(8, 14, 24, 18);
+}
+
+// Modifying: a pencil across a blue disc.
+void Draw_Modify(TCanvas& canvas)
+{
+    Fill_Shape(canvas, RGB(30, 100, 190));
+    canvas.Ellipse(1, 1, 31, 31);
+    Fill_Shape(canvas, clWhite);
+    Bar(canvas, 9, 23, 22, 10, 2.5);
+    Fill_Shape(canvas, RGB(255, 128, 0));
+    Bar(canvas, 20, 12, 23, 9, 2.5);
+}
+
 } // namespace
 
 void Draw_Glyph(TGlyph_Kind kind, TBitmap& bitmap)
@@ -81,6 +110,9 @@ void Draw_Glyph(TGlyph_Kind kind, TBitmap& bitmap)
     case gkInfo: Draw_Info(canvas); break;
     case gkOptions: Draw_Options(canvas); break;
     case gkClose: Draw_Close(canvas); break;
+    case gkAdd: Draw_Add(canvas); break;
+    case gkRemove: Draw_Remove(canvas); break;
+    case gkModify: Draw_Modify(canvas); break;
     }
     bitmap.SetTransparent(true);
 }

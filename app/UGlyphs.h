@@ -2,10 +2,10 @@
 
 class TBitmap;
 
-// The pictures of the main window's glyph buttons and of the about box,
-// drawn by the program itself.
+// The pictures of the glyph buttons of the main window and of the EnOcean
+// editor, and of the about box, drawn by the program itself.
 
-enum class TGlyph_Kind { gkInfo, gkOptions, gkClose };
+enum class TGlyph_Kind { gkInfo, gkOptions, gkClose, gkAdd, gkRemove, gkModify };
 using enum TGlyph_Kind;
 
 inline constexpr int Glyph_Size = 32;

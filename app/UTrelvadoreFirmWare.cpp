@@ -14,6 +14,11 @@
 #include "device/UBoot.h"
 #include "device/UParGen.h"
 #include "device/USaveBincc.h"
+#include "enocean/UEnOcean_Device.h"
+#include "enocean/UEnOcean_SetAccess.h"
+#include "enocean/UEnOcean_SetAccess2.h"
+#include "enocean/UEnOcean_Variable.h"
+#include "enocean/UEnOcean_Variable_SAck.h"
 #include "platform/core/FileUtils.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
@@ -247,6 +252,8 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         MessageDlg(Lang_Texts()[18], mtError, mbOKOnly);
     } else if (Sender == Btn_Prm_Gen) {
         UiServices().ShowModal(*FParGen);
+    } else if (Sender == Btn_EnOcean_Access) {
+        UiServices().ShowModal(*FEnOcean_SetAccess2);
     } else if (Sender == Btn_PROFINET_XML) {
         PROFINET_XML();
     } else if (Sender == Btn_BACnet_EDE_File) {
@@ -378,6 +385,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     FSoftOptions->Set_Lang();
     FBoot->Set_Lang();
     FParGen->Set_Lang();
+    FEnOcean_SetAccess->Set_Lang();
     FProfinetFileName->Set_Lang();
     FTopicTemplate->Set_Lang();
     FBACnet_Eng_Unit->Set_Lang();
@@ -385,6 +393,11 @@ void TFTrelvadoreFirmWare::Change_Language()
     FModbus_TCP_Master_Set_Access->Set_Lang();
     FReceiveNMEA->Set_Lang();
     FTransmitNMEA->Set_Lang();
+    // The other EnOcean dialogs are relabelled too, not only at the next start.
+    FEnOcean_SetAccess2->Set_Lang();
+    FEnOcean_Device->Set_Lang();
+    FEnOcean_Variable->Set_Lang();
+    FEnOcean_Variable_SAck->Set_Lang();
 }
 
 TProgramRun TFTrelvadoreFirmWare::Start_Program(const String& NomeSW, const String& Parameter, uint8_t tipo, uint32_t limitMs)

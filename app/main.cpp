@@ -5,6 +5,12 @@
 #include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
 #include "device/UBoot.h"
+#include "enocean/UEnOcean_Device.h"
+#include "enocean/UEnOcean_SetAccess.h"
+#include "enocean/UEnOcean_SetAccess2.h"
+#include "enocean/UEnOcean_Variable.h"
+#include "enocean/UEnOcean_Variable_SAck.h"
+#include "enocean/Unit1.h"
 #include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
 #include "tables/UBACnet_Eng_Unit.h"
@@ -24,9 +30,15 @@ int main(int argc, char** argv)
     Application->CreateForm(FOpenConf);
     Application->CreateForm(FAbout);
     Application->CreateForm(FSoftOptions);
+    Application->CreateForm(Form1);
+    Application->CreateForm(FEnOcean_SetAccess);
     Application->CreateForm(FParGen);
     Application->CreateForm(FBoot);
+    Application->CreateForm(FEnOcean_SetAccess2);
+    Application->CreateForm(FEnOcean_Device);
+    Application->CreateForm(FEnOcean_Variable);
     Application->CreateForm(FTopicTemplate);
+    Application->CreateForm(FEnOcean_Variable_SAck);
     Application->CreateForm(FProfinetFileName);
     Application->CreateForm(FBACnet_Eng_Unit);
     Application->CreateForm(FKNXAccess);

@@ -1671,7 +1671,7 @@ protected:
     bool FGridBlink = false;
     int32_t FDragTmr = 0;
     int32_t FTimerTicks = 0;
-    TDragScrollDirection FDragScrollDirection = dsNone;
+    TDragScrollDirection FDragScrollDirection = TDragScrollDirection::dsNone;
 
     // Platform and look
     bool FIsWinXP = true;

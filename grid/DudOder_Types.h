@@ -104,7 +104,8 @@ enum THintShowLargeTextPos { hpCell, hpMouse };
 enum THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
-enum TDragScrollDirection { dsNone, dsUp, dsDown, dsLeft, dsRight };
+// Scoped: the tab strip's draw states share its names in dialogs that hold both.
+enum class TDragScrollDirection { dsNone, dsUp, dsDown, dsLeft, dsRight };
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 

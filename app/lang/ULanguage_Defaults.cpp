@@ -687,6 +687,8 @@ constexpr TLang_Default Defaults[] = {
     { 1229, "Do You really want to remove the selected variable?" },
     { 1230, "Do You really want to remove the variables for this EEP?" },
     { 1231, "Error!! Insert or select one EnOcean Device" },
+    { 1232, "Warning!! EnOcean.xml could not be read completely, only the devices read before the error are shown: " },
+    { 1233, "EnOcean.xml could not be read completely. Replace it with the devices shown?" },
     { 1400, "Set MQTT Topics" },
     { 1401, "Set MQTT Topics" },
     { 1402, "OK" },

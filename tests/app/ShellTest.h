@@ -8,6 +8,12 @@
 #include "app/UTrelvadoreFirmWare.h"
 #include "device/UBoot.h"
 #include "device/UParGen.h"
+#include "enocean/UEnOcean_Device.h"
+#include "enocean/UEnOcean_SetAccess.h"
+#include "enocean/UEnOcean_SetAccess2.h"
+#include "enocean/UEnOcean_Variable.h"
+#include "enocean/UEnOcean_Variable_SAck.h"
+#include "enocean/Unit1.h"
 #include "platform/ui/ScriptedUiServices.h"
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
@@ -49,13 +55,19 @@ protected:
         FOptions = std::make_unique<TFSoftOptions>(nullptr);
         FSoftOptions = FOptions.get();
         FOptions->DoCreate();
+        Create_Form(FTestForm, Form1);
+        Create_Form(FEnOcean_Editor1, FEnOcean_SetAccess);
         FParGenForm = std::make_unique<TFParGen>(nullptr);
         FParGen = FParGenForm.get();
         FParGenForm->DoCreate();
         FBootForm = std::make_unique<TFBoot>(nullptr);
         FBoot = FBootForm.get();
         FBootForm->DoCreate();
+        Create_Form(FEnOcean_Editor, FEnOcean_SetAccess2);
+        Create_Form(FEnOcean_Device_Dialog, FEnOcean_Device);
+        Create_Form(FEnOcean_Variable_Dialog, FEnOcean_Variable);
         Create_Form(FTemplateForm, FTopicTemplate);
+        Create_Form(FEnOcean_Variable_SAck_Dialog, FEnOcean_Variable_SAck);
         Create_Form(FProfinetName, FProfinetFileName);
         Create_Form(FEngUnitForm, FBACnet_Eng_Unit);
         Create_Form(FKNXForm, FKNXAccess);
@@ -96,6 +108,12 @@ protected:
     std::unique_ptr<TFModbus_TCP_Master_Set_Access> FModbusForm;
     std::unique_ptr<TFReceiveNMEA> FReceiveForm;
     std::unique_ptr<TFTransmitNMEA> FTransmitForm;
+    std::unique_ptr<TForm1> FTestForm;
+    std::unique_ptr<TFEnOcean_SetAccess> FEnOcean_Editor1;
+    std::unique_ptr<TFEnOcean_SetAccess2> FEnOcean_Editor;
+    std::unique_ptr<TFEnOcean_Device> FEnOcean_Device_Dialog;
+    std::unique_ptr<TFEnOcean_Variable> FEnOcean_Variable_Dialog;
+    std::unique_ptr<TFEnOcean_Variable_SAck> FEnOcean_Variable_SAck_Dialog;
 
     TTestFolder FExe;
     TScriptedUiServices FServices;

@@ -22,6 +22,12 @@ TEST(Glyphs, EachGlyphIsDrawnOnTheTransparentColour)
         { "gear hole", gkOptions, { 16, 16 }, Fuchsia },
         { "close disc", gkClose, { 5, 16 }, RGB(200, 40, 40) },
         { "close cross", gkClose, { 16, 16 }, clWhite },
+        { "add disc", gkAdd, { 5, 16 }, RGB(40, 150, 60) },
+        { "add upright", gkAdd, { 16, 10 }, clWhite },
+        { "remove bar", gkRemove, { 10, 16 }, clWhite },
+        { "remove, no upright", gkRemove, { 16, 10 }, RGB(200, 40, 40) },
+        { "modify disc", gkModify, { 5, 16 }, RGB(30, 100, 190) },
+        { "modify pencil", gkModify, { 14, 18 }, clWhite },
     };
     for (const auto& entry : cases) {
         SCOPED_TRACE(entry.Name);

@@ -6,6 +6,12 @@
 #include "app/UTrelvadoreFirmWare.h"
 #include "device/UBoot.h"
 #include "device/UParGen.h"
+#include "enocean/UEnOcean_Device.h"
+#include "enocean/UEnOcean_SetAccess.h"
+#include "enocean/UEnOcean_SetAccess2.h"
+#include "enocean/UEnOcean_Variable.h"
+#include "enocean/UEnOcean_Variable_SAck.h"
+#include "enocean/Unit1.h"
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/ui/Forms.h"
@@ -24,6 +30,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -32,6 +39,26 @@
 #include <vector>
 
 namespace {
+
+// The EnOcean devices of the project the device dialogs show: a rocker and a
+// temperature and humidity sensor with two variables each, a window handle.
+constexpr const char* Harbour_EnOcean
+    = "<EnOcean><DevicesList>"
+      "<Device Id=\"0x0180A1B2\" Secure_Type=\"1\" Key=\"00112233AABBCCDD\" RollCode=\"\" RollCodeAlg=\"0\" RollCodeTx=\"0\" CMACAlg=\"0\" DataCript=\"0\" PTM=\"0\">"
+      "<UnidirectionalList>"
+      "<RorgFuncType RorgNum=\"246\" FuncNum=\"2\" TypeNum=\"1\"><VariablesList>"
+      "<Variable CaseInd=\"0\" Data=\"Rocker 1st action\" BitOffs=\"0\" BitSize=\"3\" Position=\"0\" BitStart=\"0\"/>"
+      "<Variable CaseInd=\"0\" Data=\"Energy Bow\" BitOffs=\"3\" BitSize=\"1\" Position=\"0\" BitStart=\"3\"/>"
+      "</VariablesList></RorgFuncType>"
+      "<RorgFuncType RorgNum=\"165\" FuncNum=\"4\" TypeNum=\"1\"><VariablesList>"
+      "<Variable CaseInd=\"0\" Data=\"Humidity\" BitOffs=\"8\" BitSize=\"8\" Position=\"2\" BitStart=\"0\"/>"
+      "<Variable CaseInd=\"0\" Data=\"Temperature\" BitOffs=\"16\" BitSize=\"8\" Position=\"3\" BitStart=\"0\"/>"
+      "</VariablesList></RorgFuncType>"
+      "</UnidirectionalList><SmartACKList/><Remote/></Device>"
+      "<Device Id=\"41220033\" Secure_Type=\"0\" Key=\"\" RollCode=\"\" RollCodeAlg=\"0\" RollCodeTx=\"0\" CMACAlg=\"0\" DataCript=\"0\" PTM=\"0\">"
+      "<UnidirectionalList><RorgFuncType RorgNum=\"246\" FuncNum=\"16\" TypeNum=\"0\"><VariablesList/></RorgFuncType></UnidirectionalList>"
+      "<SmartACKList/><Remote/></Device>"
+      "</DevicesList></EnOcean>";
 
 // The program's windows as the entry routine makes them, once for the run,
 // in a program folder of their own that holds a copy of the shipped
@@ -42,21 +69,30 @@ struct TShell {
     TShell()
     {
         Folder = std::filesystem::temp_directory_path() / ("trelvador-screenshot-" + std::to_string(std::random_device()()));
-        std::filesystem::create_directories(Folder / "LANGUAGE");
         for (const char* project : { "Harbour", "Marina_North", "Workboat" })
             std::filesystem::create_directories(Folder / "PROJECTS" / project);
-        const std::filesystem::path shipped = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "LANGUAGE";
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(shipped, error))
-            std::filesystem::copy_file(entry.path(), Folder / "LANGUAGE" / entry.path().filename(), error);
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        for (const char* shipped : { "LANGUAGE", "CAT_EnOcean" }) {
+            std::filesystem::create_directories(Folder / shipped);
+            std::error_code error;
+            for (const auto& entry : std::filesystem::directory_iterator(program / shipped, error))
+                std::filesystem::copy_file(entry.path(), Folder / shipped / entry.path().filename(), error);
+        }
+        std::ofstream(Folder / "PROJECTS" / "Harbour" / "EnOcean.xml") << Harbour_EnOcean;
         Program_Folder = String::fromStdString(Folder.string());
         Application->CreateForm(FTrelvadoreFirmWare);
         Application->CreateForm(FNew_Project);
         Application->CreateForm(FOpenConf);
         Application->CreateForm(FAbout);
         Application->CreateForm(FSoftOptions);
+        Application->CreateForm(Form1);
+        Application->CreateForm(FEnOcean_SetAccess);
         Application->CreateForm(FParGen);
         Application->CreateForm(FBoot);
+        Application->CreateForm(FEnOcean_SetAccess2);
+        Application->CreateForm(FEnOcean_Device);
+        Application->CreateForm(FEnOcean_Variable);
+        Application->CreateForm(FEnOcean_Variable_SAck);
         Application->CreateForm(FKNXAccess);
         Application->CreateForm(FModbus_TCP_Master_Set_Access);
         Application->CreateForm(FReceiveNMEA);
@@ -134,6 +170,48 @@ TForm* MakeSortGridForm()
 }
 void PrepareSortGridForm(TForm& form) { static_cast<TSortGridForm&>(form).SortByName(); }
 
+// The editor with the first device selected and a variable of its second profile.
+void Prepare_EnOcean_Editor(TForm&)
+{
+    TFEnOcean_SetAccess2& editor = *FEnOcean_SetAccess2;
+    editor.LB_ID_Devices_List->SetItemIndex(0);
+    editor.LB_ID_Devices_ListClick(editor.LB_ID_Devices_List);
+    editor.TW_UniSmart_EEP->SetSelected(editor.TW_UniSmart_EEP->Items().GetFirstNode()->Item(1)->Item(1));
+    editor.TW_UniSmart_EEPClick(editor.TW_UniSmart_EEP);
+}
+
+TForm* Device_Dialog(int32_t securityType)
+{
+    TForm* form = Shell_Form(FEnOcean_Device);
+    FEnOcean_Device->Mode = securityType == 2 ? 1 : 0;
+    FEnOcean_Device->E_DevEnOcean_ID->SetText(QStringLiteral("0x0180A1B2"));
+    FEnOcean_Device->CB_DevEnOcean_SecType->SetItemIndex(securityType);
+    FEnOcean_Device->E_DevEnOcean_Secure_Key->SetText(QStringLiteral("00112233AABBCCDD"));
+    return form;
+}
+
+// The variable dialog opened on the second variable of the sensor.
+TForm* Variable_Dialog()
+{
+    TForm* form = Shell_Form(FEnOcean_Variable);
+    Shell_Form(FEnOcean_SetAccess2)->Show();
+    FEnOcean_SetAccess2->Hide();
+    FEnOcean_SetAccess2->LB_ID_Devices_List->SetItemIndex(0);
+    FEnOcean_Variable->ShowData_Uni_Add_Var(0, 1, 1);
+    FEnOcean_Variable->Mode = 1;
+    FEnOcean_Variable->Modify_EEP_Var = 1;
+    return form;
+}
+
+void Prepare_Variable_SAck(TForm&)
+{
+    TFEnOcean_Variable_SAck& dialog = *FEnOcean_Variable_SAck;
+    dialog.CB_EEP_Type->SetItemIndex(0);
+    dialog.CB_EEP_Var_Change(dialog.CB_EEP_Type);
+    dialog.CB_Var_Case_IN->SetItemIndex(0);
+    dialog.CB_EEP_Var_Change(dialog.CB_Var_Case_IN);
+}
+
 void Show_Options_Page(TTabSheet* TFSoftOptions::*page) { FSoftOptions->PC_Options->SetActivePage(FSoftOptions->*page); }
 
 const TScreenshotForm ScreenshotForms[] = {
@@ -156,6 +234,14 @@ const TScreenshotForm ScreenshotForms[] = {
     { "update", [] { TForm* form = Shell_Form(FBoot); FBoot->Form_Type = 1; return form; }, nullptr },
     { "receive-frames", [] { return Shell_Form(FReceiveNMEA); }, [](TForm&) { FillReceiveFrames(*FReceiveNMEA); } },
     { "send-frames", [] { return Shell_Form(FTransmitNMEA); }, [](TForm&) { FillSendFrames(*FTransmitNMEA); } },
+    { "enocean-editor", [] { return Shell_Form(FEnOcean_SetAccess2); }, Prepare_EnOcean_Editor },
+    { "enocean-device-unsecure", [] { return Device_Dialog(0); }, nullptr },
+    { "enocean-device-psk", [] { return Device_Dialog(1); }, nullptr },
+    { "enocean-device-manual", [] { return Device_Dialog(2); }, nullptr },
+    { "enocean-variable", Variable_Dialog, nullptr },
+    { "enocean-variable-sack", [] { return Shell_Form(FEnOcean_Variable_SAck); }, Prepare_Variable_SAck },
+    { "enocean-first-editor", [] { return Shell_Form(FEnOcean_SetAccess); }, nullptr },
+    { "catalog-test", [] { return Shell_Form(Form1); }, nullptr },
 };
 
 void Shoot(const TScreenshotForm& entry, const String& folder)
