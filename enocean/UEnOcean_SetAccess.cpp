@@ -31,6 +31,7 @@ TSlantTabs* New_Strip(TWinControl* parent, const char* name, int32_t left, int32
 {
     auto* strip = New_EnOcean_Control<TSlantTabs>(parent, name, left, top, width, 30);
     strip->Options().Display().AddButton().SetVisibility(avNone);
+    strip->Options().Display().CloseButton().SetVisibility(bvNever);
     strip->Options().Display().Tabs().SetMinWidth(120);
     for (const char* caption : captions)
         strip->Tabs().Add()->SetCaption(QString::fromLatin1(caption));

@@ -163,6 +163,7 @@ TFEnOcean_SetAccess2::TFEnOcean_SetAccess2(TComponent* owner) : TForm(owner)
     P_Right->SetBevelOuter(bvNone);
     CT_Uni_Smart_Remote = New_EnOcean_Control<TSlantTabs>(P_Right, "CT_Uni_Smart_Remote", 0, 4, Client_Width - Left_Width - 12, 30);
     CT_Uni_Smart_Remote->Options().Display().AddButton().SetVisibility(avNone);
+    CT_Uni_Smart_Remote->Options().Display().CloseButton().SetVisibility(bvNever);
     CT_Uni_Smart_Remote->Options().Display().Tabs().SetMinWidth(150);
     for (const char* caption : { "Unidirectional", "Smart ACK", "Remote" })
         CT_Uni_Smart_Remote->Tabs().Add()->SetCaption(QString::fromLatin1(caption));
