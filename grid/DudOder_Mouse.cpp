@@ -133,6 +133,32 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
         Clickposdy = Clickposy;
     }
 
+    // A cell button or expand button pressed shows pushed and holds the
+    // mouse; the release over it clicks it.
+    const bool button = IsBaseCellTypeIn(realCol, aRow, { ctButton, ctBitButton });
+    const bool expand = HasExpand(realCol, aRow);
+    if (button || expand) {
+        HideInplaceEdit();
+        if (!fixedCell) {
+            FForceSel = true;
+            if (SelectCell(aCol, aRow))
+                TBaseGrid::FocusCell(aCol, aRow, true);
+            FForceSel = false;
+        }
+        const TRect area = button ? GetCellGraphicRect(aCol, aRow) : GetExpandButtonRect(realCol, aRow);
+        if (area.Contains(point)) {
+            if (TCellGraphic* graphic = GetCellGraphic(realCol, aRow); graphic && button) {
+                graphic->SetCellBoolean(true);
+                RepaintCell(aCol, aRow);
+            }
+            FPushedCellButton = { aCol, aRow };
+            SetMouseCapture(true);
+            if (OnClickCell)
+                OnClickCell(this, aRow, aCol);
+            return;
+        }
+    }
+
     Movecell = { -1, -1 };
     if (aCol < FixedCols() && aRow < FixedRows()) {
         if (FMouseActions->AllSelect() && Options().Contains(goRangeSelect) && FMouseSelectMode == msAll) {
@@ -330,6 +356,40 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
     int32_t aRow = -1;
     MouseToCell(point.X, point.Y, aCol, aRow);
 
+    // A pressed cell button comes up; released over its button it clicks.
+    if (FPushedCellButton.X >= 0) {
+        const TGridCoord pressed = FPushedCellButton;
+        FPushedCellButton = { -1, -1 };
+        SetMouseCapture(false);
+        const int32_t pressedReal = RemapColToReal(pressed.X);
+        const bool onCell = aCol >= 0 && aRow >= 0;
+        bool enabled = Options().Contains(goEditing);
+        if (onCell && !FControlLook->NoDisabledButtonLook())
+            enabled = BaseCellEditable(pressedReal, pressed.Y);
+        const bool fixedButton = (pressed.X < FixedCols() && FFixedAsButtons) || pressed.Y < FixedRows();
+        bool onButton = false;
+        if (enabled || FControlLook->NoDisabledButtonLook() || IsFixed(pressed.X, pressed.Y)) {
+            TCellGraphic* graphic = GetCellGraphic(pressedReal, pressed.Y);
+            const bool button = IsBaseCellTypeIn(pressedReal, pressed.Y, { ctButton, ctBitButton });
+            if (graphic && button) {
+                graphic->SetCellBoolean(false);
+                RepaintCell(pressed.X, pressed.Y);
+            }
+            const bool sameCell = onCell && BaseCell(aCol, aRow) == TPoint { pressed.X, pressed.Y };
+            if (button && ((sameCell && GetCellGraphicRect(pressed.X, pressed.Y).Contains(point)) || fixedButton)) {
+                onButton = true;
+                DoButtonClick(pressedReal, pressed.Y);
+            }
+            if (HasExpand(pressedReal, pressed.Y)
+                && ((sameCell && GetExpandButtonRect(pressedReal, pressed.Y).Contains(point)) || fixedButton)) {
+                onButton = true;
+                DoExpandClick(pressedReal, pressed.Y, ToggleExpand(pressedReal, pressed.Y));
+            }
+        }
+        if (onButton)
+            return;
+    }
+
     const bool onFixedCell = (aRow >= 0 && aRow < FixedRows()) || (aCol >= 0 && aCol < FixedCols());
     const bool endsColumnSizing = aRow >= 0 && aRow < FixedRows() && Options().Contains(goColSizing)
         && Cursor() == crHSplit;
@@ -492,9 +552,39 @@ void TDudStringGrid::WMLButtonDblClk(TMessage& message)
         }
     }
 
+    if (aRow >= 0) {
+        const int32_t realCol = RemapColToReal(aCol);
+        // The second press on a cell or expand button is a click of it, and
+        // a control cell takes its double click as two clicks.
+        if (GetCellGraphicRect(aCol, aRow).Contains(point) && IsBaseCellTypeIn(realCol, aRow, { ctButton, ctBitButton })) {
+            FForceSel = false;
+            return;
+        }
+        if (HasExpand(realCol, aRow) && GetExpandButtonRect(realCol, aRow).Contains(point)) {
+            FForceSel = false;
+            return;
+        }
+        if (IsControlCell(realCol, aRow)) {
+            TBaseGrid::MouseMessage(message);
+            FForceSel = false;
+            return;
+        }
+    }
     TBaseGrid::MouseMessage(message);
-    if (OnDblClickCell && !(aRow >= 0 && IsControlCell(RemapColToReal(aCol), aRow)))
+    if (OnDblClickCell)
         OnDblClickCell(this, aRow, aCol);
+    // A grid that edits on a double click only opens the editor here.
+    if (FMouseActions->EditOnDblClickOnly() && aCol >= 0 && aRow >= 0) {
+        const bool rangeEdit = FMouseActions->RangeSelectAndEdit();
+        FMouseActions->SetRangeSelectAndEdit(true);
+        const bool editable = IsEditable(RemapColToReal(aCol), aRow);
+        FMouseActions->SetRangeSelectAndEdit(rangeEdit);
+        if (editable) {
+            SetOptions(Options() + TGridOptions { goEditing });
+            SaveOldCellState(aCol, aRow);
+            ShowInplaceEdit();
+        }
+    }
     FForceSel = false;
 }
 

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
+#include <memory>
 #include <numeric>
 #include <vector>
 
@@ -42,27 +42,30 @@ public:
 
     TColumnKeys* Find(int32_t aCol)
     {
-        const auto found = FColumns.find(aCol);
-        return found == FColumns.end() ? nullptr : &found->second;
+        return aCol >= 0 && static_cast<size_t>(aCol) < FColumns.size() ? FColumns[static_cast<size_t>(aCol)].get()
+                                                                      : nullptr;
     }
     TColumnKeys& Add(int32_t aCol)
     {
-        TColumnKeys& keys = FColumns[aCol];
+        if (FColumns.size() <= static_cast<size_t>(aCol))
+            FColumns.resize(static_cast<size_t>(aCol) + 1);
+        auto& keys = FColumns[static_cast<size_t>(aCol)];
+        keys = std::make_unique<TColumnKeys>();
         const auto rows = static_cast<size_t>(FRowCount);
-        keys.Texts.resize(rows);
-        keys.TextRead.assign(rows, 0);
+        keys->Texts.resize(rows);
+        keys->TextRead.assign(rows, 0);
         for (int kind = 0; kind < 2; ++kind) {
-            keys.NumberState[kind].assign(rows, 0);
-            keys.Numbers[kind].assign(rows, 0.0);
+            keys->NumberState[kind].assign(rows, 0);
+            keys->Numbers[kind].assign(rows, 0.0);
         }
-        keys.Automatic.assign(rows, -1);
-        return keys;
+        keys->Automatic.assign(rows, -1);
+        return *keys;
     }
     bool Covers(int32_t aRow) const { return aRow >= 0 && aRow < FRowCount; }
 
 private:
     int32_t FRowCount;
-    std::map<int32_t, TColumnKeys> FColumns;
+    std::vector<std::unique_ptr<TColumnKeys>> FColumns;
 };
 
 namespace {
@@ -154,6 +157,67 @@ TDateTime DateOrZero(const String& text, bool timeOnly)
     return converted ? value : 0;
 }
 
+// Entry left + k takes the value entry order[k] had.
+template <class Get, class Set>
+void PermuteValues(int32_t left, const std::vector<int32_t>& order, Get get, Set set)
+{
+    std::vector<decltype(get(0))> values;
+    values.reserve(order.size());
+    for (const int32_t from : order)
+        values.push_back(get(from));
+    for (size_t index = 0; index < values.size(); ++index)
+        set(static_cast<int32_t>(index) + left, values[index]);
+}
+
+// A stable merge sort of the rows' indexes by before; nothing moves yet.
+// The comparison may come from an event handler, so the sort never relies
+// on it being consistent.
+template <class Before>
+std::vector<int32_t> StableRowOrder(int32_t left, int32_t right, Before before)
+{
+    std::vector<int32_t> order(static_cast<size_t>(std::max(0, right - left + 1)));
+    std::iota(order.begin(), order.end(), left);
+    const size_t count = order.size();
+    constexpr size_t run = 16;
+    for (size_t start = 0; start < count; start += run) {
+        const size_t end = std::min(start + run, count);
+        for (size_t index = start + 1; index < end; ++index) {
+            const int32_t row = order[index];
+            size_t at = index;
+            while (at > start && before(row, order[at - 1])) {
+                order[at] = order[at - 1];
+                --at;
+            }
+            order[at] = row;
+        }
+    }
+    std::vector<int32_t> buffer(count);
+    for (size_t width = run; width < count; width *= 2) {
+        for (size_t start = 0; start < count; start += 2 * width) {
+            const size_t middle = std::min(start + width, count);
+            const size_t end = std::min(start + 2 * width, count);
+            size_t a = start;
+            size_t b = middle;
+            size_t out = start;
+            // Already in order: the halves stay as they are.
+            if (middle < end && !before(order[middle], order[middle - 1])) {
+                std::copy(order.begin() + static_cast<ptrdiff_t>(start), order.begin() + static_cast<ptrdiff_t>(end),
+                    buffer.begin() + static_cast<ptrdiff_t>(start));
+                continue;
+            }
+            while (a < middle && b < end)
+                buffer[out++] = before(order[b], order[a]) ? order[b++] : order[a++];
+            while (a < middle)
+                buffer[out++] = order[a++];
+            while (b < end)
+                buffer[out++] = order[b++];
+        }
+        order.swap(buffer);
+    }
+    return order;
+}
+
+
 TDateTime ParsedOrZero(const String& text, bool dayFirst)
 {
     try {
@@ -192,21 +256,24 @@ TSortStyle TDudStringGrid::DefaultSortStyle() const
 int32_t TDudStringGrid::CompareCells(int32_t aCol, int32_t aRow1, int32_t aRow2, TSortDirection dir)
 {
     ++Compares;
-    TSortKeys::TColumnKeys* keys = SortKeysOf(aCol);
+    TSortColumnKeys* keys = SortKeysOf(aCol);
     const bool cached = keys && FSortKeys->Covers(aRow1) && FSortKeys->Covers(aRow2);
     TSortStyle style = DefaultSortStyle();
-    String prefix;
-    String suffix;
-    if (keys) {
+    String ownPrefix;
+    String ownSuffix;
+    if (keys)
         style = keys->Style;
-        prefix = keys->Prefix;
-        suffix = keys->Suffix;
-    } else {
-        GetSortFormat(aCol, style, prefix, suffix);
-    }
-    const auto textOf = [&](int32_t aRow) -> String {
-        if (!cached)
-            return SortText(aCol, aRow);
+    else
+        GetSortFormat(aCol, style, ownPrefix, ownSuffix);
+    const String& prefix = keys ? keys->Prefix : ownPrefix;
+    const String& suffix = keys ? keys->Suffix : ownSuffix;
+    String live1;
+    String live2;
+    const auto textOf = [&](int32_t aRow, String& live) -> const String& {
+        if (!cached) {
+            live = SortText(aCol, aRow);
+            return live;
+        }
         const auto row = static_cast<size_t>(aRow);
         if (!keys->TextRead[row]) {
             keys->Texts[row] = SortText(aCol, aRow);
@@ -214,8 +281,8 @@ int32_t TDudStringGrid::CompareCells(int32_t aCol, int32_t aRow1, int32_t aRow2,
         }
         return keys->Texts[row];
     };
-    const String s1 = textOf(aRow1);
-    const String s2 = textOf(aRow2);
+    const String& s1 = textOf(aRow1, live1);
+    const String& s2 = textOf(aRow2, live2);
 
     if (style == ssAutomatic) {
         int8_t autoClass = cached ? keys->Automatic[static_cast<size_t>(aRow1)] : int8_t { -1 };
@@ -410,75 +477,70 @@ void TDudStringGrid::InitSortXRef()
         FSortRowXRef->Add(row);
 }
 
-// A stable merge sort of the rows' indexes by before; nothing moves yet.
-// The comparison may come from an event handler, so the sort never relies
-// on it being consistent.
 std::vector<int32_t> TDudStringGrid::SortedRowOrder(int32_t left, int32_t right,
     const std::function<bool(int32_t, int32_t)>& before)
 {
-    std::vector<int32_t> order(static_cast<size_t>(std::max(0, right - left + 1)));
-    std::iota(order.begin(), order.end(), left);
-    const size_t count = order.size();
-    constexpr size_t run = 16;
-    for (size_t start = 0; start < count; start += run) {
-        const size_t end = std::min(start + run, count);
-        for (size_t index = start + 1; index < end; ++index) {
-            const int32_t row = order[index];
-            size_t at = index;
-            while (at > start && before(row, order[at - 1])) {
-                order[at] = order[at - 1];
-                --at;
-            }
-            order[at] = row;
-        }
-    }
-    std::vector<int32_t> buffer(count);
-    for (size_t width = run; width < count; width *= 2) {
-        for (size_t start = 0; start < count; start += 2 * width) {
-            const size_t middle = std::min(start + width, count);
-            const size_t end = std::min(start + 2 * width, count);
-            size_t a = start;
-            size_t b = middle;
-            size_t out = start;
-            // Already in order: the halves stay as they are.
-            if (middle < end && !before(order[middle], order[middle - 1])) {
-                std::copy(order.begin() + static_cast<ptrdiff_t>(start), order.begin() + static_cast<ptrdiff_t>(end),
-                    buffer.begin() + static_cast<ptrdiff_t>(start));
-                continue;
-            }
-            while (a < middle && b < end)
-                buffer[out++] = before(order[b], order[a]) ? order[b++] : order[a++];
-            while (a < middle)
-                buffer[out++] = order[a++];
-            while (b < end)
-                buffer[out++] = order[b++];
-        }
-        order.swap(buffer);
-    }
-    return order;
+    return StableRowOrder(left, right, before);
 }
 
-// Moves the rows into the order given, each by one exchange at most.
+// Puts the rows into the order given. A whole-row sort moves the rows at
+// once, with what goes along with a row in an exchange (its place in the
+// cross-reference, its height, its modified and selected marks); a
+// single-column sort exchanges that column's cells row by row.
 void TDudStringGrid::ApplyRowOrder(int32_t left, const std::vector<int32_t>& order)
 {
     const size_t count = order.size();
-    std::vector<int32_t> at(count);
-    std::vector<int32_t> position(count);
-    std::iota(at.begin(), at.end(), left);
-    std::iota(position.begin(), position.end(), left);
-    for (size_t index = 0; index < count; ++index) {
-        const int32_t wanted = order[index];
-        const int32_t from = position[static_cast<size_t>(wanted - left)];
-        const auto to = static_cast<int32_t>(index) + left;
-        if (from == to)
-            continue;
-        SortSwapRows(to, from);
-        const int32_t displaced = at[index];
-        at[static_cast<size_t>(from - left)] = displaced;
-        position[static_cast<size_t>(displaced - left)] = from;
-        at[index] = wanted;
-        position[static_cast<size_t>(wanted - left)] = to;
+    if (FSortSettings->SingleColumn()) {
+        std::vector<int32_t> at(count);
+        std::vector<int32_t> position(count);
+        std::iota(at.begin(), at.end(), left);
+        std::iota(position.begin(), position.end(), left);
+        for (size_t index = 0; index < count; ++index) {
+            const int32_t wanted = order[index];
+            const int32_t from = position[static_cast<size_t>(wanted - left)];
+            const auto to = static_cast<int32_t>(index) + left;
+            if (from == to)
+                continue;
+            SortSwapRows(to, from);
+            const int32_t displaced = at[index];
+            at[static_cast<size_t>(from - left)] = displaced;
+            position[static_cast<size_t>(displaced - left)] = from;
+            at[index] = wanted;
+            position[static_cast<size_t>(wanted - left)] = to;
+        }
+        return;
     }
+    int32_t moved = 0;
+    int32_t sortRow = SortRow;
+    for (size_t index = 0; index < count; ++index) {
+        const auto to = static_cast<int32_t>(index) + left;
+        if (order[index] == to)
+            continue;
+        ++moved;
+        if (order[index] == SortRow)
+            sortRow = to;
+    }
+    if (moved == 0)
+        return;
+    Swaps += moved;
+    SortRow = sortRow;
+    const auto end = left + static_cast<int32_t>(count);
+    if (FSortRowXRef->Count() >= end)
+        PermuteValues(left, order, [&](int32_t row) { return FSortRowXRef->Items(row); },
+            [&](int32_t row, int32_t value) { FSortRowXRef->SetItems(row, value); });
+    if (FShowModified->Enabled() && FModifiedRows->Count() > left) {
+        while (FModifiedRows->Count() < end)
+            FModifiedRows->Add(0);
+        PermuteValues(left, order, [&](int32_t row) { return FModifiedRows->Items(row); },
+            [&](int32_t row, int32_t value) { FModifiedRows->SetItems(row, value); });
+    }
+    if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort() && NumHiddenRows() == 0
+        && FRowSelect.size() > static_cast<size_t>(left)) {
+        FRowSelect.resize(std::max(FRowSelect.size(), static_cast<size_t>(end)), 0);
+        PermuteValues(left, order, [&](int32_t row) { return FRowSelect[static_cast<size_t>(row)]; },
+            [&](int32_t row, uint8_t value) { FRowSelect[static_cast<size_t>(row)] = value; });
+    }
+    TBaseGrid::PermuteRows(left, order);
 }
 
 void TDudStringGrid::QuickSort(int32_t aCol, int32_t left, int32_t right)
@@ -486,12 +548,51 @@ void TDudStringGrid::QuickSort(int32_t aCol, int32_t left, int32_t right)
     if (right <= left)
         return;
     SortDir = FSortSettings->Direction() == sdDescending ? -1 : 1;
+    // A column whose every cell compares as text in code-unit order (its style,
+    // or the automatic style finding only text) is ordered on its texts read
+    // once; the other columns only break its ties.
+    const auto plainTextOrder = [&](std::vector<int32_t>& order) -> bool {
+        TSortColumnKeys* keys = SortKeysOf(aCol);
+        if (!keys || !FSortKeys->Covers(right) || FSortSettings->IgnoreBlanks() || IsIgnoredColumn(aCol))
+            return false;
+        TSortStyle style = keys->Style;
+        if (style != ssAutomatic && style != ssAlphabetic && style != ssAlphaCase && style != ssAlphaNoCase)
+            return false;
+        for (int32_t row = left; row <= right; ++row) {
+            const auto at = static_cast<size_t>(row);
+            keys->Texts[at] = SortText(aCol, row);
+            keys->TextRead[at] = 1;
+            if (style == ssAutomatic) {
+                keys->Automatic[at] = AutomaticSortClass(aCol, row, keys->Texts[at]);
+                if (keys->Automatic[at] != acText)
+                    return false;
+            }
+        }
+        if (style == ssAutomatic)
+            style = FSortSettings->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
+        const std::vector<String>& texts = keys->Texts;
+        const bool noCase = style == ssAlphaNoCase;
+        const bool full = FSortSettings->Full() && aCol < AllColCount() - 1;
+        const int32_t dir = SortDir;
+        order = StableRowOrder(left, right, [&](int32_t a, int32_t b) {
+            ++Compares;
+            const String& first = texts[static_cast<size_t>(a)];
+            const String& second = texts[static_cast<size_t>(b)];
+            int32_t result = noCase ? CompareAsciiUpper(first, second)
+                                    : Sign(String::compare(first, second, Qt::CaseSensitive));
+            if (result == 0 && full)
+                result = CompareRows(aCol + 1, a, b);
+            return result == -dir;
+        });
+        return true;
+    };
     TSortKeys keys(RowCount());
     TSortKeys* const outer = FSortKeys;
     FSortKeys = &keys;
     std::vector<int32_t> order;
     try {
-        order = SortedRowOrder(left, right, [&](int32_t a, int32_t b) { return CompareRows(aCol, a, b) == -SortDir; });
+        if (!plainTextOrder(order))
+            order = SortedRowOrder(left, right, [&](int32_t a, int32_t b) { return CompareRows(aCol, a, b) == -SortDir; });
     } catch (...) {
         FSortKeys = outer;
         throw;

@@ -539,6 +539,17 @@ void TCustomGrid::MoveRow(int32_t fromIndex, int32_t toIndex)
     SizesChanged();
 }
 
+void TCustomGrid::PermuteRows(int32_t first, const std::vector<int32_t>& order)
+{
+    if (order.empty())
+        return;
+    if (first < 0 || first + static_cast<int32_t>(order.size()) > RowCount())
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+    FRows.Permute(first, order);
+    RowsPermuted(first, order);
+    SizesChanged();
+}
+
 void TCustomGrid::DeleteColumn(int32_t aCol) { DeleteItem(true, aCol); }
 void TCustomGrid::DeleteRow(int32_t aRow) { DeleteItem(false, aRow); }
 
@@ -578,6 +589,12 @@ void TCustomGrid::RowMoved(int32_t fromIndex, int32_t toIndex)
 {
     (void)fromIndex;
     (void)toIndex;
+}
+
+void TCustomGrid::RowsPermuted(int32_t first, const std::vector<int32_t>& order)
+{
+    (void)first;
+    (void)order;
 }
 
 // ---- messages and focus

@@ -97,6 +97,9 @@ public:
     int32_t IndexAt(int64_t offset) const;
     // Moves the size of item from to position to, shifting those between.
     void Move(int32_t from, int32_t to);
+    // Item first + k takes the size item order[k] had (order holds the
+    // indexes first .. first + order.size() - 1, each once).
+    void Permute(int32_t first, const std::vector<int32_t>& order);
 
 private:
     int32_t Extent(int32_t index) const;
@@ -226,6 +229,9 @@ protected:
     virtual void RowHeightsChanged();
     virtual void ColumnMoved(int32_t fromIndex, int32_t toIndex);
     virtual void RowMoved(int32_t fromIndex, int32_t toIndex);
+    // The rows from first on were put into a new order: row first + k is
+    // the row that was order[k].
+    virtual void RowsPermuted(int32_t first, const std::vector<int32_t>& order);
     virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
     // Whether a press at (x, y) would size a column or row: state becomes
@@ -257,6 +263,10 @@ protected:
     void FocusCell(int32_t aCol, int32_t aRow, bool moveAnchor);
     void MoveColumn(int32_t fromIndex, int32_t toIndex);
     void MoveRow(int32_t fromIndex, int32_t toIndex);
+    // Puts the rows from first on into a new order at once, sizes and
+    // contents along (row first + k becomes the row that was order[k]); the
+    // current cell and the anchor keep their indexes.
+    void PermuteRows(int32_t first, const std::vector<int32_t>& order);
     // Removes the column (row) and what it holds; the others close up.
     virtual void DeleteColumn(int32_t aCol);
     virtual void DeleteRow(int32_t aRow);
@@ -523,6 +533,7 @@ protected:
     void SizeChanged(int32_t oldColCount, int32_t oldRowCount) override;
     void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
     void RowMoved(int32_t fromIndex, int32_t toIndex) override;
+    void RowsPermuted(int32_t first, const std::vector<int32_t>& order) override;
     void DeleteColumn(int32_t aCol) override;
 
 private:

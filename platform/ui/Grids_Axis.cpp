@@ -112,3 +112,14 @@ void TGridAxis::Move(int32_t from, int32_t to)
         std::rotate(first + to, first + from, first + from + 1);
     Rebuild();
 }
+
+void TGridAxis::Permute(int32_t first, const std::vector<int32_t>& order)
+{
+    if (FSizes.empty() || order.empty())
+        return;
+    std::vector<int32_t> sizes(order.size());
+    for (size_t index = 0; index < order.size(); ++index)
+        sizes[index] = FSizes[static_cast<size_t>(order[index])];
+    std::copy(sizes.begin(), sizes.end(), FSizes.begin() + first);
+    Rebuild();
+}

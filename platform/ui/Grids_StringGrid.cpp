@@ -102,6 +102,15 @@ void TStringGrid::RowMoved(int32_t fromIndex, int32_t toIndex)
     TDrawGrid::RowMoved(fromIndex, toIndex);
 }
 
+void TStringGrid::RowsPermuted(int32_t first, const std::vector<int32_t>& order)
+{
+    std::vector<std::unique_ptr<TCellRow>> rows(order.size());
+    for (size_t index = 0; index < order.size(); ++index)
+        rows[index] = std::move(FData[static_cast<size_t>(order[index])]);
+    std::move(rows.begin(), rows.end(), FData.begin() + first);
+    TDrawGrid::RowsPermuted(first, order);
+}
+
 // The deleted column's cells end up just past ColCount; taking them out of
 // the store keeps the hidden columns kept there where they were.
 void TStringGrid::DeleteColumn(int32_t aCol)

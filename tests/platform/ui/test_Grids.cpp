@@ -34,6 +34,7 @@ public:
     using TCustomGrid::MoveColRow;
     using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
+    using TCustomGrid::PermuteRows;
     static constexpr uintptr_t AutoScrollTimerId = AutoScrollTimer;
 
     std::vector<TGridCoord> Drawn;
@@ -1369,4 +1370,26 @@ TEST_F(GridTest, BarsAreShownHiddenEnabledAndDisabledEachOnItsOwn)
             EXPECT_EQ(horz->geometry(), QRect(2, 2 + clientHeight, clientWidth, extent)) << "inside the frame, below the cells";
         }
     }
+}
+
+TEST(GridPermuteRowsTest, RowsTakeTheirTextsObjectsAndHeightsToTheirNewPlaces)
+{
+    TTestGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(6);
+    int objects[6] = {};
+    for (int32_t row = 0; row < 6; ++row) {
+        grid.SetCells(0, row, QString::number(row));
+        grid.SetObjects(1, row, &objects[row]);
+        grid.SetRowHeights(row, 20 + row);
+    }
+    grid.PermuteRows(2, { 4, 2, 5, 3 });
+    const int32_t expected[] = { 0, 1, 4, 2, 5, 3 };
+    for (int32_t row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(grid.Cells(0, row), QString::number(expected[row]));
+        EXPECT_EQ(grid.Objects(1, row), &objects[expected[row]]);
+        EXPECT_EQ(grid.RowHeights(row), 20 + expected[row]);
+    }
+    EXPECT_THROW(grid.PermuteRows(4, { 4, 5, 6 }), EInvalidGridOperation);
 }
