@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <memory>
 #include <numeric>
+#include <string_view>
 #include <vector>
 
 // Sorting the normal rows on one column or on an index of columns, inside
@@ -80,18 +81,23 @@ int32_t CompareValues(double first, double second)
     return first > second ? 1 : first < second ? -1 : 0;
 }
 
+std::u16string_view UnitsOf(const String& text)
+{
+    return { reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()) };
+}
+
 // Ordinal comparison with the letters a..z taken as upper case.
-int32_t CompareAsciiUpper(const String& first, const String& second)
+int32_t CompareAsciiUpper(std::u16string_view first, std::u16string_view second)
 {
     const auto upper = [](char16_t unit) -> char16_t { return unit >= u'a' && unit <= u'z' ? unit - 32 : unit; };
-    const qsizetype length = std::min(first.size(), second.size());
-    for (qsizetype index = 0; index < length; ++index) {
-        const char16_t a = upper(first[index].unicode());
-        const char16_t b = upper(second[index].unicode());
+    const size_t length = std::min(first.size(), second.size());
+    for (size_t index = 0; index < length; ++index) {
+        const char16_t a = upper(first[index]);
+        const char16_t b = upper(second[index]);
         if (a != b)
             return a < b ? -1 : 1;
     }
-    return Sign(first.size() - second.size());
+    return Sign(static_cast<int64_t>(first.size()) - static_cast<int64_t>(second.size()));
 }
 
 // Prefix and suffix off, thousands separators off for money, the decimal
@@ -169,54 +175,66 @@ void PermuteValues(int32_t left, const std::vector<int32_t>& order, Get get, Set
         set(static_cast<int32_t>(index) + left, values[index]);
 }
 
-// A stable merge sort of the rows' indexes by before; nothing moves yet.
-// The comparison may come from an event handler, so the sort never relies
-// on it being consistent.
+// A stable merge sort: runs of 16 by insertion, then merged in pairs. The
+// comparison may come from an event handler, so the sort never relies on it
+// being consistent.
+template <class T, class Before>
+void StableMergeSort(std::vector<T>& items, Before before)
+{
+    const size_t count = items.size();
+    constexpr size_t run = 16;
+    for (size_t start = 0; start < count; start += run) {
+        const size_t end = std::min(start + run, count);
+        for (size_t index = start + 1; index < end; ++index) {
+            T item = std::move(items[index]);
+            size_t at = index;
+            while (at > start && before(item, items[at - 1])) {
+                items[at] = std::move(items[at - 1]);
+                --at;
+            }
+            items[at] = std::move(item);
+        }
+    }
+    std::vector<T> buffer(count);
+    for (size_t width = run; width < count; width *= 2) {
+        for (size_t start = 0; start < count; start += 2 * width) {
+            const size_t middle = std::min(start + width, count);
+            const size_t end = std::min(start + 2 * width, count);
+            const auto first = items.begin() + static_cast<ptrdiff_t>(start);
+            // Already in order: the halves stay as they are.
+            if (middle >= end || !before(items[middle], items[middle - 1])) {
+                std::move(first, items.begin() + static_cast<ptrdiff_t>(end), buffer.begin() + static_cast<ptrdiff_t>(start));
+                continue;
+            }
+            size_t a = start;
+            size_t b = middle;
+            size_t out = start;
+            while (a < middle && b < end)
+                buffer[out++] = before(items[b], items[a]) ? std::move(items[b++]) : std::move(items[a++]);
+            while (a < middle)
+                buffer[out++] = std::move(items[a++]);
+            while (b < end)
+                buffer[out++] = std::move(items[b++]);
+        }
+        items.swap(buffer);
+    }
+}
+
+// The rows' indexes in sorted order; nothing moves yet.
 template <class Before>
 std::vector<int32_t> StableRowOrder(int32_t left, int32_t right, Before before)
 {
     std::vector<int32_t> order(static_cast<size_t>(std::max(0, right - left + 1)));
     std::iota(order.begin(), order.end(), left);
-    const size_t count = order.size();
-    constexpr size_t run = 16;
-    for (size_t start = 0; start < count; start += run) {
-        const size_t end = std::min(start + run, count);
-        for (size_t index = start + 1; index < end; ++index) {
-            const int32_t row = order[index];
-            size_t at = index;
-            while (at > start && before(row, order[at - 1])) {
-                order[at] = order[at - 1];
-                --at;
-            }
-            order[at] = row;
-        }
-    }
-    std::vector<int32_t> buffer(count);
-    for (size_t width = run; width < count; width *= 2) {
-        for (size_t start = 0; start < count; start += 2 * width) {
-            const size_t middle = std::min(start + width, count);
-            const size_t end = std::min(start + 2 * width, count);
-            size_t a = start;
-            size_t b = middle;
-            size_t out = start;
-            // Already in order: the halves stay as they are.
-            if (middle < end && !before(order[middle], order[middle - 1])) {
-                std::copy(order.begin() + static_cast<ptrdiff_t>(start), order.begin() + static_cast<ptrdiff_t>(end),
-                    buffer.begin() + static_cast<ptrdiff_t>(start));
-                continue;
-            }
-            while (a < middle && b < end)
-                buffer[out++] = before(order[b], order[a]) ? order[b++] : order[a++];
-            while (a < middle)
-                buffer[out++] = order[a++];
-            while (b < end)
-                buffer[out++] = order[b++];
-        }
-        order.swap(buffer);
-    }
+    StableMergeSort(order, before);
     return order;
 }
 
+// A row's text as the plain-text sort compares it: in place, no copy.
+struct TTextKey {
+    std::u16string_view Text;
+    int32_t Row = 0;
+};
 
 TDateTime ParsedOrZero(const String& text, bool dayFirst)
 {
@@ -324,7 +342,7 @@ int32_t TDudStringGrid::CompareCells(int32_t aCol, int32_t aRow1, int32_t aRow2,
     bool blank2 = s2.isEmpty();
     switch (style) {
     case ssAlphaNoCase:
-        result = CompareAsciiUpper(s1, s2);
+        result = CompareAsciiUpper(UnitsOf(s1), UnitsOf(s2));
         break;
     case ssAnsiAlphaCase:
         result = Sign(String::localeAwareCompare(s1, s2));
@@ -570,20 +588,23 @@ void TDudStringGrid::QuickSort(int32_t aCol, int32_t left, int32_t right)
         }
         if (style == ssAutomatic)
             style = FSortSettings->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
-        const std::vector<String>& texts = keys->Texts;
         const bool noCase = style == ssAlphaNoCase;
         const bool full = FSortSettings->Full() && aCol < AllColCount() - 1;
         const int32_t dir = SortDir;
-        order = StableRowOrder(left, right, [&](int32_t a, int32_t b) {
+        std::vector<TTextKey> items;
+        items.reserve(static_cast<size_t>(right - left + 1));
+        for (int32_t row = left; row <= right; ++row)
+            items.push_back({ UnitsOf(keys->Texts[static_cast<size_t>(row)]), row });
+        StableMergeSort(items, [&](const TTextKey& a, const TTextKey& b) {
             ++Compares;
-            const String& first = texts[static_cast<size_t>(a)];
-            const String& second = texts[static_cast<size_t>(b)];
-            int32_t result = noCase ? CompareAsciiUpper(first, second)
-                                    : Sign(String::compare(first, second, Qt::CaseSensitive));
+            int32_t result = noCase ? CompareAsciiUpper(a.Text, b.Text) : Sign(a.Text.compare(b.Text));
             if (result == 0 && full)
-                result = CompareRows(aCol + 1, a, b);
+                result = CompareRows(aCol + 1, a.Row, b.Row);
             return result == -dir;
         });
+        order.resize(items.size());
+        for (size_t index = 0; index < items.size(); ++index)
+            order[index] = items[index].Row;
         return true;
     };
     TSortKeys keys(RowCount());
