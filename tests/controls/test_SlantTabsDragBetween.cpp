@@ -223,12 +223,12 @@ TEST(SlantTabsDragImage, FollowsThePointerOnlyOutsideEveryStripAndGoesAtTheDrop)
         ASSERT_NE(strips.Held->DragForm, nullptr);
         TForm* form = strips.Held->DragForm.get();
         EXPECT_TRUE(form->Visible());
-        EXPECT_EQ(TPoint(form->Left(), form->Top()), PicturePlace(strips.Left, *strips.Held, outside));
+        EXPECT_EQ(Point(form->Left(), form->Top()), PicturePlace(strips.Left, *strips.Held, outside));
 
         const TPoint further { 470, 320 };
         strips.MoveTo(further);
         EXPECT_EQ(strips.Held->DragForm.get(), form);
-        EXPECT_EQ(TPoint(form->Left(), form->Top()), PicturePlace(strips.Left, *strips.Held, further));
+        EXPECT_EQ(Point(form->Left(), form->Top()), PicturePlace(strips.Left, *strips.Held, further));
 
         strips.MoveTo({ 480 + 200, 20 });
         ASSERT_EQ(strips.Held->DragForm.get(), form) << "hidden over a strip, not rebuilt";
@@ -398,7 +398,7 @@ TEST(SlantTabsDragImage, ThePointerHoldsThePictureWhereItHeldTheTab)
         strips.Start(press);
         strips.MoveTo({ 440, 300 });
         ASSERT_TRUE(strips.Held && strips.Held->DragForm);
-        EXPECT_EQ(strips.Held->DragFormOffset, TPoint(press.X - shown.Left, press.Y - shown.Top));
+        EXPECT_EQ(strips.Held->DragFormOffset, Point(press.X - shown.Left, press.Y - shown.Top));
         const TForm& form = *strips.Held->DragForm;
         EXPECT_TRUE(Shape(form).contains(QPoint(form.ClientWidth() / 2, form.ClientHeight() / 2))) << "the tab is in the picture";
         strips.Finish({ 440, 300 }, true);
