@@ -22,6 +22,7 @@
 #include "platform/core/FileUtils.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
+#include "tables/UBACnetSlaveSetAccess.h"
 #include "tables/UBACnet_EDE_File.h"
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
@@ -256,6 +257,8 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         UiServices().ShowModal(*FEnOcean_SetAccess2);
     } else if (Sender == Btn_PROFINET_XML) {
         PROFINET_XML();
+    } else if (Sender == Btn_BACnet_SetAccess) {
+        UiServices().ShowModal(*FBACnetSlaveSetAccess);
     } else if (Sender == Btn_BACnet_EDE_File) {
         BACnet_EDE_File();
     } else if (Sender == Btn_PROFIBUS_GSD) {
@@ -389,6 +392,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     FProfinetFileName->Set_Lang();
     FTopicTemplate->Set_Lang();
     FBACnet_Eng_Unit->Set_Lang();
+    FBACnetSlaveSetAccess->Set_Lang();
     FKNXAccess->Set_Lang();
     FModbus_TCP_Master_Set_Access->Set_Lang();
     FReceiveNMEA->Set_Lang();

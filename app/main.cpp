@@ -13,6 +13,7 @@
 #include "enocean/Unit1.h"
 #include "device/UParGen.h"
 #include "platform/core/FileUtils.h"
+#include "tables/UBACnetSlaveSetAccess.h"
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FEnOcean_Variable_SAck);
     Application->CreateForm(FProfinetFileName);
     Application->CreateForm(FBACnet_Eng_Unit);
+    Application->CreateForm(FBACnetSlaveSetAccess);
     Application->CreateForm(FKNXAccess);
     Application->CreateForm(FModbus_TCP_Master_Set_Access);
     Application->CreateForm(FReceiveNMEA);

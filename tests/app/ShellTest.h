@@ -15,6 +15,7 @@
 #include "enocean/UEnOcean_Variable_SAck.h"
 #include "enocean/Unit1.h"
 #include "platform/ui/ScriptedUiServices.h"
+#include "tables/UBACnetSlaveSetAccess.h"
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
@@ -70,6 +71,7 @@ protected:
         Create_Form(FEnOcean_Variable_SAck_Dialog, FEnOcean_Variable_SAck);
         Create_Form(FProfinetName, FProfinetFileName);
         Create_Form(FEngUnitForm, FBACnet_Eng_Unit);
+        Create_Form(FBACnetForm, FBACnetSlaveSetAccess);
         Create_Form(FKNXForm, FKNXAccess);
         Create_Form(FModbusForm, FModbus_TCP_Master_Set_Access);
         Create_Form(FReceiveForm, FReceiveNMEA);
@@ -104,6 +106,7 @@ protected:
     std::unique_ptr<TFTopicTemplate> FTemplateForm;
     std::unique_ptr<TFProfinetFileName> FProfinetName;
     std::unique_ptr<TFBACnet_Eng_Unit> FEngUnitForm;
+    std::unique_ptr<TFBACnetSlaveSetAccess> FBACnetForm;
     std::unique_ptr<TFKNXAccess> FKNXForm;
     std::unique_ptr<TFModbus_TCP_Master_Set_Access> FModbusForm;
     std::unique_ptr<TFReceiveNMEA> FReceiveForm;

@@ -1,5 +1,6 @@
 #include "TablesTest.h"
 
+#include "tables/UBACnetSlaveSetAccess.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UReceiveNMEA.h"
@@ -208,6 +209,74 @@ TEST_F(TableChecksTest, ModbusRequests)
         { { "Y", "127.0.0.1", "502", "1", "Holding Register", "0", "10", "1000", "0", "0", "0", "N", "N", "", "Tank" },
             { "Y", "127.0.0.1", "502", "1", "Holding Register", "0", "10", "0", "N", "N", "0", "0", "0", "N", "N",
                 "Valve" } },
+        cases);
+}
+
+TEST_F(TableChecksTest, BACnetObjects)
+{
+    auto editor = Make<TFBACnetSlaveSetAccess>();
+    const auto error = [](int32_t text, const char* limit = "") { return Row_Error(1932, 1, text, limit); };
+    std::vector<TOK_Case> cases = {
+        { "a read object passes", { {} }, {} },
+        { "4 bytes at 1496 end at 1499", { { { 3, "1496" } } }, {} },
+        { "4 bytes at 1497 do not fit", { { { 3, "1497" } } }, error(1946) },
+        { "Eng. Unit 65535 passes", { { { 2, "65535" } } }, {} },
+        { "Eng. Unit 65536 fails", { { { 2, "65536" } } }, error(1933) },
+        { "an empty Eng. Unit fails", { { { 2, "" } } }, error(1933) },
+        { "Position 1500 fails", { { { 3, "1500" } } }, error(1934, "1499") },
+        { "a binary input without a start bit fails whatever its length", { { { 1, "Binary Input" }, { 4, "" } } },
+            error(1945) },
+        { "a binary input's length is ignored", { { { 1, "Binary Input" }, { 4, "3" }, { 5, "99" } } }, {} },
+        { "a binary input at 1499 fits", { { { 1, "Binary Value" }, { 3, "1499" }, { 4, "0" }, { 5, "" } } }, {} },
+        { "a read integer without a length passes", { { { 1, "Integer Value" }, { 5, "" } } }, {} },
+        { "a read integer past the area fails", { { { 1, "Integer Value" }, { 3, "1499" }, { 5, "2" } } }, error(1946) },
+        { "a hand-typed type has no length rule", { { { 1, "analog input" }, { 5, "40" } } }, {} },
+        { "the failing object's row is named", { {}, { { 2, "x" } } }, Row_Error(1932, 2, 1933) },
+        { "a write object passes", { {} }, {}, 1 },
+        { "write Eng. Unit 65536 fails", { { { 2, "65536" } } }, error(1947), 1 },
+        { "write Position 1500 fails", { { { 3, "1500" } } }, error(1948, "1499"), 1 },
+        { "a binary out without a start bit fails", { { { 1, "Binary Out" }, { 4, "" } } }, error(1957), 1 },
+        { "a write integer without a length fails", { { { 1, "Integer Value" }, { 5, "" } } }, error(1953), 1 },
+        { "write 8 bytes at 1493 do not fit", { { { 1, "Large Analog Value" }, { 3, "1493" }, { 5, "8" } } }, error(1958),
+            1 },
+    };
+    // Each type against the lengths on either side of its rule.
+    struct Rule {
+        int32_t Grid;
+        const char* Type;
+        const char* Good;
+        const char* Bad;
+        int32_t Text;
+    };
+    const Rule rules[] = {
+        { 0, "Analog Input", "1", "5", 1935 },
+        { 0, "Positive Integer Value", "4", "0", 1936 },
+        { 0, "Large Analog Value", "8", "9", 1937 },
+        { 0, "Analog Value", "4", "5", 1938 },
+        { 0, "Multi State Input", "1", "5", 1939 },
+        { 0, "Multi State Value", "4", "", 1940 },
+        { 0, "Life Safety Point", "2", "3", 1941 },
+        { 0, "Life Safety Zone", "1", "3", 1942 },
+        { 0, "Access Door", "1", "2", 1943 },
+        { 0, "Accumulator", "4", "5", 1944 },
+        { 1, "Analog Out", "4", "5", 1949 },
+        { 1, "Analog Value", "1", "0", 1950 },
+        { 1, "Positive Integer Value", "4", "5", 1951 },
+        { 1, "Large Analog Value", "8", "9", 1952 },
+        { 1, "Integer Value", "4", "5", 1953 },
+        { 1, "Multi State Output", "4", "5", 1954 },
+        { 1, "Multi State Value", "1", "5", 1955 },
+        { 1, "Access Door", "1", "2", 1956 },
+    };
+    std::vector<std::string> names;
+    names.reserve(2 * std::size(rules));
+    for (const Rule& rule : rules) {
+        names.push_back(std::string(rule.Type) + " " + rule.Good + " passes");
+        cases.push_back({ names.back().c_str(), { { { 1, rule.Type }, { 5, rule.Good } } }, {}, rule.Grid });
+        names.push_back(std::string(rule.Type) + " " + rule.Bad + " fails");
+        cases.push_back({ names.back().c_str(), { { { 1, rule.Type }, { 5, rule.Bad } } }, error(rule.Text), rule.Grid });
+    }
+    Run(*editor, { { "Analog Input", "62", "0", "", "4", "N", "Temperature" }, { "Analog Out", "62", "0", "", "4", "N", "Valve" } },
         cases);
 }
 

@@ -47,6 +47,7 @@ TEST_F(TablesMainWindowTest, EachStepButtonOpensItsEditor)
         { &TFTrelvadoreFirmWare::Btn_CAN_Send_Frame, FTransmitNMEA },
         { &TFTrelvadoreFirmWare::Btn_KNX_Access, FKNXAccess },
         { &TFTrelvadoreFirmWare::Btn_Modbus_Set_Access, FModbus_TCP_Master_Set_Access },
+        { &TFTrelvadoreFirmWare::Btn_BACnet_SetAccess, FBACnetSlaveSetAccess },
     };
     for (const Case& entry : cases) {
         SCOPED_TRACE((FWindow.get()->*entry.Button)->Name().toStdString());
@@ -122,12 +123,13 @@ TEST_F(TablesMainWindowTest, TypedReceiveFramesReachTheImage)
 
 TEST_F(TablesMainWindowTest, ChangeLanguageRelabelsTheEditors)
 {
-    Lang_Texts().Read_Lang_Text(QStringLiteral("STR3200 = Trames\nSTR3300 = Envoi\nSTR2100 = KNX!\nSTR3000 = Modbus!"));
+    Lang_Texts().Read_Lang_Text(QStringLiteral("STR3200 = Trames\nSTR3300 = Envoi\nSTR2100 = KNX!\nSTR3000 = Modbus!\nSTR1900 = BACnet!"));
     FWindow->Change_Language();
     EXPECT_EQ(FReceiveNMEA->Caption(), QStringLiteral("Trames"));
     EXPECT_EQ(FTransmitNMEA->Caption(), QStringLiteral("Envoi"));
     EXPECT_EQ(FKNXAccess->Caption(), QStringLiteral("KNX!"));
     EXPECT_EQ(FModbus_TCP_Master_Set_Access->Caption(), QStringLiteral("Modbus!"));
+    EXPECT_EQ(FBACnetSlaveSetAccess->Caption(), QStringLiteral("BACnet!"));
 }
 
 } // namespace
