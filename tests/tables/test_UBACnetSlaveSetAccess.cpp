@@ -49,6 +49,7 @@ TEST_F(BACnetObjectsTest, TheObjectLimitFollowsTheDescriptionLength)
     for (const Case& entry : cases) {
         SCOPED_TRACE(entry.Name);
         Remove_File(File_ParGen);
+        Remove_File(File_BACnet_Slave);
         if (entry.ParGen)
             Write_File(File_ParGen, entry.ParGen);
         Show(*FEditor);
