@@ -27,6 +27,7 @@
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UMQTT_Set_Topic.h"
 #include "tables/UProfibus_GSD.h"
 #include "tables/UProfinetFileName.h"
 #include "tables/UProfinetXML.h"
@@ -271,6 +272,8 @@ void TFTrelvadoreFirmWare::Btn_Click(TComponent* Sender)
         UiServices().ShowModal(*FKNXAccess);
     } else if (Sender == Btn_Modbus_Set_Access) {
         UiServices().ShowModal(*FModbus_TCP_Master_Set_Access);
+    } else if (Sender == Btn_MQTT_Set_Topic) {
+        UiServices().ShowModal(*FMQTT_Set_Topic);
     } else if (Sender == Btn_CreateBin) {
         Update_Device();
     }
@@ -395,6 +398,7 @@ void TFTrelvadoreFirmWare::Change_Language()
     FBACnetSlaveSetAccess->Set_Lang();
     FKNXAccess->Set_Lang();
     FModbus_TCP_Master_Set_Access->Set_Lang();
+    FMQTT_Set_Topic->Set_Lang();
     FReceiveNMEA->Set_Lang();
     FTransmitNMEA->Set_Lang();
     // The other EnOcean dialogs are relabelled too, not only at the next start.

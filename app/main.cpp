@@ -17,6 +17,7 @@
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UMQTT_Set_Topic.h"
 #include "tables/UProfinetFileName.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTopicTemplate.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     Application->CreateForm(FEnOcean_SetAccess2);
     Application->CreateForm(FEnOcean_Device);
     Application->CreateForm(FEnOcean_Variable);
+    Application->CreateForm(FMQTT_Set_Topic);
     Application->CreateForm(FTopicTemplate);
     Application->CreateForm(FEnOcean_Variable_SAck);
     Application->CreateForm(FProfinetFileName);

@@ -44,8 +44,8 @@ struct TTable_Column {
     int32_t Title;              // text index of the column title
     TEditorType Editor = edNormal;
     int32_t Width = 64;
-    const char* Attribute = nullptr; // nullptr: the row-number column
-    const char* Default = "";        // text of a missing attribute; Required: none
+    const char* Attribute = nullptr; // nullptr: the row numbers, or a column never stored
+    const char* Default = "";        // text of a missing attribute, or of a never stored cell after a load; Required: none
     int32_t Hint = 0;                // text index of the title's hint, 0 for none
     std::span<const char* const> Items = {};
 };

@@ -72,6 +72,10 @@ void TTable_Editor::Load_File()
                 continue;
             for (size_t col = 1; col < info.Columns.size(); ++col) {
                 const TTable_Column& column = info.Columns[col];
+                if (!column.Attribute) {
+                    grid.SetCellEx(static_cast<int32_t>(col), row, QString::fromLatin1(column.Default ? column.Default : ""));
+                    continue;
+                }
                 const String attribute = QString::fromLatin1(column.Attribute);
                 std::optional<String> text = node.Attribute(attribute);
                 if (!text) {
@@ -114,9 +118,11 @@ bool TTable_Editor::Save_File()
             const int32_t rows = Table_Rows(static_cast<int32_t>(index));
             for (int32_t row = 1; row <= rows; ++row) {
                 TXMLNode node = sections[index].AddChild(QStringLiteral("row"));
-                for (size_t col = 1; col < info.Columns.size(); ++col)
-                    node.SetAttribute(QString::fromLatin1(info.Columns[col].Attribute),
-                        Saved_Cell(static_cast<int32_t>(index), static_cast<int32_t>(col), row));
+                for (size_t col = 1; col < info.Columns.size(); ++col) {
+                    if (info.Columns[col].Attribute)
+                        node.SetAttribute(QString::fromLatin1(info.Columns[col].Attribute),
+                            Saved_Cell(static_cast<int32_t>(index), static_cast<int32_t>(col), row));
+                }
             }
         }
         XML1.SaveToFile(fileName);

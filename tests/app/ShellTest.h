@@ -19,6 +19,7 @@
 #include "tables/UBACnet_Eng_Unit.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UMQTT_Set_Topic.h"
 #include "tables/UProfinetFileName.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTopicTemplate.h"
@@ -67,6 +68,7 @@ protected:
         Create_Form(FEnOcean_Editor, FEnOcean_SetAccess2);
         Create_Form(FEnOcean_Device_Dialog, FEnOcean_Device);
         Create_Form(FEnOcean_Variable_Dialog, FEnOcean_Variable);
+        Create_Form(FMQTTForm, FMQTT_Set_Topic);
         Create_Form(FTemplateForm, FTopicTemplate);
         Create_Form(FEnOcean_Variable_SAck_Dialog, FEnOcean_Variable_SAck);
         Create_Form(FProfinetName, FProfinetFileName);
@@ -103,6 +105,7 @@ protected:
     std::unique_ptr<TFSoftOptions> FOptions;
     std::unique_ptr<TFParGen> FParGenForm;
     std::unique_ptr<TFBoot> FBootForm;
+    std::unique_ptr<TFMQTT_Set_Topic> FMQTTForm;
     std::unique_ptr<TFTopicTemplate> FTemplateForm;
     std::unique_ptr<TFProfinetFileName> FProfinetName;
     std::unique_ptr<TFBACnet_Eng_Unit> FEngUnitForm;

@@ -3,6 +3,7 @@
 #include "tables/UBACnetSlaveSetAccess.h"
 #include "tables/UKNXAccess.h"
 #include "tables/UModbus_TCP_Master_Set_Access.h"
+#include "tables/UMQTT_Set_Topic.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
 
@@ -67,7 +68,8 @@ protected:
         for (int32_t row = 0; row < tableRows; ++row) {
             for (size_t col = 1; col < info.Columns.size(); ++col) {
                 // The topic is saved as its index (TableFilesTest).
-                if (QLatin1String(info.Columns[col].Attribute) == QLatin1String("Index_Topic"))
+                if (!info.Columns[col].Attribute
+                    || QLatin1String(info.Columns[col].Attribute) == QLatin1String("Index_Topic"))
                     continue;
                 EXPECT_EQ(section.Child(row).AttributeText(QString::fromLatin1(info.Columns[col].Attribute)),
                     typed[static_cast<size_t>(row)][col - 1])
@@ -277,6 +279,48 @@ TEST_F(TableChecksTest, BACnetObjects)
         cases.push_back({ names.back().c_str(), { { { 1, rule.Type }, { 5, rule.Bad } } }, error(rule.Text), rule.Grid });
     }
     Run(*editor, { { "Analog Input", "62", "0", "", "4", "N", "Temperature" }, { "Analog Out", "62", "0", "", "4", "N", "Valve" } },
+        cases);
+}
+
+TEST_F(TableChecksTest, MQTTTopics)
+{
+    auto editor = Make<TFMQTT_Set_Topic>();
+    const auto error = [](int32_t row, int32_t text, const char* limit = "") { return Row_Error(1451, row, text, limit); };
+    const std::vector<TOK_Case> cases = {
+        { "a publish topic passes", { {} }, {} },
+        { "a publish Data Type of blanks fails", { { { 4, " " } } }, error(1, 1452) },
+        { "Int of 3 bytes fails", { { { 4, "Int" }, { 5, "3" } } }, error(1, 1453) },
+        { "Int of 8 bytes passes", { { { 4, "Int" }, { 5, "8" } } }, {} },
+        { "Float of 2 bytes fails", { { { 4, "Float" }, { 5, "2" } } }, error(1, 1454) },
+        { "Float of 8 bytes passes", { { { 4, "Float" }, { 5, "8" } } }, {} },
+        { "String of 0 bytes fails", { { { 4, "String" }, { 5, "0" } } }, error(1, 1455) },
+        { "String without Dimension fails", { { { 4, "String" }, { 5, "" } } }, error(1, 1455) },
+        { "a typed type needs only a Dimension above 0", { { { 4, "Text" }, { 5, "3" } } }, {} },
+        { "publish Position 1439 passes", { { { 6, "1439" } } }, {} },
+        { "publish Position 1440 fails", { { { 6, "1440" } } }, error(1, 1456, "1439") },
+        { "OnTimer with Time 1000000000 passes", { { { 12, "Y" }, { 13, "1000000000" } } }, {} },
+        { "OnTimer with Time 0 fails", { { { 12, "Y" }, { 13, "0" } } }, error(1, 1489) },
+        { "OnTimer with Time 1000000001 fails", { { { 12, "Y" }, { 13, "1000000001" } } }, error(1, 1489) },
+        { "OnTimer with Time beyond 32 bits fails", { { { 12, "y " }, { 13, "99999999999" } } }, error(1, 1489) },
+        { "without OnTimer the Time is not read", { { { 12, "N" }, { 13, "x" } } }, {} },
+        { "a publish Template with one mark fails", { { { 9, "$VALUE" } } }, error(1, 1478) },
+        { "a publish Template with four marks passes", { { { 9, "$A$ and $B$" } } }, {} },
+        { "an unshown IP Address and Input Template are not checked", { { { 7, "999.1" }, { 8, "$" } } }, {} },
+        { "the failing publish row is named", { {}, { { 5, "0" } } }, error(2, 1453) },
+        { "a subscribe topic passes", { {} }, {}, 1 },
+        { "a subscribe Data Type left empty fails", { { { 4, "" } } }, error(1, 1457), 1 },
+        { "subscribe Int of 3 bytes fails", { { { 4, "Int" }, { 5, "3" } } }, error(1, 1458), 1 },
+        { "subscribe Float of 2 bytes fails", { { { 5, "2" } } }, error(1, 1459), 1 },
+        { "subscribe Base64 of 0 bytes fails", { { { 4, "Base64" }, { 5, "0" } } }, error(1, 1460), 1 },
+        { "subscribe Position 1439 passes", { { { 6, "1439" } } }, {}, 1 },
+        { "subscribe Position 1440 fails", { { { 6, "1440" } } }, error(1, 1461, "1439"), 1 },
+        { "a subscribe Template with one mark fails", { { { 11, "$" } } }, error(1, 1480), 1 },
+        { "an unshown Port is not checked", { { { 8, "70000" }, { 10, "$" } } }, {}, 1 },
+        { "a full publish table passes", { {} }, {}, 0, 1024 },
+    };
+    Run(*editor,
+        { { "plant/temp", "N", "0", "Int", "2", "0", "", "", "$VALUE$", "Y", "N", "N", "", "", "N", "N", "Temp" },
+            { "plant/set", "N", "1", "Float", "4", "0", "", "", "", "", "$VALUE$", "N", "N", "Set" } },
         cases);
 }
 

@@ -48,6 +48,7 @@ TEST_F(TablesMainWindowTest, EachStepButtonOpensItsEditor)
         { &TFTrelvadoreFirmWare::Btn_KNX_Access, FKNXAccess },
         { &TFTrelvadoreFirmWare::Btn_Modbus_Set_Access, FModbus_TCP_Master_Set_Access },
         { &TFTrelvadoreFirmWare::Btn_BACnet_SetAccess, FBACnetSlaveSetAccess },
+        { &TFTrelvadoreFirmWare::Btn_MQTT_Set_Topic, FMQTT_Set_Topic },
     };
     for (const Case& entry : cases) {
         SCOPED_TRACE((FWindow.get()->*entry.Button)->Name().toStdString());
@@ -65,6 +66,7 @@ TEST_F(TablesMainWindowTest, EachStepButtonOpensItsEditor)
     EXPECT_TRUE(FWindow->Btn_CAN_Send_Frame->Visible());
     EXPECT_FALSE(FWindow->Btn_KNX_Access->Visible());
     EXPECT_FALSE(FWindow->Btn_Modbus_Set_Access->Visible());
+    EXPECT_FALSE(FWindow->Btn_MQTT_Set_Topic->Visible());
 }
 
 TEST_F(TablesMainWindowTest, WithoutAProjectTheEditorsStayClosed)
@@ -123,13 +125,15 @@ TEST_F(TablesMainWindowTest, TypedReceiveFramesReachTheImage)
 
 TEST_F(TablesMainWindowTest, ChangeLanguageRelabelsTheEditors)
 {
-    Lang_Texts().Read_Lang_Text(QStringLiteral("STR3200 = Trames\nSTR3300 = Envoi\nSTR2100 = KNX!\nSTR3000 = Modbus!\nSTR1900 = BACnet!"));
+    Lang_Texts().Read_Lang_Text(QStringLiteral("STR3200 = Trames\nSTR3300 = Envoi\nSTR2100 = KNX!\nSTR3000 = Modbus!\nSTR1900 = BACnet!\nSTR1400 = Sujets\nSTR1433 = Publier"));
     FWindow->Change_Language();
     EXPECT_EQ(FReceiveNMEA->Caption(), QStringLiteral("Trames"));
     EXPECT_EQ(FTransmitNMEA->Caption(), QStringLiteral("Envoi"));
     EXPECT_EQ(FKNXAccess->Caption(), QStringLiteral("KNX!"));
     EXPECT_EQ(FModbus_TCP_Master_Set_Access->Caption(), QStringLiteral("Modbus!"));
     EXPECT_EQ(FBACnetSlaveSetAccess->Caption(), QStringLiteral("BACnet!"));
+    EXPECT_EQ(FMQTT_Set_Topic->Caption(), QStringLiteral("Sujets"));
+    EXPECT_EQ(FMQTT_Set_Topic->TS_MQTT_Publish->Caption(), QStringLiteral("Publier"));
 }
 
 } // namespace
