@@ -71,9 +71,11 @@ std::string GSDML_File_Bytes(int32_t NB_IN, int32_t NB_OUT, const String& Statio
     String text;
     for (int32_t index = 0; index < GSDML_Line_Count; ++index) {
         String line = QString::fromLatin1(GSDML_Lines[index].Text);
-        line.replace(QStringLiteral("$STATION$"), station);
+        // The numbers go in first: the station name is the user's text and
+        // may itself hold a placeholder, which must stay as typed.
         line.replace(QStringLiteral("$NB_IN$"), IntToStr(NB_IN));
         line.replace(QStringLiteral("$NB_OUT$"), IntToStr(NB_OUT));
+        line.replace(QStringLiteral("$STATION$"), station);
         text += Indent(GSDML_Lines[index].Indent) + line + QStringLiteral("\r\n");
     }
     return EncodeText(text, TTextEncoding::Utf8Bom);

@@ -93,6 +93,8 @@ TEST(GSDML_File_Bytes, EscapesTheStationNameSoTheFileStillParses)
         { u"line\nbreak", "line&#10;break" },
         { u"bell\x07", "bell?" },
         { u"Straße", "Straße" },
+        { u"$NB_IN$-$NB_OUT$", "$NB_IN$-$NB_OUT$" },
+        { u"$STATION$", "$STATION$" },
     };
     TTestFolder folder;
     for (const auto& entry : cases) {
