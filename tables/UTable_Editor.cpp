@@ -7,6 +7,7 @@
 #include "platform/ui/UiServices.h"
 #include "tables/UTable_Messages.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -164,13 +165,16 @@ void TTable_Editor::Set_Lang()
         const TTable_Grid& info = FLayout.Grids[grid];
         TStringList& hints = *FHints[grid];
         hints.Clear();
+        // A grid keeps its hint list even where no handler shows it.
+        const bool has_hints = std::any_of(info.Columns.begin(), info.Columns.end(),
+            [](const TTable_Column& column) { return column.Hint != 0; });
         for (size_t col = 0; col < info.Columns.size(); ++col) {
             const TTable_Column& column = info.Columns[col];
             if (FLayout.Titles_In_Cells)
                 FGrids[grid]->SetCellEx(static_cast<int32_t>(col), 0, texts[column.Title]);
             else
                 FGrids[grid]->Columns().Items(static_cast<int32_t>(col))->SetHeader(texts[column.Title]);
-            if (col > 0 && info.Hints != hrNone)
+            if (col > 0 && has_hints)
                 hints.Add(column.Hint ? texts[column.Hint] : String());
         }
         if (FSheets[grid] && own.Sheets[grid])

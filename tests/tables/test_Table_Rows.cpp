@@ -283,6 +283,23 @@ TEST_F(TableRowsTest, TitlesAndSizesFollowTheLanguage)
     EXPECT_EQ(modbus->PageControl1->ActivePage(), modbus->TS_Modbus_Read);
     EXPECT_EQ(modbus->Btn_CopyRow->Caption(), QStringLiteral("Copy Row"));
     EXPECT_EQ(modbus->ACG_Modbus_Write->Columns().Items(12)->ComboItems().Count(), 1500);
+    // Both hint lists follow the columns, the read one although no handler shows it.
+    const struct {
+        TStringList* List;
+        std::vector<int32_t> Texts;
+    } hint_lists[] = {
+        { &modbus->Hint_Modbus_Set_Access_Read(),
+            { 3069, 3070, 3071, 3072, 3073, 3074, 3075, 3076, 3077, 3078, 3079, 3080, 3102, 3081, 3082 } },
+        { &modbus->Hint_Modbus_Set_Access_Write(),
+            { 3083, 3084, 3085, 3086, 3087, 3088, 3089, 3090, 3091, 3092, 3093, 3094, 3095, 3096, 3103, 3097 } },
+    };
+    for (const auto& list : hint_lists) {
+        ASSERT_EQ(list.List->Count(), static_cast<int32_t>(list.Texts.size()));
+        for (size_t entry = 0; entry < list.Texts.size(); ++entry) {
+            SCOPED_TRACE(list.Texts[entry]);
+            EXPECT_EQ(list.List->Strings(static_cast<int32_t>(entry)), Text(list.Texts[entry]));
+        }
+    }
 
     Lang_Texts().Read_Lang_Text(QStringLiteral("STR3200 = Frames reçues\nSTR3215 = Groupe"));
     FReceive->Set_Lang();
