@@ -55,12 +55,16 @@ public:
         const auto rows = static_cast<size_t>(FRowCount);
         keys->Texts.resize(rows);
         keys->TextRead.assign(rows, 0);
-        for (int kind = 0; kind < 2; ++kind) {
-            keys->NumberState[kind].assign(rows, 0);
-            keys->Numbers[kind].assign(rows, 0.0);
-        }
         keys->Automatic.assign(rows, -1);
         return *keys;
+    }
+    // Numbers are converted only for the columns that compare as numbers.
+    void NeedNumbers(TColumnKeys& keys, int kind) const
+    {
+        if (keys.NumberState[kind].empty()) {
+            keys.NumberState[kind].assign(static_cast<size_t>(FRowCount), 0);
+            keys.Numbers[kind].assign(static_cast<size_t>(FRowCount), 0.0);
+        }
     }
     bool Covers(int32_t aRow) const { return aRow >= 0 && aRow < FRowCount; }
 
@@ -81,9 +85,9 @@ int32_t CompareValues(double first, double second)
     return first > second ? 1 : first < second ? -1 : 0;
 }
 
-std::u16string_view UnitsOf(const String& text)
+std::u16string_view UnitsOf(QStringView text)
 {
-    return { reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()) };
+    return { text.utf16(), static_cast<size_t>(text.size()) };
 }
 
 // Ordinal comparison with the letters a..z taken as upper case.
@@ -230,11 +234,26 @@ std::vector<int32_t> StableRowOrder(int32_t left, int32_t right, Before before)
     return order;
 }
 
-// A row's text as the plain-text sort compares it: in place, no copy.
+// A row's text as the plain-text sort compares it: in place, no copy. Its
+// first four code units, packed highest first with 0 past the end, order two
+// texts whenever they differ, so most comparisons never read the texts.
 struct TTextKey {
-    std::u16string_view Text;
+    uint64_t Prefix = 0;
+    QStringView Text;
     int32_t Row = 0;
 };
+
+uint64_t PrefixKey(QStringView text, bool noCase)
+{
+    uint64_t key = 0;
+    for (qsizetype index = 0; index < 4; ++index) {
+        char16_t unit = index < text.size() ? text.utf16()[index] : u'\0';
+        if (noCase && unit >= u'a' && unit <= u'z')
+            unit -= 32;
+        key = key << 16 | unit;
+    }
+    return key;
+}
 
 TDateTime ParsedOrZero(const String& text, bool dayFirst)
 {
@@ -363,6 +382,7 @@ int32_t TDudStringGrid::CompareCells(int32_t aCol, int32_t aRow1, int32_t aRow2,
         const int kind = style == ssFinancial ? 1 : 0;
         const auto numberOf = [&](int32_t aRow, const String& text, double& value) -> bool {
             if (cached) {
+                FSortKeys->NeedNumbers(*keys, kind);
                 const auto row = static_cast<size_t>(aRow);
                 if (keys->NumberState[kind][row] == 0) {
                     double converted = 0;
@@ -593,11 +613,15 @@ void TDudStringGrid::QuickSort(int32_t aCol, int32_t left, int32_t right)
         const int32_t dir = SortDir;
         std::vector<TTextKey> items;
         items.reserve(static_cast<size_t>(right - left + 1));
-        for (int32_t row = left; row <= right; ++row)
-            items.push_back({ UnitsOf(keys->Texts[static_cast<size_t>(row)]), row });
+        for (int32_t row = left; row <= right; ++row) {
+            const QStringView text(keys->Texts[static_cast<size_t>(row)]);
+            items.push_back({ PrefixKey(text, noCase), text, row });
+        }
         StableMergeSort(items, [&](const TTextKey& a, const TTextKey& b) {
             ++Compares;
-            int32_t result = noCase ? CompareAsciiUpper(a.Text, b.Text) : Sign(a.Text.compare(b.Text));
+            if (a.Prefix != b.Prefix)
+                return (a.Prefix < b.Prefix ? -1 : 1) == -dir;
+            int32_t result = noCase ? CompareAsciiUpper(UnitsOf(a.Text), UnitsOf(b.Text)) : Sign(a.Text.compare(b.Text));
             if (result == 0 && full)
                 result = CompareRows(aCol + 1, a.Row, b.Row);
             return result == -dir;

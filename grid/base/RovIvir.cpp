@@ -529,7 +529,8 @@ int32_t ClassifyNumberText(const String& text)
             if (lastThousands >= 0 && index - lastThousands < 4) isDecimal = false;
             lastThousands = index;
         }
-        if (!IsSignedNumberChar(character) || character == thousands) isScientific = false;
+        if (!(digit || minus || character == decimal || character == u'e' || character == u'E' || character == u'+'))
+            isScientific = false;
     }
     if (exponentCount > 1) isScientific = false;
     if (isInteger) return ntInteger;

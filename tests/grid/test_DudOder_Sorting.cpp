@@ -113,6 +113,18 @@ TEST(GridSortTest, EachCompareKindOrdersRowsBothWaysAndKeepsEqualRowsInTheirOrde
                 grid.SortSettings().SetBlankPos(blLast);
             },
             sdDescending, "b a " },
+        { "texts alike in their first four letters", { "abcdz", "abcd", "abcda", "abc", "abcdab" }, noFull,
+            sdAscending, "abc abcd abcda abcdab abcdz" },
+        { "texts alike in their first four letters descending", { "abcdz", "abcd", "abcda", "abc", "abcdab" }, noFull,
+            sdDescending, "abcdz abcdab abcda abcd abc" },
+        { "letters past z and upper case without case",
+            { "abcd~", "ABCD{", "abcD", "ab_" },
+            [](TDudStringGrid& grid) {
+                grid.SortSettings().SetAutoFormat(false);
+                grid.SortSettings().SetIgnoreCase(true);
+                grid.SortSettings().SetFull(false);
+            },
+            sdAscending, "abcD ABCD{ abcd~ ab_" },
         { "equal keys keep their order ascending", { "x", "y", "x", "x" }, noFull, sdAscending, "x x x y" },
         { "equal keys keep their order descending", { "x", "y", "x", "x" }, noFull, sdDescending, "y x x x" },
     };
