@@ -81,11 +81,10 @@ bool TFReceiveNMEA::Check_Window(TEntry_Check& entry, int32_t& bytes) const
         return true;
     if (noStart != noCount)
         return entry.Fail(3238);
-    // A window of text that is no number must not pass as a negative one.
-    if (entry.Number(colStart) < 0)
-        return entry.Fail(3239);
-    if (entry.Number(colNByte) < 0)
-        return entry.Fail(3240);
+    // The window is counted from byte 0 of the payload, as the image builder
+    // lays it out; text that is no number must not pass as a negative one.
+    if (!entry.Range(colStart, 0, Single_Frame_Payload, 3356) || !entry.Range(colNByte, 0, Single_Frame_Payload, 3357))
+        return false;
     if (entry.Number(colStart) + entry.Number(colNByte) > Single_Frame_Payload)
         return entry.Fail(3241);
     bytes = entry.Number(colNByte);

@@ -1281,6 +1281,21 @@ constexpr TLang_Default Defaults[] = {
     { 3340, "Error!! Too many bytes of data, the max number is " },
     { 3341, "!! Send Timer must be between 1 and 65535 ms" },
     { 3342, "Are you sure to delete the Row number " },
+    { 3343, "Error!! A Row cannot be inserted while the last Row of the table holds data. Delete a Row first. Last Row: " },
+    { 3344, "Warning!! The file was not read completely: " },
+    { 3345, "The table shows less than its file held:" },
+    { 3346, "Save the table as it is shown and lose the rest?" },
+    { 3347, "Error!! The file could not be written: " },
+    { 3348, "The file cannot be read: " },
+    { 3349, "Too many rows, only the first are shown. Section: " },
+    { 3350, ", rows in the file: " },
+    { 3351, ", rows shown: " },
+    { 3352, "Section missing: " },
+    { 3353, "Required values missing, shown empty: " },
+    { 3354, ", the first is " },
+    { 3355, " of row " },
+    { 3356, "!! The Start Byte must be between 0 and 8" },
+    { 3357, "!! The Number Bytes must be between 0 and 8" },
 };
 
 } // namespace
