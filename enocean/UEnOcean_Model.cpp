@@ -34,7 +34,7 @@ void Write_Profiles(TXMLNode parent, const TRorFunTyp_List& profiles)
     }
 }
 
-void Write_Device(TXMLNode list, const TDevice_EnOcean& device)
+void Write_Device(TXMLNode list, const TDevice_EnOcean& device, TSmart_ACK_Use smartAck)
 {
     TXMLNode entry = list.AddChild(QStringLiteral("Device"));
     entry.SetAttribute(QStringLiteral("Id"), device.Id());
@@ -47,7 +47,9 @@ void Write_Device(TXMLNode list, const TDevice_EnOcean& device)
     entry.SetAttribute(QStringLiteral("DataCript"), IntToStr(device.DataCript()));
     entry.SetAttribute(QStringLiteral("PTM"), IntToStr(device.PTM()));
     Write_Profiles(entry.AddChild(QStringLiteral("UnidirectionalList")), device.UnidirectionalList);
-    Write_Profiles(entry.AddChild(QStringLiteral("SmartACKList")), device.SmartACKList);
+    TXMLNode smartAckList = entry.AddChild(QStringLiteral("SmartACKList"));
+    if (smartAck == TSmart_ACK_Use::Keep)
+        Write_Profiles(smartAckList, device.SmartACKList);
     entry.AddChild(QStringLiteral("Remote"));
 }
 
@@ -81,7 +83,16 @@ void Read_Profiles(const TXMLNode& list, TRorFunTyp_List& profiles)
     }
 }
 
-std::unique_ptr<TDevice_EnOcean> Read_Device(const TXMLNode& entry)
+int32_t Count_Elements(const TXMLNode& list)
+{
+    int32_t count = 0;
+    for (TXMLNode entry = list.Child(0); entry; entry = entry.NextSibling())
+        if (Is_Element(entry))
+            ++count;
+    return count;
+}
+
+std::unique_ptr<TDevice_EnOcean> Read_Device(const TXMLNode& entry, TSmart_ACK_Use smartAck, int32_t& dropped)
 {
     auto device = std::make_unique<TDevice_EnOcean>();
     device->SetId(entry.AttributeText("Id"));
@@ -95,8 +106,12 @@ std::unique_ptr<TDevice_EnOcean> Read_Device(const TXMLNode& entry)
     device->SetPTM(entry.AttributeIntStrict("PTM"));
     if (const TXMLNode list = entry.ChildNode("UnidirectionalList"))
         Read_Profiles(list, device->UnidirectionalList);
-    if (const TXMLNode list = entry.ChildNode("SmartACKList"))
-        Read_Profiles(list, device->SmartACKList);
+    if (const TXMLNode list = entry.ChildNode("SmartACKList")) {
+        if (smartAck == TSmart_ACK_Use::Keep)
+            Read_Profiles(list, device->SmartACKList);
+        else
+            dropped += Count_Elements(list);
+    }
     return device;
 }
 
@@ -108,9 +123,41 @@ TEnOcean_Load_Result Stopped(const String& message)
     return result;
 }
 
+void Add_Smart_ACK_Variables(TRorFunTyp& eep, int32_t caseIndex, const std::vector<std::unique_ptr<TVarEnOcean_SAck>>& variables)
+{
+    for (const auto& source : variables) {
+        auto variable = std::make_unique<TVarEnOcean>();
+        variable->SetCaseIndex(caseIndex);
+        variable->SetData(source->Data());
+        variable->SetBitOffs(source->BitOffs());
+        variable->SetBitSize(source->BitSize());
+        variable->SetPosition(source->Position());
+        variable->SetBitStart(source->BitStart());
+        eep.VariableList.push_back(std::move(variable));
+    }
+}
+
 } // namespace
 
-bool Save_Configuration(TXMLDocument& document, const TDevice_List& devices, const String& fileName, String* errorMessage)
+void Store_Smart_ACK(const TRorFunTyp_SAck& profile, TRorFunTyp_List& list, int32_t& index)
+{
+    if (index < 0 || index >= static_cast<int32_t>(list.size())) {
+        auto eep = std::make_unique<TRorFunTyp>();
+        eep->SetRorgNum(profile.RorgNum());
+        eep->SetFuncNum(profile.FuncNum());
+        eep->SetTypeNum(profile.TypeNum());
+        list.push_back(std::move(eep));
+        index = static_cast<int32_t>(list.size()) - 1;
+    }
+    TRorFunTyp& eep = *list[static_cast<size_t>(index)];
+    for (const auto& group : profile.GroupList) {
+        Add_Smart_ACK_Variables(eep, group->CaseInIndex(), group->VarsInList);
+        Add_Smart_ACK_Variables(eep, group->CaseOutIndex(), group->VarsOutList);
+    }
+}
+
+bool Save_Configuration(TXMLDocument& document, const TDevice_List& devices, const String& fileName, String* errorMessage,
+    TSmart_ACK_Use smartAck)
 {
     try {
         document.Clear();
@@ -118,7 +165,7 @@ bool Save_Configuration(TXMLDocument& document, const TDevice_List& devices, con
         document.AddComment(Version_Comment);
         TXMLNode list = root.AddChild(QStringLiteral("DevicesList"));
         for (const auto& device : devices)
-            Write_Device(list, *device);
+            Write_Device(list, *device, smartAck);
         document.SaveToFile(fileName);
     } catch (const Exception& error) {
         if (errorMessage)
@@ -128,7 +175,7 @@ bool Save_Configuration(TXMLDocument& document, const TDevice_List& devices, con
     return true;
 }
 
-TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& devices, const String& fileName)
+TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& devices, const String& fileName, TSmart_ACK_Use smartAck)
 {
     if (!FileExists(fileName))
         return {};
@@ -141,12 +188,15 @@ TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& de
     if (!list)
         return Stopped(QStringLiteral("The file \"%1\" holds no EnOcean device list.").arg(fileName));
     int32_t number = 0;
+    int32_t dropped = 0;
     for (TXMLNode entry = list.Child(0); entry; entry = entry.NextSibling()) {
         if (!Is_Element(entry))
             continue;
         ++number;
         try {
-            devices.push_back(Read_Device(entry));
+            int32_t droppedHere = 0;
+            devices.push_back(Read_Device(entry, smartAck, droppedHere));
+            dropped += droppedHere;
         } catch (const Exception& error) {
             const std::optional<String> id = entry.Attribute("Id");
             const String named = id ? QStringLiteral(" (Id \"%1\")").arg(*id) : String();
@@ -154,8 +204,11 @@ TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& de
                     .arg(fileName, IntToStr(number), named, error.Message()));
             result.Failed_Device = number;
             result.Failed_Device_Id = id.value_or(String());
+            result.Dropped_Smart_ACK = dropped;
             return result;
         }
     }
-    return {};
+    TEnOcean_Load_Result result;
+    result.Dropped_Smart_ACK = dropped;
+    return result;
 }

@@ -153,6 +153,17 @@ private:
 
 using TDevice_List = std::vector<std::unique_ptr<TDevice_EnOcean>>;
 
+// Stores a Smart ACK profile chosen in its dialog in a device's Smart ACK
+// list, whose entries are profiles with variables like the Unidirectional
+// ones (that is how EnOcean.xml and the editor read them). A new profile
+// (index < 0) is appended and index set to its position; every group adds its
+// IN variables with its IN case and its OUT variables with its OUT case.
+void Store_Smart_ACK(const TRorFunTyp_SAck& profile, TRorFunTyp_List& list, int32_t& index);
+
+// Whether an editor keeps the devices' Smart ACK profiles through a load and
+// a save of EnOcean.xml; the first-generation editor drops them.
+enum class TSmart_ACK_Use { Keep, Drop };
+
 // How far a load of EnOcean.xml got. A load that stopped early keeps the
 // devices read before the fault; Message says where it stopped, so the editor
 // can warn and ask before it overwrites the file with what it could read.
@@ -164,17 +175,23 @@ struct TEnOcean_Load_Result {
     // That device's Id attribute as written, when it has one.
     String Failed_Device_Id;
     String Message;
+    // Smart ACK profiles of the file left out of the devices by a load that drops them.
+    int32_t Dropped_Smart_ACK = 0;
 };
 
 // Writes the devices to fileName whole, through a temporary file beside it
 // (the old file stays whole when that fails). False on failure, with the
-// reason in errorMessage when given.
+// reason in errorMessage when given. Dropping Smart ACK profiles writes every
+// device's SmartACKList empty.
 bool Save_Configuration(TXMLDocument& document, const TDevice_List& devices, const String& fileName,
-    String* errorMessage = nullptr);
+    String* errorMessage = nullptr, TSmart_ACK_Use smartAck = TSmart_ACK_Use::Keep);
 
 // Appends the devices of fileName to devices (which the caller has emptied).
 // A missing file is a complete load of no device. The load stops at a file
 // that does not parse, a root that is not EnOcean/DevicesList, an integer
 // attribute that is absent or not a number, or a profile without
 // VariablesList: the device being read is dropped and the result says so.
-TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& devices, const String& fileName);
+// Dropping Smart ACK profiles reads nothing below SmartACKList and counts its
+// entries in the result.
+TEnOcean_Load_Result Load_Configuration(TXMLDocument& document, TDevice_List& devices, const String& fileName,
+    TSmart_ACK_Use smartAck = TSmart_ACK_Use::Keep);

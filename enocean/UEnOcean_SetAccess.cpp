@@ -297,11 +297,11 @@ void TFEnOcean_SetAccess::Cancel_Devices_List()
         DevList.pop_back();
 }
 
-void TFEnOcean_SetAccess::Load_Configuration() { FLoad_Incomplete = !Load_EnOcean_Devices(XML1, DevList); }
+// This form keeps no Smart ACK profiles: it reads none, writes the lists
+// empty, and asks before a save drops those the file holds.
+void TFEnOcean_SetAccess::Load_Configuration() { FSave_Questions = Load_EnOcean_Devices(XML1, DevList, TSmart_ACK_Use::Drop); }
 
-// Smart ACK entries are read and written back like the others, so a save by
-// this form keeps them.
-bool TFEnOcean_SetAccess::Save_Configuration() { return Save_EnOcean_Devices(XML1, DevList, FLoad_Incomplete); }
+bool TFEnOcean_SetAccess::Save_Configuration() { return Save_EnOcean_Devices(XML1, DevList, FSave_Questions, TSmart_ACK_Use::Drop); }
 
 void TFEnOcean_SetAccess::Btn_OKClick(TComponent*)
 {

@@ -3,6 +3,7 @@
 #include "controls/LbButton.h"
 #include "enocean/UEnOcean_Form_Controls.h"
 #include "enocean/UEnOcean_Model.h"
+#include "enocean/UEnOcean_SetAccess2.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
@@ -138,7 +139,7 @@ private:
     // Selects the node of the profile (and variable) at the positions, after a redraw.
     void Select_Node(int32_t eep, int32_t variable);
 
-    bool FLoad_Incomplete = false;
+    TEnOcean_Save_Questions FSave_Questions;
 };
 
 extern TFEnOcean_SetAccess* FEnOcean_SetAccess;

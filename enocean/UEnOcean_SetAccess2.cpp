@@ -84,24 +84,28 @@ TDevice_EnOcean* Selected_EnOcean_Device()
     return List_Entry(FEnOcean_SetAccess2->DevList, FEnOcean_SetAccess2->Selected_Device_Index());
 }
 
-bool Load_EnOcean_Devices(TXMLDocument& document, TDevice_List& devices)
+TEnOcean_Save_Questions Load_EnOcean_Devices(TXMLDocument& document, TDevice_List& devices, TSmart_ACK_Use smartAck)
 {
-    const TEnOcean_Load_Result result = Load_Configuration(document, devices, File_EnOcean);
+    const TEnOcean_Load_Result result = Load_Configuration(document, devices, File_EnOcean, smartAck);
     if (!result.Complete)
         MessageDlg(Lang_Texts()[1232] + result.Message, mtWarning, mbOKOnly);
-    return result.Complete;
+    return { !result.Complete, result.Dropped_Smart_ACK };
 }
 
-bool Save_EnOcean_Devices(TXMLDocument& document, const TDevice_List& devices, bool& loadIncomplete)
+bool Save_EnOcean_Devices(TXMLDocument& document, const TDevice_List& devices, TEnOcean_Save_Questions& questions,
+    TSmart_ACK_Use smartAck)
 {
-    if (loadIncomplete && MessageDlg(Lang_Texts()[1233], mtConfirmation, mbYesNo) != mrYes)
+    if (questions.Load_Incomplete && MessageDlg(Lang_Texts()[1233], mtConfirmation, mbYesNo) != mrYes)
+        return false;
+    if (questions.Dropped_Smart_ACK > 0
+        && MessageDlg(Lang_Texts()[1234] + IntToStr(questions.Dropped_Smart_ACK), mtConfirmation, mbYesNo) != mrYes)
         return false;
     String error;
-    if (!Save_Configuration(document, devices, File_EnOcean, &error)) {
+    if (!Save_Configuration(document, devices, File_EnOcean, &error, smartAck)) {
         MessageDlg(error, mtError, mbOKOnly);
         return false;
     }
-    loadIncomplete = false;
+    questions = {};
     return true;
 }
 
@@ -276,9 +280,9 @@ void TFEnOcean_SetAccess2::Cancel_Devices_List()
         DevList.pop_back();
 }
 
-void TFEnOcean_SetAccess2::Load_Configuration() { FLoad_Incomplete = !Load_EnOcean_Devices(XML1, DevList); }
+void TFEnOcean_SetAccess2::Load_Configuration() { FSave_Questions = Load_EnOcean_Devices(XML1, DevList); }
 
-bool TFEnOcean_SetAccess2::Save_Configuration() { return Save_EnOcean_Devices(XML1, DevList, FLoad_Incomplete); }
+bool TFEnOcean_SetAccess2::Save_Configuration() { return Save_EnOcean_Devices(XML1, DevList, FSave_Questions); }
 
 void TFEnOcean_SetAccess2::Btn_OKClick(TComponent*)
 {
@@ -589,8 +593,13 @@ void TFEnOcean_SetAccess2::Modify_SAck_EnOcean_Variable() { Modify_EnOcean_Varia
 
 void TFEnOcean_SetAccess2::Add_SAck_EnOcean_Variable()
 {
-    // A Smart ACK profile holds groups of IN and OUT variables, which neither
-    // the device's profile lists nor EnOcean.xml can hold: the choice is
-    // checked but not stored.
-    UiServices().ShowModal(*FEnOcean_Variable_SAck);
+    const int32_t deviceIndex = Selected_Device_Index();
+    TFEnOcean_Variable_SAck& dialog = *FEnOcean_Variable_SAck;
+    if (UiServices().ShowModal(dialog) != mrOk)
+        return;
+    const std::unique_ptr<TRorFunTyp_SAck> profile = dialog.Chosen_Profile();
+    if (!profile)
+        return;
+    Store_Smart_ACK(*profile, DevList[static_cast<size_t>(deviceIndex)]->SmartACKList, dialog.EEP_Index);
+    Show_EnOcean_TreeView_Uni_SAck(deviceIndex);
 }

@@ -17,6 +17,14 @@ class TDudStringGrid;
 class TSlantTab;
 class TSlantTabs;
 
+// What an editor's last load of EnOcean.xml leaves its next save to ask:
+// whether the file could be read only in part, and how many Smart ACK
+// profiles of the file the editor does not keep.
+struct TEnOcean_Save_Questions {
+    bool Load_Incomplete = false;
+    int32_t Dropped_Smart_ACK = 0;
+};
+
 // The editor of the project's EnOcean devices: the devices in a list, the
 // profiles and variables of the selected one in a tree, the values of the
 // selected tree node in a table. Every show reloads EnOcean.xml; the device
@@ -111,7 +119,7 @@ private:
     TLbButton* New_Glyph_Button(TPanel* panel, const char* name, int32_t left, TGlyph_Kind glyph);
 
     // The last load stopped early; OK asks before the file is replaced.
-    bool FLoad_Incomplete = false;
+    TEnOcean_Save_Questions FSave_Questions;
 };
 
 extern TFEnOcean_SetAccess2* FEnOcean_SetAccess2;
@@ -119,13 +127,15 @@ extern TFEnOcean_SetAccess2* FEnOcean_SetAccess2;
 // The device selected in the EnOcean editor, or null.
 TDevice_EnOcean* Selected_EnOcean_Device();
 
-// Reads EnOcean.xml of the project into devices. A file read only in part
-// is reported; the result is false then.
-bool Load_EnOcean_Devices(TXMLDocument& document, TDevice_List& devices);
+// Reads EnOcean.xml of the project into devices; a file read only in part is
+// reported.
+TEnOcean_Save_Questions Load_EnOcean_Devices(TXMLDocument& document, TDevice_List& devices,
+    TSmart_ACK_Use smartAck = TSmart_ACK_Use::Keep);
 // Writes the devices to EnOcean.xml of the project, after a load that stopped
-// early (loadIncomplete) only when the user agrees. False, the file left as it
-// was, when nothing was written.
-bool Save_EnOcean_Devices(TXMLDocument& document, const TDevice_List& devices, bool& loadIncomplete);
+// early or left Smart ACK profiles out only when the user agrees. False, the
+// file left as it was, when nothing was written.
+bool Save_EnOcean_Devices(TXMLDocument& document, const TDevice_List& devices, TEnOcean_Save_Questions& questions,
+    TSmart_ACK_Use smartAck = TSmart_ACK_Use::Keep);
 
 // The tree of a device's profiles: the root, one node per profile, one per
 // variable under it, all expanded and none selected; empty without a list.

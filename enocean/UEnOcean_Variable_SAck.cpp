@@ -9,6 +9,7 @@
 #include "enocean/UEnOcean_SetAccess2.h"
 #include "enocean/UEnOcean_Variable.h"
 #include "grid/DudCGrid.h"
+#include "platform/core/SysUtils.h"
 #include "platform/ui/UiServices.h"
 
 TFEnOcean_Variable_SAck* FEnOcean_Variable_SAck = nullptr;
@@ -56,6 +57,27 @@ TDudColumnGrid* New_Vars_Grid(TForm* form, const char* name, int32_t top, int32_
     for (int32_t bit = 0; bit < 8; ++bit)
         grid->Columns().Items(3)->ComboItems().Add(IntToStr(bit));
     return grid;
+}
+
+bool Maps(const TRorFunTyp& eep, int32_t caseIndex, const std::vector<std::unique_ptr<TVarEnOcean_SAck>>& vars)
+{
+    for (const auto& wanted : vars)
+        for (const auto& variable : eep.VariableList)
+            if (variable->CaseIndex() == caseIndex && variable->Data() == wanted->Data())
+                return true;
+    return false;
+}
+
+// The same case chosen for IN and OUT with one of its variables enabled in both.
+bool Repeats_Itself(const TGroup_SAck& group)
+{
+    if (group.CaseInIndex() != group.CaseOutIndex())
+        return false;
+    for (const auto& in : group.VarsInList)
+        for (const auto& out : group.VarsOutList)
+            if (in->Data() == out->Data())
+                return true;
+    return false;
 }
 
 } // namespace
@@ -211,9 +233,56 @@ bool TFEnOcean_Variable_SAck::ISNewEEP(int32_t& Index) const
     return true;
 }
 
-// A Smart ACK entry keeps its variables in groups that have no place in the
-// device's lists yet, so there is nothing a new group could repeat.
-bool TFEnOcean_Variable_SAck::Check_Var(int32_t) const { return false; }
+void TFEnOcean_Variable_SAck::Read_Vars(const TDudColumnGrid& grid, TComboBox* caseList,
+    std::vector<std::unique_ptr<TVarEnOcean_SAck>>& vars) const
+{
+    const TCase* chosenCase = Catalog_Choice(*EEP_Catalog, { CB_EEP_Rorg, CB_EEP_Func, CB_EEP_Type, caseList }).Case;
+    if (!chosenCase)
+        return;
+    for (int32_t row = 1; row < grid.RowCount(); ++row) {
+        const TDataField* field = List_Entry(chosenCase->List_DataField, row - 1);
+        if (!field || grid.Cells(0, row).isEmpty() || grid.Cells(0, row) != chosenCase->DataField_SL[row - 1]
+            || grid.Cells(1, row) != QStringLiteral("Y"))
+            continue;
+        auto variable = std::make_unique<TVarEnOcean_SAck>();
+        variable->SetData(field->Data());
+        variable->SetBitOffs(field->BitOffs());
+        variable->SetBitSize(field->BitSize());
+        variable->SetPosition(StrToIntDef(grid.Cells(2, row), 0));
+        const int32_t bitStart = StrToIntDef(grid.Cells(3, row), 0);
+        variable->SetBitStart(bitStart >= 0 && bitStart <= 7 ? bitStart : 0);
+        vars.push_back(std::move(variable));
+    }
+}
+
+std::unique_ptr<TRorFunTyp_SAck> TFEnOcean_Variable_SAck::Chosen_Profile() const
+{
+    const TCatalog_Choice choice = Catalog_Choice(*EEP_Catalog, { CB_EEP_Rorg, CB_EEP_Func, CB_EEP_Type });
+    if (!choice.Type)
+        return nullptr;
+    auto profile = std::make_unique<TRorFunTyp_SAck>();
+    profile->SetRorgNum(choice.Rorg->Number());
+    profile->SetFuncNum(choice.Func->Number());
+    profile->SetTypeNum(choice.Type->Number());
+    auto group = std::make_unique<TGroup_SAck>();
+    group->SetCaseInIndex(CB_Var_Case_IN->ItemIndex());
+    group->SetCaseOutIndex(CB_Var_Case_OUT->ItemIndex());
+    Read_Vars(*ACG_Vars_Case_IN, CB_Var_Case_IN, group->VarsInList);
+    Read_Vars(*ACG_Vars_Case_OUT, CB_Var_Case_OUT, group->VarsOutList);
+    profile->GroupList.push_back(std::move(group));
+    return profile;
+}
+
+bool TFEnOcean_Variable_SAck::Check_Var(int32_t EEP_Pos) const
+{
+    const TDevice_EnOcean* device = Selected_EnOcean_Device();
+    const TRorFunTyp* eep = device ? List_Entry(device->SmartACKList, EEP_Pos) : nullptr;
+    const std::unique_ptr<TRorFunTyp_SAck> profile = Chosen_Profile();
+    if (!eep || !profile)
+        return false;
+    const TGroup_SAck& group = *profile->GroupList.front();
+    return Maps(*eep, group.CaseInIndex(), group.VarsInList) || Maps(*eep, group.CaseOutIndex(), group.VarsOutList);
+}
 
 bool TFEnOcean_Variable_SAck::Check_Data()
 {
@@ -229,6 +298,11 @@ bool TFEnOcean_Variable_SAck::Check_Data()
         return refuse(866);
     if (!choice.Type)
         return refuse(867);
+    // A group without one enabled variable would add a profile that maps nothing.
+    const std::unique_ptr<TRorFunTyp_SAck> profile = Chosen_Profile();
+    const TGroup_SAck& group = *profile->GroupList.front();
+    if (group.VarsInList.empty() && group.VarsOutList.empty())
+        return refuse(872);
     EEP_Index = -1;
     if (ISNewEEP(EEP_Index)) {
         const TDevice_EnOcean* device = Selected_EnOcean_Device();
@@ -237,6 +311,8 @@ bool TFEnOcean_Variable_SAck::Check_Data()
     } else if (Check_Var(EEP_Index)) {
         return refuse(1127);
     }
+    if (Repeats_Itself(group))
+        return refuse(1127);
     return true;
 }
 

@@ -6,9 +6,13 @@
 #include "platform/ui/StdCtrls.h"
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 class TDudColumnGrid;
+class TRorFunTyp_SAck;
 class TStrings;
+class TVarEnOcean_SAck;
 
 // Chooses a Smart ACK profile (restricted to one RORG and FUNC of the
 // catalog), a case for IN and one for OUT, and lists the variables of each
@@ -28,8 +32,14 @@ public:
     // One row per entry of List; an empty list leaves the grid as it is.
     void Table_Show_Vars(TDudColumnGrid* Grid, const TStrings& List);
     bool ISNewEEP(int32_t& Index) const;
+    // True when the Smart ACK profile at EEP_Pos already maps a variable
+    // enabled in either grid, with the case of that grid.
     bool Check_Var(int32_t EEP_Pos) const;
     bool Check_Data();
+    // The chosen profile with one group: the two chosen cases and the
+    // variables enabled in their grids. Null while the RORG, FUNC or TYPE
+    // has no choice.
+    std::unique_ptr<TRorFunTyp_SAck> Chosen_Profile() const;
     void Btn_OKClick(TComponent* Sender);
     // Its texts are its own and are not translated.
     void Set_Lang() { }
@@ -58,6 +68,11 @@ public:
     TPanel* P_Button = nullptr;
     TLbButton* Btn_OK = nullptr;
     TLbButton* Btn_Cancel = nullptr;
+
+private:
+    // The enabled rows of a grid that still list the data fields of the case
+    // chosen above it: a case without data fields leaves an earlier case's rows.
+    void Read_Vars(const TDudColumnGrid& grid, TComboBox* caseList, std::vector<std::unique_ptr<TVarEnOcean_SAck>>& vars) const;
 };
 
 extern TFEnOcean_Variable_SAck* FEnOcean_Variable_SAck;

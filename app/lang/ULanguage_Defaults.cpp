@@ -689,6 +689,7 @@ constexpr TLang_Default Defaults[] = {
     { 1231, "Error!! Insert or select one EnOcean Device" },
     { 1232, "Warning!! EnOcean.xml could not be read completely, only the devices read before the error are shown: " },
     { 1233, "EnOcean.xml could not be read completely. Replace it with the devices shown?" },
+    { 1234, "EnOcean.xml holds Smart ACK profiles that this editor does not keep: saving removes them. Save anyway? Profiles removed: " },
     { 1400, "Set MQTT Topics" },
     { 1401, "Set MQTT Topics" },
     { 1402, "OK" },

@@ -129,25 +129,53 @@ TEST_F(FirstEditorTest, AVariablePositionRunsFrom0To1999)
     EXPECT_EQ(FServices.Messages(), std::vector<String> { Str(u"Error!! Select a Variable before add") });
 }
 
-// Smart ACK entries this form cannot edit survive its save.
-TEST_F(FirstEditorTest, SavingKeepsTheSmartAckEntries)
+// This form keeps no Smart ACK profiles: it loads a file without them, and
+// its save writes every SmartACKList empty, once the user agrees to lose them.
+TEST_F(FirstEditorTest, SmartAckEntriesAreNotLoadedAndSavedEmptyOnlyOnYes)
 {
     const std::string file = "<EnOcean><DevicesList><Device Id=\"1\" Secure_Type=\"0\" Key=\"\" RollCode=\"\" RollCodeAlg=\"0\" RollCodeTx=\"0\" "
-                             "CMACAlg=\"0\" DataCript=\"0\" PTM=\"0\"><UnidirectionalList/><SmartACKList>"
+                             "CMACAlg=\"0\" DataCript=\"0\" PTM=\"0\"><UnidirectionalList>"
+                             "<RorgFuncType RorgNum=\"246\" FuncNum=\"2\" TypeNum=\"1\"><VariablesList/></RorgFuncType>"
+                             "</UnidirectionalList><SmartACKList>"
                              "<RorgFuncType RorgNum=\"210\" FuncNum=\"9\" TypeNum=\"1\"><VariablesList/></RorgFuncType>"
-                             "</SmartACKList><Remote/></Device></DevicesList></EnOcean>";
-    Write_Project_File(file);
-    TFEnOcean_SetAccess& editor = Editor();
-    editor.FormShow(&editor);
-    editor.SetModalResult(mrNone);
-    editor.Btn_OK->Click();
-    EXPECT_EQ(editor.ModalResult(), mrOk);
-    TDevice_List devices;
-    TXMLDocument document;
-    Load_Configuration(document, devices, FExe.File("PROJECTS/Plant/EnOcean.xml"));
-    ASSERT_EQ(devices.size(), 1u);
-    ASSERT_EQ(devices[0]->SmartACKList.size(), 1u);
-    EXPECT_EQ(devices[0]->SmartACKList[0]->FuncNum(), 9);
+                             "<RorgFuncType RorgNum=\"210\" FuncNum=\"9\" TypeNum=\"2\"/>"
+                             "</SmartACKList><Remote/></Device></DevicesList></EnOcean><!--SW_VERSION = 1.000-->";
+    for (const TModalResult answer : { mrNo, mrYes }) {
+        SCOPED_TRACE(answer);
+        Write_Project_File(file);
+        TFEnOcean_SetAccess& editor = Editor();
+        FServices.Clear();
+        editor.FormShow(&editor);
+        // A Smart ACK entry without its variable list is not read, so it ends no load.
+        EXPECT_TRUE(FServices.Messages().empty());
+        ASSERT_EQ(editor.DevList.size(), 1u);
+        EXPECT_TRUE(editor.DevList[0]->SmartACKList.empty());
+        EXPECT_EQ(editor.DevList[0]->UnidirectionalList.size(), 1u);
+        FServices.AnswerMessage(answer);
+        editor.SetModalResult(mrNone);
+        editor.Btn_OK->Click();
+        const auto asked = FServices.Requests();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].Type, mtConfirmation);
+        EXPECT_EQ(asked[0].Text,
+            Str(u"EnOcean.xml holds Smart ACK profiles that this editor does not keep: saving removes them. Save anyway? Profiles removed: 2"));
+        if (answer == mrNo) {
+            EXPECT_EQ(editor.ModalResult(), mrNone);
+            EXPECT_EQ(Project_File(), file);
+            continue;
+        }
+        EXPECT_EQ(editor.ModalResult(), mrOk);
+        const std::string saved = Project_File();
+        EXPECT_NE(saved.find("<SmartACKList/>"), std::string::npos) << saved;
+        EXPECT_EQ(saved.find("FuncNum=\"9\""), std::string::npos) << saved;
+        EXPECT_NE(saved.find("RorgNum=\"246\""), std::string::npos) << saved;
+        // Saved again, there is nothing left to ask about.
+        FServices.Clear();
+        editor.SetModalResult(mrNone);
+        editor.Btn_OK->Click();
+        EXPECT_TRUE(FServices.Requests().empty());
+        EXPECT_EQ(editor.ModalResult(), mrOk);
+    }
 }
 
 TEST_F(FirstEditorTest, TheCatalogTestFormAppendsEachRead)

@@ -2,6 +2,7 @@
 
 #include "controls/SlantTabs.h"
 #include "enocean/UEnOcean_Variable_SAck.h"
+#include "grid/DudCGrid.h"
 #include "grid/DudOder.h"
 #include "app/lang/ULanguage.h"
 #include "platform/xml/XMLDocument.h"
@@ -319,6 +320,134 @@ TEST_F(EditorTest, ALanguageChangeRelabelsTheEnOceanDialogs)
     EXPECT_EQ(FEnOcean_Variable->Caption(), Str(u"Variable"));
     EXPECT_EQ(FEnOcean_SetAccess->Caption(), Str(u"First"));
     Lang_Texts().Load_Default_Texts();
+}
+
+// A Smart ACK group chosen in its dialog: the TYPE, the IN case with the rows
+// whose Enable the user switches off by Space, the OUT case; OK pressed.
+struct TSAck_Group {
+    int32_t CaseIn = -1;
+    std::vector<int32_t> Disabled_In;
+    const char* Position_Row1 = nullptr;
+    int32_t CaseOut = -1;
+};
+
+class SmartAckEditorTest : public EditorTest {
+protected:
+    void Answer_SAck(const TSAck_Group& group)
+    {
+        FServices.AnswerModal([group](TForm& form) {
+            auto& dialog = dynamic_cast<TFEnOcean_Variable_SAck&>(form);
+            dialog.SetModalResult(mrNone);
+            dialog.FormShow(&dialog);
+            Choose(dialog.CB_EEP_Type, 0);
+            if (group.CaseIn >= 0)
+                Choose(dialog.CB_Var_Case_IN, group.CaseIn);
+            TDudColumnGrid& in = *dialog.ACG_Vars_Case_IN;
+            for (const int32_t row : group.Disabled_In) {
+                in.SetCol(1);
+                in.SetRow(row);
+                in.Perform(WM_KEYDOWN, VK_SPACE, 0);
+                in.Perform(WM_KEYUP, VK_SPACE, 0);
+            }
+            if (group.Position_Row1)
+                in.SetCells(2, 1, String::fromLatin1(group.Position_Row1));
+            if (group.CaseOut >= 0)
+                Choose(dialog.CB_Var_Case_OUT, group.CaseOut);
+            dialog.Btn_OK->Click();
+            return dialog.ModalResult() == mrOk ? mrOk : mrCancel;
+        });
+    }
+    static void Show_Smart_Ack(TFEnOcean_SetAccess2& editor)
+    {
+        editor.CT_Uni_Smart_Remote->Tabs()[1]->SetVisible(true);
+        editor.CT_Uni_Smart_Remote->SetActiveTabIndex(1);
+    }
+    static std::vector<String> Tree_Texts(TFEnOcean_SetAccess2& editor)
+    {
+        std::vector<String> texts;
+        for (TTreeNode* node = editor.TW_UniSmart_EEP->Items().GetFirstNode(); node; node = node->GetNext())
+            texts.push_back(node->Text());
+        return texts;
+    }
+};
+
+// The Smart ACK road behind its hidden tab: a group of IN and OUT variables
+// becomes a Smart ACK profile with their cases, repeats and empty groups are
+// refused, and OK writes it to EnOcean.xml.
+TEST_F(SmartAckEditorTest, AGroupStoresItsEnabledVariablesWithTheirCases)
+{
+    Open_Editor([this](TFEnOcean_SetAccess2& editor) {
+        Answer_Device("7");
+        editor.Btn_Add_Device->Click();
+        Click_Item(editor.LB_ID_Devices_List, 0);
+        Show_Smart_Ack(editor);
+        Answer_SAck({ 0, { 2 }, "4", 1 });
+        editor.Btn_Add_Variable->Click();
+        EXPECT_TRUE(FServices.Messages().empty());
+        EXPECT_EQ(Tree_Texts(editor),
+            (std::vector<String> { Str(u"Smart ACK - EEP List"), Str(u"EEP - RORG : 0xD2 FUNC : 0x09 TYPE : 0x01"), Str(u"Variable - Output"),
+                Str(u"Variable - Channel"), Str(u"Variable - Command") }));
+
+        const struct {
+            TSAck_Group group;
+            const char16_t* message;
+        } refused[] = {
+            { { 0, { 2, 3 }, nullptr, -1 }, u"Error!! Variable already inserted in EEP" },
+            { { -1, {}, nullptr, 1 }, u"Error!! Variable already inserted in EEP" },
+            { { 0, { 1, 2, 3 }, nullptr, -1 }, u"Error!! Select a Variable before add" },
+            { { -1, {}, nullptr, -1 }, u"Error!! Select a Variable before add" },
+        };
+        for (const auto& entry : refused) {
+            SCOPED_TRACE(Str(entry.message).toStdString());
+            FServices.Clear();
+            Click_Item(editor.LB_ID_Devices_List, 0);
+            Answer_SAck(entry.group);
+            editor.Btn_Add_Variable->Click();
+            EXPECT_EQ(FServices.Messages(), std::vector<String> { Str(entry.message) });
+            EXPECT_EQ(Tree_Texts(editor).size(), 5u);
+        }
+        editor.Btn_OK->Click();
+    });
+    const TDevice_List devices = Saved_Devices();
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_TRUE(devices[0]->UnidirectionalList.empty());
+    ASSERT_EQ(devices[0]->SmartACKList.size(), 1u);
+    const TRorFunTyp& eep = *devices[0]->SmartACKList[0];
+    EXPECT_EQ(eep.RorgNum(), 0xD2);
+    EXPECT_EQ(eep.FuncNum(), 9);
+    EXPECT_EQ(eep.TypeNum(), 1);
+    const struct {
+        int32_t caseIndex;
+        const char16_t* data;
+        int32_t offset, size, position;
+    } expected[] = { { 0, u"Output", 0, 7, 4 }, { 0, u"Channel", 11, 5, 0 }, { 1, u"Command", 4, 4, 0 } };
+    ASSERT_EQ(eep.VariableList.size(), std::size(expected));
+    for (size_t index = 0; index < std::size(expected); ++index) {
+        SCOPED_TRACE(index);
+        const TVarEnOcean& variable = *eep.VariableList[index];
+        EXPECT_EQ(variable.CaseIndex(), expected[index].caseIndex);
+        EXPECT_EQ(variable.Data(), Str(expected[index].data));
+        EXPECT_EQ(variable.BitOffs(), expected[index].offset);
+        EXPECT_EQ(variable.BitSize(), expected[index].size);
+        EXPECT_EQ(variable.Position(), expected[index].position);
+        EXPECT_EQ(variable.BitStart(), 0);
+    }
+}
+
+// The same case for IN and OUT with a variable enabled in both would map it twice.
+TEST_F(SmartAckEditorTest, OneCaseForInAndOutCannotMapAVariableTwice)
+{
+    Open_Editor([this](TFEnOcean_SetAccess2& editor) {
+        Answer_Device("8");
+        editor.Btn_Add_Device->Click();
+        Click_Item(editor.LB_ID_Devices_List, 0);
+        Show_Smart_Ack(editor);
+        Answer_SAck({ 1, {}, nullptr, 1 });
+        editor.Btn_Add_Variable->Click();
+        EXPECT_EQ(FServices.Messages(), std::vector<String> { Str(u"Error!! Variable already inserted in EEP") });
+        EXPECT_EQ(Tree_Texts(editor), std::vector<String> { Str(u"Smart ACK - EEP List") });
+        editor.Btn_Cancel->Click();
+    });
 }
 
 } // namespace
