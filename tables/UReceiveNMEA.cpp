@@ -1,7 +1,5 @@
 #include "tables/UReceiveNMEA.h"
 
-#include "app/UComon.h"
-#include "tables/UNMEA_Checks.h"
 
 TFReceiveNMEA* FReceiveNMEA = nullptr;
 
@@ -21,14 +19,9 @@ constexpr TTable_Column Columns[] = {
     { 3222, edNormal, 195, "Mnemonic", "", 3230 },
 };
 
-constexpr TTable_Grid Grids[] = {
-    { "sga", nullptr, 62, Columns, colPGN, false },
-};
+constexpr TTable_Grid Grids[] = { NMEA_Frames_Grid(Columns, colPGN) };
 
-constexpr TTable_Layout Editor_Layout = {
-    "FReceiveNMEA", 810, 337, &File_NMEA_Rec_Frames, "Receive_NMEA_2000", "1.000", Grids, false, false,
-    { 3200, 3201, { 3202, 3203, 3204, 3205, 3206, 3207 }, { 3208, 3209, 3210, 3211, 3212, 3213 }, {}, 3231, 3243 },
-};
+constexpr TTable_Layout Editor_Layout = NMEA_Frames_Layout("FReceiveNMEA", &File_NMEA_Rec_Frames, Grids, 3200, 3231, 3243);
 
 constexpr int32_t Receive_Data_Area = 512;
 
@@ -59,7 +52,7 @@ bool Check_Multi_Frame(TEntry_Check& entry, const TFrame_Window& window, int32_t
 
 } // namespace
 
-TFReceiveNMEA::TFReceiveNMEA(TComponent* owner) : TTable_Editor(owner, Editor_Layout) { sga = &Grid(0); }
+TFReceiveNMEA::TFReceiveNMEA(TComponent* owner) : TNMEA_Frames_Editor(owner, Editor_Layout) { }
 
 TFReceiveNMEA::~TFReceiveNMEA()
 {

@@ -1,7 +1,5 @@
 #include "tables/UTransmitNMEA.h"
 
-#include "app/UComon.h"
-#include "tables/UNMEA_Checks.h"
 
 TFTransmitNMEA* FTransmitNMEA = nullptr;
 
@@ -23,16 +21,9 @@ constexpr TTable_Column Columns[] = {
     { 3324, edNormal, 116, "Mnemonic", "", 3334 },
 };
 
-constexpr TTable_Grid Grids[] = {
-    { "sga", nullptr, 62, Columns, colPGN, false },
-};
+constexpr TTable_Grid Grids[] = { NMEA_Frames_Grid(Columns, colPGN) };
 
-// The send file carries the receive file's root name, as the device's
-// tools have always read it.
-constexpr TTable_Layout Editor_Layout = {
-    "FTransmitNMEA", 810, 337, &File_NMEA_Send_Frames, "Receive_NMEA_2000", "1.000", Grids, false, false,
-    { 3300, 3301, { 3302, 3303, 3304, 3305, 3306, 3307 }, { 3308, 3309, 3310, 3311, 3312, 3313 }, {}, 3335, 3342 },
-};
+constexpr TTable_Layout Editor_Layout = NMEA_Frames_Layout("FTransmitNMEA", &File_NMEA_Send_Frames, Grids, 3300, 3335, 3342);
 
 constexpr int32_t Send_Data_Area = 512;
 
@@ -44,7 +35,7 @@ constexpr TRange_Check Key_Checks[] = {
 
 } // namespace
 
-TFTransmitNMEA::TFTransmitNMEA(TComponent* owner) : TTable_Editor(owner, Editor_Layout) { sga = &Grid(0); }
+TFTransmitNMEA::TFTransmitNMEA(TComponent* owner) : TNMEA_Frames_Editor(owner, Editor_Layout) { }
 
 TFTransmitNMEA::~TFTransmitNMEA()
 {

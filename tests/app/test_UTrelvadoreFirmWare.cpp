@@ -1,6 +1,7 @@
 #include "app/UTrelvadoreFirmWare.h"
 
 #include "tests/support/LoopbackHttpServer.h"
+#include "tests/support/OpenProjectTest.h"
 #include "ShellTest.h"
 #include "app/UAbout.h"
 #include "app/UNew_Project.h"
@@ -364,21 +365,7 @@ TEST_F(MainWindowTest, ChangeLanguageRelabelsTheWindowAndTheDialogs)
 
 // The export commands of the sibling models: their buttons stay hidden in
 // this build, their commands work.
-class ExportCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        FWindow = Create();
-        Answer_New_Project(QStringLiteral("Plant"));
-        FWindow->Btn_New->Click();
-        ASSERT_TRUE(Project_Is_Open());
-        FServices.Clear();
-    }
-    std::string Project_File(const std::string& name) const { return FExe.Read("PROJECTS/Plant/" + name); }
-
-    std::unique_ptr<TFTrelvadoreFirmWare> FWindow;
-};
+using ExportCommandTest = OpenProjectTest;
 
 TEST_F(ExportCommandTest, TheExportButtonsStayHiddenAndNeedAProject)
 {

@@ -1,4 +1,4 @@
-#include "tests/app/ShellTest.h"
+#include "tests/support/OpenProjectTest.h"
 
 #include "app/lang/ULanguage.h"
 #include "device/USaveBincc.h"
@@ -8,21 +8,7 @@
 namespace {
 
 // The editors reached from the main window of a program with a project open.
-class TablesMainWindowTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        FWindow = Create();
-        Answer_New_Project(QStringLiteral("Plant"));
-        FWindow->Btn_New->Click();
-        ASSERT_TRUE(Project_Is_Open());
-        FServices.Clear();
-    }
-    std::string Project_File(const std::string& name) const { return FExe.Read("PROJECTS/Plant/" + name); }
-
-    std::unique_ptr<TFTrelvadoreFirmWare> FWindow;
-};
+using TablesMainWindowTest = OpenProjectTest;
 
 uint32_t U32(const std::string& bytes, size_t offset)
 {
