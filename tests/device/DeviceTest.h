@@ -3,22 +3,14 @@
 #include "FakePinger.h"
 #include "device/UBoot.h"
 #include "device/UParGen.h"
-#include "tests/app/ShellTest.h"
+#include "tests/support/OpenProjectTest.h"
 
 #include <filesystem>
 
 // The main window with the device dialogs, in a program folder of the test's
 // own with a project open.
-class DeviceTest : public MainWindowTest {
+class DeviceTest : public OpenProjectTest {
 protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        FWindow = Create();
-        Answer_New_Project(QStringLiteral("Plant"));
-        FWindow->Btn_New->Click();
-        ASSERT_TRUE(Project_Is_Open());
-    }
     // A pinger for the update dialog answering with the byte counts given.
     TFake_Pinger& Fake_Pinger(std::vector<int32_t> replies)
     {
@@ -40,6 +32,5 @@ protected:
             FBoot->E_IP[octet]->SetText(String::fromLatin1(octets[octet]));
     }
 
-    std::unique_ptr<TFTrelvadoreFirmWare> FWindow;
     TFakeClock FPingClock;
 };
