@@ -98,6 +98,7 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FFixedFont->OnChange = [this](TFont*) { Invalidate(); };
     FActiveCellFont->SetStyle({ fsBold });
     FActiveCellFont->OnChange = [this](TFont*) { Invalidate(); };
+    FSyncGrid->OnGridChange = [this](TDudStringGrid* old, TDudStringGrid* value) { SyncGridChanged(old, value); };
 
     SetScrollBars(ssBoth);
     SetRowCount(10);

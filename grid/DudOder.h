@@ -18,17 +18,20 @@
 #include "grid/base/BaseGrid.h"
 #include "grid/base/DudStyleIF.h"
 #include "grid/base/PictureContainer.h"
+#include "grid/base/RovIvir_Draw.h"
 #include "grid/base/VidEri.h"
 #include "grid/base/VidEri_Options.h"
 #include "grid/base/zuzcheck.h"
 #include "platform/core/StringList.h"
 #include "platform/graphics/ImageList.h"
+#include "platform/ui/RichText.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class TGridItem;
@@ -190,7 +193,7 @@ public:
     bool FixedAsButtons() const { return FFixedAsButtons; }
     void SetFixedAsButtons(bool value) { SetRepainted(FFixedAsButtons, value); }
     TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
-    void SetFixedDropDownMenu(TPopupMenu* value) { FFixedDropDownMenu = value; }
+    void SetFixedDropDownMenu(TPopupMenu* value);
     bool Hovering() const { return FHovering; }
     void SetHovering(bool value) { FHovering = value; }
     THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
@@ -210,9 +213,9 @@ public:
     TColor DisabledFontColor() const { return FDisabledFontColor; }
     void SetDisabledFontColor(TColor value) { SetRepainted(FDisabledFontColor, value); }
     TImageList* GridImages() const { return FGridImages; }
-    void SetGridImages(TImageList* value) { FGridImages = value; }
+    void SetGridImages(TImageList* value);
     TPictureContainer* PictureContainer() const { return FPictureContainer; }
-    void SetPictureContainer(TPictureContainer* value) { FPictureContainer = value; }
+    void SetPictureContainer(TPictureContainer* value);
     TBitmap& RowIndicator() const { return *FRowIndicator; }
     void SetRowIndicator(const TBitmap& value);
     bool EnableBlink() const { return FEnableBlink; }
@@ -477,7 +480,7 @@ public:
     TColor ArrowColor() const { return FArrowColor; }
     void SetArrowColor(TColor value) { FArrowColor = value; }
     ZEziZizuvoVovaZevaz* CellChecker() const { return FCellChecker; }
-    void SetCellChecker(ZEziZizuvoVovaZevaz* value) { FCellChecker = value; }
+    void SetCellChecker(ZEziZizuvoVovaZevaz* value);
 
     // ---- settings objects; setting one copies into the owned object
     TPrintSettings& PrintSettings() const { return *FPrintSettings; }
@@ -755,6 +758,22 @@ public:
         bool& textBeside, int32_t& height, int32_t& width);
     // The sort glyph of column aCol centred at (x, y).
     void DrawSortIndicator(TCanvas& canvas, int32_t aCol, int32_t x, int32_t y);
+    // What a point of a cell (display column) lies on: the anchor of a
+    // link, or a form control of its markup. False when on neither.
+    struct TMarkupHit {
+        String Anchor;
+        // The anchor under the point, from 1; -1 for a plain link cell.
+        int32_t AnchorIndex = -1;
+        String ControlID;
+        String ControlType;
+        String ControlValue;
+        TRect ControlRect {};
+    };
+    bool MarkupHitTest(int32_t aCol, int32_t aRow, int32_t x, int32_t y, TMarkupHit& hit);
+    // Follows the mouse over the anchors of markup cells: the hovered
+    // anchor, its enter and exit events and, with URLUnderlineOnHover, the
+    // repaint of its cell.
+    void UpdateHoverLink(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
     // A dotted line shown while a column or row is sized; the same call
     // again takes it away.
     void DrawColSizingLine(int32_t x);
@@ -823,6 +842,107 @@ public:
     bool ToggleExpand(int32_t aCol, int32_t aRow);
     bool GetExpandState(int32_t aCol, int32_t aRow);
     int32_t GetExpandHeight(int32_t aCol, int32_t aRow, bool expanded);
+
+    // ---- cell graphics: put in, read, changed and taken out (real column,
+    // display row; the button texts and pushing take a display column)
+    void AddBitmap(int32_t aCol, int32_t aRow, TBitmap* bitmap, bool transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int32_t aCol, int32_t aRow, bool transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int32_t aCol, int32_t aRow);
+    bool HasBitmap(int32_t aCol, int32_t aRow) { return GetBitmap(aCol, aRow) != nullptr; }
+    void RemoveBitmap(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctBitmap); }
+    void AddPicture(int32_t aCol, int32_t aRow, TPicture* picture, bool transparent, TStretchMode stretchMode,
+        int32_t padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int32_t aCol, int32_t aRow, bool transparent, TStretchMode stretchMode, int32_t padding,
+        TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int32_t aCol, int32_t aRow);
+    bool HasPicture(int32_t aCol, int32_t aRow) { return GetPicture(aCol, aRow) != nullptr; }
+    void RemovePicture(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctPicture); }
+    void AddFilePicture(int32_t aCol, int32_t aRow, TFilePicture* picture, bool transparent,
+        TStretchMode stretchMode, int32_t padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int32_t aCol, int32_t aRow, bool transparent, TStretchMode stretchMode,
+        int32_t padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int32_t aCol, int32_t aRow);
+    void RemoveFilePicture(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctFilePicture); }
+    void AddIcon(int32_t aCol, int32_t aRow, TIcon* icon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int32_t aCol, int32_t aRow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctIcon); }
+    void AddInterfacedCell(int32_t aCol, int32_t aRow, IGridCellDrawer* object);
+    IGridCellDrawer* GetInterfacedCell(int32_t aCol, int32_t aRow);
+    void RemoveInterfacedCell(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctInterface); }
+    // The three image Adds do nothing without GridImages.
+    void AddImageIdx(int32_t aCol, int32_t aRow, int32_t index, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int32_t aCol, int32_t aRow, int32_t& index);
+    void SetImageIdx(int32_t aCol, int32_t aRow, int32_t index);
+    void RemoveImageIdx(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctImageList); }
+    // An empty cell takes the index as its number.
+    void AddDataImage(int32_t aCol, int32_t aRow, int32_t index, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int32_t aCol, int32_t aRow);
+    // Clears the cell's text whether or not it had a data image.
+    void RemoveDataImage(int32_t aCol, int32_t aRow);
+    // dir 0 puts the images side by side, any other value stacks them.
+    void AddMultiImage(int32_t aCol, int32_t aRow, int32_t dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctImages); }
+    // Progress bars and indicators show the cell's own number.
+    void AddProgress(int32_t aCol, int32_t aRow, TColor fgColor, TColor bkColor);
+    void AddProgressEx(int32_t aCol, int32_t aRow, TColor fgColor, TColor fgTextColor, TColor bkColor,
+        TColor bkTextColor);
+    void AddProgressFormatted(int32_t aCol, int32_t aRow, TColor fgColor, TColor fgTextColor, TColor bkColor,
+        TColor bkTextColor, const String& format, int32_t min, int32_t max);
+    bool HasProgress(int32_t aCol, int32_t aRow) { return IsBaseCellTypeIn(aCol, aRow, { ctProgress }); }
+    void RemoveProgress(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctProgress); }
+    void AddDudProgress(int32_t aCol, int32_t aRow, int32_t min, int32_t max);
+    void RemoveDudProgress(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctXPProgress); }
+    void AddProgressPie(int32_t aCol, int32_t aRow, TColor color, int32_t value);
+    void SetProgressPie(int32_t aCol, int32_t aRow, int32_t value);
+    void RemoveProgressPie(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctProgressPie); }
+    void AddRangeIndicator(int32_t aCol, int32_t aRow, int32_t range, TColor negColor, TColor posColor,
+        bool showValue);
+    void RemoveRangeIndicator(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctRangeIndicator); }
+    void AddComment(int32_t aCol, int32_t aRow, const String& comment);
+    void AddColorComment(int32_t aCol, int32_t aRow, const String& comment, TColor color);
+    bool IsComment(int32_t aCol, int32_t aRow, String& comment);
+    String GetComment(int32_t aCol, int32_t aRow);
+    // Adds a comment to a cell without graphic; replaces only a comment.
+    void SetComment(int32_t aCol, int32_t aRow, const String& value);
+    void RemoveComment(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctComment); }
+    void RemoveAllComments();
+    void AddShape(int32_t aCol, int32_t aRow, TCellShape shape, TColor fillColor, TColor lineColor, TCellHAlign hal,
+        TCellVAlign val);
+    void SetShapeColor(int32_t aCol, int32_t aRow, TColor fillColor);
+    TColor GetShapeColor(int32_t aCol, int32_t aRow);
+    void RemoveShape(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctShape); }
+    // The rating is the cell's number, shown as scale stars.
+    void AddRating(int32_t aCol, int32_t aRow, int32_t scale, TColor fillColor, TColor emptyColor);
+    bool HasRating(int32_t aCol, int32_t aRow) { return IsBaseCellTypeIn(aCol, aRow, { ctRating }); }
+    void RemoveRating(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctRating); }
+    // A scroll bar scrolls a cell's text; all but Add and Remove act on the
+    // base cell of a merge.
+    void AddScrollBar(int32_t aCol, int32_t aRow, bool autoRange);
+    bool HasScrollBar(int32_t aCol, int32_t aRow) { return IsBaseCellTypeIn(aCol, aRow, { ctScrollbar }); }
+    bool HasAutoRangeScrollBar(int32_t aCol, int32_t aRow);
+    void SetScrollPosition(int32_t aCol, int32_t aRow, int32_t position);
+    int32_t GetScrollPosition(int32_t aCol, int32_t aRow);
+    void SetScrollProp(int32_t aCol, int32_t aRow, TScrollProp prop);
+    TScrollProp GetScrollProp(int32_t aCol, int32_t aRow);
+    void RemoveScrollBar(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctScrollbar); }
+    // A marked range of the cell text, kept beside any graphic.
+    void AddMarker(int32_t aCol, int32_t aRow, int32_t errPos, int32_t errLen);
+    void GetMarker(int32_t aCol, int32_t aRow, int32_t& errPos, int32_t& errLen);
+    void RemoveMarker(int32_t aCol, int32_t aRow);
+    void RemoveAllMarkers();
+    void AddButton(int32_t aCol, int32_t aRow, int32_t width, int32_t height, const String& caption, TCellHAlign hal,
+        TCellVAlign val);
+    void AddBitButton(int32_t aCol, int32_t aRow, int32_t width, int32_t height, const String& caption,
+        TBitmap* glyph, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitButton(int32_t aCol, int32_t aRow, int32_t width, int32_t height, const String& caption,
+        TCellHAlign hal, TCellVAlign val);
+    void SetButtonText(int32_t aCol, int32_t aRow, const String& caption);
+    String GetButtonText(int32_t aCol, int32_t aRow);
+    void PushButton(int32_t aCol, int32_t aRow, bool push);
+    bool HasButton(int32_t aCol, int32_t aRow) { return IsBaseCellTypeIn(aCol, aRow, { ctButton, ctBitButton }); }
+    void RemoveButton(int32_t aCol, int32_t aRow);
+    void RemoveBitButton(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctBitButton); }
+    void RemoveAllButtons();
 
     // ---- hidden columns
     void HideColumn(int32_t colIndex) { HideColumns(colIndex, colIndex); }
@@ -1055,9 +1175,10 @@ public:
     virtual void PaintDesignHelper() { }
     virtual void DesignHelperClick() { }
     virtual void DoCheckBoxChange(int32_t aCol, int32_t aRow, bool state);
-    virtual void DoRatingChange(int32_t, int32_t, double&, bool&) { }
-    virtual void DoColorSelect(int32_t, int32_t, TColor, const String&) { }
-    virtual void DoImageSelect(int32_t, int32_t, int32_t) { }
+    // Allow starts true; the event may refuse the new rate.
+    virtual void DoRatingChange(int32_t aCol, int32_t aRow, double& newRate, bool& allow);
+    virtual void DoColorSelect(int32_t aCol, int32_t aRow, TColor color, const String& value);
+    virtual void DoImageSelect(int32_t aCol, int32_t aRow, int32_t index);
     virtual void DoCellChanging(int32_t newCol, int32_t newRow, bool& allow);
     virtual void DoScrollCell(int32_t, int32_t, int32_t, int32_t, int32_t) { }
     virtual bool DoCanShowFixedDropDown(int32_t) { return false; }
@@ -1130,6 +1251,8 @@ public:
     String RichToString(TRichEdit* richEditor) const;
     void RichToCell(int32_t aCol, int32_t aRow, TRichEdit* richEditor);
     void DrawRichCell(int32_t aCol, int32_t aRow, const TRect& rect, TCanvas& canvas);
+    // The document a rich cell shows, read from its text.
+    const TRichText& RichCellDocument(int32_t aCol, int32_t aRow);
 
     // ---- the combo list all combo cells share
     void AddComboString(const String& value);
@@ -1540,6 +1663,15 @@ protected:
     bool FDateEditRestored = false;
     TDudRichEdit* FRichEdit = nullptr;
     TDudRichEdit* FInplaceRichEdit = nullptr;
+    struct TRichCellLayout {
+        String Text;
+        TRichTextFormat Defaults;
+        TRichText Document;
+    };
+    // The documents of the rich cells drawn, by real column and row.
+    std::unordered_map<uint64_t, TRichCellLayout> FRichCellCache;
+    // Pictures of markup cells loaded by address, kept across repaints.
+    std::unique_ptr<THTMLPictureCache> FImageCache = std::make_unique<THTMLPictureCache>();
     int32_t FLastTabCol = -1;
     int32_t FLastTabRow = -1;
 
@@ -1884,6 +2016,12 @@ private:
     void DrawCellBackgroundPicture(TCellPaint& cell);
     void DrawSelectionFrame(TCellPaint& cell);
     void DrawFormattedCellText(TCellPaint& cell, TRect& area, const String& text, int32_t kind);
+    TRect MarkupTextArea(int32_t realCol, int32_t aRow, TRect area, bool filterButton);
+    TCellGraphic* CellGraphicOfType(int32_t aCol, int32_t aRow, TCellType type);
+    TCellGraphic* BaseScrollBar(int32_t aCol, int32_t aRow);
+    void RepaintRealCell(int32_t aCol, int32_t aRow);
+    void SyncGridChanged(TDudStringGrid* old, TDudStringGrid* value);
+    void DrawMarkupCellText(TCellPaint& cell, TRect& area, const String& text);
     void DrawPlainCellText(TCellPaint& cell, TRect& area, String text);
     void DrawCellGraphic(TCellPaint& cell, TRect rect);
     void DrawControlGraphic(TCellPaint& cell, const TRect& rect);

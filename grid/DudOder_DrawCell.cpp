@@ -610,9 +610,7 @@ void TDudStringGrid::DrawFormattedCellText(TCellPaint& cell, TRect& area, const 
         DrawRichCell(cell.Col, cell.Row, area, cell.Canvas);
         return;
     }
-    // Markup needs its renderer, which the grid does not have yet: such
-    // cells show no text.
-    (void)cell, (void)area, (void)text, (void)kind;
+    DrawMarkupCellText(cell, area, text);
 }
 
 void TDudStringGrid::DrawPlainCellText(TCellPaint& cell, TRect& area, String text)

@@ -52,6 +52,76 @@ void MakeCheck(TBitmap& bitmap, const TCheckArt& art)
         canvas.FillRect(Rect(4 + column, 4 + TickRows[column], 5 + column, 7 + TickRows[column]));
 }
 
+struct TRadioArt {
+    const char* Name;
+    TColor Ring;
+    TColor Fill;
+    TColor Dot;
+    bool Checked;
+};
+
+// The radio buttons in the looks and states of the check boxes above.
+constexpr TRadioArt RadioArt[] = {
+    { "ZUZRAD01", 0xB99D7F, 0xFFFFFF, 0x80400A, true },
+    { "ZUZRAD02", 0xB99D7F, 0xFFFFFF, 0x80400A, false },
+    { "ZUZRAD03", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, true },
+    { "ZUZRAD04", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, false },
+    { "ZUZRAD05", 0x80511C, 0xF0F4F4, 0x21A121, true },
+    { "ZUZRAD06", 0x80511C, 0xF0F4F4, 0x21A121, false },
+    { "ZUZRAD07", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, true },
+    { "ZUZRAD08", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, false },
+};
+
+void MakeRadio(TBitmap& bitmap, const TRadioArt& art)
+{
+    bitmap.SetSize(16, 16);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().SetColor(Transparent);
+    canvas.FillRect(Rect(0, 0, 16, 16));
+    canvas.Pen().SetColor(art.Ring);
+    canvas.Brush().SetColor(art.Fill);
+    canvas.Ellipse(Rect(1, 1, 15, 15));
+    if (!art.Checked)
+        return;
+    canvas.Pen().SetColor(art.Dot);
+    canvas.Brush().SetColor(art.Dot);
+    canvas.Ellipse(Rect(5, 5, 11, 11));
+}
+
+struct TNodeArt {
+    const char* Name;
+    // A leaf (a page) or a box; closed nodes show a plus.
+    bool Leaf;
+    bool Closed;
+};
+
+constexpr TNodeArt NodeArt[] = {
+    { "ZUZLEAFOPEN", true, false },
+    { "ZUZLEAFCLOSE", true, true },
+    { "XPNODEO", false, false },
+    { "XPNODEC", false, true },
+};
+
+void MakeNode(TBitmap& bitmap, const TNodeArt& art)
+{
+    const int32_t size = art.Leaf ? 12 : 10;
+    bitmap.SetSize(size, size);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().SetColor(Transparent);
+    canvas.FillRect(Rect(0, 0, size, size));
+    canvas.Pen().SetColor(TColor(0x7A7A7A));
+    canvas.Brush().SetColor(art.Leaf ? TColor(0xE8F4FC) : clWhite);
+    canvas.Rectangle(Rect(0, 0, size - 1, size - 1));
+    canvas.Pen().SetColor(clBlack);
+    const int32_t middle = (size - 1) / 2;
+    canvas.MoveTo(2, middle);
+    canvas.LineTo(size - 3, middle);
+    if (!art.Closed)
+        return;
+    canvas.MoveTo(middle, 2);
+    canvas.LineTo(middle, size - 3);
+}
+
 // A small funnel over a down arrow.
 void MakeFilterButton(TBitmap& bitmap)
 {
@@ -73,6 +143,10 @@ void RegisterGridGlyphs()
     std::call_once(registered, [] {
         for (const TCheckArt& art : CheckArt)
             RegisterResourceBitmap(QString::fromLatin1(art.Name), [&art](TBitmap& bitmap) { MakeCheck(bitmap, art); });
+        for (const TRadioArt& art : RadioArt)
+            RegisterResourceBitmap(QString::fromLatin1(art.Name), [&art](TBitmap& bitmap) { MakeRadio(bitmap, art); });
+        for (const TNodeArt& art : NodeArt)
+            RegisterResourceBitmap(QString::fromLatin1(art.Name), [&art](TBitmap& bitmap) { MakeNode(bitmap, art); });
         RegisterResourceBitmap(QStringLiteral("ZUZFILT"), MakeFilterButton);
     });
 }

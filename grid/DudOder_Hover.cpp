@@ -189,8 +189,9 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
 
     // The platform has set the sizing cursor where a border is; elsewhere a
     // link takes the hand, and leaving it gives the grid's cursor back.
-    const bool link = onCell && FURLShow && FGridState == gsNormal && Cursor() != crHSplit && Cursor() != crVSplit
-        && IsUrlText(GetCellEx(RemapColToReal(aCol), aRow));
+    UpdateHoverLink(onCell ? aCol : -1, aRow, x, y);
+    const bool link = onCell && FGridState == gsNormal && Cursor() != crHSplit && Cursor() != crVSplit
+        && !FAnchor.isEmpty();
     if (link && !Invokedchange) {
         FOldCursor = Cursor();
         Invokedchange = true;

@@ -2,7 +2,9 @@
 
 #include "grid/DudOder_RichEdit.h"
 #include "platform/core/Streams.h"
+#include "platform/core/TextCodec.h"
 #include "platform/ui/RichTextPaint.h"
+#include "platform/ui/Rtf.h"
 
 // Rich-text cells: their conversion through the grid's rich edits, their
 // drawing, and the in-place rich-text editor.
@@ -64,19 +66,57 @@ void TDudStringGrid::RichToCell(int32_t aCol, int32_t aRow, TRichEdit* richEdito
     SetCellEx(aCol, aRow, RichToString(richEditor));
 }
 
+// A rich cell is read once per text, not on every repaint: the document
+// is kept with the text and the look it was read in, and read again only
+// when either changed. No edit control takes part, so nothing is laid out
+// that the cell does not show.
+const TRichText& TDudStringGrid::RichCellDocument(int32_t aCol, int32_t aRow)
+{
+    constexpr size_t MaxCachedCells = 256;
+    const String text = Cells(aCol, aRow);
+    const TRichTextFormat defaults = RichEdit()->DefaultFormat();
+    const uint64_t key = (static_cast<uint64_t>(static_cast<uint32_t>(aCol)) << 32) | static_cast<uint32_t>(aRow);
+    auto found = FRichCellCache.find(key);
+    if (found != FRichCellCache.end() && found->second.Text == text && found->second.Defaults == defaults)
+        return found->second.Document;
+    if (found == FRichCellCache.end() && FRichCellCache.size() >= MaxCachedCells)
+        FRichCellCache.clear();
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    for (const QChar character : text)
+        bytes.push_back(static_cast<char>(character.unicode() & 0xFF));
+    TRichCellLayout& layout = FRichCellCache[key];
+    layout.Text = text;
+    layout.Defaults = defaults;
+    if (IsRtf(bytes)) {
+        layout.Document = ReadRtf(bytes, defaults);
+    } else {
+        String plain = DecodeWindows1252(bytes);
+        plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (plain.endsWith(u'\n'))
+            plain.chop(1);
+        plain.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        layout.Document = TRichText::Plain(plain, defaults);
+    }
+    layout.Document.Normalize(defaults);
+    return layout.Document;
+}
+
 void TDudStringGrid::DrawRichCell(int32_t aCol, int32_t aRow, const TRect& rect, TCanvas& canvas)
 {
     if (IsDesigning())
         return;
-    TDudRichEdit* rich = RichEdit();
-    CellToRich(aCol, aRow, rich);
-    TRichText document = rich->Document();
+    const TRichText& document = RichCellDocument(aCol, aRow);
     const bool focusCell = Focused() && aCol == RemapColToReal(Col()) && aRow == Row()
         && !Options().Contains(goDrawFocusSelected);
     const bool selected = !focusCell && IsSelected(RemapColToDispl(aCol), aRow);
-    if (selected && !FSelectionRTFKeep && FSelectionTextColor != clNone && canvas.MapMode() == MM_TEXT)
-        for (TRichTextFormat& format : document.Formats)
+    if (selected && !FSelectionRTFKeep && FSelectionTextColor != clNone && canvas.MapMode() == MM_TEXT) {
+        TRichText recoloured = document;
+        for (TRichTextFormat& format : recoloured.Formats)
             format.Color = FSelectionTextColor;
+        DrawRichText(canvas, rect, recoloured);
+        return;
+    }
     DrawRichText(canvas, rect, document);
 }
 

@@ -66,6 +66,13 @@ enum TCellType {
     ctExpand
 };
 
+// The page size and range of a scroll bar inside a cell.
+struct TScrollProp {
+    int32_t PageSize = 0;
+    int32_t Range = 0;
+    bool operator==(const TScrollProp&) const = default;
+};
+
 enum class TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSetOf<TCellBorder>;
 using enum TCellBorder;

@@ -85,13 +85,6 @@ bool TDudStringGrid::HandleCommand(TMessage& message)
     return false;
 }
 
-void TDudStringGrid::Notification(TComponent* component, TOperation operation)
-{
-    TBaseGrid::Notification(component, operation);
-    if (operation == opRemove && component == FEditLink)
-        FEditLink = nullptr;
-}
-
 void TDudStringGrid::SimulateCellClick(int32_t aCol, int32_t aRow)
 {
     const TRect rect = TBaseGrid::CellRect(aCol, aRow);

@@ -218,7 +218,12 @@ void TSyncGrid::Assign(const TPersistent& source)
 
 void TSyncGrid::SetGrid(TDudStringGrid* value)
 {
-    if (value != FOwner) FGrid = value;
+    if (value == FOwner || value == FGrid)
+        return;
+    TDudStringGrid* old = FGrid;
+    FGrid = value;
+    if (OnGridChange)
+        OnGridChange(old, value);
 }
 
 // ---- TBands ----------------------------------------------------------------

@@ -427,6 +427,9 @@ public:
     TDudStringGrid* Grid() const { return FGrid; }
     // The owning grid cannot follow itself: setting it is ignored.
     void SetGrid(TDudStringGrid* value);
+    // Hears every change of the partner (old, new), so the owner can learn
+    // of the partner's end.
+    std::function<void(TDudStringGrid* old, TDudStringGrid* value)> OnGridChange;
     bool ScrollVertical() const { return FScrollVertical; }
     void SetScrollVertical(bool value) { FScrollVertical = value; }
     bool ScrollHorizontal() const { return FScrollHorizontal; }

@@ -48,8 +48,16 @@ std::vector<TRun> Runs(TCanvas& canvas, const TRichText& text, qsizetype start, 
 
 TSize DrawRichText(TCanvas& canvas, const TRect& rect, const TRichText& source)
 {
-    TRichText text = source;
-    text.Normalize(TRichTextFormat {});
+    // A document read for a cell is normalized already; only another one is
+    // copied to be brought into shape.
+    const bool normalized = source.Formats.size() == static_cast<size_t>(source.Text.size())
+        && source.Alignments.size() == static_cast<size_t>(source.Text.count(QChar(u'\n')) + 1);
+    TRichText copy;
+    if (!normalized) {
+        copy = source;
+        copy.Normalize(TRichTextFormat {});
+    }
+    const TRichText& text = normalized ? source : copy;
     const TFont font = canvas.Font();
     const TBrushStyle brushStyle = canvas.Brush().Style();
     const TCanvasClip clip = canvas.SaveClip();
@@ -61,6 +69,8 @@ TSize DrawRichText(TCanvas& canvas, const TRect& rect, const TRichText& source)
     int32_t top = rect.Top;
     qsizetype start = 0;
     for (const TAlignment alignment : text.Alignments) {
+        if (top >= rect.Bottom)
+            break;
         qsizetype end = text.Text.indexOf(QChar(u'\n'), start);
         const qsizetype next = end < 0 ? text.Text.size() : end + 1;
         if (end < 0)

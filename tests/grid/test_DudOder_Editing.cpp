@@ -487,7 +487,7 @@ TEST_F(GridEditingTest, AChoiceInTheOpenListEndsTheEditWhenTheGridAsks)
 
 TEST_F(GridEditingTest, KindsWithoutAnEditorShowNothingAndWriteNothing)
 {
-    const TEditorType kinds[] = { edNone, edTrackbarDropDown, edMemoDropDown, edCustom, edColorPickerDropDown };
+    const TEditorType kinds[] = { edNone, edCustom };
     for (const TEditorType kind : kinds) {
         SCOPED_TRACE(static_cast<int>(kind));
         Grid->Columns().Items(LastCol)->SetEditor(kind);
@@ -499,6 +499,26 @@ TEST_F(GridEditingTest, KindsWithoutAnEditorShowNothingAndWriteNothing)
         QApplication::processEvents();
         EXPECT_FALSE(TextEditorOpen());
         EXPECT_FALSE(Grid->EditCombo->Visible());
+        EXPECT_FALSE(Grid->EditActive());
+        EXPECT_EQ(Grid->Cells(LastCol, 1), "kept");
+    }
+}
+
+// Expected to fail until the dropdown editors exist: a dropdown kind opens
+// its own editor on F2, with the cell's text, and Enter writes it back.
+TEST_F(GridEditingTest, DISABLED_DropDownKindsOpenTheirEditor)
+{
+    const TEditorType kinds[] = { edTrackbarDropDown, edMemoDropDown, edColorPickerDropDown };
+    for (const TEditorType kind : kinds) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        Grid->Columns().Items(LastCol)->SetEditor(kind);
+        Grid->SetCells(LastCol, 1, "kept");
+        GoTo(LastCol, 1);
+        Press(Qt::Key_F2);
+        QApplication::processEvents();
+        EXPECT_TRUE(Grid->EditActive());
+        Enter();
+        QApplication::processEvents();
         EXPECT_FALSE(Grid->EditActive());
         EXPECT_EQ(Grid->Cells(LastCol, 1), "kept");
     }

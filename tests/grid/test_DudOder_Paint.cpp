@@ -339,4 +339,126 @@ TEST(StringGridTextTest, AddressesInTextBecomeAnchors)
     EXPECT_EQ(grid.GridCells(1, 1), "see www.example.com");
 }
 
+
+// Text holding "</", "<B", "<I" or "<C" is markup: the renderer draws what
+// its tags leave of it, in every row.
+TEST_F(StringGridPaintTest, MarkupCellsShowTheirText)
+{
+    struct Case {
+        const char* name;
+        String text;
+    };
+    const Case cases[] = {
+        { "bold", QStringLiteral("<B>WWW</B>") },
+        { "a stray end tag", QStringLiteral("WW</b") },
+        { "an unknown tag", QStringLiteral("WW <CH1>") },
+        { "italic", QStringLiteral("<I>WWW</I>") },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Grid->SetCells(2, 3, entry.text);
+        Grid->SetCells(3, 5, entry.text);
+        const TRect first = Grid->CellRect(2, 3);
+        const TRect second = Grid->CellRect(3, 5);
+        EXPECT_GT(CountDark(Rect(first.Left + 1, first.Top + 1, first.Right - 1, first.Bottom - 1)), 10);
+        EXPECT_GT(CountDark(Rect(second.Left + 1, second.Top + 1, second.Right - 1, second.Bottom - 1)), 10);
+    }
+    // The tags themselves are not shown: "<B>" drawn as text would be wider.
+    Grid->SetCells(2, 3, QStringLiteral("<B>W</B>"));
+    const TRect cell = Grid->CellRect(2, 3);
+    EXPECT_EQ(CountDark(Rect(cell.Left + 20, cell.Top + 1, cell.Right - 1, cell.Bottom - 1)), 0);
+}
+
+// An address in a text becomes an anchor, drawn in the URL colour.
+TEST_F(StringGridPaintTest, AnchoredAddressesShowInTheUrlColour)
+{
+    Grid->SetURLColor(clRed);
+    Grid->SetURLShowInText(true);
+    Grid->SetCells(1, 2, QStringLiteral("www.example.com"));
+    Grid->SetCells(1, 4, QStringLiteral("www.example.com"));
+    const TRect cell = Grid->CellRect(1, 2);
+    const TRect other = Grid->CellRect(1, 4);
+    const auto reddish = [this](const TRect& area) {
+        TCanvas& canvas = Grab();
+        int32_t count = 0;
+        for (int32_t y = area.Top; y < area.Bottom; ++y)
+            for (int32_t x = area.Left; x < area.Right; ++x) {
+                const TColor rgb = ColorToRGB(canvas.Pixels(x, y));
+                count += (rgb & 0xFF) > 150 && ((rgb >> 8) & 0xFF) < 110 && ((rgb >> 16) & 0xFF) < 110 ? 1 : 0;
+            }
+        return count;
+    };
+    EXPECT_GT(reddish(Rect(cell.Left + 1, cell.Top + 1, cell.Right - 1, cell.Bottom - 1)), 10);
+    EXPECT_GT(reddish(Rect(other.Left + 1, other.Top + 1, other.Right - 1, other.Bottom - 1)), 10);
+}
+
+// Bands alternate from the first scrollable row: PrimaryLength rows of the
+// primary colour, then SecondaryLength of the secondary one.
+TEST_F(StringGridPaintTest, BandsAlternateOverTheRows)
+{
+    struct Case {
+        int32_t primaryLength;
+        TColor expected[6];
+    };
+    const Case cases[] = {
+        { 1, { clYellow, clAqua, clYellow, clAqua, clYellow, clAqua } },
+        { 2, { clYellow, clYellow, clAqua, clYellow, clYellow, clAqua } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.primaryLength);
+        Grid->Bands().SetPrimaryColor(clYellow);
+        Grid->Bands().SetSecondaryColor(clAqua);
+        Grid->Bands().SetPrimaryLength(entry.primaryLength);
+        Grid->Bands().SetSecondaryLength(1);
+        Grid->Bands().SetActive(true);
+        TCanvas& canvas = Grab();
+        for (int32_t row = 1; row <= 6; ++row) {
+            SCOPED_TRACE(row);
+            const TRect cell = Grid->CellRect(2, row);
+            EXPECT_EQ(canvas.Pixels(cell.Right - 10, cell.Top + 10), ColorToRGB(entry.expected[row - 1]));
+        }
+    }
+}
+
+// A check box column draws its state against the check-true text of that
+// column, not the grid's.
+TEST_F(StringGridPaintTest, DataCheckBoxesUseTheirColumnsCheckText)
+{
+    Grid->AddCheckBoxColumn(2, false, true);
+    Grid->OnGetCheckTrue = [](TDudStringGrid*, int32_t aCol, int32_t, String& value) {
+        if (aCol == 2)
+            value = QStringLiteral("1");
+    };
+    Grid->SetCells(2, 3, QStringLiteral("1"));
+    Grid->SetCells(2, 4, QStringLiteral("Y"));
+    EXPECT_EQ(CountColor(CheckInterior(2, 3), clWindowText), 21);
+    EXPECT_EQ(CountColor(CheckInterior(2, 4), clWindowText), 0);
+}
+
+// The dotted focus rectangle marks the current cell of a focused grid, and
+// never a cell while whole rows are selected.
+TEST_F(StringGridPaintTest, FocusRectangleOnlyOutsideRowSelect)
+{
+    const auto dotted = [this](int32_t aCol, int32_t aRow) {
+        const TRect cell = Grid->CellRect(aCol, aRow);
+        TCanvas& canvas = Grab();
+        int32_t changes = 0;
+        // Just inside the top edge a dotted line alternates from pixel to pixel.
+        for (int32_t x = cell.Left + 2; x < cell.Right - 3; ++x)
+            changes += canvas.Pixels(x, cell.Top + 1) != canvas.Pixels(x + 1, cell.Top + 1) ? 1 : 0;
+        return changes;
+    };
+    Grid->SetCol(2);
+    Grid->SetRow(3);
+    Grid->SetFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(Grid->Focused());
+    EXPECT_GT(dotted(2, 3), 20);
+    EXPECT_EQ(dotted(3, 4), 0);
+    Grid->SetOptions(Grid->Options() - TGridOptions { goEditing } + TGridOptions { goRowSelect });
+    Grid->SetRow(4);
+    EXPECT_EQ(dotted(2, 4), 0);
+    EXPECT_EQ(dotted(1, 4), 0);
+}
+
 } // namespace
