@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <bit>
+
 namespace {
 
 QImage::Format FormatFor(TPixelFormat format)
@@ -146,6 +148,26 @@ const QImage& TBitmap::Image() const
 {
     FCanvas->Release();
     return *FImage;
+}
+
+// Both image formats keep a pixel as one 32-bit value 0xAARRGGBB, which is
+// blue, green, red, alpha in memory on a little-endian machine.
+static_assert(std::endian::native == std::endian::little);
+
+uint8_t* TBitmap::ScanLine(int32_t row)
+{
+    FCanvas->Release();
+    if (row < 0 || row >= Height())
+        throw ERangeError(QStringLiteral("Scan line index out of range"));
+    return FImage->scanLine(row);
+}
+
+const uint8_t* TBitmap::ScanLine(int32_t row) const
+{
+    const QImage& image = Image();
+    if (row < 0 || row >= image.height())
+        throw ERangeError(QStringLiteral("Scan line index out of range"));
+    return image.constScanLine(row);
 }
 
 void TBitmap::SetImage(const QImage& image)

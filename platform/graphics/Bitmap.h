@@ -81,6 +81,13 @@ public:
     void LoadFromFile(const String& fileName) override;
     void SaveToFile(const String& fileName) const override;
 
+    // The bytes of one row of pixels, after any pending drawing has been
+    // finished: 4 bytes a pixel, blue, green, red, alpha (255 in a bitmap
+    // without alpha), whatever the pixel format. Writing through it changes
+    // the bitmap; keep the alpha byte of a bitmap without alpha at 255.
+    uint8_t* ScanLine(int32_t row);
+    const uint8_t* ScanLine(int32_t row) const;
+
     // The pixels, after any pending drawing has been finished.
     const QImage& Image() const;
     void SetImage(const QImage& image);

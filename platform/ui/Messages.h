@@ -107,6 +107,9 @@ constexpr uint32_t CM_CURSORCHANGED = CM_BASE + 15;
 constexpr uint32_t CM_TEXTCHANGED = CM_BASE + 18;
 constexpr uint32_t CM_MOUSEENTER = CM_BASE + 19;
 constexpr uint32_t CM_MOUSELEAVE = CM_BASE + 20;
+// Sent by a grouped button to its siblings when it goes down: WParam the
+// group index, LParam the button.
+constexpr uint32_t CM_BUTTONPRESSED = CM_BASE + 24;
 constexpr uint32_t CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr uint32_t CM_ENTER = CM_BASE + 26;
 constexpr uint32_t CM_EXIT = CM_BASE + 27;

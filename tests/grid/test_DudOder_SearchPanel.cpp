@@ -1,0 +1,120 @@
+#include "grid/DudOder.h"
+#include "grid/DudOder_SearchPanel.h"
+#include "platform/ui/Forms.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SearchPanelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 640, 300);
+        Grid = new TDudStringGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetBounds(0, 0, 620, 260);
+        TSearchFooter& footer = Grid->SearchFooter();
+        footer.SetFindNextCaption(QStringLiteral("Find &next"));
+        footer.SetFindPrevCaption(QStringLiteral("Find &previous"));
+        footer.SetHighLightCaption(QStringLiteral("Highlight"));
+        footer.SetMatchCaseCaption(QStringLiteral("Match case"));
+        footer.SetHintFindNext(QStringLiteral("Find next occurrence"));
+        footer.SetVisible(true);
+        Form->Show();
+        QApplication::processEvents();
+        Panel = Grid->SearchPanel();
+        Panel->OnForwardClick = Recorder("forward");
+        Panel->OnBackwardClick = Recorder("backward");
+        Panel->OnExitClick = Recorder("exit");
+        Panel->OnHighlightClick = Recorder("highlight");
+        Panel->OnEditChange = Recorder("change");
+    }
+
+    TNotifyEvent Recorder(const char* name)
+    {
+        return [this, name](TComponent*) { Events.emplace_back(name); };
+    }
+
+    static void ClickOn(TControl& control)
+    {
+        control.Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({ 5, 5 }));
+        control.Perform(WM_LBUTTONUP, 0, PointToLParam({ 5, 5 }));
+    }
+
+    std::unique_ptr<TForm> Form;
+    TDudStringGrid* Grid = nullptr;
+    TSearchPanel* Panel = nullptr;
+    std::vector<std::string> Events;
+};
+
+} // namespace
+
+TEST_F(SearchPanelTest, TheFooterShowsItsButtonsAndCheckBoxInPlace)
+{
+    struct TCase {
+        const char* Name;
+        TControl* Control;
+        TRect Bounds;
+        String Caption;
+    };
+    const TCase cases[] = {
+        { "find next", Panel->ForwardButton(), Bounds(140, 5, 90, 23), QStringLiteral("Find &next") },
+        { "find previous", Panel->BackwardButton(), Bounds(235, 5, 90, 23), QStringLiteral("Find &previous") },
+        { "highlight", Panel->HiliteButton(), Bounds(330, 5, 90, 23), QStringLiteral("Highlight") },
+        { "close", Panel->ExitButton(), Bounds(5, 7, 14, 14), QString() },
+        { "match case", Panel->MatchCase(), Bounds(425, 8, 98, 18), QStringLiteral("Match case") },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        EXPECT_EQ(test.Control->Parent(), Panel);
+        EXPECT_TRUE(test.Control->Showing());
+        EXPECT_EQ(test.Control->BoundsRect(), test.Bounds);
+        EXPECT_EQ(test.Control->Caption(), test.Caption);
+    }
+    EXPECT_EQ(Panel->HiliteButton()->Style(), tasCheck);
+    EXPECT_FALSE(Panel->ForwardButton()->Glyph().Empty());
+    EXPECT_FALSE(Panel->ForwardButton()->GlyphDisabled().Empty());
+    EXPECT_FALSE(Panel->ExitButton()->GlyphHot().Empty());
+    EXPECT_TRUE(Panel->ForwardButton()->ShowHint());
+    EXPECT_FALSE(Panel->BackwardButton()->ShowHint()) << "no hint text, no hint";
+    EXPECT_TRUE(Panel->MatchCase()->Transparent());
+}
+
+TEST_F(SearchPanelTest, SearchButtonsWaitForATextAndClicksReachThePanelsEvents)
+{
+    for (TDudOderButton* button : { Panel->ForwardButton(), Panel->BackwardButton(), Panel->HiliteButton() })
+        EXPECT_FALSE(button->Enabled());
+    Panel->EditControl()->SetText(QStringLiteral("abc"));
+    for (TDudOderButton* button : { Panel->ForwardButton(), Panel->BackwardButton(), Panel->HiliteButton() })
+        EXPECT_TRUE(button->Enabled());
+
+    ClickOn(*Panel->ForwardButton());
+    ClickOn(*Panel->BackwardButton());
+    ClickOn(*Panel->HiliteButton());
+    EXPECT_TRUE(Panel->HiliteButton()->Down());
+    ClickOn(*Panel->ExitButton());
+    EXPECT_EQ(Events, (std::vector<std::string> { "change", "forward", "backward", "highlight", "exit" }));
+
+    Panel->EditControl()->SetText(QString());
+    EXPECT_FALSE(Panel->ForwardButton()->Enabled());
+}
+
+TEST_F(SearchPanelTest, HiddenControlsCollapseAndTheCheckBoxMovesLeft)
+{
+    Grid->SearchFooter().SetShowHighLight(false);
+    Grid->SearchFooter().SetShowFindPrev(false);
+    EXPECT_FALSE(Panel->HiliteButton()->Visible());
+    EXPECT_EQ(Panel->HiliteButton()->Height(), 0);
+    EXPECT_FALSE(Panel->BackwardButton()->Visible());
+    EXPECT_EQ(Panel->MatchCase()->Left(), 330);
+    Grid->SearchFooter().SetShowMatchCase(false);
+    EXPECT_EQ(Panel->MatchCase()->Height(), 0);
+}
