@@ -5,6 +5,7 @@
 #include "grid/DudOder_Footer.h"
 #include "grid/DudOder_GridData.h"
 #include "grid/DudOder_GridCombo.h"
+#include "grid/DudOder_FocusFrame.h"
 #include "grid/DudOder_SearchPanel.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
@@ -124,6 +125,8 @@ TDudStringGrid::~TDudStringGrid()
     // A form going away takes its handlers along; one that stays gets its own back.
     if (auto* form = dynamic_cast<TForm*>(Owner()); form && (form->ComponentState() & csDestroying) == 0 && !IsDesigning())
         form->OnResize = FOnResize;
+    if (FocusFrameGrid == this)
+        FocusFrameGrid = nullptr;
     FClearTextOnly = false;
     FSaveHiddenCells = false;
     UnHideColumnsAll();

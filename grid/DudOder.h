@@ -50,6 +50,7 @@ class TGridChangeNotifier;
 class TRichEdit;
 class TFooterPanel;
 class TSearchPanel;
+class TGridFocusWindow;
 struct THintInfo;
 class TGridCombo;
 class TGridDatePicker;
@@ -504,6 +505,13 @@ public:
     void SetSyncGrid(const TSyncGrid& value) { FSyncGrid->Assign(value); }
     TFocusHelper& FocusHelper() const { return *FFocusHelper; }
     void SetFocusHelper(const TFocusHelper& value) { FFocusHelper->Assign(value); }
+    // The translucent frame around the edited cell: shown around R (client
+    // coordinates), moved over the current cell, hidden.
+    void ShowEditFocusFrame(const TRect& R);
+    void MoveEditFocusFrame();
+    void HideEditFocusFrame();
+    // Made the first time the frame shows.
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
     TFilter& Filter() const { return *FFilter; }
     void SetFilter(const TFilter& value);
     TSortSettings& SortSettings() const { return *FSortSettings; }
@@ -1517,6 +1525,8 @@ protected:
     TInplaceEdit* CreateEditor() override;
     int32_t GetEditLimit() override { return FMaxEditLength; }
     void ShowCellEditorControl(int32_t aCol, int32_t aRow);
+    // With FocusHelper on, the frame goes around the current cell.
+    void PlaceEditFocusFrame();
     void CommitCellEditorControl(int32_t aCol, int32_t aRow);
     // The spin, button, unit, check box and push button kinds of the two.
     void ShowControlEditor(int32_t aCol, int32_t aRow, const TRect& rect, TColor color);
@@ -2046,6 +2056,7 @@ private:
     std::unique_ptr<TSearchFooter> FSearchFooter;
     std::unique_ptr<TSyncGrid> FSyncGrid;
     std::unique_ptr<TFocusHelper> FFocusHelper;
+    TGridFocusWindow* FFocusWindow = nullptr;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TSortSettings> FSortSettings;
     std::unique_ptr<TControlLook> FControlLook;

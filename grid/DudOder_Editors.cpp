@@ -64,12 +64,14 @@ bool TDudStringGrid::CanEditShow()
             ShowCellEditorControl(RemapColToDispl(base.X), base.Y);
             FEntered = true;
             ret = false;
+            PlaceEditFocusFrame();
             break;
         }
     }
     if (ret) {
         FEntered = true;
         FEditing = true;
+        PlaceEditFocusFrame();
     }
     return ret;
 }

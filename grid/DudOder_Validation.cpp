@@ -83,6 +83,8 @@ bool TDudStringGrid::ValidateCell(const String& newValue)
     }
     SaveOldCellState(Col(), Row());
     FValidating = false;
+    if (valid)
+        HideEditFocusFrame();
     return valid;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/CanvasExtras.h"
 #include "platform/graphics/Resources.h"
+#include "platform/ui/Forms.h"
 
 #include <algorithm>
 #include <cmath>
@@ -828,20 +829,40 @@ bool AddUrlAnchor(const String& text, const String& prefix, String& dest)
 
 // ---- layered windows ----------------------------------------------------------------
 
-TLayeredWindowProc FindLayeredWindowFunction(const char* /*name*/) { return nullptr; }
-
-bool DynUpdateLayeredWindow(void* window, void* destDC, const TPoint* destPoint, const TSize* size, void* sourceDC,
-    const TPoint* sourcePoint, TColor colorKey, const TBlendFunction* blend, uint32_t flags)
+bool DynUpdateLayeredWindow(TForm* window, const TPoint* destPoint, const TSize* size, const TBitmap* source,
+    const TPoint* sourcePoint, TColor, const TBlendFunction* blend, uint32_t flags)
 {
-    using TProc = int32_t (*)(void*, void*, const TPoint*, const TSize*, void*, const TPoint*, TColor,
-        const TBlendFunction*, uint32_t);
-    const auto proc = reinterpret_cast<TProc>(FindLayeredWindowFunction("UpdateLayeredWindow"));
-    return proc && proc(window, destDC, destPoint, size, sourceDC, sourcePoint, colorKey, blend, flags) != 0;
+    if (!window || !window->Layered() || !source || flags != ULW_ALPHA)
+        return false;
+    const TPoint from = sourcePoint ? *sourcePoint : TPoint {};
+    const TSize extent = size ? *size : TSize { window->Width(), window->Height() };
+    if (destPoint || size)
+        window->SetBounds(destPoint ? destPoint->X : window->Left(), destPoint ? destPoint->Y : window->Top(),
+            extent.cx, extent.cy);
+    const int32_t width = std::min(extent.cx, source->Width() - from.X);
+    const int32_t height = std::min(extent.cy, source->Height() - from.Y);
+    if (from.X < 0 || from.Y < 0 || width <= 0 || height <= 0)
+        return false;
+    const bool ownAlpha = blend && (blend->AlphaFormat & AC_SRC_ALPHA) != 0;
+    TBitmap picture;
+    picture.SetPixelFormat(pf32bit);
+    picture.SetSize(width, height);
+    for (int32_t row = 0; row < height; ++row) {
+        const uint8_t* line = source->ScanLine(from.Y + row) + static_cast<ptrdiff_t>(from.X) * 4;
+        uint8_t* target = picture.ScanLine(row);
+        std::copy(line, line + static_cast<ptrdiff_t>(width) * 4, target);
+        if (!ownAlpha)
+            for (int32_t column = 0; column < width; ++column)
+                target[column * 4 + 3] = 255;
+    }
+    return window->UpdateLayeredWindow(picture, blend ? blend->SourceConstantAlpha : 255);
 }
 
-bool DynSetLayeredWindowAttributes(void* window, TColor colorKey, uint8_t alpha, uint32_t flags)
+bool DynSetLayeredWindowAttributes(TForm* window, TColor, uint8_t alpha, uint32_t flags)
 {
-    using TProc = int32_t (*)(void*, TColor, uint8_t, uint32_t);
-    const auto proc = reinterpret_cast<TProc>(FindLayeredWindowFunction("SetLayeredWindowAttributes"));
-    return proc && proc(window, colorKey, alpha, flags) != 0;
+    if (!window || !window->Layered() || flags != LWA_ALPHA)
+        return false;
+    window->SetAlphaBlend(true);
+    window->SetAlphaBlendValue(alpha);
+    return alpha == 255 || window->AlphaBlended();
 }

@@ -162,10 +162,9 @@ void BuildClipboardHtml(String& html);
 // the text holds no such address.
 bool AddUrlAnchor(const String& text, const String& prefix, String& dest);
 
-// The platform's layered-window entry points, looked up when called.
-using TLayeredWindowProc = void (*)();
-// Null: this platform has no such functions.
-TLayeredWindowProc FindLayeredWindowFunction(const char* name);
+// The platform's layered-window calls, on the program's own windows.
+class TBitmap;
+class TForm;
 
 struct TBlendFunction {
     uint8_t BlendOp = 0;
@@ -173,8 +172,21 @@ struct TBlendFunction {
     uint8_t SourceConstantAlpha = 255;
     uint8_t AlphaFormat = 0;
 };
+constexpr uint8_t AC_SRC_OVER = 0x00;
+constexpr uint8_t AC_SRC_ALPHA = 0x01;
+constexpr uint32_t ULW_COLORKEY = 0x01;
+constexpr uint32_t ULW_ALPHA = 0x02;
+constexpr uint32_t LWA_COLORKEY = 0x01;
+constexpr uint32_t LWA_ALPHA = 0x02;
 
-// False when the function is missing, else whether the call succeeded.
-bool DynUpdateLayeredWindow(void* window, void* destDC, const TPoint* destPoint, const TSize* size, void* sourceDC,
+// Moves and sizes the layered window when destPoint and size are given and
+// shows the part of source at sourcePoint (its own alpha with AC_SRC_ALPHA,
+// opaque otherwise), scaled by the blend's constant alpha. Only ULW_ALPHA is
+// known. True when the window system blends the window; false for no or an
+// unlayered window, another flag, no picture, or where the window is drawn
+// opaque.
+bool DynUpdateLayeredWindow(TForm* window, const TPoint* destPoint, const TSize* size, const TBitmap* source,
     const TPoint* sourcePoint, TColor colorKey, const TBlendFunction* blend, uint32_t flags);
-bool DynSetLayeredWindowAttributes(void* window, TColor colorKey, uint8_t alpha, uint32_t flags);
+// LWA_ALPHA makes the whole layered window translucent by alpha; true when
+// the window system blends it (or alpha is 255). A colour key is not known.
+bool DynSetLayeredWindowAttributes(TForm* window, TColor colorKey, uint8_t alpha, uint32_t flags);

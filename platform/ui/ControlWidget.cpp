@@ -2,6 +2,7 @@
 
 #include "platform/graphics/QtGraphics.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/WindowPosHook.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -508,8 +509,10 @@ bool TControlWidget::Dispatch(QEvent* event)
         return false;
     case QEvent::Move:
     case QEvent::Resize:
-        if (isWindow())
+        if (isWindow()) {
             control.UpdateBoundsFromWidget();
+            CallWindowPosHook(&control);
+        }
         return false;
     case QEvent::Show:
         if (windowed)

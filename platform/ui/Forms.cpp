@@ -1,5 +1,6 @@
 #include "platform/ui/Forms.h"
 
+#include "platform/graphics/Bitmap.h"
 #include "platform/ui/ControlWidget.h"
 #include "platform/ui/Cursors.h"
 #include "platform/ui/FormWindows.h"

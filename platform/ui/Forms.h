@@ -5,7 +5,10 @@
 #include "platform/ui/Monitors.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class TBitmap;
 
 using TModalResult = int32_t;
 constexpr TModalResult mrNone = 0;
@@ -134,6 +137,20 @@ public:
     // Null gives the whole rectangle back.
     void SetWindowRegion(const TRegion* region);
 
+    // A layered window shows a picture with an alpha channel of its own in
+    // place of its painting. Set it before the window is first shown: the
+    // window system chooses the window's kind of pixels then.
+    bool Layered() const { return FLayered; }
+    void SetLayered(bool layered);
+    // Shows picture (32 bits a pixel: blue, green, red and alpha, the colours
+    // multiplied by alpha) at the window's size, every pixel's alpha scaled
+    // once more by constantAlpha. True when the window system blends it with
+    // what lies below. Where it cannot (an X display without a compositing
+    // manager) the picture is drawn opaque, each pixel in its own colour and
+    // a clear one in Color, and the answer is false. A window that is not
+    // layered takes no picture and answers false.
+    bool UpdateLayeredWindow(const TBitmap& picture, uint8_t constantAlpha);
+
     TWinControl* ActiveControl() const { return FActiveControl; }
     // Throws EInvalidOperation for a control that cannot take the focus.
     void SetActiveControl(TWinControl* control);
@@ -192,7 +209,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void CMDialogKey(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
-    bool ErasesBackground() const override { return true; }
+    bool ErasesBackground() const override { return !FLayered; }
+    void PaintWindow(QPainter& painter) override;
 
 private:
     friend class TPopupCloser;
@@ -224,6 +242,9 @@ private:
     bool FAdjusting = false;
     bool FAlphaBlend = false;
     uint8_t FAlphaBlendValue = 255;
+    bool FLayered = false;
+    // The layered picture with the constant alpha applied.
+    std::unique_ptr<TBitmap> FLayeredPicture;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;

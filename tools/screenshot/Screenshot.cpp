@@ -24,6 +24,7 @@
 #include "tools/screenshot/ColumnGridForm.h"
 #include "tools/screenshot/DatePickerForm.h"
 #include "tools/screenshot/FrameRows.h"
+#include "tools/screenshot/SearchFooterForm.h"
 #include "tools/screenshot/SortGridForm.h"
 #include "tools/screenshot/TabDragForm.h"
 #include "tools/screenshot/TabStripsForm.h"
@@ -169,6 +170,12 @@ TForm* MakeSortGridForm()
     return Kept.back().get();
 }
 void PrepareSortGridForm(TForm& form) { static_cast<TSortGridForm&>(form).SortByName(); }
+TForm* MakeSearchFooterForm()
+{
+    Kept.push_back(std::make_unique<TSearchFooterForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareSearchFooterForm(TForm& form) { static_cast<TSearchFooterForm&>(form).SearchAndEdit(); }
 
 // The editor with the first device selected and a variable of its second profile.
 void Prepare_EnOcean_Editor(TForm&)
@@ -221,6 +228,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "column-grid", MakeColumnGridForm, PrepareColumnGridForm },
     { "date-pickers", MakeDatePickerForm, PrepareDatePickerForm, GrabDatePickerForm },
     { "sort-grid", MakeSortGridForm, PrepareSortGridForm },
+    { "search-footer", MakeSearchFooterForm, PrepareSearchFooterForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },

@@ -3,6 +3,7 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Resources.h"
+#include "platform/ui/Forms.h"
 
 #include <gtest/gtest.h>
 
@@ -926,11 +927,17 @@ TEST(UrlAnchor, WrapsTheAddressOnly)
     EXPECT_EQ(dest, QStringLiteral("Stra\u00DFe <a href=\"www.x.de\">www.x.de</a>"));
 }
 
-TEST(LayeredWindows, MissingFunctionsReportFailure)
+TEST(LayeredWindows, CallsWithoutALayeredWindowReportFailure)
 {
-    EXPECT_EQ(FindLayeredWindowFunction("UpdateLayeredWindow"), nullptr);
     const TBlendFunction blend;
-    EXPECT_FALSE(DynUpdateLayeredWindow(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, clNone, &blend, 2));
-    EXPECT_FALSE(DynSetLayeredWindowAttributes(nullptr, clNone, 128, 2));
+    TBitmap picture(4, 4);
+    EXPECT_FALSE(DynUpdateLayeredWindow(nullptr, nullptr, nullptr, &picture, nullptr, clNone, &blend, ULW_ALPHA));
+    EXPECT_FALSE(DynSetLayeredWindowAttributes(nullptr, clNone, 128, LWA_ALPHA));
+    TForm plain(nullptr);
+    EXPECT_FALSE(DynUpdateLayeredWindow(&plain, nullptr, nullptr, &picture, nullptr, clNone, &blend, ULW_ALPHA));
+    EXPECT_FALSE(DynSetLayeredWindowAttributes(&plain, clNone, 128, LWA_ALPHA));
+    plain.SetLayered(true);
+    EXPECT_FALSE(DynUpdateLayeredWindow(&plain, nullptr, nullptr, &picture, nullptr, clNone, &blend, ULW_COLORKEY));
+    EXPECT_FALSE(DynSetLayeredWindowAttributes(&plain, clNone, 128, LWA_COLORKEY));
 }
 
