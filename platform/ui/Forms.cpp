@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -131,7 +132,12 @@ void TForm::ApplyWindowFlags()
     QWidget* widget = Widget();
     if (widget->windowFlags() != flags) {
         const bool shown = widget->isVisible();
+        // The new native window does not take the old one's shape by itself.
+        const QRegion region = widget->mask();
+        widget->clearMask();
         widget->setWindowFlags(flags);
+        if (!region.isEmpty())
+            widget->setMask(region);
         if (shown)
             widget->show();
     }

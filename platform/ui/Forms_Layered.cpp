@@ -18,7 +18,10 @@ void TForm::SetLayered(bool layered)
     if (layered == FLayered)
         return;
     FLayered = layered;
-    Widget()->setAttribute(Qt::WA_TranslucentBackground, layered);
+    // Only a window that is blended gets pixels with alpha: on an X display
+    // without compositing, such a window's region would not cut it (the
+    // clear pixels show black), while an opaque one keeps its shape.
+    Widget()->setAttribute(Qt::WA_TranslucentBackground, layered && WindowSystemBlends());
     if (!layered)
         FLayeredPicture.reset();
     Invalidate();
