@@ -25,8 +25,9 @@ void MakeArrow(TBitmap& bitmap, bool down, TColor color)
     Clear(bitmap, 16);
     TCanvas& canvas = bitmap.Canvas();
     canvas.Brush().SetColor(color);
+    // The head narrows row by row towards the tip.
     for (int32_t row = 0; row < 5; ++row) {
-        const int32_t y = down ? 12 - row : 3 + row;
+        const int32_t y = down ? 8 + row : 7 - row;
         canvas.FillRect(Rect(3 + row, y, 13 - row, y + 1));
     }
     canvas.FillRect(down ? Rect(6, 2, 10, 8) : Rect(6, 8, 10, 14));

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -159,4 +160,18 @@ TEST(ShowLayeredMask, AnEmptyMaskChangesNothingAndNoBlendingIsReported)
     EXPECT_TRUE(window.Layered());
     EXPECT_EQ(window.Width(), 20);
     EXPECT_EQ(window.Height(), 12);
+}
+
+TEST_F(FocusFrameTest, AGridFreedWhileItsFrameShowsIsForgotten)
+{
+    Grid->FocusHelper().SetEnabled(true);
+    Press(Qt::Key_F2);
+    QApplication::processEvents();
+    ASSERT_EQ(FocusFrameGrid, Grid);
+    // The grid leaves its form as it is freed.
+    std::unique_ptr<TProbeGrid>(std::exchange(Grid, nullptr)).reset();
+    EXPECT_EQ(FocusFrameGrid, nullptr);
+    // A window moving afterwards finds no grid to follow.
+    Form->SetBounds(Form->Left() + 10, Form->Top(), Form->Width(), Form->Height());
+    QApplication::processEvents();
 }
