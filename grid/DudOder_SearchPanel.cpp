@@ -1,5 +1,6 @@
 #include "grid/DudOder_SearchPanel.h"
 
+#include "grid/DudOder.h"
 #include "grid/DudOder_SearchGlyphs.h"
 #include "grid/base/BaseGrid.h"
 #include "platform/graphics/Resources.h"
@@ -95,6 +96,9 @@ void TSearchPanel::CreateWnd()
     FMatchCase->SetParent(this);
     FMatchCase->SetBounds(FHiliteButton->Visible() ? 425 : 330, 8, FMatchCase->Width(), FMatchCase->Height());
     FMatchCase->SetCaption(FMatchCaseCaption);
+
+    if (auto* grid = dynamic_cast<TDudStringGrid*>(FGrid); grid && grid->OnCreatedSearchFooter)
+        grid->OnCreatedSearchFooter(grid);
 }
 
 void TSearchPanel::EditChanged()

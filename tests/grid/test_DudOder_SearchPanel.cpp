@@ -28,6 +28,9 @@ protected:
         footer.SetMatchCaseCaption(QStringLiteral("Match case"));
         footer.SetHintFindNext(QStringLiteral("Find next occurrence"));
         footer.SetVisible(true);
+        Grid->OnCreatedSearchFooter = [this](TDudStringGrid* sender) {
+            Events.emplace_back(sender == Grid && sender->SearchPanel()->ForwardButton()->Parent() ? "created" : "?");
+        };
         Form->Show();
         QApplication::processEvents();
         Panel = Grid->SearchPanel();
@@ -101,7 +104,7 @@ TEST_F(SearchPanelTest, SearchButtonsWaitForATextAndClicksReachThePanelsEvents)
     ClickOn(*Panel->HiliteButton());
     EXPECT_TRUE(Panel->HiliteButton()->Down());
     ClickOn(*Panel->ExitButton());
-    EXPECT_EQ(Events, (std::vector<std::string> { "change", "forward", "backward", "highlight", "exit" }));
+    EXPECT_EQ(Events, (std::vector<std::string> { "created", "change", "forward", "backward", "highlight", "exit" }));
 
     Panel->EditControl()->SetText(QString());
     EXPECT_FALSE(Panel->ForwardButton()->Enabled());

@@ -390,3 +390,23 @@ TEST_F(DudOderButtonTest, AGroupedButtonThatMayBeAllUpFollowsItsActionsCheckedSt
     EXPECT_FALSE(button->Down());
     button->SetAction(nullptr);
 }
+
+TEST_F(DudOderButtonTest, AGradientFaceRunsInSixteenBandsFromColorToColorTo)
+{
+    TDudOderButton* button = AddButton("gradient", 10);
+    button->SetBounds(10, 10, 80, 34);
+    button->SetColor(RGB(0, 0, 0));
+    button->SetColorTo(RGB(160, 0, 0));
+    Form->Show();
+    QApplication::processEvents();
+    // The face lies 1 pixel in (no down border): 32 rows, 2 to a band.
+    struct TCase {
+        int32_t Y;
+        uint8_t Red;
+    };
+    const TCase cases[] = { { 1, 0 }, { 2, 0 }, { 3, 10 }, { 5, 20 }, { 17, 80 }, { 31, 150 }, { 32, 150 } };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Y);
+        EXPECT_EQ(PixelOf(*button, { 40, test.Y }), RGB(test.Red, 0, 0));
+    }
+}
