@@ -674,6 +674,9 @@ public:
     virtual void DoComboDropDown(int32_t aCol, int32_t aRow);
     virtual void DoGetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
     virtual void DoCellsChanged(const TRect& cells);
+    // Notifiers are told of changed cells in the order they registered.
+    void RegisterNotifier(TGridChangeNotifier* notifier);
+    void UnRegisterNotifier(TGridChangeNotifier* notifier);
     virtual void RecalcAllFooters() { }
     virtual void DoGridHint(int32_t aCol, int32_t aRow, String& hintText, String& wideHintText);
     virtual void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font);
@@ -1130,7 +1133,7 @@ public:
     void CellControlsUpdate(bool) { }
 
     // ---- editing (the editor framework fills these in)
-    virtual void CalcFloatingFooter(int32_t) { }
+    virtual void CalcFloatingFooter(int32_t aCol);
     virtual void DoClickSort(int32_t) { }
     virtual void HandleF2Key() { }
     // Writes an edited value into a real column: through SetEditText, then
@@ -1157,7 +1160,7 @@ public:
     virtual void PasteStarted() { }
     virtual void PasteDone() { }
     virtual void MarkPastedRowsModified(int32_t, int32_t) { }
-    virtual void RecalcFooterColumn(int32_t) { }
+    virtual void RecalcFooterColumn(int32_t aCol);
     virtual void SaveOldCellState(int32_t aCol, int32_t aRow);
     virtual TRect UsedCells() const;
     virtual bool DoCanAddRow();
@@ -1225,7 +1228,7 @@ public:
     int32_t CompareRowsIndexed(int32_t index, int32_t aRow1, int32_t aRow2);
     int32_t CompareCount() const { return Compares; }
     int32_t SwapCount() const { return Swaps; }
-    virtual void CalcFooter(int32_t) { }
+    virtual void CalcFooter(int32_t aCol);
 
     void ShowInplaceEdit();
     void HideInplaceEdit();
@@ -1913,6 +1916,10 @@ private:
     friend class TGridDatePicker;
     friend class TGridDateTimePicker;
     friend class TDudRichEdit;
+    friend class TFooterPanel;
+    friend class TFloatingFooter;
+    // The value of one footer calculation over the rows given.
+    double FooterColumnValue(TColumnCalcType type, int32_t aCol, int32_t fromRow, int32_t toRow);
     void ShowRichEditor(const TRect& rect, int32_t realCol, int32_t aRow, TColor color, const TFont& font);
     void CommitRichEditor(int32_t realCol, int32_t aRow);
     void WMLButtonDown(TMessage& message);

@@ -34,8 +34,11 @@ TColumnCalcType TFloatingFooter::GetColumnCalc(int32_t col) const
 
 void TFloatingFooter::SetColumnCalc(int32_t col, TColumnCalcType value)
 {
-    if (FGrid)
-        FGrid->GetCellProperties(col, FGrid->RowCount() - 1)->SetCalcType(value);
+    if (!FGrid)
+        return;
+    FGrid->GetCellProperties(col, FGrid->RowCount() - 1)->SetCalcType(value);
+    if (auto* grid = dynamic_cast<TDudStringGrid*>(FGrid))
+        grid->RecalcFooterColumn(col);
 }
 
 void TFloatingFooter::SetHeight(int32_t value)
@@ -64,6 +67,8 @@ void TFloatingFooter::SetFooterStyle(TFooterStyle value)
 // The last row moves into the footer while it shows as fixed cells there.
 void TFloatingFooter::ApplyLayout()
 {
+    if (FFooterPanel && FVisible && FGrid && !FFooterPanel->Parent())
+        FFooterPanel->SetParent(FGrid);
     if (FFooterPanel) {
         FFooterPanel->SetHeight(FVisible ? FHeight - 1 : 0);
         FFooterPanel->SetVisible(FVisible);
@@ -111,6 +116,3 @@ String ExpandFooterTemplate(const String& templateText, const std::function<Stri
     return result + rest;
 }
 
-TFooterPanel::TFooterPanel(TBaseGrid* owner) : TCustomPanel(owner), FGrid(owner)
-{
-}

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
@@ -92,8 +93,32 @@ public:
     TBaseGrid* Grid() const { return FGrid; }
     // The column whose hint is showing, -1 for none.
     int32_t LastHintX() const { return FLastHintX; }
+    // The column under x: the fixed columns, then those from the grid's left
+    // column on, side by side from 0; -1 at 0 and past the last.
+    int32_t ColumnAt(int32_t x) const;
+
+protected:
+    void CreateWnd() override;
+    void Paint() override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void CMMouseLeave(TMessage& message) override;
+    void CMHintShow(TMessage& message) override;
 
 private:
+    // The columns in footer order, and the width they take together.
+    std::vector<int32_t> FooterColumns() const;
+    int32_t ColumnsWidth() const;
+    // Each style draws and returns how far to the right it drew.
+    int32_t PaintFixedLastRow();
+    int32_t PaintColumnPreview();
+    int32_t PaintCustomPreview();
+    int32_t PaintCustomPaint();
+    // The column area in the footer colour, raised, and the rest in the
+    // grid's colour.
+    TRect PaintPreviewFrame();
+    void FillRest(int32_t from);
+
     TBaseGrid* FGrid;
     int32_t FLastHintX = -1;
 };

@@ -187,8 +187,3 @@ void TDudStringGrid::HideInplaceEdit()
     SelectCell(Col(), Row());
 }
 
-void TDudStringGrid::DoCellsChanged(const TRect& cells)
-{
-    if (OnCellsChanged)
-        OnCellsChanged(this, cells);
-}
