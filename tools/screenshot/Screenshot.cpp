@@ -23,6 +23,7 @@
 #include "tools/screenshot/ButtonsForm.h"
 #include "tools/screenshot/ColumnGridForm.h"
 #include "tools/screenshot/DatePickerForm.h"
+#include "tools/screenshot/FooterSumForm.h"
 #include "tools/screenshot/FrameRows.h"
 #include "tools/screenshot/SearchFooterForm.h"
 #include "tools/screenshot/SortGridForm.h"
@@ -170,6 +171,12 @@ TForm* MakeSortGridForm()
     return Kept.back().get();
 }
 void PrepareSortGridForm(TForm& form) { static_cast<TSortGridForm&>(form).SortByName(); }
+TForm* MakeFooterSumForm()
+{
+    Kept.push_back(std::make_unique<TFooterSumForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareFooterSumForm(TForm& form) { static_cast<TFooterSumForm&>(form).FocusAmounts(); }
 TForm* MakeSearchFooterForm()
 {
     Kept.push_back(std::make_unique<TSearchFooterForm>(nullptr));
@@ -228,6 +235,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "column-grid", MakeColumnGridForm, PrepareColumnGridForm },
     { "date-pickers", MakeDatePickerForm, PrepareDatePickerForm, GrabDatePickerForm },
     { "sort-grid", MakeSortGridForm, PrepareSortGridForm },
+    { "footer-sum", MakeFooterSumForm, PrepareFooterSumForm },
     { "search-footer", MakeSearchFooterForm, PrepareSearchFooterForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
