@@ -1,5 +1,6 @@
 #include "device/USaveBincc.h"
 #include "enocean/UEnOcean_Catalog.h"
+#include "platform/os/Process.h"
 #include "platform/xml/XMLDocument.h"
 
 #include <benchmark/benchmark.h>
@@ -152,5 +153,50 @@ void BM_Parse_Largest_EnOcean_Project(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Parse_Largest_EnOcean_Project)->Unit(benchmark::kMicrosecond);
+
+// Start-up, timed from outside as a user waits for it: the program up to its
+// main window with every dialog created and the large catalog read, beside
+// an empty window of the same toolkit. Both run from one folder holding the
+// catalog, each a new process.
+struct TStartup_Folder {
+    TBench_Folder Files;
+
+    TStartup_Folder()
+    {
+        std::filesystem::create_directories(Files.Folder / "CAT_EnOcean");
+        Files.Write("CAT_EnOcean/eep.xml", Large_Catalog());
+        for (const char* program : { "bench_Startup_Program", "bench_Startup_Empty_Window" }) {
+            const std::filesystem::path built = std::filesystem::path(TRELVADOR_BENCH_DIR) / program;
+            std::error_code linked;
+            std::filesystem::create_hard_link(built, Files.Folder / program, linked);
+            if (linked)
+                std::filesystem::copy_file(built, Files.Folder / program);
+        }
+    }
+};
+
+const TStartup_Folder& Startup_Folder()
+{
+    static const TStartup_Folder folder;
+    return folder;
+}
+
+void Run_Startup(benchmark::State& state, const char* program)
+{
+    const String path = Startup_Folder().Files.Path(program);
+    for (auto _ : state) {
+        const TProgramRun run = StartProgramAndWait(path, 60000, 1);
+        if (run.Outcome != TProgramOutcome::Ended || run.ExitCode != 0) {
+            state.SkipWithError("the program did not start and end cleanly");
+            break;
+        }
+    }
+}
+
+void BM_Startup_Program(benchmark::State& state) { Run_Startup(state, "bench_Startup_Program"); }
+BENCHMARK(BM_Startup_Program)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Startup_Empty_Window(benchmark::State& state) { Run_Startup(state, "bench_Startup_Empty_Window"); }
+BENCHMARK(BM_Startup_Empty_Window)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -10,10 +10,6 @@ namespace {
 
 bool Is_Element(const TXMLNode& node) { return node.Kind() == TXMLNodeKind::Element; }
 
-uint32_t Low_32(const TXMLNode& node, const char* name) { return static_cast<uint32_t>(node.AttributeInt64Strict(name)); }
-
-uint8_t Low_8(const TXMLNode& node, const char* name) { return static_cast<uint8_t>(node.AttributeIntStrict(name)); }
-
 String Profile_Name(uint32_t rorg, int32_t func, int32_t type)
 {
     return IntToHex(rorg, 2) + u'-' + IntToHex(static_cast<uint32_t>(func), 2) + u'-' + IntToHex(static_cast<uint32_t>(type), 2);
@@ -43,13 +39,13 @@ struct TProfile_Source {
     String Device() const { return Device_Name(Number, Entry); }
 };
 
-void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLNode& variable)
+void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLAttributes& variable)
 {
     TEnOcean_Var_Info record;
-    record.BitSize = Low_32(variable, "BitSize");
-    record.BitOffset = Low_32(variable, "BitOffs");
-    record.Position = Low_32(variable, "Position");
-    record.Size = Low_32(variable, "BitStart");
+    record.BitOffset = static_cast<uint32_t>(variable.Int64Strict(2));
+    record.BitSize = static_cast<uint32_t>(variable.Int64Strict(3));
+    record.Position = static_cast<uint32_t>(variable.Int64Strict(4));
+    record.Size = static_cast<uint32_t>(variable.Int64Strict(5));
     for (TEnOcean_Case_Info& item : profile.CaseTable) {
         if (Same_Case(item, found)) {
             item.InVarTable.push_back(record);
@@ -69,10 +65,11 @@ void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLNo
 
 TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& source)
 {
+    const TXMLAttributes attributes(entry, { "RorgNum", "FuncNum", "TypeNum" });
     TEnOcean_Eep_Info profile;
-    profile.Rorg = Low_32(entry, "RorgNum");
-    const int32_t func = entry.AttributeIntStrict("FuncNum");
-    const int32_t type = entry.AttributeIntStrict("TypeNum");
+    profile.Rorg = static_cast<uint32_t>(attributes.Int64Strict(0));
+    const int32_t func = attributes.IntStrict(1);
+    const int32_t type = attributes.IntStrict(2);
     const TXMLNode variables = entry.ChildNode("VariablesList");
     if (!variables)
         throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3: the profile has no list of variables.")
@@ -80,38 +77,40 @@ TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& sou
     for (TXMLNode variable = variables.Child(0); variable; variable = variable.NextSibling()) {
         if (!Is_Element(variable))
             continue;
-        const int32_t caseIndex = variable.AttributeInt("CaseInd", 0);
+        const TXMLAttributes values(variable, { "CaseInd", "Data", "BitOffs", "BitSize", "Position", "BitStart" });
+        const int32_t caseIndex = values.Int(0, 0);
         const TCase* found = source.Catalog.Get_CaseObj(static_cast<int32_t>(profile.Rorg), func, type, caseIndex);
         if (!found) {
             String message = QStringLiteral("The file \"%1\", %2, profile %3, variable \"%4\": the EnOcean profile catalog has no case %5 "
                                             "of this profile, so the variable cannot be placed in the image.")
-                                 .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type), variable.AttributeText("Data"),
+                                 .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type), values.Text(1),
                                      IntToStr(caseIndex + 1));
             if (!source.Catalog.Read_Error().isEmpty())
                 message += u' ' + source.Catalog.Read_Error();
             throw EBin_Build_Error(message);
         }
-        Place_Variable(profile, *found, variable);
+        Place_Variable(profile, *found, values);
     }
     return profile;
 }
 
 TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& source)
 {
+    const TXMLAttributes attributes(entry, { "Id", "Secure_Type", "Key", "RollCode", "RollCodeAlg", "RollCodeTx", "CMACAlg", "DataCript", "PTM" });
     TEnOcean_ID_Info device;
-    device.Id = Low_32(entry, "Id");
-    device.SecurityOption = static_cast<uint32_t>(entry.AttributeIntStrict("Secure_Type"));
+    device.Id = static_cast<uint32_t>(attributes.Int64Strict(0));
+    device.SecurityOption = static_cast<uint32_t>(attributes.IntStrict(1));
     TEnOcean_Security_Info& security = device.Security_Info;
     if (device.SecurityOption != 0) {
-        (device.SecurityOption == 1 ? security.PreSharedKey : security.PrivateKey) = entry.AttributeText("Key");
+        (device.SecurityOption == 1 ? security.PreSharedKey : security.PrivateKey) = attributes.Text(2);
     }
     if (device.SecurityOption > 1) {
-        security.RollingCode = Low_32(entry, "RollCode");
-        security.RLCAlgorithm = Low_8(entry, "RollCodeAlg");
-        security.RLCTx = Low_8(entry, "RollCodeTx");
-        security.MACAlgorithm = Low_8(entry, "CMACAlg");
-        security.DataEncryption = Conv_Data_Encryption(entry.AttributeIntStrict("DataCript"));
-        security.SenderIsPTM = Low_8(entry, "PTM");
+        security.RollingCode = static_cast<uint32_t>(attributes.Int64Strict(3));
+        security.RLCAlgorithm = static_cast<uint8_t>(attributes.IntStrict(4));
+        security.RLCTx = static_cast<uint8_t>(attributes.IntStrict(5));
+        security.MACAlgorithm = static_cast<uint8_t>(attributes.IntStrict(6));
+        security.DataEncryption = Conv_Data_Encryption(attributes.IntStrict(7));
+        security.SenderIsPTM = static_cast<uint8_t>(attributes.IntStrict(8));
     }
     if (const TXMLNode list = entry.ChildNode("UnidirectionalList")) {
         for (TXMLNode profile = list.Child(0); profile; profile = profile.NextSibling()) {
@@ -220,12 +219,23 @@ void TEnOcean_Tables::Compute_Addresses()
 // The area is laid out in memory first and copied into the image at once.
 size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position) const
 {
-    TBytes area;
-    area.reserve(static_cast<size_t>(Area_Size()));
-    const auto u8 = [&area](uint8_t value) { area.push_back(value); };
-    const auto u32 = [&area](uint32_t value) {
+    // The records fill the area exactly: each is written in place.
+    TBytes area(static_cast<size_t>(Area_Size()));
+    uint8_t* out = area.data();
+    const uint8_t* const end = area.data() + area.size();
+    const auto overflow = [&area] {
+        return EBin_Build_Error(QStringLiteral("The EnOcean records do not fill the %1 bytes counted for them exactly.").arg(area.size()));
+    };
+    const auto u8 = [&](uint8_t value) {
+        if (out == end)
+            throw overflow();
+        *out++ = value;
+    };
+    const auto u32 = [&](uint32_t value) {
+        if (end - out < 4)
+            throw overflow();
         for (int shift = 0; shift < 32; shift += 8)
-            area.push_back(static_cast<uint8_t>(value >> shift));
+            *out++ = static_cast<uint8_t>(value >> shift);
     };
     u32(static_cast<uint32_t>(FDevices.size()));
     u32(FBase + EnOcean_Header_Size);
@@ -267,6 +277,8 @@ size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position
             }
         }
     });
+    if (out != end)
+        throw overflow();
     image.WriteBytes(position, area.data(), area.size());
     return position + area.size();
 }

@@ -4,51 +4,65 @@
 #include "platform/core/SysUtils.h"
 #include "platform/xml/XMLDocument.h"
 
+#include <array>
+
 namespace {
 
 constexpr int32_t Rorg_Statusfields = 246;
 constexpr int32_t Rorg_Datafields = 210;
 
-// An element's value: its one text or character-data node, "" when empty or
-// absent. Anything else inside it (elements, text mixed with other nodes)
-// makes it unreadable.
-bool Element_Text(const TXMLNode& element, String& text)
+// An element's value node: its one text or character-data node, null when
+// the element is empty or absent. Anything else inside it (elements, text
+// mixed with other nodes) makes it unreadable.
+bool Value_Node(const TXMLNode& element, TXMLNode& value)
 {
-    text.clear();
-    if (!element || element.ChildCount() == 0)
+    value = TXMLNode();
+    if (!element)
         return true;
     const TXMLNode only = element.Child(0);
+    if (!only)
+        return true;
     if (only.NextSibling() || (only.Kind() != TXMLNodeKind::Text && only.Kind() != TXMLNodeKind::CData))
         return false;
-    text = only.Text();
+    value = only;
+    return true;
+}
+
+bool Element_Text(const TXMLNode& element, String& text)
+{
+    TXMLNode value;
+    if (!Value_Node(element, value))
+        return false;
+    text = value ? value.Text() : String();
+    return true;
+}
+
+// Numbers default to 0: absent, empty or not a number.
+bool Element_Number(const TXMLNode& element, int32_t& number)
+{
+    TXMLNode value;
+    if (!Value_Node(element, value))
+        return false;
+    number = value ? value.ValueInt(0) : 0;
     return true;
 }
 
 bool Child_Text(const TXMLNode& parent, const char* name, String& text) { return Element_Text(parent.ChildNode(name), text); }
 
-// Numbers default to 0: absent, empty or not a number.
-bool Child_Number(const TXMLNode& parent, const char* name, int32_t& number)
-{
-    String text;
-    if (!Child_Text(parent, name, text))
-        return false;
-    number = StrToIntDef(text, 0);
-    return true;
-}
+bool Child_Number(const TXMLNode& parent, const char* name, int32_t& number) { return Element_Number(parent.ChildNode(name), number); }
 
-// Descriptions are free text: one that is not plain text is left empty, and
-// costs its data field nothing.
-String Plain_Text(const TXMLNode& parent, const char* name)
+// Descriptions are free text kept as read: one that is not plain text is left
+// empty, and costs its data field nothing.
+std::string Plain_Text(const TXMLNode& element)
 {
-    String text;
-    return Child_Text(parent, name, text) ? text : String();
+    TXMLNode value;
+    return Value_Node(element, value) && value ? value.ValueUtf8() : std::string();
 }
 
 bool Read_Number_Title(const TXMLNode& element, int32_t& number, String& title)
 {
     return Child_Number(element, "number", number) && Child_Text(element, "title", title);
 }
-
 
 // A status field as three bytes: only the low 8 bits of each number count.
 bool Byte_Value(const TXMLNode& parent, const char* name, uint8_t& value)
@@ -58,6 +72,41 @@ bool Byte_Value(const TXMLNode& parent, const char* name, uint8_t& value)
         return false;
     value = static_cast<uint8_t>(number);
     return true;
+}
+
+// The first child element of each name, in one pass over the children. A
+// name is looked for from the one after the last found, so children in the
+// order asked cost one comparison each.
+template <size_t N>
+std::array<TXMLNode, N> First_Children(const TXMLNode& element, const std::array<const char*, N>& names)
+{
+    std::array<TXMLNode, N> found {};
+    size_t next = 0;
+    for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
+        size_t index = next;
+        for (size_t step = 0; step < N; ++step, index = index + 1 == N ? 0 : index + 1) {
+            if (!found[index] && child.IsElementNamed(names[index])) {
+                found[index] = child;
+                next = index + 1 == N ? 0 : index + 1;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// A display string made in one piece: the parts appended to a string of the
+// right size.
+String Joined(std::initializer_list<QStringView> parts)
+{
+    qsizetype size = 0;
+    for (const QStringView part : parts)
+        size += part.size();
+    String text;
+    text.reserve(size);
+    for (const QStringView part : parts)
+        text.append(part);
+    return text;
 }
 
 // Reads every child element called name into a new TChild; add takes those
@@ -78,22 +127,23 @@ void Read_Children(const TXMLNode& element, const char* name, TRead read, TAdd a
 
 String EnOcean_Number_Str(int32_t number, const String& title)
 {
-    return QStringLiteral("0x") + IntToHex(static_cast<uint32_t>(number), 2) + QStringLiteral(" : ") + title;
+    return Joined({ u"0x", IntToHex(static_cast<uint32_t>(number), 2), u" : ", title });
 }
 
 bool TDataField::Read_DataField_XML(const TXMLNode& element)
 {
-    if (!Child_Text(element, "data", FData) || !Child_Text(element, "shortcut", FShortcut))
+    enum { Data, Shortcut, Description, Info, BitOffs, BitSize };
+    const auto children = First_Children<6>(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize" });
+    if (!Element_Text(children[Data], FData) || !Element_Text(children[Shortcut], FShortcut))
         return false;
-    FDescription = Plain_Text(element, "description");
-    FInfo = Plain_Text(element, "info");
-    return Child_Number(element, "bitoffs", FBitOffs) && Child_Number(element, "bitsize", FBitSize);
+    FDescription = Plain_Text(children[Description]);
+    FInfo = Plain_Text(children[Info]);
+    return Element_Number(children[BitOffs], FBitOffs) && Element_Number(children[BitSize], FBitSize);
 }
 
 void TCase::Add_DataField(std::unique_ptr<TDataField> field)
 {
-    DataField_SL.Add(field->Data() + QStringLiteral(" : ") + IntToStr(field->BitOffs()) + QStringLiteral(", ")
-        + IntToStr(field->BitSize()));
+    DataField_SL.Add(Joined({ field->Data(), u" : ", IntToStr(field->BitOffs()), u", ", IntToStr(field->BitSize()) }));
     List_DataField.push_back(std::move(field));
 }
 
@@ -158,7 +208,7 @@ bool TCase::Read_Condition(const TXMLNode& condition, int32_t RorgNum)
 
 void TType::Add_Case(std::unique_ptr<TCase> item)
 {
-    Case_SL.Add(IntToStr(static_cast<int64_t>(List_Case.size()) + 1) + QStringLiteral(" -> ") + item->Title());
+    Case_SL.Add(Joined({ IntToStr(static_cast<int64_t>(List_Case.size()) + 1), u" -> ", item->Title() }));
     List_Case.push_back(std::move(item));
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TXMLNode;
@@ -22,10 +23,12 @@ public:
     void SetData(const String& value) { FData = value; }
     const String& Shortcut() const { return FShortcut; }
     void SetShortcut(const String& value) { FShortcut = value; }
-    const String& Description() const { return FDescription; }
-    void SetDescription(const String& value) { FDescription = value; }
-    const String& Info() const { return FInfo; }
-    void SetInfo(const String& value) { FInfo = value; }
+    // The long texts are kept as read and made into text only when asked for:
+    // no dialog shows them, and they are most of a catalog's bytes.
+    String Description() const { return String::fromStdString(FDescription); }
+    void SetDescription(const String& value) { FDescription = value.toStdString(); }
+    String Info() const { return String::fromStdString(FInfo); }
+    void SetInfo(const String& value) { FInfo = value.toStdString(); }
     int32_t BitOffs() const { return FBitOffs; }
     void SetBitOffs(int32_t value) { FBitOffs = value; }
     int32_t BitSize() const { return FBitSize; }
@@ -34,8 +37,8 @@ public:
 private:
     String FData;
     String FShortcut;
-    String FDescription;
-    String FInfo;
+    std::string FDescription;
+    std::string FInfo;
     int32_t FBitOffs = 0;
     int32_t FBitSize = 0;
 };

@@ -147,4 +147,13 @@ String LowerCase(const String& text)
     return result;
 }
 
-bool SameText(const String& left, const String& right) { return UpperCase(left) == UpperCase(right); }
+// Compared in place: component names are matched against every sibling's
+// when a form builds its controls.
+bool SameText(const String& left, const String& right)
+{
+    if (left.size() != right.size()) return false;
+    const auto upper = [](char16_t unit) { return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - 32) : unit; };
+    for (qsizetype index = 0; index < left.size(); ++index)
+        if (upper(left[index].unicode()) != upper(right[index].unicode())) return false;
+    return true;
+}

@@ -24,6 +24,34 @@ bool TryStrToIntWide(const String& text, int64_t& value)
     return true;
 }
 
+// Project files hold thousands of numeric attributes: a plain decimal is
+// read in place, and any other short one through a string over a buffer on
+// the stack, without a heap copy.
+bool RawInteger(const char* raw, int64_t& value, bool wide)
+{
+    const size_t plainDigits = wide ? 18 : 9;
+    size_t length = 0;
+    int64_t plain = 0;
+    for (; raw[length] >= '0' && raw[length] <= '9' && length < plainDigits; ++length)
+        plain = plain * 10 + (raw[length] - '0');
+    if (length > 0 && raw[length] == 0) {
+        value = plain;
+        return true;
+    }
+    char16_t units[32];
+    for (length = 0; raw[length] != 0 && length < std::size(units) && static_cast<unsigned char>(raw[length]) < 0x80; ++length)
+        units[length] = static_cast<char16_t>(raw[length]);
+    const String text = raw[length] == 0 ? String::fromRawData(reinterpret_cast<const QChar*>(units), static_cast<qsizetype>(length)) : FromUtf8(raw);
+    return wide ? TryStrToInt64(text, value) : TryStrToIntWide(text, value);
+}
+
+String MissingAttribute(const char* name) { return QStringLiteral("The attribute \"%1\" is missing").arg(FromUtf8(name)); }
+
+String NotAnIntegerAttribute(const char* name, const char* value)
+{
+    return QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(FromUtf8(name), FromUtf8(value));
+}
+
 bool IsNameStart(QChar character)
 {
     const char16_t unit = character.unicode();
@@ -151,6 +179,25 @@ String TXMLNode::Text() const
     return FromUtf8(SubtreeText(node).c_str());
 }
 
+namespace {
+
+const char* OwnValue(pugi::xml_node_struct* node)
+{
+    const pugi::xml_node wrapped = Wrap(node);
+    const pugi::xml_node_type type = wrapped.type();
+    return type == pugi::node_pcdata || type == pugi::node_cdata || type == pugi::node_comment ? wrapped.value() : "";
+}
+
+} // namespace
+
+std::string TXMLNode::ValueUtf8() const { return OwnValue(FNode); }
+
+int32_t TXMLNode::ValueInt(int32_t defaultValue) const
+{
+    int64_t value = 0;
+    return RawInteger(OwnValue(FNode), value, false) ? static_cast<int32_t>(value) : defaultValue;
+}
+
 void TXMLNode::SetText(const String& text)
 {
     CheckValue(text, "text");
@@ -214,25 +261,14 @@ int64_t TXMLNode::AttributeInt64Strict(const char* name) const
     return value;
 }
 
-// Project files hold thousands of numeric attributes: a short one is read
-// through a string over a buffer on the stack, without a heap copy.
 bool TXMLNode::StrictInteger(const char* name, int64_t& value, bool wide) const
 {
     const pugi::xml_attribute attribute = Wrap(FNode).attribute(name);
-    if (!attribute) throw EConvertError(QStringLiteral("The attribute \"%1\" is missing").arg(FromUtf8(name)));
-    const char* raw = attribute.value();
-    char16_t units[32];
-    size_t length = 0;
-    for (; raw[length] != 0 && length < std::size(units) && static_cast<unsigned char>(raw[length]) < 0x80; ++length)
-        units[length] = static_cast<char16_t>(raw[length]);
-    const String text = raw[length] == 0 ? String::fromRawData(reinterpret_cast<const QChar*>(units), static_cast<qsizetype>(length)) : FromUtf8(raw);
-    return wide ? TryStrToInt64(text, value) : TryStrToIntWide(text, value);
+    if (!attribute) throw EConvertError(MissingAttribute(name));
+    return RawInteger(attribute.value(), value, wide);
 }
 
-String TXMLNode::NotAnInteger(const char* name) const
-{
-    return QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(FromUtf8(name), AttributeText(name));
-}
+String TXMLNode::NotAnInteger(const char* name) const { return NotAnIntegerAttribute(name, Wrap(FNode).attribute(name).value()); }
 
 void TXMLNode::SetAttribute(const String& name, const String& value)
 {
@@ -245,4 +281,44 @@ void TXMLNode::SetAttribute(const String& name, const String& value)
     pugi::xml_attribute attribute = node.attribute(key.c_str());
     if (!attribute) attribute = node.append_attribute(key.c_str());
     attribute.set_value(Utf8(value).c_str());
+}
+
+TXMLAttributes::TXMLAttributes(const TXMLNode& element, std::initializer_list<const char*> names)
+{
+    FCount = std::min(names.size(), Max_Names);
+    std::copy_n(names.begin(), FCount, FNames.begin());
+    if (FCount == 0) return;
+    size_t next = 0;
+    for (pugi::xml_attribute attribute = Wrap(element.FNode).first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const char* name = attribute.name();
+        size_t index = next;
+        for (size_t step = 0; step < FCount; ++step, index = index + 1 == FCount ? 0 : index + 1) {
+            // The first attribute of a name counts, as a search by name finds it.
+            if (!FValues[index] && std::strcmp(FNames[index], name) == 0) {
+                FValues[index] = attribute.value();
+                next = index + 1 == FCount ? 0 : index + 1;
+                break;
+            }
+        }
+    }
+}
+
+String TXMLAttributes::Text(size_t index) const { return FValues[index] ? FromUtf8(FValues[index]) : String(); }
+
+int64_t TXMLAttributes::Strict(size_t index, bool wide) const
+{
+    if (!FValues[index]) throw EConvertError(MissingAttribute(FNames[index]));
+    int64_t value = 0;
+    if (!RawInteger(FValues[index], value, wide)) throw EConvertError(NotAnIntegerAttribute(FNames[index], FValues[index]));
+    return value;
+}
+
+int32_t TXMLAttributes::IntStrict(size_t index) const { return static_cast<int32_t>(Strict(index, false)); }
+
+int64_t TXMLAttributes::Int64Strict(size_t index) const { return Strict(index, true); }
+
+int32_t TXMLAttributes::Int(size_t index, int32_t defaultValue) const
+{
+    int64_t value = 0;
+    return FValues[index] && RawInteger(FValues[index], value, false) ? static_cast<int32_t>(value) : defaultValue;
 }

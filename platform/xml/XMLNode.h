@@ -2,8 +2,11 @@
 
 #include "platform/core/Exception.h"
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
+#include <string>
 
 namespace pugi {
 struct xml_node_struct;
@@ -50,6 +53,12 @@ public:
     String Text() const;
     // Replaces an element's content by the text.
     void SetText(const String& text);
+    // For readers of large files, a text, CDATA or comment node's own value
+    // without a String made of it: its UTF-8 bytes, and its integer
+    // conversion (defaultValue when it is not a number). "" and the default
+    // for other kinds.
+    std::string ValueUtf8() const;
+    int32_t ValueInt(int32_t defaultValue) const;
 
     // Absent and empty are distinct: nullopt when the attribute is missing.
     std::optional<String> Attribute(const String& name) const;
@@ -70,10 +79,40 @@ public:
 
 private:
     friend class TXMLDocument;
+    friend class TXMLAttributes;
 
     explicit TXMLNode(pugi::xml_node_struct* node) : FNode(node) { }
     bool StrictInteger(const char* name, int64_t& value, bool wide) const;
     String NotAnInteger(const char* name) const;
 
     pugi::xml_node_struct* FNode = nullptr;
+};
+
+// The attributes of one element that a reader of a large file wants, found in
+// one pass over the element's attributes instead of one search per name.
+// Names are matched from the one after the last match, so attributes in the
+// order asked (the order the program writes them) cost one comparison each.
+class TXMLAttributes {
+public:
+    static constexpr size_t Max_Names = 12;
+
+    // At most Max_Names names, which must outlive the reader.
+    TXMLAttributes(const TXMLNode& element, std::initializer_list<const char*> names);
+
+    bool Has(size_t index) const { return FValues[index] != nullptr; }
+    // "" when absent.
+    String Text(size_t index) const;
+    // As TXMLNode's AttributeIntStrict and AttributeInt64Strict: EConvertError
+    // naming the attribute when absent or not a number.
+    int32_t IntStrict(size_t index) const;
+    int64_t Int64Strict(size_t index) const;
+    // defaultValue when absent or not a number.
+    int32_t Int(size_t index, int32_t defaultValue) const;
+
+private:
+    int64_t Strict(size_t index, bool wide) const;
+
+    std::array<const char*, Max_Names> FNames {};
+    std::array<const char*, Max_Names> FValues {};
+    size_t FCount = 0;
 };

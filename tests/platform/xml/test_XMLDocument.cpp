@@ -1,6 +1,7 @@
 #include "platform/xml/XMLDocument.h"
 
 #include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -337,4 +338,55 @@ TEST(XMLDocument, TextIsEscapedAndReadBackExactly)
     EXPECT_EQ(reread.FirstNode().AttributeText("v"), text);
     root.ChildNode("t").SetText("");
     EXPECT_EQ(root.ChildNode("t").ChildCount(), 0);
+}
+
+// The one-pass reader answers as the lookups by name do, whatever the order
+// of the attributes, for every kind of value and for duplicates.
+TEST(XMLDocument, OnePassAttributesAnswerAsLookupsByName)
+{
+    TXMLDocument document;
+    document.LoadFromXML("<r z=\"9\" n=\"$1F\" a=\"\" bad=\"12 \" big=\"$FFFFFFFFFF\" d=\"0001234567890\" neg=\" -5\" n=\"2\" u=\"\xC3\xA9t\xC3\xA9\"/>");
+    const TXMLNode root = document.FirstNode();
+    const char* const names[] = { "n", "a", "bad", "missing", "big", "d", "neg", "u", "z" };
+    const TXMLAttributes values(root, { "n", "a", "bad", "missing", "big", "d", "neg", "u", "z" });
+    for (size_t index = 0; index < std::size(names); ++index) {
+        const char* name = names[index];
+        SCOPED_TRACE(name);
+        EXPECT_EQ(values.Has(index), root.HasAttribute(name));
+        EXPECT_EQ(values.Text(index), root.AttributeText(name));
+        EXPECT_EQ(values.Int(index, 7), root.AttributeInt(name, 7));
+        const auto message = [](auto read) {
+            try {
+                return IntToStr(read());
+            } catch (const EConvertError& error) {
+                return error.Message();
+            }
+        };
+        EXPECT_EQ(message([&] { return values.IntStrict(index); }), message([&] { return root.AttributeIntStrict(name); }));
+        EXPECT_EQ(message([&] { return values.Int64Strict(index); }), message([&] { return root.AttributeInt64Strict(name); }));
+    }
+    EXPECT_EQ(values.Int64Strict(5), 1234567890LL);
+    EXPECT_EQ(values.IntStrict(0), 31);
+}
+
+TEST(XMLDocument, ATextNodesValueReadsWithoutAString)
+{
+    TXMLDocument document;
+    document.LoadFromXML("<r><n>0x10</n><m> 12</m><t>caf\xC3\xA9</t><e/><!--7--></r>");
+    const TXMLNode root = document.FirstNode();
+    const struct {
+        const char* element;
+        int32_t number;
+        const char* utf8;
+    } cases[] = { { "n", 16, "0x10" }, { "m", 12, " 12" }, { "t", -1, "caf\xC3\xA9" } };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.element);
+        const TXMLNode value = root.ChildNode(entry.element).Child(0);
+        EXPECT_EQ(value.ValueInt(-1), entry.number);
+        EXPECT_EQ(value.ValueUtf8(), entry.utf8);
+    }
+    // Elements and missing nodes have no value of their own.
+    EXPECT_EQ(root.ChildNode("n").ValueUtf8(), "");
+    EXPECT_EQ(root.ChildNode("e").Child(0).ValueInt(-1), -1);
+    EXPECT_EQ(root.Child(4).ValueInt(-1), 7);
 }
