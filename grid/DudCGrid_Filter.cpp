@@ -77,10 +77,13 @@ void TDudColumnGrid::DoFilterSelect(int32_t itemIndex)
     filter->SetCondition(condition);
     filter->SetCaseSensitive(item->FilterCaseSensitive());
     if (AutoFilterUpdate()) {
+        const int32_t hiddenBefore = NumHiddenRows();
         SetFilterActive(true);
         if (RowCount() != FixedRows() && !(RowCount() == 1 && FixedRowAlways()))
             SetRowEx(FixedRows());
-        DoFilterDone();
+        // Done only when the filter hid rows.
+        if (FilterActive() && NumHiddenRows() > hiddenBefore)
+            DoFilterDone();
     }
     FFilterCol = -1;
 }

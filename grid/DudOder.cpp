@@ -361,5 +361,18 @@ void TDudStringGrid::DisableEditing()
 
 TRect TDudStringGrid::UsedCells() const
 {
-    return TRect { 0, 0, AllColCount() - 1, RowCount() - 1 };
+    TRect used { ColCount(), RowCount(), 0, 0 };
+    for (int32_t row = 0; row < RowCount(); ++row) {
+        for (int32_t column = 0; column < ColCount(); ++column) {
+            if (GetCellEx(column, row).isEmpty())
+                continue;
+            used.Left = std::min(used.Left, column);
+            used.Top = std::min(used.Top, row);
+            used.Right = std::max(used.Right, column);
+            used.Bottom = std::max(used.Bottom, row);
+        }
+    }
+    if (used.Left > used.Right)
+        return TRect { 0, 0, 0, 0 };
+    return used;
 }

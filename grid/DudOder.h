@@ -36,6 +36,7 @@
 
 class TGridItem;
 class TFilter;
+class TFilterData;
 class TSortSettings;
 class TFloatingFooter;
 class TGrouping;
@@ -76,6 +77,13 @@ struct TCellPaint;
 // Real columns that take part in hiding; the visibility table has one entry
 // more, which stays shown.
 constexpr int32_t MaxHideableColumns = 512;
+
+// Told of every cell the grid's selection code visits.
+class RURevUvarudArivOrodar {
+public:
+    virtual ~RURevUvarudArivOrodar() = default;
+    virtual void CellSelected(int32_t aCol, int32_t aRow) = 0;
+};
 
 class TDudStringGrid : public TBaseGrid {
 public:
@@ -374,7 +382,7 @@ public:
     bool FilterActive() const { return FFilterActive; }
     void SetFilterActive(bool value);
     bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
-    void SetFilterDropDownAuto(bool value) { FFilterDropDownAuto = value; }
+    void SetFilterDropDownAuto(bool value) { SetRepainted(FFilterDropDownAuto, value); }
     bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
     void SetFilterDropDownCheck(bool value) { FFilterDropDownCheck = value; }
     const String& FilterDropDownClear() const { return FFilterDropDownClear; }
@@ -382,7 +390,12 @@ public:
     TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
     void SetFilterDropDownColumns(TFilterDropDownColumns value) { FFilterDropDownColumns = value; }
     int32_t FilterDropDownRow() const { return FFilterDropDownRow; }
-    void SetFilterDropDownRow(int32_t value) { FFilterDropDownRow = value; }
+    // Only a fixed row can show the filter buttons.
+    void SetFilterDropDownRow(int32_t value)
+    {
+        if (value < FixedRows())
+            SetRepainted(FFilterDropDownRow, value);
+    }
     bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
     void SetFilterNormalCellsOnly(bool value) { FFilterNormalCellsOnly = value; }
     bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
@@ -459,6 +472,8 @@ public:
     int32_t AutoNumberStart() const { return FAutoNumberStart; }
     void SetAutoNumberStart(int32_t value) { FAutoNumberStart = value; }
     int32_t GroupColumn() const { return FGroupColumn; }
+    // -1 ungroups, a column above 0 groups on it, 0 changes nothing.
+    void SetGroupColumn(int32_t value);
     bool FastPrint() const { return FFastPrint; }
     void SetFastPrint(bool value) { FFastPrint = value; }
     bool NoDefaultDraw() const { return FNoDefaultDraw; }
@@ -677,7 +692,7 @@ public:
     // Notifiers are told of changed cells in the order they registered.
     void RegisterNotifier(TGridChangeNotifier* notifier);
     void UnRegisterNotifier(TGridChangeNotifier* notifier);
-    virtual void RecalcAllFooters() { }
+    virtual void RecalcAllFooters() { CalcFooter(-1); }
     virtual void DoGridHint(int32_t aCol, int32_t aRow, String& hintText, String& wideHintText);
     virtual void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font);
     virtual void GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState state, TBrush& brush, TFont& font);
@@ -1019,6 +1034,102 @@ public:
     bool IsIgnoredColumn(int32_t aCol) const { return FIgnoreColumns->HasValue(aCol); }
     TIntList& IgnoreColumns() const { return *FIgnoreColumns; }
 
+    // ---- outline nodes (AddNode, RemoveNode, ExpandNode, ContractNode and
+    // the child-row operations take a real row; the rest display rows)
+    void AddNode(int32_t aRow, int32_t span);
+    void MarkSummaryRow(int32_t aRow);
+    void RemoveNode(int32_t aRow);
+    void RemoveAllNodes();
+    bool IsNode(int32_t aRow);
+    bool IsSummary(int32_t aRow);
+    bool GetNodeState(int32_t aRow);
+    void SetNodeState(int32_t aRow, bool value);
+    int32_t GetNodeLevel(int32_t aRow);
+    int32_t GetNodeSpan(int32_t aRow);
+    void SetNodeSpan(int32_t aRow, int32_t span);
+    void UpdateNodeSpan(int32_t aRow, int32_t delta);
+    int32_t GetSubNodeCount(int32_t aRow);
+    void UpdateSubNodeCount(int32_t aRow, int32_t delta);
+    // 0 on a node row, 1 on the last row of a span, 2 inside one.
+    int32_t GetNodeSpanType(int32_t aRow);
+    bool IsOnNodeGlyph(int32_t aRow, int32_t x);
+    void ExpandNode(int32_t aRow);
+    void ContractNode(int32_t aRow);
+    void ExpandAll();
+    void ContractAll();
+    int32_t GetParentRow(int32_t aRow);
+    void InsertNormalRow(int32_t aRow);
+    void RemoveNormalRow(int32_t aRow);
+    void InsertChildRow(int32_t aRow, int32_t insertAt);
+    void RemoveChildRow(int32_t aRow);
+
+    // ---- footers, change notifiers and the range the file writers export
+    // Repaints the floating footer.
+    void UpdateFooter();
+    // The one listener told of each cell the selection code visits.
+    void RegisterSelListener(const std::shared_ptr<RURevUvarudArivOrodar>& listener) { FISelect = listener; }
+    void UnRegisterSelListener(const std::shared_ptr<RURevUvarudArivOrodar>&) { FISelect.reset(); }
+    int32_t SaveStartCol() const { return FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols(); }
+    int32_t SaveEndCol() const { return FSaveFixedCells || FSaveFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1; }
+    int32_t SaveColCount() const { return FSaveFixedCells || FSaveFixedCols ? ColCount() : ColCount() - FixedCols() - FFixedRightCols; }
+    int32_t SaveStartRow() const { return FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows(); }
+    int32_t SaveEndRow() const { return FSaveFixedCells || FSaveFixedRows ? RowCount() - 1 : RowCount() - FFixedFooters - 1; }
+    int32_t SaveRowCount() const { return FSaveFixedCells || FSaveFixedRows ? RowCount() : RowCount() - FixedRows() - FFixedFooters; }
+    // The cell under a screen point, -1 outside the cells.
+    void ScreenToCell(TPoint point, int32_t& aCol, int32_t& aRow);
+    // Whether the point lies on a border the mouse may size.
+    bool IsOnSizingBorder(int32_t x, int32_t y);
+
+    // ---- grouping: group calculations write into each expanded group's
+    // summary row, or its header row without summaries
+    void GroupCalc(int32_t colIndex, int32_t method);
+    void GroupSum(int32_t colIndex);
+    void GroupAvg(int32_t colIndex);
+    void GroupMin(int32_t colIndex);
+    void GroupMax(int32_t colIndex);
+    void GroupCount(int32_t colIndex);
+    void GroupCustomCalc(int32_t colIndex);
+    void GroupDistinct(int32_t colIndex);
+    void GroupStdDev(int32_t colIndex);
+
+    // ---- filtering: each applied filter hides one more level of rows
+    void FilterRow(int32_t aRow);
+    void ApplyFilter();
+    // True while two or more levels stay applied.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // Type-ahead narrowing on a column, or on whole rows with column -1.
+    void NarrowDown(const String& condition, int32_t column);
+    int32_t FilterLevel() const { return FFilterLevel; }
+
+    // ---- search and replace; (-1, -1) is no cell
+    TPoint Find(TPoint startCell, const String& text, TFindParams params);
+    TPoint FindWide(TPoint startCell, const String& text, TFindParams params);
+    TPoint FindFirst(const String& text, TFindParams params);
+    TPoint FindNext();
+    // The number of cells changed.
+    int32_t Replace(const String& origText, const String& newText, TFindParams params);
+    // The first data row whose lookup cell starts with text (upper case).
+    int32_t Search(const String& text);
+    bool FindBusy() const { return FFindBusy; }
+    TPoint LastSearchCell() const { return SearchCell; }
+    // The search footer's actions on its text.
+    void SearchFooterEditChange(const String& text);
+    void SearchFooterFindNext(const String& text);
+    void SearchFooterFindPrevious(const String& text);
+    void SearchFooterClose();
+
+    // ---- column calculations over fromRow..toRow (-1: the data rows); a
+    // range past the shown rows is read in real rows, hidden ones included
+    double ColumnSum(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double ColumnAvg(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double ColumnMin(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double ColumnMax(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double ColumnDistinct(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double ColumnStdDev(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double ColumnCustomCalc(int32_t aCol, int32_t fromRow, int32_t toRow);
+    double DoGroupCalc(int32_t aCol, int32_t fromRow, int32_t toRow);
+
     // ---- typed access
     int32_t Ints(int32_t aCol, int32_t aRow) const { return GetInts(aCol, aRow); }
     void SetInts(int32_t aCol, int32_t aRow, int32_t value);
@@ -1156,7 +1267,7 @@ public:
     // What the cell's button leaves in the editor: text, or what
     // OnEllipsClick makes of it.
     virtual String DoEllipsClick(const String& text);
-    virtual bool MatchFilter(int32_t) { return true; }
+    virtual bool MatchFilter(int32_t aRow);
     virtual void PasteStarted() { }
     virtual void PasteDone() { }
     virtual void MarkPastedRowsModified(int32_t, int32_t) { }
@@ -1181,8 +1292,9 @@ public:
     virtual void NavigationChanged() { }
     virtual void GoToFirstRow() { SetRowEx(FixedRows()); }
     virtual bool AllowsFormattedClipboard() const { return FNavigation->AllowFmtClipboard(); }
-    virtual void DoFilterSelect(int32_t) { }
-    virtual void DoFilterCheck(int32_t) { }
+    virtual void DoFilterSelect(int32_t itemIndex);
+    // The checked entries of the check list become the column's conditions.
+    virtual void DoFilterCheck(TCheckListBox* checkList);
     virtual void PaintDesignHelper() { }
     virtual void DesignHelperClick() { }
     virtual void DoCheckBoxChange(int32_t aCol, int32_t aRow, bool state);
@@ -1199,10 +1311,10 @@ public:
     virtual void AssignCells(const TPersistent& source);
     virtual bool ValidateCell(const String& newValue);
     virtual bool ValidateCellWide(const String&) { return true; }
-    virtual void SubGroup(int32_t) { }
-    virtual void SubUnGroup() { }
-    virtual void Group(int32_t) { }
-    virtual void UnGroup() { }
+    virtual void SubGroup(int32_t colIndex);
+    virtual void SubUnGroup(int32_t colIndex);
+    virtual void Group(int32_t colIndex);
+    virtual void UnGroup();
     virtual void SaveColPositions() { }
     virtual void LoadColPositions() { }
     virtual void SetStyle(TVUVStyle) { }
@@ -1552,6 +1664,7 @@ protected:
     void WndProc(TMessage& message) override;
     // The current edit link is forgotten when it goes away.
     void Notification(TComponent* component, TOperation operation) override;
+    void LastRowChanged() override;
     void WMKeyDown(TMessage& message) override;
     void WMChar(TMessage& message) override;
     void WMSetFocus(TMessage& message) override;
@@ -1918,8 +2031,6 @@ private:
     friend class TDudRichEdit;
     friend class TFooterPanel;
     friend class TFloatingFooter;
-    // The value of one footer calculation over the rows given.
-    double FooterColumnValue(TColumnCalcType type, int32_t aCol, int32_t fromRow, int32_t toRow);
     void ShowRichEditor(const TRect& rect, int32_t realCol, int32_t aRow, TColor color, const TFont& font);
     void CommitRichEditor(int32_t realCol, int32_t aRow);
     void WMLButtonDown(TMessage& message);
@@ -1954,12 +2065,49 @@ private:
     bool ControlLookDropDownAlwaysVisible() const;
     bool ControlLookSpinButtonsAlwaysVisible() const;
     bool BackGroundIsGradient() const;
+    // ---- outline nodes
+    TCellGraphic* NodeGraphic(int32_t aRow);
+    int32_t NextNodeRow(int32_t fromRow);
+    // One past the last display row of the node's span.
+    int32_t NodeSpanEnd(int32_t aRow);
+    void LowerSpanLevels(int32_t aRow, int32_t span);
+    void ExpandOneNode(int32_t aRow);
+    void HideDisplayRows(int32_t fromRow, int32_t toRow);
+    void GrowNodeChain(int32_t parent);
+    // ---- grouping
+    int32_t GroupTextColumn() const { return FGroupColumn == 1 ? 2 : 1; }
+    void ColorGroupRow(int32_t aRow, bool header);
+    void ColorGroupCell(int32_t aCol, int32_t aRow, bool header);
+    void AddSummaryRow(int32_t aRow);
+    void MergeGroupRows();
+    void CloseSubGroup(int32_t header, int32_t aRow, int32_t colIndex);
+    // ---- filtering
+    String FilterCellText(const TFilterData& condition, int32_t aRow);
+    bool MatchFilterData(const TFilterData& condition, int32_t aRow);
+    void RestoreFilterLevel();
+    bool FilterColumnValid() const { return FFilterCol >= 0 && FFilterCol < AllColCount(); }
+    // ---- search
+    TPoint FindCell(TPoint startCell, const String& text, TFindParams params, bool wide);
+    bool MatchFindCell(int32_t aCol, int32_t aRow, const String& text, TFindParams params, bool wide);
+    void ScrollAfterFind(int32_t footerRows, int32_t step);
+    TFindParams SearchFooterParams(bool backward) const;
+    bool FFindBusy = false;
+    std::shared_ptr<RURevUvarudArivOrodar> FISelect;
+    // ---- column calculations
+    void NormalizeCalcRange(int32_t& fromRow, int32_t& toRow) const;
+    bool CalcRowsAreReal(int32_t toRow) const;
+    bool CalcCountsRow(int32_t aCol, int32_t displayRow, bool hidden);
+    double CalcFloat(int32_t aCol, int32_t aRow, bool realRows) const;
+    void VisitCalcValues(int32_t aCol, int32_t fromRow, int32_t toRow, bool realRows,
+        const std::function<void(double)>& visit);
+    double CalcColumn(TColumnCalcType type, int32_t aCol, int32_t fromRow, int32_t toRow, bool realRows);
     // The hidden-row store: a stored row owns its cell properties.
     TGridItem& StoreRow(int32_t storeIndex, int32_t displayRow);
     void RestoreRow(int32_t storeIndex, int32_t displayRow);
     void DiscardStoredRow(int32_t storeIndex);
     void DiscardStoredRows();
     int32_t StoredRowsBelow(int32_t realRow) const;
+    std::vector<int32_t> RealRowsOf(const TIntList& displayRows) const;
     // The store position of the last row stored under that index, or -1.
     int32_t StoredRowIndex(int32_t realRow) const;
     // The row that held aRow before sorting.

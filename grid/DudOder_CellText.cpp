@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_Settings.h"
 #include "grid/base/RovIvir.h"
 #include "grid/base/RovIvir_Draw.h"
 #include "platform/core/Format.h"
@@ -7,15 +8,24 @@
 void TDudStringGrid::GetDisplText(int32_t aCol, int32_t aRow, String& value) const
 {
     TBaseGrid::GetDisplText(aCol, aRow, value);
-    if (!FURLShowInText)
-        return;
-    for (const char* prefix : { "HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://" }) {
-        String anchored;
-        if (AddUrlAnchor(value, QString::fromLatin1(prefix), anchored)) {
-            value = anchored;
-            return;
+    if (FURLShowInText) {
+        for (const char* prefix : { "HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://" }) {
+            String anchored;
+            if (AddUrlAnchor(value, QString::fromLatin1(prefix), anchored)) {
+                value = anchored;
+                break;
+            }
         }
     }
+    if (!FGrouping->ShowGroupCount() || aCol != 1 || aRow < 0)
+        return;
+    const auto* node = dynamic_cast<const TCellGraphic*>(GraphicOfProps(GetGridObject(0, aRow)));
+    if (!node || node->CellType() != ctNode)
+        return;
+    // The header counts its data rows: neither itself nor its sub-node headers.
+    const int32_t count = node->CellIndex() - node->CellErrFrom() - 1;
+    const String& format = FGrouping->GroupCountFormat();
+    value += format.isEmpty() ? QStringLiteral(" (%1)").arg(count) : Format(format, { count });
 }
 
 String TDudStringGrid::GetFormattedCell(int32_t aCol, int32_t aRow)

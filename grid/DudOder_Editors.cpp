@@ -415,6 +415,8 @@ void TDudStringGrid::DoCellChanging(int32_t newCol, int32_t newRow, bool& allow)
 
 bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
 {
+    if (FISelect)
+        FISelect->CellSelected(aCol, aRow);
     const TGridRect oldSelection = Selection();
     const bool hasIndicator = !FRowIndicator->Empty() && FixedCols() > 0;
     if (FForceSel) {

@@ -4,13 +4,15 @@
 #include "grid/DudOder_GridData.h"
 
 #include <algorithm>
-#include <cmath>
-#include <set>
+#include <cstdlib>
 #include <vector>
 
 // The floating footer's totals: each column's calculation, kept in the cell
 // properties of its cell in the last row, is worked out again whenever cells
 // or the row count change, so the totals always describe the rows above.
+// The calculations themselves are the grid's column calculations
+// (DudOder_ColumnCalc.cpp), which the group summaries use as well. Also the
+// position queries of the mouse code.
 
 void TDudStringGrid::DoCellsChanged(const TRect& cells)
 {
@@ -51,84 +53,79 @@ void TDudStringGrid::CalcFloatingFooter(int32_t aCol)
         || !FFloatingFooter->EnableCalculation())
         return;
     const int32_t footerRow = RowCount() - 1;
+    const int32_t hidden = FFloatingFooter->CalculateHiddenRows() ? NumHiddenRows() : 0;
+    // With hidden rows the range is read in real rows, where the footer row
+    // comes last, so the footer never counts itself.
+    const bool realRows = hidden > 0;
     const int32_t fromRow = FixedRows();
-    int32_t toRow = RowCount() - 2;
-    if (FFloatingFooter->CalculateHiddenRows())
-        toRow += NumHiddenRows();
+    const int32_t toRow = footerRow - 1 + hidden;
     const int32_t first = aCol < 0 ? 0 : aCol;
     const int32_t last = aCol < 0 ? AllColCount() - 1 : std::min(aCol, AllColCount() - 1);
     for (int32_t col = first; col <= last; ++col) {
         const TColumnCalcType type = FFloatingFooter->GetColumnCalc(col);
-        switch (type) {
-        case acNONE:
-        case acSPREAD:
-            break;
-        case acCOUNT:
-            SetInts(col, footerRow, std::max(0, toRow - fromRow + 1));
-            break;
-        case acCUSTOM: {
-            String value;
-            if (OnFooterCalc)
-                OnFooterCalc(this, col, footerRow, value);
-            else if (FFloatingFooter->OnCalcFooter)
-                FFloatingFooter->OnCalcFooter(this, col, footerRow, value);
-            SetCellEx(col, footerRow, value);
-            break;
-        }
-        default:
-            SetFloats(col, footerRow, FooterColumnValue(type, col, fromRow, toRow));
-            break;
+        try {
+            switch (type) {
+            case acNONE:
+            case acSPREAD:
+                break;
+            case acCOUNT:
+                SetInts(col, footerRow, std::max(0, toRow - fromRow + 1));
+                break;
+            case acCUSTOM: {
+                String value;
+                if (OnFooterCalc)
+                    OnFooterCalc(this, col, footerRow + hidden, value);
+                else if (FFloatingFooter->OnCalcFooter)
+                    FFloatingFooter->OnCalcFooter(this, col, footerRow + hidden, value);
+                SetCellEx(col, footerRow, value);
+                break;
+            }
+            case acSUM:
+            case acAVG:
+            case acMIN:
+            case acMAX:
+            case acDISTINCT:
+            case acSTDDEV:
+                SetFloats(col, footerRow, CalcColumn(type, col, fromRow, toRow, realRows));
+                break;
+            }
+        } catch (const EDudOderError&) {
+            // A column whose first row or any row of a deviation holds no
+            // number keeps the total it had; painting goes on.
         }
     }
     if (FFooterPanel)
         FFooterPanel->Invalidate();
 }
 
-// Rows past the displayed ones are counted as real rows, hidden ones
-// included; a cell that is not a number does not count, and an empty range
-// gives 0 for every calculation.
-double TDudStringGrid::FooterColumnValue(TColumnCalcType type, int32_t aCol, int32_t fromRow, int32_t toRow)
+void TDudStringGrid::UpdateFooter()
 {
-    const bool realRows = toRow > RowCount() - 2;
-    if (type == acDISTINCT) {
-        std::set<String> texts;
-        for (int32_t row = fromRow; row <= toRow; ++row)
-            texts.insert((realRows ? GetCellsEx(aCol, row) : GetCellEx(aCol, row)).toUpper());
-        return static_cast<double>(texts.size());
-    }
-    std::vector<double> values;
-    for (int32_t row = fromRow; row <= toRow; ++row) {
-        const int32_t displayRow = realRows ? DisplRowIndex(row) : row;
-        if (displayRow >= 0 && IsMergedCell(aCol, displayRow) && !IsBaseCell(aCol, displayRow))
-            continue;
-        try {
-            values.push_back(realRows ? GetAllFloats(aCol, row) : GetFloats(aCol, row));
-        } catch (const EDudOderError&) {
-        }
-    }
-    double sum = 0;
-    for (const double value : values)
-        sum += value;
-    const int32_t rows = toRow - fromRow + 1;
-    switch (type) {
-    case acSUM:
-        return sum;
-    case acAVG:
-        return rows > 0 ? sum / rows : 0;
-    case acMIN:
-        return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
-    case acMAX:
-        return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
-    case acSTDDEV: {
-        if (rows <= 0)
-            return 0;
-        const double average = sum / rows;
-        double squares = 0;
-        for (const double value : values)
-            squares += (value - average) * (value - average);
-        return std::sqrt(squares / rows);
-    }
-    default:
-        return 0;
-    }
+    if (FFooterPanel)
+        FFooterPanel->Invalidate();
+}
+
+void TDudStringGrid::LastRowChanged()
+{
+    TBaseGrid::LastRowChanged();
+    UpdateFooter();
+}
+
+void TDudStringGrid::ScreenToCell(TPoint point, int32_t& aCol, int32_t& aRow)
+{
+    const TPoint client = ScreenToClient(point);
+    MouseToCell(client.X, client.Y, aCol, aRow);
+}
+
+bool TDudStringGrid::IsOnSizingBorder(int32_t x, int32_t y)
+{
+    int32_t aCol = -1;
+    int32_t aRow = -1;
+    MouseToCell(x, y, aCol, aRow);
+    if (aCol < 0 || aRow < 0)
+        return false;
+    const TRect cell = CellRect(aCol, aRow);
+    if (aCol <= FixedCols() && Options().Contains(goRowSizing))
+        return std::abs(y - cell.Top) < 4 || std::abs(y - cell.Bottom) < 4;
+    return aRow <= FixedRows() && Options().Contains(goColSizing)
+        && (std::abs(x - cell.Left) < 4 || std::abs(x - cell.Right) < 4);
 }

@@ -116,11 +116,33 @@ void TDudStringGrid::HideRowsEx(int32_t fromRow, int32_t toRow)
     CellControlsUpdate(false);
 }
 
+// The real rows of ascending display rows, in one walk over the store.
+std::vector<int32_t> TDudStringGrid::RealRowsOf(const TIntList& displayRows) const
+{
+    std::vector<int32_t> stored;
+    for (int32_t index = 0; index < FGridItems->Count(); ++index)
+        stored.push_back(ItemAt(*FGridItems, index).Idx());
+    std::sort(stored.begin(), stored.end());
+    stored.erase(std::unique(stored.begin(), stored.end()), stored.end());
+    std::vector<int32_t> reals;
+    size_t below = 0;
+    for (int32_t index = 0; index < displayRows.Count(); ++index) {
+        const int32_t display = displayRows.Items(index);
+        while (below < stored.size() && stored[below] <= display + static_cast<int32_t>(below))
+            ++below;
+        reals.push_back(display + static_cast<int32_t>(below));
+    }
+    return reals;
+}
+
 void TDudStringGrid::HideRowList(const TIntList& rowList)
 {
+    // Stored under their real index, so that rows hidden by other means
+    // (contracted nodes, earlier levels) and these rows come back in order.
+    const std::vector<int32_t> reals = RealRowsOf(rowList);
     for (int32_t index = 0; index < rowList.Count(); ++index) {
         TGridItem& item = StoreRow(FGridItems->Count(), rowList.Items(index));
-        item.SetIdx(rowList.Items(index));
+        item.SetIdx(reals[static_cast<size_t>(index)]);
         item.SetLevel(FFilterLevel);
     }
     ++FFilterLevel;
@@ -189,11 +211,19 @@ void TDudStringGrid::UnHideRowList()
     // The rows of the level, visited from the highest index down whatever
     // order the store holds them in.
     std::vector<std::pair<int32_t, TGridItem*>> rows;
+    std::vector<int32_t> staying;
     for (int32_t index = 0; index < FGridItems->Count(); ++index) {
         TGridItem& item = ItemAt(*FGridItems, index);
         if (item.Level() >= level)
             rows.emplace_back(item.Idx(), &item);
+        else
+            staying.push_back(item.Idx());
     }
+    // A row comes back at its real index less the rows that stay hidden
+    // above it.
+    std::sort(staying.begin(), staying.end());
+    for (auto& row : rows)
+        row.first -= static_cast<int32_t>(std::lower_bound(staying.begin(), staying.end(), row.first) - staying.begin());
     std::stable_sort(rows.begin(), rows.end(), [](const auto& left, const auto& right) { return left.first > right.first; });
     if (Row() >= RowCount())
         MoveColRow(FixedCols(), FixedRows(), true, true);

@@ -769,7 +769,7 @@ void TDudStringGrid::QSortIndexed()
 // column 0's cell properties.
 bool TDudStringGrid::IsNodeRow(int32_t aRow)
 {
-    return aRow >= 0 && GetCellType(0, aRow) == ctNode;
+    return IsNode(aRow);
 }
 
 int32_t TDudStringGrid::NodeLevelOf(int32_t aRow) const

@@ -221,7 +221,3 @@ void TDudStringGrid::SetBorderColor(TColor value)
     SetRepainted(FBorderColor, value);
 }
 
-void TDudStringGrid::SetFilterActive(bool value)
-{
-    FFilterActive = value;
-}

@@ -113,6 +113,28 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 // Scoped: the tab strip's draw states share its names in dialogs that hold both.
 enum class TDragScrollDirection { dsNone, dsUp, dsDown, dsLeft, dsRight };
+// What a search compares and where it walks.
+enum class TFindParameters {
+    fnMatchCase,
+    fnMatchFull,
+    fnMatchRegular,
+    fnDirectionLeftRight,
+    fnMatchStart,
+    fnFindInCurrentRow,
+    fnFindInCurrentCol,
+    fnIncludeFixed,
+    fnAutoGoto,
+    fnIgnoreHTMLTags,
+    fnBackward,
+    fnIncludeHiddenColumns,
+    fnFindInPresetCol,
+    fnFindInPresetRow,
+    fnSelectedCells,
+    fnIncludeHiddenRows,
+};
+using TFindParams = TSetOf<TFindParameters>;
+using enum TFindParameters;
+
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 

@@ -25,6 +25,7 @@
 #include "tools/screenshot/DatePickerForm.h"
 #include "tools/screenshot/FooterSumForm.h"
 #include "tools/screenshot/FrameRows.h"
+#include "tools/screenshot/OutlineGridForm.h"
 #include "tools/screenshot/SearchFooterForm.h"
 #include "tools/screenshot/SortGridForm.h"
 #include "tools/screenshot/TabDragForm.h"
@@ -184,6 +185,13 @@ TForm* MakeSearchFooterForm()
 }
 void PrepareSearchFooterForm(TForm& form) { static_cast<TSearchFooterForm&>(form).SearchAndEdit(); }
 
+TForm* MakeOutlineGridForm()
+{
+    Kept.push_back(std::make_unique<TOutlineGridForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareOutlineGridForm(TForm& form) { static_cast<TOutlineGridForm&>(form).GroupByRoom(); }
+
 // The editor with the first device selected and a variable of its second profile.
 void Prepare_EnOcean_Editor(TForm&)
 {
@@ -237,6 +245,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "sort-grid", MakeSortGridForm, PrepareSortGridForm },
     { "footer-sum", MakeFooterSumForm, PrepareFooterSumForm },
     { "search-footer", MakeSearchFooterForm, PrepareSearchFooterForm },
+    { "outline-grid", MakeOutlineGridForm, PrepareOutlineGridForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
