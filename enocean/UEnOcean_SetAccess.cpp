@@ -68,6 +68,7 @@ TFEnOcean_SetAccess::TFEnOcean_SetAccess(TComponent* owner) : TForm(owner)
     Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrNone);
     Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
+    Btn_Cancel->SetCancel(true);
 
     L_ID_Devices_List = New_EnOcean_Control<TLabel>(this, "L_ID_Devices_List", 12, Title_Band_Height + 8, 260, 16);
     LB_ID_Devices_List = New_EnOcean_Control<TListBox>(this, "LB_ID_Devices_List", 12, Title_Band_Height + 26, 264,

@@ -137,6 +137,7 @@ TFEnOcean_SetAccess2::TFEnOcean_SetAccess2(TComponent* owner) : TForm(owner)
     Btn_OK = New_Band_Button(P_Button, "Btn_OK", 108, mrNone);
     Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
+    Btn_Cancel->SetCancel(true);
     Btn_Scan = New_Band_Button(P_Button, "Btn_Scan", 204, mrNone);
     Btn_Scan->SetVisible(false);
 

@@ -128,6 +128,7 @@ TFEnOcean_Variable_SAck::TFEnOcean_Variable_SAck(TComponent* owner) : TForm(owne
     Btn_OK->SetCaption(QStringLiteral("OK"));
     Btn_OK->OnClick = [this](TComponent* sender) { Btn_OKClick(sender); };
     Btn_Cancel = New_Band_Button(P_Button, "Btn_Cancel", 12, mrCancel);
+    Btn_Cancel->SetCancel(true);
     Btn_Cancel->SetCaption(QStringLiteral("Cancel"));
 
     OnCreate = [this](TComponent* sender) { FormCreate(sender); };

@@ -1,5 +1,8 @@
 #include "EnOceanTest.h"
 
+#include "enocean/UEnOcean_SetAccess.h"
+#include "enocean/UEnOcean_Variable_SAck.h"
+
 namespace {
 
 class DeviceDialogTest : public EnOceanTest {
@@ -102,3 +105,23 @@ TEST_F(DeviceDialogTest, TheFixedListsAndLimitsAreThoseOfTheDevice)
 }
 
 } // namespace
+
+TEST_F(DeviceDialogTest, EscCancelsEveryEnOceanDialog)
+{
+    const struct {
+        const char* name;
+        TForm* form;
+    } dialogs[] = {
+        { "device", FEnOcean_Device },
+        { "variable", FEnOcean_Variable },
+        { "Smart ACK variable", FEnOcean_Variable_SAck },
+        { "editor", FEnOcean_SetAccess2 },
+        { "first editor", FEnOcean_SetAccess },
+    };
+    for (const auto& entry : dialogs) {
+        SCOPED_TRACE(entry.name);
+        entry.form->SetModalResult(mrNone);
+        EXPECT_NE(entry.form->Perform(CM_DIALOGKEY, VK_ESCAPE, 0), 0);
+        EXPECT_EQ(entry.form->ModalResult(), mrCancel);
+    }
+}
