@@ -480,6 +480,10 @@ bool TCustomGrid::SelectCell(int32_t aCol, int32_t aRow)
 
 void TCustomGrid::InvalidateRect(TGridRect cells)
 {
+    // Nothing to repaint on a grid not shown or under the redraw lock: filling
+    // a hidden grid cell by cell must not measure every cell.
+    if (!Widget()->isVisible() || !Widget()->updatesEnabled())
+        return;
     // A hidden selection lies past the last cell.
     cells.Right = std::min(cells.Right, ColCount() - 1);
     cells.Bottom = std::min(cells.Bottom, RowCount() - 1);
