@@ -65,9 +65,10 @@ constexpr TTable_Column Sub_Columns[] = {
     { 1428, edNormal, 220, "Mnemonic", Required, 1432 },
 };
 
+// No click handler; the hints leave the grid's own text outside the titles.
 constexpr TTable_Grid Grids[] = {
-    { "ACG_Pub", "MQTT_Publish", 1024, Pub_Columns, 1, true, false },
-    { "ACG_Sub", "MQTT_Subscribe", 1024, Sub_Columns, 1, true, false },
+    { "ACG_Pub", "MQTT_Publish", 1024, Pub_Columns, 1, true, false, true, true, hrKeepOutside },
+    { "ACG_Sub", "MQTT_Subscribe", 1024, Sub_Columns, 1, true, false, true, true, hrKeepOutside },
 };
 
 constexpr TTable_Layout Editor_Layout = {

@@ -172,9 +172,12 @@ TEST_F(MQTTSetTopicTest, HintsFollowTheRealColumn)
         FEditor->GridHint(entry.Grid, 0, Display_Col(*entry.Grid, entry.Col), hint);
         EXPECT_EQ(hint, Text(entry.Hint));
     }
+    // Outside the titles the grid's own text stays.
     String hint = QStringLiteral("grid's own");
     FEditor->GridHint(FEditor->ACG_Pub, 2, 1, hint);
-    EXPECT_TRUE(hint.isEmpty());
+    EXPECT_EQ(hint, QStringLiteral("grid's own"));
+    EXPECT_FALSE(FEditor->ACG_Pub->OnClickCell);
+    EXPECT_TRUE(FEditor->ACG_Sub->OnGridHint);
 }
 
 TEST_F(MQTTSetTopicTest, TemplateMarksComeInPairs)
