@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/graphics/SetOf.h"
+#include "platform/ui/BiDi.h"
 
 #include <cstdint>
 
@@ -34,8 +35,6 @@ using enum TSlantTabsEaseType;
 enum class TTabOrientation { toTop, toBottom };
 using enum TTabOrientation;
 
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-using enum TBiDiMode;
 
 constexpr bool IsRightToLeft(TBiDiMode mode) { return mode == bdRightToLeft || mode == bdRightToLeftNoAlign; }
 

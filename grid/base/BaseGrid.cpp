@@ -629,7 +629,9 @@ TRect TBaseGrid::CellRect(int32_t aCol, int32_t aRow) const
         if (props->Control())
             return CalcCellRect(aCol, aRow);
     }
-    return TObjStringGrid::CellRect(aCol, aRow);
+    // The platform's rectangle is cut to the view; the cell keeps its size.
+    const TRect shown = TObjStringGrid::CellRect(aCol, aRow);
+    return Bounds(shown.Left, shown.Top, ColWidths(aCol), RowHeights(aRow));
 }
 
 TPoint TBaseGrid::CellSize(int32_t aCol, int32_t aRow) const

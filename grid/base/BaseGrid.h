@@ -7,6 +7,7 @@
 #include "platform/core/Collection.h"
 #include "platform/core/Component.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/ui/BiDi.h"
 #include "platform/ui/Grids.h"
 
 #include <cstdint>
@@ -332,6 +333,11 @@ public:
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool wordWrap) { FWordWrap = wordWrap; }
     int32_t MergeCount() const { return FMergeCount; }
+    // A right-to-left grid draws its lines and selection one pixel over,
+    // where its mirrored cells meet, and redraws whole on a cell change.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode mode) { FBiDiMode = mode; }
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
 
     TDudOderUndoRedo* UndoRedo() const { return FUndoRedo; }
     void SetUndoRedo(TDudOderUndoRedo* undoRedo);
@@ -483,6 +489,7 @@ private:
     bool FScreenPass = false;
     TDudOderUndoRedo* FUndoRedo = nullptr;
     bool FWordWrap = true;
+    TBiDiMode FBiDiMode = bdLeftToRight;
     bool FActiveRowShow = false;
     TColor FActiveRowColor = clInfoBk;
     TColor FActiveRowColorTo = clNone;

@@ -173,8 +173,9 @@ void TBaseGrid::PaintGridCell(TCanvas& canvas, int32_t aCol, int32_t aRow, TRect
         canvas.LineTo(rect.Right - halfWidth + 1, rect.Bottom - halfWidth);
     }
     if ((options.Contains(goVertLine) && !fixed) || (options.Contains(goFixedVertLine) && fixed)) {
-        canvas.MoveTo(rect.Right - halfWidth, rect.Bottom - halfWidth);
-        canvas.LineTo(rect.Right - halfWidth, rect.Top - halfWidth);
+        const int32_t x = rect.Right - halfWidth + (UseRightToLeftAlignment() ? 1 : 0);
+        canvas.MoveTo(x, rect.Bottom - halfWidth);
+        canvas.LineTo(x, rect.Top - halfWidth);
     }
 
     if (full) {
@@ -211,6 +212,10 @@ void TBaseGrid::SelectionLook(TCanvas& canvas, int32_t aCol, const TRect& rect)
         ++area.Bottom;
     if (!options.Contains(goVertLine))
         ++area.Right;
+    if (UseRightToLeftAlignment()) {
+        ++area.Right;
+        ++area.Bottom;
+    }
     const bool focused = Focused() || options.Contains(goDrawFocusSelected);
     const TSelectionLook& look = focused ? FocusedSelectionLooks[FSelectionStyle] : UnfocusedSelectionLook;
     DrawStyledSelection(canvas, look.FillFrom, look.FillTo, look.MirrorFrom, look.MirrorTo, look.InnerTop,
@@ -279,6 +284,12 @@ void TBaseGrid::TopLeftChanged()
 
 bool TBaseGrid::SelectCell(int32_t aCol, int32_t aRow)
 {
+    // Mirrored cells are not where the rectangles say: all of it is redrawn.
+    if (UseRightToLeftAlignment()) {
+        const bool result = TObjStringGrid::SelectCell(aCol, aRow);
+        Invalidate();
+        return result;
+    }
     RepaintCell(Col(), Row());
     const bool result = TObjStringGrid::SelectCell(aCol, aRow);
     RepaintCell(aCol, aRow);

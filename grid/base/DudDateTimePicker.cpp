@@ -31,6 +31,21 @@ TDateTime WholeSeconds(TDateTime value)
 
 } // namespace
 
+TRect TimePartBounds(const TTimePartLook& look, int32_t width, int32_t height, int32_t textWidth)
+{
+    const int32_t w = textWidth + 31;
+    if (!look.VistaOrLater)
+        return Bounds(width - w - 21, -2, w, height);
+    const int32_t b = look.Bevel ? 4 : 0;
+    if (!look.ComCtl6 || !look.ThemeApi)
+        return Bounds(width - w - b - 23, -2, w, height - b);
+    if (!look.ThemeActive)
+        return Bounds(width - w - b - 21, 2, w, height - b - 4);
+    if (look.Metro)
+        return Bounds(width - w - b - 21, 1, w, height - b - 2);
+    return Bounds(width - w - b - 34, 1, w, height - b - 2);
+}
+
 uint32_t DTPShiftFocusMessage()
 {
     static const uint32_t message = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));
@@ -119,9 +134,46 @@ TDudDateTimePicker::TDudDateTimePicker(TComponent* owner) : TCustomDateTimePicke
     SetBorderStyle(bsSingle);
     SetCtl3D(true);
     CreateTimePicker();
+    FLabelFont.OnChange = [this](TFont*) {
+        if (FLabel)
+            UpdateLabel();
+    };
 }
 
-TDudDateTimePicker::~TDudDateTimePicker() { Destroying(); }
+TDudDateTimePicker::~TDudDateTimePicker()
+{
+    Destroying();
+    FLabelFont.OnChange = nullptr;
+}
+
+uint32_t TDudDateTimePicker::GetVersionNr() const { return 0x01020000; }
+
+void TDudDateTimePicker::Loaded()
+{
+    TCustomDateTimePicker::Loaded();
+    CreateTimePicker();
+    UpdateTimePicker();
+    if (!Checked()) {
+        SetChecked(false);
+        if (FTimePicker)
+            FTimePicker->SetEnabled(false);
+    }
+    if (!FLabel)
+        return;
+    if (!FLabelAlwaysEnabled)
+        FLabel->SetEnabled(Enabled());
+    UpdateLabel();
+    if (ParentFont())
+        FLabel->SetFont(Font());
+    FParentFnt = ParentFont();
+    UpdateLabel();
+}
+
+void TDudDateTimePicker::SetLabelFont(const TFont& font)
+{
+    if (!ParentFont())
+        FLabelFont.Assign(font);
+}
 
 void TDudDateTimePicker::Notification(TComponent* component, TOperation operation)
 {
@@ -147,7 +199,12 @@ void TDudDateTimePicker::SetDudKind(TDudDateTimeKind kind)
     UpdateTimePicker();
 }
 
-TDateTime TDudDateTimePicker::DateTime() const { return TDateTimePicker::DateTime(); }
+TDateTime TDudDateTimePicker::DateTime()
+{
+    if (FTimePicker)
+        TDateTimePicker::SetTime(FTimePicker->Time());
+    return TDateTimePicker::DateTime();
+}
 
 void TDudDateTimePicker::SetDateTime(TDateTime value)
 {
@@ -275,8 +332,12 @@ void TDudDateTimePicker::UpdateTimePicker()
     TRect measured = Rect(0, 0, 1000, 200);
     Canvas().SetFont(Font());
     Canvas().DrawText(FTimePicker->Text().left(255), measured, DT_CALCRECT | DT_SINGLELINE);
-    const int32_t width = measured.Width() + 31;
-    FTimePicker->SetBounds(Width() - width - 21, 2, width, std::max(Height() - 4, 1));
+    // The platform's controls have no bevels.
+    const TTimePartLook look { IsVistaOrLater(), IsComCtl6(), DudThemeLibrary().Loaded(), VisualStylesActive(),
+        MetroStyle(), false };
+    TRect bounds = TimePartBounds(look, Width(), Height(), measured.Width());
+    bounds.Bottom = std::max(bounds.Bottom, bounds.Top + 1);
+    FTimePicker->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
 }
 
 void TDudDateTimePicker::SyncTimePickerEnabled()
@@ -383,6 +444,13 @@ void TDudDateTimePicker::CMColorChanged(TMessage& message)
 void TDudDateTimePicker::CMFontChanged(TMessage& message)
 {
     TCustomDateTimePicker::CMFontChanged(message);
+    if (FLabel && ParentFont() && (ComponentState() & csLoading) != 0)
+        FLabel->SetFont(Font());
+}
+
+void TDudDateTimePicker::CMParentFontChanged(TMessage& message)
+{
+    TCustomDateTimePicker::CMParentFontChanged(message);
     if (FLabel && ParentFont())
         FLabel->SetFont(Font());
 }
@@ -478,7 +546,7 @@ void TDudDateTimePicker::CreateLabel()
 void TDudDateTimePicker::UpdateLabel()
 {
     FLabel->SetTransparent(FLabelTransparent);
-    FLabel->SetFont(ParentFont() ? Font() : FLabelFont);
+    FLabel->SetFont(FParentFnt ? Font() : FLabelFont);
     FLabel->Canvas().SetFont(FLabel->Font());
     const int32_t captionWidth = FLabel->Canvas().TextWidth(FLabel->Caption());
     const TPoint place = LabelPlacement(FLabelPosition, BoundsRect(), captionWidth,

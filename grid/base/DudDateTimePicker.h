@@ -47,6 +47,21 @@ private:
 enum class TDudDateTimeKind { dkDate, dkTime, dkDateTime };
 using enum TDudDateTimeKind;
 
+// What decides where the time part sits in the control's right edge.
+struct TTimePartLook {
+    bool VistaOrLater = true;
+    bool ComCtl6 = true;
+    bool ThemeApi = false;
+    bool ThemeActive = false;
+    bool Metro = false;
+    // A bevel is set (inner or outer) with a bevel kind.
+    bool Bevel = false;
+};
+
+// The time part's bounds, right-aligned in a control of that size, for a
+// time part textWidth + 31 pixels wide.
+TRect TimePartBounds(const TTimePartLook& look, int32_t width, int32_t height, int32_t textWidth);
+
 class TDudDateTimePicker : public TCustomDateTimePicker {
 public:
     explicit TDudDateTimePicker(TComponent* owner);
@@ -57,8 +72,9 @@ public:
     // The time part's picker while both are shown; null otherwise.
     TCustomDateTimePicker* TimePicker() const { return FTimePicker; }
 
-    // Whole seconds: milliseconds are dropped.
-    TDateTime DateTime() const;
+    // Whole seconds: milliseconds are dropped. The time part's time is
+    // taken into the value first.
+    TDateTime DateTime();
     virtual void SetDateTime(TDateTime value);
     // The control's own time of day stays.
     void SetDate(TDateTime value);
@@ -84,12 +100,19 @@ public:
     void SetLabelAlwaysEnabled(bool alwaysEnabled);
     bool FocusLabel() const { return FFocusLabel; }
     void SetFocusLabel(bool focusLabel) { FFocusLabel = focusLabel; }
+    // The label's font while the control does not lend it its own
+    // (ParentFont); changing it re-places the label.
+    TFont& LabelFont() { return FLabelFont; }
+    // Taken only while ParentFont is off.
+    void SetLabelFont(const TFont& font);
 
     TNotifyEvent OnTimeChange;
     TNotifyEvent OnLabelClick;
     TNotifyEvent OnLabelDblClick;
 
 protected:
+    uint32_t GetVersionNr() const override;
+    void Loaded() override;
     virtual void DoChange();
     virtual void DoClick();
     virtual void TimePickerKeyPress(TChar& key);
@@ -103,6 +126,7 @@ protected:
     void CMVisibleChanged(TMessage& message) override;
     void CMColorChanged(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
+    void CMParentFontChanged(TMessage& message) override;
     void WMSetFocus(TMessage& message) override;
     void WMKillFocus(TMessage& message) override;
     void Resize() override;
@@ -129,6 +153,9 @@ private:
     bool FLabelTransparent = false;
     bool FFocusLabel = false;
     bool FLabelAlwaysEnabled = false;
+    // ParentFont as it was when loading ended: the label takes the
+    // control's font, else its own.
+    bool FParentFnt = false;
     bool FIgnoreTimePickerCheck = false;
     bool FFirstRun = true;
     TCustomDateTimePicker* FTimePicker = nullptr;

@@ -5,9 +5,11 @@
 #include "grid/base/PictureContainer.h"
 #include "platform/core/Math.h"
 #include "platform/graphics/CanvasExtras.h"
+#include "platform/graphics/FileIcons.h"
 #include "platform/graphics/ImageList.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -19,8 +21,25 @@ constexpr int32_t ControlHeight = 25;
 // Font sizes beyond this are taken as this: a typo in a file must not ask
 // the font engine for glyphs the size of a house.
 constexpr int32_t LargestFontSize = 400;
+// Sizes and offsets the text asks for are taken up to these, and positions
+// stop growing at the second: a text holding nine-digit sizes must lay out
+// without its sums wrapping round.
+constexpr int32_t LargestSize = 32767;
+constexpr int32_t LargestPosition = 1 << 30;
 
-enum class TPass { Measure, Draw };
+int32_t SizeFrom(const String& value, bool* isNumber = nullptr)
+{
+    return std::min(LeadingNumber(value, isNumber), LargestSize);
+}
+
+void Advance(int32_t& position, int64_t by)
+{
+    position = static_cast<int32_t>(std::clamp<int64_t>(position + by, -LargestPosition, LargestPosition));
+}
+
+// Each line is measured, then drawn or, when only hit-testing, measured again
+// over what the first pass placed on it.
+enum class TPass { Measure, Draw, HitTest };
 
 // The state of one line, shared by its two passes.
 struct TLine {
@@ -30,6 +49,9 @@ struct TLine {
     int32_t BaselineRaise = 0;
     bool Superscript = false;
     bool Subscript = false;
+    // The width of each run the measuring pass placed, in order: the second
+    // pass meets the same runs in the same fonts and measures none again.
+    std::vector<int32_t> RunWidths;
 };
 
 // What the measuring pass of a line hands on.
@@ -87,16 +109,21 @@ public:
     int32_t Alignment = 0;
     int32_t Indent = 0;
 
-    // Saved and restored around the measuring pass of each line.
-    struct TCounters {
+    // What a pass changes that the next line starts from: saved before the
+    // measuring pass of each line and put back for its second pass, so that
+    // a tag met late in a line never acts on the runs before it.
+    struct TCarried {
         bool InAnchor = false;
         String Href;
         String Title;
         int32_t AnchorCount = 0;
         int32_t ListLevel = 0;
         int32_t ImageCount = 0;
+        bool Hidden = false;
+        bool Shadow = false;
+        int32_t RotatedPrevious = 0;
     };
-    TCounters Counters;
+    TCarried Carried;
     int32_t HoveredImage = -1;
 
     TLineResult RenderLine(const String& text, qsizetype& position, const TRect& lineRect, TPass pass,
@@ -125,13 +152,13 @@ private:
     TColor BrushColorOrNone();
     void SetBrushColorOrClear(TColor color);
     void SetStyle(TFontStyle style, bool on);
+    // The width of a blank in the canvas font, measured once per font.
+    int32_t BlankWidth();
     void CloseFocusRect(int32_t right, int32_t bottom);
 
     TCanvas& FCanvas;
     TRect FRect;
 
-    bool FHidden = false;
-    bool FShadow = false;
     bool FErrorMark = false;
     bool FParagraphBack = false;
     TColor FAnchorBrush = clNone;
@@ -145,8 +172,9 @@ private:
     int32_t FHoveredAnchor = -1;
     bool FFocusOpen = false;
     TPoint FFocusStart;
-    int32_t FRotatedPrevious = 0;
     int32_t FLineNumber = 0;
+    TFont FBlankFont;
+    int32_t FBlankWidth = -1;
 };
 
 // The working state of one pass over a line.
@@ -166,8 +194,16 @@ struct TMarkupRenderer::TLineContext {
     bool AnchorHit = false;
     bool ControlHit = false;
     bool Consumed = false;
+    size_t RunIndex = 0;
 
     bool Drawing() const { return Pass == TPass::Draw; }
+    // The measuring pass's width of the next run; -1 in that pass itself.
+    int32_t KnownWidth()
+    {
+        if (Pass == TPass::Measure || RunIndex >= Line.RunWidths.size())
+            return -1;
+        return Line.RunWidths[RunIndex++];
+    }
     int32_t LineWidth() const { return LineRect.Right - LineRect.Left; }
     // A forced break ends the line after its tag. An overflow break leaves
     // the tag for the next line, so it may end a line only after something
@@ -207,6 +243,17 @@ void TMarkupRenderer::SetStyle(TFontStyle style, bool on)
     FCanvas.Font().SetStyle(styles);
 }
 
+int32_t TMarkupRenderer::BlankWidth()
+{
+    const TFont& font = FCanvas.Font();
+    if (FBlankWidth < 0 || font.Name() != FBlankFont.Name() || font.Height() != FBlankFont.Height()
+        || font.Style() != FBlankFont.Style()) {
+        FBlankFont.Assign(font);
+        FBlankWidth = FCanvas.TextWidth(QStringLiteral(" "));
+    }
+    return FBlankWidth;
+}
+
 TColor AttributeColor(const String& value)
 {
     if (value.startsWith(u'#'))
@@ -224,7 +271,8 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
     context.FreeRight = lineRect.Right;
     TLineResult result;
     int32_t trailingBlank = 0;
-    const bool measure = pass == TPass::Measure;
+    // Only the measuring pass decides where the line ends and gives its text.
+    const bool firstPass = pass == TPass::Measure;
 
     if (context.Drawing() && FParagraphBack) {
         FCanvas.Pen().SetColor(FCanvas.Brush().Color());
@@ -258,16 +306,17 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
                 run.replace(QLatin1String("&lt;"), QLatin1String("<"));
                 run.replace(QLatin1String("&gt;"), QLatin1String(">"));
             }
-            const int32_t height = FCanvas.TextHeight(run);
+            // Every run of a font is as high as any other.
+            const int32_t height = FCanvas.TextHeight(String());
             if (line.Superscript)
                 line.SuperscriptExtra = std::max(line.SuperscriptExtra, height / 4);
             if (line.Subscript)
                 line.SubscriptExtra = std::max(line.SubscriptExtra, height / 4);
             line.Height = std::max(line.Height, height);
             // Each line's plain text is given once, by its measuring pass.
-            if (measure)
+            if (firstPass)
                 PlainText += run;
-            if (FHidden) {
+            if (Carried.Hidden) {
                 position = runEnd;
                 context.Consumed = true;
             } else {
@@ -275,39 +324,44 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
                 if (context.Drawing()) {
                     DrawRun(run, context, width);
                 } else {
-                    TRect measured = Rect(0, 0, std::max(lineRect.Width(), 1), line.Height);
-                    FCanvas.DrawText(run, measured,
-                        DT_CALCRECT | DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (WordWrap ? 0 : DT_END_ELLIPSIS));
-                    width = measured.Width();
+                    width = context.KnownWidth();
+                    if (width < 0) {
+                        TRect measured = Rect(0, 0, std::max(lineRect.Width(), 1), line.Height);
+                        FCanvas.DrawText(run, measured,
+                            DT_CALCRECT | DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (WordWrap ? 0 : DT_END_ELLIPSIS));
+                        width = measured.Width();
+                    }
                     int32_t mx = MouseX - lineRect.Left;
                     if (RightToLeft)
                         mx = lineRect.Right - MouseX - lineRect.Left;
-                    if (Counters.InAnchor && mx >= context.XAdvance && mx <= context.XAdvance + width) {
+                    if (Carried.InAnchor && mx >= context.XAdvance && mx <= context.XAdvance + width) {
                         context.AnchorHit = true;
                         if (MouseY > lineRect.Top) {
-                            AnchorUnderMouse = Counters.Href;
-                            AnchorTitle = Counters.Title;
-                            FHoveredAnchor = Counters.AnchorCount;
+                            AnchorUnderMouse = Carried.Href;
+                            AnchorTitle = Carried.Title;
+                            FHoveredAnchor = Carried.AnchorCount;
                         }
                     }
                 }
-                context.XAdvance += width;
+                Advance(context.XAdvance, width);
                 // A word wider than the line takes a line of its own.
                 const bool fits = context.XAdvance < lineRect.Width()
                     || (width >= lineRect.Width() && context.LineText.isEmpty())
                     || (!context.LineText.isEmpty() && !context.LineText.endsWith(u' '));
-                if (measure && !fits && WordWrap && context.Consumed) {
+                if (firstPass && !fits && WordWrap && context.Consumed) {
                     context.ForcedBreak = true;
                     context.XAdvance -= width;
                     break;
                 }
+                if (firstPass)
+                    line.RunWidths.push_back(width);
                 result.Consumed += QStringView(text).mid(position, runEnd - position);
                 context.LineText += run;
-                trailingBlank = run.endsWith(u' ') ? FCanvas.TextWidth(QStringLiteral(" ")) : 0;
+                trailingBlank = run.endsWith(u' ') ? BlankWidth() : 0;
                 position = runEnd;
                 const bool firstRun = !context.Consumed;
                 context.Consumed = true;
-                if (measure && !fits && !WordWrap && !firstRun) {
+                if (firstPass && !fits && !WordWrap && !firstRun) {
                     // The overflowing run ends in an ellipsis and nothing
                     // after it is shown.
                     position = text.size();
@@ -338,7 +392,7 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
     context.XAdvance -= trailingBlank;
     ExtentX = std::max(ExtentX, context.XAdvance);
     result.Width = context.XAdvance;
-    if (context.Drawing() && FFocusOpen && Counters.InAnchor && Counters.AnchorCount == FocusLink + 1) {
+    if (context.Drawing() && FFocusOpen && Carried.InAnchor && Carried.AnchorCount == FocusLink + 1) {
         CloseFocusRect(context.Left, context.TextBottom - line.BaselineRaise);
         FFocusStart = { lineRect.Left, lineRect.Top + line.Height };
         FFocusOpen = true;
@@ -371,7 +425,13 @@ void TMarkupRenderer::DrawRun(const String& run, TLineContext& context, int32_t&
         flags |= DT_RIGHT;
     TRect runRect = RightToLeft ? Rect(context.LineRect.Left, context.LineRect.Top, context.FreeRight, bottom)
                                 : Rect(context.Left, context.LineRect.Top, context.LineRect.Right, bottom);
-    if (FShadow) {
+    // A run that fits as it measured is neither cut nor clipped: drawing it
+    // needs no second look at its width.
+    width = context.KnownWidth();
+    const bool fits = width >= 0 && width <= runRect.Width() && runRect.Height() >= FCanvas.TextHeight(String());
+    if (fits)
+        flags = (flags & ~DT_END_ELLIPSIS) | DT_NOCLIP;
+    if (Carried.Shadow) {
         const TColor color = FCanvas.Font().Color();
         FCanvas.Font().SetColor(ShadowColor);
         TRect shadow = runRect;
@@ -380,11 +440,13 @@ void TMarkupRenderer::DrawRun(const String& run, TLineContext& context, int32_t&
         FCanvas.Font().SetColor(color);
     }
     FCanvas.DrawText(run, runRect, flags);
-    TRect measured = Rect(0, 0, std::max(runRect.Width(), 1), runRect.Height());
-    FCanvas.DrawText(run, measured, flags | DT_CALCRECT);
-    width = measured.Width();
-    if (Counters.InAnchor && Counters.AnchorCount == FocusLink + 1)
-        FocusAnchor = Counters.Href;
+    if (!fits) {
+        TRect measured = Rect(0, 0, std::max(runRect.Width(), 1), runRect.Height());
+        FCanvas.DrawText(run, measured, flags | DT_CALCRECT);
+        width = measured.Width();
+    }
+    if (Carried.InAnchor && Carried.AnchorCount == FocusLink + 1)
+        FocusAnchor = Carried.Href;
     const int32_t runLeft = RightToLeft ? context.FreeRight - width : context.Left;
     if (FErrorMark)
         DrawErrorMark(runLeft, runLeft + width, context.TextBottom);
@@ -457,24 +519,24 @@ void TMarkupRenderer::HandleEndTag(QChar letter, QStringView tag, TLineContext& 
             FParagraphBack = false;
         }
         break;
-    case u'R': FCanvas.Font().SetOrientation(FRotatedPrevious); break;
+    case u'R': FCanvas.Font().SetOrientation(Carried.RotatedPrevious); break;
     case u'S':
         if (At(tag, 3) == u'U') {
             context.Line.Subscript = false;
             context.Line.Superscript = false;
         } else if (At(tag, 3) == u'H') {
-            FShadow = false;
+            Carried.Shadow = false;
         } else {
             SetStyle(fsStrikeOut, false);
         }
         break;
     case u'U':
-        if (At(tag, 3) == u'>' || Counters.ListLevel < 1)
+        if (At(tag, 3) == u'>' || Carried.ListLevel < 1)
             SetStyle(fsUnderline, false);
         else
-            --Counters.ListLevel;
+            --Carried.ListLevel;
         break;
-    case u'Z': FHidden = false; break;
+    case u'Z': Carried.Hidden = false; break;
     default: break;
     }
 }
@@ -530,7 +592,7 @@ void TMarkupRenderer::HandleStartTag(QChar letter, QStringView tag, TLineContext
             SetStyle(fsItalic, true);
         } else if (second == u'N') {
             const qsizetype x = tag.indexOf(u'X', 2, Qt::CaseInsensitive);
-            const int32_t indent = x < 0 ? 0 : LeadingNumber(TagAttribute(tag.mid(x).toString(), QStringLiteral("X"), false));
+            const int32_t indent = x < 0 ? 0 : SizeFrom(TagAttribute(tag.mid(x).toString(), QStringLiteral("X"), false));
             if (indent > context.XAdvance) {
                 context.XAdvance = indent;
                 context.Left = context.LineRect.Left + indent;
@@ -543,8 +605,8 @@ void TMarkupRenderer::HandleStartTag(QChar letter, QStringView tag, TLineContext
     case u'P': Paragraph(tag, context); break;
     case u'R': {
         const qsizetype a = tag.indexOf(u'A', 2, Qt::CaseInsensitive);
-        const int32_t angle = a < 0 ? 0 : LeadingNumber(TagAttribute(tag.mid(a).toString(), QStringLiteral("A"), false));
-        FRotatedPrevious = FCanvas.Font().Orientation();
+        const int32_t angle = a < 0 ? 0 : LeadingNumber(TagAttribute(tag.mid(a).toString(), QStringLiteral("A"), false)) % 360;
+        Carried.RotatedPrevious = FCanvas.Font().Orientation();
         FCanvas.Font().SetOrientation(angle * 10);
         break;
     }
@@ -552,7 +614,7 @@ void TMarkupRenderer::HandleStartTag(QChar letter, QStringView tag, TLineContext
         if (second == u'>') {
             SetStyle(fsStrikeOut, true);
         } else if (second == u'H') {
-            FShadow = true;
+            Carried.Shadow = true;
         } else if (second == u'U') {
             if (At(tag, 3) == u'B')
                 context.Line.Subscript = true;
@@ -564,11 +626,11 @@ void TMarkupRenderer::HandleStartTag(QChar letter, QStringView tag, TLineContext
         if (second == u'>') {
             SetStyle(fsUnderline, true);
         } else {
-            ++Counters.ListLevel;
+            ++Carried.ListLevel;
             context.Break(false);
         }
         break;
-    case u'Z': FHidden = true; break;
+    case u'Z': Carried.Hidden = true; break;
     default: break;
     }
 }
@@ -576,13 +638,13 @@ void TMarkupRenderer::HandleStartTag(QChar letter, QStringView tag, TLineContext
 void TMarkupRenderer::AnchorStart(QStringView tag, TLineContext& context)
 {
     const bool drawing = context.Drawing();
-    if (drawing && FocusLink == Counters.AnchorCount) {
+    if (drawing && FocusLink == Carried.AnchorCount) {
         FFocusOpen = true;
         FFocusStart = { context.Left, context.LineRect.Top };
     }
-    ++Counters.AnchorCount;
-    AnchorCount = std::max(AnchorCount, Counters.AnchorCount);
-    const int32_t number = Counters.AnchorCount;
+    ++Carried.AnchorCount;
+    AnchorCount = std::max(AnchorCount, Carried.AnchorCount);
+    const int32_t number = Carried.AnchorCount;
     const bool styled = !HoverUnderlineOnly || number == HoverLink;
     if (drawing && styled) {
         SetStyle(fsUnderline, true);
@@ -598,9 +660,9 @@ void TMarkupRenderer::AnchorStart(QStringView tag, TLineContext& context)
     if (!KeepColors && !(HoverUnderlineOnly && number == HoverLink && HoverTextColor != clNone))
         FCanvas.Font().SetColor(AnchorColor);
     const String tagText = tag.toString();
-    Counters.Href = TagAttribute(tagText, QStringLiteral("HREF"), false);
-    Counters.Title = TagAttribute(tagText, QStringLiteral("TITLE"), false);
-    Counters.InAnchor = !Counters.Href.isEmpty();
+    Carried.Href = TagAttribute(tagText, QStringLiteral("HREF"), false);
+    Carried.Title = TagAttribute(tagText, QStringLiteral("TITLE"), false);
+    Carried.InAnchor = !Carried.Href.isEmpty();
     FAnchorStart = { context.LineRect.Left + context.XAdvance, context.LineRect.Top };
     FAnchorLine = FLineNumber;
 }
@@ -608,7 +670,7 @@ void TMarkupRenderer::AnchorStart(QStringView tag, TLineContext& context)
 void TMarkupRenderer::AnchorEnd(TLineContext& context)
 {
     const bool drawing = context.Drawing();
-    const int32_t number = Counters.AnchorCount;
+    const int32_t number = Carried.AnchorCount;
     if (drawing && (!HoverUnderlineOnly || number == HoverLink)) {
         SetStyle(fsUnderline, false);
         if (HoverBackColor != clNone)
@@ -618,7 +680,7 @@ void TMarkupRenderer::AnchorEnd(TLineContext& context)
     }
     if (!KeepColors)
         FCanvas.Font().SetColor(BaseFont.Color());
-    Counters.InAnchor = false;
+    Carried.InAnchor = false;
     if (number == FHoveredAnchor && number > 0) {
         TPoint start = FAnchorStart;
         if (FAnchorLine != FLineNumber)
@@ -709,7 +771,7 @@ void TMarkupRenderer::Paragraph(QStringView tag, TLineContext& context)
         Alignment = 2;
     const String indent = TagAttribute(tagText, QStringLiteral("INDENT"), true);
     if (!indent.isEmpty())
-        Indent = LeadingNumber(indent);
+        Indent = SizeFrom(indent);
     const String color = TagAttribute(tagText, QStringLiteral("BGCOLOR"), true);
     if (!color.isEmpty() && context.Drawing()) {
         FParagraphBack = true;
@@ -730,7 +792,7 @@ void TMarkupRenderer::ListItem(TLineContext& context)
         return;
     }
     context.ListItemSeen = true;
-    const int32_t level = Counters.ListLevel;
+    const int32_t level = Carried.ListLevel;
     context.XAdvance += ListIndent * level;
     if (context.Drawing()) {
         const String bullet = level % 2 == 1 ? QStringLiteral("\u2022") : QStringLiteral("o");
@@ -739,6 +801,15 @@ void TMarkupRenderer::ListItem(TLineContext& context)
         FCanvas.DrawText(bullet, bulletRect, DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     }
     context.Left += ListIndent * level;
+}
+
+// Where "SSYS:" or "LSYS:" starts in an IMG source, or -1.
+qsizetype SystemIconPrefix(const String& source)
+{
+    for (const QLatin1String prefix : { QLatin1String("SSYS:"), QLatin1String("LSYS:") })
+        if (const qsizetype at = source.indexOf(prefix, 0, Qt::CaseInsensitive); at >= 0)
+            return at;
+    return -1;
 }
 
 THTMLPicture* TMarkupRenderer::FindPicture(const String& source)
@@ -763,8 +834,8 @@ THTMLPicture* TMarkupRenderer::FindPicture(const String& source)
 
 void TMarkupRenderer::Image(QStringView tag, TLineContext& context)
 {
-    ++Counters.ImageCount;
-    const int32_t number = Counters.ImageCount;
+    ++Carried.ImageCount;
+    const int32_t number = Carried.ImageCount;
     const String tagText = tag.toString();
     String source = TagAttribute(tagText, QStringLiteral("SRC"), false);
     if (number == HoveredImage) {
@@ -772,8 +843,8 @@ void TMarkupRenderer::Image(QStringView tag, TLineContext& context)
         if (!alternative.isEmpty())
             source = alternative;
     }
-    const int32_t requestedWidth = LeadingNumber(TagAttribute(tagText, QStringLiteral("WIDTH"), false));
-    const int32_t requestedHeight = LeadingNumber(TagAttribute(tagText, QStringLiteral("HEIGHT"), false));
+    const int32_t requestedWidth = SizeFrom(TagAttribute(tagText, QStringLiteral("WIDTH"), false));
+    const int32_t requestedHeight = SizeFrom(TagAttribute(tagText, QStringLiteral("HEIGHT"), false));
     const int32_t ppiX = FCanvas.Device().PixelsPerInchX;
     const int32_t ppiY = FCanvas.Device().PixelsPerInchY;
     int32_t width = 0;
@@ -799,6 +870,24 @@ void TMarkupRenderer::Image(QStringView tag, TLineContext& context)
                 Images->Draw(FCanvas, left, top, index);
             }
         }
+    } else if (const qsizetype system = SystemIconPrefix(source); system >= 0) {
+        const bool large = source[system].toUpper() == u'L';
+        const String name = source.mid(system + 5);
+        TIcon icon;
+        bool isIndex = false;
+        const int32_t index = LeadingNumber(name, &isIndex);
+        if (isIndex && name.trimmed().size() == QString::number(index).size())
+            LoadSystemListIcon(index, large, icon);
+        else
+            LoadFileTypeIcon(name, large, icon);
+        width = MulDiv(icon.Width(), ppiX, ScreenPixelsPerInch);
+        height = MulDiv(icon.Height(), ppiY, ScreenPixelsPerInch);
+        if (drawing) {
+            const double scale = ScaleImages ? ScaleFactor : 1.0;
+            FCanvas.StretchDraw(Bounds(left, top, static_cast<int32_t>(Round(icon.Width() * scale)),
+                                    static_cast<int32_t>(Round(icon.Height() * scale))),
+                icon);
+        }
     } else {
         THTMLPicture* picture = FindPicture(source);
         if (!picture || picture->IsEmpty())
@@ -811,10 +900,12 @@ void TMarkupRenderer::Image(QStringView tag, TLineContext& context)
             height = requestedHeight;
         } else if (requestedWidth > 0 && pictureWidth > 0) {
             width = requestedWidth;
-            height = static_cast<int32_t>(Round(static_cast<double>(pictureHeight) * requestedWidth / pictureWidth));
+            height = static_cast<int32_t>(std::min<int64_t>(
+                Round(static_cast<double>(pictureHeight) * requestedWidth / pictureWidth), LargestSize));
         } else if (requestedHeight > 0 && pictureHeight > 0) {
             height = requestedHeight;
-            width = static_cast<int32_t>(Round(static_cast<double>(pictureWidth) * requestedHeight / pictureHeight));
+            width = static_cast<int32_t>(std::min<int64_t>(
+                Round(static_cast<double>(pictureWidth) * requestedHeight / pictureHeight), LargestSize));
         } else {
             requested = false;
             width = picture->MaxWidth();
@@ -843,18 +934,18 @@ void TMarkupRenderer::Image(QStringView tag, TLineContext& context)
     }
 
     const int32_t mx = MouseX - context.LineRect.Left;
-    if (Counters.InAnchor && mx > context.XAdvance && mx < context.XAdvance + width && MouseY > top
+    if (Carried.InAnchor && mx > context.XAdvance && mx < context.XAdvance + width && MouseY > top
         && MouseY < top + height) {
         context.ControlHit = true;
-        AnchorUnderMouse = Counters.Href;
-        AnchorTitle = Counters.Title;
+        AnchorUnderMouse = Carried.Href;
+        AnchorTitle = Carried.Title;
         HoveredImage = number;
     }
     if (context.XAdvance + width > context.LineWidth() && width < context.LineWidth() && context.Consumed) {
         context.Break(true);
     } else {
-        context.XAdvance += width;
-        context.Left += width;
+        Advance(context.XAdvance, width);
+        Advance(context.Left, width);
         context.Line.Height = std::max(context.Line.Height, height);
     }
     const qsizetype align = tagText.indexOf(QLatin1String("ALIGN"), 0, Qt::CaseInsensitive);
@@ -875,12 +966,12 @@ void TMarkupRenderer::Control(QStringView tag, TLineContext& context)
     int32_t height = ControlHeight;
     if (!control.Height.isEmpty()) {
         bool isNumber = false;
-        height = LeadingNumber(control.Height, &isNumber);
+        height = SizeFrom(control.Height, &isNumber);
         if (!isNumber)
             height = ControlHeight;
     }
     bool widthIsNumber = false;
-    int32_t width = LeadingNumber(control.Width, &widthIsNumber);
+    int32_t width = SizeFrom(control.Width, &widthIsNumber);
     int32_t hitWidth = 0;
     int32_t hitHeight = 0;
     if (widthIsNumber) {
@@ -913,8 +1004,8 @@ void TMarkupRenderer::Control(QStringView tag, TLineContext& context)
     if (context.XAdvance + hitWidth > context.LineWidth() && hitWidth < context.LineWidth() && context.Consumed) {
         context.Break(true);
     } else {
-        context.XAdvance += hitWidth;
-        context.Left += hitWidth;
+        Advance(context.XAdvance, hitWidth);
+        Advance(context.Left, hitWidth);
         context.Line.Height = std::max(context.Line.Height, hitHeight);
     }
 }
@@ -1065,6 +1156,8 @@ bool DrawMarkupText(TCanvas& canvas, const String& text, const TRect& rect, cons
             { QLatin1String("&euro;"), QStringLiteral("\u20AC") },
         };
         source = ReplaceOutsideTags(source, [&](String& part) {
+            if (!part.contains(u'&'))
+                return;
             for (const auto& [name, character] : entities)
                 part.replace(name, character, Qt::CaseInsensitive);
         });
@@ -1088,14 +1181,17 @@ bool DrawMarkupText(TCanvas& canvas, const String& text, const TRect& rect, cons
         line.Height = unit;
         bool anchorHit = false;
         bool controlHit = false;
-        const TMarkupRenderer::TCounters counters = renderer.Counters;
+        const TMarkupRenderer::TCarried carried = renderer.Carried;
         const TLineResult measured = renderer.RenderLine(source, position, running, TPass::Measure, line, anchorHit,
             controlHit);
         measureFont = canvas.Font();
         // The second pass starts from the line's own start; without one the
         // measuring pass carries the state on to the next line.
-        if (!measureOnly)
-            renderer.Counters = counters;
+        if (!measureOnly) {
+            renderer.Carried = carried;
+            line.Superscript = false;
+            line.Subscript = false;
+        }
 
         TRect placed = running;
         if (renderer.Alignment == 1 && running.Right - measured.Width > placed.Left)
@@ -1108,7 +1204,7 @@ bool DrawMarkupText(TCanvas& canvas, const String& text, const TRect& rect, cons
         if (!measureOnly) {
             canvas.SetFont(drawFont);
             qsizetype drawn = 0;
-            renderer.RenderLine(measured.Consumed, drawn, placed, hitTestOnly ? TPass::Measure : TPass::Draw, line,
+            renderer.RenderLine(measured.Consumed, drawn, placed, hitTestOnly ? TPass::HitTest : TPass::Draw, line,
                 anchorHit, controlHit);
             drawFont = canvas.Font();
             const int32_t baseline = placed.Bottom - line.BaselineRaise;
@@ -1116,8 +1212,8 @@ bool DrawMarkupText(TCanvas& canvas, const String& text, const TRect& rect, cons
                 hit = true;
         }
         const int32_t advance = line.Height + line.SubscriptExtra + line.SuperscriptExtra;
-        running.Top += advance;
-        totalHeight += advance;
+        Advance(running.Top, advance);
+        Advance(totalHeight, advance);
         if (!measureOnly && running.Bottom < running.Top + unit)
             break;
     }

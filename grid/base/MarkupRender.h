@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/graphics/Canvas.h"
+#include "platform/ui/BiDi.h"
 
 #include <cstdint>
 
@@ -9,8 +10,6 @@ class THTMLPictureCache;
 class TPictureContainer;
 class TWinControl;
 
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-using enum TBiDiMode;
 
 // The colours of the HI tag, shared by every rendering; clHighlight and
 // clHighlightText until set.

@@ -187,9 +187,24 @@ TColor ColorFromHex(const String& text)
 
 String TagAttribute(const String& tag, const String& name, bool upper)
 {
-    const qsizetype at = tag.indexOf(name, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return {};
+    // A name inside a quoted value is part of that value: a control whose
+    // VALUE reads "WIDTH=wide" keeps its own width.
+    qsizetype at = -1;
+    bool quoted = false;
+    qsizetype counted = 0;
+    for (qsizetype from = 0;;) {
+        const qsizetype candidate = tag.indexOf(name, from, Qt::CaseInsensitive);
+        if (candidate < 0)
+            return {};
+        for (; counted < candidate; ++counted)
+            if (tag[counted] == u'"')
+                quoted = !quoted;
+        if (!quoted) {
+            at = candidate;
+            break;
+        }
+        from = candidate + 1;
+    }
     const qsizetype first = tag.indexOf(u'"', at + name.size());
     if (first < 0)
         return {};
@@ -252,18 +267,43 @@ String NextEditControlID(const String& text, const String& afterID)
     return next;
 }
 
+namespace {
+
+// The control tag as SetControlValue writes it, holding value.
+String WrittenControl(const TControlTag& tag, const String& id, const String& value)
+{
+    String written = QStringLiteral("<CONTROL ID=") + Quoted(id) + QStringLiteral(" VALUE=")
+        + Quoted(EncodeHtmlEntities(value, true)) + QStringLiteral(" WIDTH=") + Quoted(tag.Width)
+        + QStringLiteral(" TYPE=") + Quoted(tag.Type);
+    // The control keeps its height when its value changes.
+    if (!tag.Height.isEmpty())
+        written += QStringLiteral(" HEIGHT=") + Quoted(tag.Height);
+    if (!tag.Prop.isEmpty())
+        written += QStringLiteral(" PROP=") + Quoted(EncodeHtmlEntities(tag.Prop, true));
+    if (!tag.MaxLen.isEmpty())
+        written += QStringLiteral(" MAXLEN=") + Quoted(tag.MaxLen);
+    written += u'>';
+    return written;
+}
+
+} // namespace
+
 String ClearRadioControls(const String& text)
 {
-    std::vector<String> radios;
+    // One pass, each radio rewritten where it stands.
+    String result;
+    result.reserve(text.size());
+    qsizetype copied = 0;
     ForEachControlTag(text, ControlOpen, [&](qsizetype start, qsizetype end) {
         const TControlTag tag = ControlTagAt(text, start, end);
-        if (tag.Type == QLatin1String("RADIO"))
-            radios.push_back(tag.ID);
+        if (tag.Type != QLatin1String("RADIO"))
+            return true;
+        result += QStringView(text).mid(copied, start - copied);
+        result += WrittenControl(tag, tag.ID, QStringLiteral("FALSE"));
+        copied = end;
         return true;
     });
-    String result = text;
-    for (const String& id : radios)
-        SetControlValue(result, id, QStringLiteral("FALSE"));
+    result += QStringView(text).mid(copied);
     return result;
 }
 
@@ -316,18 +356,7 @@ bool SetControlValue(String& text, const String& id, const String& value)
     const auto [start, end] = FindControl(text, id, tag);
     if (start < 0)
         return false;
-    String written = QStringLiteral("<CONTROL ID=") + Quoted(id) + QStringLiteral(" VALUE=")
-        + Quoted(EncodeHtmlEntities(value, true)) + QStringLiteral(" WIDTH=") + Quoted(tag.Width)
-        + QStringLiteral(" TYPE=") + Quoted(tag.Type);
-    // The control keeps its height when its value changes.
-    if (!tag.Height.isEmpty())
-        written += QStringLiteral(" HEIGHT=") + Quoted(tag.Height);
-    if (!tag.Prop.isEmpty())
-        written += QStringLiteral(" PROP=") + Quoted(EncodeHtmlEntities(tag.Prop, true));
-    if (!tag.MaxLen.isEmpty())
-        written += QStringLiteral(" MAXLEN=") + Quoted(tag.MaxLen);
-    written += u'>';
-    text.replace(start, end - start, written);
+    text.replace(start, end - start, WrittenControl(tag, id, value));
     return true;
 }
 

@@ -22,9 +22,10 @@ TColor ColorFromName(const String& name);
 // "#RRGGBB" (upper-case hexadecimal).
 TColor ColorFromHex(const String& text);
 
-// The value of an attribute of a tag: name is looked for in the upper-cased
-// tag, the value is what stands between the next two double quotes, in its
-// own case unless upper. Empty when the name or the quotes are missing.
+// The value of an attribute of a tag: name is looked for in the tag without
+// regard to case, outside quoted values; the value is what stands between
+// the next two double quotes, in its own case unless upper. Empty when the
+// name or the quotes are missing.
 String TagAttribute(const String& tag, const String& name, bool upper);
 // The number at the start of text, after leading blanks; 0 when none.
 int32_t LeadingNumber(const String& text, bool* isNumber = nullptr);

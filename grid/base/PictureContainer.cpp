@@ -1,6 +1,7 @@
 #include "grid/base/PictureContainer.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/FileUtils.h"
 #include "platform/core/Math.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageData.h"
@@ -13,6 +14,12 @@ namespace {
 constexpr size_t MarkerLength = 17;
 // Signature and logical screen descriptor.
 constexpr size_t GifHeaderLength = 13;
+// Picture files beyond this are refused unread: no picture a cell shows
+// comes near it, and a device or a huge file must not stall the program.
+constexpr size_t LargestPictureFile = 32 * 1024 * 1024;
+// The cache keeps this many pictures and then lets go of the oldest.
+constexpr size_t CachedPictures = 256;
+const String InvalidFormat = QStringLiteral("Could not load image. Invalid format");
 
 uint16_t Word(const TBytes& bytes, size_t offset)
 {
@@ -41,7 +48,7 @@ void THTMLPicture::Assign(const THTMLPicture* source)
     }
     FDatastream.Clear();
     FDatastream.WriteBuffer(source->FDatastream.Bytes());
-    LoadPicture();
+    Decode();
     if (OnChange)
         OnChange(this);
 }
@@ -87,7 +94,7 @@ void THTMLPicture::LoadFromFile(const String& fileName)
 {
     try {
         TMemoryStream file;
-        file.LoadFromFile(fileName);
+        file.WriteBuffer(ReadRegularFileBytes(fileName, LargestPictureFile));
         LoadFromStream(&file);
     } catch (const std::exception&) {
         FDatastream.Clear();
@@ -109,7 +116,8 @@ void THTMLPicture::LoadFromStream(TStream* stream)
     stream->SetPosition(0);
     FDatastream.CopyFrom(*stream, stream->Size());
     FFrameCount = -1;
-    LoadPicture();
+    if (!Decode())
+        throw Exception(InvalidFormat);
     if (OnChange)
         OnChange(this);
 }
@@ -119,23 +127,53 @@ void THTMLPicture::SaveToStream(TStream& stream) const
     stream.WriteBuffer(FDatastream.Bytes());
 }
 
+void THTMLPicture::ReadData(TStream& stream)
+{
+    FDatastream.Clear();
+    FDatastream.CopyFrom(stream, stream.Size() - stream.Position());
+    FFrameCount = -1;
+    Decode();
+}
+
+void THTMLPicture::WriteData(TStream& stream) const
+{
+    SaveToStream(stream);
+}
+
+void THTMLPicture::LoadFromResourceName(const String& name)
+{
+    TMemoryStream data;
+    if (ResourceDataExists(name)) {
+        data.WriteBuffer(LoadResourceData(name));
+    } else if (ResourceBitmapExists(name)) {
+        // A picture drawn by the program has no file; it is kept as the
+        // bytes of one, so it saves and reloads like any other.
+        TBitmap bitmap;
+        LoadResourceBitmap(name, bitmap);
+        data.WriteBuffer(EncodeImageData(bitmap));
+    } else {
+        return;
+    }
+    LoadFromStream(&data);
+}
+
+void THTMLPicture::LoadFromResourceID(int32_t id)
+{
+    TMemoryStream data;
+    data.WriteBuffer(LoadResourceData(id));
+    LoadFromStream(&data);
+}
+
 void THTMLPicture::LoadFromURL(const String& url)
 {
     const String upper = url.toUpper();
     if (upper.startsWith(QLatin1String("RES://"))) {
-        FID = url;
-        const String name = url.mid(6);
-        if (!ResourceBitmapExists(name))
-            return;
-        FPicture = std::make_unique<TBitmap>();
-        LoadResourceBitmap(name, *FPicture);
-        FIsEmpty = FPicture->Empty();
-        if (OnChange)
-            OnChange(this);
+        SetID(url);
+        LoadFromResourceName(url.mid(6));
         return;
     }
     if (upper.startsWith(QLatin1String("FILE://"))) {
-        FID = url;
+        SetID(url);
         LoadFromFile(url.mid(7));
         return;
     }
@@ -143,11 +181,18 @@ void THTMLPicture::LoadFromURL(const String& url)
     // picture, whether asked for at once or in the background.
     if (!FAsynch) {
         FURL = url;
-        FID = url;
+        SetID(url);
     } else if (!FThreadBusy) {
         FURL = url;
         FThreadBusy = true;
     }
+}
+
+void THTMLPicture::SetID(const String& value)
+{
+    if (FCache)
+        FCache->IDChanging(this, value);
+    FID = value;
 }
 
 bool THTMLPicture::IsGIF() const
@@ -195,7 +240,7 @@ void THTMLPicture::SetFrame(int32_t frame)
     FFrame = frame;
     if (FDatastream.Size() == 0)
         return;
-    LoadPicture();
+    Decode();
     if (OnFrameChange)
         OnFrameChange(this);
 }
@@ -222,7 +267,7 @@ bool THTMLPicture::Step()
     return true;
 }
 
-void THTMLPicture::LoadPicture()
+bool THTMLPicture::Decode()
 {
     FFrameXPos = FFrameYPos = FFrameXSize = FFrameYSize = 0;
     FAnimMaxX = FAnimMaxY = 0;
@@ -257,7 +302,15 @@ void THTMLPicture::LoadPicture()
             bytes.end());
         decoded = &frameData;
         // The decoder lays the frame on the whole logical screen; only the
-        // frame itself is kept, drawn later at its offset.
+        // frame itself is kept, drawn later at its offset. A frame reaching
+        // beyond its screen is no picture: the decoder would make room for
+        // whatever size it claims.
+        const bool screen = FAnimMaxX > 0 && FAnimMaxY > 0;
+        if (screen && (FFrameXPos + FFrameXSize > FAnimMaxX || FFrameYPos + FFrameYSize > FAnimMaxY)) {
+            FPicture.reset();
+            FIsEmpty = true;
+            return false;
+        }
         if (FFrameXSize > 0 && FFrameYSize > 0)
             part = Bounds(FFrameXPos, FFrameYPos, FFrameXSize, FFrameYSize);
     }
@@ -265,24 +318,72 @@ void THTMLPicture::LoadPicture()
     if (!DecodeImageData(*decoded, *picture, part)) {
         FPicture.reset();
         FIsEmpty = true;
-        throw Exception(QStringLiteral("Could not load image. Invalid format"));
+        return false;
     }
     FPicture = std::move(picture);
     FIsEmpty = false;
+    return true;
 }
+
+THTMLPictureCache::~THTMLPictureCache() { ClearPictures(); }
 
 THTMLPicture* THTMLPictureCache::AddPicture()
 {
+    if (FPictures.size() >= CachedPictures) {
+        THTMLPicture* oldest = FPictures.front().get();
+        Forget(oldest);
+        FPictures.erase(FPictures.begin());
+    }
     FPictures.push_back(std::make_unique<THTMLPicture>());
-    return FPictures.back().get();
+    THTMLPicture* picture = FPictures.back().get();
+    picture->FCache = this;
+    FIndex.try_emplace(picture->ID(), picture);
+    return picture;
 }
 
 THTMLPicture* THTMLPictureCache::FindPicture(const String& id) const
 {
-    for (const auto& picture : FPictures)
-        if (picture->ID() == id)
-            return picture.get();
-    return nullptr;
+    const auto found = FIndex.find(id);
+    return found == FIndex.end() ? nullptr : found->second;
+}
+
+void THTMLPictureCache::ClearPictures()
+{
+    FIndex.clear();
+    FPictures.clear();
+}
+
+void THTMLPictureCache::Forget(THTMLPicture* picture)
+{
+    const auto found = FIndex.find(picture->ID());
+    if (found == FIndex.end() || found->second != picture)
+        return;
+    FIndex.erase(found);
+    // Another picture of the same ID, if any, is found from now on.
+    for (const auto& other : FPictures)
+        if (other.get() != picture && other->ID() == picture->ID()) {
+            FIndex.emplace(other->ID(), other.get());
+            return;
+        }
+}
+
+void THTMLPictureCache::IDChanging(THTMLPicture* picture, const String& id)
+{
+    Forget(picture);
+    const qsizetype position = std::find_if(FPictures.begin(), FPictures.end(),
+                                   [&](const auto& entry) { return entry.get() == picture; })
+        - FPictures.begin();
+    const auto found = FIndex.find(id);
+    if (found == FIndex.end()) {
+        FIndex.emplace(id, picture);
+        return;
+    }
+    // The first picture in the list with an ID is the one found by it.
+    const qsizetype holder = std::find_if(FPictures.begin(), FPictures.end(),
+                                 [&](const auto& entry) { return entry.get() == found->second; })
+        - FPictures.begin();
+    if (position < holder)
+        found->second = picture;
 }
 
 THTMLPicture* THTMLPictureCache::Items(int32_t index) const

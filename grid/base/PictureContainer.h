@@ -7,7 +7,11 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
+
+class THTMLPictureCache;
 
 // A picture the markup shows: the raw bytes of a BMP, GIF, JPEG or icon
 // file, decoded for drawing; of an animated GIF one frame at a time. Sizes
@@ -18,7 +22,7 @@ public:
     ~THTMLPicture() override;
 
     // Copies the bytes of source (none empties the picture) and starts again
-    // at the first frame.
+    // at the first frame. Bytes that do not decode leave the picture empty.
     void Assign(const THTMLPicture* source);
     int32_t Width() const override;
     int32_t Height() const override;
@@ -31,14 +35,23 @@ public:
     // Throws when the bytes are no picture.
     void LoadFromStream(TStream* stream);
     void SaveToStream(TStream& stream) const;
-    // "RES://name" a resource picture, "FILE://name" a file; any other
-    // address is remembered and never loads.
+    // The bytes as a form stores them: the rest of stream in, without
+    // OnChange (bytes that do not decode leave the picture empty), and out.
+    void ReadData(TStream& stream);
+    void WriteData(TStream& stream) const;
+    // The data resource of that name, else the bitmap resource (kept as the
+    // bytes of a PNG file); nothing when there is neither.
+    void LoadFromResourceName(const String& name);
+    // The data resource of that number; EResNotFound when there is none.
+    void LoadFromResourceID(int32_t id);
+    // "RES://name" a resource picture, "FILE://name" a file (a regular file
+    // of at most 32 MB); any other address is remembered and never loads.
     void LoadFromURL(const String& url);
 
     bool Stretch() const { return FStretched; }
     void SetStretch(bool value) { FStretched = value; }
     const String& ID() const { return FID; }
-    void SetID(const String& value) { FID = value; }
+    void SetID(const String& value);
     bool Asynch() const { return FAsynch; }
     void SetAsynch(bool value) { FAsynch = value; }
     bool Busy() const { return FThreadBusy; }
@@ -52,7 +65,8 @@ public:
     void SetFrame(int32_t frame);
     void FrameNext();
     void FramePrev();
-    // One tenth of a second of animation; true when the frame changed.
+    // One tenth of a second of animation; true when the frame changed. A
+    // frame that does not decode leaves the picture empty, and it stops.
     bool Step();
     int32_t MaxWidth() const;
     int32_t MaxHeight() const;
@@ -63,7 +77,10 @@ public:
     std::function<void(THTMLPicture* sender)> OnFrameChange;
 
 private:
-    void LoadPicture();
+    friend class THTMLPictureCache;
+    // Decodes the bytes (of an animated GIF the frame Frame); false, with
+    // the picture empty, when they are no picture.
+    bool Decode();
     // The offsets of the frame markers of the GIF data.
     std::vector<size_t> FrameMarkers() const;
 
@@ -87,26 +104,40 @@ private:
     uint16_t FAnimMaxY = 0;
     int32_t FNextCount = -1;
     int32_t FTimerCount = -1;
+    THTMLPictureCache* FCache = nullptr;
 };
 
-// The pictures a grid loaded by address, each decoded once.
+// The pictures a grid loaded by address, each decoded once. The most
+// recent 256 are kept: adding one more lets go of the oldest.
 class THTMLPictureCache {
 public:
     THTMLPictureCache() = default;
     THTMLPictureCache(const THTMLPictureCache&) = delete;
     THTMLPictureCache& operator=(const THTMLPictureCache&) = delete;
-    ~THTMLPictureCache() = default;
+    ~THTMLPictureCache();
 
     THTMLPicture* AddPicture();
-    // Exact comparison of the ID.
+    // The first picture with exactly this ID, found in constant time.
     THTMLPicture* FindPicture(const String& id) const;
     int32_t Count() const { return static_cast<int32_t>(FPictures.size()); }
     THTMLPicture* Items(int32_t index) const;
-    void ClearPictures() { FPictures.clear(); }
+    void ClearPictures();
     bool Animate();
 
 private:
+    friend class THTMLPicture;
+    void IDChanging(THTMLPicture* picture, const String& id);
+    void Forget(THTMLPicture* picture);
+
     std::vector<std::unique_ptr<THTMLPicture>> FPictures;
+    struct TIDHash {
+        size_t operator()(const String& id) const noexcept
+        {
+            return std::hash<std::u16string_view> {}(
+                std::u16string_view(reinterpret_cast<const char16_t*>(id.utf16()), static_cast<size_t>(id.size())));
+        }
+    };
+    std::unordered_map<String, THTMLPicture*, TIDHash> FIndex;
 };
 
 class TPictureItem : public TCollectionItem {

@@ -42,8 +42,8 @@ public:
 
     // The items as decimal numbers joined by ","; setting it reads a comma
     // text (commas and blanks separate, quoted items allowed) and raises
-    // EConvertError at the first part that is not an integer, keeping the
-    // parts before it.
+    // EConvertError at the first part that is not an integer, before the
+    // list changes: it keeps its old items.
     String StrValue() const;
     void SetStrValue(const String& value);
 

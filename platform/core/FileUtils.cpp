@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace {
 
 bool LessNoCase(const String& left, const String& right)
@@ -139,6 +141,26 @@ TBytes ReadFileBytes(const String& fileName)
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw EInOutError(QStringLiteral("Cannot read file \"%1\": %2").arg(fileName, file.errorString()));
+    return TBytes(content.begin(), content.end());
+}
+
+TBytes ReadRegularFileBytes(const String& fileName, size_t limit)
+{
+    struct stat status {};
+    const QByteArray path = QFile::encodeName(fileName);
+    if (::stat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        throw EInOutError(QStringLiteral("Cannot open file \"%1\": not a regular file").arg(fileName));
+    if (static_cast<uint64_t>(status.st_size) > limit)
+        throw EInOutError(QStringLiteral("Cannot read file \"%1\": larger than %2 bytes").arg(fileName).arg(limit));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("Cannot open file \"%1\": %2").arg(fileName, file.errorString()));
+    // The file may grow between the look and the read.
+    const QByteArray content = file.read(static_cast<qint64>(limit) + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw EInOutError(QStringLiteral("Cannot read file \"%1\": %2").arg(fileName, file.errorString()));
+    if (static_cast<size_t>(content.size()) > limit)
+        throw EInOutError(QStringLiteral("Cannot read file \"%1\": larger than %2 bytes").arg(fileName).arg(limit));
     return TBytes(content.begin(), content.end());
 }
 

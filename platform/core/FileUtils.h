@@ -42,6 +42,10 @@ std::vector<String> ListFiles(const String& folder, const String& mask);
 
 // The whole file; EInOutError naming the file when it cannot be read.
 TBytes ReadFileBytes(const String& fileName);
+// The whole of a regular file of at most limit bytes. EInOutError naming the
+// file when it is anything else (a folder, a device, a pipe), is larger, or
+// cannot be read: what it reads ends, and never outgrows limit.
+TBytes ReadRegularFileBytes(const String& fileName, size_t limit);
 // Writes the file whole into a temporary file beside it and renames that over
 // it, so the old content stays until the new one is complete. EInOutError
 // naming the file when it fails; no temporary file is left behind.

@@ -291,6 +291,35 @@ TFontFace FaceOf(const TFont& font)
     return { font.Name(), font.Height(), font.Style(), font.Orientation(), font.PixelsPerInch() };
 }
 
+// The fonts made last, so that text switching between a few faces (bold
+// and plain runs of one line) finds each made and its glyphs cached.
+const QFont& MadeFont(const TFont& font)
+{
+    struct TMade {
+        TFontFace Face;
+        QFont Font;
+    };
+    constexpr size_t Kept = 8;
+    thread_local std::vector<TMade> made = [] {
+        std::vector<TMade> entries;
+        entries.reserve(Kept);
+        return entries;
+    }();
+    thread_local size_t next = 0;
+    const TFontFace face = FaceOf(font);
+    for (const TMade& entry : made)
+        if (entry.Face == face)
+            return entry.Font;
+    if (made.size() < Kept) {
+        made.push_back({ face, ToQFont(font) });
+        return made.back().Font;
+    }
+    made[next] = { face, ToQFont(font) };
+    const QFont& result = made[next].Font;
+    next = (next + 1) % Kept;
+    return result;
+}
+
 } // namespace
 
 // Cells painted in alternating text colours would otherwise make the font
@@ -318,7 +347,7 @@ const QFont& TCanvas::CurrentFont()
 {
     if (!FQFont) {
         if (FMapping.IsIdentity()) {
-            FQFont = std::make_unique<QFont>(ToQFont(FFont));
+            FQFont = std::make_unique<QFont>(MadeFont(FFont));
         } else {
             TFont device(FFont);
             const int32_t height = FMapping.HeightToDevice(FFont.Height());
@@ -817,6 +846,23 @@ int32_t TCanvas::DrawText(const String& text, TRect& logicalRect, uint32_t flags
         return FMapping.HeightToLogical((flags & DT_SINGLELINE) ? lineHeight : 0);
     }
     const TRect rect = ToDevice(logicalRect);
+    // One line at the left, unclipped, over a clear brush and without
+    // prefixes or tabs needs no layout: it is drawn where it stands.
+    constexpr uint32_t laidOut = DT_CALCRECT | DT_CENTER | DT_RIGHT | DT_WORDBREAK | DT_END_ELLIPSIS;
+    if ((flags & (DT_SINGLELINE | DT_NOCLIP)) == (DT_SINGLELINE | DT_NOCLIP) && (flags & laidOut) == 0
+        && FBrush.Style() != bsSolid && FFont.Orientation() == 0 && !text.contains(u'\t') && !text.contains(u'\r')
+        && !text.contains(u'\n') && ((flags & DT_NOPREFIX) != 0 || !text.contains(u'&'))) {
+        int top = rect.Top;
+        if (flags & DT_VCENTER)
+            top = rect.Top + (rect.Height() - lineHeight) / 2;
+        else if (flags & DT_BOTTOM)
+            top = rect.Bottom - lineHeight;
+        Paint([&](QPainter& painter) {
+            ApplyFont(painter);
+            painter.drawText(QPoint(rect.Left, top + metrics.ascent()), text);
+        });
+        return FMapping.HeightToLogical(lineHeight);
+    }
     const std::vector<TTextLine> lines = LayOutText(text, flags, rect.Width(), measure);
     const int height = lineHeight * static_cast<int>(lines.size());
     if (flags & DT_CALCRECT) {
@@ -840,6 +886,24 @@ int32_t TCanvas::DrawText(const String& text, TRect& logicalRect, uint32_t flags
             return rect.Right - line.Width;
         return rect.Left;
     };
+    const int32_t orientation = FFont.Orientation();
+    if (orientation != 0) {
+        // Turned text leaves the rectangle it was laid out in, so it is not
+        // clipped to it; each line turns about the start of its baseline.
+        Paint([&](QPainter& painter) {
+            ApplyFont(painter);
+            int y = top;
+            for (const TTextLine& line : lines) {
+                painter.save();
+                painter.translate(lineLeft(line), y + metrics.ascent());
+                painter.rotate(-orientation / 10.0);
+                painter.drawText(QPoint(0, 0), line.Text);
+                painter.restore();
+                y += lineHeight;
+            }
+        });
+        return FMapping.HeightToLogical(height);
+    }
     bool clipped = false;
     if (!(flags & DT_NOCLIP)) {
         clipped = top < rect.Top || top + height > rect.Bottom;

@@ -18,8 +18,21 @@ bool DecodeImageData(std::span<const uint8_t> bytes, TBitmap& bitmap, const TRec
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return false;
-    if (part.Right > part.Left && part.Bottom > part.Top)
-        image = image.copy(part.Left, part.Top, part.Right - part.Left, part.Bottom - part.Top);
+    if (part.Right > part.Left && part.Bottom > part.Top) {
+        const QRect kept = QRect(part.Left, part.Top, part.Right - part.Left, part.Bottom - part.Top) & image.rect();
+        if (kept.isEmpty())
+            return false;
+        image = image.copy(kept);
+    }
     bitmap.SetImage(image);
     return true;
+}
+
+std::vector<uint8_t> EncodeImageData(const TBitmap& bitmap)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    bitmap.Image().save(&buffer, "PNG");
+    return std::vector<uint8_t>(data.begin(), data.end());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Exception.h"
+#include "platform/core/SysUtils.h"
 
 #include <functional>
 
@@ -25,3 +26,12 @@ void RegisterResourceBitmap(int32_t id, TBitmapMaker maker);
 bool ResourceBitmapExists(const String& name);
 void LoadResourceBitmap(const String& name, TBitmap& bitmap);
 void LoadResourceBitmap(int32_t id, TBitmap& bitmap);
+
+// The program's raw data resources: the bytes of a file of the build (a GIF,
+// a sound), kept as they are, by name (without regard to case) or number.
+// Loading what was never registered throws EResNotFound.
+void RegisterResourceData(const String& name, TBytes bytes);
+void RegisterResourceData(int32_t id, TBytes bytes);
+bool ResourceDataExists(const String& name);
+TBytes LoadResourceData(const String& name);
+TBytes LoadResourceData(int32_t id);

@@ -142,6 +142,20 @@ TEST_F(BaseGridTest, TextsOfAMergeLiveInItsBaseCell)
     EXPECT_EQ(Grid->MergeCount(), -1);
 }
 
+TEST_F(BaseGridTest, EveryCellOfAMergeReadsItsBaseText)
+{
+    Grid->MergeCells(1, 2, 3, 2);
+    Grid->SetCells(2, 3, "merged");
+    for (int32_t row = 2; row <= 3; ++row)
+        for (int32_t col = 1; col <= 3; ++col) {
+            SCOPED_TRACE(testing::Message() << col << "," << row);
+            EXPECT_EQ(Text(Grid->Cells(col, row)), "merged");
+            EXPECT_EQ(Grid->BaseCell(col, row), (TPoint { 1, 2 }));
+        }
+    EXPECT_EQ(Text(Grid->Cells(4, 2)), "");
+    EXPECT_EQ(Text(Grid->Cells(1, 4)), "");
+}
+
 TEST_F(BaseGridTest, OneByOneMergeIsNotMergedForTheQueries)
 {
     Grid->MergeCells(2, 2, 1, 1);
@@ -609,6 +623,22 @@ TEST_F(UndoRedoTest, MaxLevelKeepsTheNewestChanges)
     Undo->Undo();
     EXPECT_EQ(Texts(), "a---");
     EXPECT_EQ(Undo->Level(), 0);
+}
+
+// A sequence is one step: the level limit drops it whole, never half of it.
+TEST_F(UndoRedoTest, MaxLevelDropsWholeSequences)
+{
+    Undo->SetMaxLevel(4);
+    Undo->StartSequence();
+    Change(1, 1, "a");
+    Change(2, 1, "b");
+    Undo->StopSequence();
+    Change(3, 1, "c");
+    Undo->Undo();
+    EXPECT_EQ(Texts(), "ab--");
+    EXPECT_FALSE(Undo->CanUndo());
+    Undo->Undo();
+    EXPECT_EQ(Texts(), "ab--");
 }
 
 TEST_F(UndoRedoTest, RegisteringAfterUndoAppendsAndUndoesNewestFirst)

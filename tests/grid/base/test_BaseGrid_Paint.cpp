@@ -221,6 +221,68 @@ TEST_F(BaseGridPaintTest, ActiveAndHoverRowsTakeTheirColoursAndGradients)
     EXPECT_LT(GetRValue(bottom), 0x20);
 }
 
+// The hover row colours a selected or fixed cell only when asked to.
+TEST_F(BaseGridPaintTest, HoverSkipsSelectedAndFixedCellsUnlessAsked)
+{
+    Grid->SetCol(2);
+    Grid->SetRow(5);
+    Grid->SetHoverRow(true);
+    Grid->SetHoverRowColor(clRed);
+    Grid->SetHoverRowColorTo(clRed);
+    Grid->FHoverRowIdx = 5;
+    struct TCase {
+        THoverRowCells Cells;
+        bool Selected;
+        bool Fixed;
+    };
+    const TCase cases[] = {
+        { {}, false, false },
+        { { hcNormal }, false, false },
+        { { hcSelected }, true, false },
+        { { hcFixed }, false, true },
+        { { hcNormal, hcSelected, hcFixed }, true, true },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.Selected << entry.Fixed);
+        Grid->SetHoverRowCells(entry.Cells);
+        Grid->Invalidate();
+        TBitmap image;
+        GrabClient(image);
+        EXPECT_EQ(image.Canvas().Pixels(160, 110), clRed) << "a plain cell of the row";
+        EXPECT_EQ(image.Canvas().Pixels(110, 110) == clRed, entry.Selected);
+        EXPECT_EQ(image.Canvas().Pixels(10, 110) == clRed, entry.Fixed);
+    }
+}
+
+TEST_F(BaseGridPaintTest, RightToLeftLinesMeetTheMirroredCell)
+{
+    TBitmap image;
+    image.SetSize(60, 30);
+    image.Canvas().Brush().SetColor(clWhite);
+    image.Canvas().FillRect(Rect(0, 0, 60, 30));
+    Grid->PaintCellExt(image.Canvas(), 2, 2, Rect(0, 0, 50, 20), {});
+    EXPECT_EQ(image.Canvas().Pixels(49, 10), TColor(0xC0C0C0));
+    EXPECT_EQ(image.Canvas().Pixels(50, 10), clWhite);
+    Grid->SetBiDiMode(bdRightToLeft);
+    image.Canvas().FillRect(Rect(0, 0, 60, 30));
+    Grid->PaintCellExt(image.Canvas(), 2, 2, Rect(0, 0, 50, 20), {});
+    EXPECT_EQ(image.Canvas().Pixels(50, 10), TColor(0xC0C0C0));
+    EXPECT_NE(image.Canvas().Pixels(49, 10), TColor(0xC0C0C0));
+}
+
+// A cell out of view keeps its size, so a control placed on it does too.
+TEST_F(BaseGridPaintTest, CellsOutOfViewKeepTheirSize)
+{
+    Grid->SetRowCount(60);
+    Grid->SetColWidths(3, 70);
+    Grid->SetRowHeights(50, 33);
+    const TRect hidden = Grid->CellRect(3, 50);
+    EXPECT_EQ(hidden.Width(), 70);
+    EXPECT_EQ(hidden.Height(), 33);
+    const TRect shown = Grid->CellRect(2, 2);
+    EXPECT_EQ(shown, Rect(100, 40, 150, 60));
+}
+
 TEST_F(BaseGridPaintTest, PaintCellExtOfASelectedCellUsesTheActiveRowColour)
 {
     Grid->SetActiveRowColor(clLime);

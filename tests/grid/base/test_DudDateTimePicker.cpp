@@ -206,4 +206,81 @@ TEST_F(PickerForm, TheLabelStandsBesideThePickerAndReportsClicks)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(PickerForm, TheDateTimePickerReadsItsTimePartAndNamesItsVersion)
+{
+    auto* picker = Make<TDudDateTimePicker>();
+    EXPECT_EQ(picker->Version(), QStringLiteral("1.2.0.0"));
+    EXPECT_EQ(Make<TZuzDateTimePicker>()->Version(), QStringLiteral("1.0.0.0"));
+    picker->SetDateTime(EncodeDate(2024, 3, 5) + EncodeTime(9, 0, 0, 0));
+    // Set without an event: the value still takes the time part's time.
+    picker->TimePicker()->SetTime(EncodeTime(17, 45, 0, 0));
+    EXPECT_DOUBLE_EQ(picker->DateTime(), EncodeDate(2024, 3, 5) + EncodeTime(17, 45, 0, 0));
+}
+
+TEST(DudDateTimePicker, PlacesTheTimePartByTheLookOfTheSystem)
+{
+    struct TCase {
+        TTimePartLook Look;
+        TRect Expected;
+    };
+    // A control 200 x 24 with a time text 40 wide: the part is 71 wide.
+    const TCase cases[] = {
+        { { false, true, true, true, false, true }, Bounds(200 - 71 - 21, -2, 71, 24) },
+        { { true, false, true, true, false, false }, Bounds(200 - 71 - 23, -2, 71, 24) },
+        { { true, true, false, false, false, false }, Bounds(200 - 71 - 23, -2, 71, 24) },
+        { { true, true, false, false, false, true }, Bounds(200 - 71 - 4 - 23, -2, 71, 20) },
+        { { true, true, true, false, false, false }, Bounds(200 - 71 - 21, 2, 71, 20) },
+        { { true, true, true, false, true, true }, Bounds(200 - 71 - 4 - 21, 2, 71, 16) },
+        { { true, true, true, true, true, false }, Bounds(200 - 71 - 21, 1, 71, 22) },
+        { { true, true, true, true, false, false }, Bounds(200 - 71 - 34, 1, 71, 22) },
+        { { true, true, true, true, false, true }, Bounds(200 - 71 - 4 - 34, 1, 71, 18) },
+    };
+    for (const TCase& entry : cases) {
+        const TTimePartLook& look = entry.Look;
+        SCOPED_TRACE(testing::Message() << look.VistaOrLater << look.ComCtl6 << look.ThemeApi << look.ThemeActive
+                                        << look.Metro << look.Bevel);
+        const TRect bounds = TimePartBounds(look, 200, 24, 40);
+        EXPECT_EQ(bounds.Left, entry.Expected.Left);
+        EXPECT_EQ(bounds.Top, entry.Expected.Top);
+        EXPECT_EQ(bounds.Width(), entry.Expected.Width());
+        EXPECT_EQ(bounds.Height(), entry.Expected.Height());
+    }
+}
+
+// Loading ends with the time part following the check box and the label
+// taking the control's font when it lends it.
+TEST_F(PickerForm, LoadingEndsWithTheTimePartAndTheLabelInStep)
+{
+    auto* picker = Make<TDudDateTimePicker>();
+    picker->SetLabelCaption(QStringLiteral("Start"));
+    picker->BeginLoading();
+    picker->SetShowCheckbox(true);
+    picker->SetChecked(false);
+    picker->SetEnabled(false);
+    Form.Font().SetName(QStringLiteral("DejaVu Serif"));
+    ASSERT_TRUE(picker->ParentFont());
+    picker->EndLoading();
+    ASSERT_NE(picker->TimePicker(), nullptr);
+    EXPECT_FALSE(picker->TimePicker()->Enabled());
+    EXPECT_FALSE(picker->PickerLabel()->Enabled());
+    EXPECT_EQ(picker->PickerLabel()->Font().Name(), QStringLiteral("DejaVu Serif"));
+}
+
+TEST_F(PickerForm, TheLabelFontIsItsOwnUnlessTheControlLendsIt)
+{
+    auto* picker = Make<TDudDateTimePicker>();
+    picker->SetLabelCaption(QStringLiteral("Start"));
+    TFont bigger;
+    bigger.SetName(QStringLiteral("DejaVu Serif"));
+    bigger.SetSize(20);
+    picker->SetParentFont(true);
+    picker->SetLabelFont(bigger);
+    EXPECT_NE(picker->LabelFont().Name(), QStringLiteral("DejaVu Serif")) << "the control lends its font";
+    picker->SetParentFont(false);
+    picker->SetLabelFont(bigger);
+    EXPECT_EQ(picker->LabelFont().Name(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(picker->PickerLabel()->Font().Name(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(picker->PickerLabel()->Font().Size(), 20);
+}
+
 } // namespace

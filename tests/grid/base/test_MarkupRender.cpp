@@ -108,6 +108,46 @@ protected:
         return false;
     }
 
+    // The leftmost column and the lowest row holding anything but white
+    // (-1 when blank).
+    int32_t FirstInkX()
+    {
+        for (int32_t x = 0; x < 400; ++x)
+            for (int32_t y = 0; y < 300; ++y)
+                if (Pixel(x, y) != clWhite)
+                    return x;
+        return -1;
+    }
+    int32_t LastInkY()
+    {
+        for (int32_t y = 299; y >= 0; --y)
+            for (int32_t x = 0; x < 400; ++x)
+                if (Pixel(x, y) != clWhite)
+                    return y;
+        return -1;
+    }
+    TSize InkSize()
+    {
+        int32_t left = 400, top = 300, right = -1, bottom = -1;
+        for (int32_t y = 0; y < 300; ++y)
+            for (int32_t x = 0; x < 400; ++x)
+                if (Pixel(x, y) != clWhite) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return right < 0 ? TSize {} : TSize { right - left + 1, bottom - top + 1 };
+    }
+    void Clear() { Canvas().FillRect(Rect(0, 0, 400, 300)); }
+    QImage Drawn(const String& text, const TRect& rect = Box)
+    {
+        Clear();
+        TMarkupCall call;
+        call.Run(Canvas(), text, rect);
+        return FBitmap.Image().copy();
+    }
+
     static constexpr TRect Box { 10, 10, 390, 290 };
     TBitmap FBitmap;
 };
@@ -377,6 +417,172 @@ TEST_F(MarkupRender, MalformedAndHugeTextsEndQuickly)
     }
     EXPECT_EQ(cache.Count(), 1);
     EXPECT_TRUE(cache.Items(0)->IsEmpty());
+}
+
+// A tag the measuring pass meets late in a line must not act on the runs
+// before it when the line is drawn: each unclosed tag draws as if it were
+// closed right after it.
+TEST_F(MarkupRender, LateTagsLeaveEarlierRunsAlone)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        { "Visible<Z>secret", "Visible<Z>secret</Z>" },
+        { "abc<SH>", "abc<SH></SH>" },
+        { "xxxx<SUP>2", "xxxx<SUP>2</SUP>" },
+        { "xxxx<SUB>2", "xxxx<SUB>2</SUB>" },
+        { "first<BR>Visible<Z>secret", "first<BR>Visible<Z>secret</Z>" },
+    };
+    for (const auto& [unclosed, closed] : cases) {
+        SCOPED_TRACE(unclosed);
+        const QImage expected = Drawn(QString::fromUtf8(closed));
+        EXPECT_EQ(Drawn(QString::fromUtf8(unclosed)), expected);
+    }
+    Drawn(QStringLiteral("Visible<Z>secret"));
+    EXPECT_NE(FirstInkX(), -1);
+}
+
+TEST_F(MarkupRender, PlainTextHoldsEveryLineOnceWhenHitTesting)
+{
+    TMarkupCall call;
+    call.HitTestOnly = true;
+    call.MouseX = 20;
+    call.MouseY = 15;
+    call.Run(Canvas(), QStringLiteral("a<BR>b<Z>c</Z>"), Box);
+    EXPECT_EQ(call.PlainText, QStringLiteral("a\rbc"));
+}
+
+// Where the line's first ink lands, against the plain text at the left.
+TEST_F(MarkupRender, PlacesLinesByParagraphAndIndent)
+{
+    const int32_t width = Width("abc");
+    const int32_t free = Box.Right - (Box.Left + 1) - width;
+    Drawn(QStringLiteral("abc"));
+    const int32_t plain = FirstInkX();
+    ASSERT_GE(plain, Box.Left);
+    struct TCase {
+        const char* Text;
+        int32_t Shift;
+    };
+    const TCase cases[] = {
+        { "<P ALIGN=\"right\">abc", free },
+        { "<P ALIGN=\"center\">abc", free / 2 },
+        { "<P ALIGN=\"left\">abc", 0 },
+        { "<P INDENT=\"20\">abc", 20 },
+        { "<P ALIGN=\"center\" INDENT=\"7\">abc", free / 2 + 7 },
+        { "<IN X=\"30\">abc", 30 },
+        { "<UL><LI>abc", 12 },
+        { "<UL><UL><LI>abc", 24 },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Text);
+        Drawn(QString::fromUtf8(entry.Text));
+        // Bullets are ink too: the list cases look past them.
+        if (QString::fromUtf8(entry.Text).contains(QLatin1String("<LI>"))) {
+            TMarkupCall call;
+            call.MeasureOnly = true;
+            call.Run(Canvas(), QString::fromUtf8(entry.Text), Box);
+            EXPECT_EQ(call.ExtentX, width + entry.Shift);
+            continue;
+        }
+        EXPECT_EQ(FirstInkX(), plain + entry.Shift);
+    }
+}
+
+TEST_F(MarkupRender, RaisesAndLowersScripts)
+{
+    const int32_t quarter = Canvas().TextHeight(QStringLiteral("x")) / 4;
+    ASSERT_GT(quarter, 0);
+    Drawn(QStringLiteral("xabc"));
+    const int32_t plain = LastInkY();
+    for (const char* text : { "x<SUP>abc</SUP>", "x<SUB>abc</SUB>" }) {
+        SCOPED_TRACE(text);
+        Drawn(QString::fromUtf8(text));
+        EXPECT_EQ(LastInkY(), plain + quarter);
+    }
+}
+
+// Without word wrap the run that overflows ends the text: nothing after it,
+// not even the next line, is laid out or drawn.
+TEST_F(MarkupRender, OverflowWithoutWrapEndsTheText)
+{
+    const String text = QStringLiteral("<B>aaaa </B>bbbbbbbbbbbbbbbbbbbbbbbbbbbbb<BR>second line");
+    const TRect narrow = Bounds(Box.Left, Box.Top, Width("aaaa") * 2, 200);
+    TMarkupCall call;
+    call.MeasureOnly = true;
+    call.Run(Canvas(), text, narrow);
+    EXPECT_EQ(call.ExtentY, Unit());
+    Drawn(text, narrow);
+    EXPECT_LT(LastInkY(), Box.Top + Unit());
+    EXPECT_GE(LastInkY(), Box.Top);
+}
+
+TEST_F(MarkupRender, TurnsRotatedText)
+{
+    const TRect low = Rect(10, 150, 390, 290);
+    Drawn(QStringLiteral("abcdefgh"), low);
+    const TSize upright = InkSize();
+    Drawn(QStringLiteral("<R A=\"90\">abcdefgh</R>"), low);
+    const TSize turned = InkSize();
+    EXPECT_GT(upright.cx, upright.cy);
+    EXPECT_GT(turned.cy, turned.cx);
+    EXPECT_NEAR(turned.cy, upright.cx, 2);
+    // The font comes back upright after the tag.
+    Drawn(QStringLiteral("<R A=\"90\">a</R>bcdefgh"), low);
+    EXPECT_GT(InkSize().cx, Width("bcdefg"));
+}
+
+TEST_F(MarkupRender, ShowsSystemAndFileTypeIcons)
+{
+    const int32_t x = Width("x");
+    struct TCase {
+        const char* Text;
+        int32_t Width;
+    };
+    const TCase cases[] = {
+        { "<IMG SRC=\"SSYS:readme.txt\">x", 16 + x },
+        { "<IMG SRC=\"LSYS:readme.txt\">x", 32 + x },
+        { "<IMG SRC=\"ssys:3\">x", 16 + x },
+        { "<IMG SRC=\"LSYS:/tmp\">x", 32 + x },
+        { "<IMG SRC=\"SSYS:\">x", 16 + x },
+    };
+    for (const TCase& entry : cases) {
+        SCOPED_TRACE(entry.Text);
+        TMarkupCall call;
+        call.MeasureOnly = true;
+        call.Run(Canvas(), QString::fromUtf8(entry.Text), Box);
+        EXPECT_EQ(call.ExtentX, entry.Width);
+        Drawn(QString::fromUtf8(entry.Text));
+        // The icon is drawn where it was measured, left of the text.
+        EXPECT_GE(FirstInkX(), Box.Left + 1);
+        EXPECT_LT(FirstInkX(), Box.Left + 1 + entry.Width - x);
+    }
+}
+
+// Nine-digit sizes in tags lay out without their sums wrapping round.
+TEST_F(MarkupRender, HugeSizesDoNotWrapRound)
+{
+    const String cases[] = {
+        QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"a\" WIDTH=\"999999999\">").repeated(3),
+        QStringLiteral("<IMG SRC=\"IDX:0\" WIDTH=\"999999999\" HEIGHT=\"1\">").repeated(3),
+        QStringLiteral("<R A=\"999999999\">x</R>"),
+        QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"a\" WIDTH=\"5\" HEIGHT=\"999999999\"><BR>").repeated(3),
+        QStringLiteral("<IN X=\"999999999\">x<P INDENT=\"999999999\">y"),
+        QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"a\" WIDTH=\"32767\">").repeated(70'000),
+    };
+    TImageList images(nullptr, 16, 16);
+    images.Add(TBitmap(16, 16));
+    for (const String& text : cases) {
+        SCOPED_TRACE(text.left(60).toStdString());
+        for (const bool measureOnly : { true, false }) {
+            TMarkupCall call;
+            call.Images = &images;
+            call.MeasureOnly = measureOnly;
+            call.MouseX = 50;
+            call.MouseY = 20;
+            call.Run(Canvas(), text, Box);
+            EXPECT_GT(call.ExtentY, 0);
+            EXPECT_GE(call.ExtentX, 0);
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 struct TConversionCase {
@@ -155,6 +157,60 @@ TEST(MarkupText, HugeAndMalformedTextsStayLinear)
     HighlightInMarkup(many, QStringLiteral("a"), QStringLiteral("e"), result, true);
     EXPECT_EQ(result.size(), many.size() + 100'000 * 7);
     EXPECT_EQ(DecodeHtmlEntities(QStringLiteral("&amp;").repeated(100'000), true), QStringLiteral("&").repeated(100'000));
+}
+
+// A value typed into a control may read like an attribute: the control
+// keeps its own width, type and the rest, and reads the value back as typed.
+TEST(MarkupText, ValuesThatReadLikeAttributesStayValues)
+{
+    const String values[] = {
+        QStringLiteral("WIDTH=wide"),
+        QStringLiteral("x TYPE=y"),
+        QStringLiteral(" ID=\"other\" MAXLEN=\"1\""),
+        QStringLiteral("HEIGHT=\"99\" PROP=\"p\""),
+        QStringLiteral("VALUE=\"v\""),
+    };
+    for (const String& typed : values) {
+        SCOPED_TRACE(typed.toStdString());
+        String text = QStringLiteral("<B>x</B><CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"\" WIDTH=\"60\" HEIGHT=\"30\" "
+                                     "MAXLEN=\"8\" PROP=\"k\">");
+        ASSERT_TRUE(SetControlValue(text, QStringLiteral("e1"), typed));
+        String read;
+        ASSERT_TRUE(GetControlValue(text, QStringLiteral("e1"), read));
+        EXPECT_EQ(read, typed);
+        const TControlTag tag = ParseControlTag(text.mid(text.indexOf(QLatin1String("<CONTROL"))));
+        EXPECT_EQ(tag.Type, QStringLiteral("EDIT"));
+        EXPECT_EQ(tag.Width, QStringLiteral("60"));
+        EXPECT_EQ(tag.Height, QStringLiteral("30"));
+        EXPECT_EQ(tag.MaxLen, QStringLiteral("8"));
+        EXPECT_EQ(tag.Prop, QStringLiteral("k"));
+        EXPECT_EQ(tag.ID, QStringLiteral("e1"));
+        // Typed again over itself, nothing drifts.
+        ASSERT_TRUE(SetControlValue(text, QStringLiteral("e1"), typed));
+        ASSERT_TRUE(GetControlValue(text, QStringLiteral("e1"), read));
+        EXPECT_EQ(read, typed);
+    }
+}
+
+TEST(MarkupText, ClearsEveryRadioInOnePass)
+{
+    const String radio = QStringLiteral("<CONTROL TYPE=\"RADIO\" ID=\"r%1\" WIDTH=\"16\" VALUE=\"TRUE\"> x ");
+    String text = QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c\" WIDTH=\"16\" VALUE=\"TRUE\">");
+    for (int32_t index = 0; index < 20'000; ++index)
+        text += radio.arg(index);
+    const auto started = std::chrono::steady_clock::now();
+    const String cleared = ClearRadioControls(text);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+    String value;
+    for (const int32_t index : { 0, 1, 9'999, 19'999 }) {
+        ASSERT_TRUE(GetControlValue(cleared, QStringLiteral("r%1").arg(index), value));
+        EXPECT_EQ(value, QStringLiteral("FALSE"));
+    }
+    ASSERT_TRUE(GetControlValue(cleared, QStringLiteral("c"), value));
+    EXPECT_EQ(value, QStringLiteral("TRUE"));
+    EXPECT_EQ(cleared.count(QLatin1String("VALUE=\"FALSE\"")), 20'000);
+    EXPECT_EQ(cleared.count(QLatin1String(" x ")), 20'000);
+    EXPECT_EQ(ClearRadioControls(QStringLiteral("plain")), QStringLiteral("plain"));
 }
 
 } // namespace

@@ -158,3 +158,15 @@ TEST(FileUtils, FailuresNameTheFileAndKeepTheOldContent)
     }
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+TEST(FileUtils, ReadsOnlyRegularFilesWithinTheLimit)
+{
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/data.bin";
+    WriteText(fileName, "12345");
+    EXPECT_EQ(ReadRegularFileBytes(fileName, 5), (TBytes { '1', '2', '3', '4', '5' }));
+    const String refused[] = { temp.path(), "/dev/zero", temp.path() + "/absent" };
+    for (const String& name : refused)
+        EXPECT_THROW(ReadRegularFileBytes(name, 100), EInOutError) << name.toStdString();
+    EXPECT_THROW(ReadRegularFileBytes(fileName, 4), EInOutError);
+}

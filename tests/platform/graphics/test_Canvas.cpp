@@ -534,3 +534,37 @@ TEST(ImageList, SplitsStripsAndDrawsByIndex)
     EXPECT_EQ(target.Canvas().Pixels(0, 0), clRed);
     EXPECT_EQ(target.Canvas().Pixels(1, 1), clGreen);
 }
+
+// A turned font draws its line turned about the start of the baseline and
+// outside the rectangle it was laid out in; measuring stays upright.
+TEST(Canvas, TurnedFontsDrawTheirLinesTurned)
+{
+    TBitmap bitmap(200, 200);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Font().SetName(QStringLiteral("DejaVu Sans"));
+    canvas.Font().SetSize(12);
+    canvas.Brush().SetStyle(bsClear);
+    auto inkBox = [&] {
+        TRect box = Rect(200, 200, -1, -1);
+        for (int32_t y = 0; y < 200; ++y)
+            for (int32_t x = 0; x < 200; ++x)
+                if (canvas.Pixels(x, y) != clWhite)
+                    box = Rect(std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                        std::max(box.Bottom, y + 1));
+        return box;
+    };
+    TRect measured = Rect(20, 150, 200, 170);
+    canvas.DrawText(QStringLiteral("turned text"), measured, DT_CALCRECT | DT_SINGLELINE);
+    const int32_t width = measured.Width();
+    canvas.Font().SetOrientation(900);
+    TRect upright = Rect(20, 150, 200, 170);
+    canvas.DrawText(QStringLiteral("turned text"), upright, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(upright.Width(), width);
+    TRect line = Rect(20, 150, 200, 170);
+    canvas.DrawText(QStringLiteral("turned text"), line, DT_SINGLELINE);
+    const TRect ink = inkBox();
+    EXPECT_GT(ink.Height(), ink.Width());
+    EXPECT_NEAR(ink.Height(), width, 3);
+    EXPECT_LT(ink.Top, 150) << "not clipped to the rectangle";
+    EXPECT_LT(ink.Left, 20) << "the glyphs stand left of the turned baseline";
+}

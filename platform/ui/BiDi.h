@@ -1,0 +1,5 @@
+#pragma once
+
+// Which way a control reads and aligns its text.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+using enum TBiDiMode;
