@@ -88,4 +88,23 @@ void BM_GridInsertAndRemoveTopRow(benchmark::State& state)
 }
 BENCHMARK(BM_GridInsertAndRemoveTopRow)->Unit(benchmark::kMillisecond);
 
+// Every row of 100,000 sized to its lines of text, some of two lines.
+void BM_GridAutoSizeRows(benchmark::State& state)
+{
+    const std::vector<String> words = Words();
+    std::unique_ptr<TDudStringGrid> grid = MakeGrid(words);
+    grid->SetMultilinecells(true);
+    for (int32_t row = 1; row <= Rows; row += 7)
+        grid->SetCells(2, row, QStringLiteral("first\r\nsecond"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int32_t row = 1; row <= Rows; row += 100)
+            grid->SetRowHeights(row, 5);
+        state.ResumeTiming();
+        grid->AutoSizeRows(false, 2);
+    }
+    state.SetItemsProcessed(state.iterations() * Rows);
+}
+BENCHMARK(BM_GridAutoSizeRows)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -32,6 +32,7 @@
 #include <initializer_list>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class TGridItem;
@@ -1004,6 +1005,27 @@ public:
     int32_t MeasureCellText(int32_t realCol, int32_t aCol, int32_t aRow);
     int32_t TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
     int32_t TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+    // Fits the row to its tallest cell (never lower with SizeGrowOnly), then
+    // adds padding within the row height limits.
+    void AutoSizeRow(int32_t aRow, int32_t padding);
+    // Every row but the fixed ones unless doFixedRows: wrapped text measured
+    // with WordWrap, else the row's most lines.
+    void AutoSizeRows(bool doFixedRows, int32_t padding);
+    // Columns and rows grown together to the cells they hold.
+    void AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t paddingY);
+    // The columns scaled to fill the control's width exactly.
+    void AutoFitColumns(bool doFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Two whole columns or rows exchanged with their texts, properties,
+    // sizes and cell controls.
+    void SwapColumns(int32_t aCol1, int32_t aCol2);
+    void SwapRows(int32_t aRow1, int32_t aRow2);
+    void FitRowHeight(int32_t aRow, bool growOnly, int32_t padding);
+    void SetRowHeightForLines(int32_t aRow, int32_t lines, int32_t padding);
+    int32_t MaxLinesInRow(int32_t aRow);
+    int32_t ColumnMaxTextLength(int32_t aCol);
 
     // ---- hidden rows
     void HideRow(int32_t rowIndex) { HideRows(rowIndex, rowIndex); }
@@ -2030,6 +2052,13 @@ private:
     friend class TGridDateTimePicker;
     friend class TDudRichEdit;
     friend class TFooterPanel;
+    void PrepareMeasureFont(int32_t aCol, int32_t aRow, bool zoom);
+    int32_t CellTextHeight(int32_t realCol, int32_t aCol, int32_t aRow, bool wrap);
+    // The height of "gh" in a font, measured once per font while rows are
+    // sized.
+    int32_t LineHeightOf(const TFont& font);
+    std::vector<std::pair<TFont, int32_t>> FLineHeights;
+    void SwapCells(int32_t col1, int32_t row1, int32_t col2, int32_t row2);
     friend class TFloatingFooter;
     void ShowRichEditor(const TRect& rect, int32_t realCol, int32_t aRow, TColor color, const TFont& font);
     void CommitRichEditor(int32_t realCol, int32_t aRow);

@@ -141,3 +141,111 @@ TEST(DudOderAutoSize, TheColumnGridKeepsAFittedWidthWithinTheColumnsLimits)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DudOderAutoSizeRows, RowsTakeTheirMostLinesAndWrappedRowsTheirTallestCell)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.SetMultilinecells(true);
+    grid.SetCells(1, 1, "one");
+    grid.SetCells(1, 2, "one\r\ntwo\r\nthree");
+    grid.SetCells(2, 3, "a\r\nb");
+    grid.SetWordWrap(false);
+    grid.AutoSizeRows(false, 4);
+    const int32_t line = grid.RowHeights(1) - 4;
+    EXPECT_GT(line, 0);
+    EXPECT_EQ(grid.RowHeights(2) - 4, 3 * line);
+    EXPECT_EQ(grid.RowHeights(3) - 4, 2 * line);
+    // The fixed row is left alone unless asked for.
+    EXPECT_EQ(grid.RowHeights(0), grid.DefaultRowHeight());
+
+    // Wrapped: the tallest cell plus the margins and grid lines; a text of
+    // one word never breaks however narrow its column.
+    grid.SetWordWrap(true);
+    grid.SetXYOffset({ 2, 2 });
+    grid.SetXYOffsetTopLeftOnly(false);
+    grid.SetColWidths(1, 10);
+    grid.AutoSizeRows(false, 0);
+    const int32_t oneLine = grid.RowHeights(1) - 4 - 2 * grid.GridLineWidth();
+    EXPECT_GT(oneLine, 0);
+    EXPECT_EQ(grid.RowHeights(2), 3 * oneLine + 4 + 2 * grid.GridLineWidth());
+    // Words break in a narrow column.
+    grid.SetCells(1, 1, "one two three four");
+    grid.AutoSizeRow(1, 0);
+    EXPECT_GT(grid.RowHeights(1), oneLine + 4 + 2 * grid.GridLineWidth());
+    // Grow-only never lowers a row.
+    grid.SetSizeGrowOnly(true);
+    grid.SetRowHeights(3, 200);
+    grid.AutoSizeRow(3, 0);
+    EXPECT_EQ(grid.RowHeights(3), 200);
+}
+
+TEST(DudOderAutoSizeRows, SwappedColumnsAndRowsTakeTheirTextsSizesPropertiesAndSortColumn)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetColCount(4);
+    grid.SetRowCount(4);
+    for (int32_t col = 0; col < 4; ++col)
+        for (int32_t row = 0; row < 4; ++row)
+            grid.SetCells(col, row, QString("%1%2").arg(col).arg(row));
+    grid.SetColWidths(1, 40);
+    grid.SetColWidths(3, 90);
+    grid.SetColors(1, 2, clRed);
+    grid.SortSettings().SetColumn(3);
+    grid.SwapColumns(1, 3);
+    EXPECT_EQ(grid.Cells(1, 2), "32");
+    EXPECT_EQ(grid.Cells(3, 2), "12");
+    EXPECT_EQ(grid.ColWidths(1), 90);
+    EXPECT_EQ(grid.ColWidths(3), 40);
+    EXPECT_EQ(grid.GetColors(3, 2), clRed);
+    EXPECT_EQ(grid.GetColors(1, 2), clNone);
+    EXPECT_EQ(grid.SortSettings().Column(), 1);
+    EXPECT_EQ(grid.ColCount(), 4);
+
+    grid.SetRowHeights(1, 33);
+    grid.SwapRows(1, 2);
+    EXPECT_EQ(grid.Cells(0, 1), "02");
+    EXPECT_EQ(grid.Cells(3, 1), "12");
+    EXPECT_EQ(grid.GetColors(3, 1), clRed);
+    EXPECT_EQ(grid.RowHeights(2), 33);
+    EXPECT_EQ(grid.RowHeights(1), grid.DefaultRowHeight());
+    grid.SwapRows(2, 2);
+    EXPECT_EQ(grid.Cells(0, 2), "01");
+    EXPECT_EQ(grid.RowCount(), 4);
+}
+
+TEST(DudOderAutoSizeRows, FittedColumnsFillTheRoomExactly)
+{
+    const struct {
+        const char* name;
+        std::vector<int32_t> widths;
+        bool fixedToo;
+    } cases[] = {
+        { "grow", { 30, 40, 50, 60 }, false },
+        { "shrink", { 300, 200, 100, 50 }, false },
+        { "fixed columns too", { 30, 40, 50, 60 }, true },
+        { "columns of no width", { 30, 0, 0, 0 }, false },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        TDudStringGrid grid(nullptr);
+        grid.SetScrollBars(ssNone);
+        grid.SetColCount(4);
+        grid.SetRowCount(2);
+        grid.SetWidth(400);
+        for (int32_t col = 0; col < 4; ++col)
+            grid.SetColWidths(col, entry.widths[static_cast<size_t>(col)]);
+        grid.AutoFitColumns(entry.fixedToo);
+        const int32_t border = grid.BorderStyle() == bsSingle ? (grid.Ctl3D() ? 4 : 2) : 0;
+        int32_t sum = 0;
+        for (int32_t col = entry.fixedToo ? 0 : grid.FixedCols(); col < 4; ++col)
+            sum += grid.ColWidths(col);
+        const int32_t fixed = entry.fixedToo ? 0 : grid.ColWidths(0);
+        EXPECT_EQ(sum, 400 - fixed - border);
+    }
+}
+
+} // namespace
