@@ -125,6 +125,8 @@ TDudStringGrid::~TDudStringGrid()
     // A form going away takes its handlers along; one that stays gets its own back.
     if (auto* form = dynamic_cast<TForm*>(Owner()); form && (form->ComponentState() & csDestroying) == 0 && !IsDesigning())
         form->OnResize = FOnResize;
+    if (FColumnSize->Save())
+        Guarded([this] { SaveColSizes(); });
     if (FocusFrameGrid == this)
         FocusFrameGrid = nullptr;
     FClearTextOnly = false;
@@ -260,6 +262,8 @@ void TDudStringGrid::Loaded()
     ShowRowHeaders();
     if (FAutoSize)
         AutoSizeColumns(false, 4);
+    if (FColumnSize->Save())
+        Guarded([this] { LoadColSizes(); });
     FFixedRowsMin = TBaseGrid::FixedRows();
     FFixedColsMin = TBaseGrid::FixedCols();
     FMinRowHeight = DefaultRowHeight();

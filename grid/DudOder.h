@@ -215,7 +215,19 @@ public:
 
     // ---- look
     TGridLook Look() const { return FLook; }
+    // Sets the colours, selection style, border and scroll bars of the look;
+    // glCustom keeps the colours set one by one.
     void SetLook(TGridLook value);
+    // The identifier ("glXP") and the display name ("Windows XP"); empty for glCustom.
+    static String LookName(TGridLook value);
+    static String LookDisplayName(TGridLook value);
+    void SetComponentStyle(TVUVStyle style);
+    // A flat tone look: glClassic, flat, metro scroll bars and glyphs.
+    void SetColorTones(const TColorTones& tones);
+    // The fixed cells and search footer only; nothing is repainted.
+    void SetTheme(TXPColorScheme scheme);
+    // Follows the user's Office colour scheme once per change.
+    void AdaptToOfficeTheme();
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
@@ -233,15 +245,15 @@ public:
     bool ShowDesignHelper() const { return FShowDesignHelper; }
     void SetShowDesignHelper(bool value) { FShowDesignHelper = value; }
     TColor URLColor() const { return FURLColor; }
-    void SetURLColor(TColor value) { SetRepainted(FURLColor, value); }
+    void SetURLColor(TColor value);
     bool URLShow() const { return FURLShow; }
     void SetURLShow(bool value) { SetRepainted(FURLShow, value); }
     bool URLShowInText() const { return FURLShowInText; }
-    void SetURLShowInText(bool value) { FURLShowInText = value; }
+    void SetURLShowInText(bool value) { SetRepainted(FURLShowInText, value); }
     bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
     void SetURLUnderlineOnHover(bool value) { FURLUnderlineOnHover = value; }
     bool URLFull() const { return FURLFull; }
-    void SetURLFull(bool value) { FURLFull = value; }
+    void SetURLFull(bool value);
     bool URLEdit() const { return FURLEdit; }
     void SetURLEdit(bool value) { FURLEdit = value; }
     bool EnableHTML() const { return FEnableHTML; }
@@ -506,6 +518,19 @@ public:
     void SetHTMLSettings(const THTMLSettings& value) { FHTMLSettings->Assign(value); }
     TColumnSize& ColumnSize() const { return *FColumnSize; }
     void SetColumnSize(const TColumnSize& value) { FColumnSize->Assign(value); }
+    // ---- column layout: one text, or numbered values in the ColumnSize store.
+    // A damaged text or store, or one of another column count, changes nothing:
+    // the text raises EConvertError, the store is left unread.
+    String ColumnStatesToString() const;
+    void StringToColumnStates(const String& value);
+    void SaveColSizes();
+    void LoadColSizes();
+    // ---- the look as a Name=Value file, the print settings as an INI section.
+    // A file that cannot be read or written raises; a damaged one changes nothing.
+    void SaveVisualProps(const String& fileName);
+    void LoadVisualProps(const String& fileName);
+    void SavePrintSettings(const String& key, const String& section);
+    void LoadPrintSettings(const String& key, const String& section);
     TCellNode& CellNode() const { return *FCellNode; }
     void SetCellNode(const TCellNode& value) { FCellNode->Assign(value); }
     TSizeWhileTyping& SizeWhileTyping() const { return *FSizeWhileTyping; }
@@ -1337,9 +1362,9 @@ public:
     virtual void SubUnGroup(int32_t colIndex);
     virtual void Group(int32_t colIndex);
     virtual void UnGroup();
-    virtual void SaveColPositions() { }
-    virtual void LoadColPositions() { }
-    virtual void SetStyle(TVUVStyle) { }
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    virtual void SetStyle(TVUVStyle style);
     // Sorting: on SortSettings.Column, on the index list, inside each
     // expanded group of the deepest outline level, and back to the order
     // the rows had.
@@ -2001,6 +2026,9 @@ protected:
     TGridNotifyEvent FOnEndBlockFocus;
 
 private:
+    // ---- looks and component styles
+    void ApplyPlainLookColors(TGridLook value);
+
     // ---- sorting
     class TSortScope;
     String SortText(int32_t aCol, int32_t aRow);

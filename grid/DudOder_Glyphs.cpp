@@ -30,6 +30,9 @@ constexpr TCheckArt CheckArt[] = {
     { "ZUZCHK06", 0x80511C, 0xF0F4F4, 0x21A121, false },
     { "ZUZCHK07", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, true },
     { "ZUZCHK08", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, false },
+    // The flat tone look: a plain grey square with a dark tick.
+    { "metrocheckon", 0x7A7A7A, 0xFFFFFF, 0x333333, true },
+    { "metrocheckoff", 0x7A7A7A, 0xFFFFFF, 0x333333, false },
 };
 
 // Start row of each of the seven tick columns, three pixels tall each.
@@ -70,6 +73,8 @@ constexpr TRadioArt RadioArt[] = {
     { "ZUZRAD06", 0x80511C, 0xF0F4F4, 0x21A121, false },
     { "ZUZRAD07", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, true },
     { "ZUZRAD08", 0xBBC8CA, 0xF0F0F0, 0xBBC8CA, false },
+    { "metroradioon", 0x7A7A7A, 0xFFFFFF, 0x333333, true },
+    { "metroradiooff", 0x7A7A7A, 0xFFFFFF, 0x333333, false },
 };
 
 void MakeRadio(TBitmap& bitmap, const TRadioArt& art)

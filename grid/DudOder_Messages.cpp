@@ -23,6 +23,8 @@ constexpr int32_t SearchTicksToLapse = 4;
 void TDudStringGrid::CreateWnd()
 {
     TBaseGrid::CreateWnd();
+    if (FColumnSize->Save() && Parent())
+        Guarded([this] { LoadColSizes(); });
     FGridTimerID = static_cast<int32_t>(SetTimer(this, GridTimer, GridTimerPeriod));
     wheelmsg = GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0 ? CM_MOUSEWHEEL : 0;
     wheelscrl = std::abs(WheelScrollRows(WHEEL_DELTA, VisibleRowCount()));

@@ -211,11 +211,6 @@ void TDudStringGrid::SetRowIndicator(const TBitmap& value)
     Invalidate();
 }
 
-void TDudStringGrid::SetLook(TGridLook value)
-{
-    SetRepainted(FLook, value);
-}
-
 void TDudStringGrid::SetBorderColor(TColor value)
 {
     SetRepainted(FBorderColor, value);

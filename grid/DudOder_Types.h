@@ -101,7 +101,9 @@ enum TSortStyle {
 };
 
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-enum TGridLook { glClassic, glSoft, glXP, glVUV, glWin7, glOffice2007, glVista, glListView, glCustom, glMetro };
+enum TGridLook : uint8_t { glStandard, glSoft, glClassic, glVUV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+// The older XP colour schemes that SetTheme gives the fixed cells.
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };

@@ -157,14 +157,15 @@ TEST_F(StringGridPaintTest, CellsPaintTheColoursOfTheirState)
     const Case cases[] = {
         { "plain", [](TDudStringGrid&) { }, 3, 4, clWhite },
         { "own colour", [](TDudStringGrid& g) { g.SetColors(3, 4, clAqua); }, 3, 4, clAqua },
-        { "classic fixed", [](TDudStringGrid& g) { g.SetLook(glClassic); }, 2, 0, clSilver },
+        // The classic look paints its fixed cells in the button face colour.
+        { "classic fixed", [](TDudStringGrid& g) { g.SetLook(glClassic); }, 2, 0, clBtnFace },
         { "fixed ignores a check box's colour",
             [](TDudStringGrid& g) {
                 g.SetLook(glClassic);
                 g.AddCheckBox(2, 0, false, false);
                 g.SetColors(2, 0, clAqua);
             },
-            2, 0, clSilver },
+            2, 0, clBtnFace },
         { "selected",
             [](TDudStringGrid& g) {
                 g.SetSelectionColor(clLime);
