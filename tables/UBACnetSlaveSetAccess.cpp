@@ -226,7 +226,8 @@ void TFBACnetSlaveSetAccess::ACG_BACnet_in_WriteComboChange(int32_t ACol, int32_
 
 void TFBACnetSlaveSetAccess::DblClickCell(TDudStringGrid* Sender, int32_t ARow, int32_t ACol)
 {
-    if (ACol == colEngUnit && FBACnet_Eng_Unit) {
+    // The title row holds the column's caption, not a unit.
+    if (ACol == colEngUnit && ARow > 0 && FBACnet_Eng_Unit) {
         TDudColumnGrid& grid = Grid(Index_Of(Sender));
         FBACnet_Eng_Unit->E_Selected_EU->SetText(grid.GetCellEx(ACol, ARow));
         FBACnet_Eng_Unit->Label5->SetCaption(

@@ -128,10 +128,20 @@ TEST_F(BACnetObjectsTest, DoubleClickOnAnEngUnitOpensThePicker)
         EXPECT_EQ(label, QStringLiteral("-> degrees-Celsius"));
         EXPECT_EQ(grid.GetCellEx(2, 1), QString::fromLatin1(entry.After));
     }
-    // Other columns only fit their width.
+    // Other columns, and the title of this one, only fit their width.
     FServices.Clear();
     FEditor->ACG_BACnet_in_Read->OnDblClickCell(FEditor->ACG_BACnet_in_Read, 1, 3);
     EXPECT_EQ(FServices.PendingAnswers(), 0U);
+    TDudColumnGrid& read = *FEditor->ACG_BACnet_in_Read;
+    const String title = read.GetCellEx(2, 0);
+    FServices.AnswerModal([](TForm& form) {
+        dynamic_cast<TFBACnet_Eng_Unit&>(form).E_Selected_EU->SetText(QStringLiteral("95"));
+        return mrOk;
+    });
+    read.OnDblClickCell(&read, 0, 2);
+    EXPECT_EQ(FServices.PendingAnswers(), 1U);
+    EXPECT_EQ(read.GetCellEx(2, 0), title);
+    FServices.Clear();
     FBACnet_Eng_Unit = nullptr;
 }
 
