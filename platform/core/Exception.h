@@ -59,3 +59,9 @@ class ERangeError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A condition the program relies on did not hold.
+class EAssertionFailed : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -18,7 +18,9 @@ std::map<TClipboardFormat, String>& RegisteredFormats()
     return formats;
 }
 
-String MimeTypeOf(TClipboardFormat format)
+} // namespace
+
+String ClipboardFormatMimeType(TClipboardFormat format)
 {
     const auto& formats = RegisteredFormats();
     const auto found = formats.find(format);
@@ -27,7 +29,13 @@ String MimeTypeOf(TClipboardFormat format)
     return QStringLiteral("application/x-trelvador-%1").arg(found->second.toLower());
 }
 
-} // namespace
+TClipboardFormat ClipboardFormatOfMimeType(const String& mimeType)
+{
+    for (const auto& [format, name] : RegisteredFormats())
+        if (ClipboardFormatMimeType(format) == mimeType)
+            return format;
+    return 0;
+}
 
 TClipboardFormat RegisterClipboardFormat(const String& name)
 {
@@ -51,14 +59,14 @@ bool TClipboard::HasFormat(TClipboardFormat format) const
         return false;
     if (format == CF_TEXT || format == CF_UNICODETEXT)
         return data->hasText();
-    const String mimeType = MimeTypeOf(format);
+    const String mimeType = ClipboardFormatMimeType(format);
     return !mimeType.isEmpty() && data->hasFormat(mimeType);
 }
 
 TBytes TClipboard::AsBytes(TClipboardFormat format) const
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const String mimeType = MimeTypeOf(format);
+    const String mimeType = ClipboardFormatMimeType(format);
     if (!data || mimeType.isEmpty())
         return {};
     const QByteArray bytes = data->data(mimeType);
@@ -67,7 +75,7 @@ TBytes TClipboard::AsBytes(TClipboardFormat format) const
 
 void TClipboard::SetAsBytes(TClipboardFormat format, const TBytes& bytes)
 {
-    const String mimeType = MimeTypeOf(format);
+    const String mimeType = ClipboardFormatMimeType(format);
     if (mimeType.isEmpty())
         throw Exception(QStringLiteral("Clipboard format %1 is not registered").arg(format));
     auto data = std::make_unique<QMimeData>();

@@ -14,6 +14,10 @@ constexpr TClipboardFormat CF_UNICODETEXT = 13;
 
 // The same format for the same name for the run of the program.
 TClipboardFormat RegisterClipboardFormat(const String& name);
+// The type a registered format travels as between programs (empty for a
+// format that is not registered), and back (0 for none).
+String ClipboardFormatMimeType(TClipboardFormat format);
+TClipboardFormat ClipboardFormatOfMimeType(const String& mimeType);
 
 // The system clipboard: text, and private formats registered by name that
 // carry bytes (the grid's copied rows).

@@ -480,6 +480,11 @@ bool TControlWidget::Dispatch(QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         return DispatchMouse(static_cast<QMouseEvent&>(*event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        return DispatchDragEvent(control, *event);
     case QEvent::Wheel: {
         auto& wheel = static_cast<QWheelEvent&>(*event);
         SetKeyboardShiftState(ShiftStateOf(wheel.modifiers()));

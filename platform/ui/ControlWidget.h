@@ -73,6 +73,10 @@ bool AnswerInputMethodQuery(TControl& control, QInputMethodQueryEvent& query);
 bool DispatchPostedKey(TWinControl& control, const TMessage& message);
 // The virtual-key code of a Qt key event (0 when the key has none).
 uint16_t VirtualKeyOf(const QKeyEvent& event);
+// A drag entering, moving over, leaving or dropping on the control, for the
+// drop target registered for it or the window it lies in (DragDrop.cpp);
+// false when none is.
+bool DispatchDragEvent(TControl& control, QEvent& event);
 
 class TPostedMessageEvent : public QEvent {
 public:
