@@ -278,6 +278,7 @@ void TDudStringGrid::Loaded()
     ApplyScrollBarAlways(false);
     InitOrigColSizes();
     SetColumnOrder();
+    OleDropTargetLoaded();
 }
 
 void TDudStringGrid::Invalidate()

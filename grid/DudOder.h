@@ -46,6 +46,8 @@ class TShowModified;
 class TBackGround;
 class TFilterDropDown;
 class TDragDropSettings;
+class TGridDropTarget;
+class TCustomListBox;
 class TDragScrollOptions;
 class TGridProgressAppearance;
 class TGridChangeNotifier;
@@ -1453,6 +1455,16 @@ public:
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
     void PasteSelectionFromClipboard();
+    // Writes text from the cell on, one line a row and one TAB-separated
+    // field a cell; lines and fields tell what the last line held.
+    int32_t PasteText(int32_t aCol, int32_t aRow, int32_t& lines, int32_t& fields, const String& text);
+    // A column entry starts being dragged out of a list box: the column's
+    // index before any move and the entry's index; the next column drop on
+    // the grid shows that column there and deletes the entry.
+    void OleColumnDragStart(int32_t aCol, int32_t aIndex, TCustomListBox* aList);
+    // Registers the grid for drops (DragDropSettings.OleDropTarget), or
+    // revokes the registration.
+    void RegisterOleDropTarget(bool value);
     String GetSelectionAsText();
     String GetRectAsText(const TGridRect& rect);
     // Shows the bars ScrollBarAlways asks for, disabled while all fits;
@@ -2054,6 +2066,28 @@ private:
     bool IsRowSelectedForRemoval(int32_t aRow);
     // The texts and numbers of the sort that runs; null between sorts.
     TSortKeys* FSortKeys = nullptr;
+    // ---- drag and drop (DudOder_DragDrop.cpp)
+    friend class TGridDropTarget;
+    void OleDropTargetLoaded();
+    // A press on the selection that may become a drag; true when it took
+    // the press. The release makes the pressed cell the selection.
+    bool OleSelectionClick(TPoint point, int32_t aCol, int32_t aRow);
+    bool OleSelectionClickUp(TPoint point, int32_t aCol, int32_t aRow);
+    // Starts a drag of the selection or of a column; true when one ran.
+    bool OleDragMove(TShiftState shift, int32_t x, int32_t y);
+    void RemoveOleDraggedCells();
+    void LoadOleDroppedFile(const String& fileName);
+    TArrowWindow& OleArrow(TArrowWindow*& arrow, TArrowDirection direction);
+    void ShowOleArrow(TArrowWindow*& arrow, TArrowDirection direction, TPoint clientPos);
+    void HideOleArrows(bool up, bool down, bool left);
+    std::shared_ptr<TGridDropTarget> FGridDropTarget;
+    TCustomListBox* FOleDragList = nullptr;
+    // The block the last drop wrote into this grid during its own drag.
+    TGridRect FOleDroppedHere { -1, -1, -1, -1 };
+    // Drop markers, owned by the grid as components once made.
+    TArrowWindow* ArwU = nullptr;
+    TArrowWindow* ArwD = nullptr;
+    TArrowWindow* ArwL = nullptr;
 
     friend class TDudInplaceEdit;
     friend class TGridCombo;

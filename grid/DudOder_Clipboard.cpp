@@ -1,6 +1,8 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_Footer.h"
 #include "grid/DudOder_Settings.h"
+#include "grid/base/RovIvir.h"
 #include "platform/ui/Clipbrd.h"
 
 #include <algorithm>
@@ -122,10 +124,95 @@ void TDudStringGrid::PasteSelectionFromClipboard()
 void TDudStringGrid::PasteCell(int32_t aCol, int32_t aRow, const String& value)
 {
     const int32_t realCol = RemapColToReal(aCol);
+    if (TDudOderUndoRedo* undo = UndoRedo())
+        undo->RegisterChange(aCol, aRow, GetCellEx(realCol, aRow), value);
     if (HasCheckBox(realCol, aRow))
         ApplyCheckState(realCol, aRow, value == FCheckTrue);
     else
         SetCellEx(realCol, aRow, value);
     if (realCol != aCol)
         RepaintCell(aCol, aRow);
+}
+
+// Text written from a cell: lines end at CR (a LF after it belongs to the
+// break), fields at TAB. Answers the number of fields read.
+int32_t TDudStringGrid::PasteText(int32_t aCol, int32_t aRow, int32_t& lines, int32_t& fields, const String& text)
+{
+    if (aCol < 0 || aRow < 0)
+        return 0;
+    if (!(Options().Contains(goEditing) || FNavigation->AllowClipboardAlways() || FMouseActions->RangeSelectAndEdit()))
+        return 0;
+    TDudOderUndoRedo* undo = UndoRedo();
+    if (undo)
+        undo->StartSequence();
+    lines = 0;
+    int32_t count = 0;
+    String all = text;
+    all.replace(QLatin1String("\r\n"), QLatin1String("\r"));
+    const QStringList textLines = all.split(QLatin1Char('\r'));
+    const bool footerRow = FloatingFooterVisible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
+    int32_t row = aRow;
+    int32_t lastCol = aCol;
+    int32_t lastRow = aRow;
+    for (qsizetype lineIndex = 0; lineIndex < textLines.size(); ++lineIndex) {
+        const String& line = textLines[lineIndex];
+        ++lines;
+        ImportNotification(FPasteAll ? isImportNewRow : isImportSelRow, row);
+        if (FNavigation->ClipboardPasteAction() == paInsert && !line.isEmpty())
+            InsertRows(row, 1, true);
+        const QStringList lineFields = line.split(QLatin1Char('\t'));
+        fields = static_cast<int32_t>(lineFields.size());
+        int32_t col = aCol;
+        for (qsizetype fieldIndex = 0; fieldIndex < lineFields.size(); ++fieldIndex, ++col) {
+            String field = lineFields[fieldIndex];
+            ++count;
+            // The copy's quoting of a cell of several lines, undone.
+            if (field.contains(QLatin1Char('\n'))) {
+                if (field.startsWith(QLatin1Char('"')))
+                    field.remove(0, 1);
+                if (field.count(QLatin1Char('"')) == 1 && field.endsWith(QLatin1Char('"')))
+                    field.chop(1);
+                field.replace(QChar(11), QLatin1String("\r\n"));
+            }
+            if (col == ColCount() && FNavigation->AllowClipboardColGrow())
+                SetColCount(ColCount() + 1);
+            const bool lineLast = fieldIndex == lineFields.size() - 1;
+            if (col >= ColCount() || (field.isEmpty() && lineLast && lineIndex == textLines.size() - 1))
+                continue;
+            if (!IsEditable(RemapColToReal(col), row) && !FNavigation->AllowClipboardAlways())
+                continue;
+            bool allow = true;
+            const bool wide = field.startsWith(QLatin1String("|\\"));
+            String value = wide ? DecodeWideCellText(field) : field;
+            if (wide && OnClipboardBeforePasteCellWide)
+                OnClipboardBeforePasteCellWide(this, col, row, value, allow);
+            else if (!wide && OnClipboardBeforePasteCell)
+                OnClipboardBeforePasteCell(this, col, row, value, allow);
+            if (!allow)
+                continue;
+            field = wide ? EncodeWideCellText(value) : value;
+            PasteCell(col, row, field);
+            lastCol = std::max(lastCol, col);
+            lastRow = std::max(lastRow, row);
+            if (wide && !lineLast && OnClipboardAfterPasteCellWide)
+                OnClipboardAfterPasteCellWide(this, col, row, value);
+            else if ((!wide || lineLast) && OnClipboardAfterPasteCell)
+                OnClipboardAfterPasteCell(this, col, row, field);
+        }
+        if (lineIndex + 1 < textLines.size()) {
+            ++row;
+            if (row >= (footerRow ? RowCount() - 1 : RowCount())) {
+                if (!FNavigation->AllowClipboardRowGrow())
+                    break;
+                SetRowCount(RowCount() + 1);
+            }
+        }
+    }
+    if (undo)
+        undo->StopSequence();
+    if (FShowModified->Enabled())
+        for (int32_t pasted = aRow; pasted <= lastRow; ++pasted)
+            SetRowModified(RemapRowToReal(pasted), true);
+    DoCellsChanged(TRect { RemapColToReal(aCol), aRow, RemapColToReal(lastCol), lastRow });
+    return count;
 }

@@ -182,6 +182,8 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
         }
     }
 
+    if (OleDragMove(shift, x, y))
+        return;
     const TGridRect before = Selection();
     TBaseGrid::MouseMove(shift, x, y);
     if (FNavigation->KeepHorizScroll() && shift.Contains(ssLeft) && FGridState != gsColMoving)

@@ -112,6 +112,8 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
         HideInplaceEdit();
     const bool fixedData = fixedCell && !positionFixed;
     const bool dataCell = !positionFixed && !fixedCell;
+    if (OleSelectionClick(point, aCol, aRow))
+        return;
 
     // The platform selects the cell under the point: a press anywhere on a
     // merged area goes to its base cell.
@@ -405,6 +407,8 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
         Click();
     }
 
+    if (FSelectionClick && OleSelectionClickUp(point, aCol, aRow))
+        return;
     TBaseGrid::MouseMessage(message);
     if (FGridState == gsSelecting)
         FGridState = gsNormal;

@@ -84,7 +84,8 @@ public:
 
     TBaseGrid* Grid() const { return FGrid; }
     bool OleDropRTF() const { return FOleDropRTF; }
-    void SetOleDropRTF(bool value) { FOleDropRTF = value; }
+    // Also switches rich text on or off for every grid's drops and drags.
+    void SetOleDropRTF(bool value);
     bool OleAcceptText() const { return FOleAcceptText; }
     void SetOleAcceptText(bool value) { FOleAcceptText = value; }
     bool OleEntireRows() const { return FOleEntireRows; }
@@ -98,7 +99,8 @@ public:
     bool OleAcceptURLs() const { return FOleAcceptURLs; }
     void SetOleAcceptURLs(bool value) { FOleAcceptURLs = value; }
     bool OleDropTarget() const { return FOleDropTarget; }
-    void SetOleDropTarget(bool value) { FOleDropTarget = value; }
+    // Registers the grid for drops or revokes it (not while designing).
+    void SetOleDropTarget(bool value);
     bool OleInsertRows() const { return FOleInsertRows; }
     void SetOleInsertRows(bool value) { FOleInsertRows = value; }
     bool OleAppendRows() const { return FOleAppendRows; }

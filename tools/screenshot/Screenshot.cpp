@@ -25,6 +25,7 @@
 #include "tools/screenshot/DatePickerForm.h"
 #include "tools/screenshot/FooterSumForm.h"
 #include "tools/screenshot/FrameRows.h"
+#include "tools/screenshot/GridDragForm.h"
 #include "tools/screenshot/OutlineGridForm.h"
 #include "tools/screenshot/SearchFooterForm.h"
 #include "tools/screenshot/SortGridForm.h"
@@ -148,6 +149,13 @@ TForm* MakeTabDragForm()
     Kept.push_back(std::make_unique<TTabDragForm>(nullptr));
     return Kept.back().get();
 }
+TForm* MakeGridDragForm()
+{
+    Kept.push_back(std::make_unique<TGridDragForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareGridDragForm(TForm& form) { static_cast<TGridDragForm&>(form).SelectBlock(); }
+
 void PrepareTabDragForm(TForm& form) { static_cast<TTabDragForm&>(form).HoldDraggedTab(); }
 void GrabTabDragForm(TForm& form, TBitmap& picture) { static_cast<TTabDragForm&>(form).GrabWithDragImage(picture); }
 
@@ -246,6 +254,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "footer-sum", MakeFooterSumForm, PrepareFooterSumForm },
     { "search-footer", MakeSearchFooterForm, PrepareSearchFooterForm },
     { "outline-grid", MakeOutlineGridForm, PrepareOutlineGridForm },
+    { "grid-drag", MakeGridDragForm, PrepareGridDragForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
