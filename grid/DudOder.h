@@ -24,7 +24,7 @@
 #include "grid/base/zuzcheck.h"
 #include "platform/core/StringList.h"
 #include "platform/graphics/ImageList.h"
-#include "platform/ui/RichText.h"
+#include "platform/ui/RichTextPaint.h"
 
 #include <array>
 #include <cstdint>
@@ -1852,7 +1852,13 @@ protected:
         String Text;
         TRichTextFormat Defaults;
         TRichText Document;
+        bool LaidOut = false;
+        TRichTextLayout Layout;
     };
+    static uint64_t RichCellKey(int32_t aCol, int32_t aRow)
+    {
+        return (static_cast<uint64_t>(static_cast<uint32_t>(aCol)) << 32) | static_cast<uint32_t>(aRow);
+    }
     // The documents of the rich cells drawn, by real column and row.
     std::unordered_map<uint64_t, TRichCellLayout> FRichCellCache;
     // Pictures of markup cells loaded by address, kept across repaints.

@@ -75,7 +75,7 @@ const TRichText& TDudStringGrid::RichCellDocument(int32_t aCol, int32_t aRow)
     constexpr size_t MaxCachedCells = 256;
     const String text = Cells(aCol, aRow);
     const TRichTextFormat defaults = RichEdit()->DefaultFormat();
-    const uint64_t key = (static_cast<uint64_t>(static_cast<uint32_t>(aCol)) << 32) | static_cast<uint32_t>(aRow);
+    const uint64_t key = RichCellKey(aCol, aRow);
     auto found = FRichCellCache.find(key);
     if (found != FRichCellCache.end() && found->second.Text == text && found->second.Defaults == defaults)
         return found->second.Document;
@@ -86,6 +86,7 @@ const TRichText& TDudStringGrid::RichCellDocument(int32_t aCol, int32_t aRow)
     for (const QChar character : text)
         bytes.push_back(static_cast<char>(character.unicode() & 0xFF));
     TRichCellLayout& layout = FRichCellCache[key];
+    layout.LaidOut = false;
     layout.Text = text;
     layout.Defaults = defaults;
     if (IsRtf(bytes)) {
@@ -107,17 +108,28 @@ void TDudStringGrid::DrawRichCell(int32_t aCol, int32_t aRow, const TRect& rect,
     if (IsDesigning())
         return;
     const TRichText& document = RichCellDocument(aCol, aRow);
+    // The measured lines are kept with the document until a taller cell or
+    // another resolution asks for more.
+    TRichCellLayout& cached = FRichCellCache[RichCellKey(aCol, aRow)];
+    TRichTextLayout& layout = cached.Layout;
+    const int32_t pixelsPerInch = canvas.GetDeviceCaps(LOGPIXELSY);
+    if (!cached.LaidOut || layout.PixelsPerInch != pixelsPerInch
+        || (!layout.Complete && layout.Height < rect.Height())) {
+        layout = LayoutRichText(canvas, document, rect.Height());
+        cached.LaidOut = true;
+    }
     const bool focusCell = Focused() && aCol == RemapColToReal(Col()) && aRow == Row()
         && !Options().Contains(goDrawFocusSelected);
     const bool selected = !focusCell && IsSelected(RemapColToDispl(aCol), aRow);
     if (selected && !FSelectionRTFKeep && FSelectionTextColor != clNone && canvas.MapMode() == MM_TEXT) {
-        TRichText recoloured = document;
-        for (TRichTextFormat& format : recoloured.Formats)
-            format.Color = FSelectionTextColor;
-        DrawRichText(canvas, rect, recoloured);
+        TRichTextLayout recoloured = layout;
+        for (TRichTextLayout::TLine& line : recoloured.Lines)
+            for (TRichTextLayout::TPiece& piece : line.Pieces)
+                piece.Format.Color = FSelectionTextColor;
+        DrawRichTextLayout(canvas, rect, recoloured);
         return;
     }
-    DrawRichText(canvas, rect, document);
+    DrawRichTextLayout(canvas, rect, layout);
 }
 
 // ---- the in-place editor
