@@ -1918,7 +1918,8 @@ protected:
     TGridCoord FPushedCellButton { -1, -1 };
     TGridCoord FHotFixedCell {};
     TGridCoord FHoverCell {};
-    int32_t FHoverButton = 0;
+    // The cell whose button is under the mouse (display column), -1 for none.
+    TGridCoord FHoverButton { -1, -1 };
     int32_t FHoverlink = -1;
     int32_t FHoverFixedX = -1;
     int32_t FHoverFixedY = -1;
@@ -2279,6 +2280,19 @@ private:
     void DrawSelectionFrame(TCellPaint& cell);
     void DrawFormattedCellText(TCellPaint& cell, TRect& area, const String& text, int32_t kind);
     TRect MarkupTextArea(int32_t realCol, int32_t aRow, TRect area, bool filterButton);
+    // Where a graphic of the cell's size goes in rect, by its alignments.
+    TRect PlaceCellGraphic(const TCellPaint& cell, const TRect& rect) const;
+    void DrawOtherCellGraphic(TCellPaint& cell, const TRect& rect);
+    void DrawProgressGraphic(TCellPaint& cell, TRect rect);
+    void DrawLevelProgressGraphic(TCellPaint& cell, TRect rect);
+    void DrawButtonGraphic(TCellPaint& cell, TRect place);
+    void DrawRatingGraphic(TCellPaint& cell, const TRect& place);
+    void DrawRotatedGraphic(TCellPaint& cell);
+    void DrawNodeGraphic(TCellPaint& cell, TRect rect);
+    // A 16-pixel radio button of the glyph styles (Borland, theme, XP, VUV,
+    // own glyphs) with its top-left at (left, top).
+    void DrawRadioGlyph16(TCanvas& canvas, int32_t left, int32_t top, TControlLook::TControlStyle style, bool checked,
+        bool disabled);
     TCellGraphic* CellGraphicOfType(int32_t aCol, int32_t aRow, TCellType type);
     TCellGraphic* BaseScrollBar(int32_t aCol, int32_t aRow);
     void RepaintRealCell(int32_t aCol, int32_t aRow);

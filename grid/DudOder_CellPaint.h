@@ -36,3 +36,9 @@ struct TCellPaint {
     int32_t TextWidth = 0;
     int32_t SavedRight = 0;
 };
+
+// A percentage kept within 0 .. 100.
+double ClampPercent(double value);
+// How full a level bar of range min .. max is at value, in per cent; an
+// empty range is empty below its end and full from it on.
+int32_t LevelProgressPercent(int32_t value, int32_t min, int32_t max);

@@ -727,8 +727,7 @@ void TDudStringGrid::DrawCellGraphic(TCellPaint& cell, TRect rect)
         break;
     }
     default:
-        // Pictures, images, progress bars, buttons, nodes, shapes and the
-        // other kinds are not drawn yet.
+        DrawOtherCellGraphic(cell, rect);
         break;
     }
 }
@@ -888,10 +887,12 @@ void TDudStringGrid::DrawRadioGroup(TCanvas& canvas, const TRect& rect, bool upw
         return;
     if (style == TControlLook::csTheme && !ThemesAvailable())
         style = TControlLook::csClassic;
-    if (style != TControlLook::csClassic && style != TControlLook::csFlat)
-        return; // the 16-pixel glyph styles are not drawn yet
-    const int32_t size = FControlLook->RadioSize();
-    const int32_t lineHeight = canvas.TextHeight(QStringLiteral("gh"));
+    const bool frameStyle = style == TControlLook::csClassic || style == TControlLook::csFlat;
+    const bool bitmapStyle =
+        style == TControlLook::csWinXP || style == TControlLook::csVUV || style == TControlLook::csGlyph;
+    const int32_t size = frameStyle ? FControlLook->RadioSize() : 16;
+    const int32_t lineHeight = frameStyle ? canvas.TextHeight(QStringLiteral("gh"))
+                                          : std::max(16, canvas.TextHeight(QStringLiteral("gh")));
     const int32_t direction = upward ? -1 : 1;
     const int32_t glyph = static_cast<int32_t>(Round(scale * (style == TControlLook::csFlat ? size + 2 : size)));
     const String cellText = Cells(aCol, aRow);
@@ -906,13 +907,28 @@ void TDudStringGrid::DrawRadioGroup(TCanvas& canvas, const TRect& rect, bool upw
         const bool checked = (index == -1 && cellText == text) || item == index + 1;
         int32_t left = rect.Left + 2;
         int32_t top = rect.Top + 2 + (item - 1) * lineHeight * direction;
-        int32_t textLeft = left + static_cast<int32_t>(Round(scale * (size + 4)));
+        int32_t textLeft = frameStyle ? left + static_cast<int32_t>(Round(scale * (size + 4)))
+                                      : rect.Left + (bitmapStyle ? 18 : 20);
+        int32_t textTop = top - 2;
         if (horizontal) {
-            left = rect.Left + 2 + (item - 1) * size + textsBefore;
+            left = frameStyle ? rect.Left + 2 + (item - 1) * size + textsBefore
+                              : rect.Left + item * 16 - 14 + textsBefore;
             top = rect.Top + (rect.Height() - glyph) / 2;
-            textLeft = left + static_cast<int32_t>(Round(scale * size));
+            textLeft = frameStyle ? left + static_cast<int32_t>(Round(scale * size)) : left + 16;
+            textTop = top - 2;
         } else if (!hasText) {
             left = rect.Left + (rect.Width() - glyph) / 2;
+        }
+        if (!frameStyle && bitmapStyle)
+            textTop = top + 1;
+        if (!frameStyle) {
+            DrawRadioGlyph16(canvas, left, top, style, checked, disabled);
+            canvas.Brush().SetStyle(bsClear);
+            if (hasText) {
+                canvas.TextOut(textLeft, textTop, text);
+                textsBefore += canvas.TextWidth(text);
+            }
+            continue;
         }
         uint32_t flags = DFCS_BUTTONRADIO;
         if (style == TControlLook::csFlat)
@@ -923,7 +939,7 @@ void TDudStringGrid::DrawRadioGroup(TCanvas& canvas, const TRect& rect, bool upw
             flags |= DFCS_CHECKED;
         DrawFrameControl(canvas, Rect(left, top, left + glyph, top + glyph), DFC_BUTTON, flags);
         if (hasText) {
-            canvas.TextOut(textLeft, top - 2, text);
+            canvas.TextOut(textLeft, textTop, text);
             textsBefore += canvas.TextWidth(text);
         }
     }

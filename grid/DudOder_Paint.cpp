@@ -16,11 +16,9 @@
 
 namespace {
 
-// The looks that give fixed cells the fixed-cell gradient.
-bool HasFixedGradient(TGridLook look)
-{
-    return look != glClassic && look != glSoft;
-}
+// The looks that give fixed cells the fixed-cell gradient: those listed
+// after the classic one.
+bool HasFixedGradient(TGridLook look) { return look > glClassic; }
 
 TColor ChannelBlend(TColor a, TColor b, int32_t percent)
 {

@@ -1,4 +1,5 @@
 #include "grid/DudOder.h"
+#include "grid/DudOder_CellPaint.h"
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_SortSettings.h"
 #include "platform/graphics/Bitmap.h"
@@ -460,6 +461,105 @@ TEST_F(StringGridPaintTest, FocusRectangleOnlyOutsideRowSelect)
     Grid->SetRow(4);
     EXPECT_EQ(dotted(2, 4), 0);
     EXPECT_EQ(dotted(1, 4), 0);
+}
+
+
+// Every drawable kind of graphic shows in its cell, and only there.
+TEST_F(StringGridPaintTest, GraphicsOfEveryKindShowInTheirCell)
+{
+    const auto inked = [this](int32_t aCol, int32_t aRow) {
+        const TRect cell = Grid->CellRect(aCol, aRow);
+        TCanvas& canvas = Grab();
+        int32_t count = 0;
+        for (int32_t y = cell.Top + 1; y < cell.Bottom - 1; ++y)
+            for (int32_t x = cell.Left + 1; x < cell.Right - 1; ++x)
+                count += ColorToRGB(canvas.Pixels(x, y)) != ColorToRGB(clWhite) ? 1 : 0;
+        return count;
+    };
+    TBitmap bitmap;
+    bitmap.SetSize(10, 10);
+    bitmap.Canvas().Brush().SetColor(clRed);
+    bitmap.Canvas().FillRect(Rect(0, 0, 10, 10));
+    struct Case {
+        const char* name;
+        std::function<void(TDudStringGrid&)> add;
+        int32_t minimum;
+    };
+    const Case cases[] = {
+        { "bitmap", [&](TDudStringGrid& g) { g.AddBitmap(2, 3, &bitmap, false, haLeft, vaTop); }, 90 },
+        { "progress",
+            [](TDudStringGrid& g) {
+                g.SetCells(2, 3, QStringLiteral("50"));
+                g.AddProgress(2, 3, clBlue, clWhite);
+            },
+            60 },
+        { "level progress",
+            [](TDudStringGrid& g) {
+                g.SetCells(2, 3, QStringLiteral("5"));
+                g.AddDudProgress(2, 3, 0, 10);
+            },
+            60 },
+        { "pie", [](TDudStringGrid& g) { g.AddProgressPie(2, 3, clRed, 60); }, 40 },
+        { "range",
+            [](TDudStringGrid& g) {
+                g.SetCells(2, 3, QStringLiteral("-40"));
+                g.AddRangeIndicator(2, 3, 100, clRed, clGreen, false);
+            },
+            20 },
+        { "comment",
+            [](TDudStringGrid& g) {
+                g.ControlLook().SetCommentColor(clRed);
+                g.AddComment(2, 3, QStringLiteral("note"));
+            },
+            5 },
+        { "shape", [](TDudStringGrid& g) { g.AddShape(2, 3, csRectangle, clRed, clBlack, haLeft, vaTop); }, 40 },
+        { "rating",
+            [](TDudStringGrid& g) {
+                g.SetCells(2, 3, QStringLiteral("2"));
+                g.AddRating(2, 3, 3, clRed, clSilver);
+            },
+            40 },
+        { "button", [](TDudStringGrid& g) { g.AddButton(2, 3, 40, 14, QStringLiteral("Go"), haLeft, vaTop); }, 100 },
+        { "xp radio group",
+            [](TDudStringGrid& g) {
+                g.ControlLook().SetControlStyle(TControlLook::csWinXP);
+                TStrings& options = g.CreateRadio(2, 3, 1, 0);
+                options.Add(QStringLiteral("a"));
+                options.Add(QStringLiteral("b"));
+            },
+            60 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        SetUp();
+        EXPECT_EQ(inked(2, 3), 0);
+        entry.add(*Grid);
+        Grid->Invalidate();
+        EXPECT_GE(inked(2, 3), entry.minimum);
+        EXPECT_EQ(inked(3, 4), 0);
+    }
+}
+
+TEST(LevelProgressPercentTest, RangesIncludingAnEmptyOne)
+{
+    struct Case {
+        int32_t value;
+        int32_t min;
+        int32_t max;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        { 5, 0, 10, 50 },
+        { 0, 0, 10, 0 },
+        { 10, 0, 10, 100 },
+        { 25, 20, 30, 50 },
+        { 7, 7, 7, 100 },
+        { 6, 7, 7, 0 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.value);
+        EXPECT_EQ(LevelProgressPercent(entry.value, entry.min, entry.max), entry.expected);
+    }
 }
 
 } // namespace
