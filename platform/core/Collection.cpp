@@ -25,8 +25,11 @@ void TCollectionItem::SetCollection(TCollection* collection)
 int32_t TCollectionItem::Index() const
 {
     if (!FCollection) return -1;
+    // Searched from the end, where lists that grow and shrink at their end
+    // (stored grid rows) are touched.
     const auto& items = FCollection->FItems;
-    return static_cast<int32_t>(std::find(items.begin(), items.end(), this) - items.begin());
+    const auto found = std::find(items.rbegin(), items.rend(), this);
+    return found == items.rend() ? static_cast<int32_t>(items.size()) : static_cast<int32_t>(items.rend() - found - 1);
 }
 
 void TCollectionItem::SetIndex(int32_t index)
@@ -128,12 +131,12 @@ void TCollection::InsertItem(TCollectionItem* item)
 
 void TCollection::RemoveItem(TCollectionItem* item)
 {
-    if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) return;
+    if (std::find(FItems.rbegin(), FItems.rend(), item) == FItems.rend()) return;
     Notify(item, cnExtracting);
     // The handler may have moved the item, or taken it out already.
-    const auto found = std::find(FItems.begin(), FItems.end(), item);
-    if (found == FItems.end()) return;
-    FItems.erase(found);
+    const auto found = std::find(FItems.rbegin(), FItems.rend(), item);
+    if (found == FItems.rend()) return;
+    FItems.erase(std::next(found).base());
     item->FCollection = nullptr;
     Changed();
 }
