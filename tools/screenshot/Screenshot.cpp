@@ -2,6 +2,7 @@
 #include "app/UComon.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
+#include "app/UProgram_Forms.h"
 #include "app/USoftOptions.h"
 #include "app/UTrelvadoreFirmWare.h"
 #include "device/UBoot.h"
@@ -84,23 +85,7 @@ struct TShell {
         }
         std::ofstream(Folder / "PROJECTS" / "Harbour" / "EnOcean.xml") << Harbour_EnOcean;
         Program_Folder = String::fromStdString(Folder.string());
-        Application->CreateForm(FTrelvadoreFirmWare);
-        Application->CreateForm(FNew_Project);
-        Application->CreateForm(FOpenConf);
-        Application->CreateForm(FAbout);
-        Application->CreateForm(FSoftOptions);
-        Application->CreateForm(Form1);
-        Application->CreateForm(FEnOcean_SetAccess);
-        Application->CreateForm(FParGen);
-        Application->CreateForm(FBoot);
-        Application->CreateForm(FEnOcean_SetAccess2);
-        Application->CreateForm(FEnOcean_Device);
-        Application->CreateForm(FEnOcean_Variable);
-        Application->CreateForm(FEnOcean_Variable_SAck);
-        Application->CreateForm(FKNXAccess);
-        Application->CreateForm(FModbus_TCP_Master_Set_Access);
-        Application->CreateForm(FReceiveNMEA);
-        Application->CreateForm(FTransmitNMEA);
+        Create_Program_Forms();
         // The device dialogs show the values of an open project.
         Project_Name = QStringLiteral("Harbour");
         Project_Path = Program_Folder + QStringLiteral("/PROJECTS/Harbour");
