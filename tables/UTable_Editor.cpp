@@ -110,7 +110,8 @@ TDudColumnGrid* TTable_Editor::Create_Grid(const TTable_Grid& info, TWinControl*
     grid->SetRowCount(info.Data_Rows + 1);
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
-    grid->SetOptions(grid->Options() << goEditing);
+    // Tab walks the cells, as the arrows do.
+    grid->SetOptions(grid->Options() << goEditing << goTabs);
     grid->SetShowHint(true);
     // One line per cell, as the rows are drawn one text high.
     grid->SetWordWrap(false);

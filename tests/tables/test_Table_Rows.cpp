@@ -4,6 +4,7 @@
 #include "tables/UModbus_TCP_Master_Set_Access.h"
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
+#include "tests/support/KeyInput.h"
 
 namespace {
 
@@ -210,6 +211,41 @@ TEST_F(TableRowsTest, FormatAndActionExcludeEachOther)
         grid.OnComboChange(&grid, entry.Col, 1, 0, QString::fromLatin1(entry.Chosen));
         EXPECT_EQ(grid.GetCellEx(6, 1), QString::fromLatin1(entry.Format_After));
         EXPECT_EQ(grid.GetCellEx(7, 1), QString::fromLatin1(entry.Action_After));
+    }
+}
+
+// Keys typed into an open cell editor: each key runs one step, with the
+// Enter option off and on.
+TEST_F(TableRowsTest, KeysInAnOpenCellEditorMoveOneCellEach)
+{
+    struct Case {
+        const char* Name;
+        bool Jump;
+        TGridCoord Expected;
+        std::vector<String> Row1;
+    };
+    const Case cases[] = {
+        { "Enter stays", false, { 2, 1 }, { "126", "5" } },
+        { "Enter moves on with the option", true, { 3, 1 }, { "126", "5" } },
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.Name);
+        SetUp();
+        Opt_Jump_Field_Tables = test.Jump;
+        FReceive->Show();
+        QApplication::processEvents();
+        FGrid->SetFocus();
+        FGrid->FocusCell(1, 1);
+        QApplication::processEvents();
+        Type(QStringLiteral("126"));
+        Press(Qt::Key_Tab, QStringLiteral("\t"));
+        Type(QStringLiteral("5"));
+        Press(Qt::Key_Return, QStringLiteral("\r"));
+        QApplication::processEvents();
+        EXPECT_EQ(FGrid->Col(), test.Expected.X);
+        EXPECT_EQ(FGrid->Row(), test.Expected.Y);
+        EXPECT_EQ(FGrid->GetCellEx(1, 1), test.Row1[0]);
+        EXPECT_EQ(FGrid->GetCellEx(2, 1), test.Row1[1]);
     }
 }
 
