@@ -110,17 +110,17 @@ bool TTable_Editor::Save_File()
         XML1.AddComment(QStringLiteral("SW_VERSION = ") + QString::fromLatin1(FLayout.Version));
         std::vector<TXMLNode> sections;
         for (const TTable_Grid& info : FLayout.Grids)
-            sections.push_back(info.Section ? root.AddChild(QString::fromLatin1(info.Section)) : root);
+            sections.push_back(info.Section ? root.AddChild(info.Section) : root);
         for (size_t index = 0; index < FGrids.size(); ++index) {
             const TTable_Grid& info = FLayout.Grids[index];
             if (!info.Shown)
                 continue;
             const int32_t rows = Table_Rows(static_cast<int32_t>(index));
             for (int32_t row = 1; row <= rows; ++row) {
-                TXMLNode node = sections[index].AddChild(QStringLiteral("row"));
+                TXMLNode node = sections[index].AddChild("row");
                 for (size_t col = 1; col < info.Columns.size(); ++col) {
                     if (info.Columns[col].Attribute)
-                        node.SetAttribute(QString::fromLatin1(info.Columns[col].Attribute),
+                        node.SetAttribute(info.Columns[col].Attribute,
                             Saved_Cell(static_cast<int32_t>(index), static_cast<int32_t>(col), row));
                 }
             }

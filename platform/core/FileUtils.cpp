@@ -3,14 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -174,20 +177,84 @@ struct TWrite_Failure {
     String Reason;
 };
 
+String SystemReason(int error) { return String::fromLocal8Bit(std::strerror(error)); }
+
+// A new name beside path that no other writer uses: the process, a count and
+// the clock, tried again while the name is taken.
+int CreateBeside(const QByteArray& path, QByteArray& temporary)
+{
+    static std::atomic<uint32_t> count { 0 };
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto clock = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        temporary = path + '.' + QByteArray::number(static_cast<qulonglong>(::getpid()), 36) + '.'
+            + QByteArray::number(count++, 36) + QByteArray::number(static_cast<qulonglong>(clock & 0xFFFFF), 36);
+        const int handle = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (handle >= 0 || errno != EEXIST)
+            return handle;
+    }
+    return -1;
+}
+
+bool WriteAll(int handle, const uint8_t* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(handle, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written == 0)
+            errno = EIO;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// The new content goes whole into a file of its own beside the old one and
+// reaches the disk (fdatasync) before the rename puts it in the old one's
+// place: after a crash the name holds the old content or the new, never a
+// part. The folder is not synced: a rename lost in a crash leaves the old
+// file, which is one of the two allowed outcomes.
 TWrite_Failure TryWriteFileAtomic(const String& fileName, const uint8_t* data, size_t size)
 {
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return { true, false, file.errorString() };
-    const auto length = static_cast<qint64>(size);
-    if (file.write(reinterpret_cast<const char*>(data), length) != length) {
-        const String reason = file.errorString();
-        file.cancelWriting();
-        return { true, true, reason };
+    QByteArray path = QFile::encodeName(fileName);
+    struct stat status {};
+    bool existed = ::lstat(path.constData(), &status) == 0;
+    // A link stays a link: the file it points to gets the new content.
+    if (existed && S_ISLNK(status.st_mode)) {
+        const String target = QFileInfo(fileName).canonicalFilePath();
+        if (!target.isEmpty())
+            path = QFile::encodeName(target);
+        existed = ::stat(path.constData(), &status) == 0;
     }
-    if (!file.commit())
-        return { true, true, file.errorString() };
+    if (existed && ::access(path.constData(), W_OK) != 0)
+        return { true, false, SystemReason(errno) };
+    QByteArray temporary;
+    const int handle = CreateBeside(path, temporary);
+    if (handle < 0)
+        return { true, false, SystemReason(errno) };
+    const auto fail = [&](int error) {
+        ::close(handle);
+        ::unlink(temporary.constData());
+        return TWrite_Failure { true, true, SystemReason(error) };
+    };
+    if (existed && ::fchmod(handle, status.st_mode & 07777) != 0)
+        return fail(errno);
+    if (!WriteAll(handle, data, size))
+        return fail(errno);
+    if (::fdatasync(handle) != 0)
+        return fail(errno);
+    if (::close(handle) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return { true, true, SystemReason(error) };
+    }
+    if (::rename(temporary.constData(), path.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return { true, true, SystemReason(error) };
+    }
     return {};
 }
 
@@ -196,7 +263,7 @@ String Rename(const String& from, const String& to)
 {
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return {};
-    return String::fromLocal8Bit(std::strerror(errno));
+    return SystemReason(errno);
 }
 
 } // namespace

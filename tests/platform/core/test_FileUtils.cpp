@@ -126,6 +126,22 @@ TEST(FileUtils, AtomicWriteReplacesTheFileInsteadOfRewritingIt)
     EXPECT_EQ(std::string(old.begin(), old.end()), "old content");
 }
 
+TEST(FileUtils, AtomicWriteKeepsTheFilesModeAndItsLink)
+{
+    QTemporaryDir temp;
+    const String fileName = temp.path() + "/data.bin";
+    const String link = temp.path() + "/link.bin";
+    WriteText(fileName, "old content");
+    ASSERT_TRUE(QFile::setPermissions(fileName, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    std::filesystem::create_symlink("data.bin", link.toStdString());
+    WriteFileAtomic(link, TBytes { 'n', 'e', 'w' });
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadFileBytes(fileName), (TBytes { 'n', 'e', 'w' }));
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(fileName.toStdString()).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+}
+
 TEST(FileUtils, FailuresNameTheFileAndKeepTheOldContent)
 {
     QTemporaryDir temp;
