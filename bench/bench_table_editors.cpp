@@ -77,6 +77,17 @@ void BM_ReceiveFile_DOM_Save(benchmark::State& state)
 }
 BENCHMARK(BM_ReceiveFile_DOM_Save)->Unit(benchmark::kMicrosecond);
 
+// What any save of the file costs at least: its bytes written beside it,
+// synced to the disk and renamed over it.
+void BM_ReceiveFile_Durable_Write(benchmark::State& state)
+{
+    Table().Write_Full_File();
+    const TBytes bytes = ReadFileBytes(File_NMEA_Rec_Frames);
+    for (auto _ : state)
+        WriteFileAtomic(File_NMEA_Rec_Frames, bytes);
+}
+BENCHMARK(BM_ReceiveFile_Durable_Write)->Unit(benchmark::kMicrosecond);
+
 // What the dialog does when shown: rows reset, the file loaded into the grid.
 void BM_ReceiveEditor_Load(benchmark::State& state)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/core/FileUtils.h"
 #include "platform/ui/UiServices.h"
+#include "platform/xml/XMLWriter.h"
 #include "tables/UTable_Messages.h"
 
 namespace {
@@ -105,27 +106,38 @@ bool TTable_Editor::Save_File()
 {
     const String& fileName = *FLayout.File;
     try {
-        XML1.Clear();
-        TXMLNode root = XML1.AddRoot(QString::fromLatin1(FLayout.Root));
-        XML1.AddComment(QStringLiteral("SW_VERSION = ") + QString::fromLatin1(FLayout.Version));
-        std::vector<TXMLNode> sections;
-        for (const TTable_Grid& info : FLayout.Grids)
-            sections.push_back(info.Section ? root.AddChild(info.Section) : root);
-        for (size_t index = 0; index < FGrids.size(); ++index) {
+        TXMLWriter writer;
+        const auto rows = [&](size_t index) {
             const TTable_Grid& info = FLayout.Grids[index];
-            if (!info.Shown)
-                continue;
-            const int32_t rows = Table_Rows(static_cast<int32_t>(index));
-            for (int32_t row = 1; row <= rows; ++row) {
-                TXMLNode node = sections[index].AddChild("row");
+            if (index >= FGrids.size() || !info.Shown)
+                return;
+            const int32_t count = Table_Rows(static_cast<int32_t>(index));
+            for (int32_t row = 1; row <= count; ++row) {
+                writer.Open("row");
                 for (size_t col = 1; col < info.Columns.size(); ++col) {
                     if (info.Columns[col].Attribute)
-                        node.SetAttribute(info.Columns[col].Attribute,
+                        writer.Attribute(info.Columns[col].Attribute,
                             Saved_Cell(static_cast<int32_t>(index), static_cast<int32_t>(col), row));
                 }
+                writer.Close();
             }
+        };
+        writer.Open(FLayout.Root);
+        // Every section first, each with its grid's rows; the rows that
+        // belong to the root itself follow them.
+        for (size_t index = 0; index < FLayout.Grids.size(); ++index) {
+            if (!FLayout.Grids[index].Section)
+                continue;
+            writer.Open(FLayout.Grids[index].Section);
+            rows(index);
+            writer.Close();
         }
-        XML1.SaveToFile(fileName);
+        for (size_t index = 0; index < FLayout.Grids.size(); ++index)
+            if (!FLayout.Grids[index].Section)
+                rows(index);
+        writer.Close();
+        writer.Comment(QStringLiteral("SW_VERSION = ") + QString::fromLatin1(FLayout.Version));
+        WriteFileAtomic(fileName, reinterpret_cast<const uint8_t*>(writer.Bytes().data()), writer.Bytes().size());
     } catch (const Exception& error) {
         MessageDlg(Save_Failed_Message(fileName, error.Message()), mtError, mbOKOnly);
         return false;

@@ -2,6 +2,7 @@
 
 #include "platform/core/FileUtils.h"
 #include "platform/core/TextCodec.h"
+#include "platform/xml/XMLRules.h"
 
 #include <pugixml.hpp>
 
@@ -182,8 +183,7 @@ TXMLNode TXMLDocument::AddRoot(const String& name)
 
 TXMLNode TXMLDocument::AddComment(const String& text)
 {
-    if (text.contains(QStringLiteral("--")) || text.endsWith(u'-') || text.contains(QChar(u'\0')))
-        throw EXMLError(QStringLiteral("\"%1\" cannot be written as an XML comment").arg(text));
+    CheckComment(text);
     pugi::xml_node comment = FDocument->append_child(pugi::node_comment);
     comment.set_value(text.toStdString().c_str());
     return TXMLNode(comment.internal_object());

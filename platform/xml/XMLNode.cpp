@@ -1,6 +1,7 @@
 #include "platform/xml/XMLNode.h"
 
 #include "platform/core/SysUtils.h"
+#include "platform/xml/XMLRules.h"
 
 #include <pugixml.hpp>
 
@@ -50,44 +51,6 @@ String MissingAttribute(const char* name) { return QStringLiteral("The attribute
 String NotAnIntegerAttribute(const char* name, const char* value)
 {
     return QStringLiteral("The attribute \"%1\" is not a valid integer: '%2'").arg(FromUtf8(name), FromUtf8(value));
-}
-
-bool IsNameStart(QChar character)
-{
-    const char16_t unit = character.unicode();
-    return (unit >= 'A' && unit <= 'Z') || (unit >= 'a' && unit <= 'z') || unit == '_' || unit == ':' || unit >= 0x80;
-}
-
-bool IsNameChar(QChar character)
-{
-    const char16_t unit = character.unicode();
-    return IsNameStart(character) || (unit >= '0' && unit <= '9') || unit == '-' || unit == '.';
-}
-
-// A name that would make the written file unreadable is refused here, not
-// discovered at the next load.
-void CheckName(const String& name)
-{
-    bool valid = !name.isEmpty() && IsNameStart(name[0]);
-    for (qsizetype index = 1; valid && index < name.size(); ++index) valid = IsNameChar(name[index]);
-    if (!valid) throw EXMLError(QStringLiteral("\"%1\" is not a valid XML name").arg(name));
-}
-
-// A UTF-8 name byte by byte: every byte of a character beyond ASCII is 0x80
-// or more, as the name characters beyond ASCII are.
-void CheckName(const char* name)
-{
-    const auto unit = [&](size_t index) { return QChar(static_cast<char16_t>(static_cast<unsigned char>(name[index]))); };
-    bool valid = name[0] != 0 && IsNameStart(unit(0));
-    for (size_t index = 1; valid && name[index] != 0; ++index) valid = IsNameChar(unit(index));
-    if (!valid) throw EXMLError(QStringLiteral("\"%1\" is not a valid XML name").arg(FromUtf8(name)));
-}
-
-// A value holding U+0000 would be cut there when written, so it is refused.
-void CheckValue(const String& value, const char* what)
-{
-    if (value.contains(QChar(u'\0')))
-        throw EXMLError(QStringLiteral("The %1 holds a NUL character, which an XML file cannot carry").arg(QLatin1StringView(what)));
 }
 
 // Settings and project files come from anywhere, so a walk over a subtree
@@ -179,15 +142,6 @@ TXMLNode TXMLNode::AddChild(const String& name)
     pugi::xml_node child = Wrap(FNode).append_child(pugi::node_element);
     if (!child) throw EXMLError(QStringLiteral("Cannot add the element \"%1\" here").arg(name));
     child.set_name(Utf8(name).c_str());
-    return TXMLNode(child.internal_object());
-}
-
-TXMLNode TXMLNode::AddChild(const char* name)
-{
-    if (!FNode) throw EXMLError(QStringLiteral("Cannot add the element \"%1\" to a missing node").arg(FromUtf8(name)));
-    CheckName(name);
-    pugi::xml_node child = Wrap(FNode).append_child(pugi::node_element);
-    if (!child || !child.set_name(name)) throw EXMLError(QStringLiteral("Cannot add the element \"%1\" here").arg(FromUtf8(name)));
     return TXMLNode(child.internal_object());
 }
 
@@ -300,19 +254,6 @@ void TXMLNode::SetAttribute(const String& name, const String& value)
     pugi::xml_attribute attribute = node.attribute(key.c_str());
     if (!attribute) attribute = node.append_attribute(key.c_str());
     attribute.set_value(Utf8(value).c_str());
-}
-
-void TXMLNode::SetAttribute(const char* name, const String& value)
-{
-    pugi::xml_node node = Wrap(FNode);
-    if (node.type() != pugi::node_element)
-        throw EXMLError(QStringLiteral("Cannot set the attribute \"%1\" on a missing node or one that is no element").arg(FromUtf8(name)));
-    CheckName(name);
-    CheckValue(value, "attribute value");
-    pugi::xml_attribute attribute = node.attribute(name);
-    if (!attribute) attribute = node.append_attribute(name);
-    const QByteArray bytes = value.toUtf8();
-    attribute.set_value(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 TXMLAttributes::TXMLAttributes(const TXMLNode& element, std::initializer_list<const char*> names)

@@ -47,8 +47,6 @@ public:
     TXMLNode NextSibling() const;
     // Appends a child element; EXMLError on a null node or a name XML cannot hold.
     TXMLNode AddChild(const String& name);
-    // The same with a UTF-8 name, for writers of large files.
-    TXMLNode AddChild(const char* name);
 
     // An element's text: its text and CDATA content in document order, not
     // trimmed; "" when it has none. A text or comment node's own value.
@@ -78,7 +76,6 @@ public:
     int64_t AttributeInt64Strict(const String& name) const;
     int64_t AttributeInt64Strict(const char* name) const;
     void SetAttribute(const String& name, const String& value);
-    void SetAttribute(const char* name, const String& value);
 
 private:
     friend class TXMLDocument;
