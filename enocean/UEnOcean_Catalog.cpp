@@ -4,7 +4,9 @@
 #include "platform/core/SysUtils.h"
 #include "platform/xml/XMLDocument.h"
 
-#include <array>
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -51,14 +53,6 @@ bool Child_Text(const TXMLNode& parent, const char* name, String& text) { return
 
 bool Child_Number(const TXMLNode& parent, const char* name, int32_t& number) { return Element_Number(parent.ChildNode(name), number); }
 
-// Descriptions are free text kept as read: one that is not plain text is left
-// empty, and costs its data field nothing.
-std::string Plain_Text(const TXMLNode& element)
-{
-    TXMLNode value;
-    return Value_Node(element, value) && value ? value.ValueUtf8() : std::string();
-}
-
 bool Read_Number_Title(const TXMLNode& element, int32_t& number, String& title)
 {
     return Child_Number(element, "number", number) && Child_Text(element, "title", title);
@@ -74,27 +68,6 @@ bool Byte_Value(const TXMLNode& parent, const char* name, uint8_t& value)
     return true;
 }
 
-// The first child element of each name, in one pass over the children. A
-// name is looked for from the one after the last found, so children in the
-// order asked cost one comparison each.
-template <size_t N>
-std::array<TXMLNode, N> First_Children(const TXMLNode& element, const std::array<const char*, N>& names)
-{
-    std::array<TXMLNode, N> found {};
-    size_t next = 0;
-    for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
-        size_t index = next;
-        for (size_t step = 0; step < N; ++step, index = index + 1 == N ? 0 : index + 1) {
-            if (!found[index] && child.IsElementNamed(names[index])) {
-                found[index] = child;
-                next = index + 1 == N ? 0 : index + 1;
-                break;
-            }
-        }
-    }
-    return found;
-}
-
 // A display string made in one piece: the parts appended to a string of the
 // right size.
 String Joined(std::initializer_list<QStringView> parts)
@@ -107,6 +80,27 @@ String Joined(std::initializer_list<QStringView> parts)
     for (const QStringView part : parts)
         text.append(part);
     return text;
+}
+
+// Decimal digits written backwards from end, without a string made for the
+// number; returns where they start.
+QChar* Put_Int(QChar* end, int32_t number)
+{
+    uint32_t magnitude = number < 0 ? 0U - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
+    do {
+        *--end = QChar(static_cast<char16_t>(u'0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (number < 0)
+        *--end = QChar(u'-');
+    return end;
+}
+
+// A long text that is not plain text is left empty, and costs its data field nothing.
+TKept_Text Kept(const TXMLChildValues& values, size_t index, const std::shared_ptr<TCatalog_Texts>& texts)
+{
+    const std::string_view bytes = values.Utf8(index);
+    return bytes.empty() ? TKept_Text() : TKept_Text(texts, bytes);
 }
 
 // Reads every child element called name into a new TChild; add takes those
@@ -130,24 +124,77 @@ String EnOcean_Number_Str(int32_t number, const String& title)
     return Joined({ u"0x", IntToHex(static_cast<uint32_t>(number), 2), u" : ", title });
 }
 
-bool TDataField::Read_DataField_XML(const TXMLNode& element)
+std::string_view TCatalog_Texts::Keep(std::string_view bytes)
 {
-    enum { Data, Shortcut, Description, Info, BitOffs, BitSize };
-    const auto children = First_Children<6>(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize" });
-    if (!Element_Text(children[Data], FData) || !Element_Text(children[Shortcut], FShortcut))
-        return false;
-    FDescription = Plain_Text(children[Description]);
-    FInfo = Plain_Text(children[Info]);
-    return Element_Number(children[BitOffs], FBitOffs) && Element_Number(children[BitSize], FBitSize);
+    // Blocks small enough for the heap to hand back for the next read; a
+    // text larger than a quarter of one gets a block of its own.
+    constexpr size_t Block_Size = 64 * 1024;
+    if (bytes.size() > FFree_Size) {
+        const size_t size = bytes.size() > Block_Size / 4 ? bytes.size() : Block_Size;
+        FBlocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+        char* block = FBlocks.back().get();
+        if (size != Block_Size)
+            return { static_cast<const char*>(std::memcpy(block, bytes.data(), bytes.size())), bytes.size() };
+        FFree = block;
+        FFree_Size = size;
+    }
+    const std::string_view kept(static_cast<const char*>(std::memcpy(FFree, bytes.data(), bytes.size())), bytes.size());
+    FFree += bytes.size();
+    FFree_Size -= bytes.size();
+    return kept;
 }
 
+TKept_Text::TKept_Text(const std::shared_ptr<TCatalog_Texts>& store, std::string_view bytes) : FStore(store), FBytes(store->Keep(bytes)) { }
+
+TKept_Text::TKept_Text(const String& text)
+{
+    if (text.isEmpty())
+        return;
+    const auto store = std::make_shared<TCatalog_Texts>();
+    FBytes = store->Keep(text.toStdString());
+    FStore = store;
+}
+
+String TKept_Text::Text() const { return String::fromUtf8(FBytes.data(), static_cast<qsizetype>(FBytes.size())); }
+
+bool TDataField::Read_DataField_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts)
+{
+    enum { Data, Shortcut, Description, Info, BitOffs, BitSize };
+    const TXMLChildValues values(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize" });
+    if (!values.Readable(Data) || !values.Readable(Shortcut))
+        return false;
+    FData = values.Text(Data);
+    FShortcut = values.Text(Shortcut);
+    FDescription = Kept(values, Description, texts);
+    FInfo = Kept(values, Info, texts);
+    if (!values.Readable(BitOffs) || !values.Readable(BitSize))
+        return false;
+    FBitOffs = values.Int(BitOffs, 0);
+    FBitSize = values.Int(BitSize, 0);
+    return true;
+}
+
+// "data : offset, size", made in one allocation.
 void TCase::Add_DataField(std::unique_ptr<TDataField> field)
 {
-    DataField_SL.Add(Joined({ field->Data(), u" : ", IntToStr(field->BitOffs()), u", ", IntToStr(field->BitSize()) }));
+    QChar numbers[2 * 11 + 2];
+    QChar* const sizeEnd = std::end(numbers);
+    QChar* const sizeStart = Put_Int(sizeEnd, field->BitSize());
+    *(sizeStart - 1) = QChar(u' ');
+    *(sizeStart - 2) = QChar(u',');
+    QChar* const offsetStart = Put_Int(sizeStart - 2, field->BitOffs());
+    const String& data = field->Data();
+    const QStringView separator = u" : ";
+    String text(data.size() + separator.size() + (sizeEnd - offsetStart), Qt::Uninitialized);
+    QChar* out = text.data();
+    out = std::copy(data.cbegin(), data.cend(), out);
+    out = std::copy(separator.begin(), separator.end(), out);
+    std::copy(offsetStart, sizeEnd, out);
+    DataField_SL.Add(text);
     List_DataField.push_back(std::move(field));
 }
 
-bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int32_t)
+bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int32_t, const std::shared_ptr<TCatalog_Texts>& texts)
 {
     if (!Child_Text(element, "title", FTitle))
         return false;
@@ -156,7 +203,7 @@ bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int
             if (child.ChildNode("reserved"))
                 continue;
             auto field = std::make_unique<TDataField>();
-            if (field->Read_DataField_XML(child))
+            if (field->Read_DataField_XML(child, texts))
                 Add_DataField(std::move(field));
         } else if (child.IsElementNamed("condition") && (RorgNum == Rorg_Statusfields || RorgNum == Rorg_Datafields)) {
             if (!Read_Condition(child, RorgNum))
@@ -212,12 +259,12 @@ void TType::Add_Case(std::unique_ptr<TCase> item)
     List_Case.push_back(std::move(item));
 }
 
-bool TType::Read_Type_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum)
+bool TType::Read_Type_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum, const std::shared_ptr<TCatalog_Texts>& texts)
 {
     if (!Read_Number_Title(element, FNumber, FTitle))
         return false;
     Read_Children<TCase>(element, "case",
-        [&](TCase& item, const TXMLNode& child) { return item.Read_Case_XML(child, RorgNum, FuncNum, FNumber); },
+        [&](TCase& item, const TXMLNode& child) { return item.Read_Case_XML(child, RorgNum, FuncNum, FNumber, texts); },
         [this](std::unique_ptr<TCase> item) { Add_Case(std::move(item)); });
     return true;
 }
@@ -228,14 +275,14 @@ void TFunc::Add_Type(std::unique_ptr<TType> item)
     List_Type.push_back(std::move(item));
 }
 
-bool TFunc::Read_Func_XML(const TXMLNode& element, int32_t RorgNum)
+bool TFunc::Read_Func_XML(const TXMLNode& element, int32_t RorgNum, const std::shared_ptr<TCatalog_Texts>& texts)
 {
     if (!Read_Number_Title(element, FNumber, FTitle))
         return false;
     // A type is kept even when its own reading failed.
     Read_Children<TType>(element, "type",
         [&](TType& item, const TXMLNode& child) {
-            item.Read_Type_XML(child, RorgNum, FNumber);
+            item.Read_Type_XML(child, RorgNum, FNumber, texts);
             return true;
         },
         [this](std::unique_ptr<TType> item) { Add_Type(std::move(item)); });
@@ -248,11 +295,11 @@ void TRorg::Add_Func(std::unique_ptr<TFunc> item)
     List_Func.push_back(std::move(item));
 }
 
-bool TRorg::Read_Rorg_XML(const TXMLNode& element)
+bool TRorg::Read_Rorg_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts)
 {
     if (!Read_Number_Title(element, FNumber, FTitle))
         return false;
-    Read_Children<TFunc>(element, "func", [this](TFunc& item, const TXMLNode& child) { return item.Read_Func_XML(child, FNumber); },
+    Read_Children<TFunc>(element, "func", [&](TFunc& item, const TXMLNode& child) { return item.Read_Func_XML(child, FNumber, texts); },
         [this](std::unique_ptr<TFunc> item) { Add_Func(std::move(item)); });
     return true;
 }
@@ -278,7 +325,8 @@ bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const String& fileName)
         return false;
     }
     const TXMLNode profile = document.TopElement(QStringLiteral("profile"));
-    Read_Children<TRorg>(profile, "rorg", [](TRorg& item, const TXMLNode& child) { return item.Read_Rorg_XML(child); },
+    const auto texts = std::make_shared<TCatalog_Texts>();
+    Read_Children<TRorg>(profile, "rorg", [&texts](TRorg& item, const TXMLNode& child) { return item.Read_Rorg_XML(child, texts); },
         [this](std::unique_ptr<TRorg> item) { Add_Rorg(std::move(item)); });
     return true;
 }

@@ -5,19 +5,48 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TXMLNode;
 
-// The EnOcean Equipment Profile catalog: RORG -> FUNC -> TYPE -> case -> data
-// field. Every level keeps, beside its children, a parallel list of display
-// strings, so the position of an entry in a drop-down list filled from it is
-// its position in the catalog. Each level owns its children.
+// The long texts of one read of a catalog, copied into blocks shared by the
+// entries: keeping one costs neither an allocation nor a release of its own.
+class TCatalog_Texts {
+public:
+    TCatalog_Texts() = default;
+    TCatalog_Texts(const TCatalog_Texts&) = delete;
+    TCatalog_Texts& operator=(const TCatalog_Texts&) = delete;
+
+    // The bytes' copy, valid as long as the store.
+    std::string_view Keep(std::string_view bytes);
+
+private:
+    std::vector<std::unique_ptr<char[]>> FBlocks;
+    char* FFree = nullptr;
+    size_t FFree_Size = 0;
+};
+
+// A long text of the catalog kept as read, in UTF-8, and made into text only
+// when asked for.
+class TKept_Text {
+public:
+    TKept_Text() = default;
+    TKept_Text(const std::shared_ptr<TCatalog_Texts>& store, std::string_view bytes);
+    explicit TKept_Text(const String& text);
+
+    String Text() const;
+
+private:
+    std::shared_ptr<const TCatalog_Texts> FStore;
+    std::string_view FBytes;
+};
 
 class TDataField {
 public:
-    // False when one of its values cannot be read as text; the caller drops it then.
-    bool Read_DataField_XML(const TXMLNode& element);
+    // False when one of its values cannot be read as text; the caller drops it
+    // then. Its long texts go into the store.
+    bool Read_DataField_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts);
 
     const String& Data() const { return FData; }
     void SetData(const String& value) { FData = value; }
@@ -25,10 +54,10 @@ public:
     void SetShortcut(const String& value) { FShortcut = value; }
     // The long texts are kept as read and made into text only when asked for:
     // no dialog shows them, and they are most of a catalog's bytes.
-    String Description() const { return String::fromStdString(FDescription); }
-    void SetDescription(const String& value) { FDescription = value.toStdString(); }
-    String Info() const { return String::fromStdString(FInfo); }
-    void SetInfo(const String& value) { FInfo = value.toStdString(); }
+    String Description() const { return FDescription.Text(); }
+    void SetDescription(const String& value) { FDescription = TKept_Text(value); }
+    String Info() const { return FInfo.Text(); }
+    void SetInfo(const String& value) { FInfo = TKept_Text(value); }
     int32_t BitOffs() const { return FBitOffs; }
     void SetBitOffs(int32_t value) { FBitOffs = value; }
     int32_t BitSize() const { return FBitSize; }
@@ -37,8 +66,8 @@ public:
 private:
     String FData;
     String FShortcut;
-    std::string FDescription;
-    std::string FInfo;
+    TKept_Text FDescription;
+    TKept_Text FInfo;
     int32_t FBitOffs = 0;
     int32_t FBitSize = 0;
 };
@@ -50,7 +79,7 @@ public:
     TCase& operator=(const TCase&) = delete;
 
     // Only RorgNum matters: the case identification is read for RORG 246 and 210.
-    bool Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum, int32_t TypeNum);
+    bool Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum, int32_t TypeNum, const std::shared_ptr<TCatalog_Texts>& texts);
 
     const String& Title() const { return FTitle; }
     void SetTitle(const String& value) { FTitle = value; }
@@ -82,7 +111,7 @@ public:
     TType& operator=(const TType&) = delete;
 
     // The type is kept whatever this reports: a failure only ends its reading.
-    bool Read_Type_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum);
+    bool Read_Type_XML(const TXMLNode& element, int32_t RorgNum, int32_t FuncNum, const std::shared_ptr<TCatalog_Texts>& texts);
 
     int32_t Number() const { return FNumber; }
     void SetNumber(int32_t value) { FNumber = value; }
@@ -105,7 +134,7 @@ public:
     TFunc(const TFunc&) = delete;
     TFunc& operator=(const TFunc&) = delete;
 
-    bool Read_Func_XML(const TXMLNode& element, int32_t RorgNum);
+    bool Read_Func_XML(const TXMLNode& element, int32_t RorgNum, const std::shared_ptr<TCatalog_Texts>& texts);
 
     int32_t Number() const { return FNumber; }
     void SetNumber(int32_t value) { FNumber = value; }
@@ -128,7 +157,7 @@ public:
     TRorg(const TRorg&) = delete;
     TRorg& operator=(const TRorg&) = delete;
 
-    bool Read_Rorg_XML(const TXMLNode& element);
+    bool Read_Rorg_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts);
 
     int32_t Number() const { return FNumber; }
     void SetNumber(int32_t value) { FNumber = value; }

@@ -46,6 +46,17 @@ bool RawInteger(const char* raw, int64_t& value, bool wide)
     return wide ? TryStrToInt64(text, value) : TryStrToIntWide(text, value);
 }
 
+// Names are short and mostly differ in their first letter: compared in place,
+// without a call per comparison.
+bool SameName(const char* wanted, const char* name)
+{
+    while (*wanted != 0 && *wanted == *name) {
+        ++wanted;
+        ++name;
+    }
+    return *wanted == *name;
+}
+
 String MissingAttribute(const char* name) { return QStringLiteral("The attribute \"%1\" is missing").arg(FromUtf8(name)); }
 
 String NotAnIntegerAttribute(const char* name, const char* value)
@@ -267,7 +278,7 @@ TXMLAttributes::TXMLAttributes(const TXMLNode& element, std::initializer_list<co
         size_t index = next;
         for (size_t step = 0; step < FCount; ++step, index = index + 1 == FCount ? 0 : index + 1) {
             // The first attribute of a name counts, as a search by name finds it.
-            if (!FValues[index] && std::strcmp(FNames[index], name) == 0) {
+            if (!FValues[index] && SameName(FNames[index], name)) {
                 FValues[index] = attribute.value();
                 next = index + 1 == FCount ? 0 : index + 1;
                 break;
@@ -291,6 +302,39 @@ int32_t TXMLAttributes::IntStrict(size_t index) const { return static_cast<int32
 int64_t TXMLAttributes::Int64Strict(size_t index) const { return Strict(index, true); }
 
 int32_t TXMLAttributes::Int(size_t index, int32_t defaultValue) const
+{
+    int64_t value = 0;
+    return FValues[index] && RawInteger(FValues[index], value, false) ? static_cast<int32_t>(value) : defaultValue;
+}
+
+TXMLChildValues::TXMLChildValues(const TXMLNode& element, std::initializer_list<const char*> names)
+{
+    const size_t count = std::min(names.size(), Max_Names);
+    const char* const* wanted = names.begin();
+    size_t next = 0;
+    for (pugi::xml_node child = Wrap(element.FNode).first_child(); child && count > 0; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        const char* name = child.name();
+        size_t index = next;
+        for (size_t step = 0; step < count; ++step, index = index + 1 == count ? 0 : index + 1) {
+            if (FFound[index] || !SameName(wanted[index], name)) continue;
+            FFound[index] = true;
+            next = index + 1 == count ? 0 : index + 1;
+            const pugi::xml_node value = child.first_child();
+            if (!value) break;
+            const pugi::xml_node_type type = value.type();
+            if ((type == pugi::node_pcdata || type == pugi::node_cdata) && !value.next_sibling())
+                FValues[index] = value.value();
+            else
+                FUnreadable[index] = true;
+            break;
+        }
+    }
+}
+
+String TXMLChildValues::Text(size_t index) const { return FValues[index] ? FromUtf8(FValues[index]) : String(); }
+
+int32_t TXMLChildValues::Int(size_t index, int32_t defaultValue) const
 {
     int64_t value = 0;
     return FValues[index] && RawInteger(FValues[index], value, false) ? static_cast<int32_t>(value) : defaultValue;

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace pugi {
 struct xml_node_struct;
@@ -80,6 +81,7 @@ public:
 private:
     friend class TXMLDocument;
     friend class TXMLAttributes;
+    friend class TXMLChildValues;
 
     explicit TXMLNode(pugi::xml_node_struct* node) : FNode(node) { }
     bool StrictInteger(const char* name, int64_t& value, bool wide) const;
@@ -115,4 +117,33 @@ private:
     std::array<const char*, Max_Names> FNames {};
     std::array<const char*, Max_Names> FValues {};
     size_t FCount = 0;
+};
+
+// The values of the child elements of one element that a reader of a large
+// file wants, found in one pass over the children instead of one search per
+// name: for each name the first child element so called and its value, the
+// one text or CDATA node inside it. Names are matched as TXMLAttributes
+// matches them.
+class TXMLChildValues {
+public:
+    static constexpr size_t Max_Names = 8;
+
+    // At most Max_Names names, which must outlive the reader.
+    TXMLChildValues(const TXMLNode& element, std::initializer_list<const char*> names);
+
+    bool Has(size_t index) const { return FFound[index]; }
+    // False when the child holds anything but one text or CDATA node (an
+    // element, a comment, text beside other nodes); absent and empty are readable.
+    bool Readable(size_t index) const { return !FUnreadable[index]; }
+    // The value's UTF-8 bytes, valid while the document holds the node; ""
+    // when absent, empty or unreadable.
+    std::string_view Utf8(size_t index) const { return FValues[index] ? std::string_view(FValues[index]) : std::string_view(); }
+    String Text(size_t index) const;
+    // defaultValue when absent, empty, unreadable or not a number.
+    int32_t Int(size_t index, int32_t defaultValue) const;
+
+private:
+    std::array<const char*, Max_Names> FValues {};
+    std::array<bool, Max_Names> FFound {};
+    std::array<bool, Max_Names> FUnreadable {};
 };

@@ -201,6 +201,34 @@ TEST_F(CatalogTest, ReadingTwiceListsEveryEntryTwice)
     EXPECT_EQ(Texts(FCatalog.Rorg_SL), (TTexts { "0xF6 : RPS", "0xA5 : 4BS", "0xF6 : RPS", "0xA5 : 4BS" }));
 }
 
+// Descriptions and infos come back as read, however many and however long,
+// after the catalog read another file.
+TEST_F(CatalogTest, LongTextsComeBackAsRead)
+{
+    struct TExpected {
+        std::string Description;
+        std::string Info;
+    };
+    std::vector<TExpected> expected;
+    std::string fields;
+    for (int index = 0; index < 120; ++index) {
+        const size_t length = index == 7 ? 100000 : static_cast<size_t>(index * 997 % 5000) + 1;
+        expected.push_back({ std::string(length, static_cast<char>('a' + index % 26)), "i" + std::to_string(index) + " \xC3\xA9 <&>" });
+        const std::string description = index % 3 == 0 ? "<![CDATA[" + expected.back().Description + "]]>" : expected.back().Description;
+        fields += "<datafield><data>F" + std::to_string(index) + "</data><description>" + description + "</description><info>i"
+            + std::to_string(index) + " \xC3\xA9 &lt;&amp;></info><bitoffs>1</bitoffs><bitsize>1</bitsize></datafield>";
+    }
+    ASSERT_TRUE(Read(Profile(Rorg("0xA5", "4BS", Func("0x02", "Temp", Type("0x05", "t", Case("c", fields)))))));
+    ASSERT_TRUE(Read(Profile(Rorg("0xF6", "RPS"))));
+    const TCase& item = Case_At(0, 0, 0, 0);
+    ASSERT_EQ(item.List_DataField.size(), expected.size());
+    for (size_t index = 0; index < expected.size(); ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(item.List_DataField[index]->Description().toStdString(), expected[index].Description);
+        EXPECT_EQ(item.List_DataField[index]->Info(), String::fromStdString(expected[index].Info));
+    }
+}
+
 // RORG A5 twice, FUNC 02 twice in the first: the index lookups stay below the
 // first of a number, the object and name lookups go on to the later ones.
 TEST_F(CatalogTest, LookupsOverRepeatedNumbers)

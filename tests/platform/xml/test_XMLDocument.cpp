@@ -390,3 +390,43 @@ TEST(XMLDocument, ATextNodesValueReadsWithoutAString)
     EXPECT_EQ(root.ChildNode("e").Child(0).ValueInt(-1), -1);
     EXPECT_EQ(root.Child(4).ValueInt(-1), 7);
 }
+
+// The one-pass child reader takes the first element of each name, in any
+// order, and only a lone text or CDATA node as its value.
+TEST(XMLDocument, OnePassChildValuesTakeTheFirstElementAndOnlyPlainValues)
+{
+    TXMLDocument document;
+    document.LoadFromXML("<r><?n 5?><z>9</z><n>0x1F</n><n>2</n><c><![CDATA[<c>]]></c><e/><m>a<b/></m><k>1<!--x--></k>"
+                         "<i><i>3</i></i><u>\xC3\xA9t\xC3\xA9</u><w> 12</w></r>");
+    const struct {
+        const char* name;
+        bool has;
+        bool readable;
+        const char* utf8;
+        int32_t number;
+    } cases[] = {
+        { "n", true, true, "0x1F", 31 },
+        { "missing", false, true, "", 7 },
+        { "c", true, true, "<c>", 7 },
+        { "e", true, true, "", 7 },
+        { "m", true, false, "", 7 },
+        { "k", true, false, "", 7 },
+        { "i", true, false, "", 7 },
+        { "u", true, true, "\xC3\xA9t\xC3\xA9", 7 },
+        { "w", true, true, " 12", 12 },
+        { "z", true, true, "9", 9 },
+    };
+    const TXMLChildValues values(document.FirstNode(), { "n", "missing", "c", "e", "m", "k", "i", "u" });
+    const TXMLChildValues more(document.FirstNode(), { "w", "z" });
+    for (size_t index = 0; index < std::size(cases); ++index) {
+        const auto& entry = cases[index];
+        SCOPED_TRACE(entry.name);
+        const TXMLChildValues& reader = index < 8 ? values : more;
+        const size_t at = index < 8 ? index : index - 8;
+        EXPECT_EQ(reader.Has(at), entry.has);
+        EXPECT_EQ(reader.Readable(at), entry.readable);
+        EXPECT_EQ(reader.Utf8(at), entry.utf8);
+        EXPECT_EQ(reader.Text(at), String::fromUtf8(entry.utf8));
+        EXPECT_EQ(reader.Int(at, 7), entry.number);
+    }
+}
