@@ -1,5 +1,7 @@
 #include "grid/base/PictureContainer.h"
 
+#include "grid/base/DownLoadThread.h"
+#include "platform/net/HttpClient.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/Math.h"
@@ -29,7 +31,12 @@ uint16_t Word(const TBytes& bytes, size_t offset)
 } // namespace
 
 THTMLPicture::THTMLPicture() = default;
-THTMLPicture::~THTMLPicture() = default;
+
+THTMLPicture::~THTMLPicture()
+{
+    // A download still running is abandoned before the picture goes.
+    FDownLoad.reset();
+}
 
 void THTMLPicture::Assign(const THTMLPicture* source)
 {
@@ -177,16 +184,49 @@ void THTMLPicture::LoadFromURL(const String& url)
         LoadFromFile(url.mid(7));
         return;
     }
-    // This program makes no network loads: such an address never yields a
-    // picture, whether asked for at once or in the background.
     if (!FAsynch) {
         FURL = url;
         SetID(url);
     } else if (!FThreadBusy) {
         FURL = url;
         FThreadBusy = true;
+        FDownLoad.reset();
+        FDownLoad = std::make_unique<TDownLoadThread>(this);
     }
 }
+
+bool THTMLPicture::DownLoadProgress(uint64_t received, uint64_t total)
+{
+    if (OnDownLoadProgress)
+        OnDownLoadProgress(this, received, total);
+    bool cancel = false;
+    if (OnDownLoadCancel)
+        OnDownLoadCancel(this, cancel);
+    return !cancel;
+}
+
+void THTMLPicture::DownLoaded(const THttpReply& reply)
+{
+    FThreadBusy = false;
+    if (!reply.Success) {
+        if (OnDownLoadError)
+            OnDownLoadError(this, reply.Error);
+        return;
+    }
+    TMemoryStream data;
+    data.WriteBuffer(reply.Body.data(), static_cast<int64_t>(reply.Body.size()));
+    try {
+        LoadFromStream(&data);
+    } catch (const std::exception& error) {
+        if (OnDownLoadError)
+            OnDownLoadError(this, String::fromUtf8(error.what()));
+        return;
+    }
+    if (OnDownLoadComplete)
+        OnDownLoadComplete(this);
+}
+
+void THTMLPicture::DownLoadCancelled() { FThreadBusy = false; }
 
 void THTMLPicture::SetID(const String& value)
 {

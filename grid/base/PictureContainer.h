@@ -11,7 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
+class TDownLoadThread;
 class THTMLPictureCache;
+struct THttpReply;
 
 // A picture the markup shows: the raw bytes of a BMP, GIF, JPEG or icon
 // file, decoded for drawing; of an animated GIF one frame at a time. Sizes
@@ -45,7 +47,10 @@ public:
     // The data resource of that number; EResNotFound when there is none.
     void LoadFromResourceID(int32_t id);
     // "RES://name" a resource picture, "FILE://name" a file (a regular file
-    // of at most 32 MB); any other address is remembered and never loads.
+    // of at most 32 MB). Any other address is remembered; with Asynch a
+    // TDownLoadThread fetches an "HTTP://" picture in the background (Busy
+    // until it ends, the download events telling how it went), without it
+    // the address never loads.
     void LoadFromURL(const String& url);
 
     bool Stretch() const { return FStretched; }
@@ -75,9 +80,22 @@ public:
 
     std::function<void(THTMLPicture* sender)> OnChange;
     std::function<void(THTMLPicture* sender)> OnFrameChange;
+    // The bytes received so far and the size the server announced (0 when
+    // it did not).
+    std::function<void(THTMLPicture* sender, uint64_t received, uint64_t total)> OnDownLoadProgress;
+    // Asked as bytes arrive; setting cancel abandons the download.
+    std::function<void(THTMLPicture* sender, bool& cancel)> OnDownLoadCancel;
+    // The downloaded picture is loaded (after OnChange).
+    std::function<void(THTMLPicture* sender)> OnDownLoadComplete;
+    // The download failed or its bytes are no picture, which stays empty.
+    std::function<void(THTMLPicture* sender, const String& error)> OnDownLoadError;
 
 private:
     friend class THTMLPictureCache;
+    friend class TDownLoadThread;
+    bool DownLoadProgress(uint64_t received, uint64_t total);
+    void DownLoaded(const THttpReply& reply);
+    void DownLoadCancelled();
     // Decodes the bytes (of an animated GIF the frame Frame); false, with
     // the picture empty, when they are no picture.
     bool Decode();
@@ -105,6 +123,7 @@ private:
     int32_t FNextCount = -1;
     int32_t FTimerCount = -1;
     THTMLPictureCache* FCache = nullptr;
+    std::unique_ptr<TDownLoadThread> FDownLoad;
 };
 
 // The pictures a grid loaded by address, each decoded once. The most

@@ -29,6 +29,15 @@ size_t Receive(char* data, size_t size, size_t count, void* context)
     return bytes;
 }
 
+int Progress(void* context, curl_off_t total, curl_off_t received, curl_off_t, curl_off_t)
+{
+    const auto& progress = *static_cast<THttpClient::TProgress*>(context);
+    return progress(static_cast<uint64_t>(std::max<curl_off_t>(received, 0)),
+               static_cast<uint64_t>(std::max<curl_off_t>(total, 0)))
+        ? 0
+        : 1;
+}
+
 struct TCurlDeleter {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
 };
@@ -77,6 +86,12 @@ THttpReply THttpClient::Get(const String& url) const
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &receiving);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    TProgress progress = FOnProgress;
+    if (progress) {
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &Progress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &progress);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
 
     const CURLcode result = curl_easy_perform(curl);
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.StatusCode);

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct THttpReply {
@@ -31,6 +32,11 @@ public:
     void SetTimeout(uint32_t milliseconds) { FTimeout = milliseconds; }
     size_t MaxBodySize() const { return FMaxBodySize; }
     void SetMaxBodySize(size_t bytes) { FMaxBodySize = bytes; }
+    // Called from the requesting thread while the request runs, at least
+    // about once a second, with the bytes received and the total announced
+    // (0 while unknown); answering false abandons the request.
+    using TProgress = std::function<bool(uint64_t received, uint64_t total)>;
+    void SetOnProgress(TProgress progress) { FOnProgress = std::move(progress); }
 
     THttpReply Get(const String& url) const;
 
@@ -40,4 +46,5 @@ private:
     uint32_t FConnectTimeout = 5000;
     uint32_t FTimeout = 10000;
     size_t FMaxBodySize = 1 << 20;
+    TProgress FOnProgress;
 };
