@@ -1,6 +1,7 @@
 #include "grid/base/MarkupRender.h"
 
 #include "grid/base/DudXPVS.h"
+#include "grid/base/MarkupRunExtents.h"
 #include "grid/base/MarkupText.h"
 #include "grid/base/PictureContainer.h"
 #include "platform/core/Math.h"
@@ -128,7 +129,7 @@ public:
 
     TLineResult RenderLine(const String& text, qsizetype& position, const TRect& lineRect, TPass pass,
         TLine& line, bool& anchorHit, bool& controlHit);
-    int32_t UnitHeight() { return FCanvas.TextHeight(QStringLiteral("gh")); }
+    int32_t UnitHeight() { return MarkupLineHeight(FCanvas); }
 
 private:
     struct TLineContext;
@@ -147,12 +148,14 @@ private:
     void DrawControl(const TControlTag& control, int32_t width, int32_t height, int32_t& hitWidth,
         int32_t& hitHeight, TLineContext& context);
     void DrawRun(const String& run, TLineContext& context, int32_t& width);
+    // The width a run takes on a line of that width.
+    int32_t MeasureRun(const String& run, int32_t lineWidth, int32_t lineHeight);
     void DrawErrorMark(int32_t left, int32_t right, int32_t bottom);
     THTMLPicture* FindPicture(const String& source);
     TColor BrushColorOrNone();
     void SetBrushColorOrClear(TColor color);
     void SetStyle(TFontStyle style, bool on);
-    // The width of a blank in the canvas font, measured once per font.
+    // The width of a blank in the canvas font.
     int32_t BlankWidth();
     void CloseFocusRect(int32_t right, int32_t bottom);
 
@@ -173,8 +176,6 @@ private:
     bool FFocusOpen = false;
     TPoint FFocusStart;
     int32_t FLineNumber = 0;
-    TFont FBlankFont;
-    int32_t FBlankWidth = -1;
 };
 
 // The working state of one pass over a line.
@@ -245,13 +246,10 @@ void TMarkupRenderer::SetStyle(TFontStyle style, bool on)
 
 int32_t TMarkupRenderer::BlankWidth()
 {
-    const TFont& font = FCanvas.Font();
-    if (FBlankWidth < 0 || font.Name() != FBlankFont.Name() || font.Height() != FBlankFont.Height()
-        || font.Style() != FBlankFont.Style()) {
-        FBlankFont.Assign(font);
-        FBlankWidth = FCanvas.TextWidth(QStringLiteral(" "));
-    }
-    return FBlankWidth;
+    const String blank = QStringLiteral(" ");
+    if (const int32_t width = MarkupRunWidth(FCanvas, blank); width >= 0)
+        return width;
+    return FCanvas.TextWidth(blank);
 }
 
 TColor AttributeColor(const String& value)
@@ -307,7 +305,7 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
                 run.replace(QLatin1String("&gt;"), QLatin1String(">"));
             }
             // Every run of a font is as high as any other.
-            const int32_t height = FCanvas.TextHeight(String());
+            const int32_t height = MarkupLineHeight(FCanvas);
             if (line.Superscript)
                 line.SuperscriptExtra = std::max(line.SuperscriptExtra, height / 4);
             if (line.Subscript)
@@ -325,12 +323,8 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
                     DrawRun(run, context, width);
                 } else {
                     width = context.KnownWidth();
-                    if (width < 0) {
-                        TRect measured = Rect(0, 0, std::max(lineRect.Width(), 1), line.Height);
-                        FCanvas.DrawText(run, measured,
-                            DT_CALCRECT | DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (WordWrap ? 0 : DT_END_ELLIPSIS));
-                        width = measured.Width();
-                    }
+                    if (width < 0)
+                        width = MeasureRun(run, lineRect.Width(), line.Height);
                     int32_t mx = MouseX - lineRect.Left;
                     if (RightToLeft)
                         mx = lineRect.Right - MouseX - lineRect.Left;
@@ -403,6 +397,20 @@ TLineResult TMarkupRenderer::RenderLine(const String& text, qsizetype& position,
     return result;
 }
 
+int32_t TMarkupRenderer::MeasureRun(const String& run, int32_t lineWidth, int32_t lineHeight)
+{
+    lineWidth = std::max(lineWidth, 1);
+    const int32_t width = MarkupRunWidth(FCanvas, run);
+    // Without word wrap a run wider than the line ends in an ellipsis, whose
+    // width only the layout knows.
+    if (width >= 0 && (WordWrap || width <= lineWidth))
+        return width;
+    TRect measured = Rect(0, 0, lineWidth, lineHeight);
+    FCanvas.DrawText(
+        run, measured, DT_CALCRECT | DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (WordWrap ? 0 : DT_END_ELLIPSIS));
+    return measured.Width();
+}
+
 void TMarkupRenderer::CloseFocusRect(int32_t right, int32_t bottom)
 {
     TRect focus = Rect(FFocusStart.X, bottom - UnitHeight(), right, bottom);
@@ -428,7 +436,7 @@ void TMarkupRenderer::DrawRun(const String& run, TLineContext& context, int32_t&
     // A run that fits as it measured is neither cut nor clipped: drawing it
     // needs no second look at its width.
     width = context.KnownWidth();
-    const bool fits = width >= 0 && width <= runRect.Width() && runRect.Height() >= FCanvas.TextHeight(String());
+    const bool fits = width >= 0 && width <= runRect.Width() && runRect.Height() >= MarkupLineHeight(FCanvas);
     if (fits)
         flags = (flags & ~DT_END_ELLIPSIS) | DT_NOCLIP;
     if (Carried.Shadow) {
