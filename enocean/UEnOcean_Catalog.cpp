@@ -1,7 +1,6 @@
 #include "enocean/UEnOcean_Catalog.h"
 
 #include "platform/core/FileUtils.h"
-#include "platform/core/SysUtils.h"
 #include "platform/xml/XMLDocument.h"
 
 #include <algorithm>
@@ -121,7 +120,15 @@ void Read_Children(const TXMLNode& element, const char* name, TRead read, TAdd a
 
 String EnOcean_Number_Str(int32_t number, const String& title)
 {
-    return Joined({ u"0x", IntToHex(static_cast<uint32_t>(number), 2), u" : ", title });
+    QChar digits[8];
+    QChar* const end = std::end(digits);
+    QChar* start = end;
+    uint32_t value = static_cast<uint32_t>(number);
+    do {
+        *--start = QChar(static_cast<char16_t>(u"0123456789ABCDEF"[value % 16]));
+        value /= 16;
+    } while (value != 0 || end - start < 2);
+    return Joined({ u"0x", QStringView(start, end), u" : ", title });
 }
 
 std::string_view TCatalog_Texts::Keep(std::string_view bytes)
@@ -159,9 +166,9 @@ String TKept_Text::Text() const { return String::fromUtf8(FBytes.data(), static_
 
 bool TDataField::Read_DataField_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts)
 {
-    enum { Data, Shortcut, Description, Info, BitOffs, BitSize };
-    const TXMLChildValues values(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize" });
-    if (!values.Readable(Data) || !values.Readable(Shortcut))
+    enum { Data, Shortcut, Description, Info, BitOffs, BitSize, Reserved };
+    const TXMLChildValues values(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize", "reserved" });
+    if (values.Has(Reserved) || !values.Readable(Data) || !values.Readable(Shortcut))
         return false;
     FData = values.Text(Data);
     FShortcut = values.Text(Shortcut);
@@ -200,8 +207,6 @@ bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int
         return false;
     for (TXMLNode child = element.Child(0); child; child = child.NextSibling()) {
         if (child.IsElementNamed("datafield")) {
-            if (child.ChildNode("reserved"))
-                continue;
             auto field = std::make_unique<TDataField>();
             if (field->Read_DataField_XML(child, texts))
                 Add_DataField(std::move(field));
@@ -255,7 +260,9 @@ bool TCase::Read_Condition(const TXMLNode& condition, int32_t RorgNum)
 
 void TType::Add_Case(std::unique_ptr<TCase> item)
 {
-    Case_SL.Add(Joined({ IntToStr(static_cast<int64_t>(List_Case.size()) + 1), u" -> ", item->Title() }));
+    QChar digits[11];
+    const QChar* const number = Put_Int(std::end(digits), static_cast<int32_t>(List_Case.size()) + 1);
+    Case_SL.Add(Joined({ QStringView(number, std::end(digits)), u" -> ", item->Title() }));
     List_Case.push_back(std::move(item));
 }
 

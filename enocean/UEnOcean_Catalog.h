@@ -44,8 +44,9 @@ private:
 
 class TDataField {
 public:
-    // False when one of its values cannot be read as text; the caller drops it
-    // then. Its long texts go into the store.
+    // False for a reserved field (one holding a "reserved" element) and when
+    // one of its values cannot be read as text; the caller drops it then. Its
+    // long texts go into the store.
     bool Read_DataField_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts);
 
     const String& Data() const { return FData; }
