@@ -278,8 +278,9 @@ TXMLAttributes::TXMLAttributes(const TXMLNode& element, std::initializer_list<co
         size_t index = next;
         for (size_t step = 0; step < FCount; ++step, index = index + 1 == FCount ? 0 : index + 1) {
             // The first attribute of a name counts, as a search by name finds it.
-            if (!FValues[index] && SameName(FNames[index], name)) {
+            if (!Has(index) && SameName(FNames[index], name)) {
                 FValues[index] = attribute.value();
+                FFound |= 1U << index;
                 next = index + 1 == FCount ? 0 : index + 1;
                 break;
             }
@@ -287,11 +288,11 @@ TXMLAttributes::TXMLAttributes(const TXMLNode& element, std::initializer_list<co
     }
 }
 
-String TXMLAttributes::Text(size_t index) const { return FValues[index] ? FromUtf8(FValues[index]) : String(); }
+String TXMLAttributes::Text(size_t index) const { return Has(index) ? FromUtf8(FValues[index]) : String(); }
 
 int64_t TXMLAttributes::Strict(size_t index, bool wide) const
 {
-    if (!FValues[index]) throw EConvertError(MissingAttribute(FNames[index]));
+    if (!Has(index)) throw EConvertError(MissingAttribute(FNames[index]));
     int64_t value = 0;
     if (!RawInteger(FValues[index], value, wide)) throw EConvertError(NotAnIntegerAttribute(FNames[index], FValues[index]));
     return value;
@@ -304,7 +305,7 @@ int64_t TXMLAttributes::Int64Strict(size_t index) const { return Strict(index, t
 int32_t TXMLAttributes::Int(size_t index, int32_t defaultValue) const
 {
     int64_t value = 0;
-    return FValues[index] && RawInteger(FValues[index], value, false) ? static_cast<int32_t>(value) : defaultValue;
+    return Has(index) && RawInteger(FValues[index], value, false) ? static_cast<int32_t>(value) : defaultValue;
 }
 
 TXMLChildValues::TXMLChildValues(const TXMLNode& element, std::initializer_list<const char*> names)

@@ -101,7 +101,7 @@ public:
     // At most Max_Names names, which must outlive the reader.
     TXMLAttributes(const TXMLNode& element, std::initializer_list<const char*> names);
 
-    bool Has(size_t index) const { return FValues[index] != nullptr; }
+    bool Has(size_t index) const { return (FFound >> index & 1U) != 0; }
     // "" when absent.
     String Text(size_t index) const;
     // As TXMLNode's AttributeIntStrict and AttributeInt64Strict: EConvertError
@@ -114,8 +114,12 @@ public:
 private:
     int64_t Strict(size_t index, bool wide) const;
 
-    std::array<const char*, Max_Names> FNames {};
-    std::array<const char*, Max_Names> FValues {};
+    // A value is set only when found (FFound has its bit): one reader is made
+    // per element of a large file, and clearing the arrays would cost more
+    // than the search.
+    std::array<const char*, Max_Names> FNames;
+    std::array<const char*, Max_Names> FValues;
+    uint32_t FFound = 0;
     size_t FCount = 0;
 };
 
