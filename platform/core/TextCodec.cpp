@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -153,6 +155,17 @@ ptrdiff_t InvalidUtf8Offset(std::string_view bytes)
     const auto byteAt = [&bytes](size_t index) { return static_cast<unsigned char>(bytes[index]); };
     size_t index = 0;
     while (index < bytes.size()) {
+        // Files are mostly ASCII: eight such bytes are passed at a time.
+        constexpr uint64_t highBits = 0x8080808080808080u;
+        while (index + sizeof(uint64_t) <= bytes.size()) {
+            uint64_t eight = 0;
+            std::memcpy(&eight, bytes.data() + index, sizeof eight);
+            if (eight & highBits)
+                break;
+            index += sizeof eight;
+        }
+        if (index == bytes.size())
+            break;
         const unsigned char lead = byteAt(index);
         if (lead < 0x80) {
             ++index;

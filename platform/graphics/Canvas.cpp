@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -137,22 +138,79 @@ struct TTextLine {
     int Width = 0;
 };
 
+// Widths of texts already measured, by font and text. Forms measure the same
+// captions in the same few fonts again and again while they are built and
+// drawn, and shaping a text costs far more than finding it here. A width
+// depends only on the text and on the font's attributes in WidthKey.
+class TWidthCache {
+public:
+    static constexpr qsizetype Longest_Text = 256;
+    static constexpr qsizetype Most_Entries = 8192;
+
+    static TWidthCache& ThisThread()
+    {
+        thread_local TWidthCache cache;
+        return cache;
+    }
+
+    int Width(const QString& fontKey, const QFontMetrics& metrics, const String& text)
+    {
+        if (text.size() > Longest_Text)
+            return metrics.horizontalAdvance(text);
+        QString key;
+        key.reserve(fontKey.size() + 1 + text.size());
+        key += fontKey;
+        key += QChar(u'\n');
+        key += text;
+        const auto found = FWidths.constFind(key);
+        if (found != FWidths.constEnd())
+            return *found;
+        if (FWidths.size() >= Most_Entries)
+            FWidths.clear();
+        const int width = metrics.horizontalAdvance(text);
+        FWidths.insert(key, width);
+        return width;
+    }
+
+private:
+    QHash<QString, int> FWidths;
+};
+
+// What decides a font's widths, made without QFont::key, whose decimal
+// sizes cost more to write than most texts cost to measure.
+QString WidthKey(const QFont& font)
+{
+    const int size = font.pixelSize() > 0 ? font.pixelSize() : -qRound(font.pointSizeF() * 64);
+    const int attributes[] = { size, font.weight(), font.style(), font.stretch(), font.capitalization(), font.hintingPreference(),
+        font.styleStrategy(), font.fixedPitch(), font.kerning(), qRound(font.letterSpacing() * 64), font.letterSpacingType(),
+        qRound(font.wordSpacing() * 64) };
+    QString key = font.family();
+    for (const int attribute : attributes) {
+        key += u'|';
+        key += QString::number(attribute);
+    }
+    return key;
+}
+
 class TTextMeasure {
 public:
-    TTextMeasure(const QFontMetrics& metrics, bool expandTabs)
-        : FMetrics(metrics), FExpandTabs(expandTabs), FTabWidth(8 * metrics.averageCharWidth())
+    TTextMeasure(const QFont& font, const QFontMetrics& metrics, bool expandTabs)
+        : FMetrics(metrics),
+          FFontKey(WidthKey(font)),
+          FTabWidth(expandTabs ? 8 * metrics.averageCharWidth() : 0)
     {
     }
 
     int Width(const String& text) const
     {
+        TWidthCache& cache = TWidthCache::ThisThread();
         if (!text.contains(u'\t'))
-            return FMetrics.horizontalAdvance(text);
+            return cache.Width(FFontKey, FMetrics, text);
         int width = 0;
         const QStringList pieces = text.split(u'\t');
         for (qsizetype index = 0; index < pieces.size(); ++index) {
-            width += FMetrics.horizontalAdvance(pieces[index]);
-            if (index + 1 < pieces.size() && FExpandTabs && FTabWidth > 0)
+            width += cache.Width(FFontKey, FMetrics, pieces[index]);
+            if (index + 1 < pieces.size() && FTabWidth > 0)
                 width = (width / FTabWidth + 1) * FTabWidth;
         }
         return width;
@@ -162,7 +220,7 @@ public:
 
 private:
     const QFontMetrics& FMetrics;
-    bool FExpandTabs;
+    QString FFontKey;
     int FTabWidth;
 };
 
@@ -829,8 +887,9 @@ TSize TCanvas::TextExtent(const String& text)
 
 int32_t TCanvas::DrawText(const String& text, TRect& logicalRect, uint32_t flags)
 {
-    const QFontMetrics metrics(CurrentFont());
-    const TTextMeasure measure(metrics, (flags & DT_EXPANDTABS) != 0);
+    const QFont& font = CurrentFont();
+    const QFontMetrics metrics(font);
+    const TTextMeasure measure(font, metrics, (flags & DT_EXPANDTABS) != 0);
     const int lineHeight = metrics.height();
     // Measured rectangles grow from the logical top-left corner in the
     // direction the mapping gives each axis.

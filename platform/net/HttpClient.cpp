@@ -1,17 +1,55 @@
 #include "platform/net/HttpClient.h"
 
 #include <curl/curl.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
 namespace {
 
-void InitialiseCurlOnce()
+// The HTTP library and the score of libraries it needs are loaded on the
+// first request, not at every start: most runs never ask anything, and
+// mapping and relocating them cost more than the rest of the start-up.
+struct TCurl {
+    decltype(&curl_global_init) GlobalInit = nullptr;
+    decltype(&curl_easy_init) EasyInit = nullptr;
+    decltype(&curl_easy_cleanup) EasyCleanup = nullptr;
+    decltype(&curl_easy_setopt) EasySetopt = nullptr;
+    decltype(&curl_easy_perform) EasyPerform = nullptr;
+    decltype(&curl_easy_getinfo) EasyGetinfo = nullptr;
+    decltype(&curl_easy_strerror) EasyStrerror = nullptr;
+    decltype(&curl_slist_append) SlistAppend = nullptr;
+    decltype(&curl_slist_free_all) SlistFreeAll = nullptr;
+    bool Loaded = false;
+
+    TCurl()
+    {
+        // Never unloaded: its global state lives until the end of the run.
+        void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return;
+        Loaded = Bind(library, GlobalInit, "curl_global_init") && Bind(library, EasyInit, "curl_easy_init")
+            && Bind(library, EasyCleanup, "curl_easy_cleanup") && Bind(library, EasySetopt, "curl_easy_setopt")
+            && Bind(library, EasyPerform, "curl_easy_perform") && Bind(library, EasyGetinfo, "curl_easy_getinfo")
+            && Bind(library, EasyStrerror, "curl_easy_strerror") && Bind(library, SlistAppend, "curl_slist_append")
+            && Bind(library, SlistFreeAll, "curl_slist_free_all")
+            && GlobalInit(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    }
+
+    template <typename TFunction>
+    static bool Bind(void* library, TFunction& function, const char* name)
+    {
+        function = reinterpret_cast<TFunction>(dlsym(library, name));
+        return function != nullptr;
+    }
+};
+
+// Null when the library cannot be loaded or started.
+const TCurl* Curl()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    static const TCurl curl;
+    return curl.Loaded ? &curl : nullptr;
 }
 
 struct TReceiving {
@@ -39,19 +77,23 @@ int Progress(void* context, curl_off_t total, curl_off_t received, curl_off_t, c
 }
 
 struct TCurlDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(CURL* handle) const { Curl()->EasyCleanup(handle); }
 };
 struct TSlistDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { Curl()->SlistFreeAll(list); }
 };
 
 } // namespace
 
 THttpReply THttpClient::Get(const String& url) const
 {
-    InitialiseCurlOnce();
     THttpReply reply;
-    const std::unique_ptr<CURL, TCurlDeleter> handle(curl_easy_init());
+    const TCurl* library = Curl();
+    if (!library) {
+        reply.Error = "The HTTP library (libcurl.so.4) could not be loaded.";
+        return reply;
+    }
+    const std::unique_ptr<CURL, TCurlDeleter> handle(library->EasyInit());
     if (!handle) {
         reply.Error = "The HTTP client could not be created.";
         return reply;
@@ -61,42 +103,42 @@ THttpReply THttpClient::Get(const String& url) const
     curl_slist* rawHeaders = nullptr;
     // An empty value would make curl send its own default; a header with no
     // value is left out instead.
-    rawHeaders = curl_slist_append(rawHeaders, FAccept.isEmpty() ? "Accept:" : ("Accept: " + FAccept).toUtf8().constData());
+    rawHeaders = library->SlistAppend(rawHeaders, FAccept.isEmpty() ? "Accept:" : ("Accept: " + FAccept).toUtf8().constData());
     const std::unique_ptr<curl_slist, TSlistDeleter> headers(rawHeaders);
     const QByteArray address = url.toUtf8();
     const QByteArray userAgent = FUserAgent.toUtf8();
     TReceiving receiving { &reply.Body, FMaxBodySize };
     char errorText[CURL_ERROR_SIZE] = {};
 
-    curl_easy_setopt(curl, CURLOPT_URL, address.constData());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+    library->EasySetopt(curl, CURLOPT_URL, address.constData());
+    library->EasySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    library->EasySetopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    library->EasySetopt(curl, CURLOPT_HTTPGET, 1L);
+    library->EasySetopt(curl, CURLOPT_HTTPHEADER, headers.get());
     if (!FUserAgent.isEmpty())
-        curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.constData());
-    curl_easy_setopt(curl, CURLOPT_PROXY, "");
-    curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+        library->EasySetopt(curl, CURLOPT_USERAGENT, userAgent.constData());
+    library->EasySetopt(curl, CURLOPT_PROXY, "");
+    library->EasySetopt(curl, CURLOPT_NOPROXY, "*");
+    library->EasySetopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     // To curl 0 means no limit; here it means none left, so a silent server
     // can never hold the caller.
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::max<uint32_t>(FConnectTimeout, 1)));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(std::max<uint32_t>(FTimeout, 1)));
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &receiving);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    library->EasySetopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::max<uint32_t>(FConnectTimeout, 1)));
+    library->EasySetopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(std::max<uint32_t>(FTimeout, 1)));
+    library->EasySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+    library->EasySetopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
+    library->EasySetopt(curl, CURLOPT_WRITEDATA, &receiving);
+    library->EasySetopt(curl, CURLOPT_ERRORBUFFER, errorText);
     TProgress progress = FOnProgress;
     if (progress) {
-        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &Progress);
-        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &progress);
-        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        library->EasySetopt(curl, CURLOPT_XFERINFOFUNCTION, &Progress);
+        library->EasySetopt(curl, CURLOPT_XFERINFODATA, &progress);
+        library->EasySetopt(curl, CURLOPT_NOPROGRESS, 0L);
     }
 
-    const CURLcode result = curl_easy_perform(curl);
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply.StatusCode);
+    const CURLcode result = library->EasyPerform(curl);
+    library->EasyGetinfo(curl, CURLINFO_RESPONSE_CODE, &reply.StatusCode);
     if (result != CURLE_OK) {
-        reply.Error = errorText[0] != '\0' ? String::fromUtf8(errorText) : String::fromUtf8(curl_easy_strerror(result));
+        reply.Error = errorText[0] != '\0' ? String::fromUtf8(errorText) : String::fromUtf8(library->EasyStrerror(result));
     } else if (reply.StatusCode < 200 || reply.StatusCode > 299) {
         reply.Error = QString("The server answered with status %1.").arg(reply.StatusCode);
     } else {

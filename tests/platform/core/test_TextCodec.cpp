@@ -73,6 +73,12 @@ TEST(TextCodec, FindsTheFirstByteThatIsNotUtf8)
         { "cut at the end", "ab\xE2\x82"sv, 2 },
         { "bad third byte", "\xE2\x82x"sv, 0 },
         { "lead byte F5", "\xF5\x80\x80\x80"sv, 0 },
+        { "long ascii", "0123456789abcdefghijklmnopq"sv, -1 },
+        { "bad byte after two runs of eight", "0123456789abcdef\xE9gh"sv, 16 },
+        { "bad byte inside a run of eight", "0123456789a\x80" "cdefgh"sv, 11 },
+        { "letters across runs of eight", "012345\xC3\xA9\xE2\x82\xAC" "9abcdefgh\xF0\x9F\x98\x80xyz"sv, -1 },
+        { "bad byte after a letter across runs", "0123456\xC3\xA9" "0123456789\xFF"sv, 19 },
+        { "cut after a run of eight", "01234567\xE2\x82"sv, 8 },
     };
     for (const Case& testCase : cases) {
         SCOPED_TRACE(testCase.name);

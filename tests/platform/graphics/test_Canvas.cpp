@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -270,6 +272,46 @@ TEST(Canvas, ClippedTextLeavesTheCanvasAsItFoundIt)
         canvas.TextOut(60, 0, "H");
         EXPECT_EQ(inkHeight(bitmap, 60), tall) << "text after it";
     }
+}
+
+// Measured widths are kept per font: the same text measured again in a font
+// that differs in one attribute must get that font's own width.
+TEST(Canvas, DrawTextCalcRectMeasuresEachFontOnItsOwn)
+{
+    struct TCase {
+        const char* Name;
+        int32_t Height;
+        TFontStyles Style;
+    };
+    const TCase cases[] = {
+        { "DejaVu Sans", -11, {} },
+        { "DejaVu Sans", -24, {} },
+        { "DejaVu Sans", -11, { fsBold } },
+        { "DejaVu Sans", -11, { fsItalic } },
+        { "DejaVu Sans Mono", -11, {} },
+        { "DejaVu Sans", -11, {} },
+    };
+    TBitmap bitmap = WhiteBitmap(10, 10);
+    TCanvas& canvas = bitmap.Canvas();
+    std::vector<int32_t> widths;
+    for (const TCase& item : cases) {
+        SCOPED_TRACE(std::string(item.Name) + " " + std::to_string(item.Height));
+        canvas.Font().SetName(item.Name);
+        canvas.Font().SetHeight(item.Height);
+        canvas.Font().SetStyle(item.Style);
+        for (const char* text : { "Wide Mill 0123", "iiii" }) {
+            TRect rect = Rect(0, 0, 0, 0);
+            canvas.DrawText(text, rect, DT_CALCRECT | DT_SINGLELINE);
+            EXPECT_EQ(rect.Right, canvas.TextWidth(text)) << text;
+        }
+        TRect rect = Rect(0, 0, 0, 0);
+        canvas.DrawText("Wide Mill 0123", rect, DT_CALCRECT | DT_SINGLELINE);
+        widths.push_back(rect.Right);
+    }
+    EXPECT_LT(widths[0], widths[1]) << "a larger font is wider";
+    EXPECT_NE(widths[0], widths[2]) << "bold has its own width";
+    EXPECT_NE(widths[0], widths[4]) << "a fixed pitch has its own width";
+    EXPECT_EQ(widths[0], widths[5]) << "the same font again";
 }
 
 TEST(Canvas, DrawTextCalcRectMeasuresLinesAndWordBreaks)
