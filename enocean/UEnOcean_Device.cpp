@@ -112,22 +112,7 @@ void TFEnOcean_Device::Set_Lang()
     Btn_Cancel->SetCaption(texts[1005]);
     Btn_OK->SetHint(texts[1006]);
     Btn_Cancel->SetHint(texts[1007]);
-    const std::pair<TLabel*, TControl*> rows[] = {
-        { L_DevEnOcean_ID, E_DevEnOcean_ID },
-        { L_DevEnOcean_SecType, CB_DevEnOcean_SecType },
-        { L_DevEnOcean_Secure_Key, E_DevEnOcean_Secure_Key },
-        { L_DevEnOcean_Secure_RollCode, E_DevEnOcean_Secure_RollCode },
-        { L_DevEnOcean_Secure_RollCodeAlg, CB_DevEnOcean_Secure_RollCodeAlg },
-        { L_DevEnOcean_Secure_RollCodeTx, CB_DevEnOcean_Secure_RollCodeTx },
-        { L_DevEnOcean_Secure_CMACAlg, CB_DevEnOcean_Secure_CMACAlg },
-        { L_DevEnOcean_Secure_DataEnc, CB_DevEnOcean_Secure_DataEnc },
-        { L_DevEnOcean_Secure_PTM, CB_DevEnOcean_Secure_PTM },
-    };
-    int32_t text = 1008;
-    for (const auto& [label, field] : rows) {
-        label->SetCaption(texts[text++]);
-        field->SetHint(texts[text++]);
-    }
+    Set_Security_Row_Texts(texts, 1008, *this);
 }
 
 void TFEnOcean_Device::Change_Form_Size()

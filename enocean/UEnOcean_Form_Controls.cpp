@@ -1,5 +1,6 @@
 #include "enocean/UEnOcean_Form_Controls.h"
 
+#include "app/lang/ULanguage.h"
 #include "enocean/UEnOcean_Catalog.h"
 #include "platform/ui/Forms.h"
 
@@ -21,6 +22,24 @@ TComboBox* New_EnOcean_List(TWinControl* parent, const char* name, int32_t left,
     if (list->Items().Count() > 0)
         list->SetItemIndex(0);
     return list;
+}
+
+int32_t Set_Row_Texts(const TLang_Texts& texts, int32_t text, std::initializer_list<std::pair<TLabel*, TControl*>> rows)
+{
+    for (const auto& [label, field] : rows) {
+        label->SetCaption(texts[text++]);
+        field->SetHint(texts[text++]);
+    }
+    return text;
+}
+
+int32_t Set_Button_Texts(const TLang_Texts& texts, int32_t text, std::initializer_list<TControl*> buttons)
+{
+    for (TControl* button : buttons) {
+        button->SetCaption(texts[text++]);
+        button->SetHint(texts[text++]);
+    }
+    return text;
 }
 
 void Set_List_Items(TComboBox* list, const TStrings* items)

@@ -4,7 +4,10 @@
 
 #include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
+
+class TLang_Texts;
 
 // The EnOcean dialogs build their controls in code, each named as in their
 // layout, placed in its parent and showing its hint. The form that holds the
@@ -25,6 +28,31 @@ T* New_EnOcean_Control(TWinControl* parent, const char* name, int32_t left, int3
 // A drop-down list of fixed entries that starts at its first entry.
 TComboBox* New_EnOcean_List(TWinControl* parent, const char* name, int32_t left, int32_t top, int32_t width,
     std::initializer_list<const char*> entries);
+
+// The dialogs' texts come in pairs numbered from text on: a label's caption
+// and its field's hint, or a button's caption and its hint. Each returns the
+// number after the last pair.
+int32_t Set_Row_Texts(const TLang_Texts& texts, int32_t text, std::initializer_list<std::pair<TLabel*, TControl*>> rows);
+int32_t Set_Button_Texts(const TLang_Texts& texts, int32_t text, std::initializer_list<TControl*> buttons);
+
+// The security rows of a device, which the device dialog and the
+// first-generation editor both hold under the same names.
+template <typename TDialog>
+int32_t Set_Security_Row_Texts(const TLang_Texts& texts, int32_t text, const TDialog& dialog)
+{
+    return Set_Row_Texts(texts, text,
+        {
+            { dialog.L_DevEnOcean_ID, dialog.E_DevEnOcean_ID },
+            { dialog.L_DevEnOcean_SecType, dialog.CB_DevEnOcean_SecType },
+            { dialog.L_DevEnOcean_Secure_Key, dialog.E_DevEnOcean_Secure_Key },
+            { dialog.L_DevEnOcean_Secure_RollCode, dialog.E_DevEnOcean_Secure_RollCode },
+            { dialog.L_DevEnOcean_Secure_RollCodeAlg, dialog.CB_DevEnOcean_Secure_RollCodeAlg },
+            { dialog.L_DevEnOcean_Secure_RollCodeTx, dialog.CB_DevEnOcean_Secure_RollCodeTx },
+            { dialog.L_DevEnOcean_Secure_CMACAlg, dialog.CB_DevEnOcean_Secure_CMACAlg },
+            { dialog.L_DevEnOcean_Secure_DataEnc, dialog.CB_DevEnOcean_Secure_DataEnc },
+            { dialog.L_DevEnOcean_Secure_PTM, dialog.CB_DevEnOcean_Secure_PTM },
+        });
+}
 
 // A list's items replaced by items (emptied when null), with nothing chosen.
 void Set_List_Items(TComboBox* list, const TStrings* items);

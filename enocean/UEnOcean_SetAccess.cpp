@@ -225,58 +225,27 @@ void TFEnOcean_SetAccess::Set_Lang()
     L_ID_Devices_List->SetCaption(texts[806]);
     CT_ID_Data->Tabs()[0]->SetCaption(texts[807]);
     CT_ID_Data->Tabs()[1]->SetCaption(texts[808]);
-    const std::pair<TLabel*, TControl*> fields[] = {
-        { L_DevEnOcean_ID, E_DevEnOcean_ID },
-        { L_DevEnOcean_SecType, CB_DevEnOcean_SecType },
-        { L_DevEnOcean_Secure_Key, E_DevEnOcean_Secure_Key },
-        { L_DevEnOcean_Secure_RollCode, E_DevEnOcean_Secure_RollCode },
-        { L_DevEnOcean_Secure_RollCodeAlg, CB_DevEnOcean_Secure_RollCodeAlg },
-        { L_DevEnOcean_Secure_RollCodeTx, CB_DevEnOcean_Secure_RollCodeTx },
-        { L_DevEnOcean_Secure_CMACAlg, CB_DevEnOcean_Secure_CMACAlg },
-        { L_DevEnOcean_Secure_DataEnc, CB_DevEnOcean_Secure_DataEnc },
-        { L_DevEnOcean_Secure_PTM, CB_DevEnOcean_Secure_PTM },
-    };
-    int32_t text = 809;
-    for (const auto& [label, field] : fields) {
-        label->SetCaption(texts[text++]);
-        field->SetHint(texts[text++]);
-    }
-    for (TLbButton* button : { Btn_Add_Device, Btn_Modify_Device, Btn_Delete_Device }) {
-        button->SetCaption(texts[text++]);
-        button->SetHint(texts[text++]);
-    }
+    int32_t text = Set_Security_Row_Texts(texts, 809, *this);
+    text = Set_Button_Texts(texts, text, { Btn_Add_Device, Btn_Modify_Device, Btn_Delete_Device });
     for (int32_t tab = 0; tab < 3; ++tab)
         CT_Uni_Smart_Remote->Tabs()[tab]->SetCaption(texts[833 + tab]);
     Uni.CT_EEP_Var->Tabs()[0]->SetCaption(texts[836]);
     Uni.CT_EEP_Var->Tabs()[1]->SetCaption(texts[837]);
-    const std::pair<TLabel*, TControl*> lists[] = {
-        { Uni.L_EEP_Rorg, Uni.CB_EEP_Rorg },
-        { Uni.L_EEP_Func, Uni.CB_EEP_Func },
-        { Uni.L_EEP_Type, Uni.CB_EEP_Type },
-        { Uni.L_Var_Case, Uni.CB_Var_Case },
-    };
-    text = 838;
-    for (const auto& [label, field] : lists) {
-        label->SetCaption(texts[text++]);
-        field->SetHint(texts[text++]);
-    }
-    for (TLbButton* button : { Uni.Btn_EEP_Add, Uni.Btn_EEP_Modify, Uni.Btn_EEP_Delete }) {
-        button->SetCaption(texts[text++]);
-        button->SetHint(texts[text++]);
-    }
-    const std::pair<TLabel*, TControl*> variables[] = {
-        { Uni.L_Var_DataField, Uni.CB_Var_DataField },
-        { Uni.L_Var_Position, Uni.E_Var_Position },
-        { Uni.L_Var_BitStart, Uni.CB_Var_BitStart },
-    };
-    for (const auto& [label, field] : variables) {
-        label->SetCaption(texts[text++]);
-        field->SetHint(texts[text++]);
-    }
-    for (TLbButton* button : { Uni.Btn_Var_Add, Uni.Btn_Var_Modify, Uni.Btn_Var_Delete }) {
-        button->SetCaption(texts[text++]);
-        button->SetHint(texts[text++]);
-    }
+    text = Set_Row_Texts(texts, 838,
+        {
+            { Uni.L_EEP_Rorg, Uni.CB_EEP_Rorg },
+            { Uni.L_EEP_Func, Uni.CB_EEP_Func },
+            { Uni.L_EEP_Type, Uni.CB_EEP_Type },
+            { Uni.L_Var_Case, Uni.CB_Var_Case },
+        });
+    text = Set_Button_Texts(texts, text, { Uni.Btn_EEP_Add, Uni.Btn_EEP_Modify, Uni.Btn_EEP_Delete });
+    text = Set_Row_Texts(texts, text,
+        {
+            { Uni.L_Var_DataField, Uni.CB_Var_DataField },
+            { Uni.L_Var_Position, Uni.E_Var_Position },
+            { Uni.L_Var_BitStart, Uni.CB_Var_BitStart },
+        });
+    Set_Button_Texts(texts, text, { Uni.Btn_Var_Add, Uni.Btn_Var_Modify, Uni.Btn_Var_Delete });
 }
 
 void TFEnOcean_SetAccess::FormShow(TComponent*)
