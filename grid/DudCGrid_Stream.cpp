@@ -1,5 +1,6 @@
 #include "grid/DudCGrid_IO.h"
 
+#include "grid/DudOder_EditLink.h"
 #include "platform/core/Streams.h"
 #include "platform/ui/Menus.h"
 
@@ -81,23 +82,36 @@ TPen WithPen(const TPen& pen, void (*change)(TPen&, const TValue&), const TValue
     return copy;
 }
 
-TPopupMenu* FindPopup(const TGridColumnItem& item, const String& name)
+// A referenced component is one of the form the grid is on.
+template <class Component>
+Component* FindReferenced(const TGridColumnItem& item, const String& name)
 {
     const TDudColumnGrid* grid = item.Grid();
     TComponent* owner = grid ? grid->Owner() : nullptr;
-    return owner ? dynamic_cast<TPopupMenu*>(owner->FindComponent(name)) : nullptr;
+    return owner && !name.isEmpty() ? dynamic_cast<Component*>(owner->FindComponent(name)) : nullptr;
+}
+
+String ReferenceName(const TComponent* component)
+{
+    return component ? component->Name() : String();
 }
 
 constexpr auto LastAlignment = static_cast<int32_t>(taCenter);
 constexpr int32_t AllBorders = 15;
 constexpr int32_t AllFontStyles = 15;
+// Beyond these a column, a font or a line is nothing the grid can paint:
+// its coordinates and glyph sizes would overflow, so a stream holding them
+// is refused rather than loaded.
+constexpr int32_t MaxColumnWidth = 32767;
+constexpr int32_t MaxFontHeight = 2048;
+constexpr int32_t MaxPenWidth = 255;
 
 #define FONT_PROPERTIES(prefix, getter, setter)                                                                      \
     { prefix ".Color", TKind::Int, IntMin, IntMax, [](const TGridColumnItem& i) { return ColorValue(i.getter().Color()); }, \
         [](TGridColumnItem& i, const TValue& v) {                                                                   \
             i.setter(WithFont(i.getter(), [](TFont& f, const TValue& x) { f.SetColor(AsColor(x)); }, v));           \
         } },                                                                                                         \
-        { prefix ".Height", TKind::Int, IntMin, IntMax, [](const TGridColumnItem& i) { return IntValue(i.getter().Height()); }, \
+        { prefix ".Height", TKind::Int, -MaxFontHeight, MaxFontHeight, [](const TGridColumnItem& i) { return IntValue(i.getter().Height()); }, \
             [](TGridColumnItem& i, const TValue& v) {                                                               \
                 i.setter(WithFont(i.getter(), [](TFont& f, const TValue& x) { f.SetHeight(x.Int); }, v));           \
             } },                                                                                                     \
@@ -121,7 +135,7 @@ constexpr int32_t AllFontStyles = 15;
             [](TGridColumnItem& i, const TValue& v) {                                                               \
                 i.setter(WithPen(i.getter(), [](TPen& p, const TValue& x) { p.SetStyle(static_cast<TPenStyle>(x.Int)); }, v)); \
             } },                                                                                                     \
-        { prefix ".Width", TKind::Int, 0, IntMax, [](const TGridColumnItem& i) { return IntValue(i.getter().Width()); }, \
+        { prefix ".Width", TKind::Int, 0, MaxPenWidth, [](const TGridColumnItem& i) { return IntValue(i.getter().Width()); }, \
             [](TGridColumnItem& i, const TValue& v) {                                                               \
                 i.setter(WithPen(i.getter(), [](TPen& p, const TValue& x) { p.SetWidth(x.Int); }, v));              \
             } }
@@ -151,9 +165,9 @@ constexpr int32_t AllFontStyles = 15;
         [](TGridColumnItem& i, const TValue& v) { i.setter(AsSet<TCellBorders>(v)); } }
 
 // The published settings in the order they are written; fonts and pens as
-// their own settings under dotted names. The custom editor link is not kept.
+// their own settings under dotted names; referenced components by name.
 const TColumnProperty ColumnProperties[] = {
-    INT_PROPERTY("AutoMinSize", IntMin, IntMax, AutoMinSize, SetAutoMinSize, int32_t),
+    INT_PROPERTY("AutoMinSize", IntMin, MaxColumnWidth, AutoMinSize, SetAutoMinSize, int32_t),
     INT_PROPERTY("AutoMaxSize", IntMin, IntMax, AutoMaxSize, SetAutoMaxSize, int32_t),
     INT_PROPERTY("Alignment", 0, LastAlignment, Alignment, SetAlignment, TAlignment),
     BORDERS_PROPERTY("Borders", Borders, SetBorders),
@@ -162,11 +176,13 @@ const TColumnProperty ColumnProperties[] = {
     TEXT_PROPERTY("CheckTrue", CheckTrue, SetCheckTrue),
     COLOR_PROPERTY("Color", Color, SetColor),
     { "ColumnPopup", TKind::Text, 0, 0,
-        [](const TGridColumnItem& i) { return TextValue(i.ColumnPopup() ? i.ColumnPopup()->Name() : String()); },
-        [](TGridColumnItem& i, const TValue& v) { i.SetColumnPopup(FindPopup(i, v.Text)); } },
+        [](const TGridColumnItem& i) { return TextValue(ReferenceName(i.ColumnPopup())); },
+        [](TGridColumnItem& i, const TValue& v) { i.SetColumnPopup(FindReferenced<TPopupMenu>(i, v.Text)); } },
     INT_PROPERTY("ColumnPopupType", cpFixedCellsRClick, cpAllCellsLClick, ColumnPopupType, SetColumnPopupType, TColumnPopupType),
     LINES_PROPERTY("ComboItems", ComboItems, SetComboItems),
     INT_PROPERTY("DropDownCount", IntMin, IntMax, DropDownCount, SetDropDownCount, int32_t),
+    { "EditLink", TKind::Text, 0, 0, [](const TGridColumnItem& i) { return TextValue(ReferenceName(i.EditLink())); },
+        [](TGridColumnItem& i, const TValue& v) { i.SetEditLink(FindReferenced<TEditLink>(i, v.Text)); } },
     INT_PROPERTY("EditLength", IntMin, IntMax, EditLength, SetEditLength, int32_t),
     TEXT_PROPERTY("EditMask", EditMask, SetEditMask),
     INT_PROPERTY("Editor", 0, edMaskEditBtn, Editor, SetEditor, TEditorType),
@@ -178,7 +194,7 @@ const TColumnProperty ColumnProperties[] = {
     TEXT_PROPERTY("Header", Header, SetHeader),
     INT_PROPERTY("HeaderAlignment", 0, LastAlignment, HeaderAlignment, SetHeaderAlignment, TAlignment),
     FONT_PROPERTIES("HeaderFont", HeaderFont, SetHeaderFont),
-    INT_PROPERTY("MinSize", IntMin, IntMax, MinSize, SetMinSize, int32_t),
+    INT_PROPERTY("MinSize", IntMin, MaxColumnWidth, MinSize, SetMinSize, int32_t),
     INT_PROPERTY("MaxSize", IntMin, IntMax, MaxSize, SetMaxSize, int32_t),
     TEXT_PROPERTY("Name", Name, SetName),
     BOOL_PROPERTY("Password", Password, SetPassword),
@@ -197,7 +213,7 @@ const TColumnProperty ColumnProperties[] = {
     INT_PROPERTY("SpinMin", IntMin, IntMax, SpinMin, SetSpinMin, int32_t),
     INT_PROPERTY("SpinStep", IntMin, IntMax, SpinStep, SetSpinStep, int32_t),
     INT_PROPERTY("Tag", IntMin, IntMax, Tag, SetTag, int32_t),
-    INT_PROPERTY("Width", IntMin, IntMax, Width, SetWidth, int32_t),
+    INT_PROPERTY("Width", -1, MaxColumnWidth, Width, SetWidth, int32_t),
 };
 
 #undef FONT_PROPERTIES

@@ -42,6 +42,10 @@ class TSortSettings;
 class TFloatingFooter;
 class TGrouping;
 class TBalloonSettings;
+class TGridTransEdit;
+class TControlEdit;
+class TControlCombo;
+class TGridTransCombo;
 class TShowModified;
 class TBackGround;
 class TFilterDropDown;
@@ -756,7 +760,7 @@ public:
     virtual void KeyInsertRow(int32_t aRow);
     virtual void KeyDeleteRow(int32_t aRow);
     virtual void DoSelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
-    virtual void DoFixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor editor, TStrings* values);
+    virtual void DoFixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& editor, TStrings* values);
     virtual void DoFilterDone();
     virtual void InplaceEditTextChanged() { }
     virtual void ExportNotification(TGridExportState, int32_t) { }
@@ -823,7 +827,28 @@ public:
         String ControlValue;
         TRect ControlRect {};
     };
-    bool MarkupHitTest(int32_t aCol, int32_t aRow, int32_t x, int32_t y, TMarkupHit& hit);
+    // With locateID the form control of that ID is found wherever it lies.
+    bool MarkupHitTest(
+        int32_t aCol, int32_t aRow, int32_t x, int32_t y, TMarkupHit& hit, const String& locateID = String());
+    // A click at (x, y) on a markup cell (display column): a form control
+    // toggles or opens its editor, an anchor is followed. False when the
+    // point is on neither.
+    bool MarkupCellClick(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
+    void StartHTMLControlEdit(const String& cellText, const String& ctrlType, int32_t aRow, int32_t realCol,
+        int32_t aCol, const TRect& ctrlRect, const String& ctrlValue, const String& ctrlID);
+    // Writes the edited value into the markup and hides the editor.
+    void EndHTMLControlEdit();
+    void ControlComboSelect();
+    // Opens the editor of the form control id of a cell (display column);
+    // an empty id opens the first that takes typed text.
+    void EditHTMLControlByID(int32_t aCol, int32_t aRow, const String& id);
+    // The form control after the one edited last in the current cell.
+    void EditNextHTMLControl();
+    const String& CurrentControlID() const { return FCtrlID; }
+    // The option of a radio-group cell at (dx, dy) from its top-left corner.
+    void RadioGroupClick(int32_t aCol, int32_t aRow, int32_t dx, int32_t dy);
+    TControlEdit* ControlEdit();
+    TControlCombo* ControlCombo();
     // Follows the mouse over the anchors of markup cells: the hovered
     // anchor, its enter and exit events and, with URLUnderlineOnHover, the
     // repaint of its cell.
@@ -1178,6 +1203,47 @@ public:
     double ColumnStdDev(int32_t aCol, int32_t fromRow, int32_t toRow);
     double ColumnCustomCalc(int32_t aCol, int32_t fromRow, int32_t toRow);
     double DoGroupCalc(int32_t aCol, int32_t fromRow, int32_t toRow);
+    // Row calculations over fromCol..toCol; cells that hold no number are
+    // left out of sums, the first cell sets out minimum and maximum.
+    double RowSum(int32_t aRow, int32_t fromCol, int32_t toCol);
+    double RowAvg(int32_t aRow, int32_t fromCol, int32_t toCol);
+    double RowMin(int32_t aRow, int32_t fromCol, int32_t toCol);
+    double RowMax(int32_t aRow, int32_t fromCol, int32_t toCol);
+    TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+    void SetAutoNumberDirection(TSortDirection value) { FAutoNumberDirection = value; }
+    void AutoNumberCol(int32_t aCol);
+    void AutoNumberRow(int32_t aRow);
+    void SelectCells(int32_t fromCol, int32_t fromRow, int32_t toCol, int32_t toRow);
+    // A control laid over a cell, one pixel larger on every side; the grid
+    // becomes its parent but does not own it.
+    // Opens the edit box or combo of a header cell; nothing when the open
+    // one refuses to close or the application refuses the cell.
+    void StartFixedCellEdit(int32_t aCol, int32_t aRow);
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    // A floating, half-transparent picture of the cells of rect (drag
+    // feedback); the grid owns it, the caller shows, moves and frees it.
+    TForm* SelectionToForm(const TGridRect& rect);
+    // The open filter list was closed with nothing picked.
+    void FilterListClosed() { FFilterCol = -1; }
+    TControl* CellControls(int32_t aCol, int32_t aRow) const;
+    void SetCellControls(int32_t aCol, int32_t aRow, TControl* control);
+    // The selected cells as text: TAB between cells, CR LF between rows.
+    String SelectedText();
+    // The first cell, row by row, whose text is text; aCol and aRow are
+    // left alone when there is none.
+    bool IsCell(const String& text, int32_t& aCol, int32_t& aRow) const;
+    bool IsWideCell(int32_t aCol, int32_t aRow) const;
+
+    // ---- merging runs of equal cells, and splitting merged areas again
+    // mainMerge false merges only inside the blocks merged before.
+    void MergeColumnCells(int32_t colIndex, bool mainMerge);
+    void MergeRowCells(int32_t rowIndex, bool mainMerge);
+    void SplitColumnCells(int32_t colIndex);
+    void SplitRowCells(int32_t rowIndex);
+    void SplitAllCells();
+    // The second column's texts joined to the first's, the second removed.
+    void MergeCols(int32_t colIndex1, int32_t colIndex2, const String& separator);
 
     // ---- typed access
     int32_t Ints(int32_t aCol, int32_t aRow) const { return GetInts(aCol, aRow); }
@@ -1290,7 +1356,9 @@ public:
     virtual void SortSwapRows(int32_t row1, int32_t row2);
     void DeleteRowRange(int32_t fromRow, int32_t count, bool withControls);
     void InsertRowRange(int32_t fromRow, int32_t count, bool withControls);
-    void CellControlsUpdate(bool) { }
+    // Hides the cell controls scrolled out of view and lays the others over
+    // their cells; rebuildList first gathers them from the cells again.
+    void CellControlsUpdate(bool rebuildList);
 
     // ---- editing (the editor framework fills these in)
     virtual void CalcFloatingFooter(int32_t aCol);
@@ -1674,6 +1742,11 @@ protected:
     void SetEditText(int32_t aCol, int32_t aRow, const String& value) override;
     // Display indexes; what belongs to the column moves along with it.
     void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
+    void RowMoved(int32_t fromIndex, int32_t toIndex) override;
+    // The application may refuse the sizing of the column or row under the
+    // mouse.
+    void CalcSizingState(int32_t x, int32_t y, TGridState& state, int32_t& index, int32_t& sizingPos,
+        int32_t& sizingOfs) override;
 
     // ---- mouse buttons, pointer, hints, wheel, timer, paint and size
     void CreateWnd() override;
@@ -1848,6 +1921,12 @@ protected:
     bool FDateEditRestored = false;
     TDudRichEdit* FRichEdit = nullptr;
     TDudRichEdit* FInplaceRichEdit = nullptr;
+    // The header cell editors, made on first use; the grid owns them.
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    // The editors of a markup form control, made on first use.
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
     struct TRichCellLayout {
         String Text;
         TRichTextFormat Defaults;
@@ -1925,8 +2004,9 @@ protected:
     int32_t FHoverFixedY = -1;
     bool FNoMouseLeave = false;
     bool FDropDownDown = false;
-    bool FFixedColEdit = false;
-    bool FFixedRowEdit = false;
+    // The header cell under edit.
+    int32_t FFixedColEdit = -1;
+    int32_t FFixedRowEdit = -1;
     TGridCoord FLastKeyCell {};
     bool FSelHidden = false;
     bool LButFlg = false;
@@ -2503,6 +2583,7 @@ private:
     int32_t FMaxColWidth = 0;
     int32_t FAutoNumberOffset = 0;
     int32_t FAutoNumberStart = 0;
+    TSortDirection FAutoNumberDirection = sdAscending;
     bool FFastPrint = false;
     bool FNoDefaultDraw = false;
     bool FNoImageAndText = false;

@@ -106,7 +106,7 @@ void TDudStringGrid::DoSelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRi
         OnSelectionChanged(this, aLeft, aTop, aRight, aBottom);
 }
 
-void TDudStringGrid::DoFixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor editor, TStrings* values)
+void TDudStringGrid::DoFixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& editor, TStrings* values)
 {
     if (OnFixedEdit)
         OnFixedEdit(this, aCol, aRow, editor, values);

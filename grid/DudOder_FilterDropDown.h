@@ -55,24 +55,38 @@ private:
 
 using TDropSelectEvent = std::function<void(TComponent* sender, int32_t itemIndex)>;
 
-// The single-choice filter list.
+// The single-choice filter list: Return or a click picks the entry and
+// closes the list; a click elsewhere closes it with nothing picked.
 class TDropList : public TListBox {
 public:
     using TListBox::TListBox;
 
     TDropSelectEvent OnSelect;
+
+protected:
+    void WndProc(TMessage& message) override;
+    void KeyPress(TChar& key) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+
+private:
+    void Pick();
 };
 
-// The multiple-choice filter list.
+// The multiple-choice filter list: every check change applies the filter
+// and the list stays open until a click elsewhere.
 class TDropCheckList : public TCheckListBox {
 public:
     using TCheckListBox::TCheckListBox;
 
     TDropSelectEvent OnSelect;
+
+protected:
+    void WndProc(TMessage& message) override;
+    void ClickCheck() override;
 };
 
-// A popup form that never takes activation.
+// A popup form that never takes activation, not even by a click.
 class TNoActiveForm : public TForm {
 public:
-    using TForm::TForm;
+    explicit TNoActiveForm(TComponent* owner);
 };

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class TBaseGrid;
+class TDudStringGrid;
 
 enum TScrollDirection { sdVertical, sdHorizontal };
 
@@ -22,7 +23,28 @@ public:
     TScrollDirection Direction() const { return FDirection; }
     void SetDirection(TScrollDirection value) { FDirection = value; }
 
+    // Where the thumb lies along the control, in pixels; Shown is false
+    // when every row (column) is in view, or the grid has no parent role.
+    struct TThumb {
+        bool Shown = false;
+        int32_t Start = 0;
+        int32_t Size = 0;
+    };
+    TThumb Thumb() const;
+    bool Dragging() const { return FDownOnScroller; }
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+
 private:
+    // The grid the indicator serves: its parent, when that is a string grid.
+    TDudStringGrid* ServedGrid() const;
+    // The grid's first shown row (column), set within its data.
+    void ScrollTo(TDudStringGrid& grid, int32_t first) const;
+
     TColor FColor = clSilver;
     int32_t FScrollWidth = 4;
     bool FDownOnScroller = false;
@@ -44,6 +66,9 @@ public:
     bool Flat() const { return FFlat; }
     void SetFlat(bool value) { FFlat = value; }
 
+protected:
+    void Paint() override;
+
 private:
     TBaseGrid* FGrid = nullptr;
     String FCaption;
@@ -62,6 +87,13 @@ public:
     int32_t Col() const { return FCol; }
     void SetCol(int32_t value) { FCol = value; }
     TBaseGrid* Grid() const { return FGrid; }
+    // Ends the edit through the grid's validation: false keeps the editor
+    // open over its cell, true wrote the text and hid it.
+    bool StopEdit();
+
+protected:
+    void DoExit() override;
+    void KeyPress(TChar& key) override;
 
 private:
     int32_t FRow = 0;

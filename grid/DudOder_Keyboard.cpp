@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_GridCombo.h"
+#include "grid/DudOder_GridData.h"
 #include "grid/DudOder_SearchPanel.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_TextEditor.h"
@@ -761,9 +762,18 @@ void TDudStringGrid::TopLeftChanged()
     const TGridRect selection = Selection();
     if (FSelectionRectangle && selection.Bottom > selection.Top)
         Invalidate();
+    // A background that stays put while the cells move under it (a fixed or
+    // tiled picture, a gradient) is painted anew with them.
+    const TBackGround& background = *FBackGround;
+    const bool picture = background.Bitmap().Width() > 0 && background.Bitmap().Height() > 0;
+    const bool gradient = (background.Display() == bdGradientHorz || background.Display() == bdGradientVert)
+        && background.ColorTo() != clNone;
+    if (picture || gradient)
+        Invalidate();
     // A control editor does not follow its cell; the text editor does.
     if (EditMode && FSpecialEditor)
         HideInplaceEdit();
+    UpdateFooter();
     CellControlsUpdate(false);
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();

@@ -66,7 +66,8 @@ void TDudStringGrid::DrawMarkupCellText(TCellPaint& cell, TRect& area, const Str
     DrawSortIndicator(cell.Canvas, cell.Col, area.Right + 2, y);
 }
 
-bool TDudStringGrid::MarkupHitTest(int32_t aCol, int32_t aRow, int32_t x, int32_t y, TMarkupHit& hit)
+bool TDudStringGrid::MarkupHitTest(
+    int32_t aCol, int32_t aRow, int32_t x, int32_t y, TMarkupHit& hit, const String& locateID)
 {
     hit = TMarkupHit {};
     if (aCol < 0 || aRow < 0 || aCol >= ColCount() || aRow >= RowCount())
@@ -126,6 +127,7 @@ bool TDudStringGrid::MarkupHitTest(int32_t aCol, int32_t aRow, int32_t x, int32_
     TCanvas& canvas = Canvas();
     canvas.SetFont(font);
     TMarkupRun run;
+    run.ControlID = locateID;
     const bool onSomething = DrawMarkupText(canvas, text, area, GetGridImageList(), x, y, -1, -1, 1, true, false,
         false, false, true, FURLUnderlineOnHover, !FEnhTextSize, false, 1.0, FURLColor, clNone, clNone,
         TColor(0x808080), run.Anchor, run.Plain, run.FocusAnchor, run.Title, run.ExtentX, run.ExtentY, run.Anchors,

@@ -3,6 +3,7 @@
 #include "grid/DudOder_Footer.h"
 #include "grid/DudOder_SearchPanel.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 
 #include <algorithm>
@@ -157,7 +158,8 @@ bool TDudStringGrid::SizeColumnsWithGrid()
     }
     if (FColumnSize->SynchWithGrid() && FOldSize > 0) {
         HideInplaceEdit();
-        const double factor = static_cast<double>(Width()) / FOldSize;
+        // A single border was part of the width the columns were taken at.
+        const double factor = static_cast<double>(Width() + (BorderStyle() == bsSingle ? 2 : 0)) / FOldSize;
         const bool normalOnly = FColumnSize->SynchNormalCellsOnly();
         const int32_t first = normalOnly ? FixedCols() : 0;
         const int32_t last = normalOnly ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
@@ -176,6 +178,12 @@ bool TDudStringGrid::SizeColumnsWithGrid()
     ApplyColumnStretch(FColumnSize->StretchColumn());
     if (FScrollBarAlways != saNone)
         return false;
+    // Each bar shows exactly when its direction does not fit.
+    const TScrollStyle bars = ScrollBars();
+    if (bars == ssHorizontal || bars == ssBoth)
+        ShowScrollBar(SB_HORZ, ClientWidth() < others + ColWidths(stretchCol));
+    if (bars == ssVertical || bars == ssBoth)
+        ShowScrollBar(SB_VERT, VisibleRowCount() < RowCount() - FixedRows());
     if (OnResize)
         OnResize(this);
     return true;

@@ -64,3 +64,17 @@ void TDudStringGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex)
         synced->FSyncedMove = false;
     }
 }
+
+void TDudStringGrid::RowMoved(int32_t fromIndex, int32_t toIndex)
+{
+    // The platform has moved the row with its height; the event fires once.
+    TBaseGrid::RowMoved(fromIndex, toIndex);
+    if (FEnhRowColMove)
+        ColMoveFlg = true;
+    TDudStringGrid* synced = FSyncGrid->Grid();
+    if (synced && FSyncGrid->MoveRow() && !FSyncedMove) {
+        synced->FSyncedMove = true;
+        synced->MoveRow(fromIndex, toIndex);
+        synced->FSyncedMove = false;
+    }
+}

@@ -144,7 +144,10 @@ void TDudStringGrid::ShowRichEditor(const TRect& rect, int32_t realCol, int32_t 
     editor->SetBounds(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1);
     editor->Font().Assign(font);
     DoGetEditorProp(realCol, aRow, FEditLink);
+    // Loading the cell is no typing: the row keeps its height.
+    editor->LockResize();
     CellToRich(realCol, aRow, editor);
+    editor->UnlockResize();
     editor->SetModified(false);
     if (FNavigation->EditSelectAll())
         editor->SelectAll();

@@ -33,6 +33,26 @@ bool TDudRichEdit::IsSelSuperscript() const { return SelFormat().Offset == Raise
 
 bool TDudRichEdit::InPlace() const { return FGrid->FInplaceRichEdit == this; }
 
+void TDudRichEdit::RequestedSize(const TRect& rect)
+{
+    TDudStringGrid& grid = *FGrid;
+    if (grid.FRichEdit == this) {
+        FReqWidth = rect.Width();
+        FReqHeight = rect.Height();
+    }
+    if (!InPlace() || !grid.SizeWhileTyping().Height() || FLocked)
+        return;
+    // The row grows with the text typed, as long as it stays inside the grid.
+    const int32_t height = rect.Height();
+    const int32_t row = grid.Row();
+    if (grid.RowHeights(row) < height + 5 && grid.CellRect(grid.Col(), row).Top + height + 5 < grid.Height()) {
+        SetHeight(height + 9);
+        grid.SetRowHeights(row, height + 10);
+        if (grid.OnEndRowSize)
+            grid.OnEndRowSize(&grid, row);
+    }
+}
+
 void TDudRichEdit::KeyDown(uint16_t& key, TShiftState shift)
 {
     TRichEdit::KeyDown(key, shift);

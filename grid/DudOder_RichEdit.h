@@ -24,8 +24,15 @@ public:
     bool IsSelNormal() const;
     bool IsSelSubscript() const;
     bool IsSelSuperscript() const;
+    // The size the text last asked for.
+    int32_t ReqWidth() const { return FReqWidth; }
+    int32_t ReqHeight() const { return FReqHeight; }
+    // While locked, the in-place editor's size requests leave the row alone.
+    void LockResize() { FLocked = true; }
+    void UnlockResize() { FLocked = false; }
 
 protected:
+    void RequestedSize(const TRect& rect) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void DoExit() override;
     void DefaultHandler(TMessage& message) override;
@@ -35,4 +42,7 @@ private:
     bool InPlace() const;
 
     TDudStringGrid* FGrid;
+    int32_t FReqHeight = 0;
+    int32_t FReqWidth = 0;
+    bool FLocked = false;
 };

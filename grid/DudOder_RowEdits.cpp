@@ -81,15 +81,20 @@ void TDudStringGrid::MoveStoreRow(int32_t fromIndex, int32_t toIndex)
 {
     if (fromIndex == toIndex)
         return;
+    // No event, and no move of a synchronised grid: the row only makes room.
     const TMovedEvent moved = OnRowMoved;
+    const bool synced = FSyncedMove;
     OnRowMoved = nullptr;
+    FSyncedMove = true;
     try {
         TBaseGrid::MoveRow(fromIndex, toIndex);
     } catch (...) {
         OnRowMoved = moved;
+        FSyncedMove = synced;
         throw;
     }
     OnRowMoved = moved;
+    FSyncedMove = synced;
 }
 
 void TDudStringGrid::ShiftCellControls(int32_t fromRealRow, int32_t delta)

@@ -1,5 +1,7 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_Footer.h"
+
 #include "platform/core/Format.h"
 
 #include <algorithm>
@@ -326,6 +328,9 @@ void TDudStringGrid::MoveColumn(int32_t fromIndex, int32_t toIndex)
 
 void TDudStringGrid::MoveRow(int32_t fromIndex, int32_t toIndex)
 {
+    // The footer row shown below the grid takes no other row's place.
+    if (toIndex == RowCount() - 1 && FloatingFooterVisible() && FFloatingFooter->FooterStyle() == fsFixedLastRow)
+        return;
     TBaseGrid::MoveRow(fromIndex, toIndex);
 }
 

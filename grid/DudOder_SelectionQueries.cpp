@@ -1,5 +1,9 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_RichEdit.h"
+#include "grid/DudOder_Settings.h"
+#include "grid/base/RovIvir.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -118,4 +122,63 @@ void TDudStringGrid::ClearModifiedRows()
 void TDudStringGrid::InvalidateCellRange(const TGridRect& range)
 {
     InvalidateRect(range);
+}
+
+bool TDudStringGrid::IsSelected(int32_t aCol, int32_t aRow) const
+{
+    if (aRow < FixedRows() || aCol < FixedCols())
+        return false;
+    if (FMouseActions->DisjunctCellSelect())
+        return FSelectedCells->HasValue(CellKey(aCol, aRow));
+    const auto flagged = [](const std::vector<uint8_t>& flags, int32_t index) {
+        return index >= 0 && static_cast<size_t>(index) < flags.size() && flags[static_cast<size_t>(index)] == 1;
+    };
+    if (FMouseActions->DisjunctRowSelect())
+        return flagged(FRowSelect, FMouseActions->RowSelectPersistent() ? RemapRowToReal(aRow) : aRow);
+    if (FMouseActions->DisjunctColSelect())
+        return flagged(FColSelect, aCol);
+    return Ordered(Selection()).Contains(aCol, aRow);
+}
+
+void TDudStringGrid::SelectCells(int32_t fromCol, int32_t fromRow, int32_t toCol, int32_t toRow)
+{
+    SetSelection(TGridRect { fromCol, fromRow, toCol, toRow });
+}
+
+String TDudStringGrid::SelectedText()
+{
+    TGridRect rect = Ordered(Selection());
+    if (Options().Contains(goRowSelect) && FDragDropSettings->OleEntireRows()) {
+        rect.Left = 0;
+        rect.Right = ColCount() - 1;
+    }
+    std::vector<int32_t> rows;
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int32_t row = FixedRows(); row < RowCount(); ++row)
+            if (GetRowSelect(FMouseActions->RowSelectPersistent() ? RemapRowToReal(row) : row))
+                rows.push_back(row);
+    } else {
+        for (int32_t row = rect.Top; row <= rect.Bottom; ++row)
+            rows.push_back(row);
+    }
+    String text;
+    for (size_t index = 0; index < rows.size(); ++index) {
+        const int32_t row = rows[index];
+        if (index > 0)
+            text += QLatin1String("\r\n");
+        for (int32_t col = rect.Left; col <= rect.Right; ++col) {
+            const int32_t realCol = RemapColToReal(col);
+            String value = GetCellEx(realCol, row);
+            if (value.contains(QLatin1String("{\\"))) {
+                CellToRich(realCol, row, RichEdit());
+                value = RichEdit()->Text();
+            }
+            if (FExcelClipboardFormat && CountLines(value, Multilinecells()) > 1)
+                QuoteMultiLine(value);
+            if (col > rect.Left)
+                text += QLatin1Char('\t');
+            text += value;
+        }
+    }
+    return text;
 }

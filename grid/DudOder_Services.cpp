@@ -115,12 +115,6 @@ bool TDudStringGrid::GetReadOnly(int32_t aCol, int32_t aRow) const
     return props && props->ReadOnly();
 }
 
-bool TDudStringGrid::IsSelected(int32_t aCol, int32_t aRow) const
-{
-    const TGridRect selection = Selection();
-    return selection.Contains(aCol, aRow);
-}
-
 int32_t TDudStringGrid::FirstEditColumn() const
 {
     return FixedCols() == 0 && FNumNodes > 0 ? 1 : FixedCols();

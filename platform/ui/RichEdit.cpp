@@ -121,6 +121,25 @@ void TCustomRichEdit::CMTextChanged(TMessage& message)
         FFormattedText = current;
     }
     TCustomMemo::CMTextChanged(message);
+    const TRect needed = NeededRect();
+    if (needed.Height() != FRequestedHeight) {
+        FRequestedHeight = needed.Height();
+        RequestedSize(needed);
+    }
+}
+
+TRect TCustomRichEdit::NeededRect() const
+{
+    const TRect area = TextArea();
+    const TEditCore& core = Core();
+    return Rect(area.Left, area.Top, area.Right, area.Top + core.LineCount() * core.LineHeight());
+}
+
+void TCustomRichEdit::RequestSize()
+{
+    const TRect needed = NeededRect();
+    FRequestedHeight = needed.Height();
+    RequestedSize(needed);
 }
 
 // The characters before and after the changed stretch keep their formats;

@@ -66,9 +66,16 @@ public:
     // the selection touches.
     TAlignment ParagraphAlignment() const;
     void SetParagraphAlignment(TAlignment alignment);
+    // Asks for the size the text needs now; the answer comes through
+    // RequestedSize.
+    void RequestSize();
 
 protected:
     void CMTextChanged(TMessage& message) override;
+    // The text needs another height than before (or was asked for its
+    // size): rect is the area its lines take at the edit's width, in client
+    // coordinates.
+    virtual void RequestedSize(const TRect& rect) { (void)rect; }
 
 private:
     friend class TRichEditStrings;
@@ -76,6 +83,7 @@ private:
     const TStrings& MemoLines() const { return TCustomMemo::Lines(); }
     // Carries the formats over the change from the text they were made for.
     void FollowUserChange(const String& previous, const String& current);
+    TRect NeededRect() const;
 
     TRichEditStrings FRichLines;
     bool FPlainText = false;
@@ -84,6 +92,8 @@ private:
     std::vector<TRichTextFormat> FFormats;
     std::vector<TAlignment> FAlignments;
     bool FLoading = false;
+    // The height last reported through RequestedSize.
+    int32_t FRequestedHeight = -1;
 };
 
 class TRichEdit : public TCustomRichEdit {

@@ -363,6 +363,16 @@ void TRtfReader::ResetCharacterFormat()
 
 void TRtfReader::Character(char16_t character)
 {
+    // The fallback of a \\u character stands in for it wherever it is, in a
+    // font name as in the text.
+    if (FFallback > 0 && FState.Destination != TDestination::Skip) {
+        --FFallback;
+        return;
+    }
+    // An escaped line break is a character of its paragraph, not the end of
+    // it: only \\par ends a paragraph and takes an alignment.
+    if (character == u'\r' || character == u'\n')
+        character = u'\u2028';
     switch (FState.Destination) {
     case TDestination::Skip:
         return;
@@ -384,10 +394,6 @@ void TRtfReader::Character(char16_t character)
         return;
     case TDestination::Text:
         break;
-    }
-    if (FFallback > 0) {
-        --FFallback;
-        return;
     }
     FText.Text += QChar(character);
     FText.Formats.push_back(Format());

@@ -1,10 +1,15 @@
 #include "grid/DudCGrid.h"
+#include "grid/DudOder_EditLink.h"
 #include "platform/core/IniFiles.h"
 #include "platform/core/Streams.h"
+#include "platform/ui/Menus.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+#include <type_traits>
 #include <memory>
 #include <vector>
 
@@ -100,6 +105,196 @@ TEST(ColumnStreamTest, ARoundTripRestoresEverySettingAndActsOnTheGrid)
     EXPECT_EQ(loaded.SpinMin(), -5);
     EXPECT_EQ(loaded.Name(), "packet");
     EXPECT_EQ(target->Columns().Items(0)->Header(), "");
+}
+
+String Shown(const TFont& font)
+{
+    return QStringLiteral("%1/%2/%3/%4").arg(font.Name()).arg(font.Height()).arg(font.Style().Bits()).arg(font.Color());
+}
+
+String Shown(const TPen& pen)
+{
+    return QStringLiteral("%1/%2/%3").arg(pen.Color()).arg(static_cast<int>(pen.Style())).arg(pen.Width());
+}
+
+String Shown(const TStrings& lines) { return lines.Text(); }
+String Shown(const TComponent* component) { return component ? component->Name() : QStringLiteral("-"); }
+String Shown(const String& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+template <class Number>
+    requires std::is_arithmetic_v<Number> || std::is_enum_v<Number>
+String Shown(Number value)
+{
+    return QString::number(static_cast<int64_t>(value));
+}
+
+TFont ChangedFont(const TFont& font, int32_t height)
+{
+    TFont changed(font);
+    changed.SetName("DejaVu Serif");
+    changed.SetHeight(height);
+    changed.SetStyle(TFontStyles { fsItalic, fsUnderline });
+    changed.SetColor(0x0A0B0C);
+    return changed;
+}
+
+TPen ChangedPen(const TPen& pen, int32_t width)
+{
+    TPen changed;
+    changed.Assign(pen);
+    changed.SetColor(0x102030);
+    changed.SetStyle(TPenStyle::psDash);
+    changed.SetWidth(width);
+    return changed;
+}
+
+TEST(ColumnStreamTest, EveryPublishedColumnSettingRoundTrips)
+{
+    TComponent form(nullptr);
+    auto* menu = new TPopupMenu(&form);
+    menu->SetName("columnMenu");
+    auto* link = new TEditLink(&form);
+    link->SetName("cellLink");
+    auto* source = new TDudColumnGrid(&form);
+    auto* target = new TDudColumnGrid(&form);
+    for (TDudColumnGrid* grid : { source, target }) {
+        grid->SetColCount(3);
+        grid->SetFixedCols(0);
+        grid->SetFixedRows(1);
+    }
+    struct Setting {
+        const char* name;
+        void (*change)(TGridColumnItem& item, TComponent& form);
+        String (*shown)(const TGridColumnItem& item);
+    };
+#define SETTING(name, change, getter)                                                                              \
+    Setting { name, [](TGridColumnItem& i, [[maybe_unused]] TComponent& form) { change; },                        \
+        [](const TGridColumnItem& i) { return Shown(i.getter()); } }
+    const Setting settings[] = {
+        SETTING("Alignment", i.SetAlignment(taRightJustify), Alignment),
+        SETTING("AutoMinSize", i.SetAutoMinSize(17), AutoMinSize),
+        SETTING("AutoMaxSize", i.SetAutoMaxSize(170), AutoMaxSize),
+        SETTING("Borders", i.SetBorders(TCellBorders { cbLeft, cbBottom }), Borders().Bits),
+        SETTING("BorderPen", i.SetBorderPen(ChangedPen(i.BorderPen(), 2)), BorderPen),
+        SETTING("CheckFalse", i.SetCheckFalse("off"), CheckFalse),
+        SETTING("CheckTrue", i.SetCheckTrue("on"), CheckTrue),
+        SETTING("Color", i.SetColor(0x445566), Color),
+        SETTING("ColumnPopup", i.SetColumnPopup(static_cast<TPopupMenu*>(form.FindComponent("columnMenu"))), ColumnPopup),
+        SETTING("ColumnPopupType", i.SetColumnPopupType(cpNormalCellsRClick), ColumnPopupType),
+        SETTING("ComboItems", i.ComboItems().Add("one"); i.ComboItems().Add("two words"), ComboItems),
+        SETTING("DropDownCount", i.SetDropDownCount(13), DropDownCount),
+        SETTING("EditLength", i.SetEditLength(9), EditLength),
+        SETTING("EditLink", i.SetEditLink(static_cast<TEditLink*>(form.FindComponent("cellLink"))), EditLink),
+        SETTING("EditMask", i.SetEditMask("000;1;_"), EditMask),
+        SETTING("Editor", i.SetEditor(edSpinEdit), Editor),
+        SETTING("Filter", i.Filter().Add("a = x"); i.Filter().Add("b"), Filter),
+        SETTING("FilterCaseSensitive", i.SetFilterCaseSensitive(true), FilterCaseSensitive),
+        SETTING("Fixed", i.SetFixed(true), Fixed),
+        SETTING("FloatFormat", i.SetFloatFormat("%.3f"), FloatFormat),
+        SETTING("Font", i.SetFont(ChangedFont(i.Font(), -15)), Font),
+        SETTING("Header", i.SetHeader("Title"), Header),
+        SETTING("HeaderAlignment", i.SetHeaderAlignment(taCenter), HeaderAlignment),
+        SETTING("HeaderFont", i.SetHeaderFont(ChangedFont(i.HeaderFont(), 18)), HeaderFont),
+        SETTING("MaxSize", i.SetMaxSize(300), MaxSize),
+        SETTING("MinSize", i.SetMinSize(12), MinSize),
+        SETTING("Name", i.SetName("column"), Name),
+        SETTING("Password", i.SetPassword(true), Password),
+        SETTING("PrintBorderCustom", i.SetPrintBorderCustom(false), PrintBorderCustom),
+        SETTING("PrintBorders", i.SetPrintBorders(TCellBorders { cbTop }), PrintBorders().Bits),
+        SETTING("PrintBorderPen", i.SetPrintBorderPen(ChangedPen(i.PrintBorderPen(), 3)), PrintBorderPen),
+        SETTING("PrintColor", i.SetPrintColor(0x778899), PrintColor),
+        SETTING("PrintFont", i.SetPrintFont(ChangedFont(i.PrintFont(), -20)), PrintFont),
+        SETTING("PrintFontCustom", i.SetPrintFontCustom(false), PrintFontCustom),
+        SETTING("ReadOnly", i.SetReadOnly(true), ReadOnly),
+        SETTING("ShowBands", i.SetShowBands(true), ShowBands),
+        SETTING("SortPrefix", i.SetSortPrefix("$"), SortPrefix),
+        SETTING("SortStyle", i.SetSortStyle(ssNumeric), SortStyle),
+        SETTING("SortSuffix", i.SetSortSuffix(" kg"), SortSuffix),
+        SETTING("SpinMax", i.SetSpinMax(99), SpinMax),
+        SETTING("SpinMin", i.SetSpinMin(-7), SpinMin),
+        SETTING("SpinStep", i.SetSpinStep(4), SpinStep),
+        SETTING("Tag", i.SetTag(-42), Tag),
+        SETTING("Width", i.SetWidth(91), Width),
+    };
+#undef SETTING
+    ASSERT_EQ(std::size(settings), 44u);
+    TGridColumnItem& changed = *source->Columns().Items(1);
+    const TGridColumnItem& untouched = *source->Columns().Items(2);
+    for (const Setting& setting : settings)
+        setting.change(changed, form);
+
+    TMemoryStream stream;
+    source->SaveColumnsToStream(stream);
+    stream.SetPosition(0);
+    target->LoadColumnsFromStream(stream);
+
+    for (const Setting& setting : settings) {
+        SCOPED_TRACE(setting.name);
+        EXPECT_NE(setting.shown(changed), setting.shown(untouched));
+        EXPECT_EQ(setting.shown(*target->Columns().Items(1)), setting.shown(changed));
+        EXPECT_EQ(setting.shown(*target->Columns().Items(2)), setting.shown(untouched));
+    }
+}
+
+// The bytes of a stream with one integer setting of column 1 replaced.
+TBytes WithInt(const char* setting, int32_t value)
+{
+    TBytes bytes = Saved(*SettingsGrid());
+    std::string needle(1, static_cast<char>(std::strlen(setting)));
+    needle += setting;
+    auto at = std::search(bytes.begin(), bytes.end(), needle.begin(), needle.end());
+    at = std::search(at + 1, bytes.end(), needle.begin(), needle.end()) + static_cast<std::ptrdiff_t>(needle.size()) + 1;
+    for (int shift = 0; shift < 32; shift += 8, ++at)
+        *at = static_cast<uint8_t>(static_cast<uint32_t>(value) >> shift);
+    return bytes;
+}
+
+TEST(ColumnStreamTest, OnlySizesTheGridCanPaintAreLoaded)
+{
+    constexpr int32_t Huge = std::numeric_limits<int32_t>::max();
+    struct Case {
+        const char* setting;
+        int32_t value;
+        bool loads;
+        int32_t (*read)(const TGridColumnItem& item);
+    };
+    const auto width = [](const TGridColumnItem& i) { return i.Width(); };
+    const auto fontHeight = [](const TGridColumnItem& i) { return i.Font().Height(); };
+    const auto headerHeight = [](const TGridColumnItem& i) { return i.HeaderFont().Height(); };
+    const auto printHeight = [](const TGridColumnItem& i) { return i.PrintFont().Height(); };
+    const auto penWidth = [](const TGridColumnItem& i) { return i.BorderPen().Width(); };
+    const auto printPenWidth = [](const TGridColumnItem& i) { return i.PrintBorderPen().Width(); };
+    const auto minSize = [](const TGridColumnItem& i) { return i.MinSize(); };
+    const Case cases[] = {
+        { "Width", 32767, true, width },
+        { "Width", 32768, false, width },
+        { "Width", Huge, false, width },
+        { "Width", -2, false, width },
+        { "Font.Height", -2048, true, fontHeight },
+        { "Font.Height", 2048, true, fontHeight },
+        { "Font.Height", Huge, false, fontHeight },
+        { "Font.Height", 46341, false, fontHeight },
+        { "Font.Height", -Huge, false, fontHeight },
+        { "HeaderFont.Height", 3000, false, headerHeight },
+        { "PrintFont.Height", -3000, false, printHeight },
+        { "BorderPen.Width", 255, true, penWidth },
+        { "BorderPen.Width", Huge, false, penWidth },
+        { "PrintBorderPen.Width", 256, false, printPenWidth },
+        { "MinSize", Huge, false, minSize },
+        { "AutoMinSize", Huge, false, [](const TGridColumnItem& i) { return i.AutoMinSize(); } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.setting << " = " << entry.value);
+        auto target = MakeGrid();
+        const int32_t before = entry.read(*target->Columns().Items(1));
+        if (entry.loads) {
+            Load(*target, WithInt(entry.setting, entry.value));
+            EXPECT_EQ(entry.read(*target->Columns().Items(1)), entry.value);
+        } else {
+            EXPECT_THROW(Load(*target, WithInt(entry.setting, entry.value)), EReadError);
+            EXPECT_EQ(entry.read(*target->Columns().Items(1)), before);
+            EXPECT_EQ(target->Cells(1, 0), "");
+        }
+    }
 }
 
 TEST(ColumnStreamTest, PrintSwitchesAreWrittenOnlyWhenOff)

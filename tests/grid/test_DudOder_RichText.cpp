@@ -216,3 +216,56 @@ TEST_F(RichTextCellTest, FocusLeavingForAnotherControlWritesTheCell)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RichTextCellTest, TheRowGrowsWithTheTextTypedWhileItFitsTheGrid)
+{
+    // The grid sizes its measuring editor to the cell before it asks.
+    TDudRichEdit& measuring = *Grid->RichEdit();
+    measuring.SetBounds(0, 0, 300, 40);
+    measuring.SetText("one");
+    const int32_t line = measuring.ReqHeight();
+    ASSERT_GT(line, 0);
+    measuring.SetText("one\r\ntwo\r\nthree");
+    EXPECT_EQ(measuring.ReqHeight(), 3 * line);
+    EXPECT_GT(measuring.ReqWidth(), 0);
+
+    struct Case {
+        const char* name;
+        bool sizeWhileTyping;
+        int32_t lines;
+        bool grows;
+    };
+    const Case cases[] = {
+        { "two lines", true, 2, true },
+        { "without growing while typing", false, 2, false },
+        { "more lines than the grid has room for", true, 20, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid->SetRowHeights(2, 20);
+        Grid->SizeWhileTyping().SetHeight(c.sizeWhileTyping);
+        std::vector<int32_t> sized;
+        Grid->OnEndRowSize = [&sized](TDudStringGrid*, int32_t row) { sized.push_back(row); };
+        Open(2);
+        ASSERT_TRUE(EditorOpen());
+        TDudRichEdit& editor = *Grid->InplaceRichEdit();
+        QStringList lines;
+        for (int32_t index = 0; index < c.lines; ++index)
+            lines.append(QStringLiteral("line %1").arg(index));
+        editor.SetText(lines.join(QStringLiteral("\r\n")));
+        if (c.grows) {
+            EXPECT_EQ(Grid->RowHeights(2), c.lines * line + 10);
+            EXPECT_EQ(editor.Height(), c.lines * line + 9);
+            EXPECT_EQ(sized, std::vector<int32_t> { 2 });
+        } else {
+            EXPECT_EQ(Grid->RowHeights(2), 20);
+            EXPECT_TRUE(sized.empty());
+        }
+        Press(Qt::Key_Escape);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace

@@ -105,6 +105,10 @@ TEST(Rtf, FormattedTextRoundTrips)
         { "Unicode beyond the code page", Build({ { QString::fromUtf16(u"αβγ 中文 😀"), Base() } }) },
         { "Unicode font name",
             Build({ { QStringLiteral("x"), With([](TRichTextFormat& f) { f.Name = QString::fromUtf16(u"Schrift ü"); }) } }) },
+        { "font name beyond the code page",
+            Build({ { QStringLiteral("x"), With([](TRichTextFormat& f) { f.Name = QString::fromUtf16(u"═微软雅黑 X"); }) } }) },
+        { "a line break inside a paragraph",
+            Build({ { QString::fromUtf16(u"a\u2028b\r\nc"), Base() } }, { taCenter, taRightJustify }) },
         { "empty", Build({}) },
     };
     for (const Case& c : cases) {
@@ -162,6 +166,13 @@ TEST(Rtf, ReadsDocumentsOfOtherWriters)
             Build({ { QStringLiteral("ab\r\nc"), plain } }) },
         { "nothing after the closing brace", R"({\rtf1 a}b)", Build({ { QStringLiteral("a"), plain } }) },
         { "special characters", R"({\rtf1 \emdash\~\lquote})", Build({ { QString::fromUtf16(u"—\u00A0‘"), plain } }) },
+        { "escaped line breaks stay in their paragraph", R"({\rtf1 a\'0ab\'0d\'0a\par\qc c\u13?\u10?\par\qr d})",
+            Build({ { QString::fromUtf16(u"a\u2028b\u2028\u2028\r\nc\u2028\u2028\r\nd"), plain } },
+                { taLeftJustify, taCenter, taRightJustify }) },
+        { "the Unicode fallback is no part of a font name",
+            R"({\rtf1{\fonttbl{\f0\fnil \u9552?X;}{\f1\uc2 \u27492\'3f\'3fY;}}\f0 a\f1 b})",
+            Build({ { QStringLiteral("a"), With([](TRichTextFormat& f) { f.Name = QString::fromUtf16(u"═X"); }) },
+                { QStringLiteral("b"), With([](TRichTextFormat& f) { f.Name = QString::fromUtf16(u"\u6B64Y"); }) } }) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
