@@ -370,6 +370,8 @@ void TDudStringGrid::WMKeyDown(TMessage& message)
     if (enterOrF2 && FEnableHTML) {
         const String text = GetGridCell(realCol, Row());
         if (ClassifyCellText(text, true) == ckMarkup && text.toUpper().contains(QLatin1String("<CONTROL"))) {
+            // The cell's first form control that takes typed text opens.
+            EditHTMLControlByID(Col(), Row(), String());
             message.Result = 1;
             return;
         }
@@ -741,6 +743,59 @@ void TDudStringGrid::WMChar(TMessage& message)
     TBaseGrid::WMChar(message);
 }
 
+namespace {
+
+TGridRect Ordered(const TGridRect& rect)
+{
+    return TGridRect { std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom),
+        std::max(rect.Left, rect.Right), std::max(rect.Top, rect.Bottom) };
+}
+
+// Cells picked one by one from the keyboard: Shift makes the selection the
+// picked block, Space picks the current cell alone (with Ctrl, adds it to
+// the others or takes it away).
+void PickCellsByKey(TDudStringGrid& grid, uint16_t key, TShiftState shift, const TGridRect& before)
+{
+    const TGridRect selection = Ordered(grid.Selection());
+    const auto addSelection = [&](int32_t exceptCol, int32_t exceptRow) {
+        for (int32_t row = selection.Top; row <= selection.Bottom; ++row)
+            for (int32_t col = selection.Left; col <= selection.Right; ++col)
+                if (col != exceptCol || row != exceptRow)
+                    grid.SetSelectedCells(col, row, true);
+    };
+    if (shift.Contains(ssShift)) {
+        const TGridRect old = Ordered(before);
+        for (int32_t row = old.Top; row <= old.Bottom; ++row)
+            for (int32_t col = old.Left; col <= old.Right; ++col)
+                grid.SetSelectedCells(col, row, false);
+        addSelection(grid.Col(), grid.Row());
+    }
+    if (key != VK_SPACE)
+        return;
+    const TPoint base = grid.BaseCell(grid.Col(), grid.Row());
+    if (base.X < grid.FixedCols() || base.Y < grid.FixedRows())
+        return;
+    bool allow = true;
+    if (grid.OnSelectCell)
+        grid.OnSelectCell(&grid, base.X, base.Y, allow);
+    if (!allow)
+        return;
+    if (shift.Contains(ssCtrl)) {
+        grid.SetSelectedCells(base.X, base.Y, !grid.GetSelectedCells(base.X, base.Y));
+    } else {
+        while (grid.SelectedCellsCount() > 0) {
+            const TGridCoord picked = grid.SelectedCell(grid.SelectedCellsCount() - 1);
+            grid.SetSelectedCells(picked.X, picked.Y, false);
+        }
+        grid.SetSelectedCells(base.X, base.Y, true);
+    }
+    if (selection.Left != selection.Right || selection.Top != selection.Bottom)
+        addSelection(base.X, base.Y);
+    grid.RepaintCell(grid.Col(), grid.Row());
+}
+
+} // namespace
+
 void TDudStringGrid::KeyUp(uint16_t& key, TShiftState shift)
 {
     if (key == VK_PRIOR || key == VK_NEXT || key == VK_END || IsArrowKey(key) || key == VK_INSERT
@@ -754,6 +809,8 @@ void TDudStringGrid::KeyUp(uint16_t& key, TShiftState shift)
     const TGridRect selection = Selection();
     if (!(selection == before) && (key == VK_TAB || IsArrowKey(key)))
         DoSelectionChanged(selection.Left, selection.Top, selection.Right, selection.Bottom);
+    if (FMouseActions->DisjunctCellSelect() && !Options().Contains(goEditing))
+        PickCellsByKey(*this, key, shift, before);
 }
 
 void TDudStringGrid::TopLeftChanged()

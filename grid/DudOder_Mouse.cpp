@@ -161,6 +161,11 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
         }
     }
 
+    // A form control or an anchor of a marked-up cell takes the press.
+    if (!positionFixed && (FURLShow || ClassifyCellText(GetGridCell(realCol, aRow), FEnableHTML) == ckMarkup)
+        && MarkupCellClick(aCol, aRow, point.X, point.Y))
+        return;
+
     Movecell = { -1, -1 };
     if (aCol < FixedCols() && aRow < FixedRows()) {
         if (FMouseActions->AllSelect() && Options().Contains(goRangeSelect) && FMouseSelectMode == msAll) {

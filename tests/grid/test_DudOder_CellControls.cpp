@@ -148,3 +148,54 @@ TEST(SizingVetoTest, TheApplicationMayRefuseToSizeAColumnOrRow)
 }
 
 } // namespace
+
+namespace {
+
+class TKeyUpProbe : public TDudStringGrid {
+public:
+    using TDudStringGrid::KeyUp;
+    using TDudStringGrid::TDudStringGrid;
+};
+
+String Picked(TDudStringGrid& grid)
+{
+    QStringList cells;
+    for (int32_t row = 0; row < grid.RowCount(); ++row)
+        for (int32_t col = 0; col < grid.ColCount(); ++col)
+            if (grid.GetSelectedCells(col, row))
+                cells.append(QStringLiteral("%1,%2").arg(col).arg(row));
+    return cells.join(u' ');
+}
+
+TEST(DisjunctCellKeysTest, SpaceAndShiftPickCells)
+{
+    struct Step {
+        const char* name;
+        TGridRect selection;
+        uint16_t key;
+        TShiftState shift;
+        const char* picked;
+    };
+    const Step steps[] = {
+        { "Space picks the current cell", { 1, 1, 1, 1 }, VK_SPACE, {}, "1,1" },
+        { "Space elsewhere picks that one alone", { 2, 2, 2, 2 }, VK_SPACE, {}, "2,2" },
+        { "Ctrl+Space adds", { 3, 1, 3, 1 }, VK_SPACE, TShiftState { ssCtrl }, "3,1 2,2" },
+        { "Ctrl+Space again takes away", { 3, 1, 3, 1 }, VK_SPACE, TShiftState { ssCtrl }, "2,2" },
+        { "Shift makes the selection the block, but for the current cell", { 1, 3, 2, 4 }, VK_DOWN,
+            TShiftState { ssShift }, "2,2 1,3 2,3 1,4" },
+    };
+    TKeyUpProbe grid(nullptr);
+    grid.SetColCount(5);
+    grid.SetRowCount(6);
+    grid.SetOptions(grid.Options() - TGridOptions { goEditing });
+    grid.MouseActions().SetDisjunctCellSelect(true);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        grid.SetSelection(step.selection);
+        uint16_t key = step.key;
+        grid.KeyUp(key, step.shift);
+        EXPECT_EQ(Picked(grid), QString::fromLatin1(step.picked));
+    }
+}
+
+} // namespace

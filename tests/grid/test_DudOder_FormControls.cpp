@@ -7,7 +7,10 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScriptedUiServices.h"
 
+#include "tests/support/KeyInput.h"
+
 #include <QApplication>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -196,6 +199,30 @@ TEST_F(FormControlsTest, SelectionToFormIsAHalfTransparentPictureOfTheCells)
     const TRect last = Grid->CellRect(2, 2);
     EXPECT_EQ(picture->ClientWidth(), last.Right - first.Left + 1);
     EXPECT_EQ(picture->ClientHeight(), last.Bottom - first.Top + 1);
+}
+
+TEST_F(FormControlsTest, TheMouseAndEnterReachTheFormControls)
+{
+    Grid->SetCells(1, 1, R"(<CONTROL TYPE="CHECK" WIDTH="16" ID="on" VALUE="FALSE"> <CONTROL TYPE="EDIT" WIDTH="80" ID="name" VALUE="lamp">)");
+    TDudStringGrid::TMarkupHit hit;
+    ASSERT_TRUE(Grid->MarkupHitTest(1, 1, -1, -1, hit, "on"));
+    const QPoint local((hit.ControlRect.Left + hit.ControlRect.Right) / 2, (hit.ControlRect.Top + hit.ControlRect.Bottom) / 2);
+    for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+        QMouseEvent event(type, local, Grid->Widget()->mapToGlobal(local), Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::MouseButtons(Qt::NoButton) : Qt::MouseButtons(Qt::LeftButton),
+            Qt::NoModifier);
+        QApplication::sendEvent(Grid->Widget(), &event);
+    }
+    EXPECT_EQ(Value(1, "on"), "TRUE");
+
+    Grid->SetCol(1);
+    Grid->SetRow(1);
+    Grid->SetFocus();
+    QApplication::processEvents();
+    Press(Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(Grid->ControlEdit()->Visible());
+    EXPECT_EQ(Grid->ControlEdit()->Text(), "lamp");
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include "tables/UReceiveNMEA.h"
 #include "tables/UTransmitNMEA.h"
 #include "tools/screenshot/ButtonsForm.h"
+#include "tools/screenshot/CellControlsForm.h"
 #include "tools/screenshot/ColumnGridForm.h"
 #include "tools/screenshot/DatePickerForm.h"
 #include "tools/screenshot/FooterSumForm.h"
@@ -165,6 +166,12 @@ TForm* MakeSortGridForm()
     return Kept.back().get();
 }
 void PrepareSortGridForm(TForm& form) { static_cast<TSortGridForm&>(form).SortByName(); }
+TForm* MakeCellControlsForm()
+{
+    Kept.push_back(std::make_unique<TCellControlsForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareCellControlsForm(TForm& form) { static_cast<TCellControlsForm&>(form).ScrollDown(); }
 TForm* MakeFooterSumForm()
 {
     Kept.push_back(std::make_unique<TFooterSumForm>(nullptr));
@@ -240,6 +247,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "search-footer", MakeSearchFooterForm, PrepareSearchFooterForm },
     { "outline-grid", MakeOutlineGridForm, PrepareOutlineGridForm },
     { "grid-drag", MakeGridDragForm, PrepareGridDragForm },
+    { "cell-controls", MakeCellControlsForm, PrepareCellControlsForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },
