@@ -1390,6 +1390,8 @@ public:
     virtual void MarkPastedRowsModified(int32_t, int32_t) { }
     virtual void RecalcFooterColumn(int32_t aCol);
     virtual void SaveOldCellState(int32_t aCol, int32_t aRow);
+    // The refusal of an edit shown as a balloon at the editing window.
+    void ShowInvalidEntryBalloon();
     virtual TRect UsedCells() const;
     virtual bool DoCanAddRow();
     virtual bool DoCanInsertRow(int32_t aRow);
@@ -1427,7 +1429,7 @@ public:
     virtual TImageList* GetGridImageList() const { return FGridImages; }
     virtual void AssignCells(const TPersistent& source);
     virtual bool ValidateCell(const String& newValue);
-    virtual bool ValidateCellWide(const String&) { return true; }
+    virtual bool ValidateCellWide(const String& newValue);
     virtual void SubGroup(int32_t colIndex);
     virtual void SubUnGroup(int32_t colIndex);
     virtual void Group(int32_t colIndex);

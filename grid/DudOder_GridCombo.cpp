@@ -146,6 +146,25 @@ void TGridCombo::KeyPress(TChar& key)
     TZuzComboBox::KeyPress(key);
 }
 
+void TGridCombo::KeyUp(uint16_t& key, TShiftState shift)
+{
+    // A refusal holds the grid in place only until the key that caused it
+    // is released.
+    Grid().FNoAutoAdvance = false;
+    if (key != VK_RETURN)
+        TZuzComboBox::KeyUp(key, shift);
+}
+
+void TGridCombo::WheelStep(int32_t delta)
+{
+    const int32_t index = ItemIndex();
+    if (delta < 0 && index < Items().Count() - 1)
+        SetItemIndex(index + 1);
+    else if (delta >= 0 && index > 0)
+        SetItemIndex(index - 1);
+    Grid().ComboChanged();
+}
+
 void TGridCombo::DoExit()
 {
     TZuzComboBox::DoExit();
@@ -166,6 +185,11 @@ void TGridCombo::WndProc(TMessage& message)
 {
     if (message.Msg == ListClosedMessage()) {
         ListClosed();
+        return;
+    }
+    if (FGrid->wheelmsg != 0 && message.Msg == static_cast<uint32_t>(FGrid->wheelmsg)) {
+        WheelStep(static_cast<int32_t>(message.WParam));
+        message.Result = 1;
         return;
     }
     TZuzComboBox::WndProc(message);

@@ -23,6 +23,7 @@ public:
 protected:
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(TChar& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
     void DoExit() override;
     void Change() override;
     void WndProc(TMessage& message) override;
@@ -36,6 +37,8 @@ private:
     // After an accepted write the combo shows the cell as it now is.
     void ShowCellText();
     void ListClosed();
+    // The wheel steps through the items instead of scrolling the grid.
+    void WheelStep(int32_t delta);
 
     TDudStringGrid* FGrid;
 };

@@ -30,7 +30,32 @@ void TDudInplaceEdit::UpdateContents()
     SetPasswordChar(grid.EditControl == edPassword ? grid.PasswordChar() : TChar(0));
     FColE = grid.Col();
     FRowE = grid.Row();
+    ApplyCellLook();
     grid.DoGetEditorProp(FColE, FRowE, nullptr);
+}
+
+// The editor stands in for the cell, so it shows the cell's colour, font
+// and alignment rather than the grid's defaults.
+void TDudInplaceEdit::ApplyCellLook()
+{
+    TDudStringGrid& grid = Grid();
+    TGridDrawState state;
+    TBrush brush;
+    TFont font;
+    TColor colorTo = clNone;
+    TColor mirrorColor = clNone;
+    TColor mirrorColorTo = clNone;
+    TAlignment alignment = taLeftJustify;
+    TVAlignment vAlignment = vtaTop;
+    bool wordWrap = false;
+    TCellGradientDirection gradientDirection = GradientVertical;
+    brush.SetColor(grid.Color());
+    font.Assign(grid.Font());
+    grid.GetVisualProperties(FColE, FRowE, state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo,
+        font, alignment, vAlignment, wordWrap, gradientDirection);
+    SetColor(brush.Color() == clNone ? grid.Color() : brush.Color());
+    SetFont(font);
+    SetAlignment(alignment);
 }
 
 void TDudInplaceEdit::WMSetFocus(TMessage& message)
@@ -43,6 +68,14 @@ void TDudInplaceEdit::WMSetFocus(TMessage& message)
     SetMaxLength(FLengthLimit);
     if (!grid.Navigation().EditSelectAll())
         Deselect();
+    if (grid.LButFlg) {
+        const TPoint mouse = ScreenToClient(GetCursorPos());
+        if (ClientRect().Contains(mouse)) {
+            const int32_t position = CharFromPos(mouse);
+            SetSelection(position, position);
+            grid.LButFlg = false;
+        }
+    }
 }
 
 // Losing the focus to another control ends the edit: the text is validated
@@ -302,11 +335,28 @@ void TDudInplaceEdit::Paste()
         grid.OnClipboardAfterPasteCell(&grid, grid.Col(), grid.Row(), Text());
 }
 
+void TDudInplaceEdit::DblClick()
+{
+    TInplaceEdit::DblClick();
+    TDudStringGrid& grid = Grid();
+    if (grid.OnDblClickCell)
+        grid.OnDblClickCell(&grid, grid.Row(), grid.Col());
+}
+
 void TDudInplaceEdit::DefaultHandler(TMessage& message)
 {
     if (message.Msg == WM_PASTE) {
         Paste();
         return;
+    }
+    if (message.Msg == WM_COPY || message.Msg == WM_CUT) {
+        TDudStringGrid& grid = Grid();
+        const TClipboardEvent& event = message.Msg == WM_COPY ? grid.OnClipboardCopy : grid.OnClipboardCut;
+        bool allow = true;
+        if (event)
+            event(&grid, SelText(), allow);
+        if (!allow)
+            return;
     }
     TInplaceEdit::DefaultHandler(message);
     if (message.Msg == CM_WANTSPECIALKEY && message.WParam == VK_TAB && Grid().EditorWantsTab())

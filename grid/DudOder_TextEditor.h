@@ -31,10 +31,12 @@ protected:
     void WMSetFocus(TMessage& message) override;
     void WMKillFocus(TMessage& message) override;
     void Change() override;
+    void DblClick() override;
     void DefaultHandler(TMessage& message) override;
 
 private:
     TDudStringGrid& Grid() const;
+    void ApplyCellLook();
     // Pastes the clipboard's text where the kind accepts it.
     void Paste();
     bool PasteAccepted(String& text) const;

@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_TextEditor.h"
+#include "platform/ui/BalloonTip.h"
 #include "platform/ui/Forms.h"
 
 // Validation of a confirmed edit, the state of a cell before it is edited,
@@ -73,8 +74,74 @@ bool TDudStringGrid::ValidateCell(const String& newValue)
                 FEditing = true;
                 ShowInplaceEdit();
                 FGridModified = FOldModifiedValue;
+                ShowInvalidEntryBalloon();
             }
             FOldCellText = GetGridCell(aCol, aRow);
+        }
+    } catch (...) {
+        SaveOldCellState(Col(), Row());
+        FValidating = false;
+        throw;
+    }
+    SaveOldCellState(Col(), Row());
+    FValidating = false;
+    if (valid)
+        HideEditFocusFrame();
+    return valid;
+}
+
+void TDudStringGrid::ShowInvalidEntryBalloon()
+{
+    if (FInvalidEntryTitle.isEmpty() && FInvalidEntryText.isEmpty())
+        return;
+    // The refusal points at the window the user types in.
+    const TWinControl* target = (FSpecialEditor || !EditorMode()) ? EditCtrl : NormalEdit();
+    if (!target || !target->Visible())
+        return;
+    static constexpr TBalloonTipIcon icons[] = { btiNone, btiInfo, btiWarning, btiError };
+    ShowBalloonTip(*target, { FInvalidEntryTitle, FInvalidEntryText, icons[FInvalidEntryIcon] });
+}
+
+bool TDudStringGrid::ValidateCellWide(const String& newValue)
+{
+    if (!FEditing || FValidating)
+        return true;
+    FEditing = false;
+    FValidating = true;
+    bool valid = true;
+    const int32_t aCol = RemapColToReal(FOldCol);
+    const int32_t aRow = FOldRow;
+    FNewCellText = newValue;
+    try {
+        if (newValue != FOldCellTextWide || FAlwaysValidate) {
+            const bool changed = newValue != FOldCellTextWide;
+            RecalcFooterColumn(aCol);
+            String value = newValue;
+            if (OnCellValidateWide)
+                OnCellValidateWide(this, aCol, aRow, value, valid);
+            if (valid && changed)
+                DoCellsChanged(TRect { aCol, aRow, aCol, aRow });
+            FNewCellText = value;
+            if (valid) {
+                // As with plain text, only an accepted value marks the grid.
+                if (changed) {
+                    FGridModified = true;
+                    if (FShowModified->Enabled() && FixedCols() > 0) {
+                        SetRowModified(FOldRow, true);
+                        RepaintCell(0, FOldRow);
+                    }
+                }
+                SetWideCells(aCol, aRow, value);
+                const TPoint base = BaseCell(aCol, aRow);
+                if (base.X != aCol || base.Y != aRow)
+                    SetWideCells(base.X, base.Y, value);
+            } else {
+                HideInplaceEdit();
+                SetWideCells(aCol, aRow, value != newValue ? value : FOldCellTextWide);
+                if (Col() != FOldCol || Row() != FOldRow)
+                    MoveColRow(FOldCol, FOldRow, true, true);
+            }
+            FOldCellTextWide = WideCells(aCol, aRow);
         }
     } catch (...) {
         SaveOldCellState(Col(), Row());
