@@ -141,6 +141,14 @@ void TDudInplaceEdit::WMChar(TMessage& message)
         SetText(CapitalizeWords(Text()));
         SetSelStart(caret);
     }
+    // A cell filled to its length moves on by itself, as Enter would.
+    const TNavigation& navigation = grid.Navigation();
+    const int32_t maxLength = grid.MaxEditLength();
+    if (navigation.AdvanceAuto() && navigation.AdvanceOnEnter() && maxLength > 0 && Text().size() >= maxLength
+        && SelLength() == 0 && SelStart() == Text().size()) {
+        TChar enter = VK_RETURN;
+        grid.KeyPress(enter);
+    }
 }
 
 void TDudInplaceEdit::ShowRefused(const String& oldCellText)

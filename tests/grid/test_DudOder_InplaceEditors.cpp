@@ -332,4 +332,41 @@ TEST_F(GridInplaceEditorsTest, CopyAndCutInTheEditorAskTheGridFirst)
     }
 }
 
+TEST_F(GridInplaceEditorsTest, AFullCellAdvancesByItselfWhenTheGridAdvancesAutomatically)
+{
+    struct Case {
+        const char* name;
+        int32_t maxLength;
+        bool advanceAuto;
+        bool advanced;
+    };
+    const Case cases[] = {
+        { "filled to its length", 3, true, true },
+        { "room left", 5, true, false },
+        { "no length", 0, true, false },
+        { "filled, no automatic advance", 3, false, false },
+    };
+    Grid->SetRowCount(static_cast<int32_t>(std::size(cases)) + 1);
+    int32_t row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ++row;
+        Grid->HideInplaceEdit();
+        Grid->SetMaxEditLength(c.maxLength);
+        Grid->Navigation().SetAdvanceAuto(c.advanceAuto);
+        Grid->Navigation().SetAdvanceOnEnter(true);
+        Grid->SetCol(TextCol);
+        Grid->SetRow(row);
+        Type(QStringLiteral("abc"));
+        QApplication::processEvents();
+        EXPECT_EQ(Grid->Col() != TextCol, c.advanced);
+        if (c.advanced) {
+            EXPECT_EQ(Grid->Cells(TextCol, row).toStdString(), "abc");
+        } else {
+            ASSERT_TRUE(Grid->NormalEdit() && Grid->NormalEdit()->Visible());
+            EXPECT_EQ(Grid->NormalEdit()->Text().toStdString(), "abc");
+        }
+    }
+}
+
 } // namespace
