@@ -197,9 +197,12 @@ void TDudInplaceEdit::WMKeyDown(TMessage& message)
                 PostMessage(&grid, WM_KEYDOWN, VK_TAB);
             return;
         }
+        const bool shiftOnly = shift == TShiftState { ssShift };
+        const bool walksOut = grid.Navigation().CursorWalkEditor() && shiftOnly
+            && ((key == VK_LEFT && SelStart() == 0) || (key == VK_RIGHT && SelStart() + SelLength() == Text().size()));
         const bool leavesUp = key == VK_UP && LineFromChar(SelStart()) == 0;
         const bool leavesDown = key == VK_DOWN && LineFromChar(SelStart()) == LineCount() - 1;
-        if (leavesUp || leavesDown) {
+        if (walksOut || leavesUp || leavesDown) {
             grid.FValidating = true;
             grid.SetCurrentCell(Text());
             grid.FValidating = false;
@@ -208,6 +211,10 @@ void TDudInplaceEdit::WMKeyDown(TMessage& message)
                 return;
             }
             SetText(grid.FNewCellText);
+            if (walksOut) {
+                TGridEditorKeys(grid).HideAndFocusGrid();
+                return;
+            }
         } else if (key == VK_RETURN && !grid.Navigation().LineFeedOnEnter() && !ctrl) {
             if (!grid.ValidateCell(Text())) {
                 ShowRefused(old);
@@ -215,7 +222,16 @@ void TDudInplaceEdit::WMKeyDown(TMessage& message)
                 return;
             }
             SetText(grid.FNewCellText);
+        } else if ((key == VK_HOME || key == VK_END) && !ctrl && !shift.Contains(ssShift)) {
+            SetSelStart(key == VK_HOME ? 0 : static_cast<int32_t>(Text().size()));
+            return;
         }
+        TInplaceEdit::WMKeyDown(message);
+        if ((leavesUp || leavesDown) && grid.MouseActions().DisjunctRowSelect()) {
+            grid.ClearRowSelect();
+            grid.SetRowSelect(grid.Row(), true);
+        }
+        return;
     }
     TInplaceEdit::WMKeyDown(message);
 }
@@ -238,8 +254,56 @@ void TDudInplaceEdit::KeyDown(uint16_t& key, TShiftState shift)
         TInplaceEdit::KeyDown(key, shift);
 }
 
+// Left at the start of the text, or Right at its end, walks on to the next
+// cell when the grid asks for that; a text the grid refuses keeps the edit.
+bool TDudInplaceEdit::WalksOut(uint16_t key, TShiftState shift) const
+{
+    if (!Grid().Navigation().CursorWalkEditor() || !shift.Empty() || SelLength() != 0)
+        return false;
+    if (key == VK_LEFT)
+        return FSelKeyDown == 0 && SelStart() == 0;
+    return key == VK_RIGHT && FOldSelStart == Text().size();
+}
+
+void TDudInplaceEdit::WalkOut(bool forward)
+{
+    TDudStringGrid& grid = Grid();
+    const String old = grid.FOldCellText;
+    if (!grid.ValidateCell(Text())) {
+        ShowRefused(old);
+        return;
+    }
+    SetText(grid.FNewCellText);
+    const int32_t col = grid.Col();
+    const int32_t next = forward ? col + grid.CellSpan(col, grid.Row()).X + 1 : col - 1;
+    const bool nextHolds = forward ? col < grid.ColCount() - grid.FixedRightCols() - 1 : next > grid.FixedCols() - 1;
+    const bool controlNext = nextHolds && grid.IsControlCell(grid.RemapColToReal(next), grid.Row());
+    TGridEditorKeys(grid).HideAndFocusGrid();
+    if (controlNext) {
+        grid.SetCol(next);
+        return;
+    }
+    TNavigation& navigation = grid.Navigation();
+    const TAdvanceDirection direction = navigation.AdvanceDirection();
+    navigation.SetAdvanceDirection(adLeftRight);
+    try {
+        grid.AdvanceEdit(col, grid.Row(), true, false, forward, false, false);
+    } catch (...) {
+        navigation.SetAdvanceDirection(direction);
+        throw;
+    }
+    navigation.SetAdvanceDirection(direction);
+    if (navigation.CursorWalkAlwaysEdit())
+        grid.ShowInplaceEdit();
+}
+
 void TDudInplaceEdit::KeyUp(uint16_t& key, TShiftState shift)
 {
+    if (WalksOut(key, shift)) {
+        WalkOut(key == VK_RIGHT);
+        key = 0;
+        return;
+    }
     TInplaceEdit::KeyUp(key, shift);
     DoChange();
     TDudStringGrid& grid = Grid();

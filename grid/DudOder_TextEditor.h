@@ -42,6 +42,9 @@ private:
     bool PasteAccepted(String& text) const;
     // A refused text goes back into the editor as the validation left it.
     void ShowRefused(const String& oldCellText);
+    bool WalksOut(uint16_t key, TShiftState shift) const;
+    // Ends the edit and moves to the next cell, or the previous one.
+    void WalkOut(bool forward);
 
     int32_t FSelKeyDown = 0;
     int32_t FOldSelStart = 0;

@@ -86,6 +86,7 @@ TEST_F(GridEditorKeysTest, KeysInAnOpenEditorCommitAndMoveOn)
                 more(grid);
         };
     };
+    const auto walk = [](TDudColumnGrid& grid) { grid.Navigation().SetCursorWalkEditor(true); };
     const Case cases[] = {
         { "Tab commits and goes to the next cell", tabs(), { 1, 1 }, { Text("ab"), Tab() }, { 2, 1 },
             { { 1, 1, "ab" } } },
@@ -106,6 +107,19 @@ TEST_F(GridEditorKeysTest, KeysInAnOpenEditorCommitAndMoveOn)
         { "Tab from a merged cell lands right of the merge",
             tabs([](TDudColumnGrid& grid) { grid.MergeCells(1, 1, 2, 1); }), { 1, 1 }, { Text("m"), Tab() },
             { 3, 1 }, { { 1, 1, "m" } } },
+        { "Tab never stops inside a merge that reaches down from the row above",
+            tabs([](TDudColumnGrid& grid) { grid.MergeCells(2, 1, 1, 2); }), { 1, 2 }, { Text("b"), Tab() }, { 3, 2 },
+            { { 1, 2, "b" } } },
+        { "Shift+Tab at a row's start goes to the end of the row above", tabs(), { 1, 3 }, { Text("s"), BackTab() },
+            { 4, 2 }, { { 1, 3, "s" } } },
+        { "Tab at the grid's end rounds to the first cell", tabs(), { 4, 4 }, { Text("z"), Tab() }, { 1, 1 },
+            { { 4, 4, "z" } } },
+        { "Tab leaves an open list editor with its text",
+            tabs([](TDudColumnGrid& grid) {
+                grid.Columns().Items(2)->SetEditor(edComboEdit);
+                grid.Columns().Items(2)->ComboItems().SetText(QStringLiteral("One\nTwo"));
+            }),
+            { 2, 1 }, { Text("x"), Tab() }, { 3, 1 }, { { 2, 1, "x" } } },
         { "Down commits and goes to the cell below", nullptr, { 2, 1 }, { Text("v"), Key(Qt::Key_Down) }, { 2, 2 },
             { { 2, 1, "v" } } },
         { "Up commits and goes to the cell above", nullptr, { 2, 3 }, { Text("u"), Key(Qt::Key_Up) }, { 2, 2 },
@@ -113,6 +127,15 @@ TEST_F(GridEditorKeysTest, KeysInAnOpenEditorCommitAndMoveOn)
         { "Enter with advance on enter goes to the next cell",
             [](TDudColumnGrid& grid) { grid.Navigation().SetAdvanceOnEnter(true); }, { 1, 1 },
             { Text("n"), Enter(), Text("o"), Enter() }, { 3, 1 }, { { 1, 1, "n" }, { 2, 1, "o" } } },
+        { "Right at the end walks on with the walking option", walk, { 2, 1 }, { Text("a"), Key(Qt::Key_Right) },
+            { 3, 1 }, { { 2, 1, "a" } } },
+        { "Left walks back once the caret stood at the start", walk, { 2, 1 },
+            { Text("a"), Key(Qt::Key_Left), Key(Qt::Key_Left) }, { 1, 1 }, { { 2, 1, "a" } } },
+        { "Right stays in the text without the option", nullptr, { 2, 1 },
+            { Text("a"), Key(Qt::Key_Right), Text("b"), Key(Qt::Key_Down) }, { 2, 2 }, { { 2, 1, "ab" } } },
+        { "Home and End put the caret at the text's ends", nullptr, { 2, 1 },
+            { Text("bc"), Key(Qt::Key_Home), Text("a"), Key(Qt::Key_End), Text("d"), Key(Qt::Key_Down) }, { 2, 2 },
+            { { 2, 1, "abcd" } } },
         { "Esc puts the text back and stays", tabs(), { 1, 1 }, { Text("q"), Key(Qt::Key_Escape) }, { 1, 1 },
             { { 1, 1, "" } } },
     };
