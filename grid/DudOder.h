@@ -49,6 +49,8 @@ class TGridTransCombo;
 class TShowModified;
 class TBackGround;
 class TFilterDropDown;
+class TDropList;
+class TDropCheckList;
 class TDragDropSettings;
 class TGridDropTarget;
 class TCustomListBox;
@@ -59,6 +61,7 @@ class TRichEdit;
 class TFooterPanel;
 class TSearchPanel;
 class TGridFocusWindow;
+class THTMLHintWindow;
 struct THintInfo;
 class TGridCombo;
 class TGridDatePicker;
@@ -1983,9 +1986,9 @@ protected:
     bool InvokedFocusChange = false;
     bool FIsColChanging = false;
     bool FSizeFixed = false;
-    bool FSizingFixedCol = false;
+    int32_t FSizingFixedCol = -1;
     bool FSizingFixed = false;
-    bool FSizingFixedRow = false;
+    int32_t FSizingFixedRow = -1;
     bool FSizeFixedR = false;
     bool FSizingFixedR = false;
     int32_t FSizeFixedX = 0;
@@ -1995,7 +1998,7 @@ protected:
     TGridRect FMoveSelection {};
     TGridRect FDropSelection {};
     bool FFixedCellPushed = false;
-    TGridCoord FPushedFixedCell {};
+    TRect FPushedFixedCell {};
     TGridCoord FPushedCellButton { -1, -1 };
     TGridCoord FHotFixedCell {};
     TGridCoord FHoverCell {};
@@ -2071,6 +2074,8 @@ protected:
     String FAnchor;
     String FToolTipBuffer;
     bool FScrollHintShow = false;
+    // The "cw=" / "rh=" hint of a size drag, made on first use.
+    THTMLHintWindow* FScrollHintWnd = nullptr;
 
     // Timers
     int32_t FGridTimerID = 0;
@@ -2177,6 +2182,7 @@ private:
     TArrowWindow* ArwU = nullptr;
     TArrowWindow* ArwD = nullptr;
     TArrowWindow* ArwL = nullptr;
+    TArrowWindow* ArwR = nullptr;
 
     friend class TDudInplaceEdit;
     friend class TGridCombo;
@@ -2217,6 +2223,43 @@ private:
     void WMLButtonUp(TMessage& message);
     void WMLButtonDblClk(TMessage& message);
     void WMRButtonDown(TMessage& message);
+    void WMRButtonUp(TMessage& message);
+    // Steps of a press: each answers true when it took the press.
+    bool SelectionGripDown(TMessage& message, TPoint point);
+    bool FixedBorderDown(TPoint point);
+    void PushFixedCell(int32_t aCol, int32_t aRow, TPoint point);
+    bool CellControlDown(int32_t aCol, int32_t aRow, TPoint point, TShiftState keys);
+    bool RatingDown(int32_t aCol, int32_t aRow, TPoint point);
+    bool DisjunctSelectDown(int32_t aCol, int32_t aRow, TShiftState keys, const TGridRect& before,
+        TMessage& platform);
+    // Steps of a release.
+    bool DisjunctCellUp(int32_t aCol, int32_t aRow, TShiftState shift);
+    bool FilterButtonUp(int32_t aCol, int32_t aRow, TPoint point);
+    void CloseFilterList();
+    // The filter lists, made when a filter button first opens one.
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    bool FixedBorderUp(TPoint point);
+    void ReleaseFixedCell();
+    void DisjunctSelectUp(int32_t aCol, int32_t aRow);
+    bool EnhancedMoveUp(int32_t aCol, int32_t aRow);
+    void SelectionGripUp();
+    // Steps of a move.
+    void FixedBorderMove(int32_t x, int32_t y, bool onCell);
+    void HoverButtonMove(int32_t aCol, int32_t aRow, TPoint point);
+    void EnhancedMoveFeedback(int32_t x, int32_t y);
+    void ShowSizingHint(int32_t x, int32_t y);
+    void HideSizingHint();
+    bool EnhancedMoveEnding() const;
+    // The grip at the bottom-right corner of the selection.
+    TRect SelectionGripRect();
+    // The fixed column (row) whose right (bottom) border lies within reach
+    // of x (y); -1 when none.
+    int32_t FixedColBorderAt(int32_t x);
+    int32_t FixedRowBorderAt(int32_t y);
+    void PaintPushedFixedCell();
+    // The platform's moving state ended by the grid itself.
+    int32_t FMoveTarget = -1;
     // The wheel's work for one whole notch.
     void WheelNotch(bool down, const TMessage& message);
     bool WheelStep(bool down, TShiftState shift, TPoint mousePos);

@@ -60,6 +60,23 @@ void TDudStringGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x
     int32_t aRow = -1;
     MouseToCell(x, y, aCol, aRow);
     FOldSelection = Selection();
+    // With RangeSelectAndEdit a press on the current cell edits it and a
+    // Shift press elsewhere selects instead.
+    if (FMouseActions->RangeSelectAndEdit() && button == mbLeft && !FMouseActions->EditOnDblClickOnly()
+        && aCol >= 0 && aRow >= 0) {
+        const bool current = aCol == Col() && aRow == Row();
+        if (current && !Options().Contains(goEditing) && IsEditable(RemapColToReal(aCol), aRow)) {
+            SetOptions(Options() + TGridOptions { goEditing });
+            TBaseGrid::MouseDown(button, shift, x, y);
+            ShowInplaceEdit();
+            return;
+        }
+        if (!current && shift.Contains(ssShift) && Options().Contains(goEditing)) {
+            SetOptions(Options() - TGridOptions { goEditing });
+            TBaseGrid::MouseDown(button, shift, x, y);
+            return;
+        }
+    }
     if (aCol >= 0 && aRow == FixedRows() - 1 && IsHoverFixedCell(aCol, aRow)
         && FControlLook->FixedGradientDownTo() != clNone)
         RepaintCell(aCol, aRow);
@@ -75,6 +92,51 @@ void TDudStringGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x
         const TGridRect selection = Selection();
         RepaintRect(TRect { selection.Left, selection.Top, selection.Right, selection.Bottom });
     }
+    if (TDudStringGrid* synced = FSyncGrid->Grid()) {
+        if (FSyncGrid->SelectionColumn())
+            synced->SetCol(Col());
+        if (FSyncGrid->SelectionRow())
+            synced->SetRow(Row());
+    }
+}
+
+// Disjunct cells: Shift adds the pressed cell, Ctrl toggles it, a plain
+// press starts a new list; a dragged rectangle joins the list. False when
+// OnSelectCell refused the cell.
+bool TDudStringGrid::DisjunctCellUp(int32_t aCol, int32_t aRow, TShiftState shift)
+{
+    const TPoint base = BaseCell(aCol, aRow);
+    const bool baseFixed = IsFixed(base.X, base.Y) || base.X < FixedCols() || base.Y < FixedRows();
+    if (!baseFixed) {
+        bool canSelect = true;
+        if (OnSelectCell)
+            OnSelectCell(this, base.X, base.Y, canSelect);
+        if (!canSelect)
+            return false;
+        if (shift.Contains(ssShift)) {
+            SetSelectedCells(aCol, aRow, true);
+        } else if (shift.Contains(ssCtrl)) {
+            SetSelectedCells(base.X, base.Y, !GetSelectedCells(base.X, base.Y));
+        } else {
+            ClearSelectedCells();
+            Invalidate();
+            SetSelectedCells(base.X, base.Y, true);
+        }
+    } else if (!shift.Contains(ssCtrl) && aCol >= FixedCols() && aRow >= FixedRows()) {
+        ClearSelectedCells();
+        Invalidate();
+    }
+    const TGridRect selection = Selection();
+    if (selection.Left == selection.Right && selection.Top == selection.Bottom) {
+        RepaintCell(selection.Left, selection.Top);
+        return true;
+    }
+    for (int32_t row = selection.Top; row <= selection.Bottom; ++row)
+        for (int32_t col = selection.Left; col <= selection.Right; ++col)
+            if (!(col == base.X && row == base.Y) && !GetSelectedCells(col, row))
+                SetSelectedCells(col, row, true);
+    Invalidate();
+    return true;
 }
 
 void TDudStringGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y)
@@ -82,7 +144,8 @@ void TDudStringGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, 
     int32_t aCol = -1;
     int32_t aRow = -1;
     MouseToCell(x, y, aCol, aRow);
-    FFilterCol = -1;
+    if (!(button == mbLeft && FilterButtonUp(aCol, aRow, { x, y })))
+        CloseFilterList();
     FDropDownDown = false;
     // A border dragged out of the grid is let go without sizing anything.
     if ((FGridState == gsColSizing && x > Width()) || (FGridState == gsRowSizing && y > Height())) {
@@ -90,6 +153,9 @@ void TDudStringGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, 
         Invalidate();
         return;
     }
+    if (FMouseActions->DisjunctCellSelect() && button == mbLeft && aCol >= 0 && aRow >= 0
+        && !DisjunctCellUp(aCol, aRow, shift))
+        return;
     const bool reports = button == mbLeft || (button == mbRight && FMouseActions->SelectOnRightClick());
     TGridRect selection = Selection();
     if (reports && !(selection == FOldSelection))
@@ -122,6 +188,7 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
         else
             SetHoverFixedCell(-1, -1);
     }
+    HoverButtonMove(aCol, aRow, { x, y });
 
     if (FMouseSelectStart >= 0 && FMouseSelectMode == msRow && FMouseActions->RowSelect()) {
         const int32_t lastRow = RowCount() - FixedFooters() - 1;
@@ -140,6 +207,7 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
         }
     }
 
+    FixedBorderMove(x, y, onCell);
     if (FGridState == gsColSizing)
         ColSized = true;
     else if (FGridState == gsRowSizing)
@@ -151,6 +219,7 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
         OnRowMove(this, Movecell.Y, allow);
     if (!allow)
         FGridState = gsNormal;
+    EnhancedMoveFeedback(x, y);
 
     // The mode is the one the next press will use; a drag keeps the mode
     // it started with.
@@ -163,7 +232,9 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
         int32_t ofs = 0;
         CalcSizingState(x, y, sizing, index, pos, ofs);
         const bool onBorder = sizing != gsNormal;
-        if (onCell && aCol < FixedCols() && aRow < FixedRows() && FMouseActions->AllSelect()) {
+        if (FSelectionResizer && FSelectionRectangle && SelectionGripRect().Contains({ x, y })) {
+            FMouseSelectMode = msResize;
+        } else if (onCell && aCol < FixedCols() && aRow < FixedRows() && FMouseActions->AllSelect()) {
             FMouseSelectMode = msAll;
         } else if (onCell && aRow < FixedRows() && aCol >= FixedCols() && FMouseActions->ColSelect() && !onBorder) {
             FMouseSelectMode = msColumn;
@@ -188,6 +259,17 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
     TBaseGrid::MouseMove(shift, x, y);
     if (FNavigation->KeepHorizScroll() && shift.Contains(ssLeft) && FGridState != gsColMoving)
         SetLeftCol(FOldKeepLeftCol);
+    if (FGridState == gsSelecting && FSelectionRectangle && !(Selection() == FMoveSelection)) {
+        InvalidateCellRange(FMoveSelection);
+        InvalidateCellRange(Selection());
+        FMoveSelection = Selection();
+    }
+    // The platform offers only the borders of scrolling columns and rows;
+    // a fixed one within reach shows the sizing cursor as well.
+    if (FSizeFixed || FSizingFixed)
+        SetCursor(crHSplit);
+    else if (FSizeFixedR || FSizingFixedR)
+        SetCursor(crVSplit);
 
     // The platform has set the sizing cursor where a border is; elsewhere a
     // link takes the hand, and leaving it gives the grid's cursor back.
@@ -207,6 +289,13 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
         OnColumnSizing(this, Colclicked, x - CellRect(Colclicked, 0).Left - Clickposdx);
     else if (FGridState == gsRowSizing && Rowclicked >= 0 && OnRowSizing)
         OnRowSizing(this, Rowclicked, y - CellRect(0, Rowclicked).Top - Clickposdy);
+    else if (FSizingFixed && OnColumnSizing)
+        OnColumnSizing(this, 0, FSizeFixedX);
+    else if (FSizingFixedR && OnRowSizing)
+        OnRowSizing(this, 0, FSizeFixedY);
+    ShowSizingHint(x, y);
+    if (FEnhRowColMove && (FGridState == gsColMoving || FGridState == gsRowMoving))
+        Update();
 
     const TGridRect after = Selection();
     if (!(after == before))

@@ -394,6 +394,13 @@ void TDudStringGrid::WMKeyDown(TMessage& message)
         return;
     }
 
+    // A node row's merged cell opens and closes its group with the arrows.
+    if ((key == VK_RIGHT || key == VK_LEFT) && IsNode(Row()) && IsMergedCell(Col(), Row())) {
+        if (key == VK_RIGHT)
+            ExpandNode(RealRowIndex(Row()));
+        else
+            ContractNode(RealRowIndex(Row()));
+    }
     const bool ctrl = shift.Contains(ssCtrl);
     if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) && ColCount() > VisibleColCount()
         && (ctrl || !FNavigation->LeftRightRowSelect())) {
@@ -425,6 +432,22 @@ void TDudStringGrid::WMKeyDown(TMessage& message)
         InvalidateCellRange(FMoveSelection);
         FMoveSelection = Selection();
     }
+    // Scrolled to its end above the search panel, the grid keeps the last
+    // row clear of the panel instead of moving past it.
+    const bool searchEnd = FSearchFooter->Visible() && TopRow() >= RowCount() - VisibleRowCount();
+    const bool lastRow = Row() == RowCount() - 1;
+    if (searchEnd && lastRow
+        && ((key == VK_DOWN) || (key == VK_RIGHT && Col() == ColCount() - 1) || (key == VK_LEFT && Col() == FixedCols()))) {
+        if (key == VK_DOWN)
+            AdjustTopRowForSearchFooter();
+        message.Result = 1;
+        fireKeyDown();
+        return;
+    }
+    const int32_t searchTopRow = TopRow();
+    const bool searchBracket = searchEnd && key != VK_SHIFT && key != VK_MENU && !IsNavigationKey(key);
+    if (searchBracket)
+        BeginUpdate();
     if (keepHoriz)
         BeginUpdate();
 
@@ -434,6 +457,13 @@ void TDudStringGrid::WMKeyDown(TMessage& message)
     // An OnKeyDown handler may have turned the key into another one.
     key = static_cast<uint16_t>(message.WParam);
 
+    if (searchBracket) {
+        SetTopRow(searchTopRow);
+        EndUpdate();
+    }
+    if (FSearchFooter->Visible() && Row() == RowCount() - 1
+        && (key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN))
+        AdjustTopRowForSearchFooter();
     if (keepHoriz) {
         SetLeftCol(leftCol);
         EndUpdate();

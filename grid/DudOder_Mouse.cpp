@@ -39,6 +39,9 @@ void TDudStringGrid::MouseMessage(TMessage& message)
     case WM_RBUTTONDOWN:
         WMRButtonDown(message);
         break;
+    case WM_RBUTTONUP:
+        WMRButtonUp(message);
+        break;
     default:
         TBaseGrid::MouseMessage(message);
         break;
@@ -57,6 +60,9 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
     int32_t aCol = -1;
     int32_t aRow = -1;
     MouseToCell(point.X, point.Y, aCol, aRow);
+    const TGridRect before = Selection();
+    if (SelectionGripDown(message, point))
+        return;
 
     if (Options().Contains(goEditing) && FMouseActions->RangeSelectAndEdit() && !Selection().Contains(aCol, aRow))
         SetOptions(Options() - TGridOptions { goEditing });
@@ -106,13 +112,21 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
     aRow = base.Y;
     if (FMouseActions->CaretPositioning())
         LButFlg = true;
+    if (FixedBorderDown(point))
+        return;
     const int32_t realCol = RemapColToReal(aCol);
     const bool fixedCell = IsFixed(aCol, aRow);
     if (positionFixed || fixedCell)
         HideInplaceEdit();
     const bool fixedData = fixedCell && !positionFixed;
     const bool dataCell = !positionFixed && !fixedCell;
+    if (positionFixed || fixedData)
+        PushFixedCell(aCol, aRow, point);
+    if (!IsDesigning() && CellControlDown(aCol, aRow, point, keys))
+        return;
     if (OleSelectionClick(point, aCol, aRow))
+        return;
+    if (RatingDown(aCol, aRow, point))
         return;
 
     // The platform selects the cell under the point: a press anywhere on a
@@ -160,6 +174,8 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
             return;
         }
     }
+    if (DisjunctSelectDown(aCol, aRow, keys, before, platform))
+        return;
 
     // A form control or an anchor of a marked-up cell takes the press.
     if (!positionFixed && (FURLShow || ClassifyCellText(GetGridCell(realCol, aRow), FEnableHTML) == ckMarkup)
@@ -358,6 +374,8 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
     FMouseDownMove = false;
     FMouseSelectMode = msNormal;
     FMouseSelectStart = -1;
+    const bool fixedSized = FixedBorderUp(point);
+    ReleaseFixedCell();
 
     int32_t aCol = -1;
     int32_t aRow = -1;
@@ -373,29 +391,31 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
         bool enabled = Options().Contains(goEditing);
         if (onCell && !FControlLook->NoDisabledButtonLook())
             enabled = BaseCellEditable(pressedReal, pressed.Y);
+        // A fixed cell drawn as a button clicks wherever it comes up.
         const bool fixedButton = (pressed.X < FixedCols() && FFixedAsButtons) || pressed.Y < FixedRows();
-        bool onButton = false;
-        if (enabled || FControlLook->NoDisabledButtonLook() || IsFixed(pressed.X, pressed.Y)) {
+        const bool sameCell = onCell && BaseCell(aCol, aRow) == TPoint { pressed.X, pressed.Y };
+        const bool button = IsBaseCellTypeIn(pressedReal, pressed.Y, { ctButton, ctBitButton });
+        const bool expand = HasExpand(pressedReal, pressed.Y);
+        const bool inButton = sameCell && button && GetCellGraphicRect(pressed.X, pressed.Y).Contains(point);
+        const bool inExpand = sameCell && expand && GetExpandButtonRect(pressedReal, pressed.Y).Contains(point);
+        const bool pressedFixed =
+            pressed.X < FixedCols() || pressed.Y < FixedRows() || IsFixed(pressed.X, pressed.Y);
+        if (enabled || FControlLook->NoDisabledButtonLook() || pressedFixed) {
             TCellGraphic* graphic = GetCellGraphic(pressedReal, pressed.Y);
-            const bool button = IsBaseCellTypeIn(pressedReal, pressed.Y, { ctButton, ctBitButton });
-            if (graphic && button) {
+            if (graphic && button && !IsNode(pressed.Y)) {
                 graphic->SetCellBoolean(false);
                 RepaintCell(pressed.X, pressed.Y);
             }
-            const bool sameCell = onCell && BaseCell(aCol, aRow) == TPoint { pressed.X, pressed.Y };
-            if (button && ((sameCell && GetCellGraphicRect(pressed.X, pressed.Y).Contains(point)) || fixedButton)) {
-                onButton = true;
+            if (inButton || fixedButton)
                 DoButtonClick(pressedReal, pressed.Y);
-            }
-            if (HasExpand(pressedReal, pressed.Y)
-                && ((sameCell && GetExpandButtonRect(pressedReal, pressed.Y).Contains(point)) || fixedButton)) {
-                onButton = true;
+            if (expand && (inExpand || fixedButton))
                 DoExpandClick(pressedReal, pressed.Y, ToggleExpand(pressedReal, pressed.Y));
-            }
         }
-        if (onButton)
+        HideSizingHint();
+        if (inButton || inExpand)
             return;
     }
+    HideSizingHint();
 
     const bool onFixedCell = (aRow >= 0 && aRow < FixedRows()) || (aCol >= 0 && aCol < FixedCols());
     const bool endsColumnSizing = aRow >= 0 && aRow < FixedRows() && Options().Contains(goColSizing)
@@ -414,11 +434,14 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
 
     if (FSelectionClick && OleSelectionClickUp(point, aCol, aRow))
         return;
+    DisjunctSelectUp(aCol, aRow);
+    const bool moved = EnhancedMoveUp(aCol, aRow);
     TBaseGrid::MouseMessage(message);
     if (FGridState == gsSelecting)
         FGridState = gsNormal;
+    SelectionGripUp();
 
-    if (dragEnded || aCol < 0 || aRow < 0)
+    if (dragEnded || fixedSized || moved || aCol < 0 || aRow < 0)
         return;
     if (aCol < FixedCols() && !FSortSettings->FixedCols())
         return;

@@ -61,6 +61,7 @@ void TDudStringGrid::Paint()
     if (FBackGround->Bitmap().Width() > 0 || FBackGround->ColorTo() != clNone)
         PaintOutsideCells();
     PaintSizingLines();
+    PaintPushedFixedCell();
     PaintDesignHelper();
     if (OnPainted)
         OnPainted(this);

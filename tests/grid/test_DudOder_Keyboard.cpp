@@ -331,3 +331,32 @@ TEST_F(GridKeyboardTest, TabWithAdvanceInsertAddsARowAboveTheFloatingFooter)
 }
 
 } // namespace
+
+TEST(GridKeyboardNodeTest, ArrowsOnAMergedNodeRowCloseAndOpenItsGroup)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto* grid = new TDudColumnGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 380, 280);
+    grid->SetColCount(4);
+    grid->SetRowCount(6);
+    grid->AddNode(2, 3);
+    grid->MergeCells(1, 2, 3, 1);
+    form.Show();
+    QApplication::processEvents();
+    grid->SetFocus();
+    grid->FocusCell(1, 2);
+    QApplication::processEvents();
+    const struct {
+        Qt::Key key;
+        int32_t rows;
+    } steps[] = { { Qt::Key_Left, 4 }, { Qt::Key_Left, 4 }, { Qt::Key_Right, 6 }, { Qt::Key_Right, 6 } };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.key == Qt::Key_Left ? "Left" : "Right");
+        Press(step.key);
+        QApplication::processEvents();
+        EXPECT_EQ(grid->RowCount(), step.rows);
+        EXPECT_EQ(grid->Row(), 2);
+    }
+}
