@@ -114,20 +114,28 @@ void Read_Frame_File(TXMLDocument& XML1, const String& fileName, TNMEA_Table& ta
     block.WriteU32(rowsOffset, static_cast<uint32_t>(rows));
 }
 
+// A row is laid out whole and written at once: the tables are 1,024 rows.
 void Write_Row(TByteBuffer& image, size_t position, const TNMEA_Row& row)
 {
-    image.WriteU32(position + 0x00, row.Key);
-    image.WriteU32(position + 0x04, row.Period);
-    image.WriteU32(position + 0x08, row.Timeout);
-    image.WriteU16(position + 0x0C, row.Offset);
-    image.WriteU16(position + 0x0E, row.Start);
-    image.WriteU16(position + 0x10, row.Count);
-    image.WriteU16(position + 0x12, row.Reserved12);
-    image.WriteU32(position + 0x14, row.Reserved14);
-    image.WriteU32(position + 0x18, row.Reserved18);
-    image.WriteU16(position + 0x1C, row.Multi_Frame);
-    image.WriteU8(position + 0x1E, row.Flags);
-    image.WriteU8(position + 0x1F, row.Reserved1F);
+    uint8_t bytes[NMEA_Row_Size];
+    uint8_t* out = bytes;
+    const auto put = [&out](uint32_t value, int width) {
+        for (int shift = 0; shift < 8 * width; shift += 8)
+            *out++ = static_cast<uint8_t>(value >> shift);
+    };
+    put(row.Key, 4);
+    put(row.Period, 4);
+    put(row.Timeout, 4);
+    put(row.Offset, 2);
+    put(row.Start, 2);
+    put(row.Count, 2);
+    put(row.Reserved12, 2);
+    put(row.Reserved14, 4);
+    put(row.Reserved18, 4);
+    put(row.Multi_Frame, 2);
+    put(row.Flags, 1);
+    put(row.Reserved1F, 1);
+    image.WriteBytes(position, bytes, NMEA_Row_Size);
 }
 
 } // namespace
@@ -308,13 +316,14 @@ void TBin_Builder::Compile_Bin_Files(TXMLDocument& XML1, const TBin_Sources& fil
         throw EBin_Build_Error(QStringLiteral("The EnOcean configuration \"%1\" needs %2 bytes, more than the %3 bytes the image holds after the frame tables.")
                                    .arg(files.EnOcean).arg(areaSize).arg(Bank_Capacity - Tables_Size));
 
-    TByteBuffer bank1 = TByteBuffer::Fixed(Bank_Capacity);
+    // Each bank is sized to what is written in it, and handed over whole.
+    TByteBuffer bank1 = TByteBuffer::Fixed(Param_Block_Size);
     Append_Param_Block(bank1, 0);
-    TByteBuffer bank2 = TByteBuffer::Fixed(Bank_Capacity);
+    TByteBuffer bank2 = TByteBuffer::Fixed(Tables_Size + static_cast<size_t>(areaSize));
     const size_t position = Write_NMEA_Tables(bank2, 0);
     FEnOcean.Write_EnOcean_Tables(bank2, position);
-    FBank1 = bank1.Bytes();
-    FBank2 = bank2.Bytes();
+    FBank1 = bank1.TakeBytes();
+    FBank2 = bank2.TakeBytes();
 }
 
 void TBin_Builder::Save_Bin_Files(const String& projectPath) const

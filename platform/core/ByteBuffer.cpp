@@ -19,6 +19,13 @@ uint8_t* TByteBuffer::Reserve(size_t offset, size_t size)
     return FBytes.data() + offset;
 }
 
+TBytes TByteBuffer::TakeBytes()
+{
+    FBytes.resize(FLength);
+    FLength = 0;
+    return std::move(FBytes);
+}
+
 void TByteBuffer::CheckRead(size_t offset, size_t size) const
 {
     if (offset > FBytes.size() || size > FBytes.size() - offset)

@@ -28,6 +28,9 @@ public:
     // The bytes up to Length, or the whole capacity.
     TBytes Bytes() const { return TBytes(FBytes.begin(), FBytes.begin() + static_cast<ptrdiff_t>(FLength)); }
     const TBytes& All() const { return FBytes; }
+    // The bytes up to Length, moved out rather than copied; the buffer is
+    // left empty.
+    TBytes TakeBytes();
 
 private:
     TByteBuffer(size_t capacity, bool growing, uint8_t fill) : FBytes(capacity, fill), FFill(fill), FGrowing(growing) { }

@@ -36,3 +36,13 @@ TEST(ByteBuffer, GrowingBufferFillsGaps)
     EXPECT_EQ(buffer.ReadU8(999), 0xAA);
     EXPECT_EQ(buffer.ReadU16(1000), 0x0809);
 }
+
+TEST(ByteBuffer, TakeBytesHandsOverUpToLengthAndEmpties)
+{
+    TByteBuffer buffer = TByteBuffer::Growing(0xAA);
+    buffer.WriteU8(4, 0x01);
+    buffer.WriteU8(5, 0x02); // doubles the capacity past the length
+    EXPECT_EQ(buffer.TakeBytes(), (TBytes { 0xAA, 0xAA, 0xAA, 0xAA, 0x01, 0x02 }));
+    EXPECT_EQ(buffer.Length(), 0u);
+    EXPECT_TRUE(buffer.Bytes().empty());
+}
