@@ -82,6 +82,7 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FFooterPanel = new TFooterPanel(this);
     FFloatingFooter->SetFooterPanel(FFooterPanel);
     FSearchPanel = new TSearchPanel(this);
+    ConnectSearchPanel();
     for (TControl* panel : { static_cast<TControl*>(FFooterPanel), static_cast<TControl*>(FSearchPanel) }) {
         panel->SetAlign(alBottom);
         panel->SetHeight(0);

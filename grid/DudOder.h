@@ -919,6 +919,12 @@ public:
     bool HasBalloon(int32_t aCol, int32_t aRow);
     bool IsBalloon(int32_t aCol, int32_t aRow, String& title, String& text, TBalloonIcon& icon);
     void AddExpand(int32_t aCol, int32_t aRow, int32_t expandedHeight);
+    // Text drawn at aAngle degrees; SetRotated keeps the cell's text and
+    // turns the cell's own graphic into the rotated one.
+    void AddRotated(int32_t aCol, int32_t aRow, int32_t aAngle, const String& s);
+    void SetRotated(int32_t aCol, int32_t aRow, int32_t aAngle);
+    void RemoveRotated(int32_t aCol, int32_t aRow);
+    bool IsRotated(int32_t aCol, int32_t aRow, int32_t& aAngle);
     void RemoveExpand(int32_t aCol, int32_t aRow) { RemoveCellGraphicOfType(aCol, aRow, ctExpand); }
     bool HasExpand(int32_t aCol, int32_t aRow);
     bool ToggleExpand(int32_t aCol, int32_t aRow);
@@ -2314,6 +2320,8 @@ private:
     bool MatchFindCell(int32_t aCol, int32_t aRow, const String& text, TFindParams params, bool wide);
     void ScrollAfterFind(int32_t footerRows, int32_t step);
     TFindParams SearchFooterParams(bool backward) const;
+    void SetSearchEditColor(TColor color);
+    void ConnectSearchPanel();
     bool FFindBusy = false;
     std::shared_ptr<RURevUvarudArivOrodar> FISelect;
     // ---- column calculations

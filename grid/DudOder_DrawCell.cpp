@@ -341,11 +341,49 @@ void TDudStringGrid::DrawRightFixedColumnLines(TCellPaint& cell)
     DrawBlackBoxLines(cell.Canvas, cell.Rect, TColor(0x808080));
 }
 
+// The lines join each row to its node and run on down past the cell's
+// bottom, so that a row drawn below continues them without a gap.
 void TDudStringGrid::DrawNodeTreeLines(TCellPaint& cell)
 {
-    // Tree lines join outline nodes, which a grid without nodes has none of.
     if (!HasNodes() || cell.Col != 0 || cell.Row < FixedRows() || !FCellNode->ShowTree())
         return;
+    TCanvas& canvas = cell.Canvas;
+    const TRect& rect = cell.Rect;
+    const int32_t indentStep = FCellNode->NodeIndent();
+    const int32_t level = NodeLevelOf(cell.Row);
+    const int32_t indent = GetRowIndent(cell.Row);
+    const int32_t middle = (rect.Top + rect.Bottom) / 2;
+    const int32_t joint = rect.Left + indent + indentStep / 2 - indentStep + 2;
+    canvas.Pen().SetColor(FCellNode->TreeColor());
+    canvas.Pen().SetWidth(1);
+    if (level > 0) {
+        canvas.MoveTo(joint, middle);
+        canvas.LineTo(FCellNode->ShowTreeFull() ? rect.Right : rect.Left + indent + 4, middle);
+    }
+    switch (GetNodeSpanType(cell.Row)) {
+    case 1:
+        canvas.MoveTo(joint, rect.Top);
+        canvas.LineTo(joint, middle);
+        break;
+    case 2:
+        canvas.MoveTo(joint, rect.Top);
+        canvas.LineTo(joint, rect.Bottom + 4);
+        break;
+    default:
+        break;
+    }
+    const bool lastRow = cell.Row == RowCount() - 1;
+    const bool nextNested = !lastRow && NodeLevelOf(cell.Row + 1) != 0;
+    for (int32_t step = 1; step <= level; ++step) {
+        const int32_t x = joint - indentStep * step;
+        canvas.MoveTo(x, rect.Top);
+        canvas.LineTo(x, middle);
+        if (!lastRow && nextNested)
+            canvas.LineTo(x, rect.Bottom + 4);
+        else if (step < level)
+            canvas.LineTo(joint + indentStep - indentStep * step, middle);
+    }
+    canvas.Pen().SetStyle(psSolid);
 }
 
 void TDudStringGrid::DrawGraphicOfCell(TCellPaint& cell)

@@ -146,18 +146,25 @@ void TDudStringGrid::HideRowList(const TIntList& rowList)
         item.SetLevel(FFilterLevel);
     }
     ++FFilterLevel;
-    int32_t writeRow = 0;
-    int32_t listIndex = 0;
-    for (int32_t row = 0; row < RowCount(); ++row) {
-        if (listIndex < rowList.Count() && row == rowList.Items(listIndex)) {
-            ++listIndex;
-            continue;
-        }
-        if (row != writeRow)
-            MoveRowCells(row, writeRow);
-        ++writeRow;
-    }
-    SetRowCount(RowCount() - rowList.Count());
+    // The rows that stay close up in one reordering of the row store (texts,
+    // objects and heights together); the stored rows, emptied of their
+    // objects, end up last and are cut off.
+    const auto rowCount = static_cast<size_t>(RowCount());
+    std::vector<bool> stored(rowCount, false);
+    for (int32_t index = 0; index < rowList.Count(); ++index)
+        if (const int32_t row = rowList.Items(index); row >= 0 && static_cast<size_t>(row) < rowCount)
+            stored[static_cast<size_t>(row)] = true;
+    std::vector<int32_t> order;
+    order.reserve(rowCount);
+    for (size_t row = 0; row < rowCount; ++row)
+        if (!stored[row])
+            order.push_back(static_cast<int32_t>(row));
+    const auto kept = static_cast<int32_t>(order.size());
+    for (size_t row = 0; row < rowCount; ++row)
+        if (stored[row])
+            order.push_back(static_cast<int32_t>(row));
+    TBaseGrid::PermuteRows(0, order);
+    SetRowCount(kept);
     CellControlsUpdate(false);
 }
 

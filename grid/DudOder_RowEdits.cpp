@@ -348,18 +348,11 @@ void TDudStringGrid::RemoveCols(int32_t colIndex, int32_t count)
         FSaveHiddenCells = false;
         ClearRect(colIndex, 0, colIndex + count - 1, RowCount() - 1);
         FSaveHiddenCells = saveHidden;
-        for (int32_t row = 0; row < RowCount(); ++row) {
-            for (int32_t column = colIndex; column + count < all; ++column) {
-                SetGridCell(column, row, GetGridCell(column + count, row));
-                if (TCellProperties* props = GetGridObject(column + count, row)) {
-                    TObjStringGrid::SetObjects(column + count, row, nullptr);
-                    TObjStringGrid::SetObjects(column, row, props);
-                }
-            }
-            for (int32_t column = std::max(colIndex, all - count); column < all; ++column)
-                if (!GetGridCell(column, row).isEmpty())
-                    SetGridCell(column, row, String());
-        }
+        // Properties a text-only clear kept go with their column.
+        FreeCellPropsInRect(colIndex, 0, colIndex + count - 1, RowCount() - 1);
+        // The cells after the removed ones move left with their objects in
+        // one pass over the rows; the whole grid is repainted below.
+        RemoveRowCells(colIndex, count, all);
         // The stored hidden rows keep their cells by real column too.
         for (int32_t index = 0; index < FGridItems->Count(); ++index) {
             TStringList& cells = StoredRow(*FGridItems, index).Items();

@@ -250,6 +250,10 @@ TFindParams TDudStringGrid::SearchFooterParams(bool backward) const
     TFindParams params { fnAutoGoto };
     if (backward)
         params << fnBackward;
+    if (FSearchPanel && FSearchPanel->HiliteButton()->Down())
+        params << fnIgnoreHTMLTags;
+    if (FSearchPanel && FSearchPanel->MatchCase()->Checked())
+        params << fnMatchCase;
     if (footer.SearchActiveColumnOnly())
         params << fnFindInCurrentCol;
     if (footer.SearchMatchStart())
@@ -275,22 +279,39 @@ void TDudStringGrid::SearchFooterEditChange(const String& text)
         params << fnIncludeHiddenRows;
     if (params.Contains(fnFindInPresetCol))
         FFindCol = FSearchFooter->SearchColumn();
-    TEdit* edit = FSearchPanel ? FSearchPanel->EditControl() : nullptr;
     if (text.isEmpty()) {
-        if (edit)
-            edit->SetColor(clWindow);
+        SetSearchEditColor(clWindow);
         return;
     }
     SearchCell = Find(NoCell, text, params);
     DoSearchFooterAction(text, SearchCell.X, SearchCell.Y, saFindFirst);
     if (SearchCell.X < 0) {
-        if (edit)
-            edit->SetColor(clRed);
+        SetSearchEditColor(clRed);
         return;
     }
-    if (edit)
-        edit->SetColor(clWindow);
+    SetSearchEditColor(clWindow);
     ScrollInView(SearchCell.X, SearchCell.Y);
+}
+
+void TDudStringGrid::SetSearchEditColor(TColor color)
+{
+    if (!FSearchPanel)
+        return;
+    TEdit& edit = *FSearchPanel->EditControl();
+    edit.SetColor(color);
+    // A change of width makes the edit repaint its whole frame in the colour.
+    edit.SetWidth(edit.Width() + 1);
+    edit.SetWidth(edit.Width() - 1);
+}
+
+void TDudStringGrid::ConnectSearchPanel()
+{
+    TSearchPanel& panel = *FSearchPanel;
+    const auto text = [&panel] { return panel.EditControl()->Text(); };
+    panel.OnEditChange = [this, text](TComponent*) { SearchFooterEditChange(text()); };
+    panel.OnForwardClick = [this, text](TComponent*) { SearchFooterFindNext(text()); };
+    panel.OnBackwardClick = [this, text](TComponent*) { SearchFooterFindPrevious(text()); };
+    panel.OnExitClick = [this](TComponent*) { SearchFooterClose(); };
 }
 
 void TDudStringGrid::SearchFooterFindNext(const String& text)

@@ -535,6 +535,11 @@ protected:
     void RowMoved(int32_t fromIndex, int32_t toIndex) override;
     void RowsPermuted(int32_t first, const std::vector<int32_t>& order) override;
     void DeleteColumn(int32_t aCol) override;
+    // In every row the cells aCol .. aCol + count - 1 leave, the cells after
+    // them up to end - 1 move left by count with their objects, and the
+    // places left at the end are empty; cells from end on stay. Objects of
+    // the leaving cells are not freed, and nothing is repainted.
+    void RemoveRowCells(int32_t aCol, int32_t count, int32_t end);
 
 private:
     struct TCell {

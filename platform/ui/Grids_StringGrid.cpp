@@ -123,6 +123,22 @@ void TStringGrid::DeleteColumn(int32_t aCol)
     }
 }
 
+void TStringGrid::RemoveRowCells(int32_t aCol, int32_t count, int32_t end)
+{
+    if (aCol < 0 || count <= 0 || end <= aCol)
+        return;
+    for (std::unique_ptr<TCellRow>& row : FData) {
+        if (!row || static_cast<int32_t>(row->size()) <= aCol)
+            continue;
+        const int32_t last = std::min(end, static_cast<int32_t>(row->size()));
+        const auto first = row->begin() + aCol;
+        const auto stop = row->begin() + last;
+        const auto leaving = std::min(count, last - aCol);
+        std::rotate(first, first + leaving, stop);
+        std::fill(stop - leaving, stop, TCell {});
+    }
+}
+
 void TStringGrid::DrawCell(int32_t aCol, int32_t aRow, const TRect& rect, TGridDrawState state)
 {
     if (DefaultDrawing()) {

@@ -563,3 +563,39 @@ TEST(LevelProgressPercentTest, RangesIncludingAnEmptyOne)
 }
 
 } // namespace
+
+// A node over rows 1..4 of column 0 (indent 12): its rows join the tree at
+// x = 8, the inner rows down through the cell, the last one down to its
+// middle only, and a row outside the node has no line.
+TEST_F(StringGridPaintTest, OutlineRowsDrawTheirTreeLines)
+{
+    Grid->CellNode().SetTreeColor(clRed);
+    Grid->AddNode(1, 4);
+    TCanvas& canvas = Grab();
+    const auto red = [&canvas](int32_t x, int32_t y) { return canvas.Pixels(x, y) == ColorToRGB(clRed); };
+    const auto redInRow = [&red](int32_t x, int32_t top) {
+        for (int32_t y = top; y < top + 20; ++y)
+            if (red(x, y))
+                return true;
+        return false;
+    };
+    struct TCase {
+        const char* Name;
+        TPoint Pixel;
+        bool Red;
+    };
+    const TCase cases[] = {
+        { "inner row, top of its line", { 8, 41 }, true },
+        { "inner row, bottom of its line", { 8, 58 }, true },
+        { "last row, top half", { 8, 81 }, true },
+        { "last row, bottom half", { 8, 97 }, false },
+        { "row outside the node", { 8, 105 }, false },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        EXPECT_EQ(red(test.Pixel.X, test.Pixel.Y), test.Red);
+    }
+    EXPECT_TRUE(redInRow(40, 40)) << "the inner row's line runs across the cell";
+    EXPECT_TRUE(redInRow(40, 80)) << "so does the last row's";
+    EXPECT_FALSE(redInRow(40, 100)) << "a row outside the node has none";
+}

@@ -121,3 +121,81 @@ TEST_F(SearchPanelTest, HiddenControlsCollapseAndTheCheckBoxMovesLeft)
     Grid->SearchFooter().SetShowMatchCase(false);
     EXPECT_EQ(Panel->MatchCase()->Height(), 0);
 }
+
+namespace {
+
+// A grid with its search footer left to its own handlers, as a user meets it.
+class SearchPanelActionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 640, 300);
+        Grid = new TDudStringGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetBounds(0, 0, 620, 260);
+        Grid->SetCells(1, 1, QStringLiteral("apple"));
+        Grid->SetCells(2, 3, QStringLiteral("Apple pie"));
+        Grid->SetCells(1, 5, QStringLiteral("pineapple"));
+        Grid->SearchFooter().SetVisible(true);
+        Form->Show();
+        QApplication::processEvents();
+        Panel = Grid->SearchPanel();
+    }
+
+    static void ClickOn(TControl& control)
+    {
+        control.Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({ 5, 5 }));
+        control.Perform(WM_LBUTTONUP, 0, PointToLParam({ 5, 5 }));
+    }
+
+    std::unique_ptr<TForm> Form;
+    TDudStringGrid* Grid = nullptr;
+    TSearchPanel* Panel = nullptr;
+};
+
+} // namespace
+
+TEST_F(SearchPanelActionTest, TypingAndTheButtonsFindTheCellsInTurn)
+{
+    enum TStep { Type, Next, Previous, MatchCase };
+    struct TCase {
+        TStep Step;
+        const char* Text;
+        TPoint Current;
+        TColor EditColor;
+    };
+    const TCase cases[] = {
+        { Type, "apple", { 1, 1 }, clWindow },
+        { Next, "", { 1, 5 }, clWindow },
+        { Next, "", { 2, 3 }, clWindow },
+        { Previous, "", { 1, 5 }, clWindow },
+        { MatchCase, "", { 1, 5 }, clWindow },
+        { Next, "", { 1, 5 }, clWindow },
+        { Type, "pie", { 2, 3 }, clWindow },
+        { Type, "piez", { 2, 3 }, clRed },
+        { Type, "", { 2, 3 }, clWindow },
+    };
+    int32_t step = 0;
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(step++);
+        switch (test.Step) {
+        case Type:
+            Panel->EditControl()->SetText(QString::fromLatin1(test.Text));
+            break;
+        case Next:
+            ClickOn(*Panel->ForwardButton());
+            break;
+        case Previous:
+            ClickOn(*Panel->BackwardButton());
+            break;
+        case MatchCase:
+            Panel->MatchCase()->SetChecked(true);
+            break;
+        }
+        EXPECT_EQ((TPoint { Grid->Col(), Grid->Row() }), test.Current);
+        EXPECT_EQ(Panel->EditControl()->Color(), test.EditColor);
+    }
+    ClickOn(*Panel->ExitButton());
+    EXPECT_FALSE(Grid->SearchFooter().Visible());
+}
