@@ -2,6 +2,7 @@
 
 #include "platform/graphics/SetOf.h"
 #include "platform/ui/BiDi.h"
+#include "platform/ui/Controls.h"
 
 #include <cstdint>
 
@@ -122,9 +123,6 @@ using TTabDropOptions = TSetOf<TTabDropOption>;
 
 enum class TDragOverType { dotNone, dotHomeContainer, dotRemoteContainer };
 using enum TDragOverType;
-
-enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
-using enum TDragState;
 
 enum class TSlantTabSpinnerState { tssNone, tssRenderedUpload, tssRenderedDownload, tssImageUpload, tssImageDownload };
 using enum TSlantTabSpinnerState;

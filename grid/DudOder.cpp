@@ -5,7 +5,9 @@
 #include "grid/DudOder_Footer.h"
 #include "grid/DudOder_GridData.h"
 #include "grid/DudOder_GridCombo.h"
+#include "grid/DudOder_FixedEditors.h"
 #include "grid/DudOder_FocusFrame.h"
+#include "grid/DudOder_HTMLHintWindow.h"
 #include "grid/DudOder_SearchPanel.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
@@ -13,6 +15,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/Timer.h"
 
 TDudStringGrid::TDudStringGrid(TComponent* owner)
     : TBaseGrid(owner),
@@ -103,6 +106,8 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
     FSyncGrid->OnGridChange = [this](TDudStringGrid* old, TDudStringGrid* value) { SyncGridChanged(old, value); };
 
     SetScrollBars(ssBoth);
+    // Drags held at the edges scroll the grid (DragScrollOptions).
+    SetHearsDrags(true);
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
@@ -123,6 +128,7 @@ TDudStringGrid::TDudStringGrid(TComponent* owner)
 
 TDudStringGrid::~TDudStringGrid()
 {
+    FreeScrollControls();
     // A form going away takes its handlers along; one that stays gets its own back.
     if (auto* form = dynamic_cast<TForm*>(Owner()); form && (form->ComponentState() & csDestroying) == 0 && !IsDesigning())
         form->OnResize = FOnResize;
@@ -302,6 +308,8 @@ void TDudStringGrid::Resize()
         OnResize(this);
     if (BackGroundIsGradient() && FBackGround->ColorTo() != clNone)
         Invalidate();
+    // Proportional thumbs follow the new size.
+    UpdateProportionalScrollBars();
     ApplyScrollBarAlways(false);
     CellControlsUpdate(false);
 }

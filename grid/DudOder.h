@@ -60,6 +60,9 @@ class TGridChangeNotifier;
 class TRichEdit;
 class TFooterPanel;
 class TSearchPanel;
+class TScrollControl;
+class TTimer;
+class THTMLHintWindow;
 class TGridFocusWindow;
 class THTMLHintWindow;
 struct THintInfo;
@@ -194,9 +197,9 @@ public:
     bool ShowSelection() const { return FShowSelection; }
     void SetShowSelection(bool value);
     TColor HighlightColor() const { return FHighlightColor; }
-    void SetHighlightColor(TColor value) { FHighlightColor = value; }
+    void SetHighlightColor(TColor value);
     TColor HighlightTextColor() const { return FHighlightTextColor; }
-    void SetHighlightTextColor(TColor value) { FHighlightTextColor = value; }
+    void SetHighlightTextColor(TColor value);
 
     // ---- active cell and fixed cells
     bool ActiveCellShow() const { return FActiveCellShow; }
@@ -380,15 +383,18 @@ public:
 
     // ---- scrolling
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
-    void SetScrollBarAlways(TScrollBarAlways value) { FScrollBarAlways = value; }
+    void SetScrollBarAlways(TScrollBarAlways value);
     TScrollType ScrollType() const { return FScrollType; }
-    void SetScrollType(TScrollType value) { FScrollType = value; }
+    void SetScrollType(TScrollType value);
     TColor ScrollColor() const { return FScrollColor; }
-    void SetScrollColor(TColor value) { FScrollColor = value; }
+    void SetScrollColor(TColor value);
     int32_t ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(int32_t value) { FScrollWidth = value; }
+    void SetScrollWidth(int32_t value);
     bool ScrollProportional() const { return FScrollProportional; }
-    void SetScrollProportional(bool value) { FScrollProportional = value; }
+    void SetScrollProportional(bool value);
+    // Kept besides the platform grid's, which it is passed to.
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle value);
     bool ScrollSynch() const { return FScrollSynch; }
     void SetScrollSynch(bool value) { FScrollSynch = value; }
     TScrollHintType ScrollHints() const { return FScrollHints; }
@@ -1202,6 +1208,35 @@ public:
     void SearchFooterFindPrevious(const String& text);
     void SearchFooterClose();
 
+    // ---- highlight and error marks: <hi> and <e> tags written into the cell
+    // texts (store columns, display rows); DoFixed takes in the fixed cells
+    static String HilightText(bool doCase, const String& s, const String& text);
+    static String UnHilightText(const String& s);
+    static String MarkText(bool doCase, const String& s, const String& text);
+    static String UnMarkText(const String& s);
+    void HilightInCell(bool doCase, int32_t aCol, int32_t aRow, const String& hiText);
+    void HilightInCol(bool doFixed, bool doCase, int32_t aCol, const String& hiText);
+    void HilightInRow(bool doFixed, bool doCase, int32_t aRow, const String& hiText);
+    void HilightInGrid(bool doFixed, bool doCase, const String& hiText);
+    void UnHilightInCell(int32_t aCol, int32_t aRow);
+    void UnHilightInCol(bool doFixed, int32_t aCol);
+    void UnHilightInRow(bool doFixed, int32_t aRow);
+    void UnHilightInGrid(bool doFixed);
+    void MarkInCell(bool doCase, int32_t aCol, int32_t aRow, const String& hiText);
+    void MarkInCol(bool doFixed, bool doCase, int32_t aCol, const String& hiText);
+    void MarkInRow(bool doFixed, bool doCase, int32_t aRow, const String& hiText);
+    void MarkInGrid(bool doFixed, bool doCase, const String& hiText);
+    void UnMarkInCell(int32_t aCol, int32_t aRow);
+    void UnMarkInCol(bool doFixed, int32_t aCol);
+    void UnMarkInRow(bool doFixed, int32_t aRow);
+    void UnMarkInGrid(bool doFixed);
+    // ---- cell checking through CellChecker; true when nothing was changed
+    bool CheckCell(int32_t aCol, int32_t aRow);
+    bool CheckCells(int32_t fromCol, int32_t fromRow, int32_t toCol, int32_t toRow);
+    void CheckCol(bool doFixed, int32_t aCol);
+    void CheckRow(bool doFixed, int32_t aRow);
+    void CheckGrid(bool doFixed);
+
     // ---- column calculations over fromRow..toRow (-1: the data rows); a
     // range past the shown rows is read in real rows, hidden ones included
     double ColumnSum(int32_t aCol, int32_t fromRow, int32_t toRow);
@@ -1431,7 +1466,7 @@ public:
     virtual void DoColorSelect(int32_t aCol, int32_t aRow, TColor color, const String& value);
     virtual void DoImageSelect(int32_t aCol, int32_t aRow, int32_t index);
     virtual void DoCellChanging(int32_t newCol, int32_t newRow, bool& allow);
-    virtual void DoScrollCell(int32_t, int32_t, int32_t, int32_t, int32_t) { }
+    virtual void DoScrollCell(int32_t aCol, int32_t aRow, int32_t position, int32_t minimum, int32_t maximum);
     virtual bool DoCanShowFixedDropDown(int32_t) { return false; }
     virtual void DoStartBlockFocus() { }
     virtual void DoEndBlockFocus() { }
@@ -1549,6 +1584,27 @@ public:
     // Shows the bars ScrollBarAlways asks for, disabled while all fits;
     // without it, hideUnneeded hides a bar whose content fits.
     void ApplyScrollBarAlways(bool hideUnneeded);
+    // Proportional thumbs on the bars' 0..127 scale: the thumb shows the
+    // share of the rows (columns) in view.
+    void UpdateProportionalVertScroll();
+    void UpdateProportionalHorzScroll();
+    // The flat bars take the platform bar's scroll information.
+    void UpdateFlatVertScroll();
+    void UpdateFlatHorzScroll();
+    void ShowFlatScrollBar(int32_t bar, bool show);
+    bool IsFlat() const { return FIsFlat; }
+    // The slim scroll controls of ssMetro; nullptr without them.
+    TScrollControl* VertScrollControl() const { return vscrlctrl.get(); }
+    TScrollControl* HorzScrollControl() const { return hscrlctrl.get(); }
+    void CreateScrollControls();
+    void FreeScrollControls();
+    // The last row ends above the visible search footer.
+    bool IsLastRowAboveSearchFooter();
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    TTimer* DragScrollTimerControl() const { return FDragTmr.get(); }
+    TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
+    // One tick of drag auto-scrolling.
+    void DragScrollTimer(TComponent* sender);
 
     // ---- events
     TGridColorEvent OnGetCellColor;
@@ -1805,6 +1861,10 @@ protected:
 
     // ---- keyboard, focus and the window procedure
     void WndProc(TMessage& message) override;
+    void DragOver(TComponent* source, int32_t x, int32_t y, TDragState state, bool& accept) override;
+    // The scroll bar shown on a cell that scrolls: made on first use, hidden
+    // and disabled until shown, given the cell and its range.
+    TScrollBar& CellScrollBar(int32_t aCol, int32_t aRow);
     // The current edit link is forgotten when it goes away.
     void Notification(TComponent* component, TOperation operation) override;
     void LastRowChanged() override;
@@ -2086,9 +2146,15 @@ protected:
     // Timers
     int32_t FGridTimerID = 0;
     bool FGridBlink = false;
-    int32_t FDragTmr = 0;
+    std::unique_ptr<TTimer> FDragTmr;
     int32_t FTimerTicks = 0;
-    TDragScrollDirection FDragScrollDirection = TDragScrollDirection::dsNone;
+    TDragScrollDirection FDragScrollDirection;
+    std::unique_ptr<TScrollControl> vscrlctrl;
+    std::unique_ptr<TScrollControl> hscrlctrl;
+    // The scroll bar shown on a cell that scrolls, and the one painted into
+    // such cells; made on first use.
+    std::unique_ptr<TScrollBar> FScrollBar;
+    std::unique_ptr<TScrollBar> FPaintScrollBar;
 
     // Platform and look
     bool FIsWinXP = true;
@@ -2209,8 +2275,30 @@ private:
     // Steps of the window procedure.
     bool HandleCommand(TMessage& message);
     void EndEnhancedMove();
-    // The proportional scroll bars are not built: the platform's bars show.
-    void UpdateProportionalScrollBars() { }
+    void UpdateProportionalScrollBars();
+    void LookUpIncrementally(TChar key);
+    void ClickAdvancedControl(int32_t startCol, int32_t startRow);
+    // ---- scroll bars and scroll messages
+    void InitFlatScrollBars();
+    void DoneFlatScrollBars();
+    void FlatSetScrollProp(uint32_t index, intptr_t value);
+    void FlatSetScrollInfo(int32_t bar, const TScrollInfo& info);
+    void ApplyFlatScrollType();
+    void ApplyFlatScrollColor();
+    void ApplyFlatScrollWidth();
+    void ApplyFlatScrollBars();
+    // The row or column a thumb position stands for.
+    int32_t ThumbCol(int32_t position);
+    int32_t ThumbRow(int32_t position);
+    void ShowScrollHint(const String& text, int32_t item);
+    void HideScrollHint();
+    void WMHScroll(TMessage& message);
+    void WMVScroll(TMessage& message);
+    bool CellScrollBarMessage(TMessage& message);
+    // The cells the fixed background picture covers, and their repaint.
+    TGridRect BackgroundCells();
+    void RepaintBackgroundCells(const TGridRect& before);
+    void StopDragScrollTimer();
     friend class TGridDatePicker;
     friend class TGridDateTimePicker;
     friend class TDudRichEdit;
@@ -2586,6 +2674,7 @@ private:
     bool FAlwaysValidate = false;
     bool FSpreadSheet = false;
     TScrollBarAlways FScrollBarAlways = saNone;
+    TScrollStyle FScrollBars = ssBoth;
     TScrollType FScrollType = ssNormal;
     TColor FScrollColor = clNone;
     int32_t FScrollWidth = 17;

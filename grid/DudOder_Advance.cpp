@@ -14,7 +14,52 @@ struct TCellPos {
     bool operator==(const TCellPos&) const = default;
 };
 
+// The kinds whose editor stays open on the cell an advance reached.
+bool KeepsEditorAfterAdvance(TEditorType kind)
+{
+    switch (kind) {
+    case edNormal:
+    case edNumeric:
+    case edPositiveNumeric:
+    case edFloat:
+    case edCapital:
+    case edMixedCase:
+    case edPassword:
+    case edLowerCase:
+    case edUpperCase:
+    case edPositiveFloat:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+// A control reached by an advance hears of the move: the cell goes back to
+// the start and on again without the change handlers, and, unless the start
+// held a control too, the control is clicked.
+void TDudStringGrid::ClickAdvancedControl(int32_t startCol, int32_t startRow)
+{
+    const int32_t targetCol = Col();
+    const int32_t targetRow = Row();
+    FDisableChange = true;
+    try {
+        SetCol(startCol);
+        SetRow(startRow);
+        SetCol(targetCol);
+        SetRow(targetRow);
+    } catch (...) {
+        FDisableChange = false;
+        throw;
+    }
+    FDisableChange = false;
+    if (IsControlCell(RemapColToReal(startCol), startRow))
+        return;
+    SimulateCellClick(targetCol, targetRow);
+    if (FNavigation->AdvanceDirection() != adLeftRight)
+        HideInplaceEdit();
+}
 
 // One step from (aCol, aRow) by the navigation settings. False when the
 // advance ends: a row was added in which no cell can be edited.
@@ -166,11 +211,21 @@ void TDudStringGrid::AdvanceEdit(int32_t aCol, int32_t aRow, bool force, bool au
     if (!editMode)
         return;
     const int32_t realCol = RemapColToReal(Col());
-    if ((autoEdit && FNavigation->AdvanceAutoEdit()) || IsControlCell(realCol, Row())) {
+    const bool controlCell = IsControlCell(realCol, Row());
+    if ((autoEdit && FNavigation->AdvanceAutoEdit()) || controlCell) {
         if (!IsEditable(realCol, Row()))
             return;
-        if (!IsControlCell(realCol, Row()))
-            ShowInplaceEdit();
+        ShowInplaceEdit();
+        if (controlCell)
+            ClickAdvancedControl(start.Col, start.Row);
+        FDisableChange = false;
+        bool allow = true;
+        if (OnCellChanging)
+            OnCellChanging(this, start.Row, start.Col, Row(), Col(), allow);
+        TEditorType kind = FDefaultEditor;
+        GetCellEditorType(RemapColToReal(start.Col), start.Row, kind);
+        if (!KeepsEditorAfterAdvance(kind))
+            HideInplaceEdit();
     }
     if (FMouseActions->DisjunctRowSelect()) {
         ClearRowSelect();
@@ -214,5 +269,27 @@ void TDudStringGrid::KeyPress(TChar& key)
             }
         }
     }
+    if (!Options().Contains(goEditing) && FNavigation->AutoGotoWhenSorted())
+        LookUpIncrementally(key);
     TBaseGrid::KeyPress(key);
+}
+
+// Typed keys go to the first row whose lookup column starts with them; the
+// grid's timer forgets them after a pause.
+void TDudStringGrid::LookUpIncrementally(TChar key)
+{
+    if (FNavigation->AutoGotoIncremental()) {
+        if (key == VK_BACK)
+            SearchInc.chop(1);
+        else
+            SearchInc += key;
+        SearchTics = 0;
+    } else {
+        SearchInc = String(key);
+    }
+    const int32_t found = Search(SearchInc.toUpper());
+    if (found == -1)
+        SearchInc.clear();
+    else
+        SetRow(found);
 }

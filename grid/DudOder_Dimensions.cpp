@@ -51,7 +51,12 @@ void TDudStringGrid::SetRowCount(int32_t value)
         SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, value);
     FNormalRowCount = value;
+    UpdateProportionalScrollBars();
     ApplyScrollBarAlways(false);
+    if (FScrollType != ssNormal) {
+        UpdateFlatVertScroll();
+        UpdateFlatHorzScroll();
+    }
 
     if (moveFooter) {
         for (int32_t column = 0; column < static_cast<int32_t>(footerTexts.size()); ++column) {
@@ -70,6 +75,7 @@ void TDudStringGrid::SetColCount(int32_t value)
         SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, value);
     SetBounds(Left(), Top(), Width(), Height());
+    UpdateProportionalScrollBars();
     ApplyScrollBarAlways(false);
 }
 

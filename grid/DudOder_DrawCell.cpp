@@ -84,12 +84,6 @@ void TDudStringGrid::DrawCellContent(TCanvas& canvas, int32_t aCol, int32_t aRow
     // Column numbers are a design-time aid; the grid never runs in a designer.
 }
 
-void TDudStringGrid::PaintCellScrollBar(TCellPaint& cell)
-{
-    // In-cell scroll bars cannot be added yet, so no cell shows one.
-    (void)cell;
-}
-
 void TDudStringGrid::ApplyCellLook(TCellPaint& cell)
 {
     cell.WordWrap = FWordWrapEx;

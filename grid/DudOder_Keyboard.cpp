@@ -1,6 +1,7 @@
 #include "grid/DudOder.h"
 
 #include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_FixedEditors.h"
 #include "grid/DudOder_GridCombo.h"
 #include "grid/DudOder_GridData.h"
 #include "grid/DudOder_SearchPanel.h"
@@ -862,6 +863,10 @@ void TDudStringGrid::TopLeftChanged()
         HideInplaceEdit();
     UpdateFooter();
     CellControlsUpdate(false);
+    if (vscrlctrl)
+        vscrlctrl->Invalidate();
+    if (hscrlctrl)
+        hscrlctrl->Invalidate();
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
     if (TDudStringGrid* synced = FSyncGrid->Grid()) {

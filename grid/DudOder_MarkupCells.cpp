@@ -49,6 +49,8 @@ void TDudStringGrid::DrawMarkupCellText(TCellPaint& cell, TRect& area, const Str
         : FURLColor;
     TMarkupRun run;
     cell.Canvas.Brush().SetStyle(bsClear);
+    // The renderer's highlight colours are shared; each grid draws its own.
+    SetHighlightColors(FHighlightColor, FHighlightTextColor);
     DrawMarkupText(cell.Canvas, text, area, GetGridImageList(), -1, -1, -1, hoverCell ? FHoverlink : -1, 1, false,
         false, false, false, FGridBlink, FURLUnderlineOnHover, !FEnhTextSize, FCtrlDown, 1.0, anchorColor, clNone,
         clNone, TColor(0x808080), run.Anchor, run.Plain, run.FocusAnchor, run.Title, run.ExtentX, run.ExtentY,

@@ -24,11 +24,21 @@ constexpr int32_t SearchTicksToLapse = 4;
 void TDudStringGrid::CreateWnd()
 {
     TBaseGrid::CreateWnd();
+    if (FScrollType == ssMetro && Parent()) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+    }
     if (FColumnSize->Save() && Parent())
         Guarded([this] { LoadColSizes(); });
     FGridTimerID = static_cast<int32_t>(SetTimer(this, GridTimer, GridTimerPeriod));
     wheelmsg = GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0 ? CM_MOUSEWHEEL : 0;
     wheelscrl = std::abs(WheelScrollRows(WHEEL_DELTA, VisibleRowCount()));
+    if (FScrollType != ssNormal && !IsLoading() && Parent()) {
+        InitFlatScrollBars();
+        ApplyFlatScrollWidth();
+        ApplyFlatScrollColor();
+        ApplyFlatScrollType();
+    }
 }
 
 void TDudStringGrid::DefaultHandler(TMessage& message)

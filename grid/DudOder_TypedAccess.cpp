@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 
+#include "grid/base/MarkupText.h"
 #include "grid/base/RovIvir.h"
 #include "platform/core/DateUtils.h"
 #include "platform/core/FloatUtils.h"
@@ -105,20 +106,16 @@ void TDudStringGrid::SetTimes(int32_t aCol, int32_t aRow, double value)
 
 String TDudStringGrid::GetCtrlVal(int32_t aCol, int32_t aRow, const String& id) const
 {
-    // Form controls in markup come with the markup renderer; a cell holds
-    // none before it.
-    (void)aCol;
-    (void)aRow;
-    (void)id;
-    return String();
+    String value;
+    return GetControlValue(GetCellEx(aCol, aRow), id, value) ? value : String();
 }
 
+// A cell without that control keeps its text.
 void TDudStringGrid::SetCtrlVal(int32_t aCol, int32_t aRow, const String& id, const String& value)
 {
-    (void)aCol;
-    (void)aRow;
-    (void)id;
-    (void)value;
+    String text = GetCellEx(aCol, aRow);
+    if (SetControlValue(text, id, value))
+        SetCellEx(aCol, aRow, text);
 }
 
 int32_t TDudStringGrid::GetPrintColWidth(int32_t aCol) const

@@ -113,8 +113,10 @@ enum THintShowLargeTextPos { hpCell, hpMouse };
 enum THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
-// Scoped: the tab strip's draw states share its names in dialogs that hold both.
-enum class TDragScrollDirection { dsNone, dsUp, dsDown, dsLeft, dsRight };
+// Where a drag held at the grid's edges scrolls it.
+enum class TDragScrollDirections { dsdUp, dsdDown, dsdLeft, dsdRight };
+using TDragScrollDirection = TSetOf<TDragScrollDirections>;
+using enum TDragScrollDirections;
 // What a search compares and where it walks.
 enum class TFindParameters {
     fnMatchCase,

@@ -43,6 +43,21 @@ void TDudStringGrid::WndProc(TMessage& message)
         EndEnhancedMove();
     if (message.Msg == WM_LBUTTONUP)
         UpdateProportionalScrollBars();
+    // Characters always reach the grid, which looks rows up by them.
+    if (message.Msg == WM_GETDLGCODE) {
+        TBaseGrid::WndProc(message);
+        if (FNavigation->AutoGotoWhenSorted() || !Options().Contains(goEditing))
+            message.Result |= DLGC_WANTCHARS;
+        return;
+    }
+    if (message.Msg == WM_HSCROLL) {
+        WMHScroll(message);
+        return;
+    }
+    if (message.Msg == WM_VSCROLL) {
+        WMVScroll(message);
+        return;
+    }
     if (message.Msg == WM_COMMAND && HandleCommand(message))
         return;
 

@@ -5,6 +5,7 @@
 #include "platform/ui/ActnList.h"
 #include "platform/ui/ControlWidget.h"
 #include "platform/ui/Cursors.h"
+#include "platform/ui/DragDrop.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 
@@ -370,6 +371,30 @@ void TControl::DblClick()
 {
     if (OnDblClick)
         OnDblClick(this);
+}
+
+void TWinControl::PaintTo(TCanvas& canvas, int32_t x, int32_t y)
+{
+    QPainter* painter = canvas.Painter();
+    if (!painter)
+        return;
+    Widget()->render(painter, QPoint(x, y), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+}
+
+void TControl::SetHearsDrags(bool hears)
+{
+    FHearsDrags = hears;
+    if (hears)
+        Widget()->setAcceptDrops(true);
+    else if (!Widget()->acceptDrops() || !RegisteredDropTarget(dynamic_cast<TWinControl*>(this)))
+        Widget()->setAcceptDrops(false);
+}
+
+void TControl::DragOver(TComponent* source, int32_t x, int32_t y, TDragState state, bool& accept)
+{
+    accept = static_cast<bool>(OnDragOver);
+    if (OnDragOver)
+        OnDragOver(this, source, x, y, state, accept);
 }
 
 void TControl::Resize()

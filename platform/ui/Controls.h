@@ -74,6 +74,12 @@ constexpr uint32_t WS_EX_TRANSPARENT = 0x20;
 using TChar = char16_t;
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int32_t x, int32_t y)>;
+// A drag entering, moving over or leaving a control; source is what is
+// dragged (nullptr for data from outside the program's controls).
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using enum TDragState;
+using TDragOverEvent = std::function<void(TComponent* sender, TComponent* source, int32_t x, int32_t y, TDragState state,
+    bool& accept)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int32_t x, int32_t y)>;
 using TMouseWheelEvent = std::function<void(TComponent* sender, TShiftState shift, int32_t wheelDelta, TPoint mousePos, bool& handled)>;
 using TKeyEvent = std::function<void(TComponent* sender, uint16_t& key, TShiftState shift)>;
@@ -208,6 +214,17 @@ public:
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
     TMouseWheelEvent OnMouseWheel;
+    TDragOverEvent OnDragOver;
+
+    // A drag over the control, in client pixels. accept says whether a drop
+    // would be taken: by default only when OnDragOver is assigned and
+    // agrees. Controls without a registered drop target hear the drags the
+    // window system brings them through here.
+    virtual void DragOver(TComponent* source, int32_t x, int32_t y, TDragState state, bool& accept);
+    // Whether the drags the window system brings reach DragOver; off until
+    // set (a registered drop target hears them in any case).
+    bool HearsDrags() const { return FHearsDrags; }
+    void SetHearsDrags(bool hears);
 
 protected:
     TControl(TComponent* owner, bool topLevel);
@@ -267,6 +284,7 @@ private:
 
     std::unique_ptr<TControlWidget> FWidget;
     TWndMethod FWindowProc;
+    bool FHearsDrags = false;
     TWinControl* FParent = nullptr;
     int32_t FLeft = 0;
     int32_t FTop = 0;
@@ -298,6 +316,10 @@ class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
+
+    // Draws the control and its children onto canvas with the control's
+    // top-left corner at (x, y), shown or not.
+    void PaintTo(TCanvas& canvas, int32_t x, int32_t y);
 
     int32_t ControlCount() const { return static_cast<int32_t>(FControls.size()); }
     TControl* Controls(int32_t index) const { return FControls.at(static_cast<size_t>(index)); }

@@ -454,11 +454,11 @@ std::map<const TWinControl*, std::shared_ptr<IDropTarget>>& Targets()
 
 // The drag this program runs, so that a drop on one of its own windows
 // reaches the source's DoDragDrop.
-struct TDragState {
+struct TOleDragRun {
     bool Dropped = false;
     uint32_t DropEffect = DROPEFFECT_NONE;
 };
-TDragState* CurrentDrag = nullptr;
+TOleDragRun* CurrentDrag = nullptr;
 
 std::vector<TDragStep>& PendingSteps()
 {
@@ -512,7 +512,7 @@ QWidget* DropWidgetAt(TPoint screenPos)
 
 // A drag carried by the program's steps.
 HRESULT RunSteps(std::vector<TDragStep> steps, const std::shared_ptr<IDataObject>& dataObject,
-    IDropSource& source, uint32_t okEffects, uint32_t& effect, TDragState& state)
+    IDropSource& source, uint32_t okEffects, uint32_t& effect, TOleDragRun& state)
 {
     const std::unique_ptr<QMimeData> mimeData(NewMimeDataOf(dataObject));
     QPointer<QWidget> over;
@@ -597,7 +597,7 @@ private:
 
 // A drag carried by the system's pointer.
 HRESULT RunSystemDrag(const std::shared_ptr<IDataObject>& dataObject, IDropSource& source, uint32_t okEffects,
-    uint32_t& effect, TDragState& state)
+    uint32_t& effect, TOleDragRun& state)
 {
     QObject* origin = QApplication::focusWidget() ? static_cast<QObject*>(QApplication::focusWidget()) : qApp;
     auto* drag = new QDrag(origin);
@@ -665,7 +665,7 @@ HRESULT RevokeDragDrop(TWinControl* window)
         return DRAGDROP_E_INVALIDHWND;
     if (Targets().erase(window) == 0)
         return DRAGDROP_E_NOTREGISTERED;
-    window->Widget()->setAcceptDrops(false);
+    window->Widget()->setAcceptDrops(window->HearsDrags());
     return S_OK;
 }
 
@@ -683,8 +683,8 @@ HRESULT DoDragDrop(const std::shared_ptr<IDataObject>& dataObject, const std::sh
     effect = DROPEFFECT_NONE;
     if (!dataObject || !source)
         return E_INVALIDARG;
-    TDragState state;
-    TDragState* outer = CurrentDrag;
+    TOleDragRun state;
+    TOleDragRun* outer = CurrentDrag;
     CurrentDrag = &state;
     std::vector<TDragStep> steps = std::exchange(PendingSteps(), {});
     HRESULT result = DRAGDROP_S_CANCEL;
@@ -699,12 +699,44 @@ HRESULT DoDragDrop(const std::shared_ptr<IDataObject>& dataObject, const std::sh
     return result;
 }
 
+namespace {
+
+// A control without a drop target hears the drag through DragOver; the
+// moves keep coming whatever it answers, and a drop is refused unless the
+// last answer took it.
+bool DispatchDragOver(TControl& control, QEvent& event)
+{
+    if (event.type() == QEvent::Drop)
+        return false;
+    bool accept = false;
+    if (event.type() == QEvent::DragLeave) {
+        control.DragOver(nullptr, 0, 0, dsDragLeave, accept);
+        event.accept();
+        return true;
+    }
+    auto& drag = static_cast<QDragMoveEvent&>(event);
+    const QPoint global = control.Widget()->mapToGlobal(drag.position().toPoint());
+    const TPoint client = control.ScreenToClient({ global.x(), global.y() });
+    control.DragOver(nullptr, client.X, client.Y, event.type() == QEvent::DragEnter ? dsDragEnter : dsDragMove, accept);
+    if (accept) {
+        drag.acceptProposedAction();
+    } else if (event.type() == QEvent::DragEnter) {
+        drag.setDropAction(Qt::IgnoreAction);
+        drag.accept();
+    } else {
+        drag.ignore();
+    }
+    return true;
+}
+
+} // namespace
+
 bool DispatchDragEvent(TControl& control, QEvent& event)
 {
     auto* window = DropWindowOf(control.Widget());
     const std::shared_ptr<IDropTarget> target = window ? RegisteredDropTarget(window) : nullptr;
     if (!target)
-        return false;
+        return DispatchDragOver(control, event);
     if (event.type() == QEvent::DragLeave) {
         target->DragLeave();
         event.accept();

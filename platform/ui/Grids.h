@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-class QScrollBar;
+class TFlatScrollBar;
 class TInplaceEdit;
 
 class EInvalidGridOperation : public Exception {
@@ -203,6 +203,20 @@ public:
     bool EnableScrollBar(int32_t bar, uint32_t arrows);
     bool ScrollBarEnabled(int32_t bar) const;
 
+    // Flat scroll bars: from InitializeFlatSB to UninitializeFlatSB each bar
+    // takes a style (WSB_PROP_VSTYLE, WSB_PROP_HSTYLE: FSB_REGULAR_MODE, the
+    // start, FSB_ENCARTA_MODE or FSB_FLAT_MODE), a background colour
+    // (WSB_PROP_VBKGCOLOR, WSB_PROP_HBKGCOLOR; clNone the scroll bar colour)
+    // and a thickness (WSB_PROP_CXVSCROLL, WSB_PROP_CYHSCROLL; 0 the
+    // system's). The other calls fail while the bars are not flat.
+    bool InitializeFlatSB();
+    void UninitializeFlatSB();
+    bool FlatSBInitialized() const { return FFlatSB; }
+    bool FlatSB_SetScrollProp(uint32_t index, intptr_t value, bool redraw = true);
+    bool FlatSB_GetScrollProp(uint32_t index, intptr_t& value) const;
+    int32_t FlatSB_SetScrollInfo(int32_t bar, const TScrollInfo& info, bool redraw = true);
+    bool FlatSB_ShowScrollBar(int32_t bar, bool show);
+
     // The client area excludes the scroll bars shown.
     int32_t ClientWidth() const override;
     int32_t ClientHeight() const override;
@@ -305,9 +319,12 @@ private:
     // One of the grid's bars: the widget (a child of the grid's widget) and
     // the scroll information the grid and its descendants read and write.
     struct TScrollBarState {
-        QScrollBar* Bar = nullptr;
+        TFlatScrollBar* Bar = nullptr;
         TScrollInfo Info;
         bool Shown = false;
+        int32_t FlatStyle = FSB_REGULAR_MODE;
+        TColor FlatBackground = clNone;
+        int32_t FlatExtent = 0;
     };
 
     void CountsChanged(int32_t oldColCount, int32_t oldRowCount);
@@ -346,6 +363,9 @@ private:
     void ScrollBarReleased(int32_t bar);
     void ApplyScrollInfo(int32_t bar);
     void LayoutScrollBars();
+    // The thickness of a bar: its flat one, or the system's.
+    int32_t BarExtent(int32_t bar) const;
+    void ApplyFlatLook(int32_t bar);
     // The client area changed by a bar shown or hidden by the program.
     void ClientAreaChanged();
     int32_t FrameWidth() const;
@@ -401,6 +421,7 @@ private:
     int32_t FMovePos = -1;
 
     std::unique_ptr<TScrollBarState> FScroll[2];
+    bool FFlatSB = false;
 };
 
 // Where the item at index ends up when the item at from moves to to.

@@ -1,5 +1,6 @@
 #include "platform/ui/Grids.h"
 
+#include "platform/ui/FlatScrollBar.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBarHost.h"
 
@@ -28,7 +29,7 @@ void TCustomGrid::CreateScrollBars()
 {
     for (int32_t bar : { SB_HORZ, SB_VERT }) {
         auto state = std::make_unique<TScrollBarState>();
-        state->Bar = new QScrollBar(bar == SB_HORZ ? Qt::Horizontal : Qt::Vertical, Widget());
+        state->Bar = new TFlatScrollBar(bar == SB_HORZ ? Qt::Horizontal : Qt::Vertical, Widget());
         state->Bar->setFocusPolicy(Qt::NoFocus);
         state->Bar->hide();
         QObject::connect(state->Bar, &QAbstractSlider::actionTriggered, state->Bar,
@@ -44,17 +45,120 @@ bool TCustomGrid::ScrollBarVisible(int32_t bar) const
     return (bar == SB_HORZ || bar == SB_VERT) && FScroll[bar]->Shown;
 }
 
+int32_t TCustomGrid::BarExtent(int32_t bar) const
+{
+    if (FFlatSB && FScroll[bar]->FlatExtent > 0)
+        return FScroll[bar]->FlatExtent;
+    return Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
 // The bars lie inside the frame, along the client area's right and bottom.
 int32_t TCustomGrid::ClientWidth() const
 {
-    const int32_t extent = FScroll[SB_VERT] && FScroll[SB_VERT]->Shown ? Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int32_t extent = FScroll[SB_VERT] && FScroll[SB_VERT]->Shown ? BarExtent(SB_VERT) : 0;
     return std::max(0, TCustomControl::ClientWidth() - extent);
 }
 
 int32_t TCustomGrid::ClientHeight() const
 {
-    const int32_t extent = FScroll[SB_HORZ] && FScroll[SB_HORZ]->Shown ? Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int32_t extent = FScroll[SB_HORZ] && FScroll[SB_HORZ]->Shown ? BarExtent(SB_HORZ) : 0;
     return std::max(0, TCustomControl::ClientHeight() - extent);
+}
+
+// ---- flat scroll bars
+
+bool TCustomGrid::InitializeFlatSB()
+{
+    if (FFlatSB)
+        return true;
+    FFlatSB = true;
+    for (int32_t bar : { SB_HORZ, SB_VERT })
+        ApplyFlatLook(bar);
+    return true;
+}
+
+// The bars return to the system's look and thickness.
+void TCustomGrid::UninitializeFlatSB()
+{
+    if (!FFlatSB)
+        return;
+    FFlatSB = false;
+    for (int32_t bar : { SB_HORZ, SB_VERT }) {
+        *FScroll[bar] = TScrollBarState { FScroll[bar]->Bar, FScroll[bar]->Info, FScroll[bar]->Shown };
+        ApplyFlatLook(bar);
+    }
+    ClientAreaChanged();
+}
+
+// The regular style on the scroll bar colour is the system's own look.
+void TCustomGrid::ApplyFlatLook(int32_t bar)
+{
+    const TScrollBarState& state = *FScroll[bar];
+    const bool own = FFlatSB && (state.FlatStyle != FSB_REGULAR_MODE || state.FlatBackground != clNone);
+    state.Bar->SetFlatStyle(own ? state.FlatStyle : -1);
+    state.Bar->SetBackground(state.FlatBackground);
+}
+
+bool TCustomGrid::FlatSB_SetScrollProp(uint32_t index, intptr_t value, bool redraw)
+{
+    (void)redraw;
+    if (!FFlatSB)
+        return false;
+    const int32_t number = static_cast<int32_t>(value);
+    switch (index) {
+    case WSB_PROP_VSTYLE:
+    case WSB_PROP_HSTYLE:
+        if (number != FSB_REGULAR_MODE && number != FSB_ENCARTA_MODE && number != FSB_FLAT_MODE)
+            return false;
+        FScroll[index == WSB_PROP_VSTYLE ? SB_VERT : SB_HORZ]->FlatStyle = number;
+        break;
+    case WSB_PROP_VBKGCOLOR:
+    case WSB_PROP_HBKGCOLOR:
+        FScroll[index == WSB_PROP_VBKGCOLOR ? SB_VERT : SB_HORZ]->FlatBackground = static_cast<TColor>(value);
+        break;
+    case WSB_PROP_CXVSCROLL:
+    case WSB_PROP_CYHSCROLL:
+        FScroll[index == WSB_PROP_CXVSCROLL ? SB_VERT : SB_HORZ]->FlatExtent = std::max(0, number);
+        ClientAreaChanged();
+        return true;
+    default:
+        return false;
+    }
+    ApplyFlatLook(SB_HORZ);
+    ApplyFlatLook(SB_VERT);
+    return true;
+}
+
+bool TCustomGrid::FlatSB_GetScrollProp(uint32_t index, intptr_t& value) const
+{
+    if (!FFlatSB)
+        return false;
+    switch (index) {
+    case WSB_PROP_VSTYLE:
+    case WSB_PROP_HSTYLE:
+        value = FScroll[index == WSB_PROP_VSTYLE ? SB_VERT : SB_HORZ]->FlatStyle;
+        return true;
+    case WSB_PROP_VBKGCOLOR:
+    case WSB_PROP_HBKGCOLOR:
+        value = static_cast<intptr_t>(FScroll[index == WSB_PROP_VBKGCOLOR ? SB_VERT : SB_HORZ]->FlatBackground);
+        return true;
+    case WSB_PROP_CXVSCROLL:
+    case WSB_PROP_CYHSCROLL:
+        value = BarExtent(index == WSB_PROP_CXVSCROLL ? SB_VERT : SB_HORZ);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int32_t TCustomGrid::FlatSB_SetScrollInfo(int32_t bar, const TScrollInfo& info, bool redraw)
+{
+    return FFlatSB ? SetScrollInfo(bar, info, redraw) : 0;
+}
+
+bool TCustomGrid::FlatSB_ShowScrollBar(int32_t bar, bool show)
+{
+    return FFlatSB && ShowScrollBar(bar, show);
 }
 
 bool TCustomGrid::ShowScrollBar(int32_t bar, bool show)
@@ -154,12 +258,11 @@ void TCustomGrid::LayoutScrollBars()
 {
     if (!FScroll[SB_HORZ])
         return;
-    const int32_t extent = Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const TRect& frame = NonClientFrame();
     QScrollBar* horz = FScroll[SB_HORZ]->Bar;
     QScrollBar* vert = FScroll[SB_VERT]->Bar;
-    horz->setGeometry(frame.Left, frame.Top + ClientHeight(), ClientWidth(), extent);
-    vert->setGeometry(frame.Left + ClientWidth(), frame.Top, extent, ClientHeight());
+    horz->setGeometry(frame.Left, frame.Top + ClientHeight(), ClientWidth(), BarExtent(SB_HORZ));
+    vert->setGeometry(frame.Left + ClientWidth(), frame.Top, BarExtent(SB_VERT), ClientHeight());
     horz->setVisible(FScroll[SB_HORZ]->Shown);
     vert->setVisible(FScroll[SB_VERT]->Shown);
 }

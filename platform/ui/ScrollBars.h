@@ -28,6 +28,20 @@ constexpr intptr_t SB_THUMBTRACK = 5;
 constexpr intptr_t SB_LEFT = SB_TOP;
 constexpr intptr_t SB_RIGHT = SB_BOTTOM;
 
+// The properties of the common controls' flat scroll bars
+// (FlatSB_SetScrollProp) and their styles.
+constexpr uint32_t WSB_PROP_CYVSCROLL = 0x0001;
+constexpr uint32_t WSB_PROP_CXHSCROLL = 0x0002;
+constexpr uint32_t WSB_PROP_CYHSCROLL = 0x0004;
+constexpr uint32_t WSB_PROP_CXVSCROLL = 0x0008;
+constexpr uint32_t WSB_PROP_VBKGCOLOR = 0x0040;
+constexpr uint32_t WSB_PROP_HBKGCOLOR = 0x0080;
+constexpr uint32_t WSB_PROP_VSTYLE = 0x0100;
+constexpr uint32_t WSB_PROP_HSTYLE = 0x0200;
+constexpr int32_t FSB_REGULAR_MODE = 0;
+constexpr int32_t FSB_ENCARTA_MODE = 1;
+constexpr int32_t FSB_FLAT_MODE = 2;
+
 struct TScrollInfo {
     uint32_t fMask = SIF_ALL;
     int32_t nMin = 0;

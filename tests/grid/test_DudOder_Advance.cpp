@@ -185,4 +185,49 @@ TEST_F(GridAdvanceTest, TypingCompletesFromTheLookupItems)
     EXPECT_EQ(Grid->NormalEdit()->Text(), "b");
 }
 
+// Typed letters look rows up in the first column while the grid does not
+// edit; a pause of four timer ticks starts a new lookup.
+TEST_F(GridAdvanceTest, TypingLooksUpTheRowWhoseFirstColumnStartsWithIt)
+{
+    Grid->SetOptions(Grid->Options() - TGridOptions { goEditing });
+    Grid->SetFixedCols(1);
+    Grid->SetRowCount(6);
+    const char* names[] = { "Alpha", "Abacus", "Abc", "Beta", "Cabin" };
+    for (int32_t row = 1; row <= 5; ++row)
+        Grid->SetCells(1, row, QString::fromLatin1(names[row - 1]));
+    Grid->Navigation().SetAutoGotoWhenSorted(true);
+    Grid->Navigation().SetAutoGotoIncremental(true);
+    const struct {
+        const char* Name;
+        const char* Typed;
+        int32_t Ticks;
+        int32_t Row;
+        const char* Lookup;
+    } steps[] = {
+        { "a letter", "a", 0, 1, "a" },
+        { "a second letter narrows", "b", 0, 2, "ab" },
+        { "a third", "c", 0, 3, "abc" },
+        { "backspace widens again", "\b", 0, 2, "ab" },
+        { "no match forgets the lookup", "z", 0, 2, "" },
+        { "after a pause a new lookup", "c", 0, 5, "c" },
+        { "a pause of four ticks", "b", 4, 4, "b" },
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.Name);
+        for (int32_t tick = 0; tick < step.Ticks; ++tick)
+            Grid->Perform(WM_TIMER, 111, 0);
+        const QString typed = QString::fromLatin1(step.Typed);
+        if (typed == QStringLiteral("\b"))
+            Press(Qt::Key_Backspace, typed);
+        else
+            Type(typed);
+        EXPECT_EQ(Grid->Row(), step.Row);
+        EXPECT_EQ(Grid->IncrSearchText(), QString::fromLatin1(step.Lookup));
+    }
+    Grid->Navigation().SetAutoGotoIncremental(false);
+    Type(QStringLiteral("a"));
+    Type(QStringLiteral("c"));
+    EXPECT_EQ(Grid->Row(), 5) << "without incremental lookup each key looks up alone";
+}
+
 } // namespace

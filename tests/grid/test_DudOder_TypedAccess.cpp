@@ -128,4 +128,33 @@ TEST(DudOderTypedAccess, ColumnHeadersReplaceTheFixedRowRowHeadersOnlyOverwrite)
     EXPECT_EQ(grid.Cells(2, 0), QStringLiteral("changed"));
 }
 
+TEST(DudOderTypedAccess, ControlValuesReadAndWriteTheMarkupControls)
+{
+    const struct {
+        const char* Name;
+        const char* Id;
+        const char* Written;
+        const char* Read;
+        bool Changed;
+    } cases[] = {
+        { "the edit's value", "e1", "new", "new", true },
+        { "the check box's value", "c1", "FALSE", "FALSE", true },
+        { "an ID the cell does not hold", "none", "x", "", false },
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.Name);
+        TDudStringGrid grid(nullptr);
+        const String cell = QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"old\"> and "
+                                           "<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"TRUE\">");
+        grid.SetCells(1, 1, cell);
+        const String id = QString::fromLatin1(testCase.Id);
+        grid.SetCtrlVal(1, 1, id, QString::fromLatin1(testCase.Written));
+        EXPECT_EQ(grid.ControlValues(1, 1, id), QString::fromLatin1(testCase.Read));
+        EXPECT_EQ(grid.Cells(1, 1) != cell, testCase.Changed);
+    }
+    TDudStringGrid grid(nullptr);
+    grid.SetCells(1, 1, QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"a &amp; b\">"));
+    EXPECT_EQ(grid.ControlValues(1, 1, QStringLiteral("e1")), QStringLiteral("a & b"));
+}
+
 } // namespace

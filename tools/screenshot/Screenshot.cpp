@@ -29,6 +29,7 @@
 #include "tools/screenshot/FrameRows.h"
 #include "tools/screenshot/GridDragForm.h"
 #include "tools/screenshot/OutlineGridForm.h"
+#include "tools/screenshot/ScrollBarsForm.h"
 #include "tools/screenshot/SearchFooterForm.h"
 #include "tools/screenshot/SortGridForm.h"
 #include "tools/screenshot/TabDragForm.h"
@@ -191,6 +192,12 @@ TForm* MakeOutlineGridForm()
     return Kept.back().get();
 }
 void PrepareOutlineGridForm(TForm& form) { static_cast<TOutlineGridForm&>(form).GroupByRoom(); }
+TForm* MakeScrollBarsForm()
+{
+    Kept.push_back(std::make_unique<TScrollBarsForm>(nullptr));
+    return Kept.back().get();
+}
+void PrepareScrollBarsForm(TForm& form) { static_cast<TScrollBarsForm&>(form).HighlightAndScroll(); }
 
 // The editor with the first device selected and a variable of its second profile.
 void Prepare_EnOcean_Editor(TForm&)
@@ -248,6 +255,7 @@ const TScreenshotForm ScreenshotForms[] = {
     { "outline-grid", MakeOutlineGridForm, PrepareOutlineGridForm },
     { "grid-drag", MakeGridDragForm, PrepareGridDragForm },
     { "cell-controls", MakeCellControlsForm, PrepareCellControlsForm },
+    { "scroll-bars", MakeScrollBarsForm, PrepareScrollBarsForm },
     { "main", [] { return Shell_Form(FTrelvadoreFirmWare); }, nullptr },
     { "new-project", [] { return Shell_Form(FNew_Project); }, nullptr },
     { "open-project", [] { return Shell_Form(FOpenConf); }, nullptr },

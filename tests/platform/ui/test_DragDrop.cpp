@@ -410,3 +410,36 @@ TEST(DragDropForeignData, AFileDroppedFromAnotherProgramReachesTheTargetAsAFileL
 }
 
 } // namespace
+
+// A control without a drop target that hears drags is told of each step
+// through DragOver, in its client coordinates; it takes the drop only when
+// OnDragOver says so.
+TEST(DragDropDragOver, AControlThatHearsDragsIsToldEnterMoveAndLeave)
+{
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 300, 120);
+    TCustomControl listener(&form);
+    listener.SetParent(&form);
+    listener.SetBounds(10, 10, 150, 100);
+    listener.SetHearsDrags(true);
+    form.Show();
+    QApplication::processEvents();
+    QStringList heard;
+    listener.OnDragOver = [&](TComponent*, TComponent*, int32_t x, int32_t y, TDragState state, bool& accept) {
+        heard << QStringLiteral("%1 %2,%3").arg(static_cast<int>(state)).arg(x).arg(y);
+        accept = false;
+    };
+    auto source = std::make_shared<TRecordingSource>();
+    SetDragSteps({ { listener.ClientToScreen({ 5, 6 }) }, { listener.ClientToScreen({ 7, 8 }) },
+        { form.ClientToScreen({ 250, 50 }) } });
+    uint32_t effect = 99;
+    EXPECT_EQ(DoDragDrop(TextData(QStringLiteral("x")), source, DROPEFFECT_COPY, effect), DRAGDROP_S_CANCEL);
+    EXPECT_EQ(heard, QStringList({ "0 5,6", "2 5,6", "2 7,8", "1 0,0" }));
+    EXPECT_EQ(source->Feedback, (std::vector<uint32_t> { DROPEFFECT_NONE, DROPEFFECT_NONE, DROPEFFECT_NONE }));
+
+    listener.SetHearsDrags(false);
+    heard.clear();
+    SetDragSteps({ { listener.ClientToScreen({ 5, 6 }) } });
+    DoDragDrop(TextData(QStringLiteral("x")), source, DROPEFFECT_COPY, effect);
+    EXPECT_TRUE(heard.isEmpty());
+}

@@ -1393,3 +1393,77 @@ TEST(GridPermuteRowsTest, RowsTakeTheirTextsObjectsAndHeightsToTheirNewPlaces)
     }
     EXPECT_THROW(grid.PermuteRows(4, { 4, 5, 6 }), EInvalidGridOperation);
 }
+
+// Flat bars take their own thickness, background and style while
+// initialised, and give them back afterwards.
+TEST_F(GridTest, FlatScrollBarsTakeTheirThicknessColourAndStyle)
+{
+    Grid->SetScrollBars(ssBoth);
+    const int32_t systemWidth = Grid->ClientWidth();
+    intptr_t value = 0;
+    EXPECT_FALSE(Grid->FlatSB_SetScrollProp(WSB_PROP_CXVSCROLL, 10)) << "not flat yet";
+    EXPECT_FALSE(Grid->FlatSB_GetScrollProp(WSB_PROP_VSTYLE, value));
+
+    ASSERT_TRUE(Grid->InitializeFlatSB());
+    ASSERT_TRUE(Grid->FlatSB_GetScrollProp(WSB_PROP_VSTYLE, value));
+    EXPECT_EQ(value, FSB_REGULAR_MODE);
+    const struct {
+        const char* Name;
+        uint32_t Index;
+        intptr_t Value;
+        bool Taken;
+    } props[] = {
+        { "vertical width", WSB_PROP_CXVSCROLL, 10, true },
+        { "horizontal height", WSB_PROP_CYHSCROLL, 12, true },
+        { "vertical colour", WSB_PROP_VBKGCOLOR, static_cast<intptr_t>(clRed), true },
+        { "horizontal style", WSB_PROP_HSTYLE, FSB_ENCARTA_MODE, true },
+        { "vertical style", WSB_PROP_VSTYLE, FSB_FLAT_MODE, true },
+        { "an unknown style", WSB_PROP_VSTYLE, 7, false },
+    };
+    for (const auto& prop : props) {
+        SCOPED_TRACE(prop.Name);
+        EXPECT_EQ(Grid->FlatSB_SetScrollProp(prop.Index, prop.Value), prop.Taken);
+        ASSERT_TRUE(Grid->FlatSB_GetScrollProp(prop.Index, value));
+        if (prop.Taken) {
+            EXPECT_EQ(value, prop.Value);
+        }
+    }
+    EXPECT_EQ(Grid->ClientWidth(), 331 - 10);
+    EXPECT_EQ(Grid->ClientHeight(), 251 - 12);
+
+    // The vertical bar's track, below its small thumb, shows the colour.
+    Grid->Repaint();
+    const QImage shot = Shot();
+    EXPECT_EQ(ClientPixel(shot, Grid->ClientWidth() + 5, Grid->ClientHeight() - 40), QColor(Qt::red));
+
+    Grid->UninitializeFlatSB();
+    EXPECT_FALSE(Grid->FlatSBInitialized());
+    EXPECT_EQ(Grid->ClientWidth(), systemWidth);
+    EXPECT_FALSE(Grid->FlatSB_ShowScrollBar(SB_VERT, false));
+    EXPECT_TRUE(Grid->ScrollBarVisible(SB_VERT));
+}
+
+// A page makes the thumb as long as the page's share of the range.
+TEST_F(GridTest, APageSizesTheThumb)
+{
+    Grid->SetScrollBars(ssBoth);
+    const auto thumbLength = [&] {
+        const QImage shot = Shot();
+        int32_t dark = 0;
+        const int32_t x = Grid->ClientWidth() + 8;
+        for (int32_t y = 0; y < Grid->ClientHeight(); ++y)
+            dark += ClientPixel(shot, x, y) != ClientPixel(shot, x, Grid->ClientHeight() - 20) ? 1 : 0;
+        return dark;
+    };
+    Grid->InitializeFlatSB();
+    Grid->FlatSB_SetScrollProp(WSB_PROP_VSTYLE, FSB_FLAT_MODE);
+    Grid->FlatSB_SetScrollProp(WSB_PROP_VBKGCOLOR, static_cast<intptr_t>(clWhite));
+    const int32_t small = thumbLength();
+    TScrollInfo info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    info.nMin = 0;
+    info.nMax = 254;
+    info.nPage = 128;
+    Grid->SetScrollInfo(SB_VERT, info);
+    EXPECT_GT(thumbLength(), small + 60) << "half the track, less the arrows";
+}
