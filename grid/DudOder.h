@@ -815,6 +815,27 @@ public:
     void GetVisualProperties(int32_t aCol, int32_t aRow, TGridDrawState& state, bool print, bool select, bool remap,
         TBrush& brush, TColor& colorTo, TColor& mirrorColor, TColor& mirrorColorTo, TFont& font, TAlignment& alignment,
         TVAlignment& vAlignment, bool& wordWrap, TCellGradientDirection& gradientDirection) override;
+    // The on-screen look of a cell (display column) as the painter gives it,
+    // for what stands in for the cell or measures it. wordWrap is what the
+    // word-wrap event starts from.
+    struct TCellAppearance {
+        TGridDrawState State;
+        TBrush Brush;
+        TFont Font;
+        TColor ColorTo = clNone;
+        TColor MirrorColor = clNone;
+        TColor MirrorColorTo = clNone;
+        TAlignment Alignment = taLeftJustify;
+        TVAlignment VAlignment = vtaTop;
+        bool WordWrap = false;
+        TCellGradientDirection GradientDirection = GradientVertical;
+    };
+    TCellAppearance CellAppearance(int32_t aCol, int32_t aRow, bool wordWrap = false);
+    // The cell's brush colour, or the grid's where the cell has none.
+    TColor CellBackground(const TCellAppearance& look) const
+    {
+        return look.Brush.Color() == clNone ? Color() : look.Brush.Color();
+    }
     // The font part of the look, for measuring: aCol decides fixed, rCol
     // gives the cell properties.
     void GetFontProperties(int32_t aCol, int32_t rCol, int32_t aRow, TGridDrawState state, TFont& font,
@@ -1434,6 +1455,12 @@ public:
     virtual void MarkPastedRowsModified(int32_t, int32_t) { }
     virtual void RecalcFooterColumn(int32_t aCol);
     virtual void SaveOldCellState(int32_t aCol, int32_t aRow);
+    // What a validation checks and writes for the edited cell (real column);
+    // valid starts true.
+    using TCellCheck = std::function<void(int32_t aCol, int32_t aRow, bool changed, bool& valid)>;
+    // The frame both validations share: the pending-edit guard, the flags,
+    // and the saved cell state put back however the check ends.
+    bool RunCellValidation(const String& newValue, const String& oldText, const TCellCheck& check);
     // The refusal of an edit shown as a balloon at the editing window.
     void ShowInvalidEntryBalloon();
     virtual TRect UsedCells() const;

@@ -92,20 +92,8 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
     const int32_t width = rect.Width() - 1;
     const int32_t height = rect.Height() - 1;
 
-    TGridDrawState state;
-    TBrush brush;
-    TFont font;
-    TColor colorTo = clNone;
-    TColor mirrorColor = clNone;
-    TColor mirrorColorTo = clNone;
-    TAlignment alignment = taLeftJustify;
-    TVAlignment vAlignment = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradientDirection = GradientVertical;
-    brush.SetColor(Color());
-    font.Assign(Font());
-    GetVisualProperties(aCol, Row(), state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, font,
-        alignment, vAlignment, wordWrap, gradientDirection);
+    const TCellAppearance look = CellAppearance(aCol, Row());
+    const TColor background = CellBackground(look);
 
     EditCtrl = nullptr;
     // A link keeps a refusal until its key handling has seen it.
@@ -113,7 +101,7 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
         FLastValidation = true;
     const String text = GetEditText(aCol, aRow);
     if (EditControl == edCustom)
-        ShowEditLink(rect, realCol, aRow, brush.Color() == clNone ? Color() : brush.Color(), font, text);
+        ShowEditLink(rect, realCol, aRow, background, look.Font, text);
     if (EditControl == edComboEdit || EditControl == edComboList) {
         const bool pickList = EditControl == edComboList;
         EditMode = true;
@@ -144,7 +132,7 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
             if (FComboIdx != -1 && EditCombo->ItemIndex() == -1)
                 EditCombo->SetItemIndex(FComboIdx);
         }
-        EditCombo->SetColor(brush.Color() == clNone ? Color() : brush.Color());
+        EditCombo->SetColor(background);
         EditCombo->SetVisible(true);
         EditCombo->SetFlat(FlatLook(FLook));
         EditCombo->SetEtched(FlatLook(FLook));
@@ -167,12 +155,12 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
             PostMessage(EditCombo, WM_CHAR, FStartEditChar);
         EditCtrl = EditCombo;
     }
-    ShowControlEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
+    ShowControlEditor(aCol, aRow, rect, background);
     if (IsDateEditorKind(EditControl))
-        ShowDateEditor(aCol, aRow, rect, brush.Color() == clNone ? Color() : brush.Color());
+        ShowDateEditor(aCol, aRow, rect, background);
     if (EditControl == edRichEdit) {
         EditMode = true;
-        ShowRichEditor(rect, realCol, aRow, brush.Color() == clNone ? Color() : brush.Color(), font);
+        ShowRichEditor(rect, realCol, aRow, background, look.Font);
     }
     FStartEditChar = 0;
 }

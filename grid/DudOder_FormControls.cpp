@@ -210,19 +210,7 @@ void TDudStringGrid::EditNextHTMLControl()
 
 void TDudStringGrid::RadioGroupClick(int32_t aCol, int32_t aRow, int32_t dx, int32_t dy)
 {
-    TGridDrawState state;
-    TBrush brush;
-    TFont font;
-    TColor colorTo = clNone;
-    TColor mirrorColor = clNone;
-    TColor mirrorColorTo = clNone;
-    TAlignment hAlign = taLeftJustify;
-    TVAlignment vAlign = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection direction = GradientVertical;
-    GetVisualProperties(RemapColToDispl(aCol), aRow, state, false, false, true, brush, colorTo, mirrorColor,
-        mirrorColorTo, font, hAlign, vAlign, wordWrap, direction);
-    Canvas().SetFont(font);
+    Canvas().SetFont(CellAppearance(RemapColToDispl(aCol), aRow).Font);
     const TPoint base = BaseCell(aCol, aRow);
     TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
     if (!graphic || graphic->CellType() != ctRadio || !graphic->CellStrings())

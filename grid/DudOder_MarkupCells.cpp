@@ -84,18 +84,8 @@ bool TDudStringGrid::MarkupHitTest(
         return true;
     }
 
-    TGridDrawState state;
-    TBrush brush;
-    TFont font;
-    TColor colorTo = clNone;
-    TColor mirrorColor = clNone;
-    TColor mirrorColorTo = clNone;
-    TAlignment hAlign = taLeftJustify;
-    TVAlignment vAlign = vtaTop;
-    bool wordWrap = FWordWrapEx;
-    TCellGradientDirection direction = GradientVertical;
-    GetVisualProperties(aCol, aRow, state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, font,
-        hAlign, vAlign, wordWrap, direction);
+    // The look is taken as the painter takes it, so hooks answer alike.
+    const TFont font = CellAppearance(aCol, aRow, FWordWrapEx).Font;
 
     // The rectangle the painter gives the text of this cell.
     TRect area = CellRect(aCol, aRow);

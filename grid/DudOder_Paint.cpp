@@ -259,6 +259,17 @@ void TDudStringGrid::GetVisualProperties(int32_t aCol, int32_t aRow, TGridDrawSt
     ResolveCellAlignment(col, aRow, alignment, vAlignment);
 }
 
+TDudStringGrid::TCellAppearance TDudStringGrid::CellAppearance(int32_t aCol, int32_t aRow, bool wordWrap)
+{
+    TCellAppearance look;
+    look.Brush.SetColor(Color());
+    look.Font.Assign(Font());
+    look.WordWrap = wordWrap;
+    GetVisualProperties(aCol, aRow, look.State, false, false, true, look.Brush, look.ColorTo, look.MirrorColor,
+        look.MirrorColorTo, look.Font, look.Alignment, look.VAlignment, look.WordWrap, look.GradientDirection);
+    return look;
+}
+
 bool TDudStringGrid::LookFromCellProperties(int32_t col, int32_t aRow, TBrush& brush, TColor& colorTo, TFont& font,
     bool& wordWrap, TCellGradientDirection& gradientDirection)
 {

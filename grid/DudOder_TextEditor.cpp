@@ -39,23 +39,10 @@ void TDudInplaceEdit::UpdateContents()
 void TDudInplaceEdit::ApplyCellLook()
 {
     TDudStringGrid& grid = Grid();
-    TGridDrawState state;
-    TBrush brush;
-    TFont font;
-    TColor colorTo = clNone;
-    TColor mirrorColor = clNone;
-    TColor mirrorColorTo = clNone;
-    TAlignment alignment = taLeftJustify;
-    TVAlignment vAlignment = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradientDirection = GradientVertical;
-    brush.SetColor(grid.Color());
-    font.Assign(grid.Font());
-    grid.GetVisualProperties(FColE, FRowE, state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo,
-        font, alignment, vAlignment, wordWrap, gradientDirection);
-    SetColor(brush.Color() == clNone ? grid.Color() : brush.Color());
-    SetFont(font);
-    SetAlignment(alignment);
+    const TDudStringGrid::TCellAppearance look = grid.CellAppearance(FColE, FRowE);
+    SetColor(grid.CellBackground(look));
+    SetFont(look.Font);
+    SetAlignment(look.Alignment);
 }
 
 void TDudInplaceEdit::WMSetFocus(TMessage& message)

@@ -17,7 +17,7 @@ void TDudStringGrid::SaveOldCellState(int32_t aCol, int32_t aRow)
     FOldModifiedValue = FGridModified;
 }
 
-bool TDudStringGrid::ValidateCell(const String& newValue)
+bool TDudStringGrid::RunCellValidation(const String& newValue, const String& oldText, const TCellCheck& check)
 {
     if (!FEditing || FValidating)
         return true;
@@ -28,56 +28,10 @@ bool TDudStringGrid::ValidateCell(const String& newValue)
     const int32_t aRow = FOldRow;
     FNewCellText = newValue;
     try {
-        if (newValue != FOldCellText || FAlwaysValidate) {
-            const bool changed = newValue != FOldCellText;
-            const bool advanceOnEnter = FNavigation->AdvanceOnEnter();
-            FNavigation->SetAdvanceOnEnter(false);
-            String value = newValue;
-            if (FCellChecker && FCellChecker->AutoCorrect())
-                value = FCellChecker->Correct(aCol, aRow, value);
-            if (OnCellValidate)
-                OnCellValidate(this, aCol, aRow, value, valid);
-            if (valid)
-                RecalcFooterColumn(aCol);
-            if (FCellChecker && FCellChecker->AutoMarkError())
-                value = FCellChecker->MarkError(aCol, aRow, value);
-            if (valid && UndoRedo())
-                UndoRedo()->RegisterChange(aCol, aRow, FOldCellText, value);
-            if (valid && changed)
-                DoCellsChanged(TRect { aCol, aRow, aCol, aRow });
-            FNavigation->SetAdvanceOnEnter(advanceOnEnter);
-            FNewCellText = value;
-            if (valid) {
-                // Only an accepted value marks the grid and its row modified.
-                if (value != FOldCellText) {
-                    FGridModified = true;
-                    if (FixedCols() > 0) {
-                        SetRowModified(RemapRowToReal(Row()), true);
-                        if (FShowModified->Enabled())
-                            RepaintCell(0, Row());
-                    }
-                }
-                SetCellEx(aCol, aRow, value);
-                const TPoint base = BaseCell(aCol, aRow);
-                if (base.X != aCol || base.Y != aRow)
-                    SetCellEx(base.X, base.Y, value);
-            } else {
-                FLastValidation = false;
-                const bool replaced = value != newValue;
-                if (replaced || FSpecialEditor)
-                    FValidating = false;
-                HideInplaceEdit();
-                SetCellEx(aCol, aRow, replaced ? value : FOldCellText);
-                if (Col() != FOldCol || Row() != FOldRow)
-                    MoveColRow(FOldCol, FOldRow, true, true);
-                FValidating = false;
-                FEditing = true;
-                ShowInplaceEdit();
-                FGridModified = FOldModifiedValue;
-                ShowInvalidEntryBalloon();
-            }
-            FOldCellText = GetGridCell(aCol, aRow);
-        }
+        // The check may overwrite the old text; the comparison is made first.
+        const bool changed = newValue != oldText;
+        if (changed || FAlwaysValidate)
+            check(aCol, aRow, changed, valid);
     } catch (...) {
         SaveOldCellState(Col(), Row());
         FValidating = false;
@@ -88,6 +42,60 @@ bool TDudStringGrid::ValidateCell(const String& newValue)
     if (valid)
         HideEditFocusFrame();
     return valid;
+}
+
+bool TDudStringGrid::ValidateCell(const String& newValue)
+{
+    const auto check = [this, &newValue](int32_t aCol, int32_t aRow, bool changed, bool& valid) {
+        const bool advanceOnEnter = FNavigation->AdvanceOnEnter();
+        FNavigation->SetAdvanceOnEnter(false);
+        String value = newValue;
+        if (FCellChecker && FCellChecker->AutoCorrect())
+            value = FCellChecker->Correct(aCol, aRow, value);
+        if (OnCellValidate)
+            OnCellValidate(this, aCol, aRow, value, valid);
+        if (valid)
+            RecalcFooterColumn(aCol);
+        if (FCellChecker && FCellChecker->AutoMarkError())
+            value = FCellChecker->MarkError(aCol, aRow, value);
+        if (valid && UndoRedo())
+            UndoRedo()->RegisterChange(aCol, aRow, FOldCellText, value);
+        if (valid && changed)
+            DoCellsChanged(TRect { aCol, aRow, aCol, aRow });
+        FNavigation->SetAdvanceOnEnter(advanceOnEnter);
+        FNewCellText = value;
+        if (valid) {
+            // Only an accepted value marks the grid and its row modified.
+            if (value != FOldCellText) {
+                FGridModified = true;
+                if (FixedCols() > 0) {
+                    SetRowModified(RemapRowToReal(Row()), true);
+                    if (FShowModified->Enabled())
+                        RepaintCell(0, Row());
+                }
+            }
+            SetCellEx(aCol, aRow, value);
+            const TPoint base = BaseCell(aCol, aRow);
+            if (base.X != aCol || base.Y != aRow)
+                SetCellEx(base.X, base.Y, value);
+        } else {
+            FLastValidation = false;
+            const bool replaced = value != newValue;
+            if (replaced || FSpecialEditor)
+                FValidating = false;
+            HideInplaceEdit();
+            SetCellEx(aCol, aRow, replaced ? value : FOldCellText);
+            if (Col() != FOldCol || Row() != FOldRow)
+                MoveColRow(FOldCol, FOldRow, true, true);
+            FValidating = false;
+            FEditing = true;
+            ShowInplaceEdit();
+            FGridModified = FOldModifiedValue;
+            ShowInvalidEntryBalloon();
+        }
+        FOldCellText = GetGridCell(aCol, aRow);
+    };
+    return RunCellValidation(newValue, FOldCellText, check);
 }
 
 void TDudStringGrid::ShowInvalidEntryBalloon()
@@ -104,55 +112,36 @@ void TDudStringGrid::ShowInvalidEntryBalloon()
 
 bool TDudStringGrid::ValidateCellWide(const String& newValue)
 {
-    if (!FEditing || FValidating)
-        return true;
-    FEditing = false;
-    FValidating = true;
-    bool valid = true;
-    const int32_t aCol = RemapColToReal(FOldCol);
-    const int32_t aRow = FOldRow;
-    FNewCellText = newValue;
-    try {
-        if (newValue != FOldCellTextWide || FAlwaysValidate) {
-            const bool changed = newValue != FOldCellTextWide;
-            RecalcFooterColumn(aCol);
-            String value = newValue;
-            if (OnCellValidateWide)
-                OnCellValidateWide(this, aCol, aRow, value, valid);
-            if (valid && changed)
-                DoCellsChanged(TRect { aCol, aRow, aCol, aRow });
-            FNewCellText = value;
-            if (valid) {
-                // As with plain text, only an accepted value marks the grid.
-                if (changed) {
-                    FGridModified = true;
-                    if (FShowModified->Enabled() && FixedCols() > 0) {
-                        SetRowModified(FOldRow, true);
-                        RepaintCell(0, FOldRow);
-                    }
+    const auto check = [this, &newValue](int32_t aCol, int32_t aRow, bool changed, bool& valid) {
+        RecalcFooterColumn(aCol);
+        String value = newValue;
+        if (OnCellValidateWide)
+            OnCellValidateWide(this, aCol, aRow, value, valid);
+        if (valid && changed)
+            DoCellsChanged(TRect { aCol, aRow, aCol, aRow });
+        FNewCellText = value;
+        if (valid) {
+            // As with plain text, only an accepted value marks the grid.
+            if (changed) {
+                FGridModified = true;
+                if (FShowModified->Enabled() && FixedCols() > 0) {
+                    SetRowModified(FOldRow, true);
+                    RepaintCell(0, FOldRow);
                 }
-                SetWideCells(aCol, aRow, value);
-                const TPoint base = BaseCell(aCol, aRow);
-                if (base.X != aCol || base.Y != aRow)
-                    SetWideCells(base.X, base.Y, value);
-            } else {
-                HideInplaceEdit();
-                SetWideCells(aCol, aRow, value != newValue ? value : FOldCellTextWide);
-                if (Col() != FOldCol || Row() != FOldRow)
-                    MoveColRow(FOldCol, FOldRow, true, true);
             }
-            FOldCellTextWide = WideCells(aCol, aRow);
+            SetWideCells(aCol, aRow, value);
+            const TPoint base = BaseCell(aCol, aRow);
+            if (base.X != aCol || base.Y != aRow)
+                SetWideCells(base.X, base.Y, value);
+        } else {
+            HideInplaceEdit();
+            SetWideCells(aCol, aRow, value != newValue ? value : FOldCellTextWide);
+            if (Col() != FOldCol || Row() != FOldRow)
+                MoveColRow(FOldCol, FOldRow, true, true);
         }
-    } catch (...) {
-        SaveOldCellState(Col(), Row());
-        FValidating = false;
-        throw;
-    }
-    SaveOldCellState(Col(), Row());
-    FValidating = false;
-    if (valid)
-        HideEditFocusFrame();
-    return valid;
+        FOldCellTextWide = WideCells(aCol, aRow);
+    };
+    return RunCellValidation(newValue, FOldCellTextWide, check);
 }
 
 void TDudStringGrid::Click()
