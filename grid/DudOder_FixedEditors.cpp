@@ -155,17 +155,8 @@ void THeaderDragButton::Paint()
         return;
     }
     const auto* grid = dynamic_cast<const TDudStringGrid*>(FGrid);
-    String anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
-    int32_t extentX = 0;
-    int32_t extentY = 0;
-    int32_t anchors = 0;
-    int32_t hoverIndex = -1;
-    TRect hoverRect;
-    TRect controlRect;
-    DrawMarkupText(Canvas(), FCaption, rect, grid ? grid->GridImages() : nullptr, -1, -1, -1, -1, 1, false, false,
-        false, false, true, false, false, false, 1.0, clBlue, clNone, clNone, clGray, anchor, plain, focusAnchor,
-        title, extentX, extentY, anchors, hoverIndex, hoverRect, controlRect, controlID, controlValue, controlType,
-        nullptr, grid ? grid->PictureContainer() : nullptr, nullptr, bdLeftToRight);
+    DrawStaticMarkup(Canvas(), FCaption, rect, grid ? grid->GridImages() : nullptr,
+        grid ? grid->PictureContainer() : nullptr, clBlue, false);
 }
 
 template <class TBase>

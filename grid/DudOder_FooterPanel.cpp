@@ -244,18 +244,8 @@ int32_t TFooterPanel::PaintCustomPreview()
             return col >= 0 && col < grid.ColCount() && row < grid.RowCount() ? grid.Cells(col, row) : String();
         });
         area.Top += 2;
-        String anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
-        int32_t extentX = 0;
-        int32_t extentY = 0;
-        int32_t anchors = 0;
-        int32_t hoverIndex = -1;
-        TRect hoverRect;
-        TRect controlRect;
         canvas.SetFont(grid.Font());
-        DrawMarkupText(canvas, text, area, grid.GridImages(), -1, -1, -1, -1, 1, false, false, false, false, true,
-            false, false, false, 1.0, grid.URLColor(), clNone, clNone, clGray, anchor, plain, focusAnchor, title,
-            extentX, extentY, anchors, hoverIndex, hoverRect, controlRect, controlID, controlValue, controlType,
-            nullptr, grid.PictureContainer(), nullptr, bdLeftToRight);
+        DrawStaticMarkup(canvas, text, area, grid.GridImages(), grid.PictureContainer(), grid.URLColor(), false);
         area.Top -= 2;
     }
     canvas.Brush().SetStyle(bsSolid);

@@ -18,24 +18,6 @@ bool IsWideText(const String& text)
     return ClassifyCellText(text, true) == ckWide;
 }
 
-// Measures (measureOnly) or draws hint as markup in box.
-TSize RenderHint(TCanvas& canvas, const String& hint, const TRect& box, bool measureOnly, TImageList* images,
-    TPictureContainer* pictures)
-{
-    String anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t anchors = 0;
-    int32_t hoverIndex = -1;
-    TRect hoverRect;
-    TRect controlRect;
-    DrawMarkupText(canvas, hint, box, images, -1, -1, -1, -1, 1, false, measureOnly, false, false, true, false,
-        true, false, 1.0, clBlue, clNone, clNone, clGray, anchor, plain, focusAnchor, title, width, height, anchors,
-        hoverIndex, hoverRect, controlRect, controlID, controlValue, controlType, nullptr, pictures, nullptr,
-        bdLeftToRight);
-    return { width, height };
-}
-
 } // namespace
 
 String& WideHintFontName()
@@ -63,7 +45,7 @@ TSize THTMLHintWindow::MeasureHint(const String& hint, int32_t width, String* wi
             *wideText = text;
         return { box.Width(), box.Height() };
     }
-    return RenderHint(canvas, hint, Rect(0, 0, width, 0), true, FImages, FPictureContainer);
+    return DrawStaticMarkup(canvas, hint, Rect(0, 0, width, 0), FImages, FPictureContainer, clBlue, true, true);
 }
 
 TRect THTMLHintWindow::CalcHintRect(int32_t maxWidth, const String& hint, void*)
@@ -135,7 +117,7 @@ void THTMLHintWindow::Paint()
         canvas.DrawText(FWideCaption, box, DT_SINGLELINE | DT_NOPREFIX);
         return;
     }
-    RenderHint(canvas, Caption(), box, false, FImages, FPictureContainer);
+    DrawStaticMarkup(canvas, Caption(), box, FImages, FPictureContainer, clBlue, true);
 }
 
 void TDudStringGrid::SetUseHTMLHints(bool value)

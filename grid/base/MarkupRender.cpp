@@ -1248,3 +1248,20 @@ bool DrawMarkupText(TCanvas& canvas, const String& text, const TRect& rect, cons
     controlType = renderer.ControlType;
     return !measureOnly && hit;
 }
+
+TSize DrawStaticMarkup(TCanvas& canvas, const String& text, const TRect& rect, const TImageList* images,
+    const TPictureContainer* pictures, TColor anchorColor, bool wordWrap, bool measureOnly)
+{
+    String anchor, plain, focusAnchor, title, controlID, controlValue, controlType;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t anchors = 0;
+    int32_t hoverIndex = -1;
+    TRect hoverRect;
+    TRect controlRect;
+    DrawMarkupText(canvas, text, rect, images, -1, -1, -1, -1, 1, false, measureOnly, false, false, true, false,
+        wordWrap, false, 1.0, anchorColor, clNone, clNone, clGray, anchor, plain, focusAnchor, title, width, height,
+        anchors, hoverIndex, hoverRect, controlRect, controlID, controlValue, controlType, nullptr, pictures, nullptr,
+        bdLeftToRight);
+    return { width, height };
+}

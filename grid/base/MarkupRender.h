@@ -48,3 +48,9 @@ bool DrawMarkupText(TCanvas& canvas, const String& text, const TRect& rect, cons
     int32_t& anchorCount, int32_t& hoverAnchorIndex, TRect& hoverAnchorRect, TRect& controlRect,
     String& controlID, String& controlValue, String& controlType, THTMLPictureCache* pictureCache,
     const TPictureContainer* pictures, const TWinControl* windowHandle, TBiDiMode biDiMode);
+
+// Draws (with measureOnly, only measures) a text nobody points at or
+// clicks: no mouse, hover or focus, left to right, as captions, footers and
+// hints show it. Returns the widest line and the total height.
+TSize DrawStaticMarkup(TCanvas& canvas, const String& text, const TRect& rect, const TImageList* images,
+    const TPictureContainer* pictures, TColor anchorColor, bool wordWrap, bool measureOnly = false);
