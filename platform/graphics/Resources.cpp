@@ -23,98 +23,66 @@ TRegistry& Registry()
 
 String Key(const String& name) { return name.toUpper(); }
 
-// The maker runs outside the lock: it may itself load other resources.
-template <typename Key>
-void Make(TRegistry& registry, const std::map<Key, TBitmapMaker>& makers, const Key& key, const String& shown,
-    TBitmap& bitmap)
+template <typename TKey, typename TValue>
+void Store(std::map<TKey, TValue>& table, const TKey& key, TValue value)
 {
-    TBitmapMaker maker;
-    {
-        const std::lock_guard guard(registry.Lock);
-        const auto found = makers.find(key);
-        if (found == makers.end())
-            throw EResNotFound(QStringLiteral("Resource %1 not found").arg(shown));
-        maker = found->second;
-    }
+    const std::lock_guard guard(Registry().Lock);
+    table[key] = std::move(value);
+}
+
+template <typename TValue>
+bool Holds(const std::map<String, TValue>& table, const String& name)
+{
+    const std::lock_guard guard(Registry().Lock);
+    return table.contains(Key(name));
+}
+
+// A copy, so that the lock is not held while the value is used.
+template <typename TKey, typename TValue>
+TValue Find(const std::map<TKey, TValue>& table, const TKey& key, const String& shown)
+{
+    const std::lock_guard guard(Registry().Lock);
+    const auto found = table.find(key);
+    if (found == table.end())
+        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(shown));
+    return found->second;
+}
+
+// The maker runs outside the lock: it may itself load other resources.
+void Make(const TBitmapMaker& maker, TBitmap& bitmap)
+{
     TBitmap made;
     maker(made);
     bitmap.Assign(made);
-}
-
-template <typename Key>
-TBytes Data(TRegistry& registry, const std::map<Key, TBytes>& data, const Key& key, const String& shown)
-{
-    const std::lock_guard guard(registry.Lock);
-    const auto found = data.find(key);
-    if (found == data.end())
-        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(shown));
-    return found->second;
 }
 
 } // namespace
 
 void RegisterResourceBitmap(const String& name, TBitmapMaker maker)
 {
-    TRegistry& registry = Registry();
-    const std::lock_guard guard(registry.Lock);
-    registry.Named[Key(name)] = std::move(maker);
+    Store(Registry().Named, Key(name), std::move(maker));
 }
 
-void RegisterResourceBitmap(int32_t id, TBitmapMaker maker)
-{
-    TRegistry& registry = Registry();
-    const std::lock_guard guard(registry.Lock);
-    registry.Numbered[id] = std::move(maker);
-}
+void RegisterResourceBitmap(int32_t id, TBitmapMaker maker) { Store(Registry().Numbered, id, std::move(maker)); }
 
-bool ResourceBitmapExists(const String& name)
-{
-    TRegistry& registry = Registry();
-    const std::lock_guard guard(registry.Lock);
-    return registry.Named.contains(Key(name));
-}
+bool ResourceBitmapExists(const String& name) { return Holds(Registry().Named, name); }
 
-void LoadResourceBitmap(const String& name, TBitmap& bitmap)
-{
-    TRegistry& registry = Registry();
-    Make(registry, registry.Named, Key(name), name, bitmap);
-}
+void LoadResourceBitmap(const String& name, TBitmap& bitmap) { Make(Find(Registry().Named, Key(name), name), bitmap); }
 
 void LoadResourceBitmap(int32_t id, TBitmap& bitmap)
 {
-    TRegistry& registry = Registry();
-    Make(registry, registry.Numbered, id, QString::number(id), bitmap);
+    Make(Find(Registry().Numbered, id, QString::number(id)), bitmap);
 }
 
 void RegisterResourceData(const String& name, TBytes bytes)
 {
-    TRegistry& registry = Registry();
-    const std::lock_guard guard(registry.Lock);
-    registry.NamedData[Key(name)] = std::move(bytes);
+    Store(Registry().NamedData, Key(name), std::move(bytes));
 }
 
-void RegisterResourceData(int32_t id, TBytes bytes)
-{
-    TRegistry& registry = Registry();
-    const std::lock_guard guard(registry.Lock);
-    registry.NumberedData[id] = std::move(bytes);
-}
+void RegisterResourceData(int32_t id, TBytes bytes) { Store(Registry().NumberedData, id, std::move(bytes)); }
 
-bool ResourceDataExists(const String& name)
-{
-    TRegistry& registry = Registry();
-    const std::lock_guard guard(registry.Lock);
-    return registry.NamedData.contains(Key(name));
-}
+bool ResourceDataExists(const String& name) { return Holds(Registry().NamedData, name); }
 
-TBytes LoadResourceData(const String& name)
-{
-    TRegistry& registry = Registry();
-    return Data(registry, registry.NamedData, Key(name), name);
-}
+TBytes LoadResourceData(const String& name) { return Find(Registry().NamedData, Key(name), name); }
 
-TBytes LoadResourceData(int32_t id)
-{
-    TRegistry& registry = Registry();
-    return Data(registry, registry.NumberedData, id, QString::number(id));
-}
+TBytes LoadResourceData(int32_t id) { return Find(Registry().NumberedData, id, QString::number(id)); }

@@ -392,40 +392,54 @@ private:
 
 // ---- key state and effects
 
-uint32_t KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+// A key-state bit and the Qt flag it stands for.
+template <typename TFlag>
+struct TKeyBit {
+    uint32_t Bit;
+    TFlag Flag;
+};
+
+constexpr TKeyBit<Qt::MouseButton> ButtonBits[] = {
+    { static_cast<uint32_t>(MK_LBUTTON), Qt::LeftButton },
+    { static_cast<uint32_t>(MK_RBUTTON), Qt::RightButton },
+    { static_cast<uint32_t>(MK_MBUTTON), Qt::MiddleButton },
+};
+
+constexpr TKeyBit<Qt::KeyboardModifier> ModifierBits[] = {
+    { static_cast<uint32_t>(MK_SHIFT), Qt::ShiftModifier },
+    { static_cast<uint32_t>(MK_CONTROL), Qt::ControlModifier },
+    { MK_ALT, Qt::AltModifier },
+};
+
+template <typename TFlags, typename TFlag, size_t N>
+uint32_t BitsOf(TFlags flags, const TKeyBit<TFlag> (&bits)[N])
 {
     uint32_t state = 0;
-    if (buttons & Qt::LeftButton)
-        state |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        state |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        state |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        state |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        state |= MK_CONTROL;
-    if (modifiers & Qt::AltModifier)
-        state |= MK_ALT;
+    for (const TKeyBit<TFlag>& bit : bits)
+        if (flags & bit.Flag)
+            state |= bit.Bit;
     return state;
 }
 
-Qt::MouseButtons ButtonsOf(uint32_t keyState)
+template <typename TFlags, typename TFlag, size_t N>
+TFlags FlagsOf(uint32_t keyState, const TKeyBit<TFlag> (&bits)[N])
 {
-    Qt::MouseButtons buttons;
-    buttons.setFlag(Qt::LeftButton, (keyState & MK_LBUTTON) != 0);
-    buttons.setFlag(Qt::RightButton, (keyState & MK_RBUTTON) != 0);
-    buttons.setFlag(Qt::MiddleButton, (keyState & MK_MBUTTON) != 0);
-    return buttons;
+    TFlags flags;
+    for (const TKeyBit<TFlag>& bit : bits)
+        flags.setFlag(bit.Flag, (keyState & bit.Bit) != 0);
+    return flags;
 }
+
+uint32_t KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    return BitsOf(buttons, ButtonBits) | BitsOf(modifiers, ModifierBits);
+}
+
+Qt::MouseButtons ButtonsOf(uint32_t keyState) { return FlagsOf<Qt::MouseButtons>(keyState, ButtonBits); }
 
 Qt::KeyboardModifiers ModifiersOf(uint32_t keyState)
 {
-    Qt::KeyboardModifiers modifiers;
-    modifiers.setFlag(Qt::ShiftModifier, (keyState & MK_SHIFT) != 0);
-    modifiers.setFlag(Qt::ControlModifier, (keyState & MK_CONTROL) != 0);
-    modifiers.setFlag(Qt::AltModifier, (keyState & MK_ALT) != 0);
-    return modifiers;
+    return FlagsOf<Qt::KeyboardModifiers>(keyState, ModifierBits);
 }
 
 // The effects and Qt's drop actions share their bits.
@@ -701,6 +715,22 @@ HRESULT DoDragDrop(const std::shared_ptr<IDataObject>& dataObject, const std::sh
 
 namespace {
 
+// An entered window keeps hearing the moves whatever it answered, so a
+// refused enter is still accepted, with no action; the action may change
+// as the pointer moves.
+void AnswerDrag(QDropEvent& drop, bool accepted, Qt::DropAction action)
+{
+    if (accepted) {
+        drop.setDropAction(action);
+        drop.accept();
+    } else if (drop.type() == QEvent::DragEnter) {
+        drop.setDropAction(Qt::IgnoreAction);
+        drop.accept();
+    } else {
+        drop.ignore();
+    }
+}
+
 // A control without a drop target hears the drag through DragOver; the
 // moves keep coming whatever it answers, and a drop is refused unless the
 // last answer took it.
@@ -718,14 +748,7 @@ bool DispatchDragOver(TControl& control, QEvent& event)
     const QPoint global = control.Widget()->mapToGlobal(drag.position().toPoint());
     const TPoint client = control.ScreenToClient({ global.x(), global.y() });
     control.DragOver(nullptr, client.X, client.Y, event.type() == QEvent::DragEnter ? dsDragEnter : dsDragMove, accept);
-    if (accept) {
-        drag.acceptProposedAction();
-    } else if (event.type() == QEvent::DragEnter) {
-        drag.setDropAction(Qt::IgnoreAction);
-        drag.accept();
-    } else {
-        drag.ignore();
-    }
+    AnswerDrag(drag, accept, drag.proposedAction());
     return true;
 }
 
@@ -764,16 +787,6 @@ bool DispatchDragEvent(TControl& control, QEvent& event)
         CurrentDrag->Dropped = true;
         CurrentDrag->DropEffect = effect;
     }
-    // An entered window keeps hearing the moves whatever it answered; the
-    // effect may change as the pointer moves.
-    if (effect != DROPEFFECT_NONE) {
-        drop.setDropAction(static_cast<Qt::DropAction>(effect));
-        drop.accept();
-    } else if (event.type() == QEvent::DragEnter) {
-        drop.setDropAction(Qt::IgnoreAction);
-        drop.accept();
-    } else {
-        drop.ignore();
-    }
+    AnswerDrag(drop, effect != DROPEFFECT_NONE, static_cast<Qt::DropAction>(effect));
     return true;
 }
