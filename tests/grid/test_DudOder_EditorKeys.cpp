@@ -1,5 +1,6 @@
 #include "grid/DudCGrid.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/GridOnForm.h"
 #include "tests/support/KeyInput.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <QApplication>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,22 +29,15 @@ TStep Key(Qt::Key key) { return { key }; }
 
 // A column grid with the focus and an editor opened by typing: a title row,
 // a row-number column and four text columns over four data rows, all empty.
-class GridEditorKeysTest : public testing::Test {
+class GridEditorKeysTest : public GridOnFormTest<TDudColumnGrid> {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 560, 320);
-        Grid = new TDudColumnGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 540, 300);
+        MakeGrid(560, 320, 540, 300);
         Grid->SetColCount(5);
         Grid->SetRowCount(5);
         Grid->SetOptions(Grid->Options() + TGridOptions { goEditing });
-        Form->Show();
-        QApplication::processEvents();
-        Grid->SetFocus();
-        QApplication::processEvents();
+        ShowForm(true);
     }
 
     void Run(const std::vector<TStep>& steps) const
@@ -59,9 +52,6 @@ protected:
     }
 
     bool EditorOpen() const { return Grid->EditorMode() && Grid->InplaceEditor() && Grid->InplaceEditor()->Visible(); }
-
-    std::unique_ptr<TForm> Form;
-    TDudColumnGrid* Grid = nullptr;
 };
 
 TEST_F(GridEditorKeysTest, KeysInAnOpenEditorCommitAndMoveOn)

@@ -7,6 +7,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScriptedUiServices.h"
 
+#include "tests/grid/GridOnForm.h"
 #include "tests/support/KeyInput.h"
 
 #include <QApplication>
@@ -18,22 +19,17 @@
 namespace {
 
 // A shown, editable grid with wide cells for marked-up text.
-class FormControlsTest : public testing::Test {
+class FormControlsTest : public GridOnFormTest<TDudStringGrid> {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 640, 300);
-        Grid = new TDudStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 620, 280);
+        MakeGrid(640, 300, 620, 280);
         Grid->SetColCount(3);
         Grid->SetRowCount(6);
         Grid->SetDefaultColWidth(300);
         Grid->SetDefaultRowHeight(30);
         Grid->SetOptions(Grid->Options() + TGridOptions { goEditing });
-        Form->Show();
-        QApplication::processEvents();
+        ShowForm(false);
     }
 
     // Clicks the middle of the form control id of cell (1, row).
@@ -52,9 +48,6 @@ protected:
         GetControlValue(Grid->Cells(1, row), id, value);
         return value;
     }
-
-    std::unique_ptr<TForm> Form;
-    TDudStringGrid* Grid = nullptr;
 };
 
 TEST_F(FormControlsTest, ChecksToggleAndRadiosStayExclusive)

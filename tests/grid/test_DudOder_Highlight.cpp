@@ -17,6 +17,13 @@ namespace {
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
 
+// Cell (1, 1) holding "one two": "one" highlighted, "two" marked.
+void HilightOneMarkTwo(TDudStringGrid& grid)
+{
+    grid.HilightInCell(true, 1, 1, Q("one"));
+    grid.MarkInCell(true, 1, 1, Q("two"));
+}
+
 TEST(DudOderHighlight, CellOperationsWrapAndRemoveTheTags)
 {
     const struct {
@@ -54,15 +61,13 @@ TEST(DudOderHighlight, CellOperationsWrapAndRemoveTheTags)
             "one <e>two</e>" },
         { "unmarking keeps the highlights", "one two",
             [](TDudStringGrid& g) {
-                g.HilightInCell(true, 1, 1, Q("one"));
-                g.MarkInCell(true, 1, 1, Q("two"));
+                HilightOneMarkTwo(g);
                 g.UnMarkInCell(1, 1);
             },
             "<hi>one</hi> two" },
         { "unhilighting keeps the marks", "one two",
             [](TDudStringGrid& g) {
-                g.HilightInCell(true, 1, 1, Q("one"));
-                g.MarkInCell(true, 1, 1, Q("two"));
+                HilightOneMarkTwo(g);
                 g.UnHilightInCell(1, 1);
             },
             "one <e>two</e>" },
@@ -84,9 +89,8 @@ TEST(DudOderHighlight, TextOperationsWorkWithoutACell)
     EXPECT_EQ(TDudStringGrid::UnMarkText(Q("Tab <e>tab</e>")), Q("Tab tab"));
 }
 
-// A 5 x 5 grid, one fixed row and column, one footer row and one fixed
-// right column, every cell "x". Each expected row reads one character per
-// store column: '1' for a cell that holds the tag.
+// Each row reads one character per store column: '1' for a cell that holds
+// the tag.
 std::string TaggedCells(TDudStringGrid& grid, const QString& tag, int32_t storeCols)
 {
     std::string rows;
@@ -99,25 +103,30 @@ std::string TaggedCells(TDudStringGrid& grid, const QString& tag, int32_t storeC
     return rows;
 }
 
-void FillX(TDudStringGrid& grid)
+// A size x size grid with one fixed row and column and one footer row,
+// every cell "x".
+void FillX(TDudStringGrid& grid, int32_t size, int32_t fixedRightCols)
 {
-    grid.SetColCount(5);
-    grid.SetRowCount(5);
+    grid.SetColCount(size);
+    grid.SetRowCount(size);
     grid.SetFixedFooters(1);
-    grid.SetFixedRightCols(1);
-    for (int32_t row = 0; row < 5; ++row)
-        for (int32_t column = 0; column < 5; ++column)
+    grid.SetFixedRightCols(fixedRightCols);
+    for (int32_t row = 0; row < size; ++row)
+        for (int32_t column = 0; column < size; ++column)
             grid.SetCells(column, row, Q("x"));
 }
 
+// An operation over a range of cells and the cells that hold its tag after.
+struct TRangeCase {
+    const char* Name;
+    std::function<void(TDudStringGrid&)> Operation;
+    const char* Tag;
+    const char* Cells;
+};
+
 TEST(DudOderHighlight, RangesCoverTheirCells)
 {
-    const struct {
-        const char* Name;
-        std::function<void(TDudStringGrid&)> Operation;
-        const char* Tag;
-        const char* Cells;
-    } cases[] = {
+    const TRangeCase cases[] = {
         { "column, data rows", [](TDudStringGrid& g) { g.HilightInCol(false, false, 2, Q("x")); }, "hi",
             "00000/00100/00100/00100/00000" },
         { "column with the fixed rows", [](TDudStringGrid& g) { g.HilightInCol(true, false, 2, Q("x")); }, "hi",
@@ -158,7 +167,7 @@ TEST(DudOderHighlight, RangesCoverTheirCells)
     for (const auto& testCase : cases) {
         SCOPED_TRACE(testCase.Name);
         TDudStringGrid grid(nullptr);
-        FillX(grid);
+        FillX(grid, 5, 1);
         testCase.Operation(grid);
         EXPECT_EQ(TaggedCells(grid, Q(testCase.Tag), 5), testCase.Cells);
     }
@@ -168,12 +177,7 @@ TEST(DudOderHighlight, RangesCoverTheirCells)
 // reach past ColCount takes it in, the others leave it alone.
 TEST(DudOderHighlight, HiddenColumnsAreReachedOnlyWhereTheRangeSaysSo)
 {
-    const struct {
-        const char* Name;
-        std::function<void(TDudStringGrid&)> Operation;
-        const char* Tag;
-        const char* Cells;
-    } cases[] = {
+    const TRangeCase cases[] = {
         { "marking leaves the hidden column", [](TDudStringGrid& g) { g.MarkInGrid(false, false, Q("x")); }, "e",
             "0000/0110/0110/0000" },
         { "highlighting takes it in", [](TDudStringGrid& g) { g.HilightInGrid(false, false, Q("x")); }, "hi",
@@ -190,12 +194,7 @@ TEST(DudOderHighlight, HiddenColumnsAreReachedOnlyWhereTheRangeSaysSo)
     for (const auto& testCase : cases) {
         SCOPED_TRACE(testCase.Name);
         TDudStringGrid grid(nullptr);
-        grid.SetColCount(4);
-        grid.SetRowCount(4);
-        grid.SetFixedFooters(1);
-        for (int32_t row = 0; row < 4; ++row)
-            for (int32_t column = 0; column < 4; ++column)
-                grid.SetCells(column, row, Q("x"));
+        FillX(grid, 4, 0);
         grid.HideColumn(3);
         ASSERT_EQ(grid.ColCount(), 3);
         testCase.Operation(grid);

@@ -3,6 +3,7 @@
 #include "grid/base/VidEri_Options.h"
 #include "platform/ui/Clipbrd.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/GridOnForm.h"
 #include "tests/support/KeyInput.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <QApplication>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,23 +24,16 @@ struct TKey {
 // A table editor's column grid with the focus: a title row, a row-number
 // column and five data columns over five data rows, each cell holding its
 // own name.
-class GridKeyboardTest : public testing::Test {
+class GridKeyboardTest : public GridOnFormTest<TDudColumnGrid> {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 560, 320);
-        Grid = new TDudColumnGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 540, 300);
+        MakeGrid(560, 320, 540, 300);
         Grid->SetColCount(6);
         Grid->SetRowCount(6);
         Fill();
         Grid->OnKeyDown = [this](TComponent*, uint16_t& key, TShiftState) { Events.push_back("key " + std::to_string(key)); };
-        Form->Show();
-        QApplication::processEvents();
-        Grid->SetFocus();
-        QApplication::processEvents();
+        ShowForm(true);
     }
 
     void Fill() const
@@ -57,8 +50,6 @@ protected:
         QApplication::processEvents();
     }
 
-    std::unique_ptr<TForm> Form;
-    TDudColumnGrid* Grid = nullptr;
     std::vector<std::string> Events;
 };
 

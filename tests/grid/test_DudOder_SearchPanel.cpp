@@ -1,26 +1,20 @@
 #include "grid/DudOder.h"
 #include "grid/DudOder_SearchPanel.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/GridOnForm.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-class SearchPanelTest : public testing::Test {
+class SearchPanelTest : public GridOnFormTest<TDudStringGrid> {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 640, 300);
-        Grid = new TDudStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 620, 260);
+        MakeGrid(640, 300, 620, 260);
         TSearchFooter& footer = Grid->SearchFooter();
         footer.SetFindNextCaption(QStringLiteral("Find &next"));
         footer.SetFindPrevCaption(QStringLiteral("Find &previous"));
@@ -31,8 +25,7 @@ protected:
         Grid->OnCreatedSearchFooter = [this](TDudStringGrid* sender) {
             Events.emplace_back(sender == Grid && sender->SearchPanel()->ForwardButton()->Parent() ? "created" : "?");
         };
-        Form->Show();
-        QApplication::processEvents();
+        ShowForm(false);
         Panel = Grid->SearchPanel();
         Panel->OnForwardClick = Recorder("forward");
         Panel->OnBackwardClick = Recorder("backward");
@@ -46,14 +39,6 @@ protected:
         return [this, name](TComponent*) { Events.emplace_back(name); };
     }
 
-    static void ClickOn(TControl& control)
-    {
-        control.Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({ 5, 5 }));
-        control.Perform(WM_LBUTTONUP, 0, PointToLParam({ 5, 5 }));
-    }
-
-    std::unique_ptr<TForm> Form;
-    TDudStringGrid* Grid = nullptr;
     TSearchPanel* Panel = nullptr;
     std::vector<std::string> Events;
 };
@@ -125,32 +110,19 @@ TEST_F(SearchPanelTest, HiddenControlsCollapseAndTheCheckBoxMovesLeft)
 namespace {
 
 // A grid with its search footer left to its own handlers, as a user meets it.
-class SearchPanelActionTest : public testing::Test {
+class SearchPanelActionTest : public GridOnFormTest<TDudStringGrid> {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 640, 300);
-        Grid = new TDudStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 620, 260);
+        MakeGrid(640, 300, 620, 260);
         Grid->SetCells(1, 1, QStringLiteral("apple"));
         Grid->SetCells(2, 3, QStringLiteral("Apple pie"));
         Grid->SetCells(1, 5, QStringLiteral("pineapple"));
         Grid->SearchFooter().SetVisible(true);
-        Form->Show();
-        QApplication::processEvents();
+        ShowForm(false);
         Panel = Grid->SearchPanel();
     }
 
-    static void ClickOn(TControl& control)
-    {
-        control.Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({ 5, 5 }));
-        control.Perform(WM_LBUTTONUP, 0, PointToLParam({ 5, 5 }));
-    }
-
-    std::unique_ptr<TForm> Form;
-    TDudStringGrid* Grid = nullptr;
     TSearchPanel* Panel = nullptr;
 };
 
