@@ -236,6 +236,30 @@ void TGridColumnItem::SetFloats(int32_t row, double value)
         grid->SetFloats(Index(), row, value);
 }
 
+double TGridColumnItem::GetDates(int32_t row) const
+{
+    const TDudColumnGrid* grid = Grid();
+    return grid ? grid->GetDates(Index(), row) : 0;
+}
+
+void TGridColumnItem::SetDates(int32_t row, double value)
+{
+    if (TDudColumnGrid* grid = Grid())
+        grid->SetDates(Index(), row, value);
+}
+
+double TGridColumnItem::GetTimes(int32_t row) const
+{
+    const TDudColumnGrid* grid = Grid();
+    return grid ? grid->GetTimes(Index(), row) : 0;
+}
+
+void TGridColumnItem::SetTimes(int32_t row, double value)
+{
+    if (TDudColumnGrid* grid = Grid())
+        grid->SetTimes(Index(), row, value);
+}
+
 // ---- TGridColumnCollection -------------------------------------------------
 
 // The collection hears of a new item only once the item is whole, so its
@@ -555,11 +579,25 @@ String TDudColumnGrid::GetFloatFormat(int32_t aCol, int32_t aRow)
     return TDudStringGrid::GetFloatFormat(aCol, aRow);
 }
 
+bool TDudColumnGrid::ShowsVirtualCheck(int32_t aCol, int32_t aRow, const TCellGraphic* ownGraphic)
+{
+    return !ownGraphic && !GetGraphicObjectEx(aCol, aRow) && IsDataCell(aCol, aRow)
+        && ItemOf(aCol)->Editor() == edDataCheckBox;
+}
+
+// A check-box column's cell without a graphic of its own is a data check
+// box, although it is drawn through the shared virtual one.
+TCellType TDudColumnGrid::GetCellType(int32_t aCol, int32_t aRow)
+{
+    if (ShowsVirtualCheck(aCol, aRow, TDudStringGrid::GetCellGraphic(aCol, aRow)))
+        return ctDataCheckBox;
+    return TDudStringGrid::GetCellType(aCol, aRow);
+}
+
 TCellGraphic* TDudColumnGrid::GetCellGraphic(int32_t aCol, int32_t aRow)
 {
     TCellGraphic* graphic = TDudStringGrid::GetCellGraphic(aCol, aRow);
-    if (graphic || GetGraphicObjectEx(aCol, aRow) || !IsDataCell(aCol, aRow)
-        || ItemOf(aCol)->Editor() != edDataCheckBox)
+    if (!ShowsVirtualCheck(aCol, aRow, graphic))
         return graphic;
     FVirtCheckGraphic->SetCellType(ctVirtCheckBox);
     FVirtCheckGraphic->SetCellTransparent(ControlLook().ControlStyle() == TControlLook::csFlat);

@@ -148,6 +148,10 @@ public:
     void SetInts(int32_t row, int32_t value);
     double GetFloats(int32_t row) const;
     void SetFloats(int32_t row, double value);
+    double GetDates(int32_t row) const;
+    void SetDates(int32_t row, double value);
+    double GetTimes(int32_t row) const;
+    void SetTimes(int32_t row, double value);
 
 private:
     friend class TDudColumnGrid;
@@ -293,6 +297,7 @@ public:
     // Data cells of a data-check-box column answer the grid's shared
     // virtual check box, whose state is the cell text.
     TCellGraphic* GetCellGraphic(int32_t aCol, int32_t aRow) override;
+    TCellType GetCellType(int32_t aCol, int32_t aRow) override;
 
     int32_t GetVersionNr() const override { return 0x03010301; }
     String GetVersionString() const override;
@@ -350,6 +355,7 @@ private:
     // The item of a real column, null beyond the items.
     TGridColumnItem* ItemOf(int32_t realCol) const;
     bool InEditableArea(int32_t aCol, int32_t aRow) const;
+    bool ShowsVirtualCheck(int32_t aCol, int32_t aRow, const TCellGraphic* ownGraphic);
     void SyncColumnsQuietly();
 
     std::unique_ptr<TGridColumnCollection> FColumnCollection;

@@ -2257,6 +2257,7 @@ private:
     void ColumnLayout(std::vector<uint8_t>& visible, std::vector<int32_t>& widths) const;
     void SetColumnLayout(const std::vector<uint8_t>& visible, const std::vector<int32_t>& widths);
     bool IsRowSelectedForRemoval(int32_t aRow);
+    void RemoveDisplayedCols(int32_t fromCol, int32_t toCol);
     // The texts and numbers of the sort that runs; null between sorts.
     TSortKeys* FSortKeys = nullptr;
     // ---- drag and drop (DudOder_DragDrop.cpp)

@@ -79,7 +79,7 @@ bool TDudStringGrid::IsCell(const String& text, int32_t& aCol, int32_t& aRow) co
 {
     for (int32_t row = 0; row < RowCount(); ++row) {
         for (int32_t col = 0; col < ColCount(); ++col) {
-            if (GetCellEx(RemapColToReal(col), row) == text) {
+            if (GetGridCell(RemapColToReal(col), row) == text) {
                 aCol = col;
                 aRow = row;
                 return true;

@@ -210,7 +210,20 @@ void TDudStringGrid::RemoveRows(int32_t rowIndex, int32_t count)
 // is freed.
 void TDudStringGrid::RemoveRowsEx(int32_t rowIndex, int32_t count)
 {
+    const int32_t currentRow = Row();
+    const int32_t topRow = TopRow();
     RemoveRowRange(rowIndex, count, false, false);
+    // The cursor stays on its row number; when that row is gone it starts
+    // again at the first normal row.
+    if (currentRow < RowCount()) {
+        if (currentRow >= FixedRows())
+            SetRowEx(currentRow);
+        SetTopRowEx(std::min(topRow, RowCount() - 1));
+    } else if (FixedRows() < RowCount()) {
+        SetRowEx(FixedRows());
+        SetTopRowEx(FixedRows());
+        FSelHidden = false;
+    }
 }
 
 void TDudStringGrid::RemoveRowsPlain(int32_t aRow, int32_t count)
@@ -220,11 +233,35 @@ void TDudStringGrid::RemoveRowsPlain(int32_t aRow, int32_t count)
     RemoveRowRange(aRow, count, true, true);
 }
 
+// Whole-row selection is off while the rows go, so that the moves of the
+// current row select no range; with nodes the cursor leaves the node column.
 void TDudStringGrid::DeleteRowRange(int32_t fromRow, int32_t count, bool withControls)
 {
     if (fromRow >= RowCount() || count <= 0)
         return;
-    RemoveRowRange(fromRow, count, withControls, withControls);
+    const bool rowSelect = Options().Contains(goRowSelect) && FixedRows() < RowCount() - 1;
+    if (rowSelect)
+        SetOptions(Options() - TGridOptions { goRowSelect });
+    if (HasNodes() && Row() < RowCount())
+        SetCol(FixedCols());
+    try {
+        RemoveRowRange(fromRow, count, withControls, withControls);
+    } catch (...) {
+        if (rowSelect)
+            SetOptions(Options() + TGridOptions { goRowSelect });
+        throw;
+    }
+    const bool noRowLeft = Row() >= RowCount() && FixedRows() < RowCount();
+    if (noRowLeft)
+        FocusCell(FixedCols(), FixedRows());
+    if (rowSelect)
+        SetOptions(Options() + TGridOptions { goRowSelect });
+    if (noRowLeft) {
+        // Nothing left to stand on: the cursor waits at the first normal
+        // cell, out of sight, for the next row to come.
+        HideSelection();
+        FSelHidden = false;
+    }
 }
 
 // Empty rows open at fromRow; the rows from there on move down with all
@@ -461,14 +498,21 @@ void TDudStringGrid::ClearNormalCols(int32_t colIndex, int32_t count)
         ClearRect(colIndex, FixedRows(), colIndex + count - 1, RowCount() - FFixedFooters - 1);
 }
 
+// A cleared grid keeps no node: rows hidden inside a contracted node would
+// stay stored with nothing left to open them.
 void TDudStringGrid::ClearNormalCells()
 {
-    if (RowCount() > 0 && ColCount() > 0)
-        ClearRect(FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
+    if (RowCount() <= 0 || ColCount() <= 0)
+        return;
+    if (FixedCols() == 0 && HasNodes())
+        RemoveAllNodes();
+    ClearRect(FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
 }
 
 void TDudStringGrid::Clear()
 {
+    if (HasNodes() && (ComponentState() & csDestroying) == 0)
+        RemoveAllNodes();
     if (RowCount() > 0 && ColCount() > 0)
         ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
     SearchInc.clear();
@@ -624,21 +668,28 @@ void TDudStringGrid::RemoveUnSelectedRows()
     EndUpdate();
 }
 
+// Columns are removed by their real index, one at a time from the right,
+// so that a hidden column is never taken for the displayed one beside it.
+void TDudStringGrid::RemoveDisplayedCols(int32_t fromCol, int32_t toCol)
+{
+    for (int32_t col = toCol; col >= fromCol; --col)
+        RemoveCols(RemapColToReal(col), 1);
+}
+
 void TDudStringGrid::RemoveSelectedCols()
 {
     if (FMouseActions->DisjunctColSelect()) {
         for (int32_t col = ColCount() - 1; col >= FixedCols(); --col) {
             if (!GetColSelect(col))
                 continue;
-            RemoveCols(col, 1);
+            RemoveDisplayedCols(col, col);
             if (col < static_cast<int32_t>(FColSelect.size()))
                 FColSelect.erase(FColSelect.begin() + col);
         }
         return;
     }
     const TGridRect selection = Selection();
-    const int32_t left = std::min(selection.Left, selection.Right);
-    RemoveCols(left, std::max(selection.Left, selection.Right) - left + 1);
+    RemoveDisplayedCols(std::min(selection.Left, selection.Right), std::max(selection.Left, selection.Right));
 }
 
 void TDudStringGrid::RemoveUnSelectedCols()
@@ -647,16 +698,14 @@ void TDudStringGrid::RemoveUnSelectedCols()
         for (int32_t col = ColCount() - 1; col >= FixedCols(); --col) {
             if (GetColSelect(col))
                 continue;
-            RemoveCols(col, 1);
+            RemoveDisplayedCols(col, col);
             if (col < static_cast<int32_t>(FColSelect.size()))
                 FColSelect.erase(FColSelect.begin() + col);
         }
     } else {
         const TGridRect selection = Selection();
-        const int32_t left = std::min(selection.Left, selection.Right);
-        const int32_t right = std::max(selection.Left, selection.Right);
-        RemoveCols(RemapColToReal(right + 1), ColCount() - 1 - right);
-        RemoveCols(RemapColToReal(FixedCols()), left - FixedCols());
+        RemoveDisplayedCols(std::max(selection.Left, selection.Right) + 1, ColCount() - 1);
+        RemoveDisplayedCols(FixedCols(), std::min(selection.Left, selection.Right) - 1);
     }
     ClearColSelect();
 }

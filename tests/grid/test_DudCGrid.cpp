@@ -1,5 +1,6 @@
 #include "grid/DudCGrid.h"
 #include "grid/DudOder_GridData.h"
+#include "platform/core/DateUtils.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/ScriptedUiServices.h"
 
@@ -223,7 +224,7 @@ TEST(ColumnGridTest, PerCellAnswersComeFromTheColumn)
         { 1, 1, false, false, "Y", ctEmpty },
         { 2, 1, false, false, "Y", ctEmpty },
         { 3, 1, true, true, "Y", ctEmpty },
-        { 4, 1, true, false, "Y", ctVirtCheckBox },
+        { 4, 1, true, false, "Y", ctDataCheckBox },
         { 4, 0, false, false, "1", ctEmpty },
         { 0, 2, false, false, "1", ctEmpty },
     };
@@ -494,6 +495,49 @@ TEST(ColumnGridTest, ChangeScaleScalesEveryColumnsFonts)
             EXPECT_EQ(grid->Columns().Items(i)->HeaderFont().Size(), c.headerSize);
         }
     }
+}
+
+TEST(ColumnGridTest, ACheckColumnsCellIsADataCheckBoxDrawnByTheSharedVirtualOne)
+{
+    auto grid = MakeGrid(5);
+    grid->Columns().Items(4)->SetEditor(edDataCheckBox);
+    grid->AddCheckBox(4, 2, true, false);
+    struct Case {
+        int32_t row;
+        TCellType type;
+        TCellType graphicType;
+    };
+    const Case cases[] = {
+        { 1, ctDataCheckBox, ctVirtCheckBox },
+        { 2, ctCheckBox, ctCheckBox },
+        { 0, ctEmpty, ctEmpty },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.row);
+        EXPECT_EQ(grid->GetCellType(4, entry.row), entry.type);
+        const TCellGraphic* graphic = grid->GetCellGraphic(4, entry.row);
+        EXPECT_EQ(graphic ? graphic->CellType() : ctEmpty, entry.graphicType);
+    }
+}
+
+TEST(GridColumnItemTest, TypedAccessReadsAndWritesTheItemsColumn)
+{
+    auto grid = MakeGrid(5);
+    TGridColumnItem* dates = grid->Columns().Items(2);
+    TGridColumnItem* times = grid->Columns().Items(3);
+    const double day = 46367.0;
+    const double noon = 0.5;
+    dates->SetDates(1, day);
+    times->SetTimes(1, noon);
+    EXPECT_EQ(grid->GetDates(2, 1), day);
+    EXPECT_EQ(grid->GetTimes(3, 1), noon);
+    EXPECT_EQ(dates->GetDates(1), day);
+    EXPECT_NEAR(times->GetTimes(1), noon, 1e-9);
+    EXPECT_EQ(grid->GridCells(3, 1), TimeToStr(noon));
+    TGridColumnItem detached(nullptr);
+    EXPECT_EQ(detached.GetDates(1), 0.0);
+    EXPECT_EQ(detached.GetTimes(1), 0.0);
+    detached.SetDates(1, day);
 }
 
 } // namespace

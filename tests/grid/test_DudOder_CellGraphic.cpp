@@ -208,7 +208,7 @@ TEST(CellGraphicGridTest, ColumnGridSharesOneVirtualCheckBox)
     EXPECT_EQ(grid.GetCellGraphic(2, 4), first);
     EXPECT_EQ(grid.GetCellGraphic(2, 0), nullptr);
     EXPECT_FALSE(grid.RemoveCellGraphic(2, 1));
-    EXPECT_EQ(grid.GetCellType(2, 1), ctVirtCheckBox);
+    EXPECT_EQ(grid.GetCellType(2, 1), ctDataCheckBox);
 }
 
 } // namespace

@@ -149,4 +149,15 @@ TEST(DudOderCellQueries, FindingAndWideCells)
     EXPECT_FALSE(grid->IsWideCell(1, 2));
 }
 
+TEST(DudOderCellQueries, FindingComparesTheStoredTextNotWhatTheCellShows)
+{
+    auto grid = GridOf({ { "a", "www.example.org" } });
+    grid->SetURLShowInText(true);
+    ASSERT_NE(grid->Cells(2, 1), "www.example.org");
+    int32_t col = -1;
+    int32_t row = -1;
+    EXPECT_TRUE(grid->IsCell("www.example.org", col, row));
+    EXPECT_EQ((TPoint { col, row }), (TPoint { 2, 1 }));
+}
+
 } // namespace

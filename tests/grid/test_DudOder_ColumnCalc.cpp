@@ -63,6 +63,21 @@ TEST(DudOderColumnCalc, CalculationsOverTheDataRows)
     }
 }
 
+// Rows 2 and 6 are hidden; displayed rows 1 and 2 (real 1 and 3) are
+// merged. A hidden row's value counts whatever merge the displayed row after
+// it belongs to.
+TEST(DudOderColumnCalc, AHiddenRowCountsInARealRangeWhateverMergeFollowsIt)
+{
+    TDudStringGrid grid(nullptr);
+    FillColumn(grid, Texts({ "1", "2", "4", "8", "16" }), 1);
+    grid.HideRow(2);
+    grid.HideRow(6);
+    grid.MergeCells(1, 1, 1, 2);
+    ASSERT_GT(6, grid.RowCount());
+    EXPECT_DOUBLE_EQ(grid.ColumnSum(1, 1, 6), 27);
+    EXPECT_DOUBLE_EQ(grid.ColumnSum(1, -1, -1), 25);
+}
+
 TEST(DudOderColumnCalc, MinimumAndMaximumStartFromTheFirstRowOfTheRange)
 {
     TDudStringGrid grid(nullptr);

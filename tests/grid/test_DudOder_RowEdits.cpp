@@ -79,6 +79,11 @@ protected:
         int32_t row = 1;
         while (row < Grid->RowCount() && Grid->GridCells(identityCol, row) != "r1")
             ++row;
+        return CheckColsOfRow(row);
+    }
+
+    std::string CheckColsOfRow(int32_t row) const
+    {
         std::string letters;
         for (int32_t col = 1; col < Grid->AllColCount(); ++col) {
             const String text = Grid->GridCells(col, row);
@@ -182,6 +187,133 @@ TEST_F(GridRowEditTest, RemoveDuplicatesKeepsTheFirstOfEachTextWhateverItsCase)
     EXPECT_EQ(Grid->RowCount(), 6);
     EXPECT_EQ(Grid->Cells(1, 1), "r1");
     EXPECT_EQ(Grid->Cells(1, 2), "r3");
+}
+
+TEST_F(GridRowEditTest, ClearingTheGridOpensItsNodesFirstSoNoRowStaysStoredHidden)
+{
+    struct Case {
+        const char* name;
+        int32_t fixedCols;
+        std::function<void(TDudStringGrid&)> clear;
+    };
+    const Case cases[] = {
+        { "Clear", 1, [](TDudStringGrid& grid) { grid.Clear(); } },
+        { "ClearAll", 1, [](TDudStringGrid& grid) { grid.ClearAll(); } },
+        { "ClearNormalCells without fixed columns", 0, [](TDudStringGrid& grid) { grid.ClearNormalCells(); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        Grid->FloatingFooter().SetVisible(false);
+        Grid->UnHideRow(4);
+        Grid->SetFixedCols(c.fixedCols);
+        Grid->AddNode(2, 3);
+        Grid->ContractNode(2);
+        ASSERT_EQ(Grid->NumHiddenRows(), 2);
+        const int32_t rows = Grid->TotalRowCount();
+        c.clear(*Grid);
+        EXPECT_FALSE(Grid->HasNodes());
+        EXPECT_EQ(Grid->NumHiddenRows(), 0);
+        EXPECT_EQ(Grid->RowCount(), rows);
+        EXPECT_EQ(Grid->Cells(2, 3), "");
+    }
+}
+
+TEST_F(GridRowEditTest, ClearNormalCellsKeepsTheNodesOfAGridWithFixedColumns)
+{
+    Grid->FloatingFooter().SetVisible(false);
+    Grid->UnHideRow(4);
+    Grid->AddNode(2, 3);
+    Grid->ContractNode(2);
+    Grid->ClearNormalCells();
+    EXPECT_TRUE(Grid->HasNodes());
+    EXPECT_EQ(Grid->NumHiddenRows(), 2);
+}
+
+// Display columns: 1 "r", 2 "a", 3 "z"; the hidden "h" sits between a and z.
+TEST_F(GridRowEditTest, SelectionColumnRemovalsRemoveTheDisplayedColumnsOnly)
+{
+    struct Case {
+        const char* name;
+        int32_t left, right;
+        bool disjunct;
+        bool unselected;
+        const char* cols;
+    };
+    const Case cases[] = {
+        { "selected: the column right of the hidden one", 3, 3, false, false, "rah" },
+        { "selected: a range across the hidden one", 2, 3, false, false, "rh" },
+        { "unselected: the identity column alone", 1, 1, false, true, "rh" },
+        { "unselected: the middle column", 2, 2, false, true, "ah" },
+        { "unselected: the last column", 3, 3, false, true, "hz" },
+        { "disjunct selected: the last column", 3, 3, true, false, "rah" },
+        { "disjunct unselected: the last column", 3, 3, true, true, "hz" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        Grid->MouseActions().SetDisjunctColSelect(c.disjunct);
+        if (c.disjunct)
+            for (int32_t col = c.left; col <= c.right; ++col)
+                Grid->SetColSelect(col, true);
+        else
+            Grid->SetSelection(TGridRect { c.right, 1, c.left, 2 });
+        if (c.unselected)
+            Grid->RemoveUnSelectedCols();
+        else
+            Grid->RemoveSelectedCols();
+        EXPECT_EQ(CheckColsOfRow(1), std::string(c.cols));
+    }
+}
+
+TEST_F(GridRowEditTest, RowsTakenOutKeepTheirHeightsAndTheCursorStartsAgainAtTheTop)
+{
+    Grid->FloatingFooter().SetVisible(false);
+    Grid->UnHideRow(4);
+    Grid->SetRow(6);
+    Grid->SetRowHeights(3, 40);
+    // Rows 2 and 3 were taken elsewhere; r4 .. r6 close up with their own
+    // heights, not the heights of the rows that left.
+    Grid->RemoveRowsEx(2, 2);
+    EXPECT_EQ(Grid->Cells(1, 2), "r4");
+    EXPECT_EQ(Grid->RowHeights(2), Grid->DefaultRowHeight());
+    EXPECT_EQ(Grid->RowHeights(3), Grid->DefaultRowHeight());
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_EQ(Grid->TopRow(), 1);
+    Grid->SetRow(3);
+    Grid->RemoveRowsEx(1, 1);
+    EXPECT_EQ(Grid->Row(), 3);
+}
+
+TEST_F(GridRowEditTest, DeletingEveryRowParksTheCursorAtTheFirstNormalCell)
+{
+    Grid->FloatingFooter().SetVisible(false);
+    Grid->UnHideRow(4);
+    Grid->SetFixedFooters(1);
+    Grid->FocusCell(3, 1);
+    Grid->DeleteRowRange(1, 6, true);
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_GE(Grid->Row(), Grid->RowCount());
+    Grid->SetRowCount(3);
+    Grid->UnHideSelection();
+    EXPECT_EQ((TPoint { Grid->Col(), Grid->Row() }), (TPoint { 1, 1 }));
+}
+
+TEST_F(GridRowEditTest, DeletingRowsOfANodeGridKeepsWholeRowSelectionAndLeavesTheNodeColumn)
+{
+    Grid->FloatingFooter().SetVisible(false);
+    Grid->UnHideRow(4);
+    Grid->AddNode(1, 2);
+    Grid->SetOptions(Grid->Options() + TGridOptions { goRowSelect });
+    Grid->SetOptions(Grid->Options() - TGridOptions { goRowSelect });
+    Grid->FocusCell(3, 4);
+    Grid->SetOptions(Grid->Options() + TGridOptions { goRowSelect });
+    Grid->DeleteRowRange(5, 1, true);
+    EXPECT_TRUE(Grid->Options().Contains(goRowSelect));
+    EXPECT_EQ(Grid->Row(), 4);
+    EXPECT_EQ(Grid->Cells(1, 5), "r6");
+    Grid->SetOptions(Grid->Options() - TGridOptions { goRowSelect });
+    EXPECT_EQ(Grid->Col(), 1);
 }
 
 } // namespace
