@@ -105,9 +105,8 @@ int32_t CompareAsciiUpper(std::u16string_view first, std::u16string_view second)
 }
 
 // Prefix and suffix off, thousands separators off for money, the decimal
-// separator as "."; a text that is not a number whole reads as far as it
-// is one.
-bool ConvertSortNumber(String text, const String& prefix, const String& suffix, bool financial, double& value)
+// separator as ".".
+String PreparedSortNumber(String text, const String& prefix, const String& suffix, bool financial)
 {
     const TFormatSettings& settings = FormatSettings();
     if (!suffix.isEmpty()) {
@@ -127,7 +126,13 @@ bool ConvertSortNumber(String text, const String& prefix, const String& suffix, 
         if (at >= 0)
             text[at] = u'.';
     }
-    const QByteArray bytes = text.trimmed().toLatin1();
+    return text;
+}
+
+// A text that is not a number whole reads as far as it is one.
+bool ConvertSortNumber(const String& text, const String& prefix, const String& suffix, bool financial, double& value)
+{
+    const QByteArray bytes = PreparedSortNumber(text, prefix, suffix, financial).trimmed().toLatin1();
     if (bytes.isEmpty())
         return false;
     char* end = nullptr;
@@ -397,6 +402,11 @@ int32_t TDudStringGrid::CompareCells(int32_t aCol, int32_t aRow1, int32_t aRow2,
         };
         double value1 = 0;
         double value2 = 0;
+        if (FSortSettings->IgnoreBlanks()) {
+            // "$" under the prefix "$" is as blank as an empty cell.
+            blank1 = PreparedSortNumber(s1, prefix, suffix, kind == 1).isEmpty();
+            blank2 = PreparedSortNumber(s2, prefix, suffix, kind == 1).isEmpty();
+        }
         const bool ok1 = numberOf(aRow1, s1, value1);
         const bool ok2 = numberOf(aRow2, s2, value2);
         if (ok1 || ok2) {
@@ -566,17 +576,23 @@ void TDudStringGrid::ApplyRowOrder(int32_t left, const std::vector<int32_t>& ord
     if (FSortRowXRef->Count() >= end)
         PermuteValues(left, order, [&](int32_t row) { return FSortRowXRef->Items(row); },
             [&](int32_t row, int32_t value) { FSortRowXRef->SetItems(row, value); });
-    if (FShowModified->Enabled() && FModifiedRows->Count() > left) {
-        while (FModifiedRows->Count() < end)
+    // The modified and selected marks are kept by real row; the hidden rows
+    // between keep theirs.
+    std::vector<int32_t> real(count);
+    for (size_t index = 0; index < count; ++index)
+        real[index] = RealRowIndex(left + static_cast<int32_t>(index));
+    const auto realOf = [&](int32_t row) { return real[static_cast<size_t>(row - left)]; };
+    if (FShowModified->Enabled() && FModifiedRows->Count() > real.front()) {
+        while (FModifiedRows->Count() <= real.back())
             FModifiedRows->Add(0);
-        PermuteValues(left, order, [&](int32_t row) { return FModifiedRows->Items(row); },
-            [&](int32_t row, int32_t value) { FModifiedRows->SetItems(row, value); });
+        PermuteValues(left, order, [&](int32_t row) { return FModifiedRows->Items(realOf(row)); },
+            [&](int32_t row, int32_t value) { FModifiedRows->SetItems(realOf(row), value); });
     }
-    if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort() && NumHiddenRows() == 0
-        && FRowSelect.size() > static_cast<size_t>(left)) {
-        FRowSelect.resize(std::max(FRowSelect.size(), static_cast<size_t>(end)), 0);
-        PermuteValues(left, order, [&](int32_t row) { return FRowSelect[static_cast<size_t>(row)]; },
-            [&](int32_t row, uint8_t value) { FRowSelect[static_cast<size_t>(row)] = value; });
+    if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort()
+        && FRowSelect.size() > static_cast<size_t>(real.front())) {
+        FRowSelect.resize(std::max(FRowSelect.size(), static_cast<size_t>(real.back()) + 1), 0);
+        PermuteValues(left, order, [&](int32_t row) { return FRowSelect[static_cast<size_t>(realOf(row))]; },
+            [&](int32_t row, uint8_t value) { FRowSelect[static_cast<size_t>(realOf(row))] = value; });
     }
     TBaseGrid::PermuteRows(left, order);
 }
@@ -719,6 +735,10 @@ public:
         const int32_t target = followData ? FGrid.SortRow : FRow;
         if (target >= FGrid.FixedRows() && target < FGrid.RowCount() && target != FGrid.Row())
             FGrid.SetRow(target);
+        // The row remembered for the row-changed event no longer holds the
+        // data it held.
+        if (followData)
+            FGrid.FOldRowSel = -1;
         FGrid.FEntered = entered;
     }
 

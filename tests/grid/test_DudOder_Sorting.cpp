@@ -113,6 +113,22 @@ TEST(GridSortTest, EachCompareKindOrdersRowsBothWaysAndKeepsEqualRowsInTheirOrde
                 grid.SortSettings().SetBlankPos(blLast);
             },
             sdDescending, "b a " },
+        { "a lone prefix is blank and goes last",
+            { "$", "$5", "$2" },
+            [style](TDudStringGrid& grid) {
+                style(ssNumeric, "$")(grid);
+                grid.SortSettings().SetIgnoreBlanks(true);
+                grid.SortSettings().SetBlankPos(blLast);
+            },
+            sdAscending, "$2 $5 $" },
+        { "a lone prefix is blank and goes first descending",
+            { "$5", "$", "$2" },
+            [style](TDudStringGrid& grid) {
+                style(ssNumeric, "$")(grid);
+                grid.SortSettings().SetIgnoreBlanks(true);
+                grid.SortSettings().SetBlankPos(blFirst);
+            },
+            sdDescending, "$ $5 $2" },
         { "texts alike in their first four letters", { "abcdz", "abcd", "abcda", "abc", "abcdab" }, noFull,
             sdAscending, "abc abcd abcda abcdab abcdz" },
         { "texts alike in their first four letters descending", { "abcdz", "abcd", "abcda", "abc", "abcdab" }, noFull,
@@ -178,6 +194,48 @@ TEST(GridSortTest, AWholeRowMovesWithItsHeightMarksAndPropertiesAndAnUnmovedRowI
     const int32_t swaps = grid->SwapCount();
     grid->Sort(1, sdAscending);
     EXPECT_EQ(grid->SwapCount(), swaps);
+}
+
+// Real row 3 ("x") is hidden while the others sort; the selected and
+// modified marks are kept by real row and go with their data.
+TEST(GridSortTest, MarksOfSortedRowsFollowTheirDataPastAHiddenRow)
+{
+    auto grid = MakeGrid({ "c", "a", "x", "b", "d" });
+    grid->ShowModified().SetEnabled(true);
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->Navigation().SetMoveRowOnSort(true);
+    grid->SetRowSelect(1, true);
+    grid->SetRowModified(4, true);
+    grid->HideRow(3);
+    grid->Sort(1, sdAscending);
+    ASSERT_EQ(Column(*grid, 1), "a b c d");
+    const struct {
+        int32_t real;
+        bool selected;
+        bool modified;
+    } marks[] = { { 1, false, false }, { 2, false, true }, { 3, false, false }, { 4, true, false }, { 5, false, false } };
+    for (const auto& mark : marks) {
+        SCOPED_TRACE(mark.real);
+        EXPECT_EQ(grid->GetRowSelect(mark.real), mark.selected);
+        EXPECT_EQ(grid->GetRowModified(mark.real), mark.modified);
+    }
+    grid->UnHideRow(3);
+    EXPECT_EQ(Column(*grid, 1), "a b x c d");
+}
+
+TEST(GridSortTest, AfterTheCurrentRowFollowedItsDataTheNextRowChangeHasNoOldRow)
+{
+    auto grid = MakeGrid({ "c", "a", "b" });
+    std::vector<std::pair<int32_t, int32_t>> changes;
+    grid->OnRowChanged = [&](TDudStringGrid*, int32_t oldRow, int32_t newRow) { changes.emplace_back(oldRow, newRow); };
+    grid->SetRow(1);
+    grid->Navigation().SetMoveRowOnSort(true);
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(grid->Row(), 3);
+    changes.clear();
+    grid->SetRow(2);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0], std::make_pair(-1, 2));
 }
 
 TEST(GridSortTest, SingleColumnMovesOnlyTheSortColumnAndNormalCellsOnlyKeepsColumnZero)
