@@ -46,6 +46,7 @@ class TGridTransEdit;
 class TControlEdit;
 class TControlCombo;
 class TGridTransCombo;
+class THeaderDragButton;
 class TShowModified;
 class TBackGround;
 class TFilterDropDown;
@@ -1228,6 +1229,8 @@ public:
     void SearchFooterFindNext(const String& text);
     void SearchFooterFindPrevious(const String& text);
     void SearchFooterClose();
+    // Highlights every occurrence of text (on) or removes the highlights.
+    void SearchFooterHighlight(const String& text, bool on);
 
     // ---- highlight and error marks: <hi> and <e> tags written into the cell
     // texts (store columns, display rows); DoFixed takes in the fixed cells
@@ -1494,7 +1497,7 @@ public:
     virtual void DoImageSelect(int32_t aCol, int32_t aRow, int32_t index);
     virtual void DoCellChanging(int32_t newCol, int32_t newRow, bool& allow);
     virtual void DoScrollCell(int32_t aCol, int32_t aRow, int32_t position, int32_t minimum, int32_t maximum);
-    virtual bool DoCanShowFixedDropDown(int32_t) { return false; }
+    virtual bool DoCanShowFixedDropDown(int32_t aCol);
     virtual void DoStartBlockFocus() { }
     virtual void DoEndBlockFocus() { }
     virtual TImageList* GetGridImageList() const { return FGridImages; }
@@ -2108,7 +2111,9 @@ protected:
     TGridCoord FLastKeyCell {};
     bool FSelHidden = false;
     bool LButFlg = false;
-    bool MoveForm = false;
+    // The floating pictures of an enhanced move, while it lasts.
+    std::unique_ptr<TForm> MoveForm;
+    THeaderDragButton* MoveButton = nullptr;
     TRect PrevRect {};
     int32_t PrevSizeX = 0;
     int32_t PrevSizeY = 0;
@@ -2370,6 +2375,16 @@ private:
     void FixedBorderMove(int32_t x, int32_t y, bool onCell);
     void HoverButtonMove(int32_t aCol, int32_t aRow, TPoint point);
     void EnhancedMoveFeedback(int32_t x, int32_t y);
+    // Header presses: the dropdown button and its menu; which press edits a
+    // header cell.
+    bool FixedDropDownDown(int32_t aCol, int32_t aRow, int32_t x);
+    void CellScrollBarMove(int32_t aCol, int32_t aRow);
+    bool FixedCellEditWanted(int32_t aCol, int32_t aRow, TGridFixedCellEdit how) const;
+    bool FixedCellPressEdits(TMouseButton button, int32_t aCol, int32_t aRow, TPoint point) const;
+    // The moved header's picture at the pointer: the cells as a floating
+    // form with ShowCells, else the header drag button.
+    void ShowMovePicture(int32_t x, int32_t y, int32_t aCol, int32_t aRow);
+    void HideMovePicture();
     void ShowSizingHint(int32_t x, int32_t y);
     void HideSizingHint();
     bool EnhancedMoveEnding() const;

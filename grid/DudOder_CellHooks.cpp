@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_GridData.h"
 #include "grid/base/RovIvir.h"
 
 namespace {
@@ -42,6 +43,14 @@ void TDudStringGrid::DoSearchFooterAction(const String& value, int32_t aCol, int
 {
     if (OnSearchFooterAction)
         OnSearchFooterAction(this, value, aCol, aRow, action);
+}
+
+bool TDudStringGrid::DoCanShowFixedDropDown(int32_t aCol)
+{
+    bool allow = true;
+    if (OnCanShowFixedDropDown)
+        OnCanShowFixedDropDown(this, aCol, allow);
+    return allow;
 }
 
 void TDudStringGrid::DoButtonClick(int32_t aCol, int32_t aRow)
@@ -263,6 +272,14 @@ bool TDudStringGrid::GetColumnFilter(int32_t column)
         };
         for (int32_t row = FixedRows(); row < RowCount() - FFixedFooters; ++row)
             addValue(Cells(column, row).trimmed());
+        // The rows a filter took away stay on offer, so that the user can
+        // switch straight to another value.
+        if (!FFilterIncremental)
+            for (int32_t index = 0; index < FGridItems->Count(); ++index) {
+                const TStringList& cells = static_cast<const TGridItem*>(FGridItems->Items(index))->Items();
+                if (column < cells.Count())
+                    addValue(cells.Strings(column).trimmed());
+            }
         FFilterList->SetSorted(false);
         if (!FFilterDropDownClear.isEmpty())
             FFilterList->Insert(0, FFilterDropDownClear);

@@ -144,6 +144,13 @@ void TScrollControl::MouseUp(TMouseButton button, TShiftState shift, int32_t x, 
     FDownOnScroller = false;
 }
 
+THeaderDragButton::THeaderDragButton(TComponent* owner) : TCustomControl(owner)
+{
+    SetColor(clBtnFace);
+    SetEnabled(false);
+    SetVisible(false);
+}
+
 void THeaderDragButton::Paint()
 {
     TRect rect = ClientRect();

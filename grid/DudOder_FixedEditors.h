@@ -57,7 +57,9 @@ private:
 // column or row is moved.
 class THeaderDragButton : public TCustomControl {
 public:
-    using TCustomControl::TCustomControl;
+    // Starts hidden and disabled: it shows only while a move lasts and never
+    // takes the pointer from the grid.
+    explicit THeaderDragButton(TComponent* owner);
 
     TBaseGrid* Grid() const { return FGrid; }
     void SetGrid(TBaseGrid* value) { FGrid = value; }

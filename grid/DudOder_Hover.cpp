@@ -5,6 +5,7 @@
 #include "grid/DudOder_HTMLHintWindow.h"
 #include "grid/base/RovIvir.h"
 #include "platform/ui/Hints.h"
+#include "platform/ui/Menus.h"
 
 #include <algorithm>
 
@@ -12,6 +13,9 @@
 // will use, the link cursor, sizing events and the tooltip of a cell.
 
 namespace {
+
+// The shared scroll bar of scrolling cells.
+constexpr int32_t CellScrollBarWidth = 17;
 
 // Below the cell the pointer is on, the tooltip leaves the pointer this
 // much room.
@@ -77,6 +81,8 @@ void TDudStringGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x
             return;
         }
     }
+    if (aCol >= 0 && aRow >= 0 && FixedDropDownDown(aCol, aRow, x))
+        return;
     if (aCol >= 0 && aRow == FixedRows() - 1 && IsHoverFixedCell(aCol, aRow)
         && FControlLook->FixedGradientDownTo() != clNone)
         RepaintCell(aCol, aRow);
@@ -92,12 +98,94 @@ void TDudStringGrid::MouseDown(TMouseButton button, TShiftState shift, int32_t x
         const TGridRect selection = Selection();
         RepaintRect(TRect { selection.Left, selection.Top, selection.Right, selection.Bottom });
     }
+    if (aCol >= 0 && aRow >= 0 && FixedCellPressEdits(button, aCol, aRow, { x, y })) {
+        StartFixedCellEdit(aCol, aRow);
+        return;
+    }
     if (TDudStringGrid* synced = FSyncGrid->Grid()) {
         if (FSyncGrid->SelectionColumn())
             synced->SetCol(Col());
         if (FSyncGrid->SelectionRow())
             synced->SetRow(Row());
     }
+}
+
+// The header dropdown button: the right 16 pixels of a hovered fixed cell
+// (clear of the sizing border). True when the press popped up its menu.
+bool TDudStringGrid::FixedDropDownDown(int32_t aCol, int32_t aRow, int32_t x)
+{
+    if (!IsHoverFixedCell(aCol, aRow) || !FControlLook->FixedDropDownButton()
+        || !DoCanShowFixedDropDown(RemapColToReal(aCol)))
+        return false;
+    const TRect cell = CellRect(aCol, aRow);
+    const int32_t right = Options().Contains(goColSizing) ? cell.Right - 2 : cell.Right;
+    if (x <= cell.Right - 16 || x >= right)
+        return false;
+    FDropDownDown = true;
+    if (!FFixedDropDownMenu && !OnFixedDropDownClick)
+        return false;
+    FNoMouseLeave = true;
+    TPopupMenu* menu = FFixedDropDownMenu;
+    if (menu)
+        menu->SetTag(aCol);
+    bool keep = false;
+    if (OnFixedDropDownClick)
+        OnFixedDropDownClick(this, aCol, aRow, menu, keep);
+    if (menu) {
+        FHoverFixedX = aCol;
+        FHoverFixedY = aRow;
+        RepaintCell(aCol, aRow);
+        const TPoint at = ClientToScreen({ cell.Right - 16, cell.Bottom });
+        menu->Popup(at.X, at.Y);
+        FHoverFixedX = -1;
+        FHoverFixedY = -1;
+        RepaintCell(aCol, aRow);
+    }
+    FNoMouseLeave = keep;
+    return true;
+}
+
+bool TDudStringGrid::FixedCellEditWanted(int32_t aCol, int32_t aRow, TGridFixedCellEdit how) const
+{
+    return (aRow < FixedRows() && FMouseActions->FixedRowsEdit() == how)
+        || (aCol < FixedCols() && FMouseActions->FixedColsEdit() == how);
+}
+
+// A left press edits a header cell only clear of its sizing borders; a right
+// press edits it at once.
+bool TDudStringGrid::FixedCellPressEdits(TMouseButton button, int32_t aCol, int32_t aRow, TPoint point) const
+{
+    if (button == mbRight)
+        return FixedCellEditWanted(aCol, aRow, fceRightClick);
+    if (button != mbLeft)
+        return false;
+    const TRect cell = CellRect(aCol, aRow);
+    const bool clearX = !Options().Contains(goColSizing) || (point.X > cell.Left + 4 && point.X < cell.Right - 4);
+    const bool clearY = !Options().Contains(goRowSizing) || (point.Y > cell.Top + 4 && point.Y < cell.Bottom - 4);
+    return (aRow < FixedRows() && FMouseActions->FixedRowsEdit() == fceLeftClick && clearX)
+        || (aCol < FixedCols() && FMouseActions->FixedColsEdit() == fceLeftClick && clearY);
+}
+
+// The cell under the pointer gets the shared scroll bar when it scrolls,
+// inside its grid lines at its right edge; any other cell hides the bar.
+void TDudStringGrid::CellScrollBarMove(int32_t aCol, int32_t aRow)
+{
+    const int32_t realCol = RemapColToReal(aCol);
+    if (!HasScrollBar(realCol, aRow)) {
+        if (FScrollBar)
+            FScrollBar->SetVisible(false);
+        return;
+    }
+    // The bar under the pointer keeps what its user is doing with it.
+    if (FScrollBar && FScrollBar->Visible() && FScrollCol == realCol && FScrollRow == aRow)
+        return;
+    TScrollBar& bar = CellScrollBar(realCol, aRow);
+    const TRect cell = CellRect(aCol, aRow);
+    const int32_t line = GridLineWidth();
+    bar.SetBounds(cell.Right - CellScrollBarWidth - line, cell.Top + line, CellScrollBarWidth, cell.Height() - 2 * line);
+    bar.SetEnabled(true);
+    const TScrollProp prop = GetScrollProp(realCol, aRow);
+    bar.SetVisible(prop.PageSize < prop.Range);
 }
 
 // Disjunct cells: Shift adds the pressed cell, Ctrl toggles it, a plain
@@ -182,6 +270,8 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
     const bool onCell = aCol >= 0 && aRow >= 0;
     if (onCell && HoverRow())
         SetHoverRowIdx(aRow);
+    if (onCell && !IsDesigning())
+        CellScrollBarMove(aCol, aRow);
     if (FHoverFixedCells != hfNone && !FNoMouseLeave) {
         if (onCell && IsHoverFixedCell(aCol, aRow))
             SetHoverFixedCell(aCol, aRow);

@@ -229,6 +229,10 @@ void TDudStringGrid::WMLButtonDown(TMessage& message)
         Movecell = { aCol, -1 };
     else if (aCol < FixedCols() && aRow >= FixedRows())
         Movecell = { -1, aRow };
+    // The moved header's picture keeps the pointer where it took the cell.
+    const TRect pressed = CellRect(aCol, aRow);
+    MoveOfsX = point.X - pressed.Left;
+    MoveOfsY = point.Y - pressed.Top;
 
     bool canEdit = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit();
     CanEditCell(realCol, aRow, canEdit);
@@ -618,6 +622,8 @@ void TDudStringGrid::WMLButtonDblClk(TMessage& message)
         }
     }
     FForceSel = false;
+    if (aCol >= 0 && aRow >= 0 && FixedCellEditWanted(aCol, aRow, fceDblClick))
+        StartFixedCellEdit(aCol, aRow);
 }
 
 void TDudStringGrid::WMRButtonDown(TMessage& message)

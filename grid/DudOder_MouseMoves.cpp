@@ -1,11 +1,16 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_FixedEditors.h"
+#include "grid/DudOder_Settings.h"
 #include "grid/base/VidEri.h"
 #include "platform/ui/Forms.h"
 
-// The enhanced column and row move: while a header is dragged, arrows mark
-// where it would land and the cursor says whether it may; the release moves
-// it there. Also the hover look of cell buttons.
+#include <algorithm>
+
+// The enhanced column and row move: while a header is dragged, its picture
+// follows the pointer, arrows mark where it would land and the cursor says
+// whether it may; the release moves it there. Also the hover look of cell
+// buttons.
 
 namespace {
 
@@ -36,6 +41,7 @@ void TDudStringGrid::EnhancedMoveFeedback(int32_t x, int32_t y)
     int32_t aCol = -1;
     int32_t aRow = -1;
     MouseToCell(x, y, aCol, aRow);
+    ShowMovePicture(x, y, aCol, aRow);
     if (FGridState == gsColMoving) {
         const bool target = Movecell.X >= FixedCols() && aRow >= 0 && aCol >= FixedCols();
         if (target) {
@@ -85,7 +91,55 @@ void TDudStringGrid::EnhancedMoveFeedback(int32_t x, int32_t y)
             }
         }
     }
+    if (MoveButton && !FDragDropSettings->ShowCells()) {
+        MoveButton->SetEnabled(true);
+        MoveButton->SetVisible(true);
+    }
     Screen->SetCursor(allow ? crDrag : crNoDrop);
+}
+
+void TDudStringGrid::ShowMovePicture(int32_t x, int32_t y, int32_t aCol, int32_t aRow)
+{
+    const bool columns = FGridState == gsColMoving;
+    if (columns ? Movecell.X < FixedCols() || aRow < 0 : Movecell.Y < FixedRows() || aCol < 0)
+        return;
+    const TPoint at { x - MoveOfsX, y - MoveOfsY };
+    if (FDragDropSettings->ShowCells()) {
+        if (!MoveForm) {
+            const int32_t lastRow = std::min(TopRow() + VisibleRowCount(), RowCount() - 1);
+            const int32_t lastCol = std::min(LeftCol() + VisibleColCount(), ColCount() - 1);
+            MoveForm.reset(SelectionToForm(columns ? TGridRect { Movecell.X, 0, Movecell.X, lastRow }
+                                                   : TGridRect { 0, Movecell.Y, lastCol, Movecell.Y }));
+            MoveForm->SetVisible(true);
+        }
+        const TPoint screen = ClientToScreen(at);
+        MoveForm->SetBounds(screen.X, screen.Y, MoveForm->Width(), MoveForm->Height());
+        return;
+    }
+    if (!MoveButton) {
+        MoveButton = new THeaderDragButton(this);
+        MoveButton->SetParent(this);
+        MoveButton->SetGrid(this);
+    }
+    THeaderDragButton& button = *MoveButton;
+    if (columns) {
+        button.SetCaption(Cells(Movecell.X, 0));
+        button.SetBounds(at.X, at.Y, ColWidths(Movecell.X), RowHeights(aRow));
+    } else {
+        button.SetCaption(Cells(0, Movecell.Y));
+        button.SetBounds(at.X, at.Y, ColWidths(aCol), RowHeights(Movecell.Y));
+    }
+    button.BringToFront();
+    button.Invalidate();
+}
+
+void TDudStringGrid::HideMovePicture()
+{
+    if (MoveButton) {
+        MoveButton->SetEnabled(false);
+        MoveButton->SetVisible(false);
+    }
+    MoveForm.reset();
 }
 
 // The release of an enhanced move: a refused target only repaints the
@@ -97,6 +151,7 @@ bool TDudStringGrid::EnhancedMoveUp(int32_t aCol, int32_t aRow)
     HideOleArrows(true, true, true);
     if (ArwR)
         ArwR->SetVisible(false);
+    HideMovePicture();
     DoEndBlockFocus();
     const bool refused = Screen->Cursor() == crNoDrop;
     Screen->SetCursor(crDefault);

@@ -279,18 +279,44 @@ void TDudStringGrid::SearchFooterEditChange(const String& text)
         params << fnIncludeHiddenRows;
     if (params.Contains(fnFindInPresetCol))
         FFindCol = FSearchFooter->SearchColumn();
+    const bool hiliteDown = FSearchPanel && FSearchPanel->HiliteButton()->Down();
+    const bool highlighting = hiliteDown || FSearchFooter->AlwaysHighLight();
+    if (highlighting)
+        SearchFooterHighlight(text, false);
     if (text.isEmpty()) {
         SetSearchEditColor(clWindow);
+        DoSearchFooterAction(text, -1, -1, saFindFirst);
         return;
     }
     SearchCell = Find(NoCell, text, params);
-    DoSearchFooterAction(text, SearchCell.X, SearchCell.Y, saFindFirst);
     if (SearchCell.X < 0) {
         SetSearchEditColor(clRed);
-        return;
+    } else {
+        ScrollInView(SearchCell.X, SearchCell.Y);
+        SetSearchEditColor(clWindow);
+        if (highlighting)
+            SearchFooterHighlight(text, true);
     }
-    SetSearchEditColor(clWindow);
-    ScrollInView(SearchCell.X, SearchCell.Y);
+    DoSearchFooterAction(text, SearchCell.X, SearchCell.Y, saFindFirst);
+}
+
+// The highlights cover the preset column when there is one, else the grid;
+// old highlights go first so that tags never nest.
+void TDudStringGrid::SearchFooterHighlight(const String& text, bool on)
+{
+    const int32_t column = FSearchFooter->SearchColumn();
+    const bool presetColumn = column >= 0 && column < AllColCount();
+    if (presetColumn)
+        UnHilightInCol(false, column);
+    else
+        UnHilightInGrid(false);
+    if (!on || text.isEmpty())
+        return;
+    const bool matchCase = FSearchPanel && FSearchPanel->MatchCase()->Checked();
+    if (presetColumn)
+        HilightInCol(false, matchCase, column, text);
+    else
+        HilightInGrid(false, matchCase, text);
 }
 
 void TDudStringGrid::SetSearchEditColor(TColor color)
@@ -312,6 +338,8 @@ void TDudStringGrid::ConnectSearchPanel()
     panel.OnForwardClick = [this, text](TComponent*) { SearchFooterFindNext(text()); };
     panel.OnBackwardClick = [this, text](TComponent*) { SearchFooterFindPrevious(text()); };
     panel.OnExitClick = [this](TComponent*) { SearchFooterClose(); };
+    panel.OnHighlightClick
+        = [this, &panel, text](TComponent*) { SearchFooterHighlight(text(), panel.HiliteButton()->Down()); };
 }
 
 void TDudStringGrid::SearchFooterFindNext(const String& text)

@@ -1,5 +1,6 @@
 #include "grid/DudOder_SearchPanel.h"
 
+#include "grid/DudDropDown_Draw.h"
 #include "grid/DudOder.h"
 #include "grid/DudOder_SearchGlyphs.h"
 #include "grid/base/BaseGrid.h"
@@ -109,6 +110,21 @@ void TSearchPanel::EditChanged()
     FHiliteButton->SetEnabled(searchable);
     if (OnEditChange)
         OnEditChange(this);
+}
+
+void TSearchPanel::Paint()
+{
+    TPanel::Paint();
+    TCanvas& canvas = Canvas();
+    canvas.Brush().SetColor(Color());
+    canvas.Pen().SetColor(Color());
+    if (FColorTo == clNone)
+        canvas.FillRect(ClientRect());
+    else
+        DrawBandGradient(canvas, Color(), FColorTo, 32, ClientRect(), false);
+    canvas.Pen().SetColor(FGrid->GridLineColor());
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(Width(), 0);
 }
 
 void TSearchPanel::SetColorTo(TColor value)

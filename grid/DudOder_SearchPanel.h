@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/DudOder_RetEdit.h"
 #include "grid/base/VidEri_Button.h"
 #include "grid/base/VidEri_CheckBox.h"
 #include "platform/graphics/Color.h"
@@ -8,15 +9,6 @@
 #include "platform/ui/StdCtrls.h"
 
 class TBaseGrid;
-
-// An edit that reports Return and Ctrl+Return instead of taking them as text.
-class TRetEdit : public TEdit {
-public:
-    using TEdit::TEdit;
-
-    TNotifyEvent OnReturn;
-    TNotifyEvent OnCtrlReturn;
-};
 
 // The search bar docked under the grid: the search edit, find next, find
 // previous, a highlight toggle, a match-case box and a close button. The
@@ -60,6 +52,7 @@ public:
 
 protected:
     void CreateWnd() override;
+    void Paint() override;
 
 private:
     void EditChanged();

@@ -70,6 +70,7 @@ void TDudStringGrid::WndProc(TMessage& message)
 
 void TDudStringGrid::EndEnhancedMove()
 {
+    HideMovePicture();
     Screen->SetCursor(crDefault);
     KillTimer(this, 1);
     FGridState = gsNormal;

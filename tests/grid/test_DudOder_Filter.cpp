@@ -268,6 +268,43 @@ TEST(DudOderFilter, APickInTheFilterListFiltersAndSaysSoOnce)
     EXPECT_EQ(done, 1) << "no open filter list, no pick";
 }
 
+TEST(DudOderFilter, TheValueListStillOffersTheValuesAFilterHid)
+{
+    struct TCase {
+        const char* Name;
+        bool Incremental;
+        const char* Offered;
+    };
+    const TCase cases[] = {
+        { "a plain filter", false, "(All),apple,apricot,banana,blue berry=\"blue berry\",cherry" },
+        { "an incremental filter", true, "(All),banana" },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        TFilterGrid grid(nullptr);
+        FillFruits(grid);
+        grid.SetFilterDropDownAuto(true);
+        grid.SetFilterIncremental(test.Incremental);
+        grid.OpenFilter(1);
+        grid.GetColumnFilter(1);
+        grid.DoFilterSelect(grid.FilterList().IndexOf(QStringLiteral("banana")));
+        ASSERT_EQ(VisibleRows(grid), std::string("banana"));
+        grid.GetColumnFilter(1);
+        EXPECT_EQ(grid.FilterList().Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).join(QLatin1Char(',')).toStdString(),
+            std::string(test.Offered));
+    }
+    TFilterGrid grid(nullptr);
+    FillFruits(grid);
+    grid.SetFilterDropDownAuto(true);
+    grid.OpenFilter(1);
+    grid.GetColumnFilter(1);
+    grid.DoFilterSelect(grid.FilterList().IndexOf(QStringLiteral("banana")));
+    grid.OpenFilter(1);
+    grid.GetColumnFilter(1);
+    grid.DoFilterSelect(grid.FilterList().IndexOf(QStringLiteral("cherry")));
+    EXPECT_EQ(VisibleRows(grid), std::string("cherry")) << "a second pick switches to another value directly";
+}
+
 TEST(DudOderFilter, ProgressIsReportedWhileRowsAreCollected)
 {
     TDudStringGrid grid(nullptr);

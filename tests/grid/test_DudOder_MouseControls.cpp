@@ -1,9 +1,14 @@
 #include "grid/DudCGrid.h"
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_FilterDropDown.h"
+#include "grid/DudOder_FixedEditors.h"
+#include "grid/DudOder_Settings.h"
 #include "grid/DudOder_HTMLHintWindow.h"
 #include "grid/base/VidEri_Options.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/ScrollBars.h"
+#include "platform/ui/UiServices.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +22,24 @@
 #include <vector>
 
 namespace {
+
+// Answers a popup menu with its second item and remembers where it showed.
+class TMenuChooser : public TUiServices {
+public:
+    TModalResult MessageDlg(const String&, TMsgDlgType, TMsgDlgButtons, const String&) override { return mrCancel; }
+    void ShowException(const String&) override { }
+    bool SaveDialog(TFileDialogRequest&) override { return false; }
+    bool OpenDialog(TFileDialogRequest&) override { return false; }
+    TModalResult ShowModal(TForm&) override { return mrCancel; }
+    bool OpenLink(const String&) override { return false; }
+    TMenuItem* PopupMenu(TPopupMenu& menu, TPoint screenPoint) override
+    {
+        Shown.push_back(screenPoint);
+        return menu.Items().Items(1);
+    }
+
+    std::vector<TPoint> Shown;
+};
 
 // A press, a move with the button held, or a release, at a point the step
 // finds on the grid as it is then.
@@ -293,6 +316,53 @@ TEST_F(GridMouseControlsTest, AHeaderDraggedOntoAnotherColumnMovesThereWithArrow
     EXPECT_EQ(Grid->Cells(4, 1), QStringLiteral("c4r1"));
 }
 
+TEST_F(GridMouseControlsTest, TheMovedHeaderFollowsThePointerAsItsButtonOrAsAPictureOfItsCells)
+{
+    struct TCase {
+        const char* Name;
+        bool ShowCells;
+    };
+    const TCase cases[] = { { "the header button", false }, { "the column's cells", true } };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        SetUp();
+        Grid->SetOptions(Grid->Options() + TGridOptions { goColMoving });
+        Grid->DragDropSettings().SetShowCells(test.ShowCells);
+        Grid->SetCells(2, 0, QStringLiteral("Second"));
+        const auto pictures = [this] {
+            std::pair<THeaderDragButton*, TNoActiveForm*> found {};
+            for (int32_t index = 0; index < Grid->ComponentCount(); ++index) {
+                if (auto* button = dynamic_cast<THeaderDragButton*>(Grid->Components(index)))
+                    found.first = button;
+                if (auto* form = dynamic_cast<TNoActiveForm*>(Grid->Components(index)))
+                    found.second = form;
+            }
+            return found;
+        };
+        Run({ { TStep::press, At(2, 0, 10, 5) }, { TStep::move, At(3, 0) }, { TStep::move, At(4, 0, 30, 8) } });
+        const TPoint pointer = CellPoint(*Grid, 4, 0, 30, 8);
+        const TPoint corner { pointer.X - 10, pointer.Y - 5 };
+        auto [button, form] = pictures();
+        if (test.ShowCells) {
+            ASSERT_NE(form, nullptr);
+            EXPECT_TRUE(form->Visible());
+            EXPECT_EQ(form->BoundsRect().TopLeft(), Grid->ClientToScreen(corner));
+            EXPECT_TRUE(button == nullptr || !button->Visible());
+        } else {
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(form, nullptr);
+            EXPECT_TRUE(button->Visible());
+            EXPECT_EQ(button->Caption(), QStringLiteral("Second"));
+            EXPECT_EQ(button->BoundsRect(), Bounds(corner.X, corner.Y, Grid->ColWidths(2), Grid->RowHeights(0)));
+        }
+        Run({ { TStep::release, At(4, 0, 30, 8) } });
+        std::tie(button, form) = pictures();
+        EXPECT_EQ(form, nullptr) << "the move form goes with the release";
+        EXPECT_TRUE(button == nullptr || !button->Visible());
+        EXPECT_EQ(Grid->Cells(4, 1), QStringLiteral("c2r1"));
+    }
+}
+
 TEST_F(GridMouseControlsTest, TheSizingHintNamesTheWidthTheBorderWouldGive)
 {
     Grid->SetOptions(Grid->Options() + TGridOptions { goColSizing });
@@ -360,6 +430,143 @@ TEST_F(GridMouseControlsTest, TheFilterButtonOpensTheColumnsListWhichFiltersAndR
     EXPECT_EQ(Grid->RowCount(), 4) << "the three even rows stay under the title";
     for (int32_t row = 1; row < Grid->RowCount(); ++row)
         EXPECT_EQ(Grid->Cells(2, row), QStringLiteral("even")) << row;
+}
+
+TEST_F(GridMouseControlsTest, HeaderCellsEditOnThePressTheirSettingAsksFor)
+{
+    enum TPress { LeftClick, RightClick, DoubleClick };
+    struct TCase {
+        const char* Name;
+        TGridFixedCellEdit Setting;
+        TPress Press;
+        int32_t Dx;
+        bool Sizing;
+        bool Opens;
+    };
+    const TCase cases[] = {
+        { "a left click", fceLeftClick, LeftClick, -1, false, true },
+        { "a left click by the sizing border", fceLeftClick, LeftClick, 3, true, false },
+        { "a left click clear of the sizing border", fceLeftClick, LeftClick, 9, true, true },
+        { "a right click", fceRightClick, RightClick, -1, false, true },
+        { "a right click where left clicks edit", fceLeftClick, RightClick, -1, false, false },
+        { "a double click", fceDblClick, DoubleClick, -1, false, true },
+        { "a left click where double clicks edit", fceDblClick, LeftClick, -1, false, false },
+        { "no editing", fceNone, DoubleClick, -1, false, false },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        SetUp();
+        Grid->SetCells(3, 0, QStringLiteral("Third"));
+        Grid->MouseActions().SetFixedRowsEdit(test.Setting);
+        if (test.Sizing)
+            Grid->SetOptions(Grid->Options() + TGridOptions { goColSizing });
+        const TPoint point = CellPoint(*Grid, 3, 0, test.Dx);
+        const QPointF local(point.X, point.Y);
+        const Qt::MouseButton button = test.Press == RightClick ? Qt::RightButton : Qt::LeftButton;
+        std::vector<QEvent::Type> types { QEvent::MouseButtonPress, QEvent::MouseButtonRelease };
+        if (test.Press == DoubleClick)
+            types = { QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                QEvent::MouseButtonRelease };
+        for (const QEvent::Type type : types) {
+            const bool down = type != QEvent::MouseButtonRelease;
+            QMouseEvent event(type, local, Grid->Widget()->mapToGlobal(local), button,
+                down ? Qt::MouseButtons(button) : Qt::MouseButtons(Qt::NoButton), Qt::NoModifier);
+            QApplication::sendEvent(Grid->Widget(), &event);
+        }
+        QApplication::processEvents();
+        TGridTransEdit* editor = nullptr;
+        for (int32_t index = 0; index < Grid->ComponentCount(); ++index)
+            if (auto* found = dynamic_cast<TGridTransEdit*>(Grid->Components(index)))
+                editor = found;
+        const bool open = editor && editor->Visible();
+        EXPECT_EQ(open, test.Opens);
+        if (open) {
+            EXPECT_EQ(editor->Text(), QStringLiteral("Third"));
+            EXPECT_EQ(editor->Col(), 3);
+            EXPECT_EQ(editor->Row(), 0);
+        }
+    }
+}
+
+TEST_F(GridMouseControlsTest, TheHeaderDropDownButtonPopsItsMenuUnderTheCell)
+{
+    struct TCase {
+        const char* Name;
+        int32_t FromRight;
+        bool Allowed;
+        const char* Expected;
+    };
+    const TCase cases[] = {
+        { "on the button", 8, true, "dropdown 3,0; menu tag 3; chose Second; click 3,0" },
+        { "left of the button", 30, true, "click 3,0" },
+        { "a column without a button", 8, false, "click 3,0" },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        SetUp();
+        TMenuChooser chooser;
+        TScopedUiServices scoped(chooser);
+        Grid->SetHoverFixedCells(hfAll);
+        Grid->ControlLook().SetFixedDropDownButton(true);
+        auto* menu = new TPopupMenu(Form.get());
+        menu->Items().Add(QStringLiteral("First"));
+        menu->Items().Add(QStringLiteral("Second"))->OnClick = [this, menu](TMenuItem*) {
+            Events.push_back("menu tag " + std::to_string(menu->Tag()));
+            Events.push_back("chose Second");
+        };
+        Grid->SetFixedDropDownMenu(menu);
+        Grid->OnFixedDropDownClick = [this](TDudStringGrid*, int32_t c, int32_t r, TPopupMenu*&, bool&) {
+            Events.push_back("dropdown " + Cell(c, r));
+        };
+        Grid->OnCanShowFixedDropDown = [&test](TDudStringGrid*, int32_t, bool& allow) { allow = test.Allowed; };
+        const TRect header = Grid->CellRect(3, 0);
+        const bool onButton = test.Allowed && test.FromRight < 16;
+        // The menu takes the release of the press that popped it up.
+        if (onButton)
+            Run({ { TStep::press, At(3, 0, header.Width() - test.FromRight, 5) } });
+        else
+            Run(ClickAt(3, 0, header.Width() - test.FromRight, 5));
+        EXPECT_EQ(Joined(), test.Expected);
+        if (onButton) {
+            ASSERT_EQ(chooser.Shown.size(), 1u);
+            EXPECT_EQ(chooser.Shown[0], Grid->ClientToScreen({ header.Right - 16, header.Bottom }));
+        } else {
+            EXPECT_TRUE(chooser.Shown.empty());
+        }
+    }
+}
+
+TEST_F(GridMouseControlsTest, AScrollingCellShowsTheSharedScrollBarWhileThePointerIsOnIt)
+{
+    Grid->AddScrollBar(2, 3, false);
+    const auto bar = [this]() -> TScrollBar* {
+        for (int32_t index = 0; index < Grid->ControlCount(); ++index)
+            if (auto* found = dynamic_cast<TScrollBar*>(Grid->Controls(index)))
+                return found;
+        return nullptr;
+    };
+    struct TCase {
+        const char* Name;
+        int32_t Col;
+        int32_t Row;
+        bool Shown;
+    };
+    const TCase cases[] = {
+        { "on the scrolling cell", 2, 3, true },
+        { "on another cell", 3, 3, false },
+        { "back on it", 2, 3, true },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        Run({ { TStep::move, At(test.Col, test.Row) } });
+        TScrollBar* shown = bar();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->Visible(), test.Shown);
+    }
+    const TRect cell = Grid->CellRect(2, 3);
+    const int32_t line = Grid->GridLineWidth();
+    EXPECT_EQ(bar()->BoundsRect(), Bounds(cell.Right - 17 - line, cell.Top + line, 17, cell.Height() - 2 * line));
+    EXPECT_TRUE(bar()->Enabled());
 }
 
 } // namespace

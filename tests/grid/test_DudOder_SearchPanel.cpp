@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include <string>
 #include <vector>
 
@@ -95,6 +98,72 @@ TEST_F(SearchPanelTest, SearchButtonsWaitForATextAndClicksReachThePanelsEvents)
     EXPECT_FALSE(Panel->ForwardButton()->Enabled());
 }
 
+TEST_F(SearchPanelTest, ReturnInTheEditSearchesAndNeverBreaksTheLine)
+{
+    struct TCase {
+        const char* Name;
+        Qt::KeyboardModifiers Modifiers;
+        const char* Event;
+    };
+    const TCase cases[] = {
+        { "Return finds the next", Qt::NoModifier, "forward" },
+        { "Ctrl+Return finds the previous", Qt::ControlModifier, "backward" },
+    };
+    TRetEdit& edit = *Panel->EditControl();
+    std::vector<TChar> pressed;
+    edit.OnKeyPress = [&pressed](TComponent*, TChar& key) { pressed.push_back(key); };
+    edit.SetText(QStringLiteral("abc"));
+    edit.SetFocus();
+    QApplication::processEvents();
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        Events.clear();
+        QTest::keyClick(edit.Widget()->window()->windowHandle(), Qt::Key_Return, test.Modifiers);
+        EXPECT_EQ(Events, (std::vector<std::string> { test.Event }));
+        EXPECT_EQ(edit.Text(), QStringLiteral("abc"));
+        EXPECT_EQ(edit.LineCount(), 1);
+    }
+    pressed.clear();
+    for (const TChar character : { TChar(10), TChar(13) }) {
+        SCOPED_TRACE(static_cast<int>(character));
+        EXPECT_EQ(edit.Perform(WM_CHAR, character, 0), 0);
+    }
+    EXPECT_EQ(pressed, (std::vector<TChar> { 10, 13 })) << "line breaks reach OnKeyPress, not the text";
+    EXPECT_EQ(edit.Text(), QStringLiteral("abc"));
+    QTest::keyClick(edit.Widget()->window()->windowHandle(), Qt::Key_End);
+    QTest::keyClick(edit.Widget()->window()->windowHandle(), Qt::Key_D);
+    EXPECT_EQ(edit.Text(), QStringLiteral("abcd")) << "other keys type as in any edit";
+}
+
+TEST_F(SearchPanelTest, TheBarIsFlatOrABandGradientUnderAGridLine)
+{
+    struct TCase {
+        const char* Name;
+        TColor ColorTo;
+        TColor Top;
+        TColor Bottom;
+    };
+    const TCase cases[] = {
+        { "flat", clNone, 0x00FFEECC, 0x00FFEECC },
+        { "gradient", 0x00000000, 0x00F7E7C6, 0x00080706 },
+    };
+    Grid->SetGridLineColor(0x000000FF);
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        Grid->SearchFooter().SetColor(0x00FFEECC);
+        Grid->SearchFooter().SetColorTo(test.ColorTo);
+        EXPECT_EQ(Panel->ColorTo(), test.ColorTo);
+        const QImage shot = Panel->Widget()->grab().toImage();
+        const auto pixel = [&shot](int32_t x, int32_t y) {
+            const QRgb rgb = shot.pixel(x, y);
+            return static_cast<TColor>(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
+        };
+        EXPECT_EQ(pixel(2, 0), 0x000000FFu) << "the top line takes the grid line colour";
+        EXPECT_EQ(pixel(2, 1), test.Top);
+        EXPECT_EQ(pixel(2, Panel->Height() - 2), test.Bottom);
+    }
+}
+
 TEST_F(SearchPanelTest, HiddenControlsCollapseAndTheCheckBoxMovesLeft)
 {
     Grid->SearchFooter().SetShowHighLight(false);
@@ -170,4 +239,50 @@ TEST_F(SearchPanelActionTest, TypingAndTheButtonsFindTheCellsInTurn)
     }
     ClickOn(*Panel->ExitButton());
     EXPECT_FALSE(Grid->SearchFooter().Visible());
+}
+
+TEST_F(SearchPanelActionTest, TheHighlightButtonMarksEveryOccurrenceUntilReleased)
+{
+    struct TCase {
+        const char* Name;
+        bool Click;
+        const char* Text;
+        bool MatchCase;
+        const char* Cell11;
+        const char* Cell23;
+    };
+    const TCase cases[] = {
+        { "typing while up marks nothing", false, "apple", false, "apple", "Apple pie" },
+        { "down marks all", true, "apple", false, "<hi>apple</hi>", "<hi>Apple</hi> pie" },
+        { "typing re-marks", false, "pie", false, "apple", "Apple <hi>pie</hi>" },
+        { "case is kept when asked", false, "Apple", true, "apple", "<hi>Apple</hi> pie" },
+        { "an empty text clears", false, "", false, "apple", "Apple pie" },
+        { "typing again", false, "app", false, "<hi>app</hi>le", "<hi>App</hi>le pie" },
+        { "up removes", true, "app", false, "apple", "Apple pie" },
+        { "while up typing marks nothing", false, "pie", false, "apple", "Apple pie" },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        Panel->MatchCase()->SetChecked(test.MatchCase);
+        if (test.Click)
+            ClickOn(*Panel->HiliteButton());
+        else
+            Panel->EditControl()->SetText(QString::fromLatin1(test.Text));
+        EXPECT_EQ(Grid->Cells(1, 1), QString::fromLatin1(test.Cell11));
+        EXPECT_EQ(Grid->Cells(2, 3), QString::fromLatin1(test.Cell23));
+    }
+}
+
+TEST_F(SearchPanelActionTest, AlwaysHighlightMarksWhatIsTypedAndClearingReportsAFirstFind)
+{
+    Grid->SearchFooter().SetAlwaysHighLight(true);
+    std::vector<std::pair<String, TPoint>> actions;
+    Grid->OnSearchFooterAction = [&actions](TDudStringGrid*, const String& text, int32_t col, int32_t row,
+                                     TSearchAction) { actions.emplace_back(text, TPoint { col, row }); };
+    Panel->EditControl()->SetText(QStringLiteral("pine"));
+    EXPECT_EQ(Grid->Cells(1, 5), QStringLiteral("<hi>pine</hi>apple"));
+    Panel->EditControl()->SetText(QString());
+    EXPECT_EQ(Grid->Cells(1, 5), QStringLiteral("pineapple"));
+    ASSERT_EQ(actions.size(), 2u);
+    EXPECT_EQ(actions[1].first, QString());
 }
