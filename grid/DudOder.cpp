@@ -310,6 +310,7 @@ void TDudStringGrid::Resize()
         Invalidate();
     // Proportional thumbs follow the new size.
     UpdateProportionalScrollBars();
+    SizeFlatScrollBars();
     ApplyScrollBarAlways(false);
     CellControlsUpdate(false);
 }

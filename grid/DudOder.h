@@ -595,6 +595,8 @@ public:
     TGridProgressAppearance& ProgressAppearance() const { return *FProgressAppearance; }
     void SetProgressAppearance(const TGridProgressAppearance& value);
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    // The footer panel's canvas, null before the panel exists.
+    TCanvas* FooterCanvas() const;
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
 
     // ---- version
@@ -857,6 +859,8 @@ public:
         String ControlType;
         String ControlValue;
         TRect ControlRect {};
+        // The anchor's TITLE, empty when it has none.
+        String Title;
     };
     // With locateID the form control of that ID is found wherever it lies.
     bool MarkupHitTest(
@@ -1430,7 +1434,7 @@ public:
 
     // ---- editing (the editor framework fills these in)
     virtual void CalcFloatingFooter(int32_t aCol);
-    virtual void DoClickSort(int32_t) { }
+    virtual void DoClickSort(int32_t aCol);
     virtual void HandleF2Key() { }
     // Writes an edited value into a real column: through SetEditText, then
     // into the cell store.
@@ -1815,6 +1819,8 @@ public:
     TFitToPageEvent OnFitToPage;
 
     TGridNotifyEvent OnResize;
+    // A size change that stretched a column, in place of OnResize.
+    TGridNotifyEvent OnGridResize;
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
@@ -2403,6 +2409,7 @@ private:
     // The steps of a column grip, the stretch and the column scaling that
     // come before the control's own resize; true when a stretch took it.
     bool SizeColumnsWithGrid();
+    void SizeFlatScrollBars();
     void SetHoverRowIdx(int32_t aRow);
     void SetHoverFixedCell(int32_t aCol, int32_t aRow);
     void RepaintBlinkingCells();

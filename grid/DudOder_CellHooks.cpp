@@ -45,6 +45,12 @@ void TDudStringGrid::DoSearchFooterAction(const String& value, int32_t aCol, int
         OnSearchFooterAction(this, value, aCol, aRow, action);
 }
 
+void TDudStringGrid::DoClickSort(int32_t aCol)
+{
+    if (OnClickSort)
+        OnClickSort(this, aCol);
+}
+
 bool TDudStringGrid::DoCanShowFixedDropDown(int32_t aCol)
 {
     bool allow = true;

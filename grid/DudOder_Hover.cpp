@@ -20,6 +20,9 @@ constexpr int32_t CellScrollBarWidth = 17;
 // Below the cell the pointer is on, the tooltip leaves the pointer this
 // much room.
 constexpr int32_t HintGap = 6;
+// An anchor's hint stands this far right of and above the pointer.
+constexpr int32_t AnchorHintOffsetX = 8;
+constexpr int32_t AnchorHintOffsetY = -16;
 
 } // namespace
 
@@ -432,6 +435,19 @@ void TDudStringGrid::BuildCellHint(String& hintStr, THintInfo& hintInfo)
     const int32_t realCol = RemapColToReal(aCol);
     const TRect cell = CellRect(aCol, aRow);
     TPoint position { hintInfo.CursorPos.X, cell.Bottom + HintGap };
+    if (IsComment(realCol, aRow, hintStr))
+        position = { cell.Right, cell.Top };
+    TMarkupHit hit;
+    if (FAnchorHint && ClassifyCellText(GetCellEx(realCol, aRow), FEnableHTML) == ckMarkup
+        && MarkupHitTest(aCol, aRow, hintInfo.CursorPos.X, hintInfo.CursorPos.Y, hit) && hit.ControlID.isEmpty()
+        && !hit.Anchor.isEmpty()) {
+        String hint = hit.Title.isEmpty() ? hit.Anchor : hit.Title;
+        if (OnAnchorHint)
+            OnAnchorHint(this, aRow, realCol, hint);
+        FLastAnchorHint = hint;
+        hintStr = hint;
+        position = { hintInfo.CursorPos.X + AnchorHintOffsetX, hintInfo.CursorPos.Y + AnchorHintOffsetY };
+    }
 
     const bool footerRow = FloatingFooterVisible() && aRow == RowCount() - 1;
     const bool dataCell = aCol >= FixedCols() && aRow >= FixedRows() && aCol < ColCount() - FFixedRightCols

@@ -133,6 +133,7 @@ bool TDudStringGrid::MarkupHitTest(
     hit.ControlType = run.ControlType;
     hit.ControlValue = run.ControlValue;
     hit.ControlRect = run.ControlRect;
+    hit.Title = run.Title;
     return true;
 }
 

@@ -194,7 +194,28 @@ bool TDudStringGrid::SizeColumnsWithGrid()
         ShowScrollBar(SB_HORZ, ClientWidth() < others + ColWidths(stretchCol));
     if (bars == ssVertical || bars == ssBoth)
         ShowScrollBar(SB_VERT, VisibleRowCount() < RowCount() - FixedRows());
-    if (OnResize)
-        OnResize(this);
+    if (OnGridResize)
+        OnGridResize(this);
     return true;
 }
+
+// After a size change the flat bars take the scroll state the platform bars
+// now hold; the window bars stay only for the directions ScrollBars names.
+void TDudStringGrid::SizeFlatScrollBars()
+{
+    if (FDisableSize)
+        return;
+    FDisableSize = true;
+    UpdateFlatVertScroll();
+    UpdateFlatHorzScroll();
+    ShowFlatScrollBar(SB_HORZ, VisibleColCount() + FixedCols() < ColCount());
+    ShowFlatScrollBar(SB_VERT, VisibleRowCount() + FixedRows() < RowCount());
+    const TScrollStyle bars = ScrollBars();
+    if (bars != ssHorizontal && bars != ssBoth)
+        ShowScrollBar(SB_HORZ, false);
+    if (bars != ssVertical && bars != ssBoth)
+        ShowScrollBar(SB_VERT, false);
+    FDisableSize = false;
+}
+
+TCanvas* TDudStringGrid::FooterCanvas() const { return FFooterPanel ? &FFooterPanel->Canvas() : nullptr; }

@@ -534,8 +534,6 @@ void TDudStringGrid::WMLButtonUp(TMessage& message)
             CellControlsUpdate(true);
         Invalidate();
         DoClickSort(settings.Column());
-        if (OnClickSort)
-            OnClickSort(this, settings.Column());
     };
     bool doSort = !IsIgnoredColumn(realCol);
     if (OnCanSort)

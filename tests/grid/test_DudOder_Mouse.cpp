@@ -385,6 +385,46 @@ TEST_F(GridMouseTest, GridHintAnswersPerCellAndShowsWhatTheHandlerLeaves)
     }
 }
 
+TEST_F(GridMouseTest, CommentsAndAnchorsGiveTheirOwnHintsInTheirOwnPlaces)
+{
+    Grid->AddComment(2, 3, QStringLiteral("checked by hand"));
+    Grid->SetCells(2, 5, QStringLiteral("<A HREF=\"page\" TITLE=\"the page\">go</A>"));
+    Grid->SetCells(2, 6, QStringLiteral("<A HREF=\"bare\">go</A>"));
+    Grid->SetAnchorHint(true);
+    std::vector<std::string> anchors;
+    Grid->OnAnchorHint = [&anchors](TDudStringGrid*, int32_t aRow, int32_t aCol, String& anchor) {
+        anchors.push_back(Cell(aRow, aCol) + " " + anchor.toStdString());
+        if (aRow == 6)
+            anchor = QStringLiteral("changed");
+    };
+    struct TCase {
+        const char* Name;
+        TGridCoord Cell;
+        const char* Hint;
+        const char* Anchor;
+        bool AtPointer;
+    };
+    const TCase cases[] = {
+        { "a comment, at the cell's top-right corner", { 2, 3 }, "checked by hand", "", false },
+        { "an anchor's title", { 2, 5 }, "the page", "5,2 the page", true },
+        { "an anchor without a title, as the handler leaves it", { 2, 6 }, "changed", "6,2 bare", true },
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        anchors.clear();
+        const TRect cell = Grid->CellRect(test.Cell.X, test.Cell.Y);
+        THintInfo info;
+        info.HintControl = Grid;
+        info.CursorPos = { cell.Left + 6, (cell.Top + cell.Bottom) / 2 };
+        Grid->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info));
+        EXPECT_EQ(info.HintStr, QString::fromLatin1(test.Hint));
+        EXPECT_EQ(anchors, test.Anchor[0] ? std::vector<std::string> { test.Anchor } : std::vector<std::string> {});
+        const TPoint expected = test.AtPointer ? TPoint { info.CursorPos.X + 8, info.CursorPos.Y - 16 }
+                                               : TPoint { cell.Right, cell.Top };
+        EXPECT_EQ(info.HintPos, Grid->ClientToScreen(expected));
+    }
+}
+
 TEST_F(GridMouseTest, OffTheCellsNoCellIsAskedForAHint)
 {
     Grid->SetColCount(3);
@@ -523,7 +563,9 @@ TEST_F(GridMouseTest, NothingIsPaintedWhileAnUpdateIsOpen)
 TEST_F(GridMouseTest, AStretchedLastColumnFillsTheGridOnResize)
 {
     int32_t resized = 0;
-    Grid->OnResize = [&](TDudStringGrid*) { ++resized; };
+    int32_t plainResizes = 0;
+    Grid->OnGridResize = [&](TDudStringGrid*) { ++resized; };
+    Grid->OnResize = [&](TDudStringGrid*) { ++plainResizes; };
     Grid->ColumnSize().SetStretchColumn(-1);
     Grid->ColumnSize().SetStretch(true);
     resized = 0;
@@ -533,6 +575,7 @@ TEST_F(GridMouseTest, AStretchedLastColumnFillsTheGridOnResize)
         others += Grid->ColWidths(col);
     EXPECT_EQ(Grid->ColWidths(4), Grid->ClientWidth() - others - 1);
     EXPECT_EQ(resized, 1);
+    EXPECT_EQ(plainResizes, 0) << "the stretch stands in for the platform's size handling";
 }
 
 TEST_F(GridMouseTest, ColumnsScaleWithTheGridFromTheirRememberedWidths)
