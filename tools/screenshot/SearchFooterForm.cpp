@@ -1,7 +1,9 @@
 #include "tools/screenshot/SearchFooterForm.h"
 
 #include "grid/DudCGrid.h"
+#include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_SearchPanel.h"
+#include "platform/ui/Menus.h"
 #include "tools/screenshot/DemoColumnGrid.h"
 
 #include <iterator>
@@ -56,6 +58,20 @@ TSearchFooterForm::TSearchFooterForm(TComponent* owner) : TForm(owner)
     footer.SetHintHighlight(QStringLiteral("Highlight occurrences"));
     footer.SetHintClose(QStringLiteral("Close"));
     footer.SetVisible(true);
+    // The Room header filters by its values; the Name header drops down a
+    // menu for its column.
+    for (const char* room : { "Hall", "Galley", "Deck" })
+        FGrid->Columns().Items(2)->Filter().Add(QString::fromLatin1(room) + QLatin1Char('=') + QString::fromLatin1(room));
+    FGrid->SetAutoFilterUpdate(true);
+    FGrid->SetHoverFixedCells(hfFixedRows);
+    FGrid->ControlLook().SetFixedDropDownButton(true);
+    FGrid->OnCanShowFixedDropDown = [](TDudStringGrid*, int32_t column, bool& allow) { allow = column == 1; };
+    auto* menu = new TPopupMenu(this);
+    menu->Items().Add(QStringLiteral("Fit width"))->OnClick
+        = [this, menu](TMenuItem*) { FGrid->AutoSizeCol(static_cast<int32_t>(menu->Tag()), 0); };
+    menu->Items().Add(QStringLiteral("Hide column"))->OnClick
+        = [this, menu](TMenuItem*) { FGrid->HideColumn(static_cast<int32_t>(menu->Tag())); };
+    FGrid->SetFixedDropDownMenu(menu);
     const int32_t width = std::max(demo.Width, 540);
     FGrid->SetWidth(width);
     SetClientWidth(2 * DemoMargin + width);
