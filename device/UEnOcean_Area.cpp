@@ -5,6 +5,10 @@
 #include "platform/core/FileUtils.h"
 #include "platform/core/SysUtils.h"
 #include "platform/xml/XMLDocument.h"
+#include "platform/xml/XMLReader.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -63,40 +67,67 @@ void Place_Variable(TEnOcean_Eep_Info& profile, const TCase& found, const TXMLAt
     profile.CaseNum = static_cast<uint32_t>(profile.CaseTable.size());
 }
 
+TXMLAttributes Profile_Attributes(const auto& element) { return TXMLAttributes(element, { "RorgNum", "FuncNum", "TypeNum" }); }
+
+TXMLAttributes Variable_Attributes(const auto& element)
+{
+    return TXMLAttributes(element, { "CaseInd", "Data", "BitOffs", "BitSize", "Position", "BitStart" });
+}
+
+TXMLAttributes Device_Attributes(const auto& element)
+{
+    return TXMLAttributes(element, { "Id", "Secure_Type", "Key", "RollCode", "RollCodeAlg", "RollCodeTx", "CMACAlg", "DataCript", "PTM" });
+}
+
+// A profile's numbers; its tables are filled from its variables.
+struct TProfile_Numbers {
+    TEnOcean_Eep_Info Profile;
+    int32_t Func = 0;
+    int32_t Type = 0;
+
+    explicit TProfile_Numbers(const TXMLAttributes& attributes)
+    {
+        Profile.Rorg = static_cast<uint32_t>(attributes.Int64Strict(0));
+        Func = attributes.IntStrict(1);
+        Type = attributes.IntStrict(2);
+    }
+
+    const TCase* Case_Of(const TCatalog_EnOcean& catalog, const TXMLAttributes& variable) const
+    {
+        return catalog.Get_CaseObj(static_cast<int32_t>(Profile.Rorg), Func, Type, variable.Int(0, 0));
+    }
+};
+
 TEnOcean_Eep_Info Read_Profile(const TXMLNode& entry, const TProfile_Source& source)
 {
-    const TXMLAttributes attributes(entry, { "RorgNum", "FuncNum", "TypeNum" });
-    TEnOcean_Eep_Info profile;
-    profile.Rorg = static_cast<uint32_t>(attributes.Int64Strict(0));
-    const int32_t func = attributes.IntStrict(1);
-    const int32_t type = attributes.IntStrict(2);
+    TProfile_Numbers numbers(Profile_Attributes(entry));
+    TEnOcean_Eep_Info& profile = numbers.Profile;
     const TXMLNode variables = entry.ChildNode("VariablesList");
     if (!variables)
         throw EBin_Build_Error(QStringLiteral("The file \"%1\", %2, profile %3: the profile has no list of variables.")
-                                   .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type)));
+                                   .arg(source.File, source.Device(), Profile_Name(profile.Rorg, numbers.Func, numbers.Type)));
     for (TXMLNode variable = variables.Child(0); variable; variable = variable.NextSibling()) {
         if (!Is_Element(variable))
             continue;
-        const TXMLAttributes values(variable, { "CaseInd", "Data", "BitOffs", "BitSize", "Position", "BitStart" });
-        const int32_t caseIndex = values.Int(0, 0);
-        const TCase* found = source.Catalog.Get_CaseObj(static_cast<int32_t>(profile.Rorg), func, type, caseIndex);
+        const TXMLAttributes values = Variable_Attributes(variable);
+        const TCase* found = numbers.Case_Of(source.Catalog, values);
         if (!found) {
             String message = QStringLiteral("The file \"%1\", %2, profile %3, variable \"%4\": the EnOcean profile catalog has no case %5 "
                                             "of this profile, so the variable cannot be placed in the image.")
-                                 .arg(source.File, source.Device(), Profile_Name(profile.Rorg, func, type), values.Text(1),
-                                     IntToStr(caseIndex + 1));
+                                 .arg(source.File, source.Device(), Profile_Name(profile.Rorg, numbers.Func, numbers.Type), values.Text(1),
+                                     IntToStr(values.Int(0, 0) + 1));
             if (!source.Catalog.Read_Error().isEmpty())
                 message += u' ' + source.Catalog.Read_Error();
             throw EBin_Build_Error(message);
         }
         Place_Variable(profile, *found, values);
     }
-    return profile;
+    return std::move(profile);
 }
 
-TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& source)
+// A device's own values; its profiles are added after.
+TEnOcean_ID_Info Device_Of(const TXMLAttributes& attributes)
 {
-    const TXMLAttributes attributes(entry, { "Id", "Secure_Type", "Key", "RollCode", "RollCodeAlg", "RollCodeTx", "CMACAlg", "DataCript", "PTM" });
     TEnOcean_ID_Info device;
     device.Id = static_cast<uint32_t>(attributes.Int64Strict(0));
     device.SecurityOption = static_cast<uint32_t>(attributes.IntStrict(1));
@@ -112,6 +143,12 @@ TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& sourc
         security.DataEncryption = Conv_Data_Encryption(attributes.IntStrict(7));
         security.SenderIsPTM = static_cast<uint8_t>(attributes.IntStrict(8));
     }
+    return device;
+}
+
+TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& source)
+{
+    TEnOcean_ID_Info device = Device_Of(Device_Attributes(entry));
     if (const TXMLNode list = entry.ChildNode("UnidirectionalList")) {
         for (TXMLNode profile = list.Child(0); profile; profile = profile.NextSibling()) {
             if (Is_Element(profile))
@@ -121,6 +158,78 @@ TEnOcean_ID_Info Read_Device(const TXMLNode& entry, const TProfile_Source& sourc
     device.UniEepNum = static_cast<uint32_t>(device.UniEepTable.size());
     return device;
 }
+
+// The same reading in one pass over the file, without its tree. Any fault
+// - of the file or of a device - ends it with false: the tree's reading then
+// gives the message.
+class TDevice_Stream {
+public:
+    TDevice_Stream(const String& fileName, const TCatalog_EnOcean& catalog, std::vector<TEnOcean_ID_Info>& devices)
+        : FReader(fileName), FCatalog(catalog), FDevices(devices) { }
+
+    bool Read()
+    {
+        TXMLToken token = FReader.Next();
+        while (token == TXMLToken::Comment)
+            token = FReader.Next();
+        if (token != TXMLToken::Start || !FReader.IsNamed("EnOcean"))
+            return false;
+        bool listed = false;
+        const bool read = FReader.Children([&] {
+            if (listed || !FReader.IsNamed("DevicesList"))
+                return FReader.Skip();
+            listed = true;
+            return FReader.Children([&] { return Device(); });
+        });
+        if (!read || !listed)
+            return false;
+        while ((token = FReader.Next()) == TXMLToken::Comment) { }
+        return token == TXMLToken::Done;
+    }
+
+private:
+    bool Device()
+    {
+        FDevices.push_back(Device_Of(Device_Attributes(FReader)));
+        TEnOcean_ID_Info& device = FDevices.back();
+        bool listed = false;
+        const bool read = FReader.Children([&] {
+            if (listed || !FReader.IsNamed("UnidirectionalList"))
+                return FReader.Skip();
+            listed = true;
+            return FReader.Children([&] { return Profile(device); });
+        });
+        device.UniEepNum = static_cast<uint32_t>(device.UniEepTable.size());
+        return read;
+    }
+
+    bool Profile(TEnOcean_ID_Info& device)
+    {
+        TProfile_Numbers numbers(Profile_Attributes(FReader));
+        bool listed = false;
+        const bool read = FReader.Children([&] {
+            if (listed || !FReader.IsNamed("VariablesList"))
+                return FReader.Skip();
+            listed = true;
+            return FReader.Children([&] {
+                const TXMLAttributes values = Variable_Attributes(FReader);
+                const TCase* found = numbers.Case_Of(FCatalog, values);
+                if (!found)
+                    return false;
+                Place_Variable(numbers.Profile, *found, values);
+                return FReader.Skip();
+            });
+        });
+        if (!read || !listed)
+            return false;
+        device.UniEepTable.push_back(std::move(numbers.Profile));
+        return true;
+    }
+
+    TXMLReader FReader;
+    const TCatalog_EnOcean& FCatalog;
+    std::vector<TEnOcean_ID_Info>& FDevices;
+};
 
 template <typename TVisit>
 void For_Each_Profile(const std::vector<TEnOcean_ID_Info>& devices, TVisit visit)
@@ -150,7 +259,8 @@ void TEnOcean_Tables::Read_EnOcean_Devices(TXMLDocument& XML1, const String& fil
 {
     FDevices.clear();
     FBase = base;
-    if (FileExists(fileName)) {
+    if (FileExists(fileName) && !Stream_Devices(fileName, catalog)) {
+        FDevices.clear();
         XML1.LoadFromFile(fileName);
         const TXMLNode list = XML1.TopElement(QStringLiteral("EnOcean")).ChildNode("DevicesList");
         // Whatever devices such a file holds would be missing from the image.
@@ -169,6 +279,15 @@ void TEnOcean_Tables::Read_EnOcean_Devices(TXMLDocument& XML1, const String& fil
         }
     }
     Compute_Addresses();
+}
+
+bool TEnOcean_Tables::Stream_Devices(const String& fileName, const TCatalog_EnOcean& catalog)
+{
+    try {
+        return TDevice_Stream(fileName, catalog, FDevices).Read();
+    } catch (const Exception&) {
+        return false;
+    }
 }
 
 uint64_t TEnOcean_Tables::Area_Size() const
@@ -216,26 +335,35 @@ void TEnOcean_Tables::Compute_Addresses()
     }
 }
 
-// The area is laid out in memory first and copied into the image at once.
+// The records are laid out straight into the image, each checked once for
+// room.
 size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position) const
 {
-    // The records fill the area exactly: each is written in place.
-    TBytes area(static_cast<size_t>(Area_Size()));
-    uint8_t* out = area.data();
-    const uint8_t* const end = area.data() + area.size();
-    const auto overflow = [&area] {
-        return EBin_Build_Error(QStringLiteral("The EnOcean records do not fill the %1 bytes counted for them exactly.").arg(area.size()));
+    const size_t size = static_cast<size_t>(Area_Size());
+    uint8_t* out = image.WriteSpan(position, size);
+    const uint8_t* const end = out + size;
+    const auto overflow = [size] {
+        return EBin_Build_Error(QStringLiteral("The EnOcean records do not fill the %1 bytes counted for them exactly.").arg(size));
     };
-    const auto u8 = [&](uint8_t value) {
-        if (out == end)
+    const auto room = [&](size_t bytes) {
+        if (static_cast<size_t>(end - out) < bytes)
             throw overflow();
-        *out++ = value;
     };
-    const auto u32 = [&](uint32_t value) {
-        if (end - out < 4)
-            throw overflow();
+    const auto put32 = [&out](uint32_t value) {
         for (int shift = 0; shift < 32; shift += 8)
             *out++ = static_cast<uint8_t>(value >> shift);
+    };
+    const auto u32 = [&](uint32_t value) {
+        room(4);
+        put32(value);
+    };
+    const auto key = [&out](const String& text) {
+        const qsizetype length = std::min(text.size(), static_cast<qsizetype>(EnOcean_Key_Size));
+        const QChar* units = text.constData();
+        for (qsizetype index = 0; index < length; ++index)
+            *out++ = static_cast<uint8_t>(units[index].unicode());
+        std::memset(out, 0, EnOcean_Key_Size - static_cast<size_t>(length));
+        out += EnOcean_Key_Size - static_cast<size_t>(length);
     };
     u32(static_cast<uint32_t>(FDevices.size()));
     u32(FBase + EnOcean_Header_Size);
@@ -245,15 +373,14 @@ size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position
     }
     for (const TEnOcean_ID_Info& device : FDevices) {
         const TEnOcean_Security_Info& security = device.Security_Info;
-        for (const String* key : { &security.PreSharedKey, &security.PrivateKey }) {
-            for (qsizetype index = 0; index < static_cast<qsizetype>(EnOcean_Key_Size); ++index)
-                u8(index < key->size() ? static_cast<uint8_t>((*key)[index].unicode()) : 0);
-        }
-        u32(security.RollingCode);
+        room(EnOcean_Security_Size);
+        key(security.PreSharedKey);
+        key(security.PrivateKey);
+        put32(security.RollingCode);
         for (uint8_t value : { security.RLCAlgorithm, security.RLCTx, security.MACAlgorithm, security.DataEncryption, security.SenderIsPTM, security.UnusedChar })
-            u8(value);
-        u8(static_cast<uint8_t>(security.UnusedShort));
-        u8(static_cast<uint8_t>(security.UnusedShort >> 8));
+            *out++ = value;
+        *out++ = static_cast<uint8_t>(security.UnusedShort);
+        *out++ = static_cast<uint8_t>(security.UnusedShort >> 8);
     }
     For_Each_Profile(FDevices, [&u32](const TEnOcean_Eep_Info& profile) {
         u32(profile.Rorg);
@@ -279,6 +406,5 @@ size_t TEnOcean_Tables::Write_EnOcean_Tables(TByteBuffer& image, size_t position
     });
     if (out != end)
         throw overflow();
-    image.WriteBytes(position, area.data(), area.size());
-    return position + area.size();
+    return position + size;
 }

@@ -100,6 +100,9 @@ public:
     const std::vector<TEnOcean_ID_Info>& Devices() const { return FDevices; }
 
 private:
+    // The devices read in one pass without the file's tree; false, with the
+    // devices cleared or not, when the file is left to the tree's reading.
+    bool Stream_Devices(const String& fileName, const TCatalog_EnOcean& catalog);
     void Compute_Addresses();
 
     std::vector<TEnOcean_ID_Info> FDevices;

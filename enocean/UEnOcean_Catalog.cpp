@@ -2,6 +2,7 @@
 
 #include "platform/core/FileUtils.h"
 #include "platform/xml/XMLDocument.h"
+#include "platform/xml/XMLReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -57,16 +58,6 @@ bool Read_Number_Title(const TXMLNode& element, int32_t& number, String& title)
     return Child_Number(element, "number", number) && Child_Text(element, "title", title);
 }
 
-// A status field as three bytes: only the low 8 bits of each number count.
-bool Byte_Value(const TXMLNode& parent, const char* name, uint8_t& value)
-{
-    int32_t number = 0;
-    if (!Child_Number(parent, name, number))
-        return false;
-    value = static_cast<uint8_t>(number);
-    return true;
-}
-
 // A display string made in one piece: the parts appended to a string of the
 // right size.
 String Joined(std::initializer_list<QStringView> parts)
@@ -100,6 +91,15 @@ TKept_Text Kept(const TXMLChildValues& values, size_t index, const std::shared_p
 {
     const std::string_view bytes = values.Utf8(index);
     return bytes.empty() ? TKept_Text() : TKept_Text(texts, bytes);
+}
+
+// A condition field's value, bit offset and size.
+TXMLChildValues Condition_Values(auto& element) { return TXMLChildValues(element, { "value", "bitoffs", "bitsize" }); }
+
+// A data field's values, in the order Read_DataField_Values takes them.
+TXMLChildValues Field_Values(auto& element)
+{
+    return TXMLChildValues(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize", "reserved" });
 }
 
 // Reads every child element called name into a new TChild; add takes those
@@ -166,8 +166,12 @@ String TKept_Text::Text() const { return String::fromUtf8(FBytes.data(), static_
 
 bool TDataField::Read_DataField_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts)
 {
+    return Read_DataField_Values(Field_Values(element), texts);
+}
+
+bool TDataField::Read_DataField_Values(const TXMLChildValues& values, const std::shared_ptr<TCatalog_Texts>& texts)
+{
     enum { Data, Shortcut, Description, Info, BitOffs, BitSize, Reserved };
-    const TXMLChildValues values(element, { "data", "shortcut", "description", "info", "bitoffs", "bitsize", "reserved" });
     if (values.Has(Reserved) || !values.Readable(Data) || !values.Readable(Shortcut))
         return false;
     FData = values.Text(Data);
@@ -220,40 +224,51 @@ bool TCase::Read_Case_XML(const TXMLNode& element, int32_t RorgNum, int32_t, int
 
 bool TCase::Read_Condition(const TXMLNode& condition, int32_t RorgNum)
 {
+    Start_Condition();
+    uint32_t caseId = 0;
+    for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
+        if (RorgNum == Rorg_Statusfields ? field.IsElementNamed("statusfield") : field.IsElementNamed("datafield")) {
+            if (!Read_Condition_Field(Condition_Values(field), RorgNum, caseId))
+                return false;
+        }
+    }
+    if (RorgNum == Rorg_Statusfields)
+        FCaseId = static_cast<int32_t>(caseId);
+    return true;
+}
+
+void TCase::Start_Condition()
+{
     FCaseId = 0;
     FCaseIdOffset = 0;
     FCaseIdSize = 0;
+}
+
+bool TCase::Read_Condition_Field(const TXMLChildValues& values, int32_t RorgNum, uint32_t& caseId)
+{
+    enum { Value, BitOffs, BitSize };
     if (RorgNum == Rorg_Statusfields) {
-        uint32_t caseId = 0;
-        for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
-            if (!field.IsElementNamed("statusfield"))
-                continue;
-            // Each status field stands alone: a missing value, offset or size is 0.
-            uint8_t value = 0, bitOffs = 0, bitSize = 0;
-            if (!Byte_Value(field, "value", value))
-                return false;
-            if (value == 0)
-                continue;
-            if (!Byte_Value(field, "bitoffs", bitOffs) || !Byte_Value(field, "bitsize", bitSize))
-                return false;
-            // Offsets count from the most significant bit of one byte.
-            if (bitSize != 0)
-                caseId += static_cast<uint32_t>(value) << (static_cast<uint8_t>(7 - bitOffs) % 32);
-        }
-        FCaseId = static_cast<int32_t>(caseId);
+        // Each status field stands alone: a missing value, offset or size is 0.
+        if (!values.Readable(Value))
+            return false;
+        const auto value = static_cast<uint8_t>(values.Int(Value, 0));
+        if (value == 0)
+            return true;
+        if (!values.Readable(BitOffs) || !values.Readable(BitSize))
+            return false;
+        const auto bitOffs = static_cast<uint8_t>(values.Int(BitOffs, 0));
+        // Offsets count from the most significant bit of one byte.
+        if (static_cast<uint8_t>(values.Int(BitSize, 0)) != 0)
+            caseId += static_cast<uint32_t>(value) << (static_cast<uint8_t>(7 - bitOffs) % 32);
         return true;
     }
-    for (TXMLNode field = condition.Child(0); field; field = field.NextSibling()) {
-        if (!field.IsElementNamed("datafield"))
+    int32_t* const targets[] = { &FCaseId, &FCaseIdOffset, &FCaseIdSize };
+    for (size_t index = 0; index < std::size(targets); ++index) {
+        if (!values.Has(index))
             continue;
-        const struct {
-            const char* Name;
-            int32_t* Target;
-        } values[] = { { "value", &FCaseId }, { "bitoffs", &FCaseIdOffset }, { "bitsize", &FCaseIdSize } };
-        for (const auto& value : values) {
-            if (field.ChildNode(value.Name) && !Child_Number(field, value.Name, *value.Target))
-                return false;
-        }
+        if (!values.Readable(index))
+            return false;
+        *targets[index] = values.Int(index, 0);
     }
     return true;
 }
@@ -317,6 +332,191 @@ void TCatalog_EnOcean::Add_Rorg(std::unique_ptr<TRorg> item)
     List_Rorg.push_back(std::move(item));
 }
 
+namespace {
+
+// An entry's number or title: the first child element so called, read as a
+// value. Absent reads as empty.
+struct TEntry_Value {
+    bool Found = false;
+    bool Readable = true;
+    std::string_view Text;
+
+    int32_t Number() const { return Text.data() ? XMLTextInt(Text, 0) : 0; }
+    String Title() const { return String::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())); }
+};
+
+// The catalog in one pass over its file, without its tree, read exactly as
+// the tree's reading reads it. Any fault of the file, and an entry whose
+// children come in an order this reading cannot follow, end it with false:
+// the tree's reading then reads the file and gives its message.
+class TCatalog_Stream {
+public:
+    explicit TCatalog_Stream(const String& fileName) : FReader(fileName), FTexts(std::make_shared<TCatalog_Texts>()) { }
+
+    bool Read(std::vector<std::unique_ptr<TRorg>>& rorgs)
+    {
+        TXMLToken token = FReader.Next();
+        while (token == TXMLToken::Comment)
+            token = FReader.Next();
+        if (token != TXMLToken::Start || !FReader.IsNamed("profile"))
+            return false;
+        if (!FReader.Children([&] { return FReader.IsNamed("rorg") ? Rorg(rorgs) : FReader.Skip(); }))
+            return false;
+        while ((token = FReader.Next()) == TXMLToken::Comment) { }
+        return token == TXMLToken::Done;
+    }
+
+private:
+    // At a child's start: reads it into number or title when it is the
+    // first so called (true in handled), or passes over a later one.
+    bool Number_Title(TEntry_Value& number, TEntry_Value& title, bool& handled)
+    {
+        TEntry_Value* const value = FReader.IsNamed("number") ? &number : FReader.IsNamed("title") ? &title : nullptr;
+        handled = value != nullptr;
+        if (!value)
+            return true;
+        if (value->Found)
+            return FReader.Skip();
+        value->Found = true;
+        return FReader.Value(value->Text, value->Readable);
+    }
+
+    // An entry's children up to its end: its number, its title, and each
+    // child called childName, read by child.
+    template <typename TChild>
+    bool Entry(TEntry_Value& number, TEntry_Value& title, const char* childName, TChild child)
+    {
+        return FReader.Children([&] {
+            bool handled = false;
+            if (!Number_Title(number, title, handled))
+                return false;
+            if (handled)
+                return true;
+            return FReader.IsNamed(childName) ? child() : FReader.Skip();
+        });
+    }
+
+    bool Rorg(std::vector<std::unique_ptr<TRorg>>& rorgs)
+    {
+        auto item = std::make_unique<TRorg>();
+        TEntry_Value number, title;
+        const bool read = Entry(number, title, "func", [&] {
+            // The cases below need the RORG's number: one given after them
+            // is left to the tree's reading.
+            if (!number.Found)
+                return false;
+            return number.Readable ? Func(*item, number.Number()) : FReader.Skip();
+        });
+        if (!read)
+            return false;
+        if (number.Readable && title.Readable) {
+            item->SetNumber(number.Number());
+            item->SetTitle(title.Title());
+            rorgs.push_back(std::move(item));
+        }
+        return true;
+    }
+
+    bool Func(TRorg& rorg, int32_t RorgNum)
+    {
+        auto item = std::make_unique<TFunc>();
+        TEntry_Value number, title;
+        const bool read = Entry(number, title, "type", [&] { return Type(*item, RorgNum); });
+        if (!read)
+            return false;
+        if (number.Readable && title.Readable) {
+            item->SetNumber(number.Number());
+            item->SetTitle(title.Title());
+            rorg.Add_Func(std::move(item));
+        }
+        return true;
+    }
+
+    // A type is kept whatever its reading gave; its cases only when its
+    // number and title could be read.
+    bool Type(TFunc& func, int32_t RorgNum)
+    {
+        auto item = std::make_unique<TType>();
+        TEntry_Value number, title;
+        std::vector<std::unique_ptr<TCase>> cases;
+        const bool read = Entry(number, title, "case", [&] { return Case(cases, RorgNum); });
+        if (!read)
+            return false;
+        if (number.Readable) {
+            item->SetNumber(number.Number());
+            if (title.Readable) {
+                item->SetTitle(title.Title());
+                for (std::unique_ptr<TCase>& found : cases)
+                    item->Add_Case(std::move(found));
+            }
+        }
+        func.Add_Type(std::move(item));
+        return true;
+    }
+
+    bool Case(std::vector<std::unique_ptr<TCase>>& cases, int32_t RorgNum)
+    {
+        auto item = std::make_unique<TCase>();
+        TEntry_Value title;
+        // A condition that cannot be read drops the case, and the reading
+        // of the case stops there.
+        bool dropped = false;
+        const bool read = FReader.Children([&] {
+            if (FReader.IsNamed("title")) {
+                if (title.Found)
+                    return FReader.Skip();
+                title.Found = true;
+                return FReader.Value(title.Text, title.Readable);
+            }
+            if (dropped)
+                return FReader.Skip();
+            if (FReader.IsNamed("datafield")) {
+                auto field = std::make_unique<TDataField>();
+                const TXMLChildValues values = Field_Values(FReader);
+                if (FReader.Refused())
+                    return false;
+                if (field->Read_DataField_Values(values, FTexts))
+                    item->Add_DataField(std::move(field));
+                return true;
+            }
+            if (FReader.IsNamed("condition") && (RorgNum == Rorg_Statusfields || RorgNum == Rorg_Datafields))
+                return Condition(*item, RorgNum, dropped);
+            return FReader.Skip();
+        });
+        if (!read)
+            return false;
+        if (title.Readable && !dropped) {
+            item->SetTitle(title.Title());
+            cases.push_back(std::move(item));
+        }
+        return true;
+    }
+
+    bool Condition(TCase& item, int32_t RorgNum, bool& dropped)
+    {
+        item.Start_Condition();
+        uint32_t caseId = 0;
+        const char* const field = RorgNum == Rorg_Statusfields ? "statusfield" : "datafield";
+        const bool read = FReader.Children([&] {
+            if (dropped || !FReader.IsNamed(field))
+                return FReader.Skip();
+            const TXMLChildValues values = Condition_Values(FReader);
+            if (FReader.Refused())
+                return false;
+            dropped = !item.Read_Condition_Field(values, RorgNum, caseId);
+            return true;
+        });
+        if (RorgNum == Rorg_Statusfields)
+            item.SetCaseId(static_cast<int32_t>(caseId));
+        return read;
+    }
+
+    TXMLReader FReader;
+    std::shared_ptr<TCatalog_Texts> FTexts;
+};
+
+} // namespace
+
 bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const String& fileName)
 {
     FRead_Error.clear();
@@ -324,6 +524,8 @@ bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const String& fileName)
         FRead_Error = QStringLiteral("The EnOcean profile catalog \"%1\" does not exist.").arg(fileName);
         return false;
     }
+    if (Stream_Catalog(fileName))
+        return true;
     TXMLDocument document;
     try {
         document.LoadFromFile(fileName);
@@ -335,6 +537,20 @@ bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const String& fileName)
     const auto texts = std::make_shared<TCatalog_Texts>();
     Read_Children<TRorg>(profile, "rorg", [&texts](TRorg& item, const TXMLNode& child) { return item.Read_Rorg_XML(child, texts); },
         [this](std::unique_ptr<TRorg> item) { Add_Rorg(std::move(item)); });
+    return true;
+}
+
+bool TCatalog_EnOcean::Stream_Catalog(const String& fileName)
+{
+    std::vector<std::unique_ptr<TRorg>> rorgs;
+    try {
+        if (!TCatalog_Stream(fileName).Read(rorgs))
+            return false;
+    } catch (const Exception&) {
+        return false;
+    }
+    for (std::unique_ptr<TRorg>& item : rorgs)
+        Add_Rorg(std::move(item));
     return true;
 }
 

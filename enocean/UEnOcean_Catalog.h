@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+class TXMLChildValues;
 class TXMLNode;
 
 // The long texts of one read of a catalog, copied into blocks shared by the
@@ -48,6 +49,8 @@ public:
     // one of its values cannot be read as text; the caller drops it then. Its
     // long texts go into the store.
     bool Read_DataField_XML(const TXMLNode& element, const std::shared_ptr<TCatalog_Texts>& texts);
+    // The same from the values of its children, found as Field_Values finds them.
+    bool Read_DataField_Values(const TXMLChildValues& values, const std::shared_ptr<TCatalog_Texts>& texts);
 
     const String& Data() const { return FData; }
     void SetData(const String& value) { FData = value; }
@@ -95,6 +98,12 @@ public:
 
     std::vector<std::unique_ptr<TDataField>> List_DataField;
     TStringList DataField_SL;
+
+    // A condition starts from no identification; each of its status fields
+    // (RORG 246) adds to caseId, each data field (RORG 210) sets the
+    // identification. False when a value it needs cannot be read.
+    void Start_Condition();
+    bool Read_Condition_Field(const TXMLChildValues& values, int32_t RorgNum, uint32_t& caseId);
 
 private:
     bool Read_Condition(const TXMLNode& condition, int32_t RorgNum);
@@ -207,6 +216,9 @@ public:
     TStringList Rorg_SL;
 
 private:
+    // The catalog read in one pass without the file's tree; false, with the
+    // catalog unchanged, when the file is left to the tree's reading.
+    bool Stream_Catalog(const String& fileName);
     const TRorg* First_Rorg(int32_t RorgNum) const;
     // The first TYPE of the numbers, in catalog order, that holds the case.
     const TType* Type_With_Case(int32_t RorgNum, int32_t FuncNum, int32_t TypeNum, int32_t CaseIndex) const;

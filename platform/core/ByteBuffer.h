@@ -17,6 +17,9 @@ public:
     void WriteU16(size_t offset, uint16_t value);
     void WriteU32(size_t offset, uint32_t value);
     void WriteBytes(size_t offset, const uint8_t* data, size_t size);
+    // Makes room for size bytes at offset and answers where they go, for a
+    // writer that lays out a large record in place.
+    uint8_t* WriteSpan(size_t offset, size_t size) { return Reserve(offset, size); }
 
     uint8_t ReadU8(size_t offset) const;
     uint16_t ReadU16(size_t offset) const;

@@ -1,6 +1,7 @@
 #include "platform/xml/XMLNode.h"
 
 #include "platform/core/SysUtils.h"
+#include "platform/xml/XMLReader.h"
 #include "platform/xml/XMLRules.h"
 
 #include <pugixml.hpp>
@@ -174,6 +175,22 @@ const char* OwnValue(pugi::xml_node_struct* node)
 
 } // namespace
 
+int32_t XMLTextInt(std::string_view text, int32_t defaultValue)
+{
+    char units[64];
+    std::string longer;
+    const char* raw = units;
+    if (text.size() < sizeof units) {
+        std::memcpy(units, text.data(), text.size());
+        units[text.size()] = 0;
+    } else {
+        longer.assign(text);
+        raw = longer.c_str();
+    }
+    int64_t value = 0;
+    return RawInteger(raw, value, false) ? static_cast<int32_t>(value) : defaultValue;
+}
+
 std::string TXMLNode::ValueUtf8() const { return OwnValue(FNode); }
 
 int32_t TXMLNode::ValueInt(int32_t defaultValue) const
@@ -269,21 +286,36 @@ void TXMLNode::SetAttribute(const String& name, const String& value)
 
 TXMLAttributes::TXMLAttributes(const TXMLNode& element, std::initializer_list<const char*> names)
 {
+    Names(names);
+    size_t next = 0;
+    for (pugi::xml_attribute attribute = Wrap(element.FNode).first_attribute(); attribute && FCount > 0; attribute = attribute.next_attribute())
+        Match(attribute.name(), attribute.value(), next);
+}
+
+TXMLAttributes::TXMLAttributes(const TXMLReader& reader, std::initializer_list<const char*> names)
+{
+    Names(names);
+    size_t next = 0;
+    for (size_t index = 0; index < reader.AttributeCount() && FCount > 0; ++index)
+        Match(reader.AttributeName(index), reader.AttributeValue(index), next);
+}
+
+void TXMLAttributes::Names(std::initializer_list<const char*> names)
+{
     FCount = std::min(names.size(), Max_Names);
     std::copy_n(names.begin(), FCount, FNames.begin());
-    if (FCount == 0) return;
-    size_t next = 0;
-    for (pugi::xml_attribute attribute = Wrap(element.FNode).first_attribute(); attribute; attribute = attribute.next_attribute()) {
-        const char* name = attribute.name();
-        size_t index = next;
-        for (size_t step = 0; step < FCount; ++step, index = index + 1 == FCount ? 0 : index + 1) {
-            // The first attribute of a name counts, as a search by name finds it.
-            if (!Has(index) && SameName(FNames[index], name)) {
-                FValues[index] = attribute.value();
-                FFound |= 1U << index;
-                next = index + 1 == FCount ? 0 : index + 1;
-                break;
-            }
+}
+
+void TXMLAttributes::Match(const char* name, const char* value, size_t& next)
+{
+    size_t index = next;
+    for (size_t step = 0; step < FCount; ++step, index = index + 1 == FCount ? 0 : index + 1) {
+        // The first attribute of a name counts, as a search by name finds it.
+        if (!Has(index) && SameName(FNames[index], name)) {
+            FValues[index] = value;
+            FFound |= 1U << index;
+            next = index + 1 == FCount ? 0 : index + 1;
+            return;
         }
     }
 }
@@ -325,7 +357,7 @@ TXMLChildValues::TXMLChildValues(const TXMLNode& element, std::initializer_list<
             if (!value) break;
             const pugi::xml_node_type type = value.type();
             if ((type == pugi::node_pcdata || type == pugi::node_cdata) && !value.next_sibling())
-                FValues[index] = value.value();
+                FValues[index] = std::string_view(value.value());
             else
                 FUnreadable[index] = true;
             break;
@@ -333,10 +365,33 @@ TXMLChildValues::TXMLChildValues(const TXMLNode& element, std::initializer_list<
     }
 }
 
-String TXMLChildValues::Text(size_t index) const { return FValues[index] ? FromUtf8(FValues[index]) : String(); }
+TXMLChildValues::TXMLChildValues(TXMLReader& reader, std::initializer_list<const char*> names)
+{
+    const size_t count = std::min(names.size(), Max_Names);
+    const char* const* wanted = names.begin();
+    size_t next = 0;
+    reader.Children([&] {
+        size_t index = next;
+        for (size_t step = 0; step < count; ++step, index = index + 1 == count ? 0 : index + 1) {
+            if (FFound[index] || !SameName(wanted[index], reader.Name())) continue;
+            FFound[index] = true;
+            next = index + 1 == count ? 0 : index + 1;
+            bool readable = true;
+            if (!reader.Value(FValues[index], readable)) return false;
+            FUnreadable[index] = !readable;
+            return true;
+        }
+        return reader.Skip();
+    });
+}
+
+String TXMLChildValues::Text(size_t index) const
+{
+    const std::string_view value = FValues[index];
+    return value.data() ? String::fromUtf8(value.data(), static_cast<qsizetype>(value.size())) : String();
+}
 
 int32_t TXMLChildValues::Int(size_t index, int32_t defaultValue) const
 {
-    int64_t value = 0;
-    return FValues[index] && RawInteger(FValues[index], value, false) ? static_cast<int32_t>(value) : defaultValue;
+    return FValues[index].data() ? XMLTextInt(FValues[index], defaultValue) : defaultValue;
 }

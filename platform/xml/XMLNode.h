@@ -13,6 +13,8 @@ namespace pugi {
 struct xml_node_struct;
 }
 
+class TXMLReader;
+
 class EXMLError : public Exception {
 public:
     using Exception::Exception;
@@ -100,6 +102,8 @@ public:
 
     // At most Max_Names names, which must outlive the reader.
     TXMLAttributes(const TXMLNode& element, std::initializer_list<const char*> names);
+    // The same over the element a reader has just started.
+    TXMLAttributes(const TXMLReader& reader, std::initializer_list<const char*> names);
 
     bool Has(size_t index) const { return (FFound >> index & 1U) != 0; }
     // "" when absent.
@@ -112,6 +116,8 @@ public:
     int32_t Int(size_t index, int32_t defaultValue) const;
 
 private:
+    void Names(std::initializer_list<const char*> names);
+    void Match(const char* name, const char* value, size_t& next);
     int64_t Strict(size_t index, bool wide) const;
 
     // A value is set only when found (FFound has its bit): one reader is made
@@ -134,6 +140,9 @@ public:
 
     // At most Max_Names names, which must outlive the reader.
     TXMLChildValues(const TXMLNode& element, std::initializer_list<const char*> names);
+    // The same over the element a reader has just started, read up to its
+    // end; the reader tells whether it refused on the way.
+    TXMLChildValues(TXMLReader& reader, std::initializer_list<const char*> names);
 
     bool Has(size_t index) const { return FFound[index]; }
     // False when the child holds anything but one text or CDATA node (an
@@ -141,13 +150,14 @@ public:
     bool Readable(size_t index) const { return !FUnreadable[index]; }
     // The value's UTF-8 bytes, valid while the document holds the node; ""
     // when absent, empty or unreadable.
-    std::string_view Utf8(size_t index) const { return FValues[index] ? std::string_view(FValues[index]) : std::string_view(); }
+    std::string_view Utf8(size_t index) const { return FValues[index]; }
     String Text(size_t index) const;
     // defaultValue when absent, empty, unreadable or not a number.
     int32_t Int(size_t index, int32_t defaultValue) const;
 
 private:
-    std::array<const char*, Max_Names> FValues {};
+    // A value read has its bytes, a missing one none.
+    std::array<std::string_view, Max_Names> FValues {};
     std::array<bool, Max_Names> FFound {};
     std::array<bool, Max_Names> FUnreadable {};
 };

@@ -358,3 +358,53 @@ TEST_F(EnOceanAreaTest, TheLargestProjectThatFitsAndOneThatDoesNot)
     devices.insert(last, Var(0, "TMP", 16, 8, 2, 0));
     Expect_Refused(EnOcean(devices), { "98320", "98304" });
 }
+
+// A project file is read in one pass when it has the program's own plain
+// form, and through the document otherwise: both give the same images, and
+// the same message for the same fault. A processing instruction after the
+// root leaves a file to the document without changing what it holds.
+TEST_F(EnOceanAreaTest, PlainAndOtherFormsOfAFileBuildTheSameImagesAndMessages)
+{
+    const auto outcome = [this](const std::string& xml) -> std::string {
+        FProject.Write("EnOcean.xml", xml);
+        TBin_Builder builder;
+        try {
+            builder.Compile_Bin_Files(FDocument, Sources(), FCatalog);
+        } catch (const EXMLError& error) {
+            return "not read: " + error.Message().section(QStringLiteral(" (line"), 0, 0).toStdString();
+        } catch (const EBin_Build_Error& error) {
+            return "refused: " + error.Message().toStdString();
+        }
+        return std::string(builder.Bank2().begin(), builder.Bank2().end());
+    };
+    const std::string profiles = Eep("246", 2, 1, Var(0, "R1", 0, 3, 0, 0) + Var(1, "R1", 0, 3, 1, 0)) + Eep("0xA5", 4, 1, Var(0, "TMP", 16, 8, 2, 0));
+    struct {
+        const char* Name;
+        std::string Xml;
+        const char* Starts;
+    } const cases[] = {
+        { "devices with keys and profiles", EnOcean(Dev("1", Security(2, "k&amp;&lt;", "0x10", 1, 1, 1, 2, 1), profiles) + Dev("2", Security(1, "psk"), "")), "" },
+        { "comments, text and other elements among the lists",
+            "<EnOcean><Other><DevicesList><Device/></DevicesList></Other>\n<DevicesList><!-- c -->x" + Dev("3", Security(0), profiles)
+                + "<Device Id=\"4\" Secure_Type=\"0\"><Note/><UnidirectionalList>" + profiles + "</UnidirectionalList><UnidirectionalList>"
+                + Eep("165", 9, 9, Var(0, "X", 0, 1, 0, 0)) + "</UnidirectionalList></Device></DevicesList><DevicesList>" + Dev("bad", "", "")
+                + "</DevicesList></EnOcean>",
+            "" },
+        { "a second variable list is not read",
+            EnOcean(Dev("5", Security(0), "<RorgFuncType RorgNum=\"165\" FuncNum=\"4\" TypeNum=\"1\"><VariablesList>" + Var(0, "TMP", 16, 8, 0, 0)
+                + "</VariablesList><VariablesList>" + Var(7, "X", 0, 1, 0, 0) + "</VariablesList></RorgFuncType>")),
+            "" },
+        { "a device that cannot be read", EnOcean(Dev("1", Security(0), profiles) + Dev("seven", Security(0), "")), "refused: " },
+        { "a case the catalog lacks", EnOcean(Dev("1", Security(0), Eep("165", 4, 1, Var(3, "TMP", 16, 8, 0, 0)))), "refused: " },
+        { "a profile without variables", EnOcean(Dev("1", Security(0), "<RorgFuncType RorgNum=\"165\" FuncNum=\"4\" TypeNum=\"1\"><Variables/></RorgFuncType>")), "refused: " },
+        { "no device list", "<EnOcean><Devices/></EnOcean>", "refused: " },
+        { "a fault of the file after a fault of a device", "<EnOcean><DevicesList>" + Dev("seven", Security(0), "") + "</DevicesList>", "not read: " },
+        { "a device cut short", EnOcean(Dev("1", Security(0), profiles)).substr(0, 200), "not read: " },
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.Name);
+        const std::string plain = outcome(entry.Xml);
+        EXPECT_TRUE(plain.starts_with(entry.Starts)) << plain;
+        EXPECT_EQ(plain, outcome(entry.Xml + "<?end?>"));
+    }
+}

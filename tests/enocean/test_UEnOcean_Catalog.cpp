@@ -294,3 +294,86 @@ TEST_F(CatalogTest, LookupsOverRepeatedNumbers)
     EXPECT_EQ(FCatalog.Get_CaseObj(0xF6, 2, 1, -1), nullptr);
     EXPECT_EQ(FCatalog.Get_CaseObj(0xD2, 1, 1, 0), nullptr);
 }
+
+namespace {
+
+// Everything a read leaves in a catalog, as one text.
+std::string Dump(const TCatalog_EnOcean& catalog)
+{
+    std::string text;
+    const auto list = [&text](const TStringList& strings) {
+        for (const std::string& line : Texts(strings))
+            text += line + "|";
+        text += "\n";
+    };
+    list(catalog.Rorg_SL);
+    for (const auto& rorg : catalog.List_Rorg) {
+        text += "R" + std::to_string(rorg->Number()) + rorg->Title().toStdString() + "\n";
+        list(rorg->Func_SL);
+        for (const auto& func : rorg->List_Func) {
+            text += " F" + std::to_string(func->Number()) + func->Title().toStdString() + "\n";
+            list(func->Type_SL);
+            for (const auto& type : func->List_Type) {
+                text += "  T" + std::to_string(type->Number()) + type->Title().toStdString() + "\n";
+                list(type->Case_SL);
+                for (const auto& item : type->List_Case) {
+                    text += "   C" + item->Title().toStdString() + " " + std::to_string(item->CaseId()) + " " + std::to_string(item->CaseIdOffset()) + " "
+                        + std::to_string(item->CaseIdSize()) + "\n";
+                    list(item->DataField_SL);
+                    for (const auto& field : item->List_DataField)
+                        text += "    D" + field->Data().toStdString() + "/" + field->Shortcut().toStdString() + "/" + field->Description().toStdString() + "/"
+                            + field->Info().toStdString() + "/" + std::to_string(field->BitOffs()) + "/" + std::to_string(field->BitSize()) + "\n";
+                }
+            }
+        }
+    }
+    return text + catalog.Read_Error().section(QStringLiteral(" (line"), 0, 0).toStdString();
+}
+
+} // namespace
+
+// A catalog in the plain form is read in one pass, any other form through
+// the document: both give the same catalog, whatever order, damage or
+// oddity its entries have. A processing instruction after the root leaves a
+// file to the document without changing what it holds.
+TEST_F(CatalogTest, PlainAndOtherFormsOfAFileReadTheSameCatalog)
+{
+    const std::string fields = Field("Energy", 3, 1) + "<datafield><data>A &amp; B</data><description>d &lt; 1</description><info>i</info><bitoffs>0x10</bitoffs>"
+                               "<bitsize>-2</bitsize></datafield><datafield><reserved/><data>R</data></datafield>"
+                               "<datafield><data>x<!-- c --></data></datafield><datafield><bitsize>1<b/></bitsize></datafield>"
+                               "<datafield><bitoffs>$1F</bitoffs><data/><shortcut> s </shortcut><bitoffs>9</bitoffs></datafield>";
+    const char* const cases[] = {
+        "<profile/>",
+        "<profiles><rorg><number>1</number><title>r</title></rorg></profiles>",
+        "<profile><rorg><number>1</number></profile>",
+        "<profile><rorg><number>1</number><title>r</title></rorg>",
+        "<profile><rorg><func/></rorg></profile>",
+        "<profile><rorg><title>after</title><number>0xF6</number><func><number>1</number><title>f</title></func></rorg></profile>",
+        "<profile><!-- c --><rorg><number>0xF6</number><func><type><case><title>t</title><condition><statusfield><value>1</value><bitoffs>2</bitoffs>"
+        "<bitsize>1</bitsize></statusfield></condition></case></type><title>late</title><number>2</number></func><title>r</title></rorg>x</profile>",
+    };
+    std::vector<std::string> files(std::begin(cases), std::end(cases));
+    for (const std::string rorg : { "0xF6", "246", "0xD2", "210", "0xA5", "-1", "<x/>", "", "1<!--c-->" }) {
+        files.push_back(Profile(Rorg(rorg, "R &gt; 1",
+            Func("0x02", "F", Type("1", "T", Case("c1", fields) + Case("c2", "<condition>" + Status("1", "2", "1") + Status("0", "<x/>", "") + Status("2", "", "3")
+                                                  + "</condition>" + Field("After", 1, 1)))
+                                  + Type("<x/>", "lost", Case("c")) + Type("2", "<x/>", Case("c")) + Type("3", "", "<case><datafield/><title>late</title></case>")
+                                  + Case("stray"))
+                + Func("", "", Type("4", "T4", Case("bad", "<condition>" + Status("1", "<x/>", "1") + "</condition>" + Field("F", 0, 1))
+                                              + Case("data", "<condition><datafield><value>-1</value><bitoffs>4</bitoffs><bitsize>4</bitsize></datafield>"
+                                                             "<datafield><value>3</value></datafield><statusfield><value>1</value></statusfield></condition>")
+                                              + Case("bad data", "<condition><datafield><bitsize><x/></bitsize></datafield></condition>")
+                                              + "<case><title/><title>second</title><condition/></case>"))
+                + Func("<x/>", "lost"))));
+    }
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        TCatalog_EnOcean plain;
+        FFolder.Write("same.xml", file);
+        const bool plainRead = plain.Read_Cat_EnOcean_XML(FFolder.File("same.xml"));
+        TCatalog_EnOcean other;
+        FFolder.Write("same.xml", file + "<?end?>");
+        EXPECT_EQ(plainRead, other.Read_Cat_EnOcean_XML(FFolder.File("same.xml")));
+        EXPECT_EQ(Dump(plain), Dump(other));
+    }
+}
