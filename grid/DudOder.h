@@ -1096,6 +1096,10 @@ public:
     void InitOrigColSizes();
     // The width of the widest line of a cell's displayed text in its font.
     int32_t MeasureCellText(int32_t realCol, int32_t aCol, int32_t aRow);
+    // The size the displayed text of a cell needs: vs keeps room for a
+    // vertical scroll bar, sb wraps the text inside the cell's width.
+    void MeasureCellText(int32_t realCol, int32_t aCol, TPoint& size, bool vs, bool sb, int32_t aRow);
+    TSize GetCellTextSize(int32_t aCol, int32_t aRow, bool vs, bool sb);
     int32_t TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
     int32_t TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
     // Fits the row to its tallest cell (never lower with SizeGrowOnly), then
@@ -2342,8 +2346,7 @@ private:
     friend class TGridDateTimePicker;
     friend class TDudRichEdit;
     friend class TFooterPanel;
-    void PrepareMeasureFont(int32_t aCol, int32_t aRow, bool zoom);
-    int32_t CellTextHeight(int32_t realCol, int32_t aCol, int32_t aRow, bool wrap);
+    TPoint LineByLineSize(String text, const TFont& font);
     // The height of "gh" in a font, measured once per font while rows are
     // sized.
     int32_t LineHeightOf(const TFont& font);

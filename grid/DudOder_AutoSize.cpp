@@ -5,32 +5,6 @@
 
 #include <algorithm>
 
-int32_t TDudStringGrid::MeasureCellText(int32_t realCol, int32_t aCol, int32_t aRow)
-{
-    String text = GetCellEx(realCol, aRow);
-    GetDisplText(realCol, aRow, text);
-    if (text.isEmpty())
-        return 0;
-    TBrush brush;
-    TFont font = aRow < FixedRows() || aCol < FixedCols() ? FixedFont() : Font();
-    GetCellColor(realCol, aRow, TGridDrawState {}, brush, font);
-    TCanvas& canvas = Canvas();
-    canvas.SetFont(font);
-    int32_t widest = 0;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        String line = text.mid(start, end - start);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        widest = std::max(widest, canvas.TextWidth(line));
-        start = end + 1;
-    }
-    return widest;
-}
-
 void TDudStringGrid::FitColumnWidth(int32_t aCol, bool growOnly)
 {
     const int32_t realCol = RemapColToReal(aCol);

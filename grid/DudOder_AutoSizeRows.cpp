@@ -23,17 +23,6 @@ bool IsCheckType(TCellType type)
 
 } // namespace
 
-// The canvas font a cell is measured in: fixed or normal, as the
-// application colours it, grown by zoom.
-void TDudStringGrid::PrepareMeasureFont(int32_t aCol, int32_t aRow, bool zoom)
-{
-    TCanvas& canvas = Canvas();
-    canvas.SetFont(aRow < FixedRows() || aCol < FixedCols() ? FixedFont() : Font());
-    GetCellColor(aCol, aRow, TGridDrawState {}, canvas.Brush(), canvas.Font());
-    if (zoom && FZoomFactor != 0)
-        canvas.Font().SetSize(canvas.Font().Size() + FZoomFactor);
-}
-
 int32_t TDudStringGrid::LineHeightOf(const TFont& font)
 {
     for (const auto& [known, height] : FLineHeights)
@@ -48,26 +37,6 @@ int32_t TDudStringGrid::LineHeightOf(const TFont& font)
     return height;
 }
 
-// The height of a cell's displayed text in the canvas font; wrapped inside
-// the column's width when wrap is set. A text without blanks has no place
-// to break, so only its lines count.
-int32_t TDudStringGrid::CellTextHeight(int32_t realCol, int32_t aCol, int32_t aRow, bool wrap)
-{
-    String text = GetCellEx(realCol, aRow);
-    GetDisplText(realCol, aRow, text);
-    if (text.isEmpty())
-        return 0;
-    TCanvas& canvas = Canvas();
-    if (wrap && (text.contains(u' ') || text.contains(u'\t'))) {
-        TRect room = Rect(0, 0, std::max(1, ColWidths(aCol) - TotalXOffset() - 2 * GridLineWidth()), 0);
-        return canvas.DrawText(text, room, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    }
-    TFont font;
-    font.Assign(canvas.Font());
-    const auto breaks = std::max(text.count(u'\r'), text.count(u'\n'));
-    return static_cast<int32_t>(breaks + 1) * LineHeightOf(font);
-}
-
 void TDudStringGrid::FitRowHeight(int32_t aRow, bool growOnly, int32_t padding)
 {
     int32_t tallest = 0;
@@ -75,8 +44,10 @@ void TDudStringGrid::FitRowHeight(int32_t aRow, bool growOnly, int32_t padding)
         const int32_t realCol = RemapColToReal(col);
         if (IsYMergedCell(col, aRow) || IsIgnoredColumn(realCol))
             continue;
-        PrepareMeasureFont(col, aRow, true);
-        int32_t textHeight = CellTextHeight(realCol, col, aRow, WordWrap());
+        // With word wrap the text is measured wrapped inside its cell.
+        TPoint textSize;
+        MeasureCellText(realCol, col, textSize, false, WordWrap(), aRow);
+        int32_t textHeight = textSize.Y;
         int32_t graphicHeight = CalcCellGraphicSize(realCol, aRow, padding).Y;
         const TCellGraphic* graphic = GetCellGraphic(realCol, aRow);
         if (graphic) {
@@ -99,8 +70,11 @@ void TDudStringGrid::FitRowHeight(int32_t aRow, bool growOnly, int32_t padding)
     if (!growOnly || RowHeights(aRow) < height)
         SetRowHeights(aRow, ClampToLimits(height, MinRowHeight(), MaxRowHeight()));
     // The editor follows a row that grew out of view.
-    if (allShown && VisibleRowCount() != RowCount())
+    if (allShown && VisibleRowCount() != RowCount()) {
         ShowInplaceEdit();
+        if (TInplaceEdit* editor = InplaceEditor())
+            editor->SetSelStart(static_cast<int32_t>(editor->Text().size()));
+    }
 }
 
 void TDudStringGrid::AutoSizeRow(int32_t aRow, int32_t padding)
@@ -182,12 +156,10 @@ void TDudStringGrid::AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t 
             int32_t currentWidth = SizeGrowOnly() ? ColWidths(col) : 0;
             for (int32_t row = firstRow; row < RowCount(); ++row) {
                 const int32_t currentHeight = RowHeights(row);
-                PrepareMeasureFont(col, row, false);
                 const TPoint graphic = GetCellGraphicSize(col, row);
-                const int32_t textWidth = MeasureCellText(realCol, col, row);
-                const int32_t textHeight = CellTextHeight(realCol, col, row, false);
-                int32_t width = textWidth + graphic.X + paddingX + XYOffset().X;
-                int32_t height = textHeight + graphic.Y + paddingY + XYOffset().Y;
+                const TSize text = GetCellTextSize(realCol, row, false, false);
+                int32_t width = text.cx + graphic.X + paddingX + XYOffset().X;
+                int32_t height = text.cy + graphic.Y + paddingY + XYOffset().Y;
                 if (!IsXMergedCell(col, row) && width > currentWidth) {
                     width = ClampToLimits(width, MinColWidth(), MaxColWidth());
                     if (width > currentWidth) {

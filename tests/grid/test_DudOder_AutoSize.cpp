@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -74,6 +76,8 @@ TEST(DudOderAutoSize, TheMeasuredRowsFollowColumnSizeRows)
     dataOnly.SetCells(1, 3, QStringLiteral("x"));
     TDudStringGrid footerOnly(nullptr);
     footerOnly.SetCells(1, 9, QStringLiteral("a wide footer total value"));
+    // A footer row is measured in the font it shows in.
+    footerOnly.SetFixedFooters(1);
 
     const struct {
         TAutoSizeRows Rows;
@@ -246,6 +250,76 @@ TEST(DudOderAutoSizeRows, FittedColumnsFillTheRoomExactly)
         const int32_t fixed = entry.fixedToo ? 0 : grid.ColWidths(0);
         EXPECT_EQ(sum, 400 - fixed - border);
     }
+}
+
+// Each cell measured against the same words as plain text in cell (2, 1).
+TEST(DudOderAutoSize, MarkupRichAndRotatedTextsAreMeasuredAsTheyShow)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TDudStringGrid&)> fill;
+        const char* plain;
+        // The expected size from the plain size (x, y).
+        std::function<TSize(TSize)> expected;
+    };
+    const auto rotated = [](int32_t angle) {
+        return [angle](TDudStringGrid& grid) { grid.AddRotated(1, 1, angle, QStringLiteral("word")); };
+    };
+    const Case cases[] = {
+        { "markup: tags take no room", [](TDudStringGrid& grid) { grid.SetCells(1, 1, "<u>two words</u>"); },
+            "two words", [](TSize plain) { return TSize { plain.cx + 2, plain.cy + 2 }; } },
+        { "rotated by 0 degrees", rotated(0), "word",
+            [](TSize plain) { return TSize { plain.cx + 12, plain.cy + 12 }; } },
+        { "rotated by 90 degrees", rotated(90), "word",
+            [](TSize plain) { return TSize { plain.cy + 12, plain.cx + 12 }; } },
+        { "rotated by 180 degrees", rotated(180), "word",
+            [](TSize plain) { return TSize { plain.cx + 12, plain.cy + 12 }; } },
+        // A rotated box covers both sides' shares, not their difference.
+        { "rotated by 45 degrees", rotated(45), "word",
+            [](TSize plain) {
+                const auto part = [](double value) { return static_cast<int32_t>(std::lround(value * std::sqrt(0.5))); };
+                return TSize { part(plain.cx) + part(plain.cy) + 12, part(plain.cx) + part(plain.cy) + 12 };
+            } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TDudStringGrid grid(nullptr);
+        c.fill(grid);
+        grid.SetCells(2, 1, QString::fromLatin1(c.plain));
+        const TSize plain = grid.GetCellTextSize(2, 1, false, false);
+        ASSERT_GT(plain.cx, 0);
+        EXPECT_EQ(grid.GetCellTextSize(1, 1, false, false), c.expected(plain));
+    }
+}
+
+TEST(DudOderAutoSize, AMarkedUpColumnFitsItsShownTextNotItsTags)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetCells(1, 2, "<b>ab</b>");
+    grid.SetCells(2, 2, "<B>ab</B>");
+    grid.SetEnableHTML(false);
+    const int32_t raw = Fitted(grid, 1);
+    grid.SetEnableHTML(true);
+    const int32_t shown = Fitted(grid, 1);
+    EXPECT_LT(shown, raw / 2);
+    EXPECT_GT(shown, EmptyColumnWidth);
+    // The fixed columns autosize the same way.
+    grid.SetCells(1, 3, "<font size=\"20\">ab</font>");
+    EXPECT_GT(Fitted(grid, 1), shown);
+}
+
+TEST(DudOderAutoSize, ARichTextColumnFitsTheTextTheRichEditorShows)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetCells(1, 1, QStringLiteral(R"({\rtf1{\fonttbl{\f0 Arial;}}\f0\fs20 short})"));
+    const int32_t shown = Fitted(grid, 1);
+    grid.SetCells(2, 1, QStringLiteral("short"));
+    const int32_t plain = Fitted(grid, 2);
+    EXPECT_GT(shown, EmptyColumnWidth);
+    EXPECT_LT(std::abs(shown - plain), 12);
+    // Its row takes the editor's lines plus their margin of 4.
+    const TSize size = grid.GetCellTextSize(1, 1, false, false);
+    EXPECT_GE(size.cy, grid.GetCellTextSize(2, 1, false, false).cy);
 }
 
 } // namespace
