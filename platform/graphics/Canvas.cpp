@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -138,14 +139,39 @@ struct TTextLine {
     int Width = 0;
 };
 
+// What decides a font's widths: its family and these attributes, kept as
+// numbers (QFont::key writes decimal sizes, which costs more than most texts
+// cost to measure).
+struct TFontWidthKey {
+    QString Family;
+    std::array<int, 12> Attributes;
+
+    explicit TFontWidthKey(const QFont& font)
+        : Family(font.family()),
+          Attributes { font.pixelSize() > 0 ? font.pixelSize() : -qRound(font.pointSizeF() * 64), font.weight(), font.style(),
+              font.stretch(), font.capitalization(), font.hintingPreference(), font.styleStrategy(), font.fixedPitch(),
+              font.kerning(), qRound(font.letterSpacing() * 64), font.letterSpacingType(), qRound(font.wordSpacing() * 64) }
+    {
+    }
+    bool operator==(const TFontWidthKey&) const = default;
+};
+
+struct TFontWidthKeyHash {
+    size_t operator()(const TFontWidthKey& key) const
+    {
+        return qHashRange(key.Attributes.begin(), key.Attributes.end(), qHash(key.Family));
+    }
+};
+
 // Widths of texts already measured, by font and text. Forms measure the same
 // captions in the same few fonts again and again while they are built and
-// drawn, and shaping a text costs far more than finding it here. A width
-// depends only on the text and on the font's attributes in WidthKey.
+// drawn, and shaping a text costs far more than finding it here.
 class TWidthCache {
 public:
+    using TWidths = QHash<QString, int>;
     static constexpr qsizetype Longest_Text = 256;
     static constexpr qsizetype Most_Entries = 8192;
+    static constexpr size_t Most_Fonts = 256;
 
     static TWidthCache& ThisThread()
     {
@@ -153,51 +179,44 @@ public:
         return cache;
     }
 
-    int Width(const QString& fontKey, const QFontMetrics& metrics, const String& text)
+    // The widths measured in font; valid until the next call.
+    TWidths& Of(const QFont& font)
+    {
+        if (FFonts.size() >= Most_Fonts) {
+            FFonts.clear();
+            FEntries = 0;
+        }
+        return FFonts[TFontWidthKey(font)];
+    }
+
+    int Width(TWidths& widths, const QFontMetrics& metrics, const String& text)
     {
         if (text.size() > Longest_Text)
             return metrics.horizontalAdvance(text);
-        QString key;
-        key.reserve(fontKey.size() + 1 + text.size());
-        key += fontKey;
-        key += QChar(u'\n');
-        key += text;
-        const auto found = FWidths.constFind(key);
-        if (found != FWidths.constEnd())
+        const auto found = widths.constFind(text);
+        if (found != widths.constEnd())
             return *found;
-        if (FWidths.size() >= Most_Entries)
-            FWidths.clear();
+        if (FEntries >= Most_Entries) {
+            for (auto& [font, measured] : FFonts)
+                measured.clear();
+            FEntries = 0;
+        }
         const int width = metrics.horizontalAdvance(text);
-        FWidths.insert(key, width);
+        widths.insert(text, width);
+        ++FEntries;
         return width;
     }
 
 private:
-    QHash<QString, int> FWidths;
+    std::unordered_map<TFontWidthKey, TWidths, TFontWidthKeyHash> FFonts;
+    qsizetype FEntries = 0;
 };
-
-// What decides a font's widths, made without QFont::key, whose decimal
-// sizes cost more to write than most texts cost to measure.
-QString WidthKey(const QFont& font)
-{
-    const int size = font.pixelSize() > 0 ? font.pixelSize() : -qRound(font.pointSizeF() * 64);
-    const int attributes[] = { size, font.weight(), font.style(), font.stretch(), font.capitalization(), font.hintingPreference(),
-        font.styleStrategy(), font.fixedPitch(), font.kerning(), qRound(font.letterSpacing() * 64), font.letterSpacingType(),
-        qRound(font.wordSpacing() * 64) };
-    QString key = font.family();
-    for (const int attribute : attributes) {
-        key += u'|';
-        key += QString::number(attribute);
-    }
-    return key;
-}
 
 class TTextMeasure {
 public:
-    TTextMeasure(const QFont& font, const QFontMetrics& metrics, bool expandTabs)
+    TTextMeasure(const QFont& font, const QFontMetrics& metrics)
         : FMetrics(metrics),
-          FFontKey(WidthKey(font)),
-          FTabWidth(expandTabs ? 8 * metrics.averageCharWidth() : 0)
+          FWidths(TWidthCache::ThisThread().Of(font))
     {
     }
 
@@ -205,13 +224,16 @@ public:
     {
         TWidthCache& cache = TWidthCache::ThisThread();
         if (!text.contains(u'\t'))
-            return cache.Width(FFontKey, FMetrics, text);
+            return cache.Width(FWidths, FMetrics, text);
+        // Tabs stop every eight average characters (text without tabs, the
+        // usual case, never asks the font for that width).
+        const int tabWidth = 8 * FMetrics.averageCharWidth();
         int width = 0;
         const QStringList pieces = text.split(u'\t');
         for (qsizetype index = 0; index < pieces.size(); ++index) {
-            width += cache.Width(FFontKey, FMetrics, pieces[index]);
-            if (index + 1 < pieces.size() && FTabWidth > 0)
-                width = (width / FTabWidth + 1) * FTabWidth;
+            width += cache.Width(FWidths, FMetrics, pieces[index]);
+            if (index + 1 < pieces.size() && tabWidth > 0)
+                width = (width / tabWidth + 1) * tabWidth;
         }
         return width;
     }
@@ -220,8 +242,7 @@ public:
 
 private:
     const QFontMetrics& FMetrics;
-    QString FFontKey;
-    int FTabWidth;
+    TWidthCache::TWidths& FWidths;
 };
 
 std::vector<TTextLine> LayOutText(const String& source, uint32_t flags, int width, const TTextMeasure& measure)
@@ -889,7 +910,7 @@ int32_t TCanvas::DrawText(const String& text, TRect& logicalRect, uint32_t flags
 {
     const QFont& font = CurrentFont();
     const QFontMetrics metrics(font);
-    const TTextMeasure measure(font, metrics, (flags & DT_EXPANDTABS) != 0);
+    const TTextMeasure measure(font, metrics);
     const int lineHeight = metrics.height();
     // Measured rectangles grow from the logical top-left corner in the
     // direction the mapping gives each axis.

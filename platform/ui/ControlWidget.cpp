@@ -441,6 +441,11 @@ bool TControlWidget::event(QEvent* event)
 {
     if (!FControl)
         return QWidget::event(event);
+    // Every new widget asks to be polished on the next turn of the event
+    // loop; a widget that is not on the screen then is polished as it is
+    // shown, so the dialogs made at start cost nothing until they open.
+    if (event->type() == QEvent::PolishRequest && !isVisible())
+        return true;
     bool handled = false;
     Guarded([&] { handled = Dispatch(event); });
     return handled || QWidget::event(event);
@@ -449,7 +454,9 @@ bool TControlWidget::event(QEvent* event)
 bool TControlWidget::Dispatch(QEvent* event)
 {
     TControl& control = *FControl;
-    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    // Asked only by the events that need it: a widget hears many events
+    // (creation, polish, parenting) that are no message of the control.
+    const auto windowed = [&control] { return dynamic_cast<TWinControl*>(&control); };
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Every key comes to the focused control first, before any shortcut.
@@ -457,13 +464,13 @@ bool TControlWidget::Dispatch(QEvent* event)
         return true;
     case QEvent::KeyPress:
         Application->CancelHint();
-        if (windowed)
-            DispatchTypedKey(*windowed, static_cast<QKeyEvent&>(*event));
+        if (TWinControl* target = windowed())
+            DispatchTypedKey(*target, static_cast<QKeyEvent&>(*event));
         event->accept();
         return true;
     case QEvent::InputMethod:
-        if (windowed)
-            DispatchInputMethod(*windowed, static_cast<QInputMethodEvent&>(*event));
+        if (TWinControl* target = windowed())
+            DispatchInputMethod(*target, static_cast<QInputMethodEvent&>(*event));
         event->accept();
         return true;
     case QEvent::InputMethodQuery:
@@ -471,8 +478,8 @@ bool TControlWidget::Dispatch(QEvent* event)
     case QEvent::KeyRelease:
         // A held key repeats its key-down alone; the key-up comes once, when
         // the key is let go.
-        if (windowed && !static_cast<QKeyEvent&>(*event).isAutoRepeat())
-            DispatchKeyRelease(*windowed, static_cast<QKeyEvent&>(*event));
+        if (TWinControl* target = windowed(); target && !static_cast<QKeyEvent&>(*event).isAutoRepeat())
+            DispatchKeyRelease(*target, static_cast<QKeyEvent&>(*event));
         event->accept();
         return true;
     case QEvent::MouseButtonPress:
@@ -520,8 +527,8 @@ bool TControlWidget::Dispatch(QEvent* event)
         }
         return false;
     case QEvent::Show:
-        if (windowed)
-            windowed->HandleNeeded();
+        if (TWinControl* target = windowed())
+            target->HandleNeeded();
         return false;
     case QEvent::Hide:
         if (control.MouseCapture())
@@ -576,7 +583,7 @@ bool TControlWidget::Dispatch(QEvent* event)
     default:
         if (event->type() == PostedMessageType()) {
             TMessage message = static_cast<TPostedMessageEvent&>(*event).Message;
-            if (!windowed || !DispatchPostedKey(*windowed, message))
+            if (TWinControl* target = windowed(); !target || !DispatchPostedKey(*target, message))
                 control.WindowProc()(message);
             return true;
         }

@@ -63,7 +63,12 @@ TControl::TControl(TComponent* owner, bool topLevel)
     FFont.OnChange = [this](TFont*) { FontChanged(); };
     // A form starts hidden; other controls show once they have a parent.
     FVisible = !topLevel;
-    FWidget->hide();
+    // A form is hidden until shown. A control's widget shows with the window
+    // it is put in: hiding it here would have to be undone by an explicit
+    // show on each parenting, which polishes the widget while nothing is on
+    // the screen.
+    if (topLevel)
+        FWidget->hide();
 }
 
 TControl::~TControl()
@@ -559,7 +564,7 @@ void TControl::SetAlign(TAlign align)
 
 void TControl::ApplyWidgetVisibility()
 {
-    if (FParent)
+    if (FParent && FWidget->isHidden() == FVisible)
         FWidget->setVisible(FVisible);
 }
 
