@@ -527,6 +527,10 @@ bool TControlWidget::Dispatch(QEvent* event)
         }
         return false;
     case QEvent::Show:
+        // A window shown by another road than its form's finds its controls
+        // here before it reaches the screen.
+        if (isWindow())
+            Realize(control);
         if (TWinControl* target = windowed())
             target->HandleNeeded();
         return false;

@@ -27,6 +27,29 @@ public:
     TControl* Control() const { return FControl; }
     void Detach() { FControl = nullptr; }
 
+    // A control gets its widget when the widget is first needed. The
+    // controls put in a form before it is first shown get theirs, in their
+    // order, when it is shown, painted or grabbed, or when the widget of one
+    // of them is asked for (Realize): made at start, a dialog builds no
+    // widgets until it opens.
+    static void DeferChildren(TControl& window);
+    // The control's own widget, made if it has none yet; not yet put in its
+    // parent's when the window defers it. Null only where no widget can be
+    // made (another thread, the application going down).
+    static TControlWidget* Own(const TControl& control);
+    // Gives every control of the control's window the widget it waits for.
+    static void Realize(TControl& control);
+    // Whether the control's widget lies in its parent's.
+    static bool Attached(const TControl& control);
+    // Whether controls put in parent wait for their widgets.
+    static bool DefersChildren(const TWinControl& parent);
+    // Puts the control's widget in its parent's, then the widgets of the
+    // controls under it that wait for theirs.
+    static void AttachTree(TControl& control);
+    // For a control that watches the widgets of its controls come and go:
+    // they are put in its widget at once, shown or not.
+    void TakeChildrenAtOnce() { FTakesChildren = true; }
+
     // The event type that carries a posted message.
     static QEvent::Type PostedMessageType();
 
@@ -40,11 +63,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Whether the control's widget lies in a window that has its widgets.
+    static bool Realized(const TControl& control);
+    static void AttachChildren(TWinControl& parent);
+    static void AttachWidget(TControl& control);
+
     bool Dispatch(QEvent* event);
     bool DispatchMouse(QMouseEvent& event);
     void PaintNonClient(QPainter& painter);
 
     TControl* FControl;
+    bool FTakesChildren = false;
     // A press that landed on the non-client frame: it and the moves and
     // release that follow it are no client mouse messages.
     bool FFramePress = false;

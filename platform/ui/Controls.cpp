@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -51,24 +52,38 @@ void ShowCursorOn(QWidget& widget, TCursor cursor)
 // The control holding the mouse capture, told when it loses it.
 TControl* CaptureControl = nullptr;
 
+// Windows not yet shown whose controls wait for their widgets.
+std::unordered_set<const TControl*>& DeferringWindows()
+{
+    static std::unordered_set<const TControl*> windows;
+    return windows;
+}
+
+bool OnUserInterfaceThread()
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application && !QCoreApplication::closingDown() && QThread::currentThread() == application->thread();
+}
+
 } // namespace
 
 // ---- TControl
 
 TControl::TControl(TComponent* owner) : TControl(owner, false) { }
 
-TControl::TControl(TComponent* owner, bool topLevel)
-    : TComponent(owner), FWidget(std::make_unique<TControlWidget>(this))
+TControl::TControl(TComponent* owner, bool topLevel) : TComponent(owner)
 {
     FFont.OnChange = [this](TFont*) { FontChanged(); };
     // A form starts hidden; other controls show once they have a parent.
     FVisible = !topLevel;
-    // A form is hidden until shown. A control's widget shows with the window
-    // it is put in: hiding it here would have to be undone by an explicit
-    // show on each parenting, which polishes the widget while nothing is on
-    // the screen.
-    if (topLevel)
+    // A form's window is there from the start. A control's widget is made
+    // when needed and shows with the window it is put in: hiding it would
+    // have to be undone by an explicit show on each parenting, which
+    // polishes the widget while nothing is on the screen.
+    if (topLevel) {
+        FWidget = std::make_unique<TControlWidget>(this);
         FWidget->hide();
+    }
 }
 
 TControl::~TControl()
@@ -81,11 +96,105 @@ TControl::~TControl()
         FParent->RemoveControl(this);
     if (CaptureControl == this)
         CaptureControl = nullptr;
+    DeferringWindows().erase(this);
     if (FWidget)
         FWidget->Detach();
 }
 
-QWidget* TControl::Widget() const { return FWidget.get(); }
+QWidget* TControl::Widget() const
+{
+    if (FParent && !TControlWidget::Attached(*this))
+        TControlWidget::Realize(const_cast<TControl&>(*this));
+    return TControlWidget::Own(*this);
+}
+
+// ---- widgets made when needed
+
+void TControlWidget::DeferChildren(TControl& window) { DeferringWindows().insert(&window); }
+
+TControlWidget* TControlWidget::Own(const TControl& control)
+{
+    if (control.FWidget || !OnUserInterfaceThread())
+        return control.FWidget.get();
+    auto& self = const_cast<TControl&>(control);
+    self.FWidget = std::make_unique<TControlWidget>(&self);
+    // What the control was told while it had no widget.
+    if (!control.FEnabled)
+        self.FWidget->setEnabled(false);
+    if (control.FCursor != crDefault)
+        ShowCursorOn(*self.FWidget, control.FCursor);
+    return self.FWidget.get();
+}
+
+bool TControlWidget::Attached(const TControl& control)
+{
+    return control.FWidget && control.FParent && control.FParent->FWidget
+        && control.FWidget->parentWidget() == control.FParent->FWidget.get();
+}
+
+bool TControlWidget::Realized(const TControl& control)
+{
+    if (!control.FParent)
+        return !DeferringWindows().contains(&control);
+    return TControlWidget::Attached(control) && Realized(*control.FParent);
+}
+
+bool TControlWidget::DefersChildren(const TWinControl& parent)
+{
+    return !(parent.FWidget && parent.FWidget->FTakesChildren) && !Realized(parent);
+}
+
+void TControlWidget::Realize(TControl& control)
+{
+    if (!OnUserInterfaceThread())
+        return;
+    TControl* root = &control;
+    while (root->FParent)
+        root = root->FParent;
+    if (DeferringWindows().erase(root) == 0 && (!control.FParent || Attached(control)))
+        return;
+    Own(*root);
+    if (auto* window = dynamic_cast<TWinControl*>(root))
+        AttachChildren(*window);
+}
+
+void TControlWidget::AttachTree(TControl& control)
+{
+    AttachWidget(control);
+    if (auto* window = dynamic_cast<TWinControl*>(&control))
+        AttachChildren(*window);
+}
+
+// In the order of the parent's controls, which is the order of their
+// widgets from the bottom up: a widget put in its parent lies above the
+// others, so those already there that come later are lifted over it.
+void TControlWidget::AttachChildren(TWinControl& parent)
+{
+    DeferringWindows().erase(&parent);
+    bool restack = false;
+    for (TControl* child : std::vector<TControl*>(parent.FControls)) {
+        if (!Attached(*child)) {
+            AttachWidget(*child);
+            restack = true;
+        } else if (restack) {
+            child->FWidget->raise();
+        }
+        if (auto* window = dynamic_cast<TWinControl*>(child))
+            AttachChildren(*window);
+    }
+}
+
+void TControlWidget::AttachWidget(TControl& control)
+{
+    TControlWidget* widget = Own(control);
+    TControlWidget* parent = Own(*control.FParent);
+    if (!widget || !parent)
+        return;
+    DeferringWindows().erase(&control);
+    widget->setParent(parent);
+    control.PlaceWidget();
+    control.ApplyWidgetVisibility();
+}
 
 TControl* TControl::FromWidget(const QWidget* widget)
 {
@@ -201,17 +310,21 @@ void TControl::WndProc(TMessage& message)
 
 void TControl::DefaultHandler(TMessage&) { }
 
-void TControl::CMCursorChanged(TMessage&) { ShowCursorOn(*FWidget, FCursor); }
+void TControl::CMCursorChanged(TMessage&)
+{
+    if (FWidget)
+        ShowCursorOn(*FWidget, FCursor);
+}
 void TControl::CMHintShow(TMessage& message) { DefaultHandler(message); }
 
 void TControl::WMSetCursor(TMessage& message)
 {
-    ShowCursorOn(*FWidget, FCursor);
+    ShowCursorOn(*Widget(), FCursor);
     message.Result = 1;
 }
 
 // Qt paints the whole area once when updates come back on.
-void TControl::WMSetRedraw(TMessage& message) { FWidget->setUpdatesEnabled(message.WParam != 0); }
+void TControl::WMSetRedraw(TMessage& message) { Widget()->setUpdatesEnabled(message.WParam != 0); }
 
 void TControl::WMCancelMode(TMessage&)
 {
@@ -219,7 +332,7 @@ void TControl::WMCancelMode(TMessage&)
         SetMouseCapture(false);
 }
 
-void TControl::DisplayCursor(TCursor cursor) { ShowCursorOn(*FWidget, cursor); }
+void TControl::DisplayCursor(TCursor cursor) { ShowCursorOn(*Widget(), cursor); }
 
 void TControl::MouseMessage(TMessage& message)
 {
@@ -383,6 +496,7 @@ void TWinControl::PaintTo(TCanvas& canvas, int32_t x, int32_t y)
     QPainter* painter = canvas.Painter();
     if (!painter)
         return;
+    TControlWidget::Realize(*this);
     Widget()->render(painter, QPoint(x, y), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 
@@ -469,18 +583,18 @@ void TControl::SetParent(TWinControl* parent)
         FParent->RemoveControl(this);
     }
     FParent = parent;
-    if (!FWidget)
-        return;
     if (FParent) {
         FParent->InsertControl(this);
-        FWidget->setParent(FParent->Widget());
-        PlaceWidget();
-        ApplyWidgetVisibility();
+        if (!TControlWidget::DefersChildren(*FParent))
+            TControlWidget::AttachTree(*this);
+        else if (FWidget && FWidget->parentWidget())
+            // Out of the window it leaves, hidden until its new one shows.
+            FWidget->setParent(nullptr);
         Perform(CM_PARENTFONTCHANGED);
         Perform(CM_PARENTCOLORCHANGED);
         if (FAlign != alNone)
             FParent->AlignControls();
-    } else {
+    } else if (FWidget) {
         FWidget->setParent(nullptr);
         FWidget->hide();
     }
@@ -507,7 +621,7 @@ void TControl::SetBoundsQuietly(int32_t left, int32_t top, int32_t width, int32_
 // non-client frame.
 void TControl::PlaceWidget()
 {
-    if (!FWidget)
+    if (!FWidget || (FParent && !TControlWidget::Attached(*this)))
         return;
     const TPoint origin = FParent ? TPoint { FParent->FNonClient.Left, FParent->FNonClient.Top } : TPoint { 0, 0 };
     FWidget->setGeometry(FLeft + origin.X, FTop + origin.Y, FWidth, FHeight);
@@ -543,13 +657,13 @@ void TControl::UpdateBoundsFromWidget()
 
 TPoint TControl::ClientToScreen(TPoint point) const
 {
-    const QPoint global = FWidget->mapToGlobal(QPoint(point.X + FNonClient.Left, point.Y + FNonClient.Top));
+    const QPoint global = Widget()->mapToGlobal(QPoint(point.X + FNonClient.Left, point.Y + FNonClient.Top));
     return { global.x(), global.y() };
 }
 
 TPoint TControl::ScreenToClient(TPoint point) const
 {
-    const QPoint local = FWidget->mapFromGlobal(QPoint(point.X, point.Y));
+    const QPoint local = Widget()->mapFromGlobal(QPoint(point.X, point.Y));
     return { local.x() - FNonClient.Left, local.y() - FNonClient.Top };
 }
 
@@ -564,7 +678,7 @@ void TControl::SetAlign(TAlign align)
 
 void TControl::ApplyWidgetVisibility()
 {
-    if (FParent && FWidget->isHidden() == FVisible)
+    if (TControlWidget::Attached(*this) && FWidget->isHidden() == FVisible)
         FWidget->setVisible(FVisible);
 }
 
@@ -586,7 +700,8 @@ void TControl::SetEnabled(bool enabled)
     if (enabled == FEnabled)
         return;
     FEnabled = enabled;
-    FWidget->setEnabled(enabled);
+    if (FWidget)
+        FWidget->setEnabled(enabled);
     Perform(CM_ENABLEDCHANGED);
 }
 
@@ -666,7 +781,7 @@ void TControl::SetPopupMenu(TPopupMenu* menu)
         FPopupMenu->FreeNotification(this);
 }
 
-bool TControl::MouseCapture() const { return QWidget::mouseGrabber() == FWidget.get(); }
+bool TControl::MouseCapture() const { return FWidget && QWidget::mouseGrabber() == FWidget.get(); }
 
 void TControl::SetMouseCapture(bool capture)
 {
@@ -674,12 +789,12 @@ void TControl::SetMouseCapture(bool capture)
         return;
     TControl* previous = CaptureControl;
     if (capture) {
-        FWidget->grabMouse();
+        Widget()->grabMouse();
         CaptureControl = this;
         if (previous && previous != this)
             previous->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<intptr_t>(this));
     } else {
-        FWidget->releaseMouse();
+        Widget()->releaseMouse();
         if (previous == this) {
             CaptureControl = nullptr;
             Perform(WM_CAPTURECHANGED);
@@ -705,9 +820,12 @@ void TControl::Update()
         QCoreApplication::sendPostedEvents(FWidget->window(), QEvent::UpdateRequest);
 }
 
+// A control whose widget waits for its window takes its place in the order
+// when the widget is made.
 void TControl::BringToFront()
 {
-    FWidget->raise();
+    if (FWidget && (!FParent || TControlWidget::Attached(*this)))
+        FWidget->raise();
     if (FParent) {
         std::vector<TControl*>& siblings = FParent->FControls;
         std::erase(siblings, this);
@@ -717,7 +835,8 @@ void TControl::BringToFront()
 
 void TControl::SendToBack()
 {
-    FWidget->lower();
+    if (FWidget && (!FParent || TControlWidget::Attached(*this)))
+        FWidget->lower();
     if (FParent) {
         std::vector<TControl*>& siblings = FParent->FControls;
         std::erase(siblings, this);
@@ -840,7 +959,7 @@ void TWinControl::SetFocus()
     form->FocusControl(this);
 }
 
-bool TWinControl::Focused() const { return Widget()->hasFocus(); }
+bool TWinControl::Focused() const { return FWidget && FWidget->hasFocus(); }
 
 void TWinControl::Broadcast(TMessage& message)
 {
@@ -936,7 +1055,11 @@ void TWinControl::RecreateWnd()
     Invalidate();
 }
 
-void TWinControl::DestroyWnd() { FWidget->StopTimers(); }
+void TWinControl::DestroyWnd()
+{
+    if (FWidget)
+        FWidget->StopTimers();
+}
 
 bool TWinControl::UpdateNonClient()
 {
@@ -1218,23 +1341,26 @@ intptr_t SendMessage(TControl* control, uint32_t msg, intptr_t wParam, intptr_t 
 
 bool PostMessage(TControl* control, uint32_t msg, intptr_t wParam, intptr_t lParam)
 {
-    if (!control || !control->Widget())
+    TControlWidget* widget = control ? TControlWidget::Own(*control) : nullptr;
+    if (!widget)
         return false;
-    QCoreApplication::postEvent(control->Widget(), new TPostedMessageEvent({ msg, wParam, lParam, 0 }));
+    QCoreApplication::postEvent(widget, new TPostedMessageEvent({ msg, wParam, lParam, 0 }));
     return true;
 }
 
 uintptr_t SetTimer(TControl* control, uintptr_t id, uint32_t elapse)
 {
-    if (!control || !control->Widget())
+    TControlWidget* widget = control ? TControlWidget::Own(*control) : nullptr;
+    if (!widget)
         return 0;
-    static_cast<TControlWidget*>(control->Widget())->StartTimer(id, elapse);
+    widget->StartTimer(id, elapse);
     return id;
 }
 
 bool KillTimer(TControl* control, uintptr_t id)
 {
-    return control && control->Widget() && static_cast<TControlWidget*>(control->Widget())->StopTimer(id);
+    TControlWidget* widget = control ? TControlWidget::Own(*control) : nullptr;
+    return widget && widget->StopTimer(id);
 }
 
 TPoint GetCursorPos()

@@ -1,4 +1,5 @@
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/ControlWidget.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBarHost.h"
 #include "platform/ui/ScrollBars.h"
@@ -72,6 +73,7 @@ TScrollBox::TScrollBox(TComponent* owner) : TCustomControl(owner)
         Perform(WM_VSCROLL, MakeScrollWParam(code, thumb));
     });
     FChildWatch = std::make_unique<TChildWatch>(Widget(), [this] { UpdateScrollBar(); });
+    static_cast<TControlWidget*>(Widget())->TakeChildrenAtOnce();
     TControlStyle style = ControlStyle();
     SetControlStyle(style << csAcceptsControls);
     SetBounds(0, 0, 185, 41);

@@ -63,6 +63,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner, true)
     SetColor(clBtnFace);
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
+    TControlWidget::DeferChildren(*this);
     Screen->FForms.push_back(this);
     WatchOutsideClicks();
     UseScreenColormaps();
@@ -208,6 +209,7 @@ void TForm::ShowWindow(bool activate)
 {
     if (Visible())
         return;
+    TControlWidget::Realize(*this);
     QWidget* widget = Widget();
     PlaceOnScreen();
     AttachToOwner();

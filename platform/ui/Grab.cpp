@@ -1,5 +1,6 @@
 #include "platform/ui/Grab.h"
 
+#include "platform/ui/ControlWidget.h"
 #include "platform/ui/Controls.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 
 void GrabControl(TControl& control, TBitmap& bitmap)
 {
+    TControlWidget::Realize(control);
     const QPixmap pixmap = control.Widget()->grab();
     QImage image(pixmap.size(), QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -482,7 +482,7 @@ void TCustomGrid::InvalidateRect(TGridRect cells)
 {
     // Nothing to repaint on a grid not shown or under the redraw lock: filling
     // a hidden grid cell by cell must not measure every cell.
-    if (!Widget()->isVisible() || !Widget()->updatesEnabled())
+    if (!Showing() || !Widget()->updatesEnabled())
         return;
     // A hidden selection lies past the last cell.
     cells.Right = std::min(cells.Right, ColCount() - 1);

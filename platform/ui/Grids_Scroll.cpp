@@ -1,5 +1,6 @@
 #include "platform/ui/Grids.h"
 
+#include "platform/ui/ControlWidget.h"
 #include "platform/ui/FlatScrollBar.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBarHost.h"
@@ -49,7 +50,7 @@ int32_t TCustomGrid::BarExtent(int32_t bar) const
 {
     if (FFlatSB && FScroll[bar]->FlatExtent > 0)
         return FScroll[bar]->FlatExtent;
-    return Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return TControlWidget::Own(*this)->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 // The bars lie inside the frame, along the client area's right and bottom.
