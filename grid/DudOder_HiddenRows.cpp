@@ -22,6 +22,7 @@ TGridItem& ItemAt(const TCollection& items, int32_t index)
 TGridItem& TDudStringGrid::StoreRow(int32_t storeIndex, int32_t displayRow)
 {
     auto& item = *static_cast<TGridItem*>(FGridItems->Insert(storeIndex));
+    item.Items().SetCapacity(AllColCount());
     for (int32_t column = 0; column < AllColCount(); ++column)
         item.Items().AddObject(GetGridCell(column, displayRow), ExtractGridObject(column, displayRow).release());
     item.SetHeight(RowHeights(displayRow));

@@ -104,6 +104,26 @@ int32_t CompareAsciiUpper(std::u16string_view first, std::u16string_view second)
     return Sign(static_cast<int64_t>(first.size()) - static_cast<int64_t>(second.size()));
 }
 
+// A sign and up to 15 digits, nothing else: the number is exact as a double,
+// so reading it here gives what the C library would, without a copy.
+bool ReadPlainInteger(QStringView text, double& value)
+{
+    const bool hasSign = !text.isEmpty() && (text.front() == u'-' || text.front() == u'+');
+    const QStringView digits = hasSign ? text.mid(1) : text;
+    if (digits.isEmpty() || digits.size() > 15)
+        return false;
+    int64_t number = 0;
+    for (const QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return false;
+        number = number * 10 + (digit.unicode() - u'0');
+    }
+    value = static_cast<double>(number);
+    if (text.front() == u'-')
+        value = -value;
+    return true;
+}
+
 // Prefix and suffix off, thousands separators off for money, the decimal
 // separator as ".".
 String PreparedSortNumber(String text, const String& prefix, const String& suffix, bool financial)
@@ -132,7 +152,10 @@ String PreparedSortNumber(String text, const String& prefix, const String& suffi
 // A text that is not a number whole reads as far as it is one.
 bool ConvertSortNumber(const String& text, const String& prefix, const String& suffix, bool financial, double& value)
 {
-    const QByteArray bytes = PreparedSortNumber(text, prefix, suffix, financial).trimmed().toLatin1();
+    const String prepared = PreparedSortNumber(text, prefix, suffix, financial);
+    if (ReadPlainInteger(prepared, value))
+        return true;
+    const QByteArray bytes = prepared.trimmed().toLatin1();
     if (bytes.isEmpty())
         return false;
     char* end = nullptr;

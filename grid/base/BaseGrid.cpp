@@ -647,7 +647,9 @@ TPoint TBaseGrid::CellSize(int32_t aCol, int32_t aRow) const
 
 void TBaseGrid::RepaintCell(int32_t aCol, int32_t aRow)
 {
-    if (aCol < 0 || aCol >= ColCount() || aRow < 0 || aRow >= RowCount())
+    // A grid not shown has nothing to repaint: building a grid's cells before
+    // it shows must not measure the merged area of each.
+    if (!Showing() || aCol < 0 || aCol >= ColCount() || aRow < 0 || aRow >= RowCount())
         return;
     const TRect cells = FullCell(aCol, aRow);
     InvalidateRect({ std::max(cells.Left, 0), std::max(cells.Top, 0), std::min(cells.Right, ColCount() - 1),

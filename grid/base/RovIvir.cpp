@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -129,29 +131,40 @@ struct TRelation {
     bool Holds = false;
 };
 
-TRelation EvaluateRelation(const String& condition, const String& value, QChar relation)
+// A relation of a condition (">x", ">=x", "<x", "<=x"), read once.
+struct TRelationTerm {
+    QChar Relation;
+    bool Present = false;
+    bool OrEqual = false;
+    String Operand;
+};
+
+TRelationTerm ReadRelation(const String& condition, QChar relation)
+{
+    TRelationTerm term { relation };
+    const qsizetype at = condition.indexOf(relation);
+    if (at < 0) return term;
+    term.Present = true;
+    term.OrEqual = at + 1 < condition.size() && condition[at + 1] == u'=';
+    term.Operand = ReadOperand(condition, at + 1 + (term.OrEqual ? 1 : 0), relation == u'>');
+    return term;
+}
+
+TRelation EvaluateRelation(const TRelationTerm& term, const String& value)
 {
     TRelation result;
-    const qsizetype at = condition.indexOf(relation);
-    if (at < 0) return result;
-    const bool orEqual = at + 1 < condition.size() && condition[at + 1] == u'=';
-    const String operand = ReadOperand(condition, at + 1 + (orEqual ? 1 : 0), relation == u'>');
-    const int order = CompareValues(value, operand);
+    if (!term.Present) return result;
+    const int order = CompareValues(value, term.Operand);
     result.Present = true;
-    result.Holds = relation == u'>' ? (orEqual ? order >= 0 : order > 0) : (orEqual ? order <= 0 : order < 0);
+    result.Holds = term.Relation == u'>' ? (term.OrEqual ? order >= 0 : order > 0)
+                                         : (term.OrEqual ? order <= 0 : order < 0);
     return result;
 }
 
 // "*" any run (shortest first), "?" one character; quotes are ignored and
 // "!" negates the answer. One remembered star makes this linear per star.
-bool MatchWildcard(const String& condition, const String& value)
+bool MatchPattern(const String& pattern, bool negated, const String& value)
 {
-    String pattern;
-    bool negated = false;
-    for (const QChar character : condition) {
-        if (character == u'!') negated = true;
-        else if (character != u'"') pattern += character;
-    }
     qsizetype patternIndex = 0;
     qsizetype valueIndex = 0;
     qsizetype starIndex = -1;
@@ -174,6 +187,40 @@ bool MatchWildcard(const String& condition, const String& value)
     while (patternIndex < pattern.size() && pattern[patternIndex] == u'*') ++patternIndex;
     return (patternIndex == pattern.size()) != negated;
 }
+
+// One condition read once, to be matched against the cells of many rows.
+class TConditionTerm {
+public:
+    explicit TConditionTerm(const String& condition)
+        : FGreater(ReadRelation(condition, u'>')), FLess(ReadRelation(condition, u'<')),
+          FNegated(condition.contains(u'!')), FEither(condition.contains(u'^')), FBoth(condition.contains(u'&'))
+    {
+        for (const QChar character : condition)
+            if (character != u'!' && character != u'"') FPattern += character;
+    }
+
+    bool Matches(const String& value) const
+    {
+        TRelation greater = EvaluateRelation(FGreater, value);
+        TRelation less = EvaluateRelation(FLess, value);
+        if (FNegated) {
+            if (!greater.Present) greater = { true, true };
+            if (!less.Present) less = { true, true };
+        }
+        if (FEither && (greater.Present || less.Present)) return greater.Holds || less.Holds;
+        if (FBoth && greater.Present && less.Present) return greater.Holds && less.Holds;
+        if ((FGreater.Present && greater.Holds) || (FLess.Present && less.Holds)) return true;
+        return MatchPattern(FPattern, FNegated, value);
+    }
+
+private:
+    TRelationTerm FGreater;
+    TRelationTerm FLess;
+    bool FNegated;
+    bool FEither;
+    bool FBoth;
+    String FPattern;
+};
 
 } // namespace
 
@@ -713,51 +760,94 @@ namespace {
 // exhaust the stack.
 constexpr int32_t MaxGroupDepth = 64;
 
-bool MatchGroup(const String& expression, const String& value, bool caseSensitive, int32_t depth)
-{
-    String rest = RemoveSpacesOutsideQuotes(Trim(expression));
-    if (rest.startsWith(u'=')) rest.remove(0, 1);
-    const String operators = QStringLiteral("(;^&|");
-    bool result = false;
-    bool hasResult = false;
-    QChar previous;
-    auto combine = [&](bool partial) {
-        if (!hasResult) {
-            result = partial;
-            hasResult = true;
-        } else if (previous == u'&') {
-            result = result && partial;
-        } else if (previous != u'(') {
-            result = result || partial;
+// A filter expression read once: its conditions and groups, each with the
+// operator before it. Without case the conditions are kept in upper case
+// and a value is matched in upper case.
+class TFilterExpression {
+public:
+    TFilterExpression(const String& expression, bool caseSensitive, int32_t depth)
+    {
+        String rest = RemoveSpacesOutsideQuotes(Trim(expression));
+        if (rest.startsWith(u'=')) rest.remove(0, 1);
+        const String operators = QStringLiteral("(;^&|");
+        QChar previous;
+        const auto addCondition = [&](const String& condition) {
+            FTerms.push_back({ previous, nullptr,
+                std::make_unique<TConditionTerm>(caseSensitive ? condition : condition.toUpper()) });
+        };
+        for (;;) {
+            int32_t position = 0;
+            const QChar found = FindCharOutsideQuotes(operators, rest, position);
+            if (position < 1) break;
+            if (rest.startsWith(u'(')) {
+                const int32_t closing = FindClosingParen(rest);
+                // An unbalanced or too deeply nested group is read as one plain
+                // condition, so the loop always consumes its input.
+                if (closing == 0 || depth >= MaxGroupDepth) break;
+                FTerms.push_back({ previous,
+                    std::make_unique<TFilterExpression>(rest.mid(1, closing - 2), caseSensitive, depth + 1), nullptr });
+                rest.remove(0, closing);
+                previous = u'(';
+            } else {
+                addCondition(rest.left(position - 1));
+                rest.remove(0, position);
+                previous = found;
+            }
         }
-    };
-    for (;;) {
-        int32_t position = 0;
-        const QChar found = FindCharOutsideQuotes(operators, rest, position);
-        if (position < 1) break;
-        if (rest.startsWith(u'(')) {
-            const int32_t closing = FindClosingParen(rest);
-            // An unbalanced or too deeply nested group is read as one plain
-            // condition, so the loop always consumes its input.
-            if (closing == 0 || depth >= MaxGroupDepth) break;
-            combine(MatchGroup(rest.mid(1, closing - 2), value, caseSensitive, depth + 1));
-            rest.remove(0, closing);
-            previous = u'(';
-        } else {
-            combine(MatchCondition(rest.left(position - 1), value, caseSensitive));
-            rest.remove(0, position);
-            previous = found;
-        }
+        addCondition(rest);
     }
-    combine(MatchCondition(rest, value, caseSensitive));
-    return result;
+
+    // Every term is matched, in order, whatever the result so far.
+    bool Matches(const String& value) const
+    {
+        bool result = false;
+        bool hasResult = false;
+        for (const TTerm& term : FTerms) {
+            const bool partial = term.Group ? term.Group->Matches(value) : term.Condition->Matches(value);
+            if (!hasResult) {
+                result = partial;
+                hasResult = true;
+            } else if (term.Joiner == u'&') {
+                result = result && partial;
+            } else if (term.Joiner != u'(') {
+                result = result || partial;
+            }
+        }
+        return result;
+    }
+
+private:
+    struct TTerm {
+        QChar Joiner;
+        std::unique_ptr<TFilterExpression> Group;
+        std::unique_ptr<TConditionTerm> Condition;
+    };
+    std::vector<TTerm> FTerms;
+};
+
+// A filter matches every row against the same expression: the last few
+// expressions are kept as read.
+const TFilterExpression& ReadFilterExpression(const String& expression, bool caseSensitive)
+{
+    struct TKept {
+        String Expression;
+        bool CaseSensitive;
+        TFilterExpression Read;
+    };
+    constexpr size_t KeptExpressions = 8;
+    thread_local std::vector<std::unique_ptr<TKept>> kept;
+    for (const std::unique_ptr<TKept>& entry : kept)
+        if (entry->CaseSensitive == caseSensitive && entry->Expression == expression) return entry->Read;
+    if (kept.size() == KeptExpressions) kept.erase(kept.begin());
+    kept.push_back(std::make_unique<TKept>(TKept { expression, caseSensitive, { expression, caseSensitive, 0 } }));
+    return kept.back()->Read;
 }
 
 } // namespace
 
 bool MatchFilterCondition(const String& expression, const String& value, bool caseSensitive)
 {
-    return MatchGroup(expression, value, caseSensitive, 0);
+    return ReadFilterExpression(expression, caseSensitive).Matches(caseSensitive ? value : value.toUpper());
 }
 
 bool MatchCondition(const String& condition, const String& value, bool caseSensitive)
@@ -768,14 +858,5 @@ bool MatchCondition(const String& condition, const String& value, bool caseSensi
 
 bool CompareCondition(const String& condition, const String& value)
 {
-    TRelation greater = EvaluateRelation(condition, value, u'>');
-    TRelation less = EvaluateRelation(condition, value, u'<');
-    if (condition.contains(u'!')) {
-        if (!greater.Present) greater = { true, true };
-        if (!less.Present) less = { true, true };
-    }
-    if (condition.contains(u'^') && (greater.Present || less.Present)) return greater.Holds || less.Holds;
-    if (condition.contains(u'&') && greater.Present && less.Present) return greater.Holds && less.Holds;
-    if ((condition.contains(u'>') && greater.Holds) || (condition.contains(u'<') && less.Holds)) return true;
-    return MatchWildcard(condition, value);
+    return TConditionTerm(condition).Matches(value);
 }

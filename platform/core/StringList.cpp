@@ -37,6 +37,12 @@ void TStringList::InsertItem(int32_t index, const String& text)
     Changed();
 }
 
+void TStringList::SetCapacity(int32_t capacity)
+{
+    if (capacity > Count())
+        FItems.reserve(static_cast<size_t>(capacity));
+}
+
 void TStringList::Delete(int32_t index)
 {
     const size_t position = CheckedIndex(index);

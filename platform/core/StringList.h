@@ -27,6 +27,10 @@ public:
     void Clear() override;
     void Exchange(int32_t index1, int32_t index2) override;
     int32_t IndexOf(const String& text) const override;
+    int32_t Capacity() const { return static_cast<int32_t>(FItems.capacity()); }
+    // Room for this many strings, so a list filled to a known size grows once;
+    // a list never shrinks below its count.
+    void SetCapacity(int32_t capacity);
 
     // Binary search of a sorted list: true when found; index is then the first
     // match, else where text would go.

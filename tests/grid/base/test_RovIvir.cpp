@@ -499,6 +499,37 @@ TEST_F(RovIvir, MatchesFilterExpressions)
     }
 }
 
+// An expression is read once and kept among the last few read: the same
+// expression with and without case, and one read again after many others,
+// answers as when first read.
+TEST_F(RovIvir, AFilterExpressionAnswersAlikeWhenMatchedAgainAmongOthers)
+{
+    struct Case {
+        const char* expression;
+        const char* value;
+        bool caseSensitive;
+        bool expected;
+    };
+    const Case cases[] = {
+        { "ab*", "ABC", true, false },
+        { "ab*", "ABC", false, true },
+        { "ab*", "abc", true, true },
+        { "(A*|B*)&*n", "ben", false, true },
+        { ">5&<10", "7", false, true },
+        { "!A*", "Anna", false, false },
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ": " << c.expression << " ~ " << c.value);
+            EXPECT_EQ(MatchFilterCondition(Text(c.expression), Text(c.value), c.caseSensitive), c.expected);
+        }
+        for (int other = 0; other < 20; ++other) {
+            SCOPED_TRACE(other);
+            EXPECT_EQ(MatchFilterCondition(QStringLiteral("x%1y*").arg(other), QStringLiteral("x7yz"), false), other == 7);
+        }
+    }
+}
+
 TEST_F(RovIvir, DeeplyNestedFilterGroupsAreReadWithoutExhaustingTheStack)
 {
     struct Case {

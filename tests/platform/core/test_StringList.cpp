@@ -108,6 +108,18 @@ TEST(StringList, ObjectsTravelWithTheirStrings)
     EXPECT_THROW(list.Objects(1), EStringListError);
 }
 
+TEST(StringList, CapacityKeepsTheStringsAndNeverCutsBelowTheCount)
+{
+    TStringList list;
+    Fill(list, { "one", "two", "three" });
+    list.SetCapacity(100);
+    EXPECT_GE(list.Capacity(), 100);
+    list.SetCapacity(1);
+    EXPECT_GE(list.Capacity(), 3);
+    Fill(list, { "four" });
+    EXPECT_EQ(Joined(list), "one|two|three|four");
+}
+
 TEST(StringList, CommaTextQuotesWhatNeedsIt)
 {
     struct Case {
