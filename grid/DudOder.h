@@ -56,6 +56,7 @@ class TDragDropSettings;
 class TGridDropTarget;
 class TCustomListBox;
 class TDragScrollOptions;
+struct TBalloonTipContent;
 class TGridProgressAppearance;
 class TGridChangeNotifier;
 class TRichEdit;
@@ -1450,7 +1451,11 @@ public:
     virtual String GetCurrentCellText();
     virtual void SetCurrentCellText(const String& value);
     virtual void RestoreCellCache();
-    virtual void DoPrintGetPageNum(int32_t, int32_t, String&) { }
+    virtual void DoPrintGetPageNum(int32_t pageNum, int32_t pageColNum, String& pageNumString)
+    {
+        if (OnPrintGetPageNum)
+            OnPrintGetPageNum(this, pageNum, pageColNum, pageNumString);
+    }
     virtual void DoGetEditorProp(int32_t aCol, int32_t aRow, TEditLink* editLink);
     virtual void DoCheckBoxClick(int32_t aCol, int32_t aRow, bool state);
     // After the user or automatic sizing: OnUpdateColumnSize may change the width.
@@ -1506,8 +1511,16 @@ public:
     virtual void DoCellChanging(int32_t newCol, int32_t newRow, bool& allow);
     virtual void DoScrollCell(int32_t aCol, int32_t aRow, int32_t position, int32_t minimum, int32_t maximum);
     virtual bool DoCanShowFixedDropDown(int32_t aCol);
-    virtual void DoStartBlockFocus() { }
-    virtual void DoEndBlockFocus() { }
+    virtual void DoStartBlockFocus()
+    {
+        if (FOnStartBlockFocus)
+            FOnStartBlockFocus(this);
+    }
+    virtual void DoEndBlockFocus()
+    {
+        if (FOnEndBlockFocus)
+            FOnEndBlockFocus(this);
+    }
     virtual TImageList* GetGridImageList() const { return FGridImages; }
     virtual void AssignCells(const TPersistent& source);
     virtual bool ValidateCell(const String& newValue);
@@ -1864,6 +1877,22 @@ protected:
     void CMMouseLeave(TMessage& message) override;
     void CMHintShow(TMessage& message) override;
     void CMMouseWheel(TMessage& message) override;
+    // The balloon of the cell under a client point: its title, text and
+    // icon, as the cell, its own balloon and OnCellBalloon make them.
+    void CellBalloonText(TPoint point, TBalloonTipContent& content);
+    // With balloons enabled, the mouse entering another cell shows its balloon.
+    void ShowCellBalloon(int32_t x, int32_t y);
+    // The looks that outline the grid draw their border colour in the frame.
+    void DrawNonClientBorder();
+    void WMNCPaint(TMessage& message) override;
+    void WMKillFocus(TMessage& message) override;
+    void WMSetCursor(TMessage& message) override;
+    void CMDialogChar(TMessage& message) override;
+    void CMEnabledChanged(TMessage& message) override;
+    void CMColorChanged(TMessage& message) override;
+    void CMCursorChanged(TMessage& message) override;
+    // Forgets the hovered and sized fixed cell, repainting it.
+    void ResetFixedCellHighlight();
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void DefaultHandler(TMessage& message) override;

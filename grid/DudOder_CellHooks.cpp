@@ -87,9 +87,10 @@ void TDudStringGrid::DoGetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int3
 {
     if (!OnGetCellCursor)
         return;
+    // The choice shows at once and is made afresh for every cell.
     TCursor cursor = Cursor();
     OnGetCellCursor(this, aCol, aRow, x, y, cursor);
-    SetCursor(cursor);
+    DisplayCursor(cursor);
 }
 
 void TDudStringGrid::DoGridHint(int32_t aCol, int32_t aRow, String& hintText, String& wideHintText)

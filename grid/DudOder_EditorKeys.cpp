@@ -37,6 +37,31 @@ void TGridEditorKeys::Done(uint16_t& key, TShiftState shift) const
     key = 0;
 }
 
+void TGridEditorKeys::WalkOut(bool forward) const
+{
+    const int32_t col = FGrid.Col();
+    const int32_t next = forward ? col + FGrid.CellSpan(col, FGrid.Row()).X + 1 : col - 1;
+    const bool nextHolds = forward ? col < FGrid.ColCount() - FGrid.FixedRightCols() - 1 : col > FGrid.FixedCols();
+    const bool controlNext = nextHolds && FGrid.IsControlCell(FGrid.RemapColToReal(next), FGrid.Row());
+    HideAndFocusGrid();
+    if (controlNext) {
+        FGrid.SetCol(next);
+        return;
+    }
+    TNavigation& navigation = FGrid.Navigation();
+    const TAdvanceDirection direction = navigation.AdvanceDirection();
+    navigation.SetAdvanceDirection(adLeftRight);
+    try {
+        FGrid.AdvanceEdit(col, FGrid.Row(), true, false, forward, false, false);
+    } catch (...) {
+        navigation.SetAdvanceDirection(direction);
+        throw;
+    }
+    navigation.SetAdvanceDirection(direction);
+    if (navigation.CursorWalkAlwaysEdit())
+        FGrid.ShowInplaceEdit();
+}
+
 void TGridEditorKeys::CompleteFromLookup(TCustomEdit& edit) const
 {
     if (edit.SelLength() != 0 || !FGrid.Lookup())

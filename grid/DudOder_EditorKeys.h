@@ -23,6 +23,11 @@ public:
     // Ends the edit with the key as the grid would take it, then reopens the
     // next cell's editor when the grid asks for that; consumes the key.
     void Done(uint16_t& key, TShiftState shift) const;
+    // After an accepted text, the cursor walk out of an editor: the edit
+    // ends and the grid moves to the previous or next cell, onto a
+    // neighbouring control cell directly, else as an advance across the row
+    // that reopens the editor when the grid always edits on a walk.
+    void WalkOut(bool forward) const;
     // Completes the text before the caret from the grid's lookup items and
     // selects the completed tail.
     void CompleteFromLookup(TCustomEdit& edit) const;

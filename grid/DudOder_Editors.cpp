@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_EditorKinds.h"
+#include "grid/DudOder_Footer.h"
 #include "grid/DudOder_GridCombo.h"
 #include "grid/DudOder_TextEditor.h"
 #include "platform/ui/Forms.h"
@@ -15,12 +16,49 @@ namespace {
 
 bool FlatLook(TGridLook look)
 {
-    return look != glClassic && look != glCustom;
+    return look != glStandard && look != glClassic && look != glCustom;
 }
 
 bool IsDateEditorKind(TEditorType kind)
 {
     return kind == edDateEdit || kind == edDateEditUpDown || kind == edTimeEdit || kind == edDateTimeEdit;
+}
+
+// A footer over the grid's bottom keeps the rows it covers from becoming
+// current: the rows scroll up from under it, and a fixed last row under a
+// floating footer is never current. False refuses the row.
+bool KeepRowClearOfFooters(TDudStringGrid& grid, int32_t searchPanelHeight, int32_t aCol, int32_t aRow)
+{
+    const bool searchShown = grid.SearchFooter().Visible();
+    const int32_t searchHeight = searchShown ? searchPanelHeight + 2 : 0;
+    TFloatingFooter& footer = grid.FloatingFooter();
+    const auto scrollDown = [&grid] {
+        const int32_t topRow = grid.TopRow();
+        grid.SetTopRowEx(topRow + 1);
+        return grid.TopRow() != topRow;
+    };
+    if (footer.Visible()) {
+        const int32_t footerTop = grid.ClientHeight() - footer.Height() - searchHeight + 2;
+        if (footer.FooterStyle() == fsFixedLastRow) {
+            if (aRow >= grid.TopRow() + grid.VisibleRowCount())
+                grid.SetTopRowEx(aRow - grid.VisibleRowCount() + grid.FixedRows());
+            if (footerTop < grid.CellRect(aCol, aRow).Bottom && aRow < grid.RowCount() - 1)
+                scrollDown();
+            if (aRow == grid.RowCount() - 1)
+                return false;
+        } else {
+            footer.Invalidate();
+            if (footerTop < grid.CellRect(aCol, aRow).Bottom && aRow < grid.RowCount())
+                scrollDown();
+        }
+    }
+    if (searchShown) {
+        const int32_t panelTop = grid.ClientHeight() - searchPanelHeight + 2;
+        while (panelTop < grid.CellRect(aCol, aRow).Bottom && aRow <= grid.RowCount() - 1
+            && grid.TopRow() < grid.RowCount() - 1 && scrollDown()) {
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -111,6 +149,9 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
         EditCombo->SetEnabled(true);
         EditCombo->SetDroppedDown(false);
         EditCombo->SetStyle(pickList ? csDropDownList : csDropDown);
+        // The list's height follows DropDownCount here; only the edit part is sized.
+        if (!pickList)
+            EditCombo->Perform(CB_SETITEMHEIGHT, static_cast<uintptr_t>(-1), height - 6);
         const TStrings& items = EditCombo->Items();
         bool autoSelected = false;
         if (pickList) {
@@ -133,6 +174,7 @@ void TDudStringGrid::ShowCellEditorControl(int32_t aCol, int32_t aRow)
                 EditCombo->SetItemIndex(FComboIdx);
         }
         EditCombo->SetColor(background);
+        EditCombo->SetMaxLength(pickList ? 0 : FMaxComboLength);
         EditCombo->SetVisible(true);
         EditCombo->SetFlat(FlatLook(FLook));
         EditCombo->SetEtched(FlatLook(FLook));
@@ -403,8 +445,6 @@ void TDudStringGrid::DoCellChanging(int32_t newCol, int32_t newRow, bool& allow)
 
 bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
 {
-    if (FISelect)
-        FISelect->CellSelected(aCol, aRow);
     const TGridRect oldSelection = Selection();
     const bool hasIndicator = !FRowIndicator->Empty() && FixedCols() > 0;
     if (FForceSel) {
@@ -421,6 +461,8 @@ bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
     if (aCol < 0 || aRow < 0)
         return false;
     FEditText = GetEditText(aCol, aRow);
+    if (!KeepRowClearOfFooters(*this, SearchPanelHeight(), aCol, aRow))
+        return false;
     if (IsMergedNonBaseCell(RemapColToReal(aCol), aRow) && !Options().Contains(goRangeSelect)) {
         const TPoint base = BaseCell(RemapColToReal(aCol), aRow);
         MoveColRow(RemapColToDispl(base.X), base.Y, true, true);
@@ -488,7 +530,8 @@ bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
 
     if (FEditing && !textEditorFocused) {
         const String saved = FCellCache;
-        result = ValidateCell(CurrentCell());
+        const int32_t currentCol = RemapColToReal(Col());
+        result = IsWideCell(currentCol, Row()) ? ValidateCellWide(FEditWideText) : ValidateCell(CurrentCell());
         DoCellChanging(aCol, aRow, allow);
         if (!allow)
             result = false;
@@ -508,10 +551,16 @@ bool TDudStringGrid::SelectCell(int32_t aCol, int32_t aRow)
         RepaintCell(0, oldRow);
         RepaintCell(0, aRow);
     }
+    if (FISelect)
+        FISelect->CellSelected(Col(), aRow);
     if (FActiveCellShow) {
         RepaintActiveHeaderCells(oldCol, oldRow, aCol, aRow);
         if (selLeft != oldCol && selTop != oldRow)
             RepaintActiveHeaderCells(selLeft, selTop, aCol, aRow);
+    }
+    if (ActiveRowShow()) {
+        RepaintRow(aRow);
+        RepaintRow(selTop);
     }
     if (FSelectionRectangle)
         Invalidate();

@@ -73,6 +73,8 @@ bool TGridCombo::WriteAndValidate(uint16_t& key)
 void TGridCombo::KeyDown(uint16_t& key, TShiftState shift)
 {
     TDudStringGrid& grid = Grid();
+    Forced = false;
+    WorkMode = key != VK_BACK && key != VK_DELETE;
     // The open list takes Enter as the choice of its highlighted item, which
     // is then what the cell gets.
     if (key == VK_RETURN && DroppedDown() && DropList()) {
@@ -146,13 +148,55 @@ void TGridCombo::KeyPress(TChar& key)
     TZuzComboBox::KeyPress(key);
 }
 
+bool TGridCombo::WalksOut(uint16_t key, TShiftState shift)
+{
+    if (Style() != csDropDown || !Grid().Navigation().CursorWalkEditor() || SelLength() != 0 || !shift.Empty())
+        return false;
+    return (key == VK_LEFT && SelStart() == 0) || (key == VK_RIGHT && SelStart() == Text().size());
+}
+
 void TGridCombo::KeyUp(uint16_t& key, TShiftState shift)
 {
+    TDudStringGrid& grid = Grid();
+    if (WalksOut(key, shift)) {
+        const bool forward = key == VK_RIGHT;
+        key = 0;
+        if (WriteAndValidate(key))
+            TGridEditorKeys(grid).WalkOut(forward);
+    }
     // A refusal holds the grid in place only until the key that caused it
     // is released.
-    Grid().FNoAutoAdvance = false;
+    grid.FNoAutoAdvance = false;
     if (key != VK_RETURN)
         TZuzComboBox::KeyUp(key, shift);
+    if (Visible())
+        DoChange();
+}
+
+void TGridCombo::DoChange()
+{
+    const TDudStringGrid& grid = Grid();
+    if (!WorkMode || !grid.Lookup() || Style() != csDropDown)
+        return;
+    const String typed = Text().left(SelStart());
+    if (typed.isEmpty())
+        return;
+    const Qt::CaseSensitivity sensitivity = grid.LookupCaseSensitive() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const TStrings* lists[] = { &Items(), &grid.LookupItems() };
+    for (const TStrings* list : lists)
+        for (int32_t index = 0; index < list->Count(); ++index) {
+            const String item = list->Strings(index);
+            if (!item.startsWith(typed, sensitivity))
+                continue;
+            const String completed = typed + item.mid(typed.size(), 255);
+            if (list == &Items())
+                SetItemIndex(index);
+            SetText(completed);
+            Perform(CB_SETEDITSEL, 0, MakeLParam(static_cast<int32_t>(typed.size()), static_cast<int32_t>(completed.size())));
+            ItemIdx = index;
+            ItemChange = true;
+            return;
+        }
 }
 
 void TGridCombo::WheelStep(int32_t delta)
@@ -178,7 +222,30 @@ void TGridCombo::DoExit()
 void TGridCombo::Change()
 {
     TZuzComboBox::Change();
+    Grid().CanEditModify();
     Grid().ComboChanged();
+}
+
+// An editable combo opens with the caret after its text, or at the
+// character clicked when a click opened it; the grid may ask for the whole
+// text selected instead.
+void TGridCombo::WMSetFocus(TMessage& message)
+{
+    TZuzComboBox::WMSetFocus(message);
+    TDudStringGrid& grid = Grid();
+    if (Style() != csDropDown)
+        return;
+    if (grid.Navigation().EditSelectAll())
+        SelectAll();
+    else
+        SetSelStart(static_cast<int32_t>(Text().size()));
+    if (grid.LButFlg) {
+        const TPoint mouse = ScreenToClient(GetCursorPos());
+        if (ClientRect().Contains(mouse)) {
+            SetSelStart(CharFromPos(mouse));
+            grid.LButFlg = false;
+        }
+    }
 }
 
 void TGridCombo::WndProc(TMessage& message)

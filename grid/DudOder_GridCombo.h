@@ -17,8 +17,16 @@ public:
 
     // Widens the dropped list to its widest item.
     void SizeDropDownWidth();
+    // The lookup completion: with the grid's Lookup, the text before the
+    // caret is completed from the first item it begins, the combo's items
+    // before the grid's lookup items, and the completed tail is selected.
+    void DoChange();
 
     TNotifyEvent OnReturnKey;
+    // The index, in its list, of the item the last lookup completion took.
+    int32_t ItemIdx = -1;
+    // A lookup completion replaced the text.
+    bool ItemChange = false;
 
 protected:
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -26,6 +34,7 @@ protected:
     void KeyUp(uint16_t& key, TShiftState shift) override;
     void DoExit() override;
     void Change() override;
+    void WMSetFocus(TMessage& message) override;
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
 
@@ -39,6 +48,14 @@ private:
     void ListClosed();
     // The wheel steps through the items instead of scrolling the grid.
     void WheelStep(int32_t delta);
+    // Left at the start or Right at the end of an editable combo's text
+    // walks out of it, when the grid asks for that.
+    bool WalksOut(uint16_t key, TShiftState shift);
 
     TDudStringGrid* FGrid;
+    // Cleared at every key-down; the key was not forced on the grid.
+    bool Forced = false;
+    // Lookup completion is on; Backspace and Delete switch it off until
+    // the next key.
+    bool WorkMode = true;
 };

@@ -271,6 +271,7 @@ void TDudStringGrid::MouseMove(TShiftState shift, int32_t x, int32_t y)
     int32_t aRow = -1;
     MouseToCell(x, y, aCol, aRow);
     const bool onCell = aCol >= 0 && aRow >= 0;
+    ShowCellBalloon(x, y);
     if (onCell && HoverRow())
         SetHoverRowIdx(aRow);
     if (onCell && !IsDesigning())

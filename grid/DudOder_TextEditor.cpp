@@ -28,6 +28,9 @@ void TDudInplaceEdit::UpdateContents()
     }
     grid.FNoEditChange = false;
     SetPasswordChar(grid.EditControl == edPassword ? grid.PasswordChar() : TChar(0));
+    // A grid that wraps its texts wraps them while they are edited too.
+    if (WordWrap() != grid.WordWrap())
+        SetWordWrap(grid.WordWrap());
     FColE = grid.Col();
     FRowE = grid.Row();
     ApplyCellLook();
@@ -261,27 +264,7 @@ void TDudInplaceEdit::WalkOut(bool forward)
         return;
     }
     SetText(grid.FNewCellText);
-    const int32_t col = grid.Col();
-    const int32_t next = forward ? col + grid.CellSpan(col, grid.Row()).X + 1 : col - 1;
-    const bool nextHolds = forward ? col < grid.ColCount() - grid.FixedRightCols() - 1 : next > grid.FixedCols() - 1;
-    const bool controlNext = nextHolds && grid.IsControlCell(grid.RemapColToReal(next), grid.Row());
-    TGridEditorKeys(grid).HideAndFocusGrid();
-    if (controlNext) {
-        grid.SetCol(next);
-        return;
-    }
-    TNavigation& navigation = grid.Navigation();
-    const TAdvanceDirection direction = navigation.AdvanceDirection();
-    navigation.SetAdvanceDirection(adLeftRight);
-    try {
-        grid.AdvanceEdit(col, grid.Row(), true, false, forward, false, false);
-    } catch (...) {
-        navigation.SetAdvanceDirection(direction);
-        throw;
-    }
-    navigation.SetAdvanceDirection(direction);
-    if (navigation.CursorWalkAlwaysEdit())
-        grid.ShowInplaceEdit();
+    TGridEditorKeys(grid).WalkOut(forward);
 }
 
 void TDudInplaceEdit::KeyUp(uint16_t& key, TShiftState shift)

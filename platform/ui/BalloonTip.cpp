@@ -21,12 +21,12 @@ public:
         QObject::connect(&FHideTimer, &QTimer::timeout, [this] { Close(); });
     }
 
-    void Open(const TWinControl& target, const TBalloonTipContent& content)
+    void Open(const TWinControl& target, TPoint point, const TBalloonTipContent& content)
     {
         FContent = content;
         FTarget = &target;
-        const TRect client = target.ClientRect();
-        const TPoint origin = target.ClientToScreen({ client.Left, client.Bottom });
+        SetColor(content.BackgroundColor == clNone ? clInfoBk : content.BackgroundColor);
+        const TPoint origin = target.ClientToScreen(point);
         const TSize size = Measure();
         ActivateHint(Bounds(origin.X, origin.Y, size.cx, size.cy), content.Text);
         FHideTimer.start(HideAfterMs);
@@ -65,7 +65,7 @@ protected:
         }
         canvas.Brush().SetStyle(bsClear);
         canvas.SetFont(Font());
-        canvas.Font().SetColor(clInfoText);
+        canvas.Font().SetColor(FContent.TextColor == clNone ? clInfoText : FContent.TextColor);
         if (!FContent.Title.isEmpty()) {
             canvas.Font().SetStyle(TFontStyles { TFontStyle::fsBold });
             canvas.TextOut(left, top, FContent.Title);
@@ -137,7 +137,13 @@ TBalloonTip& Balloon()
 
 void ShowBalloonTip(const TWinControl& target, const TBalloonTipContent& content)
 {
-    Balloon().Open(target, content);
+    const TRect client = target.ClientRect();
+    Balloon().Open(target, { client.Left, client.Bottom }, content);
+}
+
+void ShowBalloonTipAt(const TWinControl& target, TPoint point, const TBalloonTipContent& content)
+{
+    Balloon().Open(target, point, content);
 }
 
 void HideBalloonTip() { Balloon().Close(); }

@@ -13,9 +13,14 @@ struct TBalloonTipContent {
     String Title;
     String Text;
     TBalloonTipIcon Icon = btiNone;
+    // clNone: the tip's own colours.
+    TColor TextColor = clNone;
+    TColor BackgroundColor = clNone;
 };
 
 void ShowBalloonTip(const TWinControl& target, const TBalloonTipContent& content);
+// Shown with its top-left at a client point of the target.
+void ShowBalloonTipAt(const TWinControl& target, TPoint point, const TBalloonTipContent& content);
 void HideBalloonTip();
 // The balloon now showing, null while none shows; target (when given)
 // receives the control it was shown for, only to be compared.

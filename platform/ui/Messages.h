@@ -250,6 +250,14 @@ constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
 // the notification reflected to the control it concerns.
 constexpr uint32_t WM_NOTIFY = 0x004E;
 constexpr uint32_t CN_NOTIFY = CN_BASE + WM_NOTIFY;
+// The edit part of a drop-down combo: its selection (start in the low word,
+// end in the high word; a start of -1 removes it, an end of -1 runs to the
+// end), its length limit, and with index -1 the height of the edit part.
+constexpr uint32_t CB_GETEDITSEL = 0x0140;
+constexpr uint32_t CB_LIMITTEXT = 0x0141;
+constexpr uint32_t CB_SETEDITSEL = 0x0142;
+constexpr uint32_t CB_SETITEMHEIGHT = 0x0153;
+constexpr uint32_t CB_GETITEMHEIGHT = 0x0154;
 constexpr uint32_t CB_GETDROPPEDWIDTH = 0x015F;
 constexpr uint32_t CB_SETDROPPEDWIDTH = 0x0160;
 constexpr int32_t CBN_SELCHANGE = 1;

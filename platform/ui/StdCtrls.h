@@ -391,6 +391,20 @@ public:
     // A sunken 3-D frame; off, a flat one-pixel frame.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool ctl3D);
+    // The edit part of a drop-down box: its caret and selection. Text set
+    // by the program puts the caret after it.
+    int32_t SelStart() const { return std::min(FSelAnchor, FSelCaret); }
+    int32_t SelLength() const { return std::abs(FSelCaret - FSelAnchor); }
+    // Puts the caret at selStart, nothing selected.
+    void SetSelStart(int32_t selStart) { SetEditSel(selStart, selStart); }
+    // Selects selLength characters from SelStart.
+    void SetSelLength(int32_t selLength) { SetEditSel(SelStart(), SelStart() + selLength); }
+    void SelectAll() { SetEditSel(0, static_cast<int32_t>(Text().size())); }
+    // 0: no limit. Limits typing only; text set by the program is taken whole.
+    int32_t MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int32_t maxLength) { FMaxLength = std::max(maxLength, 0); }
+    // The character position of the edit part nearest to a client point.
+    int32_t CharFromPos(TPoint point) const;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
@@ -412,17 +426,25 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
     void WMKillFocus(TMessage& message) override;
     void CMVisibleChanged(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
     void Paint() override;
 
 private:
     friend class TComboDropList;
+    // Selects from anchor to caret, both kept within the text.
+    void SetEditSel(int32_t anchor, int32_t caret);
+    // The caret keys of the edit part; false for other keys.
+    bool EditKey(uint16_t key);
+    // Replaces the text as the user's edit, selecting from anchor to caret.
+    void EditText(const String& text, int32_t anchor, int32_t caret);
+    // Where the text of the box is drawn.
+    TRect EditTextRect() const;
+    void PaintEditText(TCanvas& canvas, const TRect& textRect);
     void ItemsChanged();
     void CreateDropForm();
     void OpenList();
     bool ListKey(uint16_t key);
     void TypeCharacter(TChar character);
-    // The length of the typed part of a completed text, -1 without one.
-    int32_t TypedLength() const { return Text() == FCompletion ? FTypedLength : -1; }
 
     TStringList FItems;
     TComboBoxStyle FStyle = csDropDown;
@@ -438,9 +460,13 @@ private:
     TTypedSearch FSearch;
     bool FAutoComplete = true;
     bool FCtl3D = true;
-    // The text as completed and how much of it was typed.
-    String FCompletion;
-    int32_t FTypedLength = -1;
+    int32_t FSelAnchor = 0;
+    int32_t FSelCaret = 0;
+    int32_t FMaxLength = 0;
+    // The text changes through the user's editing; its selection stays.
+    bool FUserEdit = false;
+    // How far the edit part's text is scrolled left to keep the caret shown.
+    int32_t FEditScroll = 0;
 };
 
 class TComboBox : public TCustomComboBox {

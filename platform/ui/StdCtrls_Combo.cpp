@@ -83,7 +83,6 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style)
 void TCustomComboBox::SetItemIndex(int32_t itemIndex)
 {
     FItemIndex = itemIndex >= 0 && itemIndex < FItems.Count() ? itemIndex : -1;
-    FCompletion.clear();
     SetText(FItemIndex >= 0 ? FItems[FItemIndex] : String());
     Invalidate();
 }
@@ -291,9 +290,40 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
     case CB_GETDROPPEDWIDTH:
         message.Result = DroppedWidth();
         return;
+    case CB_GETEDITSEL:
+        message.Result = MakeLParam(SelStart(), SelStart() + SelLength());
+        return;
+    case CB_SETEDITSEL: {
+        const int32_t start = LParamX(message.LParam);
+        const int32_t end = LParamY(message.LParam);
+        const auto length = static_cast<int32_t>(Text().size());
+        if (start < 0)
+            SetEditSel(FSelCaret, FSelCaret);
+        else
+            SetEditSel(start, end < 0 ? length : end);
+        message.Result = 1;
+        return;
+    }
+    case CB_LIMITTEXT:
+        SetMaxLength(static_cast<int32_t>(message.WParam));
+        message.Result = 1;
+        return;
+    case CB_SETITEMHEIGHT:
+        // The edit part's height sets the box's; the frame takes the rest.
+        if (message.WParam == -1)
+            SetHeight(static_cast<int32_t>(message.LParam) + 6);
+        else
+            SetItemHeight(static_cast<int32_t>(message.LParam));
+        message.Result = 0;
+        return;
+    case CB_GETITEMHEIGHT:
+        message.Result = message.WParam == -1 ? Height() - 6 : FItemHeight;
+        return;
     case WM_KEYDOWN: {
         const auto key = static_cast<uint16_t>(message.WParam);
         if (ListKey(key))
+            return;
+        if (FStyle == csDropDown && EditKey(key))
             return;
         const int32_t page = std::max(FDropDownCount - 1, 1);
         const int32_t last = FItems.Count() - 1;
@@ -338,28 +368,114 @@ void TCustomComboBox::DefaultHandler(TMessage& message)
     TCustomControl::DefaultHandler(message);
 }
 
+void TCustomComboBox::SetEditSel(int32_t anchor, int32_t caret)
+{
+    const auto length = static_cast<int32_t>(Text().size());
+    FSelAnchor = std::clamp(anchor, 0, length);
+    FSelCaret = std::clamp(caret, 0, length);
+    Invalidate();
+}
+
+void TCustomComboBox::EditText(const String& text, int32_t anchor, int32_t caret)
+{
+    FUserEdit = true;
+    SetText(text);
+    FUserEdit = false;
+    SetEditSel(anchor, caret);
+}
+
+void TCustomComboBox::CMTextChanged(TMessage& message)
+{
+    if (!FUserEdit) {
+        FSelAnchor = static_cast<int32_t>(Text().size());
+        FSelCaret = FSelAnchor;
+    }
+    TCustomControl::CMTextChanged(message);
+}
+
+// Left, Right, Home and End move the caret (Shift selects on the way),
+// Delete removes the selection or the character after the caret.
+bool TCustomComboBox::EditKey(uint16_t key)
+{
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const auto length = static_cast<int32_t>(Text().size());
+    const int32_t start = SelStart();
+    const int32_t end = start + SelLength();
+    int32_t caret = 0;
+    switch (key) {
+    case VK_LEFT:
+        caret = !shift && start != end ? start : FSelCaret - 1;
+        break;
+    case VK_RIGHT:
+        caret = !shift && start != end ? end : FSelCaret + 1;
+        break;
+    case VK_HOME:
+        caret = 0;
+        break;
+    case VK_END:
+        caret = length;
+        break;
+    case VK_DELETE:
+        if (start == end && end == length)
+            return true;
+        EditText(Text().left(start) + Text().mid(start == end ? end + 1 : end), start, start);
+        FItemIndex = FItems.IndexOf(Text());
+        Change();
+        return true;
+    default:
+        return false;
+    }
+    SetEditSel(shift ? FSelAnchor : caret, caret);
+    return true;
+}
+
+int32_t TCustomComboBox::CharFromPos(TPoint point) const
+{
+    TCanvas& canvas = const_cast<TCustomComboBox*>(this)->Canvas();
+    canvas.SetFont(Font());
+    const int32_t x = point.X - EditTextRect().Left + FEditScroll;
+    const String text = Text();
+    int32_t position = 0;
+    for (int32_t index = 1; index <= text.size(); ++index) {
+        const int32_t before = canvas.TextWidth(text.left(index - 1));
+        const int32_t after = canvas.TextWidth(text.left(index));
+        if (x < (before + after) / 2)
+            break;
+        position = index;
+    }
+    return position;
+}
+
+// Typing replaces the selection at the caret. At the end of the text a
+// drop-down box completes it with the first item it begins (case ignored),
+// the completed part selected, so the next character replaces it and
+// Backspace removes it.
 void TCustomComboBox::TypeCharacter(TChar character)
 {
-    const int32_t typedLength = TypedLength();
-    const String typed = typedLength >= 0 ? Text().left(typedLength) : Text();
+    const String text = Text();
+    const int32_t start = SelStart();
+    const int32_t end = start + SelLength();
     if (character == 8) {
-        // Backspace takes the completed part first, then a typed character.
-        SetText(typedLength >= 0 && typedLength < Text().size() ? typed : typed.chopped(typed.isEmpty() ? 0 : 1));
+        if (start == end && start == 0)
+            return;
+        const int32_t from = start == end ? start - 1 : start;
+        EditText(text.left(from) + text.mid(end), from, from);
         FItemIndex = FItems.IndexOf(Text());
     } else if (character >= 0x20) {
-        const String text = typed + QChar(character);
+        if (FMaxLength > 0 && text.size() - (end - start) >= FMaxLength)
+            return;
+        const String typed = text.left(start) + QChar(character) + text.mid(end);
+        const int32_t caret = start + 1;
         int32_t match = -1;
-        if (FAutoComplete)
+        if (FAutoComplete && caret == typed.size())
             for (int32_t index = 0; index < FItems.Count() && match < 0; ++index)
-                if (FItems[index].startsWith(text, Qt::CaseInsensitive))
+                if (FItems[index].startsWith(typed, Qt::CaseInsensitive))
                     match = index;
         if (match >= 0) {
-            SetText(FItems[match]);
-            FCompletion = Text();
-            FTypedLength = static_cast<int32_t>(text.size());
+            EditText(FItems[match], caret, static_cast<int32_t>(FItems[match].size()));
             FItemIndex = match;
         } else {
-            SetText(text);
+            EditText(typed, caret, caret);
             FItemIndex = FItems.IndexOf(Text());
         }
     } else
@@ -418,13 +534,17 @@ void TCustomComboBox::Paint()
     const TPoint arrow[] = { { middleX - 3, middleY - 1 }, { middleX + 3, middleY - 1 }, { middleX, middleY + 2 } };
     canvas.Polygon(arrow);
     const bool focused = Focused() && FStyle != csDropDown && FStyle != csSimple;
-    TRect textRect = Rect(3, 2, button.Left - 1, client.Bottom - 2);
+    TRect textRect = EditTextRect();
     if (OwnerDraw() && OnDrawItem && FItemIndex >= 0) {
         TOwnerDrawState state { odComboBoxEdit };
         if (focused)
             state << odSelected << odFocused;
         canvas.SetFont(Font());
         OnDrawItem(this, FItemIndex, textRect, state);
+        return;
+    }
+    if (FStyle == csDropDown) {
+        PaintEditText(canvas, textRect);
         return;
     }
     if (focused) {
@@ -435,19 +555,49 @@ void TCustomComboBox::Paint()
     canvas.SetFont(Font());
     canvas.Font().SetColor(!Enabled() ? clGrayText : focused ? clHighlightText : Font().Color());
     canvas.DrawText(Text(), textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    const int32_t typedLength = TypedLength();
-    if (Focused() && FStyle == csDropDown && typedLength >= 0 && typedLength < Text().size()) {
-        // The completed part shows selected.
-        const String completed = Text().mid(typedLength);
+}
+
+TRect TCustomComboBox::EditTextRect() const
+{
+    const TRect client = ClientRect();
+    const int32_t frame = FCtl3D ? 2 : 1;
+    const int32_t buttonWidth = 17;
+    return Rect(3, 2, client.Right - buttonWidth - frame - 1, client.Bottom - 2);
+}
+
+// The edit part scrolls its text to keep the caret in view; with the focus
+// it shows the selection and the caret.
+void TCustomComboBox::PaintEditText(TCanvas& canvas, const TRect& textRect)
+{
+    canvas.SetFont(Font());
+    const String text = Text();
+    const int32_t caretX = canvas.TextWidth(text.left(FSelCaret));
+    const int32_t visible = std::max(textRect.Width() - 2, 1);
+    FEditScroll = std::clamp(FEditScroll, std::max(caretX - visible, 0), caretX);
+    const int32_t left = textRect.Left - FEditScroll;
+    const int32_t top = textRect.Top + (textRect.Height() - canvas.TextHeight(QStringLiteral("Wg"))) / 2;
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetColor(Enabled() ? Font().Color() : clGrayText);
+    canvas.TextRect(textRect, left, top, text);
+    if (!Focused())
+        return;
+    const int32_t start = SelStart();
+    const int32_t length = SelLength();
+    if (length > 0) {
         TRect selected = textRect;
-        selected.Left += canvas.TextWidth(Text().left(typedLength));
-        selected.Right = std::min(selected.Left + canvas.TextWidth(completed), textRect.Right);
+        selected.Left = std::max(left + canvas.TextWidth(text.left(start)), textRect.Left);
+        selected.Right = std::min(left + canvas.TextWidth(text.left(start + length)), textRect.Right);
         canvas.Brush().SetStyle(bsSolid);
         canvas.Brush().SetColor(clHighlight);
         canvas.FillRect(selected);
         canvas.Brush().SetStyle(bsClear);
         canvas.Font().SetColor(clHighlightText);
-        canvas.DrawText(completed, selected, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        canvas.TextRect(selected, left, top, text);
+    }
+    const int32_t x = left + caretX;
+    if (x >= textRect.Left && x <= textRect.Right) {
+        canvas.Pen().SetColor(Font().Color());
+        canvas.MoveTo(x, textRect.Top + 1);
+        canvas.LineTo(x, textRect.Bottom - 1);
     }
 }
-

@@ -1,5 +1,6 @@
 #include "grid/DudCGrid.h"
 #include "grid/DudOder_GridCombo.h"
+#include "grid/DudOder_Settings.h"
 #include "grid/DudOder_TextEditor.h"
 #include "platform/ui/BalloonTip.h"
 #include "platform/ui/Clipbrd.h"
@@ -23,7 +24,9 @@ namespace {
 class TProbeGrid : public TDudColumnGrid {
 public:
     using TDudColumnGrid::TDudColumnGrid;
+    using TDudColumnGrid::CellBalloonText;
     using TDudColumnGrid::EditCombo;
+    using TDudColumnGrid::ShowCellBalloon;
 };
 
 // A column grid with the focus: a title row, a row-number column, a text
@@ -370,3 +373,128 @@ TEST_F(GridInplaceEditorsTest, AFullCellAdvancesByItselfWhenTheGridAdvancesAutom
 }
 
 } // namespace
+
+TEST_F(GridInplaceEditorsTest, TheComboEditorCompletesWalksAndKeepsItsCaret)
+{
+    Grid->LookupItems().SetText(QStringLiteral("Twelve\nEighty"));
+    struct Case {
+        const char* name;
+        std::function<void()> setup;
+        const char* cellText;
+        std::vector<Qt::Key> keys;
+        const char* typed;
+        const char* shown;
+        int32_t selStart;
+        int32_t selLength;
+        int32_t col;
+        bool comboOpen;
+    };
+    const Case cases[] = {
+        { "the caret starts after the text", [] {}, "Two", {}, "", "Two", 3, 0, ListCol, true },
+        { "with EditSelectAll the text starts selected",
+            [this] { Grid->Navigation().SetEditSelectAll(true); }, "Two", {}, "", "Two", 0, 3, ListCol, true },
+        { "Left walks within the text", [] {}, "Two", { Qt::Key_Left }, "", "Two", 2, 0, ListCol, true },
+        { "the combo's items complete first",
+            [this] { Grid->SetLookup(true); }, "", {}, "T", "Two", 1, 2, ListCol, true },
+        { "then the grid's lookup items",
+            [this] { Grid->SetLookup(true); }, "", {}, "Eig", "Eighty", 3, 3, ListCol, true },
+        { "Backspace completes nothing",
+            [this] { Grid->SetLookup(true); }, "", { Qt::Key_Backspace }, "", "", 0, 0, ListCol, true },
+        { "Right at the end walks to the next cell",
+            [this] { Grid->Navigation().SetCursorWalkEditor(true); }, "Two", { Qt::Key_Right }, "", "Two", 3, 0,
+            ListCol + 1, false },
+        { "Left at the start walks back",
+            [this] { Grid->Navigation().SetCursorWalkEditor(true); }, "Two",
+            { Qt::Key_Home, Qt::Key_Left }, "", "Two", 0, 0, TextCol, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid->HideInplaceEdit();
+        Grid->SetFocus();
+        Grid->Navigation().SetEditSelectAll(false);
+        Grid->Navigation().SetCursorWalkEditor(false);
+        Grid->SetLookup(false);
+        c.setup();
+        Grid->SetCells(ListCol, 1, QString::fromUtf8(c.cellText));
+        OpenWithF2(ListCol, 1);
+        ASSERT_TRUE(Grid->EditCombo->Visible());
+        for (Qt::Key key : c.keys) {
+            Press(key);
+            QApplication::processEvents();
+        }
+        // Typed as real keys, so that each release reaches the combo.
+        for (const QChar character : QString::fromUtf8(c.typed)) {
+            Press(static_cast<Qt::Key>(character.toUpper().unicode()), QString(character));
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(Grid->Col(), c.col);
+        EXPECT_EQ(Grid->EditCombo->Visible(), c.comboOpen);
+        if (c.comboOpen) {
+            EXPECT_EQ(Grid->EditCombo->Text().toStdString(), c.shown);
+            EXPECT_EQ(Grid->EditCombo->SelStart(), c.selStart);
+            EXPECT_EQ(Grid->EditCombo->SelLength(), c.selLength);
+        } else {
+            EXPECT_EQ(Grid->Cells(ListCol, 1).toStdString(), c.shown);
+        }
+    }
+}
+
+TEST_F(GridInplaceEditorsTest, TheComboEditorTakesTheGridsLengthLimitAndTheCellsHeight)
+{
+    Grid->SetMaxComboLength(4);
+    OpenWithF2(ListCol, 1);
+    ASSERT_TRUE(Grid->EditCombo->Visible());
+    Type(QStringLiteral("abcdef"));
+    QApplication::processEvents();
+    EXPECT_EQ(Grid->EditCombo->Text().toStdString(), "abcd");
+    const TRect cell = Grid->CellRect(ListCol, 1);
+    EXPECT_EQ(Grid->EditCombo->Height(), cell.Height() - 1);
+}
+
+TEST_F(GridInplaceEditorsTest, TheTextEditorWrapsWhenTheGridDoesFromTheFirstEdit)
+{
+    Grid->SetWordWrap(true);
+    OpenWithF2(TextCol, 1);
+    ASSERT_TRUE(Grid->NormalEdit());
+    EXPECT_TRUE(Grid->NormalEdit()->WordWrap());
+}
+
+TEST_F(GridInplaceEditorsTest, ACellsBalloonTextIsCleanedCutAndOfferedToTheApplication)
+{
+    struct Case {
+        const char* name;
+        String cell;
+        bool ownBalloon;
+        std::string text;
+        std::string title;
+    };
+    const String longText(3000, u'x');
+    const Case cases[] = {
+        { "tabs become blanks and leading breaks go", QStringLiteral("\r\n\ta\tb\t"), false, " a b ", " " },
+        { "a long text is cut", longText, false, String(2045, u'x').toStdString() + "...", " " },
+        { "the cell's own balloon wins", QStringLiteral("plain"), true, "own text", "own title" },
+    };
+    Grid->Balloon().SetEnable(true);
+    std::vector<int32_t> asked;
+    Grid->OnCellBalloon = [&](TDudStringGrid*, int32_t aCol, int32_t aRow, String&, String&, int32_t&) {
+        asked.push_back(aCol * 10 + aRow);
+    };
+    const TRect cell = Grid->CellRect(TextCol, 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid->SetCells(TextCol, 2, c.cell);
+        if (c.ownBalloon)
+            Grid->AddBalloon(TextCol, 2, QStringLiteral("own title"), QStringLiteral("own text"), biWarning);
+        asked.clear();
+        TBalloonTipContent content;
+        Grid->CellBalloonText({ cell.Left + 2, cell.Top + 2 }, content);
+        EXPECT_EQ(content.Text.toStdString(), c.text);
+        EXPECT_EQ(content.Title.toStdString(), c.title);
+        EXPECT_EQ(content.Icon, c.ownBalloon ? btiWarning : btiInfo);
+        EXPECT_EQ(asked, std::vector<int32_t> { TextCol * 10 + 2 });
+    }
+    Grid->ShowCellBalloon(cell.Left + 2, cell.Top + 2);
+    const TWinControl* target = nullptr;
+    ASSERT_NE(ShownBalloonTip(&target), nullptr);
+    EXPECT_EQ(target, Grid);
+}

@@ -328,3 +328,47 @@ TEST_F(ComboFixture, TheListOpensAboveTheBoxWhenTheScreenEndsBelowIt)
         Combo->SetDroppedDown(false);
     }
 }
+
+TEST_F(ComboFixture, TheEditPartOfADropDownBoxKeepsACaretAndASelection)
+{
+    Combo->SetStyle(csDropDown);
+    Combo->SetAutoComplete(false);
+    Combo->SetText(QStringLiteral("abcd"));
+    struct TStep {
+        const char* Name;
+        uint32_t Message;
+        uintptr_t Key;
+        const char* Text;
+        int32_t SelStart;
+        int32_t SelLength;
+    };
+    const TStep steps[] = {
+        { "text set by the program puts the caret after it", 0, 0, "abcd", 4, 0 },
+        { "Left moves back", WM_KEYDOWN, VK_LEFT, "abcd", 3, 0 },
+        { "Home goes to the start", WM_KEYDOWN, VK_HOME, "abcd", 0, 0 },
+        { "typing inserts at the caret", WM_CHAR, u'x', "xabcd", 1, 0 },
+        { "Right moves on", WM_KEYDOWN, VK_RIGHT, "xabcd", 2, 0 },
+        { "Delete takes the character after the caret", WM_KEYDOWN, VK_DELETE, "xacd", 2, 0 },
+        { "Backspace takes the one before", WM_CHAR, 8, "xcd", 1, 0 },
+        { "End goes to the end", WM_KEYDOWN, VK_END, "xcd", 3, 0 },
+        { "a set selection is replaced by typing", CB_SETEDITSEL, 0, "xcd", 0, 2 },
+        { "typed over the selection", WM_CHAR, u'y', "yd", 1, 0 },
+    };
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(step.Name);
+        if (step.Message == CB_SETEDITSEL)
+            Combo->Perform(CB_SETEDITSEL, 0, MakeLParam(0, 2));
+        else if (step.Message != 0)
+            Combo->Perform(step.Message, step.Key);
+        EXPECT_EQ(Combo->Text().toStdString(), step.Text);
+        EXPECT_EQ(Combo->SelStart(), step.SelStart);
+        EXPECT_EQ(Combo->SelLength(), step.SelLength);
+        EXPECT_EQ(Combo->Perform(CB_GETEDITSEL), MakeLParam(step.SelStart, step.SelStart + step.SelLength));
+    }
+    Combo->Perform(CB_LIMITTEXT, 3);
+    Combo->Perform(WM_CHAR, u'a');
+    Combo->Perform(WM_CHAR, u'b');
+    EXPECT_EQ(Combo->Text().toStdString(), "yad") << "the limit stops typing at three characters";
+    EXPECT_EQ(Combo->CharFromPos({ 0, 5 }), 0);
+    EXPECT_EQ(Combo->CharFromPos({ Combo->Width(), 5 }), 3);
+}
