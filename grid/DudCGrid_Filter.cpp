@@ -77,13 +77,10 @@ void TDudColumnGrid::DoFilterSelect(int32_t itemIndex)
     filter->SetCondition(condition);
     filter->SetCaseSensitive(item->FilterCaseSensitive());
     if (AutoFilterUpdate()) {
-        const int32_t hiddenBefore = NumHiddenRows();
         SetFilterActive(true);
         if (RowCount() != FixedRows() && !(RowCount() == 1 && FixedRowAlways()))
             SetRowEx(FixedRows());
-        // Done only when the filter hid rows.
-        if (FilterActive() && NumHiddenRows() > hiddenBefore)
-            DoFilterDone();
+        DoFilterDone();
     }
     FFilterCol = -1;
 }

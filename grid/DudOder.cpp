@@ -11,6 +11,8 @@
 #include "grid/DudOder_SearchPanel.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/DudOder_SortSettings.h"
+#include "grid/base/DudStyleIF.h"
+#include "grid/base/VidEri.h"
 #include "platform/graphics/Color.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBars.h"
@@ -150,6 +152,28 @@ void TDudStringGrid::SetGrouping(const TGrouping& value) { FGrouping->Assign(val
 void TDudStringGrid::SetBalloon(const TBalloonSettings& value) { FBalloonSettings->Assign(value); }
 void TDudStringGrid::SetShowModified(const TShowModified& value) { FShowModified->Assign(value); }
 void TDudStringGrid::SetBackGround(const TBackGround& value) { FBackGround->Assign(value); }
+
+String TDudStringGrid::GetEditMask(int32_t aCol, int32_t aRow)
+{
+    String mask = FEditMask;
+    if (OnGetEditMask)
+        OnGetEditMask(this, aCol, aRow, mask);
+    return mask;
+}
+
+void TDudStringGrid::SetXYOffset(TPoint value)
+{
+    FXYOffset = value;
+    Invalidate();
+}
+
+void TDudStringGrid::SetArrowColor(TColor value)
+{
+    FArrowColor = value;
+    for (TArrowWindow* arrow : { ArwU, ArwD, ArwL, ArwR })
+        if (arrow)
+            arrow->SetColor(value);
+}
 void TDudStringGrid::SetFilterDropDown(const TFilterDropDown& value) { FFilterDropDown->Assign(value); }
 void TDudStringGrid::SetDragDropSettings(const TDragDropSettings& value) { FDragDropSettings->Assign(value); }
 void TDudStringGrid::SetDragScrollOptions(const TDragScrollOptions& value) { FDragScrollOptions->Assign(value); }
@@ -242,9 +266,9 @@ void TDudStringGrid::Assign(const TPersistent& source)
     FScrollHints = other->FScrollHints;
     FScrollBarAlways = other->FScrollBarAlways;
     SetScrollBars(other->ScrollBars());
-    FScrollColor = other->FScrollColor;
-    FScrollType = other->FScrollType;
-    FScrollWidth = other->FScrollWidth;
+    SetScrollColor(other->FScrollColor);
+    SetScrollType(other->FScrollType);
+    SetScrollWidth(other->FScrollWidth);
     AssignCells(source);
 }
 
@@ -266,6 +290,11 @@ void TDudStringGrid::Loaded()
 {
     TBaseGrid::Loaded();
     ShowColumnHeaders();
+    // A stored VUV look is applied for real, with its colours.
+    if (FLook == glVUV) {
+        FLook = glCustom;
+        SetLook(glVUV);
+    }
     ShowRowHeaders();
     if (FAutoSize)
         AutoSizeColumns(false, 4);
@@ -282,7 +311,13 @@ void TDudStringGrid::Loaded()
         SetOptions(Options() - TGridOptions { goAlwaysShowEditor });
     }
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    // Settings read while loading reach the search panel only now.
+    UpdateSearchPanel();
     ApplyScrollBarAlways(false);
+    if (FAutoThemeAdapt && !IsDesigning()) {
+        AdaptToOfficeTheme();
+        GetThemeNotifier(this)->RegisterWindow(this);
+    }
     InitOrigColSizes();
     SetColumnOrder();
     OleDropTargetLoaded();

@@ -245,7 +245,8 @@ public:
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
-    void SetAutoThemeAdapt(bool value) { FAutoThemeAdapt = value; }
+    // On, the grid follows the user's Office colour scheme from now on.
+    void SetAutoThemeAdapt(bool value);
     TColor DisabledFontColor() const { return FDisabledFontColor; }
     void SetDisabledFontColor(TColor value) { SetRepainted(FDisabledFontColor, value); }
     TImageList* GridImages() const { return FGridImages; }
@@ -257,7 +258,7 @@ public:
     bool EnableBlink() const { return FEnableBlink; }
     void SetEnableBlink(bool value) { FEnableBlink = value; }
     bool ShowDesignHelper() const { return FShowDesignHelper; }
-    void SetShowDesignHelper(bool value) { FShowDesignHelper = value; }
+    void SetShowDesignHelper(bool value) { SetRepainted(FShowDesignHelper, value); }
     TColor URLColor() const { return FURLColor; }
     void SetURLColor(TColor value);
     bool URLShow() const { return FURLShow; }
@@ -476,7 +477,9 @@ public:
     bool ShowNullDates() const { return FShowNullDates; }
     void SetShowNullDates(bool value) { FShowNullDates = value; }
     TPoint XYOffset() const { return FXYOffset; }
-    void SetXYOffset(TPoint value) { FXYOffset = value; }
+    void SetXYOffset(TPoint value);
+    // Stores the offset without repainting.
+    void UpdateXYOffset(int32_t x, int32_t y) { FXYOffset = { x, y }; }
     bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
     void SetXYOffsetTopLeftOnly(bool value) { FXYOffsetTopLeftOnly = value; }
     bool UseDisabledFont() const { return FUseDisabledFont; }
@@ -524,7 +527,8 @@ public:
     bool PrinterDriverFix() const { return FPrinterdriverfix; }
     void SetPrinterDriverFix(bool value) { FPrinterdriverfix = value; }
     TColor ArrowColor() const { return FArrowColor; }
-    void SetArrowColor(TColor value) { FArrowColor = value; }
+    // The colour of the four arrows that show where a drop goes.
+    void SetArrowColor(TColor value);
     ZEziZizuvoVovaZevaz* CellChecker() const { return FCellChecker; }
     void SetCellChecker(ZEziZizuvoVovaZevaz* value);
 
@@ -730,6 +734,8 @@ public:
     virtual void DoSearchFooterAction(const String& value, int32_t aCol, int32_t aRow, TSearchAction action);
     virtual void DoButtonClick(int32_t aCol, int32_t aRow);
     virtual void DoExpandClick(int32_t aCol, int32_t aRow, bool expanded);
+    // The cell button editor was clicked: OnButtonClick for the current cell.
+    void GridButtonClick();
     virtual void DoComboCloseUp(int32_t aCol, int32_t aRow);
     virtual void DoComboDropDown(int32_t aCol, int32_t aRow);
     virtual void DoGetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
@@ -1906,6 +1912,8 @@ protected:
     // ---- editing: which editor a cell gets, showing and committing it
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
+    // The grid's EditMask, which OnGetEditMask may change per cell.
+    String GetEditMask(int32_t aCol, int32_t aRow) override;
     int32_t GetEditLimit() override { return FMaxEditLength; }
     void ShowCellEditorControl(int32_t aCol, int32_t aRow);
     // With FocusHelper on, the frame goes around the current cell.
@@ -1937,6 +1945,11 @@ protected:
     // The current edit link is forgotten when it goes away.
     void Notification(TComponent* component, TOperation operation) override;
     void LastRowChanged() override;
+    // Keep a stretched column filling the width, apply the user's sizing
+    // to every column or row when asked, and report the end of a sizing.
+    void SizeChanged(int32_t oldColCount, int32_t oldRowCount) override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
     void WMKeyDown(TMessage& message) override;
     void WMChar(TMessage& message) override;
     void WMSetFocus(TMessage& message) override;
@@ -2278,6 +2291,18 @@ private:
     // ---- looks and component styles
     void ApplyPlainLookColors(TGridLook value);
 
+    // ---- check boxes of grouped rows
+    // What a toggle remembers of the row's group before it changes anything.
+    struct TCheckGroup {
+        bool IsNode = false;
+        bool Contracted = false;
+        int32_t Span = 0;
+        int32_t Parent = -1;
+    };
+    // A node's box sets its children's; a child's makes its parent's box
+    // checked, unchecked or grayed.
+    void CheckGroupFollows(int32_t aCol, int32_t aRow, bool newState, const TCheckGroup& group);
+
     // ---- sorting
     class TSortScope;
     String SortText(int32_t aCol, int32_t aRow);
@@ -2602,6 +2627,7 @@ private:
     void SyncGridChanged(TDudStringGrid* old, TDudStringGrid* value);
     void DrawMarkupCellText(TCellPaint& cell, TRect& area, const String& text);
     void DrawPlainCellText(TCellPaint& cell, TRect& area, String text);
+    void DrawCellMarker(TCellPaint& cell, const TRect& area, const String& text);
     void DrawCellGraphic(TCellPaint& cell, TRect rect);
     void DrawControlGraphic(TCellPaint& cell, const TRect& rect);
     void DrawBorlandCheck(TCanvas& canvas, const TRect& rect, bool checked, bool enabled);
@@ -2815,6 +2841,6 @@ private:
     bool FUseHTMLHints = false;
     int32_t FFindCol = 0;
     int32_t FFindRow = 0;
-    TColor FArrowColor = clBlack;
+    TColor FArrowColor = clLime;
     ZEziZizuvoVovaZevaz* FCellChecker = nullptr;
 };

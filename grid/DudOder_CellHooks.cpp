@@ -1,6 +1,7 @@
 #include "grid/DudOder.h"
 
 #include "grid/DudOder_GridData.h"
+#include "grid/DudOder_Settings.h"
 #include "grid/base/RovIvir.h"
 
 namespace {
@@ -69,7 +70,10 @@ void TDudStringGrid::DoExpandClick(int32_t aCol, int32_t aRow, bool expanded)
 {
     if (OnExpandClick)
         OnExpandClick(this, aCol, aRow, expanded);
+    SetRowHeights(aRow, GetExpandHeight(aCol, aRow, expanded));
 }
+
+void TDudStringGrid::GridButtonClick() { DoButtonClick(Col(), Row()); }
 
 void TDudStringGrid::DoComboCloseUp(int32_t aCol, int32_t aRow)
 {
@@ -138,8 +142,16 @@ void TDudStringGrid::GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawStat
 
 void TDudStringGrid::GetCellBorder(int32_t aCol, int32_t aRow, TPen& pen, TCellBorders& borders)
 {
-    // Group header and summary lines come with grouping; until then the
-    // handler alone decides.
+    if (aCol > 0 && FGrouping->HeaderUnderline() && IsNode(aRow)) {
+        borders = { cbBottom };
+        pen.SetColor(FGrouping->HeaderLineColor());
+        pen.SetWidth(FGrouping->HeaderLineWidth());
+    }
+    if (aCol > 0 && FGrouping->SummaryLine() && IsSummary(aRow)) {
+        borders = { cbTop };
+        pen.SetColor(FGrouping->SummaryLineColor());
+        pen.SetWidth(FGrouping->SummaryLineWidth());
+    }
     if (OnGetCellBorder)
         OnGetCellBorder(this, aRow, aCol, pen, borders);
 }
@@ -279,14 +291,16 @@ bool TDudStringGrid::GetColumnFilter(int32_t column)
         };
         for (int32_t row = FixedRows(); row < RowCount() - FFixedFooters; ++row)
             addValue(Cells(column, row).trimmed());
-        // The rows a filter took away stay on offer, so that the user can
-        // switch straight to another value.
-        if (!FFilterIncremental)
+        // The rows filtered out still offer their values, so that another
+        // value can be picked without clearing the filter first.
+        if (!FFilterIncremental) {
+            const int32_t realCol = RemapColToReal(column);
             for (int32_t index = 0; index < FGridItems->Count(); ++index) {
-                const TStringList& cells = static_cast<const TGridItem*>(FGridItems->Items(index))->Items();
-                if (column < cells.Count())
-                    addValue(cells.Strings(column).trimmed());
+                const TStringList& cells = static_cast<TGridItem*>(FGridItems->Items(index))->Items();
+                if (realCol < cells.Count())
+                    addValue(cells.Strings(realCol));
             }
+        }
         FFilterList->SetSorted(false);
         if (!FFilterDropDownClear.isEmpty())
             FFilterList->Insert(0, FFilterDropDownClear);

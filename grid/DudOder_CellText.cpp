@@ -1,5 +1,6 @@
 #include "grid/DudOder.h"
 
+#include "grid/DudOder_RichEdit.h"
 #include "grid/DudOder_Settings.h"
 #include "grid/base/RovIvir.h"
 #include "grid/base/RovIvir_Draw.h"
@@ -67,8 +68,18 @@ void TDudStringGrid::DoSaveCell(int32_t aCol, int32_t aRow, String& value)
                 GetCheckFalse(aCol, aRow, value);
         }
     }
-    if (ClassifyCellText(value, true) == ckMarkup && !FSaveWithHTML)
+    const int32_t kind = ClassifyCellText(value, true);
+    if (kind == ckMarkup && !FSaveWithHTML)
         value = StrippedMarkup(value);
+    // Rich text is kept on one line of the file, or written as its plain text.
+    if (kind == ckRichText && FSaveWithRTF) {
+        value.remove(QLatin1Char('\r'));
+        value.remove(QLatin1Char('\n'));
+    } else if (kind == ckRichText) {
+        TDudRichEdit* rich = RichEdit();
+        CellToRich(RemapColToDispl(aCol), aRow, rich);
+        value = rich->Text();
+    }
     if (OnSaveCell)
         OnSaveCell(this, aCol, aRow, value);
 }
@@ -83,16 +94,26 @@ void TDudStringGrid::DoLoadCell(int32_t aCol, int32_t aRow, const String& value)
 
 void TDudStringGrid::KeyInsertRow(int32_t aRow)
 {
-    // Outline nodes insert normal or child rows once nodes exist.
-    InsertRows(aRow, 1);
+    if (FNumNodes == 0)
+        InsertRows(aRow, 1);
+    else if (GetParentRow(DisplRowIndex(aRow)) == -1)
+        InsertNormalRow(aRow);
+    else
+        InsertChildRow(aRow, 0);
 }
 
 void TDudStringGrid::KeyDeleteRow(int32_t aRow)
 {
-    if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways)
+    if (FNumNodes > 0) {
+        if (GetParentRow(aRow) == -1)
+            RemoveNormalRow(aRow);
+        else
+            RemoveChildRow(aRow);
+    } else if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways) {
         RemoveRowsPlain(aRow, 1);
-    else
+    } else {
         ClearRows(aRow, 1);
+    }
     if (OnAutoDeleteRow)
         OnAutoDeleteRow(this, aRow);
 }

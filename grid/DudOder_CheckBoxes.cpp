@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_ControlLook.h"
 #include "grid/DudOder_GridData.h"
+#include "grid/DudOder_Settings.h"
 #include "platform/core/StringList.h"
 
 // Cells that behave like controls: check boxes in their five kinds, radio
@@ -246,7 +247,23 @@ bool TDudStringGrid::SetCheckBoxState(int32_t aCol, int32_t aRow, TCheckBoxState
 bool TDudStringGrid::ToggleCellCheck(int32_t aCol, int32_t aRow, bool askCanEdit)
 {
     TCellGraphic* graphic = GetCellGraphic(aCol, aRow);
-    if (!graphic || !IsCheckBoxType(graphic->CellType()))
+    if (!graphic)
+        return false;
+    // The group is read before the toggle: a node's span and state, or a
+    // child's parent node.
+    TCheckGroup group;
+    if (FGrouping->AutoCheckGroup()) {
+        group.IsNode = IsNode(aRow);
+        if (group.IsNode) {
+            group.Span = GetNodeSpan(aRow);
+            group.Contracted = GetNodeState(aRow);
+        } else {
+            group.Parent = GetParentRow(aRow);
+            if (group.Parent >= 0)
+                group.Span = GetNodeSpan(group.Parent);
+        }
+    }
+    if (!IsCheckBoxType(graphic->CellType()))
         return false;
     if (askCanEdit && !FControlLook->CheckAlwaysActive()) {
         bool allowed = true;
@@ -269,7 +286,14 @@ bool TDudStringGrid::ToggleCellCheck(int32_t aCol, int32_t aRow, bool askCanEdit
         break;
     case ctTriStateCheckBox: {
         const TCheckBoxState oldState = graphic->CellCheckBoxState();
-        const TCheckBoxState state = oldState == cbChecked ? cbUnchecked : oldState == cbGrayed ? cbChecked : cbGrayed;
+        // A node's box goes from unchecked straight to checked: grayed is
+        // what its children make of it.
+        const TCheckBoxState fromUnchecked = group.IsNode ? cbChecked : cbGrayed;
+        TCheckBoxState state = fromUnchecked;
+        if (oldState == cbChecked)
+            state = cbUnchecked;
+        else if (oldState == cbGrayed)
+            state = cbChecked;
         graphic->SetCellCheckBoxState(state);
         newState = state == cbChecked;
         oldValue = CheckText(aCol, aRow, oldState == cbChecked);
@@ -302,9 +326,40 @@ bool TDudStringGrid::ToggleCellCheck(int32_t aCol, int32_t aRow, bool askCanEdit
     }
     RepaintCell(RemapColToDispl(aCol), aRow);
     DoCheckBoxChange(aCol, aRow, newState);
+    if (FGrouping->AutoCheckGroup())
+        CheckGroupFollows(aCol, aRow, newState, group);
     if (UndoRedo())
         UndoRedo()->RegisterChange(aCol, aRow, oldValue, newValue);
     return true;
+}
+
+void TDudStringGrid::CheckGroupFollows(int32_t aCol, int32_t aRow, bool newState, const TCheckGroup& group)
+{
+    const int32_t children = group.Span - 1;
+    if (group.IsNode) {
+        // A contracted node's children are hidden right after it in the real rows.
+        for (int32_t child = 1; child <= children; ++child) {
+            if (group.Contracted)
+                SetCheckBoxState(aCol, RealRowIndex(aRow) + child, newState);
+            else if (aRow + child < RowCount())
+                SetCheckBoxState(aCol, RealRowIndex(aRow + child), newState);
+        }
+        return;
+    }
+    if (group.Parent < 0 || group.Parent == aRow)
+        return;
+    bool first = false;
+    bool allEqual = true;
+    for (int32_t child = 1; child <= children && group.Parent + child < RowCount(); ++child) {
+        bool checked = false;
+        GetCheckBoxState(aCol, RealRowIndex(group.Parent + child), checked);
+        if (child == 1)
+            first = checked;
+        else if (checked != first)
+            allEqual = false;
+    }
+    const TCheckBoxState parentState = !allEqual ? cbGrayed : first ? cbChecked : cbUnchecked;
+    SetCheckBoxState(aCol, RealRowIndex(group.Parent), parentState);
 }
 
 bool TDudStringGrid::ApplyCheckState(int32_t aCol, int32_t aRow, bool value)

@@ -215,11 +215,13 @@ void TDudStringGrid::LoadColSizes()
     if (FColumnSize->Key().isEmpty() || FColumnSize->Section().isEmpty() || IsDesigning())
         return;
     const auto store = OpenStore(*FColumnSize);
-    const TIntValues widths = ReadNumberedValues(*store, FColumnSize->Section(), SizeName, ColCount(),
-        std::numeric_limits<int32_t>::max());
-    for (int32_t column = 0; column < static_cast<int32_t>(widths.size()); ++column)
-        if (widths[static_cast<size_t>(column)] != ColWidths(column))
-            SetColWidths(column, widths[static_cast<size_t>(column)]);
+    // Each width stands alone: a column the store does not know, or one
+    // whose value is no width, keeps its own.
+    for (int32_t column = 0; column < ColCount(); ++column) {
+        const int32_t width = store->ReadInteger(FColumnSize->Section(), SizeName(column), ColWidths(column));
+        if (width >= 0 && width != ColWidths(column))
+            SetColWidths(column, width);
+    }
 }
 
 void TDudStringGrid::SaveColPositions()

@@ -51,6 +51,7 @@ void TDudStringGrid::SetRowCount(int32_t value)
         SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, value);
     FNormalRowCount = value;
+    UpdateFooter();
     UpdateProportionalScrollBars();
     ApplyScrollBarAlways(false);
     if (FScrollType != ssNormal) {
@@ -74,6 +75,7 @@ void TDudStringGrid::SetColCount(int32_t value)
     if (FFixedColAlways && FFixedColsMin < value)
         SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, value);
+    UpdateFooter();
     SetBounds(Left(), Top(), Width(), Height());
     UpdateProportionalScrollBars();
     ApplyScrollBarAlways(false);

@@ -97,8 +97,10 @@ void TDudStringGrid::OleColumnDragStart(int32_t aCol, int32_t aIndex, TCustomLis
 
 TArrowWindow& TDudStringGrid::OleArrow(TArrowWindow*& arrow, TArrowDirection direction)
 {
-    if (!arrow)
+    if (!arrow) {
         arrow = new TArrowWindow(this, direction);
+        arrow->SetColor(FArrowColor);
+    }
     return *arrow;
 }
 

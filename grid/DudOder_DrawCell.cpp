@@ -24,6 +24,31 @@
 
 namespace {
 
+// The background picture tiled over one cell so that it runs on across
+// the cells: the first tile starts at the cell's phase inside the picture.
+void DrawCellBackgroundTiled(const TDudStringGrid& grid, TCanvas& canvas, int32_t displayCol, int32_t aRow,
+    const TRect& rect)
+{
+    TBitmap bitmap(grid.BackGround().Bitmap());
+    if (bitmap.Width() <= 0 || bitmap.Height() <= 0)
+        return;
+    const bool normalOnly = grid.BackGround().Cells() == bcNormal;
+    int32_t phaseX = 0;
+    for (int32_t col = normalOnly ? grid.FixedCols() : 0; col < displayCol; ++col)
+        phaseX = (phaseX + grid.ColWidths(col)) % bitmap.Width();
+    int32_t phaseY = 0;
+    for (int32_t row = normalOnly ? grid.FixedRows() : 0; row < aRow; ++row)
+        phaseY = (phaseY + grid.RowHeights(row)) % bitmap.Height();
+    for (int32_t y = rect.Top - 1, sourceY = phaseY; y < rect.Bottom; y += bitmap.Height() - sourceY, sourceY = 0) {
+        const int32_t height = std::min(bitmap.Height() - sourceY, rect.Bottom - y);
+        for (int32_t x = rect.Left - 1, sourceX = phaseX; x < rect.Right; x += bitmap.Width() - sourceX, sourceX = 0) {
+            const int32_t width = std::min(bitmap.Width() - sourceX, rect.Right - x);
+            canvas.CopyRect(Rect(x, y, x + width, y + height), bitmap.Canvas(),
+                Rect(sourceX, sourceY, sourceX + width, sourceY + height));
+        }
+    }
+}
+
 // The looks whose fixed cells get the gradient with hover and pressed states.
 bool HasFixedCellGradient(TGridLook look)
 {
@@ -41,6 +66,9 @@ void TDudStringGrid::DrawCellContent(TCanvas& canvas, int32_t aCol, int32_t aRow
     ApplyCellLook(cell);
     cell.Graphic = GetCellGraphicLayout(cell.Col, aRow, cell.GraphicVAlign, cell.GraphicHAlign, cell.TextBeside,
         cell.GraphicHeight, cell.GraphicWidth);
+    // The node glyph sits at its level's indent; the text starts after it.
+    if (cell.Col == 0 && FNumNodes > 0 && IsNode(aRow))
+        cell.GraphicWidth = GetNodeLevel(aRow) * 12 + 4;
     if (cell.State.Contains(gdSelected) && !cell.State.Contains(gdFocused) && FSelectionColor == clNone)
         canvas.Brush().SetColor(clHighlight);
     canvas.Font().SetSize(canvas.Font().Size() + FZoomFactor);
@@ -558,6 +586,8 @@ void TDudStringGrid::DrawCellText(TCellPaint& cell)
             area.Top += cell.GraphicHeight;
         else if (cell.GraphicVAlign == vaUnderText)
             area.Bottom -= cell.GraphicHeight;
+        if (cell.Col == 0 && FNumNodes > 0 && !IsNode(cell.Row))
+            area.Left += GetRowIndent(cell.Row);
         if (kind == ckMarkup || kind == ckRichText)
             DrawFormattedCellText(cell, area, text, kind);
         else
@@ -576,7 +606,10 @@ void TDudStringGrid::DrawFilterButton(TCellPaint& cell)
         DrawResourceBitmap(cell.Canvas, FixedColor(), place, QStringLiteral("ZUZFILT"));
         return;
     }
-    TBitmap glyph(FFilterDropDown->Glyph());
+    const bool filtered = FFilterActive && FFilter->HasFilter(cell.Col);
+    const TBitmap& chosen = filtered && FFilterDropDown->GlyphActive().Width() > 0 ? FFilterDropDown->GlyphActive()
+                                                                                     : FFilterDropDown->Glyph();
+    TBitmap glyph(chosen);
     glyph.SetTransparent(true);
     cell.Canvas.Draw(place.Left, place.Top, glyph);
 }
@@ -585,13 +618,28 @@ void TDudStringGrid::DrawCellBackgroundPicture(TCellPaint& cell)
 {
     const TBackGroundDisplay display = FBackGround->Display();
     const bool gradient = display == bdGradientHorz || display == bdGradientVert;
-    if (!gradient || FBackGround->ColorTo() == clNone)
-        return;
     const TBackGroundCells cells = FBackGround->Cells();
     const bool fixed = cell.State.Contains(gdFixed);
     if (!(cells == bcAll || (cells == bcFixed && fixed) || (cells == bcNormal && !fixed)))
         return;
+    const TCellProperties* props = GetGridObject(cell.Col, cell.Row);
+    const bool ownColor = props && props->BrushColor() != clNone;
     const bool selected = cell.State.Contains(gdSelected);
+    if (FBackGround->Bitmap().Width() > 0 && !ownColor && !(selected && FShowSelection)) {
+        const int32_t grow = GridLineWidth() - 1;
+        const TRect area = Rect(cell.Rect.Left - grow, cell.Rect.Top - grow, cell.Rect.Right, cell.Rect.Bottom);
+        if (display == bdTile)
+            DrawCellBackgroundTiled(*this, cell.Canvas, cell.DisplayCol, cell.Row, area);
+        else
+            PaintBackgroundFixed(cell.Canvas, area);
+    }
+    if (!gradient || FBackGround->ColorTo() == clNone)
+        return;
+    static constexpr TCellType ColoredControls[] = { ctCheckBox, ctDataCheckBox, ctRadio, ctButton, ctRadioButton };
+    const bool coloredControl
+        = cell.Graphic && std::ranges::find(ColoredControls, cell.Graphic->CellType()) != std::end(ColoredControls);
+    if (ownColor && !coloredControl)
+        return;
     if (FShowSelection && selected
         && !(cell.State.Contains(gdFocused) && !Options().Contains(goDrawFocusSelected)))
         return;
@@ -694,11 +742,26 @@ void TDudStringGrid::DrawPlainCellText(TCellPaint& cell, TRect& area, String tex
     }
     canvas.DrawText(text, area, flags);
     canvas.Brush().SetStyle(bsSolid);
+    DrawCellMarker(cell, area, text);
     if (ShowsSortGlyph(cell.Col, cell.Row))
         DrawSortGlyphOfText(cell, area, text);
     TFontStyles style = canvas.Font().Style();
     style >> fsUnderline;
     canvas.Font().SetStyle(style);
+}
+
+// The range a cell check or AddMarker marked, underlined in red.
+void TDudStringGrid::DrawCellMarker(TCellPaint& cell, const TRect& area, const String& text)
+{
+    if (!cell.Graphic || (cell.Graphic->CellType() != ctEmpty && cell.Graphic->CellType() != ctValue))
+        return;
+    int32_t errPos = 0;
+    int32_t errLen = 0;
+    GetMarker(cell.Col, cell.Row, errPos, errLen);
+    if (errLen <= 0)
+        return;
+    const TCanvasCharPositions positions(cell.Canvas, text, area);
+    DrawErrorUnderline(positions, cell.Canvas, errLen, errPos, cell.Canvas.TextHeight(QStringLiteral("hg")));
 }
 
 bool TDudStringGrid::ShowsSortGlyph(int32_t col, int32_t aRow)

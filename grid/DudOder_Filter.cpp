@@ -256,13 +256,12 @@ void TDudStringGrid::DoFilterSelect(int32_t itemIndex)
         FFilter->RemoveColumnFilter(FFilterCol);
     if (FAutoFilterUpdate) {
         SetFixedRowAlways(true);
-        const int32_t hiddenBefore = NumHiddenRows();
         SetFilterActive(true);
         if (RowCount() != FixedRows() && RowCount() != 1)
             SetRowEx(FixedRows());
-        // Done only when the filter stands applied and hid rows.
-        if (FFilterActive && NumHiddenRows() > hiddenBefore)
-            DoFilterDone();
+        // Every pick is reported, "(All)" too: the application shows the
+        // rows that now stand.
+        DoFilterDone();
     }
     FFilterCol = -1;
 }

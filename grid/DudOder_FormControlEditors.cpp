@@ -20,7 +20,7 @@ bool EndsControlEdit(TWinControl& editor, TChar& key)
         return true;
     }
     if (grid->Navigation().AdvanceAuto())
-        grid->AdvanceEdit(grid->Col(), grid->Row(), false, true, true, false, false);
+        grid->AdvanceEdit(grid->Col(), grid->Row(), true, false, true, false, true);
     else
         grid->EditNextHTMLControl();
     return true;

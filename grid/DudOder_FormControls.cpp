@@ -193,8 +193,14 @@ void TDudStringGrid::EditHTMLControlByID(int32_t aCol, int32_t aRow, const Strin
     const int32_t realCol = RemapColToReal(aCol);
     const String text = GetGridCell(realCol, aRow);
     const String wanted = id.isEmpty() ? NextEditControlID(text, String()) : id;
+    // With no control left to edit, the keys go back to the grid.
+    if (wanted.isEmpty()) {
+        if (CanFocus())
+            SetFocus();
+        return;
+    }
     TMarkupHit hit;
-    if (wanted.isEmpty() || !MarkupHitTest(aCol, aRow, -1, -1, hit, wanted) || hit.ControlID != wanted)
+    if (!MarkupHitTest(aCol, aRow, -1, -1, hit, wanted) || hit.ControlID != wanted)
         return;
     if (FCtrlEditing)
         EndHTMLControlEdit();
@@ -204,8 +210,12 @@ void TDudStringGrid::EditHTMLControlByID(int32_t aCol, int32_t aRow, const Strin
 void TDudStringGrid::EditNextHTMLControl()
 {
     const String next = NextEditControlID(GetGridCell(RemapColToReal(Col()), Row()), FCtrlID);
-    if (!next.isEmpty())
-        EditHTMLControlByID(Col(), Row(), next);
+    if (next.isEmpty()) {
+        if (CanFocus())
+            SetFocus();
+        return;
+    }
+    EditHTMLControlByID(Col(), Row(), next);
 }
 
 void TDudStringGrid::RadioGroupClick(int32_t aCol, int32_t aRow, int32_t dx, int32_t dy)

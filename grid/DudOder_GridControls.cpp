@@ -81,6 +81,7 @@ void TGridButton::Paint()
 
 void TGridButton::Pressed()
 {
+    FGrid->GridButtonClick();
     SetCaption(FGrid->DoEllipsClick(Caption()));
     FGrid->SetCurrentCell(Caption());
 }

@@ -38,7 +38,8 @@ protected:
     void DefaultHandler(TMessage& message) override;
 
 private:
-    // The application's text becomes the caption and the cell's text.
+    // The click is reported; then the application's text becomes the
+    // caption and the cell's text.
     void Pressed();
 
     TDudStringGrid* FGrid;

@@ -241,6 +241,8 @@ void TDudStringGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, 
     // A border dragged out of the grid is let go without sizing anything.
     if ((FGridState == gsColSizing && x > Width()) || (FGridState == gsRowSizing && y > Height())) {
         FGridState = gsNormal;
+        ColSized = false;
+        Rowsized = false;
         Invalidate();
         return;
     }
@@ -252,6 +254,9 @@ void TDudStringGrid::MouseUp(TMouseButton button, TShiftState shift, int32_t x, 
     if (reports && !(selection == FOldSelection))
         DoSelectionChanged(selection.Left, selection.Top, selection.Right, selection.Bottom);
     TBaseGrid::MouseUp(button, shift, x, y);
+    // A border let go where it was sized nothing: no end of sizing to report.
+    ColSized = false;
+    Rowsized = false;
     if (aCol >= 0 && aRow == FixedRows() - 1 && IsHoverFixedCell(aCol, aRow)
         && FControlLook->FixedGradientDownTo() != clNone)
         RepaintCell(aCol, aRow);

@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_GridData.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/SystemMetrics.h"
 
 #include <algorithm>
 
@@ -195,6 +196,12 @@ bool TDudStringGrid::IsOnNodeGlyph(int32_t aRow, int32_t x)
         gap = hasGlyph ? 2 : 0;
         break;
     }
+    }
+    if (UseRightToLeftAlignment()) {
+        // The glyphs stand at the right edge, left of a shown vertical bar.
+        const bool allRowsFit = VisibleRowCount() + FixedRows() >= RowCount();
+        const int32_t bar = allRowsFit ? 0 : GetSystemMetrics(SM_CXVSCROLL);
+        return Width() - level * indent - halfWidth - 2 <= x + bar && x + bar < Width() - (level - 1) * indent;
     }
     return gap + (level - 1) * indent < x && x < halfWidth + level * indent;
 }

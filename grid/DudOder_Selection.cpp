@@ -3,6 +3,7 @@
 #include "grid/DudOder_Footer.h"
 
 #include "platform/core/Format.h"
+#include "platform/ui/SystemMetrics.h"
 
 #include <algorithm>
 #include <random>
@@ -294,7 +295,9 @@ void TDudStringGrid::ScrollInView(int32_t colIndex, int32_t rowIndex)
     SetTopRowEx(newTop);
     if (!FSearchFooter->Visible())
         return;
-    const int32_t usableHeight = Height() - SearchPanelHeight();
+    const bool allColumnsShown = FixedCols() + VisibleColCount() >= ColCount();
+    const int32_t barHeight = allColumnsShown ? 0 : GetSystemMetrics(SM_CYHSCROLL);
+    const int32_t usableHeight = Height() - SearchPanelHeight() - barHeight;
     // The row may stay below the usable height when the top row cannot move
     // further; stop as soon as it did not move.
     while (CellRect(colIndex, rowIndex).Bottom > usableHeight) {
@@ -324,6 +327,11 @@ void TDudStringGrid::MoveColumn(int32_t fromIndex, int32_t toIndex)
         for (int32_t column = 0; column < ColCount(); ++column)
             FColumnOrder->Add(column);
     TBaseGrid::MoveColumn(fromIndex, toIndex);
+    for (int32_t index = 0; index < FControlList->Count(); ++index) {
+        TControlItem& item = *FControlList->Control(index);
+        item.SetX(MovedIndex(item.X(), fromIndex, toIndex));
+    }
+    CellControlsUpdate(false);
 }
 
 void TDudStringGrid::MoveRow(int32_t fromIndex, int32_t toIndex)
@@ -332,6 +340,11 @@ void TDudStringGrid::MoveRow(int32_t fromIndex, int32_t toIndex)
     if (toIndex == RowCount() - 1 && FloatingFooterVisible() && FFloatingFooter->FooterStyle() == fsFixedLastRow)
         return;
     TBaseGrid::MoveRow(fromIndex, toIndex);
+    for (int32_t index = 0; index < FControlList->Count(); ++index) {
+        TControlItem& item = *FControlList->Control(index);
+        item.SetY(MovedIndex(item.Y(), fromIndex, toIndex));
+    }
+    CellControlsUpdate(false);
 }
 
 void TDudStringGrid::MoveRows(int32_t fromIndex, int32_t toIndex, int32_t count)

@@ -3,6 +3,7 @@
 #include "grid/DudOder_Footer.h"
 #include "grid/DudOder_Glyphs.h"
 #include "grid/DudOder_StyleTable.h"
+#include "grid/base/DudStyleIF.h"
 #include "platform/graphics/Resources.h"
 
 // Whole colour schemes in one call: the component styles, the flat colour
@@ -193,6 +194,24 @@ void TDudStringGrid::SetTheme(TXPColorScheme scheme)
     look.SetFixedGradientTo(colors.FixedTo);
     FSearchFooter->SetColor(colors.FooterFrom);
     FSearchFooter->SetColorTo(colors.FooterTo);
+}
+
+void TDudStringGrid::SetAutoThemeAdapt(bool value)
+{
+    if (value == FAutoThemeAdapt)
+        return;
+    FAutoThemeAdapt = value;
+    FSearchFooter->SetAutoThemeAdapt(value);
+    if (value) {
+        AdaptToOfficeTheme();
+        Invalidate();
+    }
+    if (IsDesigning() || IsLoading() || !HandleAllocated())
+        return;
+    if (value)
+        GetThemeNotifier(this)->RegisterWindow(this);
+    else
+        GetThemeNotifier(this)->UnRegisterWindow(this);
 }
 
 void TDudStringGrid::AdaptToOfficeTheme()

@@ -186,7 +186,14 @@ void TDudStringGrid::RowHeadersChanged()
 
 void TDudStringGrid::MergedColumnsChanged()
 {
-    // Merging equal cells of a column comes with the column merge services.
+    for (int32_t col = 0; col < ColCount(); ++col)
+        SplitColumnCells(col);
+    // The first listed column merges alone; the others only within its spans.
+    for (int32_t index = 0; index < FMergedColumns->Count(); ++index) {
+        const int32_t col = FMergedColumns->Items(index);
+        if (col >= 0 && col < ColCount())
+            MergeColumnCells(col, index == 0);
+    }
     Invalidate();
 }
 

@@ -2,6 +2,7 @@
 
 #include "grid/DudOder_EditLink.h"
 #include "grid/DudOder_EditorKinds.h"
+#include "grid/base/DudStyleIF.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -32,6 +33,10 @@ void TDudStringGrid::WndProc(TMessage& message)
 {
     if ((ComponentState() & csDestroying) != 0) {
         TBaseGrid::WndProc(message);
+        return;
+    }
+    if (message.Msg == WM_OFFICETHEMECHANGED) {
+        AdaptToOfficeTheme();
         return;
     }
     if (message.Msg == GridEditDoneMessage()) {

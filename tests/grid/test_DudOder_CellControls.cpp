@@ -97,6 +97,32 @@ TEST_F(CellControlsTest, RebuildingFindsTheControlsInTheCells)
     EXPECT_EQ(Bounds(*edit), Around(Grid->CellRect(3, 4)));
 }
 
+TEST_F(CellControlsTest, MovedColumnsAndRowsTakeTheirControlsAlong)
+{
+    struct Case {
+        const char* name;
+        void (*move)(TDudStringGrid&);
+        TGridCoord cell; // where the control laid over (2, 3) is laid now
+    };
+    const Case cases[] = {
+        { "its column moves right", [](TDudStringGrid& g) { g.MoveColumn(2, 4); }, { 4, 3 } },
+        { "a column moves over it to the left", [](TDudStringGrid& g) { g.MoveColumn(5, 1); }, { 3, 3 } },
+        { "a column right of it moves", [](TDudStringGrid& g) { g.MoveColumn(5, 6); }, { 2, 3 } },
+        { "its row moves up", [](TDudStringGrid& g) { g.MoveRow(3, 1); }, { 2, 1 } },
+        { "a row above it moves below it", [](TDudStringGrid& g) { g.MoveRow(1, 4); }, { 2, 2 } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        auto* edit = new TEdit(Form.get());
+        Grid->SetCellControls(2, 3, edit);
+        entry.move(*Grid);
+        EXPECT_EQ(Bounds(*edit), Around(Grid->CellRect(entry.cell.X, entry.cell.Y)));
+        Grid->CellControlsUpdate(true);
+        EXPECT_EQ(Grid->CellControls(entry.cell.X, entry.cell.Y), edit);
+        Grid->SetCellControls(entry.cell.X, entry.cell.Y, nullptr);
+    }
+}
+
 TEST(CellControlsWithoutWindowTest, NothingMovesBeforeTheGridHasAWindow)
 {
     TDudStringGrid grid(nullptr);

@@ -1,4 +1,5 @@
 #include "grid/DudOder.h"
+#include "grid/DudOder_Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,67 @@ TEST(DudOderCellHooks, NewCellPropertiesStoreNoBackgroundUnderFixedOrSelectedCel
     EXPECT_EQ(grid.CellProperties(0, 3)->BrushColor(), clNone);
     EXPECT_EQ(grid.CellProperties(2, 2)->BrushColor(), clNone);
     EXPECT_EQ(grid.CellProperties(3, 4)->BrushColor(), clYellow);
+}
+
+TEST(DudOderCellHooks, GroupHeaderAndSummaryRowsGetTheirLinesBeforeTheEvent)
+{
+    TDudStringGrid grid(nullptr);
+    grid.AddNode(2, 3);
+    grid.MarkSummaryRow(5);
+    grid.Grouping().SetHeaderUnderline(true);
+    grid.Grouping().SetHeaderLineColor(clRed);
+    grid.Grouping().SetHeaderLineWidth(3);
+    grid.Grouping().SetSummaryLine(true);
+    grid.Grouping().SetSummaryLineColor(clGreen);
+    grid.Grouping().SetSummaryLineWidth(4);
+    struct Case {
+        int32_t col;
+        int32_t row;
+        TCellBorders borders;
+        TColor color;
+        int32_t width;
+    };
+    const Case cases[] = {
+        { 1, 2, { cbBottom }, clRed, 3 },
+        { 2, 2, { cbBottom }, clRed, 3 },
+        { 0, 2, {}, clBlack, 1 },
+        { 1, 5, { cbTop }, clGreen, 4 },
+        { 1, 3, {}, clBlack, 1 },
+    };
+    std::vector<TCellBorders> seenByEvent;
+    grid.OnGetCellBorder = [&](TDudStringGrid*, int32_t, int32_t, TPen&, TCellBorders& borders) {
+        seenByEvent.push_back(borders);
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(testing::Message() << entry.col << "," << entry.row);
+        TPen pen;
+        TCellBorders borders;
+        grid.GetCellBorder(entry.col, entry.row, pen, borders);
+        EXPECT_EQ(borders, entry.borders);
+        EXPECT_EQ(pen.Color(), entry.color);
+        EXPECT_EQ(pen.Width(), entry.width);
+        ASSERT_FALSE(seenByEvent.empty());
+        EXPECT_EQ(seenByEvent.back(), entry.borders);
+    }
+}
+
+class TMaskGrid : public TDudStringGrid {
+public:
+    using TDudStringGrid::TDudStringGrid;
+    using TDudStringGrid::GetEditMask;
+};
+
+TEST(DudOderCellHooks, TheEditMaskComesFromTheGridThenTheEvent)
+{
+    TMaskGrid grid(nullptr);
+    grid.SetEditMask(QStringLiteral("000"));
+    EXPECT_EQ(grid.GetEditMask(1, 1), QStringLiteral("000"));
+    grid.OnGetEditMask = [](TComponent*, int32_t aCol, int32_t, String& mask) {
+        if (aCol == 2)
+            mask = QStringLiteral("!99/99");
+    };
+    EXPECT_EQ(grid.GetEditMask(1, 1), QStringLiteral("000"));
+    EXPECT_EQ(grid.GetEditMask(2, 1), QStringLiteral("!99/99"));
 }
 
 } // namespace

@@ -98,4 +98,53 @@ TEST(DudOderCellText, KeyInsertRowOpensAnEmptyRow)
     EXPECT_EQ(grid.Cells(1, 3), QStringLiteral("was two"));
 }
 
+TEST(DudOderCellText, RichCellsAreSavedOnOneLineOrAsTheirText)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetCells(1, 1, QStringLiteral("{\\rtf1{\\fonttbl{\\f0 Arial;}}\r\n\\f0\\fs20 {\\b bold} text}"));
+    struct Case {
+        bool withRtf;
+        const char* saved;
+    };
+    const Case cases[] = {
+        { true, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 {\\b bold} text}" },
+        { false, "bold text" },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.withRtf);
+        grid.SetSaveWithRTF(entry.withRtf);
+        String saved;
+        grid.DoSaveCell(1, 1, saved);
+        EXPECT_EQ(saved, QString::fromLatin1(entry.saved));
+        EXPECT_FALSE(saved.contains(QLatin1Char('\n')));
+    }
+}
+
+// A node on row 2 over rows 2..4; rows 5.. are plain rows of no node.
+TEST(DudOderCellText, InsertAndDeleteKeysKeepTheOutline)
+{
+    struct Case {
+        const char* name;
+        void (*keys)(TDudStringGrid&);
+        int32_t rowCount;
+        int32_t span;
+    };
+    const Case cases[] = {
+        { "a row inserted inside the node joins it", [](TDudStringGrid& g) { g.KeyInsertRow(3); }, 11, 4 },
+        { "a row inserted after the node stays outside",
+            [](TDudStringGrid& g) { g.KeyInsertRow(6); }, 11, 3 },
+        { "a child deleted leaves the node smaller", [](TDudStringGrid& g) { g.KeyDeleteRow(4); }, 9, 2 },
+        { "a plain row deleted leaves the node alone", [](TDudStringGrid& g) { g.KeyDeleteRow(7); }, 9, 3 },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        TDudStringGrid grid(nullptr);
+        grid.AddNode(2, 3);
+        entry.keys(grid);
+        EXPECT_EQ(grid.RowCount(), entry.rowCount);
+        EXPECT_TRUE(grid.IsNode(2));
+        EXPECT_EQ(grid.GetNodeSpan(2), entry.span);
+    }
+}
+
 } // namespace

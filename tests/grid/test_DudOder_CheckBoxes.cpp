@@ -1,6 +1,7 @@
 #include "grid/DudCGrid.h"
 #include "grid/DudOder.h"
 #include "grid/DudOder_ControlLook.h"
+#include "grid/DudOder_Settings.h"
 #include "platform/core/StringList.h"
 #include "platform/graphics/Bitmap.h"
 
@@ -358,6 +359,106 @@ TEST(ExpandTest, HeightsAndState)
     EXPECT_EQ(grid.GetExpandButtonRect(1, 2), Rect(cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13));
     grid.RemoveExpand(1, 2);
     EXPECT_EQ(grid.GetExpandButtonRect(1, 2), TRect {});
+}
+
+TEST(ExpandTest, TheClickSetsTheRowHeightAfterTheEvent)
+{
+    TDudStringGrid grid(nullptr);
+    grid.SetRowHeights(2, 20);
+    grid.AddExpand(1, 2, 80);
+    std::vector<int32_t> heightsSeen;
+    grid.OnExpandClick = [&](TDudStringGrid* sender, int32_t, int32_t aRow, bool) {
+        heightsSeen.push_back(sender->RowHeights(aRow));
+    };
+    struct Case {
+        int32_t height;
+    };
+    for (const Case& entry : { Case { 80 }, Case { 20 }, Case { 80 } }) {
+        SCOPED_TRACE(entry.height);
+        grid.DoExpandClick(1, 2, grid.ToggleExpand(1, 2));
+        EXPECT_EQ(grid.RowHeights(2), entry.height);
+    }
+    EXPECT_EQ(heightsSeen, (std::vector<int32_t> { 20, 80, 20 }));
+}
+
+// A node on row 1 over rows 2..4 with a tri-state box; its children carry
+// plain check boxes in the same column.
+class CheckGroupTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Grid.Grouping().SetAutoCheckGroup(true);
+        Grid.AddNode(1, 4);
+        Grid.AddCheckBox(1, 1, cbUnchecked);
+        for (int32_t row = 2; row <= 4; ++row)
+            Grid.AddCheckBox(1, row, false, false);
+    }
+
+    TCheckBoxState NodeState()
+    {
+        TCheckBoxState state = cbUnchecked;
+        EXPECT_TRUE(Grid.GetCheckBoxState(1, 1, state));
+        return state;
+    }
+
+    // The children's states by real row, hidden or not.
+    std::vector<bool> Children()
+    {
+        std::vector<bool> states;
+        for (int32_t row = 2; row <= 4; ++row) {
+            bool checked = false;
+            Grid.GetCheckBoxState(1, row, checked);
+            states.push_back(checked);
+        }
+        return states;
+    }
+
+    TDudStringGrid Grid { nullptr };
+};
+
+TEST_F(CheckGroupTest, TheNodeBoxSetsItsChildrenAndTheChildrenSetTheNode)
+{
+    struct Case {
+        const char* step;
+        int32_t row;
+        TCheckBoxState node;
+        std::vector<bool> children;
+    };
+    const Case cases[] = {
+        { "the node goes straight to checked", 1, cbChecked, { true, true, true } },
+        { "one child unchecked grays the node", 3, cbGrayed, { true, false, true } },
+        { "checked again, the group is whole", 3, cbChecked, { true, true, true } },
+        { "the node unchecks every child", 1, cbUnchecked, { false, false, false } },
+        { "one child checked grays the node", 4, cbGrayed, { false, false, true } },
+        { "the grayed node checks all", 1, cbChecked, { true, true, true } },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.step);
+        ASSERT_TRUE(Grid.ToggleCellCheck(1, entry.row, false));
+        EXPECT_EQ(NodeState(), entry.node);
+        EXPECT_EQ(Children(), entry.children);
+    }
+}
+
+TEST_F(CheckGroupTest, AContractedNodeSetsItsHiddenChildren)
+{
+    Grid.ContractNode(1);
+    ASSERT_EQ(Grid.NumHiddenRows(), 3);
+    ASSERT_TRUE(Grid.ToggleCellCheck(1, 1, false));
+    EXPECT_EQ(Children(), (std::vector<bool> { true, true, true }));
+    Grid.ExpandNode(1);
+    for (int32_t row = 2; row <= 4; ++row)
+        EXPECT_TRUE(Grid.IsChecked(1, row)) << row;
+}
+
+TEST_F(CheckGroupTest, WithoutTheSettingBoxesStandAlone)
+{
+    Grid.Grouping().SetAutoCheckGroup(false);
+    ASSERT_TRUE(Grid.ToggleCellCheck(1, 1, false));
+    EXPECT_EQ(NodeState(), cbGrayed) << "a node box cycles like any tri-state box";
+    EXPECT_EQ(Children(), (std::vector<bool> { false, false, false }));
+    ASSERT_TRUE(Grid.ToggleCellCheck(1, 2, false));
+    EXPECT_EQ(NodeState(), cbGrayed);
 }
 
 } // namespace

@@ -208,26 +208,32 @@ TEST_F(DudOderColumnStore, WidthsComeBackIntoAFreshGridFromEitherStore)
     }
 }
 
-TEST_F(DudOderColumnStore, DamagedOrForeignWidthsChangeNothing)
+TEST_F(DudOderColumnStore, EachStoredWidthIsTakenAloneAndDamagedOnesAreSkipped)
 {
-    const char* const files[] = {
-        "[Layout]\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\nCol3=33\r\n",
-        "[Layout]\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\nCol3=33\r\nCol4=34\r\nCol5=35\r\n",
-        "[Layout]\r\nCol0=30\r\nCol1=31\r\nCol2=wide\r\nCol3=33\r\nCol4=34\r\n",
-        "[Layout]\r\nCol0=30\r\nCol1=-31\r\nCol2=32\r\nCol3=33\r\nCol4=34\r\n",
-        "[Other]\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\nCol3=33\r\nCol4=34\r\n",
-        "",
-        "\x01\x02garbage",
+    struct Case {
+        const char* text;
+        std::vector<int32_t> widths;
     };
-    for (const char* text : files) {
-        SCOPED_TRACE(text);
-        WriteIni(text);
+    // The grid has five columns of 64 but for column 2 at 77.
+    const std::vector<int32_t> before { 64, 64, 77, 64, 64 };
+    const Case cases[] = {
+        { "[Layout]\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\nCol3=33\r\n", { 30, 31, 32, 33, 64 } },
+        { "[Layout]\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\nCol3=33\r\nCol4=34\r\nCol5=35\r\n", { 30, 31, 32, 33, 34 } },
+        { "[Layout]\r\nCol0=30\r\nCol1=31\r\nCol2=wide\r\nCol3=33\r\nCol4=34\r\n", { 30, 31, 77, 33, 34 } },
+        { "[Layout]\r\nCol0=30\r\nCol1=-31\r\nCol2=32\r\nCol3=33\r\nCol4=34\r\n", { 30, 64, 32, 33, 34 } },
+        { "[Other]\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\nCol3=33\r\nCol4=34\r\n", before },
+        { "", before },
+        { "\x01\x02garbage", before },
+    };
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.text);
+        WriteIni(entry.text);
         TDudStringGrid grid(nullptr);
         grid.SetColWidths(2, 77);
-        const std::vector<int32_t> before = Widths(grid);
+        ASSERT_EQ(Widths(grid), before);
         UseStore(grid, clIniFile);
         grid.LoadColSizes();
-        EXPECT_EQ(Widths(grid), before);
+        EXPECT_EQ(Widths(grid), entry.widths);
     }
 }
 

@@ -241,7 +241,7 @@ public:
     void OpenFilter(int32_t column) { FFilterCol = column; }
 };
 
-TEST(DudOderFilter, APickInTheFilterListFiltersAndSaysSoOnce)
+TEST(DudOderFilter, EveryPickInTheFilterListFiltersAndSaysSo)
 {
     TFilterGrid grid(nullptr);
     FillFruits(grid);
@@ -259,13 +259,21 @@ TEST(DudOderFilter, APickInTheFilterListFiltersAndSaysSoOnce)
     EXPECT_EQ(done, 1);
     EXPECT_EQ(picked, QStringLiteral("banana"));
     EXPECT_TRUE(grid.FilterActive());
+    // The list still offers the values of the rows filtered out.
+    ASSERT_TRUE(grid.GetColumnFilter(1));
+    EXPECT_EQ(grid.FilterList().CommaText(),
+        QStringLiteral("(All),apple,apricot,banana,\"blue berry=\"\"blue berry\"\"\",cherry"));
+    grid.SetFilterIncremental(true);
+    ASSERT_TRUE(grid.GetColumnFilter(1));
+    EXPECT_EQ(grid.FilterList().CommaText(), QStringLiteral("(All),banana")) << "incremental: shown rows only";
+    grid.SetFilterIncremental(false);
     grid.OpenFilter(1);
     grid.DoFilterSelect(0);
     EXPECT_EQ(VisibleRows(grid), std::string(AllFruits)) << "(All) clears the column's condition";
     EXPECT_EQ(grid.Filter().Count(), 0);
-    EXPECT_EQ(done, 1) << "a filter that hides no row is not reported done";
+    EXPECT_EQ(done, 2) << "clearing the filter is reported done as well";
     grid.DoFilterSelect(1);
-    EXPECT_EQ(done, 1) << "no open filter list, no pick";
+    EXPECT_EQ(done, 2) << "no open filter list, no pick";
 }
 
 TEST(DudOderFilter, TheValueListStillOffersTheValuesAFilterHid)

@@ -85,6 +85,29 @@ TEST(DudOderMerging, RunsOfEqualTextsMerge)
                 g.MergeColumnCells(1, true);
             },
             1, 1, 3, false, "2-." },
+        { "listed merged columns merge, the first alone, the next inside it",
+            { { "X", "a" }, { "X", "a" }, { "X", "a" }, { "Y", "a" }, { "Y", "b" } },
+            [](TDudStringGrid& g) {
+                g.MergedColumns().Add(1);
+                g.MergedColumns().Add(2);
+            },
+            2, 1, 5, false, "3--.." },
+        { "a changed list splits the old merges first",
+            { { "X", "a" }, { "X", "a" }, { "Y", "a" } },
+            [](TDudStringGrid& g) {
+                g.MergedColumns().Add(1);
+                g.MergedColumns().Delete(0);
+                g.MergedColumns().Add(2);
+            },
+            1, 1, 3, false, "..." },
+        { "the second listed column after the change",
+            { { "X", "a" }, { "X", "a" }, { "Y", "a" } },
+            [](TDudStringGrid& g) {
+                g.MergedColumns().Add(1);
+                g.MergedColumns().Delete(0);
+                g.MergedColumns().Add(2);
+            },
+            2, 1, 3, false, "3--" },
         { "row runs; lone cells get spans of their own", { { "A", "A", "B", "C", "C" } },
             [](TDudStringGrid& g) { g.MergeRowCells(1, true); }, 1, 1, 5, true, "2-o2-" },
         { "a row merges only inside the blocks merged before",

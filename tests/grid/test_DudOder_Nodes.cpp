@@ -176,6 +176,26 @@ TEST(DudOderNodes, APreciseClickHitsTheGlyphOnly)
     EXPECT_TRUE(grid.IsOnNodeGlyph(2, 100));
 }
 
+TEST(DudOderNodes, RightToLeftTheGlyphIsHitAtTheRightEdge)
+{
+    TDudStringGrid grid(nullptr);
+    FillRows(grid);
+    grid.SetBounds(0, 0, 400, 600);
+    grid.AddNode(2, 4);
+    grid.CellNode().SetNodeType(cnFlat);
+    grid.SetBiDiMode(bdRightToLeft);
+    ASSERT_GE(grid.VisibleRowCount() + grid.FixedRows(), grid.RowCount()) << "no vertical bar takes room";
+    // Level 1, indent 12, half-width 4: from 400 - 12 - 4 - 2 up to the edge.
+    const struct {
+        int32_t X;
+        bool Hit;
+    } cases[] = { { 10, false }, { 381, false }, { 382, true }, { 399, true }, { 400, false } };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.X);
+        EXPECT_EQ(grid.IsOnNodeGlyph(2, testCase.X), testCase.Hit);
+    }
+}
+
 TEST(DudOderNodes, ChildRowsGrowAndShrinkEveryEnclosingNode)
 {
     TDudStringGrid grid(nullptr);
